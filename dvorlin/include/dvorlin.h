@@ -1,0 +1,31 @@
+/* The MML compiler library: MML text in, Standard MIDI File out.
+
+   Conventions
+   - Texts are zero-terminated CP932 byte strings owned by the caller.
+   - SetErrMsgLen sets how many bytes MMLtoMIDI may write into the caller's
+     message buffer, terminating zero included. It is the library's only
+     state; until it is called, nothing is written to the buffer.
+   - MMLtoMIDI returns non-zero only after a complete, playable file stands
+     at midiPath (written to a temporary file beside it and renamed into
+     place); zero when it did not write one, with a message for the user in
+     the buffer. A failed call leaves an existing file at midiPath untouched.
+   - The library never prints and keeps nothing between calls. */
+#ifndef DVORLIN_H
+#define DVORLIN_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define DVORLIN_EXPORT __attribute__((visibility("default")))
+
+DVORLIN_EXPORT void SetErrMsgLen(int32_t length);
+DVORLIN_EXPORT int32_t MMLtoMIDI(const char* mml, const char* midiPath, char* msgBuffer);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

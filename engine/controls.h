@@ -1,0 +1,27 @@
+// Every control that holds a setting: its kind, range and start value.
+// The window and the in-memory record both build their controls from this
+// table, so the two can never disagree on a range or a default.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace volemo {
+
+enum class ControlKind { Spin, Slider, List, Check };
+
+struct ControlInfo {
+  std::string_view name;
+  ControlKind kind;
+  int minimum;  // lists: 0; checks: 0
+  int maximum;  // lists: last index, or -1 when filled at run time; checks: 1
+  int initial;  // lists: selected index; checks: 1 = checked
+};
+
+std::span<const ControlInfo> AllControls();
+const ControlInfo* FindControl(std::string_view name);  // nullptr if unknown
+
+// Clamps v into the control's range.
+int ClampToRange(const ControlInfo& control, int v);
+
+}  // namespace volemo

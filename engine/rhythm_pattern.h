@@ -1,0 +1,21 @@
+// Random rhythm patterns of the seven symbols N r ^ m d W B.
+#pragma once
+
+#include "engine_state.h"
+#include "settings.h"
+
+namespace volemo {
+
+// Percentage of one symbol weight in total, as the pattern draw uses it.
+int RhythmPercent(int weight, int total);
+
+char DrawRhythmSymbol(const Settings& settings, RandomSource& random);
+
+// Draws a pattern of spnPatternCount symbols in groups of four into the
+// pattern box and reports it on the status line.
+void MakeRandomPattern(Settings& settings, EngineState& state);
+
+// Sets the seven symbol weights scrP0..scrP6 at random.
+void RandomizePatternWeights(Settings& settings, EngineState& state);
+
+}  // namespace volemo
