@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
+
+#include "settings.h"
 
 namespace volemo {
 namespace {
@@ -66,6 +70,12 @@ const ControlInfo* FindControl(std::string_view name) {
 int ClampToRange(const ControlInfo& control, int v) {
   if (control.maximum < control.minimum) return std::max(v, control.minimum);
   return std::clamp(v, control.minimum, control.maximum);
+}
+
+int ValueInRange(const Settings& settings, std::string_view spinName) {
+  const ControlInfo* control = FindControl(spinName);
+  if (!control) throw std::invalid_argument("unknown control " + std::string(spinName));
+  return ClampToRange(*control, settings.Value(spinName));
 }
 
 }  // namespace volemo

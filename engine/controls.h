@@ -8,6 +8,8 @@
 
 namespace volemo {
 
+class Settings;
+
 enum class ControlKind { Spin, Slider, List, Check };
 
 struct ControlInfo {
@@ -23,5 +25,11 @@ const ControlInfo* FindControl(std::string_view name);  // nullptr if unknown
 
 // Clamps v into the control's range.
 int ClampToRange(const ControlInfo& control, int v);
+
+// A spin field's value as the field would show it after losing the focus:
+// clamped into its range. The engine reads counts and octaves this way, so
+// a value typed but not yet confirmed never indexes outside a table or
+// makes a loop run without bound.
+int ValueInRange(const Settings& settings, std::string_view spinName);
 
 }  // namespace volemo

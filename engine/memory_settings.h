@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls.h"
 #include "engine_state.h"
 #include "settings.h"
 
@@ -27,16 +28,27 @@ class MemorySettings : public Settings {
   void SetMmlText(const std::string& text) override { mml_ = text; }
   void SetStatus(const std::string& text) override;
 
-  // What a user does to the controls (not part of the record).
+  // What a user does to the controls (not part of the record). Each throws
+  // std::invalid_argument for a name that is not a control of that kind;
+  // SetIndex throws std::out_of_range for an index the list does not hold
+  // (-1, no selection, is allowed). Picking in a list runs no handler here:
+  // re-applying the scale is the caller's business, as in the window.
   void SetText(std::string_view spinName, const std::string& text);  // typed, unclamped
   void SetIndex(std::string_view listName, int index);
   void SetChecked(std::string_view checkName, bool checked);
   const std::string& Status() const { return status_; }
 
  private:
+  struct Control {
+    const ControlInfo* info;
+    std::string text;  // spin fields
+    int value;         // lists, checks, sliders
+  };
+  const Control& Find(std::string_view name, ControlKind kind) const;
+  Control& Find(std::string_view name, ControlKind kind);
+
   EngineState& state_;
-  std::map<std::string, std::string, std::less<>> texts_;
-  std::map<std::string, int, std::less<>> values_;  // lists, checks, sliders
+  std::map<std::string, Control, std::less<>> controls_;
   std::string pattern_, mml_, status_;
 };
 

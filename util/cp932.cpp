@@ -1,0 +1,92 @@
+#include "cp932.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+namespace volemo {
+namespace {
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::system_error(errno, std::generic_category(),
+                              std::string("iconv_open ") + from + " to " + to);
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts as much of in as it can, appending to out. Stops at the first
+  // byte sequence that cannot be converted and returns how many bytes of in
+  // were used; in.size() when all of it was converted.
+  size_t Convert(std::string_view in, std::string& out) {
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    char buffer[1024];
+    while (srcLeft > 0) {
+      char* dst = buffer;
+      size_t dstLeft = sizeof buffer;
+      const size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      out.append(buffer, dst);
+      if (rc == static_cast<size_t>(-1) && errno != E2BIG) break;
+    }
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
+    return in.size() - srcLeft;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+// Length of the UTF-8 sequence starting with lead (1 for a stray byte).
+size_t Utf8Length(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC2 && lead < 0xE0) return 2;
+  return 1;
+}
+
+// Converts UTF-8 to CP932; an unconvertible character is replaced by
+// replacement, or, when replacement is empty, reported as EncodingError.
+std::string FromUtf8(std::string_view utf8, std::string_view replacement) {
+  Converter converter("CP932", "UTF-8");
+  std::string out;
+  out.reserve(utf8.size());
+  while (!utf8.empty()) {
+    const size_t used = converter.Convert(utf8, out);
+    if (used == utf8.size()) break;
+    const size_t bad = std::min(Utf8Length(static_cast<unsigned char>(utf8[used])),
+                                utf8.size() - used);
+    if (replacement.empty())
+      throw EncodingError("\"" + std::string(utf8.substr(used, bad)) +
+                          "\" cannot be written in CP932");
+    out += replacement;
+    utf8.remove_prefix(used + bad);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string Cp932FromUtf8(std::string_view utf8) { return FromUtf8(utf8, {}); }
+
+std::string Cp932FromUtf8Lossy(std::string_view utf8) { return FromUtf8(utf8, "?"); }
+
+std::string Utf8FromCp932(std::string_view cp932) {
+  Converter converter("UTF-8", "CP932");
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  while (!cp932.empty()) {
+    const size_t used = converter.Convert(cp932, out);
+    if (used == cp932.size()) break;
+    out += "\xEF\xBF\xBD";  // U+FFFD for the one byte that does not convert
+    cp932.remove_prefix(used + 1);
+  }
+  return out;
+}
+
+}  // namespace volemo
