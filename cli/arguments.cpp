@@ -1,0 +1,41 @@
+#include "arguments.h"
+
+#include <charconv>
+
+namespace volemo::cli {
+
+bool ArgumentReader::TakeFlag(std::string_view name) {
+  if (AtEnd() || args_[next_] != name) return false;
+  ++next_;
+  return true;
+}
+
+std::optional<std::string> ArgumentReader::TakeValue(std::string_view name) {
+  if (AtEnd()) return std::nullopt;
+  const std::string& arg = args_[next_];
+  if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+    ++next_;
+    return arg.substr(name.size() + 1);
+  }
+  if (arg != name) return std::nullopt;
+  if (next_ + 1 >= args_.size()) throw UsageError("option " + arg + " needs a value");
+  next_ += 2;
+  return args_[next_ - 1];
+}
+
+void ArgumentReader::RejectNext() const {
+  const std::string& arg = args_.at(next_);
+  if (arg.starts_with("-")) throw UsageError("unknown option " + arg);
+  throw UsageError("unexpected argument " + arg);
+}
+
+long long ParseInteger(std::string_view text, std::string_view what) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end)
+    throw UsageError(std::string(what) + " must be an integer, not \"" + std::string(text) + "\"");
+  return value;
+}
+
+}  // namespace volemo::cli

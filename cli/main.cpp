@@ -1,0 +1,59 @@
+// volemo-cli: the phrase engine from the command line.
+#include <array>
+#include <iostream>
+#include <string_view>
+
+#include "commands.h"
+
+namespace {
+
+using volemo::cli::ArgumentReader;
+
+struct Command {
+  std::string_view name;
+  int (*run)(ArgumentReader&);
+  std::string_view summary;
+};
+
+constexpr std::array kCommands = {
+    Command{"phrase", volemo::cli::RunPhrase, "compose a phrase and write its MML to standard output"},
+    Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage: volemo-cli COMMAND [OPTIONS]\n       volemo-cli --help | --version\n\nCommands:\n";
+  for (const Command& c : kCommands) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << c.summary << '\n';
+  out << "\n'volemo-cli COMMAND --help' lists the command's options.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == "--help" || first == "-h") {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  if (first == "--version") {
+    std::cout << "volemo-cli " VOLEMO_VERSION "\n";
+    return 0;
+  }
+  for (const Command& c : kCommands) {
+    if (c.name != first) continue;
+    try {
+      ArgumentReader args(std::vector<std::string>(argv + 2, argv + argc));
+      return c.run(args);
+    } catch (const volemo::cli::UsageError& e) {
+      std::cerr << "volemo-cli " << c.name << ": " << e.what() << "\nTry 'volemo-cli " << c.name
+                << " --help'.\n";
+      return 2;
+    } catch (const std::exception& e) {
+      std::cerr << "volemo-cli " << c.name << ": " << e.what() << '\n';
+      return 1;
+    }
+  }
+  if (first.empty()) std::cerr << "volemo-cli: no command given\n";
+  else std::cerr << "volemo-cli: unknown command " << first << '\n';
+  PrintUsage(std::cerr);
+  return 2;
+}

@@ -1,0 +1,59 @@
+// The engine over the in-memory settings record, set up from the options
+// every engine command shares, in the order the window would see them:
+// the scale file is loaded and "Major" applied as at start-up, then the
+// scale is picked, the controls are set, and the pattern weights drawn.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "arguments.h"
+#include "engine_state.h"
+#include "memory_settings.h"
+
+namespace volemo::cli {
+
+struct SessionOptions {
+  std::optional<uint32_t> seed;          // none: the clock, as the window does
+  std::optional<std::string> scaleFile;  // a path; none: ProgramDir + "Scale.dat"
+  std::optional<std::string> scale;      // CP932
+  std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
+  std::optional<std::string> pattern;    // CP932
+  bool randomWeights = false;
+};
+
+// Takes the next argument when it is one of the shared options (or one of
+// their friendly aliases) and returns true; throws UsageError for a bad
+// value.
+bool TakeSessionOption(ArgumentReader& args, SessionOptions& options);
+
+// Help text of the shared options.
+extern const char kSessionOptionsHelp[];
+
+class Session {
+ public:
+  // Engine failures the window would show in its boxes (missing scale
+  // file, no scale selected) go to stderr and the work carries on.
+  explicit Session(const SessionOptions& options);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  EngineState state;
+  MemorySettings settings{state};
+
+ private:
+  void Set(const std::string& control, const std::string& value);
+  void ApplySelectedScale();
+};
+
+// Writes CP932 bytes to stdout exactly as they are; throws
+// std::runtime_error when they cannot all be written.
+void WriteOutput(const std::string& bytes);
+
+// Shows a CP932 message on stderr in the locale's encoding.
+void ReportOnStderr(const std::string& cp932Message);
+
+}  // namespace volemo::cli

@@ -1,0 +1,153 @@
+// The options every engine command shares, and their friendly aliases,
+// which become --set entries in command-line order.
+#include <array>
+#include <limits>
+
+#include "controls.h"
+#include "cp932.h"
+#include "session.h"
+
+namespace volemo::cli {
+namespace {
+
+std::string ToCp932(const std::string& utf8, std::string_view option) {
+  try {
+    return Cp932FromUtf8(utf8);
+  } catch (const EncodingError& e) {
+    throw UsageError(std::string(option) + ": " + e.what());
+  }
+}
+
+void AddSet(SessionOptions& options, const std::string& control, const std::string& utf8Value) {
+  const ControlInfo* info = FindControl(control);
+  if (!info) throw UsageError("unknown control " + control);
+  if (info->kind != ControlKind::Spin) {
+    const long long v = ParseInteger(utf8Value, control);
+    if (info->kind == ControlKind::Check && v != 0 && v != 1)
+      throw UsageError(control + " takes 0 or 1, not " + utf8Value);
+  }
+  options.sets.emplace_back(control, ToCp932(utf8Value, control));
+}
+
+// "C", "C#", "Db" ... in any letter case: the pitch class, or -1.
+int ParsePitch(std::string_view& text) {
+  static constexpr std::array<int, 7> kNatural = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
+  if (text.empty()) return -1;
+  const char letter = static_cast<char>(text[0] | 0x20);
+  if (letter < 'a' || letter > 'g') return -1;
+  int pitch = kNatural[letter - 'a'];
+  text.remove_prefix(1);
+  if (!text.empty() && (text[0] == '#' || text[0] == '+')) {
+    pitch += 1;
+    text.remove_prefix(1);
+  } else if (!text.empty() && text[0] == 'b') {
+    pitch += 11;
+    text.remove_prefix(1);
+  }
+  return pitch % 12;
+}
+
+void AddKey(SessionOptions& options, const std::string& value) {
+  std::string_view rest = value;
+  const int pitch = ParsePitch(rest);
+  if (pitch < 0 || !rest.empty()) throw UsageError("--key takes a note name such as C, F# or Bb, not " + value);
+  AddSet(options, "cmbKey", std::to_string(pitch));
+}
+
+// "C4-B5": the lowest and the highest note, each a note name and an octave.
+void AddRange(SessionOptions& options, const std::string& value) {
+  const std::string bad = "--range takes two notes such as C4-B5 (octaves 1 to 10), not " + value;
+  std::string_view rest = value;
+  std::array<std::pair<int, int>, 2> ends;
+  for (size_t i = 0; i < ends.size(); ++i) {
+    const int pitch = ParsePitch(rest);
+    size_t digits = 0;
+    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
+    if (pitch < 0 || digits == 0 || digits > 2) throw UsageError(bad);
+    const int octave = std::stoi(std::string(rest.substr(0, digits)));
+    if (octave < 1 || octave > 10) throw UsageError(bad);
+    rest.remove_prefix(digits);
+    ends[i] = {pitch, octave};
+    if (i == 0) {
+      if (rest.empty() || rest[0] != '-') throw UsageError(bad);
+      rest.remove_prefix(1);
+    }
+  }
+  if (!rest.empty()) throw UsageError(bad);
+  AddSet(options, "cmbOct1", std::to_string(ends[0].first));
+  AddSet(options, "spnOct1", std::to_string(ends[0].second));
+  AddSet(options, "cmbOct2", std::to_string(ends[1].first));
+  AddSet(options, "spnOct2", std::to_string(ends[1].second));
+}
+
+struct SpinAlias {
+  std::string_view option;
+  std::string_view control;
+};
+constexpr std::array kSpinAliases = {
+    SpinAlias{"--tempo", "spnTempo"},   SpinAlias{"--steps", "spnCount"},
+    SpinAlias{"--length", "spnL"},      SpinAlias{"--velocity", "spnV"},
+    SpinAlias{"--channel", "spnCH"},    SpinAlias{"--voice", "spnVoice"},
+    SpinAlias{"--pattern-length", "spnPatternCount"},
+};
+
+}  // namespace
+
+const char kSessionOptionsHelp[] = R"(Options:
+  --seed N              seed the random source (0 to 4294967295); default: the clock
+  --scale-file PATH     read this scale file instead of Scale.dat beside the program
+  --scale NAME          pick the scale named exactly NAME and apply it
+  --set CONTROL=VALUE   set a control, in command-line order (repeatable):
+                          spn...  the text as typed (not clamped)
+                          scr... src...  a slider position (clamped to the slider)
+                          cmb...  a list index; cmbKey and cmbScale re-apply the scale
+                          chk...  0 or 1
+  --pattern TEXT        put TEXT in the pattern box first (otherwise it is empty)
+  --random-weights      draw the seven rhythm symbol weights after the --set options
+  --help                show this help
+Friendly aliases, applied in order with the --set options:
+  --key NOTE            the key: C, C#, Db, ... (--set cmbKey=INDEX, re-applies the scale)
+  --range LOW-HIGH      the note range, e.g. C4-B5 (cmbOct1, spnOct1, cmbOct2, spnOct2)
+  --tempo T  --steps N  --length L  --velocity V  --channel CH  --voice P
+                        spnTempo spnCount spnL spnV spnCH spnVoice
+  --pattern-length N    spnPatternCount
+  --no-voice            chkVoice=0
+)";
+
+bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
+  if (auto v = args.TakeValue("--seed")) {
+    const long long seed = ParseInteger(*v, "--seed");
+    if (seed < 0 || seed > std::numeric_limits<uint32_t>::max())
+      throw UsageError("--seed takes 0 to 4294967295, not " + *v);
+    options.seed = static_cast<uint32_t>(seed);
+  } else if (auto v = args.TakeValue("--scale-file")) {
+    options.scaleFile = *v;
+  } else if (auto v = args.TakeValue("--scale")) {
+    options.scale = ToCp932(*v, "--scale");
+  } else if (auto v = args.TakeValue("--set")) {
+    const size_t eq = v->find('=');
+    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes CONTROL=VALUE, not " + *v);
+    AddSet(options, v->substr(0, eq), v->substr(eq + 1));
+  } else if (auto v = args.TakeValue("--pattern")) {
+    options.pattern = ToCp932(*v, "--pattern");
+  } else if (args.TakeFlag("--random-weights")) {
+    options.randomWeights = true;
+  } else if (auto v = args.TakeValue("--key")) {
+    AddKey(options, *v);
+  } else if (auto v = args.TakeValue("--range")) {
+    AddRange(options, *v);
+  } else if (args.TakeFlag("--no-voice")) {
+    AddSet(options, "chkVoice", "0");
+  } else {
+    for (const SpinAlias& alias : kSpinAliases) {
+      if (auto v = args.TakeValue(alias.option)) {
+        AddSet(options, std::string(alias.control), *v);
+        return true;
+      }
+    }
+    return false;
+  }
+  return true;
+}
+
+}  // namespace volemo::cli
