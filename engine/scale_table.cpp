@@ -10,6 +10,7 @@
 
 #include "controls.h"
 #include "cp932.h"
+#include "StrUnit.h"
 #include "engine_error.h"
 
 namespace volemo {
@@ -101,8 +102,15 @@ ScaleWeights DefinitionWeights(std::string_view definition) {
   // Digits B to F count as A, the sliders' maximum, so the weights and the
   // sliders always agree.
   ScaleWeights weights{};
-  for (size_t i = 0; i < weights.size() && i < definition.size(); ++i)
+  for (size_t i = 0; i < weights.size() && i < definition.size(); ++i) {
+    // Both bytes of a double-byte character count 0, even a trail byte
+    // that happens to be the code of a digit.
+    if (IsLeadByte(static_cast<unsigned char>(definition[i]))) {
+      ++i;
+      continue;
+    }
     weights[i] = std::min(HexDigitValue(definition[i]), 10);
+  }
   return weights;
 }
 

@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -42,12 +41,17 @@ class Converter {
   iconv_t cd_;
 };
 
-// Length of the UTF-8 sequence starting with lead (1 for a stray byte).
-size_t Utf8Length(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC2 && lead < 0xE0) return 2;
-  return 1;
+// Length of the character at the start of utf8: its lead byte and the
+// continuation bytes that follow, at most as many as the lead announces
+// (1 for a stray byte).
+size_t CharacterLength(std::string_view utf8) {
+  const unsigned char lead = static_cast<unsigned char>(utf8[0]);
+  const size_t announced = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead <= 0xEF ? 3
+                           : lead >= 0xC2 && lead <= 0xDF                                 ? 2
+                                                                                           : 1;
+  size_t n = 1;
+  while (n < announced && n < utf8.size() && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) ++n;
+  return n;
 }
 
 // Converts UTF-8 to CP932; an unconvertible character is replaced by
@@ -59,8 +63,7 @@ std::string FromUtf8(std::string_view utf8, std::string_view replacement) {
   while (!utf8.empty()) {
     const size_t used = converter.Convert(utf8, out);
     if (used == utf8.size()) break;
-    const size_t bad = std::min(Utf8Length(static_cast<unsigned char>(utf8[used])),
-                                utf8.size() - used);
+    const size_t bad = CharacterLength(utf8.substr(used));
     if (replacement.empty())
       throw EncodingError("\"" + std::string(utf8.substr(used, bad)) +
                           "\" cannot be written in CP932");

@@ -1,0 +1,34 @@
+#include "cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace volemo {
+namespace {
+
+TEST(Cp932, ConvertsJapaneseBothWays) {
+  const std::string bytes = "\x83\x58\x83\x50\x81\x5B\x83\x8B Scale";
+  EXPECT_EQ(Cp932FromUtf8("スケール Scale"), bytes);
+  EXPECT_EQ(Utf8FromCp932(bytes), "スケール Scale");
+  EXPECT_EQ(Cp932FromUtf8(""), "");
+  // Characters whose code page 932 mapping differs from plain Shift-JIS.
+  EXPECT_EQ(Cp932FromUtf8("～①"), "\x81\x60\x87\x40");
+}
+
+TEST(Cp932, CharactersCp932CannotHoldAreNamed) {
+  try {
+    Cp932FromUtf8("ok é");
+    FAIL() << "no error";
+  } catch (const EncodingError& e) {
+    EXPECT_NE(std::string(e.what()).find("é"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(Cp932FromUtf8("\xFF"), EncodingError);
+  EXPECT_EQ(Cp932FromUtf8Lossy("a\xC3\xA9" "b\xFF" "ア"), "a?b?\x83\x41");
+}
+
+TEST(Cp932, BytesThatAreNotCp932BecomeReplacementCharacters) {
+  EXPECT_EQ(Utf8FromCp932("A\x82"), "A\xEF\xBF\xBD");
+  EXPECT_EQ(Utf8FromCp932("\xFF" "B"), "\xEF\xBF\xBD" "B");
+}
+
+}  // namespace
+}  // namespace volemo
