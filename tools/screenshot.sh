@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Starts Volemo on a virtual X display and writes a PNG of the window with
+# each tab page in front: docs/screenshots/scale.png and pattern.png.
+# Usage: tools/screenshot.sh [path/to/Volemo] [output folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/bin/Volemo}
+out=${2:-docs/screenshots}
+mkdir -p "$out"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+trap 'kill "$volemo" "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$program" &
+volemo=$!
+window=$(xdotool search --sync --onlyvisible --name 'Volemo - ')
+sleep 1
+
+shoot() { import -window "$window" "$out/$1.png"; echo "wrote $out/$1.png"; }
+# The pattern page is in front at start; a click on the first tab brings
+# the scale page.
+shoot pattern
+xdotool mousemove --window "$window" 30 62 click 1
+sleep 0.5
+shoot scale

@@ -1,0 +1,86 @@
+// The main window: every setting's control, the menus, the toolbar and the
+// status line. frmMainU.cpp builds the window and its small handlers that
+// keep controls in step; frmMainU_commands.cpp holds the commands; the
+// settings record over the controls is WindowSettings.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "engine_state.h"
+#include "player.h"
+#include "save_dialog.h"
+#include "window_settings.h"
+
+class QComboBox;
+class QGridLayout;
+class QToolButton;
+class QWidget;
+
+namespace volemo {
+
+class SpinField;
+class TfrmHelp;
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TfrmMain(QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  const Player& player() const { return player_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Building the window.
+  void BuildMenus();
+  void BuildToolBar();
+  QWidget* BuildScalePage();
+  QWidget* BuildPatternPage();
+  QWidget* BuildPatternColumn();
+  QWidget* BuildPhraseColumn();
+  SpinField* AddSpin(const char* name);
+  QComboBox* AddPitchList(const char* name);
+  QWidget* AddSliderRow(QGridLayout* grid, int row, const QString& left, const char* name,
+                        const QString& right = {});
+
+  // Start and end.
+  void FormCreate();
+  void FormClose();
+
+  // Scale page and voice fields.
+  void btnScaleSetClick();
+  void src0Change(int tag, int position);
+  void spnVoiceChange();
+  void cmbVoiceChange(int index);
+  void btnRndVoiceClick();
+
+  // Commands.
+  void mnuPatternRandomClick();
+  void mnuPatternParamRandomClick();
+  void mnuPhraseMakeClick();
+  void mnuPhrasePlayClick();
+  void ToolButton5Click();
+  void mnuPhraseMakeAndPlayClick();
+  void mnuMakeAndPlayClick();
+  void mnuSaveMidiClick();
+  void mnuSaveMmlClick();
+  void mnuCopyMMLClick();
+
+  // Help menu.
+  void mnuEasyHelpClick();
+  void mnuVersionClick();
+  void mnuToWebClick();
+  void N2Click();
+
+  EngineState state_;
+  Player player_;
+  SaveDialog saveDialog_;
+  std::unique_ptr<WindowSettings> settings_;
+  TfrmHelp* help_ = nullptr;
+};
+
+}  // namespace volemo

@@ -1,0 +1,108 @@
+#include "toolbar_pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRadialGradient>
+
+namespace volemo {
+namespace {
+
+void DrawSaveMidi(QPainter& p) {
+  // The sheet, top left.
+  p.setPen(QPen(QColor(90, 90, 90), 0.8));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(1.5, 0.5, 7, 8));
+  p.setPen(QPen(QColor(150, 150, 150), 0.6));
+  for (double y : {2.5, 4.0, 5.5}) p.drawLine(QPointF(2.8, y), QPointF(7.2, y));
+  // The floppy disk, bottom right.
+  p.setPen(QPen(QColor(20, 30, 80), 0.8));
+  p.setBrush(QColor(50, 70, 160));
+  p.drawRoundedRect(QRectF(6.5, 7.5, 8.5, 8), 0.8, 0.8);
+  p.setBrush(QColor(230, 230, 235));
+  p.setPen(Qt::NoPen);
+  p.drawRect(QRectF(8.2, 8.2, 5, 3));
+  p.setBrush(QColor(30, 30, 40));
+  p.drawRect(QRectF(8.8, 12.8, 4, 2.3));
+  // The red arrow from the sheet bending down into the disk.
+  QPainterPath arrow;
+  arrow.moveTo(4.5, 6.5);
+  arrow.cubicTo(4.5, 11.0, 6.0, 12.0, 8.0, 12.0);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(220, 20, 20), 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(arrow);
+  QPolygonF head({QPointF(10.4, 12.0), QPointF(7.2, 9.6), QPointF(7.2, 14.4)});
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(220, 20, 20));
+  p.drawPolygon(head);
+}
+
+void DrawKey(QPainter& p) {
+  QLinearGradient face(0, 1, 0, 15);
+  face.setColorAt(0, QColor(250, 250, 250));
+  face.setColorAt(1, QColor(190, 190, 195));
+  p.setPen(QPen(QColor(90, 90, 95), 1.0));
+  p.setBrush(face);
+  p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2, 2);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+}
+
+void DrawDisc(QPainter& p, QColor gem) {
+  QRadialGradient disc(QPointF(6, 5), 9);
+  disc.setColorAt(0, QColor(235, 235, 235));
+  disc.setColorAt(1, QColor(120, 120, 125));
+  p.setPen(QPen(QColor(80, 80, 85), 0.8));
+  p.setBrush(disc);
+  p.drawEllipse(QRectF(0.8, 0.8, 14.4, 14.4));
+  QRadialGradient shine(QPointF(7, 6.5), 4);
+  shine.setColorAt(0, gem.lighter(170));
+  shine.setColorAt(0.6, gem);
+  shine.setColorAt(1, gem.darker(160));
+  p.setPen(QPen(gem.darker(220), 0.6));
+  p.setBrush(shine);
+  QPolygonF facets({QPointF(8, 3.5), QPointF(12, 6.5), QPointF(11, 11.5), QPointF(5, 11.5),
+                    QPointF(4, 6.5)});
+  p.drawPolygon(facets);
+}
+
+void Draw(QPainter& p, ToolbarPicture picture) {
+  switch (picture) {
+    case ToolbarPicture::SaveMidi:
+      DrawSaveMidi(p);
+      break;
+    case ToolbarPicture::Play:
+      DrawKey(p);
+      p.drawPolygon(QPolygonF({QPointF(6, 4.5), QPointF(11.5, 8), QPointF(6, 11.5)}));
+      break;
+    case ToolbarPicture::Stop:
+      DrawKey(p);
+      p.drawRect(QRectF(5, 5, 6, 6));
+      break;
+    case ToolbarPicture::MakeAndPlay:
+      DrawDisc(p, QColor(20, 170, 60));
+      break;
+    case ToolbarPicture::RandomAndPlay:
+      DrawDisc(p, QColor(215, 25, 30));
+      break;
+  }
+}
+
+}  // namespace
+
+QIcon DrawToolbarPicture(ToolbarPicture picture) {
+  QIcon icon;
+  for (int scale : {1, 2, 3}) {
+    QPixmap pixmap(16 * scale, 16 * scale);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    Draw(p, picture);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace volemo

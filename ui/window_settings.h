@@ -1,0 +1,45 @@
+// The settings record over the main window's controls: the engine reads and
+// sets the window only through this. Texts cross here between the window's
+// Unicode and the engine's CP932 bytes.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "settings.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+namespace volemo {
+
+class WindowSettings : public Settings {
+ public:
+  // Finds every control of the settings table among the window's children
+  // by its object name.
+  explicit WindowSettings(QWidget& window);
+
+  int32_t Value(std::string_view name) const override;
+  std::string Text(std::string_view name) const override;
+  int Index(std::string_view name) const override;
+  bool IsChecked(std::string_view name) const override;
+  int Position(std::string_view name) const override;
+  void SetPosition(std::string_view name, int v) override;
+  std::string PatternText() const override;
+  void SetPatternText(const std::string& text) override;
+  std::string MmlText() const override;
+  void SetMmlText(const std::string& text) override;
+  void SetStatus(const std::string& text) override;
+
+ private:
+  template <class T>
+  T& Control(std::string_view name) const;
+
+  std::map<std::string, QWidget*, std::less<>> controls_;
+  QPlainTextEdit* pattern_;
+  QPlainTextEdit* mml_;
+  QLabel* status_;
+};
+
+}  // namespace volemo

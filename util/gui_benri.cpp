@@ -1,0 +1,84 @@
+#include "gui_benri.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+namespace volemo {
+namespace {
+
+ModalAnswerer* answerer = nullptr;
+
+void ShowMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {
+  if (answerer) {
+    answerer->ShowBox(icon == QMessageBox::Warning ? ModalAnswerer::Box::Warning
+                                                   : ModalAnswerer::Box::Error,
+                      caption, text);
+    return;
+  }
+  // Owned by the window in front, so the box stays above it and blocks it.
+  QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+}  // namespace
+
+QString ApplicationTitle() {
+  QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  name.truncate(name.indexOf(u'.') < 0 ? name.size() : name.indexOf(u'.'));
+  return name.left(1) + name.mid(1).toLower();
+}
+
+void ShowWarning(const QString& text, const QString& caption) {
+  ShowMessageBox(QMessageBox::Warning, caption.isEmpty() ? ApplicationTitle() : caption, text);
+}
+
+void ShowError(const QString& message) {
+  ShowMessageBox(QMessageBox::Critical, ApplicationTitle(), ErrorBoxText(message));
+}
+
+QString ErrorBoxText(const QString& message) {
+  if (!message.isEmpty() && message.back() > u'.') return message + u'.';
+  return message;
+}
+
+void OpenDocument(const QString& address) {
+  if (answerer) {
+    answerer->OpenDocument(address);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(address));
+}
+
+std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& request) {
+  if (answerer) return answerer->AskSaveFileName(request);
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(request.filters);
+  dialog.selectNameFilter(request.filters.value(request.filterIndex));
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return SaveAnswer{dialog.selectedFiles().front(),
+                    std::max<int>(0, int(request.filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+int RunModal(QDialog& dialog) {
+  if (answerer) {
+    ModalAnswerer* current = answerer;
+    QTimer::singleShot(0, &dialog, [current, &dialog] {
+      current->WhileModal(dialog);
+      if (dialog.isVisible()) dialog.reject();
+    });
+  }
+  return dialog.exec();
+}
+
+void SetModalAnswerer(ModalAnswerer* a) { answerer = a; }
+
+}  // namespace volemo
