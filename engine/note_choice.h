@@ -9,7 +9,8 @@
 namespace volemo {
 
 // A note number (octave * 12 + pitch class) in the range of cmbOct1/spnOct1
-// to cmbOct2/spnOct2, weighted by the scale weights.
+// to cmbOct2/spnOct2 (octaves clamped to their fields' range at use),
+// weighted by the scale weights.
 int PickNote(const Settings& settings, EngineState& state);
 
 // The note's MML text: an absolute octave for the first note of a phrase,

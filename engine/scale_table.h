@@ -18,13 +18,16 @@ struct ScaleTable {
 };
 
 // Splits the file's text into lines (CR LF, lone CR, lone LF; a zero byte
-// ends the text) and the lines into name/definition records.
+// ends the text) and the lines into name/definition records. A name on the
+// last line gets an empty definition.
 ScaleTable ParseScaleTable(std::string_view fileText);
 
 // The first entry named "Major" in any letter case, or -1.
 int DefaultScaleIndex(const ScaleTable& table);
 
-// The twelve weights of a definition line, tonic first.
+// The twelve weights of a definition line, tonic first: hex digits, those
+// above A counting as A (the sliders' maximum); any other byte, and both
+// bytes of a double-byte character, count 0.
 ScaleWeights DefinitionWeights(std::string_view definition);
 
 using WarningFn = std::function<void(const std::string& text, const std::string& caption)>;
