@@ -1,0 +1,80 @@
+// The MML compiler as a C++ library: MML text -> events -> Standard MIDI
+// File bytes, all in memory. The C functions of dvorlin.h wrap it; the
+// shared library exports only those.
+//
+// Texts are CP932 byte strings: the MML, and the messages of diagnostics
+// (which quote the MML's own bytes).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dvorlin {
+
+constexpr int kTicksPerQuarter = 480;
+
+// One mistake in the MML, placed at its 1-based line and column (columns
+// count characters, a double-byte character as one).
+struct Diagnostic {
+  int line = 0;
+  int column = 0;
+  std::string message;  // without the place
+};
+
+// A sounding note: length is what remains after the gate, never zero.
+struct Note {
+  uint32_t start = 0;
+  uint32_t length = 0;
+  uint8_t channel = 0;  // 0..15
+  uint8_t key = 0;      // MIDI key 0..127
+  uint8_t velocity = 0;
+};
+
+struct TempoChange {
+  uint32_t tick = 0;
+  uint32_t microsPerQuarter = 0;
+};
+
+struct ProgramChange {
+  uint32_t tick = 0;
+  uint8_t channel = 0;
+  uint8_t program = 0;  // 0..127
+};
+
+struct PitchBend {
+  uint32_t tick = 0;
+  uint8_t channel = 0;
+  int16_t value = 0;  // -8192..8191
+};
+
+// The performed music. Notes are in order of start; notes of one key never
+// overlap on one channel; tempos start with one at tick 0.
+struct Song {
+  std::vector<Note> notes;
+  std::vector<TempoChange> tempos;
+  std::vector<ProgramChange> programs;
+  std::vector<PitchBend> bends;  // in the order they take effect
+  uint32_t endTick = 0;          // the end of the last note, bend or rest
+};
+
+struct Performance {
+  Song song;
+  std::vector<Diagnostic> diagnostics;  // empty when the song is complete
+  bool ok() const { return diagnostics.empty(); }
+};
+
+// Reads and plays the MML. Syntax mistakes are all reported (at most one per
+// line); a mistake found while playing (a key out of range, a limit) stops
+// the performance and is the only one reported.
+Performance Perform(std::string_view mml);
+
+// SMF format 1, division 480: a conductor track (time signature 4/4 and the
+// tempos) and one track of channel events.
+std::vector<uint8_t> WriteSmf(const Song& song);
+
+// "L行目 C文字目: message" for each diagnostic, joined by CR LF (CP932).
+std::string FormatDiagnostics(const std::vector<Diagnostic>& diagnostics);
+
+}  // namespace dvorlin

@@ -1,0 +1,57 @@
+#include "file_output.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <chrono>
+#include <string>
+
+namespace dvorlin {
+namespace {
+
+// A new, unused name beside path, opened for writing. The mode is the
+// usual 0666 less the umask, as for any file the user creates.
+int CreateTemporary(const std::string& path, std::string& name) {
+  const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+  for (unsigned attempt = 0; attempt < 16; ++attempt) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%u-%08x.tmp", static_cast<unsigned>(getpid()), clock + attempt * 7919u);
+    name = path + suffix;
+    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+int WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int ReplaceFile(const char* path, const std::vector<uint8_t>& bytes) {
+  std::string temporary;
+  const int fd = CreateTemporary(path, temporary);
+  if (fd < 0) return errno;
+  int error = WriteAll(fd, bytes);
+  // On disk before it takes the old file's place, so a crash cannot leave
+  // an empty file under the name.
+  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(temporary.c_str(), path) != 0) error = errno;
+  if (error != 0) unlink(temporary.c_str());
+  return error;
+}
+
+}  // namespace dvorlin

@@ -1,0 +1,175 @@
+#include "messages.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <initializer_list>
+
+#include "cp932_bytes.h"
+
+namespace dvorlin::msg {
+namespace {
+
+// The templates are written here in UTF-8 and converted when a message is
+// made, which happens only on the error path; the library keeps no state.
+std::string ToCp932(std::string_view utf8) {
+  const iconv_t cd = iconv_open("CP932", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);
+  std::string out(utf8.size() * 2, '\0');
+  char* src = const_cast<char*>(utf8.data());
+  size_t srcLeft = utf8.size();
+  char* dst = out.data();
+  size_t dstLeft = out.size();
+  const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  if (rc == static_cast<size_t>(-1)) return std::string(utf8);
+  out.resize(out.size() - dstLeft);
+  return out;
+}
+
+// A token as it appears in a message: at most a few characters, control
+// bytes shown by their code so the message stays one readable line.
+std::string Excerpt(std::string_view token) {
+  constexpr size_t kLimit = 24;
+  std::string out;
+  const size_t keep = WholeCharPrefix(token, kLimit);
+  for (size_t i = 0; i < keep; ++i) {
+    const auto b = static_cast<unsigned char>(token[i]);
+    if (b < 0x20 || b == 0x7F) {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      out += {'<', kHex[b >> 4], kHex[b & 15], '>'};
+    } else {
+      out += static_cast<char>(b);
+    }
+  }
+  if (keep < token.size()) out += "...";
+  return out;
+}
+
+class Arg {
+ public:
+  // CP932 text, put in as it is.
+  Arg(std::string_view text) : text_(text) {}
+  Arg(const std::string& text) : text_(text) {}
+  Arg(int64_t n) : own_(std::to_string(n)), text_(own_) {}
+  Arg(int n) : Arg(static_cast<int64_t>(n)) {}
+  Arg(const Arg&) = delete;
+  std::string_view text() const { return text_; }
+
+ private:
+  std::string own_;
+  std::string_view text_;
+};
+
+// Converts the template and puts the arguments in place of its "{}" marks.
+std::string Fill(std::string_view utf8Template, std::initializer_list<Arg> args) {
+  const std::string templ = ToCp932(utf8Template);
+  std::string out;
+  auto arg = args.begin();
+  size_t pos = 0;
+  for (size_t mark; (mark = templ.find("{}", pos)) != std::string::npos && arg != args.end(); ++arg) {
+    out.append(templ, pos, mark - pos);
+    out += arg->text();
+    pos = mark + 2;
+  }
+  out.append(templ, pos);
+  return out;
+}
+
+}  // namespace
+
+std::string Place(int line, int column) { return Fill("{}行目 {}文字目: ", {line, column}); }
+
+std::string TextTooLong(size_t megabytes) {
+  return Fill("MML が長すぎます（{} MB まで）。", {static_cast<int64_t>(megabytes)});
+}
+std::string UnknownCommand(std::string_view token) {
+  return Fill("\"{}\" は未定義の命令です。", {Excerpt(token)});
+}
+std::string StrayNumber(std::string_view token) {
+  return Fill("数 \"{}\" の前に命令がありません。", {Excerpt(token)});
+}
+std::string MissingNumber(std::string_view command) {
+  return Fill("\"{}\" の後に数がありません。", {Excerpt(command)});
+}
+std::string NotANumber(std::string_view token, std::string_view command) {
+  return Fill("\"{}\" は数ではありません（\"{}\" の後には数を書いてください）。", {Excerpt(token), Excerpt(command)});
+}
+std::string OutOfRange(std::string_view token, int64_t low, int64_t high) {
+  return Fill("\"{}\" は範囲外です（{}～{} で書いてください）。", {Excerpt(token), low, high});
+}
+std::string ZeroLength(std::string_view token) {
+  return Fill("\"{}\" の長さが 0 です。", {Excerpt(token)});
+}
+std::string MissingClose(std::string_view opener, std::string_view closer) {
+  return Fill("\"{}\" に対応する \"{}\" がありません。", {Excerpt(opener), Excerpt(closer)});
+}
+std::string MissingCloseOnLine(std::string_view opener, std::string_view closer) {
+  return Fill("\"{}\" に対応する \"{}\" がこの行にありません。", {Excerpt(opener), Excerpt(closer)});
+}
+std::string UnmatchedClose(std::string_view closer) {
+  return Fill("\"{}\" に対応する始まりがありません。", {Excerpt(closer)});
+}
+std::string NotInChord(std::string_view token) {
+  return Fill("\"{}\" は和音 '…' の中では使えません。", {Excerpt(token)});
+}
+std::string NotInDiv(std::string_view token) {
+  return Fill("\"{}\" は Div{…} の中では使えません。", {Excerpt(token)});
+}
+std::string LengthInChord(std::string_view token) {
+  return Fill("\"{}\": 和音の中の音符には長さを書けません（閉じる \"'\" の後に書いてください）。", {Excerpt(token)});
+}
+std::string LengthInDiv(std::string_view token) {
+  return Fill("\"{}\": Div{…} の中には長さを書けません（\"}\" の後に書いてください）。", {Excerpt(token)});
+}
+std::string EmptyGroup(std::string_view group) {
+  return Fill("\"{}\" の中に音符がありません。", {Excerpt(group)});
+}
+std::string BreakOutsideRepeat() { return Fill("\":\" は繰り返し [ ] の外では使えません。", {}); }
+std::string WordSyntax(std::string_view word) {
+  return Fill("\"{}\" の後には \"=数\" か \"(数)\" を書いてください。", {Excerpt(word)});
+}
+std::string DivWithoutBrace() { return Fill("\"Div\" の後に \"{\" がありません。", {}); }
+std::string BendSyntax(std::string_view token) {
+  return Fill("\"{}\": ピッチベンドは \"p%数\" か \"p%.T(始め,終わり,!長さ)\" で書いてください。", {Excerpt(token)});
+}
+std::string SweepLength(std::string_view token) {
+  return Fill("\"{}\": 括弧の中の長さは \"!16\" や \"%120\" のように書いてください。", {Excerpt(token)});
+}
+std::string NestingTooDeep(int limit) {
+  return Fill("繰り返しの入れ子が深すぎます（{} 段まで）。", {limit});
+}
+
+std::string KeyOutOfRange(std::string_view token, int64_t octave, int64_t key) {
+  return Fill("オクターブ {} の \"{}\" はノート番号 {} になり、範囲外です（0～127）。", {octave, Excerpt(token), key});
+}
+std::string DivTooShort(std::string_view token, int64_t ticks, int items) {
+  return Fill("\"{}\" の長さ {} ティックを {} つに分けると長さが 0 になります。", {Excerpt(token), ticks, items});
+}
+std::string TooManyEvents(int limit) {
+  return Fill("MIDI イベントが多すぎます（{} 個まで）。繰り返しの回数を確かめてください。", {limit});
+}
+std::string TooLong() { return Fill("曲が長すぎます（24 時間まで）。繰り返しの回数や長さを確かめてください。", {}); }
+std::string TooMuchWork() {
+  return Fill("繰り返しが多すぎて処理が終わりません。繰り返しの回数を確かめてください。", {});
+}
+
+std::string NoMml() { return Fill("MML が渡されていません。", {}); }
+std::string NoPath() { return Fill("MIDI ファイルの保存先が指定されていません。", {}); }
+std::string CannotWrite(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return Fill("MIDI ファイルを書き込めません（保存先のフォルダがありません）。", {});
+    case EACCES:
+    case EPERM: return Fill("MIDI ファイルを書き込めません（書き込みの権限がありません）。", {});
+    case ENOSPC:
+    case EDQUOT: return Fill("MIDI ファイルを書き込めません（ディスクに空きがありません）。", {});
+    case EROFS: return Fill("MIDI ファイルを書き込めません（読み取り専用の場所です）。", {});
+    case EISDIR: return Fill("MIDI ファイルを書き込めません（同じ名前のフォルダがあります）。", {});
+    case ENAMETOOLONG: return Fill("MIDI ファイルを書き込めません（パスが長すぎます）。", {});
+    default: return Fill("MIDI ファイルを書き込めません（エラー番号 {}）。", {error});
+  }
+}
+std::string OutOfMemory() { return Fill("メモリが足りません。", {}); }
+
+}  // namespace dvorlin::msg

@@ -1,0 +1,289 @@
+#include "performer.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "messages.h"
+
+namespace dvorlin {
+namespace {
+
+constexpr int kMaxEvents = 1'000'000;
+constexpr int64_t kMaxMicros = int64_t{24} * 60 * 60 * 1'000'000;
+// Instructions run, repeats included: enough for a million events, and a
+// bound on repeats that make none ("[9999[9999[9999 v1]]]").
+constexpr int64_t kMaxSteps = 20'000'000;
+// A sweep moves the bend every two ticks (about 2 ms at tempo 120).
+constexpr int64_t kSweepStepTicks = 2;
+constexpr int kChannels = 16;
+
+// A note as written: its gate applies to the whole length, ties included,
+// so the sounding length is known only at the end.
+struct WrittenNote {
+  uint32_t start;
+  int64_t length;
+  uint8_t channel;
+  uint8_t key;
+  uint8_t velocity;
+  uint8_t gate;
+};
+
+struct OpenRepeat {
+  size_t begin;
+  int32_t passesLeft;
+};
+
+class Performer {
+ public:
+  Performer(const Program& code, std::string_view mml, Reporter& reporter)
+      : code_(code), mml_(mml), reporter_(reporter) {
+    tempos_.push_back({0, MicrosPerQuarter()});
+  }
+
+  Song Run() {
+    for (size_t i = 0; i < code_.size(); ++i) {
+      if (++steps_ > kMaxSteps) {
+        Fail(code_[i], [] { return msg::TooMuchWork(); });
+        break;
+      }
+      if (!Execute(i)) break;
+    }
+    return Finish();
+  }
+
+ private:
+  // Runs code_[i]; may move i for repeats. False after reporting a mistake.
+  bool Execute(size_t& i) {
+    const Instr& in = code_[i];
+    switch (in.op) {
+      case Op::Note: {
+        const int64_t key = int64_t{octave_} * 12 + in.a;
+        if (key < 0 || key > 127)
+          return Fail(in, [&] { return msg::KeyOutOfRange(Token(in), octave_, key); });
+        if (inChord_) return AddNote(in, key, chordLength_);
+        const int64_t length = ItemLength(in);
+        tieFirst_ = notes_.size();
+        if (!AddNote(in, key, length)) return false;
+        tieLast_ = notes_.size();
+        return Advance(in, length);
+      }
+      case Op::Rest: {
+        const int64_t length = ItemLength(in);
+        tieFirst_ = tieLast_ = notes_.size();
+        return Advance(in, length);
+      }
+      case Op::Tie: {
+        const int64_t length = ItemLength(in);
+        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].length += length;
+        return Advance(in, length);
+      }
+      case Op::ChordBegin:
+        chordLength_ = ItemLength(in);
+        inChord_ = true;
+        tieFirst_ = notes_.size();
+        return true;
+      case Op::ChordEnd:
+        inChord_ = false;
+        tieLast_ = notes_.size();
+        return Advance(in, chordLength_);
+      case Op::DivBegin: {
+        const int64_t length = ItemLength(in);
+        divShare_ = length / in.a;
+        divRemainder_ = length % in.a;
+        if (divShare_ == 0)
+          return Fail(in, [&] { return msg::DivTooShort(Token(in), length, in.a); });
+        divLeft_ = in.a;
+        return true;
+      }
+      case Op::DefaultLength: defaultLength_ = in.a; return true;
+      case Op::Octave: octave_ = in.a; return true;
+      case Op::OctaveUp: ++octave_; return true;
+      case Op::OctaveDown: --octave_; return true;
+      case Op::Velocity: velocity_ = static_cast<uint8_t>(in.a); return true;
+      case Op::Gate: gate_ = static_cast<uint8_t>(in.a); return true;
+      case Op::Channel: channel_ = static_cast<uint8_t>(in.a); return true;
+      case Op::Tempo:
+        if (!CountEvents(in, 1)) return false;
+        bpm_ = in.a;
+        if (tempos_.back().tick == now_) tempos_.pop_back();
+        tempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
+        return true;
+      case Op::Program:
+        if (!CountEvents(in, 1)) return false;
+        programs_.push_back({static_cast<uint32_t>(now_), channel_, static_cast<uint8_t>(in.a)});
+        return true;
+      case Op::Bend:
+        if (!CountEvents(in, 1)) return false;
+        StartBend();
+        bends_[channel_].push_back({static_cast<uint32_t>(now_), channel_, static_cast<int16_t>(in.a)});
+        return true;
+      case Op::BendSweep: return Sweep(in);
+      case Op::RepeatBegin: repeats_.push_back({i, in.a}); return true;
+      case Op::RepeatBreak:
+        if (repeats_.back().passesLeft == 1) {
+          i = code_[repeats_.back().begin].c;
+          repeats_.pop_back();
+        }
+        return true;
+      case Op::RepeatEnd:
+        if (--repeats_.back().passesLeft > 0) {
+          i = repeats_.back().begin;
+        } else {
+          repeats_.pop_back();
+        }
+        return true;
+    }
+    return true;
+  }
+
+  // The length an item takes: its share inside a Div, else its own or the
+  // default.
+  int64_t ItemLength(const Instr& in) {
+    if (divLeft_ > 0) {
+      --divLeft_;
+      return divShare_ + (divLeft_ == 0 ? divRemainder_ : 0);
+    }
+    if (in.length.ticks > 0) return in.length.ticks;
+    return DottedTicks(defaultLength_, 1, in.length.dots);
+  }
+
+  bool AddNote(const Instr& in, int64_t key, int64_t length) {
+    if (gate_ == 0) return true;
+    if (!CountEvents(in, 2)) return false;
+    notes_.push_back({static_cast<uint32_t>(now_), length, channel_, static_cast<uint8_t>(key), velocity_, gate_});
+    return true;
+  }
+
+  bool Advance(const Instr& in, int64_t ticks) {
+    now_ += ticks;
+    micros_ += ticks * 125'000 / bpm_;  // 60,000,000 / (480 * bpm) per tick
+    if (now_ > kMaxTick || micros_ > kMaxMicros) return Fail(in, [] { return msg::TooLong(); });
+    return true;
+  }
+
+  bool CountEvents(const Instr& in, int count) {
+    events_ += count;
+    if (events_ > kMaxEvents) return Fail(in, [] { return msg::TooManyEvents(kMaxEvents); });
+    return true;
+  }
+
+  // A new bend takes over from a sweep still running on the channel: the
+  // sweep's steps from now on are dropped. A channel's bends stay in order
+  // of time.
+  void StartBend() {
+    auto& bends = bends_[channel_];
+    while (!bends.empty() && bends.back().tick >= now_) bends.pop_back();
+  }
+
+  // In even steps from a to b, the last exactly at b, one length from now;
+  // time does not move.
+  bool Sweep(const Instr& in) {
+    const int64_t length = in.c;
+    if (now_ + length > kMaxTick) return Fail(in, [] { return msg::TooLong(); });
+    const int64_t distance = in.b - in.a;
+    const int64_t steps = std::min<int64_t>(std::abs(distance), std::max<int64_t>(1, length / kSweepStepTicks));
+    if (!CountEvents(in, static_cast<int>(steps + 1))) return false;
+    StartBend();
+    auto& bends = bends_[channel_];
+    for (int64_t k = 0; k <= steps; ++k) {
+      const int64_t tick = steps == 0 ? now_ : now_ + length * k / steps;
+      const int64_t value = steps == 0 ? in.a : in.a + distance * k / steps;
+      bends.push_back({static_cast<uint32_t>(tick), channel_, static_cast<int16_t>(value)});
+    }
+    return true;
+  }
+
+  uint32_t MicrosPerQuarter() const { return static_cast<uint32_t>(60'000'000 / bpm_); }
+
+  std::string_view Token(const Instr& in) const { return mml_.substr(in.pos, in.size); }
+
+  template <class MakeMessage>
+  bool Fail(const Instr& in, MakeMessage&& make) {
+    reporter_.Report(in.pos, std::forward<MakeMessage>(make));
+    return false;
+  }
+
+  Song Finish() {
+    Song song;
+    song.tempos = std::move(tempos_);
+    song.programs = std::move(programs_);
+    int64_t end = now_;
+    for (const auto& bends : bends_) {
+      song.bends.insert(song.bends.end(), bends.begin(), bends.end());
+      if (!bends.empty()) end = std::max<int64_t>(end, bends.back().tick);
+    }
+    std::stable_sort(song.bends.begin(), song.bends.end(),
+                     [](const PitchBend& x, const PitchBend& y) { return x.tick < y.tick; });
+
+    // Gate, then one key of one channel never sounding twice at once (a
+    // chord naming a key twice, a tie reaching past the next note): the
+    // earlier note ends where the later starts; two starting together are
+    // one.
+    std::vector<int32_t> lastOfKey(kChannels * 128, -1);
+    song.notes.reserve(notes_.size());
+    for (const WrittenNote& w : notes_) {
+      Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, w.length * w.gate / 100)), w.channel, w.key,
+                w.velocity};
+      int32_t& last = lastOfKey[w.channel * 128 + w.key];
+      if (last >= 0) {
+        Note& before = song.notes[last];
+        if (before.start + before.length > note.start) {
+          if (before.start == note.start) {
+            note.length = std::max(note.length, before.length);
+            before.length = 0;
+          } else {
+            before.length = note.start - before.start;
+          }
+        }
+      }
+      last = static_cast<int32_t>(song.notes.size());
+      song.notes.push_back(note);
+      end = std::max<int64_t>(end, int64_t{note.start} + note.length);
+    }
+    std::erase_if(song.notes, [](const Note& n) { return n.length == 0; });
+    song.endTick = static_cast<uint32_t>(end);
+    return song;
+  }
+
+  const Program& code_;
+  std::string_view mml_;
+  Reporter& reporter_;
+
+  int64_t now_ = 0;
+  int64_t micros_ = 0;
+  int64_t steps_ = 0;
+  int events_ = 0;
+  int32_t bpm_ = 120;
+  int32_t octave_ = 5;
+  int32_t defaultLength_ = kTicksPerQuarter;
+  uint8_t velocity_ = 100;
+  uint8_t gate_ = 100;
+  uint8_t channel_ = 0;
+
+  // What a tie lengthens: the notes of the last note or chord (none after a
+  // rest).
+  size_t tieFirst_ = 0;
+  size_t tieLast_ = 0;
+  bool inChord_ = false;
+  int64_t chordLength_ = 0;
+  int32_t divLeft_ = 0;
+  int64_t divShare_ = 0;
+  int64_t divRemainder_ = 0;
+  std::vector<OpenRepeat> repeats_;
+
+  std::vector<WrittenNote> notes_;
+  std::vector<TempoChange> tempos_;
+  std::vector<ProgramChange> programs_;
+  std::array<std::vector<PitchBend>, kChannels> bends_;
+};
+
+}  // namespace
+
+Song PerformProgram(const Program& program, std::string_view mml, Reporter& reporter) {
+  return Performer(program, mml, reporter).Run();
+}
+
+}  // namespace dvorlin

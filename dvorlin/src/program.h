@@ -1,0 +1,68 @@
+// The MML read into a flat list of instructions. Reading checks everything
+// that does not depend on the course of play; the performer runs the list,
+// jumping back for repeats.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace dvorlin {
+
+// Longest length or position in ticks: delta times in the file are written
+// in at most four bytes of seven bits.
+constexpr int64_t kMaxTick = 0x0FFFFFFF;
+
+enum class Op : uint8_t {
+  Note,           // a: pitch class with accidentals (may leave 0..11), length
+  Rest,           // length
+  Tie,            // length
+  DefaultLength,  // a: ticks
+  Octave,         // a
+  OctaveUp,
+  OctaveDown,
+  Velocity,     // a
+  Gate,         // a: percent
+  Tempo,        // a: beats per minute
+  Channel,      // a: 0..15
+  Program,      // a: 0..127
+  Bend,         // a: -8192..8191
+  BendSweep,    // a: from, b: to, c: ticks
+  ChordBegin,   // length
+  ChordEnd,
+  DivBegin,     // a: items that follow and share its length
+  RepeatBegin,  // a: count, c: index of the RepeatEnd
+  RepeatBreak,  // c: index of the RepeatBegin it leaves
+  RepeatEnd,    // c: index of the RepeatBegin
+};
+
+// A length is either written (ticks > 0) or the default length with dots.
+struct Length {
+  int32_t ticks = 0;  // 0: the default length at the time of play
+  uint8_t dots = 0;
+};
+
+struct Instr {
+  Op op;
+  Length length;
+  int32_t a = 0;
+  int32_t b = 0;
+  uint32_t c = 0;
+  // The source text of the instruction, for messages during play.
+  uint32_t pos = 0;
+  uint32_t size = 0;
+};
+
+using Program = std::vector<Instr>;
+
+// Ticks of a length given as a fraction of a whole note (1920 / divisor) or
+// in ticks, with dots: each dot adds half of what the one before added.
+// Rounded to the nearest tick: l7 is 274 ticks. Dots past the twentieth add
+// less than a tick and are not counted.
+inline int64_t DottedTicks(int64_t amount, int64_t divisor, int dots) {
+  if (dots > 20) dots = 20;
+  const int64_t numerator = amount * ((int64_t{2} << dots) - 1);
+  const int64_t denominator = divisor << dots;
+  return (2 * numerator + denominator) / (2 * denominator);
+}
+
+}  // namespace dvorlin

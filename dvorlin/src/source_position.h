@@ -1,0 +1,27 @@
+// Turns byte offsets in the MML into the line and column a person sees.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace dvorlin {
+
+struct Place {
+  int line = 0;    // 1-based
+  int column = 0;  // 1-based, in characters
+};
+
+// Built only once something has to be reported, so a clean compile never
+// pays for it. CR LF, a lone CR and a lone LF each end one line.
+class LineIndex {
+ public:
+  explicit LineIndex(std::string_view text);
+  Place Locate(size_t offset) const;
+
+ private:
+  std::string_view text_;
+  std::vector<size_t> lineStarts_;
+};
+
+}  // namespace dvorlin
