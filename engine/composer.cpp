@@ -78,9 +78,9 @@ std::string Header(const Settings& settings) {
 }  // namespace
 
 void ComposePhrase(Settings& settings, EngineState& state) {
-  // A box holding only blanks and line breaks is treated as an empty box:
-  // it gets a drawn pattern (never empty, as the pattern length is at least
-  // one at use).
+  // A box holding only blanks and line breaks is treated as an empty box
+  // and gets a drawn pattern. That pattern is itself empty when the pattern
+  // length is 0 or less; the phrase then has an empty body.
   std::string pattern = settings.PatternText();
   if (TrimControlAndBlank(pattern).empty()) {
     MakeRandomPattern(settings, state);
@@ -90,18 +90,20 @@ void ComposePhrase(Settings& settings, EngineState& state) {
 
   state.lastNote = -1;
   PhraseWriter writer(settings, state);
-  const int stepCount = ValueInRange(settings, "spnCount");
+  const int stepCount = CountAtMost(settings, "spnCount");
   // A pattern without any step symbol would never reach the step count: it
   // is read once, so its blanks come out and the phrase has no notes.
   const bool hasSteps = p.find_first_of(kStepSymbols) != std::string_view::npos;
   int steps = 0;
   size_t index = 0;
-  do {
-    const char ch = p[index % p.size()];
-    if (steps > 0 && steps % kStepsPerLine == 0) writer.Separator();
-    if (writer.Write(ch)) ++steps;
-    ++index;
-  } while (hasSteps ? steps < stepCount : index < p.size());
+  if (!p.empty()) {
+    do {
+      const char ch = p[index % p.size()];
+      if (steps > 0 && steps % kStepsPerLine == 0) writer.Separator();
+      if (writer.Write(ch)) ++steps;
+      ++index;
+    } while (hasSteps ? steps < stepCount : index < p.size());
+  }
 
   settings.SetMmlText(Header(settings) + "[4 \r\n" + writer.Body() + "\r\n]");
   static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");

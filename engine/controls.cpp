@@ -78,4 +78,10 @@ int ValueInRange(const Settings& settings, std::string_view spinName) {
   return ClampToRange(*control, settings.Value(spinName));
 }
 
+int CountAtMost(const Settings& settings, std::string_view spinName) {
+  const ControlInfo* control = FindControl(spinName);
+  if (!control) throw std::invalid_argument("unknown control " + std::string(spinName));
+  return std::min(settings.Value(spinName), control->maximum);
+}
+
 }  // namespace volemo

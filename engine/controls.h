@@ -32,4 +32,9 @@ int ClampToRange(const ControlInfo& control, int v);
 // makes a loop run without bound.
 int ValueInRange(const Settings& settings, std::string_view spinName);
 
+// A count field's value with only its maximum enforced: a count of 0 or less
+// still means "none" (an empty pattern, a single pass), while a huge count
+// typed but not confirmed cannot make a loop run without bound.
+int CountAtMost(const Settings& settings, std::string_view spinName);
+
 }  // namespace volemo

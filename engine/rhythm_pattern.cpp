@@ -52,9 +52,8 @@ char DrawRhythmSymbol(const Settings& settings, RandomSource& random) {
 }
 
 void MakeRandomPattern(Settings& settings, EngineState& state) {
-  const int n = ValueInRange(settings, "spnPatternCount");
+  const int n = CountAtMost(settings, "spnPatternCount");
   std::string text;
-  text.reserve(n + n / 4 + 1);
   for (int i = 0; i < n; ++i) {
     if (i % 4 == 0) text += ' ';
     char s = DrawRhythmSymbol(settings, state.random);

@@ -116,6 +116,12 @@ TEST_F(Composer, EmptyOrBlankPatternBoxGetsADrawnPattern) {
   }
 }
 
+TEST_F(Composer, PatternLengthBelowOneGivesAnEmptyBody) {
+  e.settings.SetText("spnPatternCount", "-5");
+  EXPECT_EQ(Body("", 32), "");
+  EXPECT_EQ(e.settings.PatternText(), "");
+}
+
 TEST_F(Composer, PatternWithoutStepsIsReadOnce) {
   EXPECT_EQ(Body("x y  z", 32), "   ");
   EXPECT_EQ(e.settings.PatternText(), "x y  z");

@@ -75,10 +75,12 @@ TEST(MakeRandomPattern, GroupsOfFourSeparatedByOneBlank) {
   EXPECT_NE(five[5], ' ');
 }
 
-TEST(MakeRandomPattern, UnconfirmedLengthIsClampedToTheFieldsRange) {
+TEST(MakeRandomPattern, UnconfirmedLengthIsEmptyBelowOneAndCappedAtTheMaximum) {
   Engine e(2);
   e.settings.SetText("spnPatternCount", "-5");
-  EXPECT_EQ(Pattern(e).size(), 1u);
+  EXPECT_EQ(Pattern(e), "");
+  e.settings.SetText("spnPatternCount", "0");
+  EXPECT_EQ(Pattern(e), "");
   e.settings.SetText("spnPatternCount", "2000000000");
   EXPECT_EQ(Pattern(e).size(), 64u + 15u);
 }
