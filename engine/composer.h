@@ -8,7 +8,7 @@ namespace volemo {
 
 // Draws a pattern first when the pattern box is empty or holds only blanks
 // and line breaks; puts the document in the MML box and reports it on the
-// status line. The step count is clamped to its field's range at use; a
+// status line. The step count is capped at its field's maximum at use; a
 // pattern without any step symbol is read once (its blanks, no notes).
 void ComposePhrase(Settings& settings, EngineState& state);
 

@@ -27,9 +27,8 @@ const ControlInfo* FindControl(std::string_view name);  // nullptr if unknown
 int ClampToRange(const ControlInfo& control, int v);
 
 // A spin field's value as the field would show it after losing the focus:
-// clamped into its range. The engine reads counts and octaves this way, so
-// a value typed but not yet confirmed never indexes outside a table or
-// makes a loop run without bound.
+// clamped into its range. The engine reads the octaves this way, so a value
+// typed but not yet confirmed never indexes outside a table.
 int ValueInRange(const Settings& settings, std::string_view spinName);
 
 // A count field's value with only its maximum enforced: a count of 0 or less

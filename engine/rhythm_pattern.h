@@ -11,9 +11,9 @@ int RhythmPercent(int weight, int total);
 
 char DrawRhythmSymbol(const Settings& settings, RandomSource& random);
 
-// Draws a pattern of spnPatternCount symbols (clamped to the field's range
-// at use) in groups of four into the pattern box and reports it on the
-// status line.
+// Draws a pattern of spnPatternCount symbols (capped at the field's maximum
+// at use; none for a count of 0 or less) in groups of four into the pattern
+// box and reports it on the status line.
 void MakeRandomPattern(Settings& settings, EngineState& state);
 
 // Sets the seven symbol weights scrP0..scrP6 at random.
