@@ -23,6 +23,12 @@ std::optional<std::string> ArgumentReader::TakeValue(std::string_view name) {
   return args_[next_ - 1];
 }
 
+std::string ArgumentReader::TakePositional(std::string_view what) {
+  if (AtEnd()) throw UsageError("missing " + std::string(what));
+  if (args_[next_].starts_with("-") && args_[next_] != "-") RejectNext();
+  return args_[next_++];
+}
+
 void ArgumentReader::RejectNext() const {
   const std::string& arg = args_.at(next_);
   if (arg.starts_with("-")) throw UsageError("unknown option " + arg);

@@ -27,6 +27,10 @@ class ArgumentReader {
   // that option; throws UsageError when the value is missing.
   std::optional<std::string> TakeValue(std::string_view name);
 
+  // The next argument as an operand named what; throws UsageError when it is
+  // missing or looks like an option.
+  std::string TakePositional(std::string_view what);
+
   // Throws UsageError for the next argument, which no one took.
   [[noreturn]] void RejectNext() const;
 

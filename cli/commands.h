@@ -4,11 +4,18 @@
 // its own file, and one more line in main.cpp's table.
 #pragma once
 
+#include <string>
+
 #include "arguments.h"
 
 namespace volemo::cli {
 
 int RunPhrase(ArgumentReader& args);
 int RunPattern(ArgumentReader& args);
+int RunCompile(ArgumentReader& args);
+
+// Compiles mml into a MIDI file at midPath; on failure the compiler's
+// message goes to stderr and the result is false.
+bool CompileToFile(const std::string& mml, const std::string& midPath);
 
 }  // namespace volemo::cli

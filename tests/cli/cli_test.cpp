@@ -152,6 +152,32 @@ TEST(Cli, BadUsageExitsWithTwo) {
   }
 }
 
+TEST(Cli, CompileWritesAMidiFileOrReportsTheCompilersMessage) {
+  const fs::path dir = fs::temp_directory_path() / ("volemo-cli-compile-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  {
+    std::ofstream(dir / "good.mml", std::ios::binary) << "Tempo=120;o5c4";
+    std::ofstream(dir / "bad.mml", std::ios::binary) << "o5c\r\nc x";
+  }
+  Result r = RunCli({"compile", (dir / "good.mml").string(), (dir / "good.mid").string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(ReadFile(dir / "good.mid").starts_with("MThd"));
+
+  r = RunCli({"compile", (dir / "bad.mml").string(), (dir / "bad.mid").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("2行目 3文字目"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "bad.mid"));
+
+  r = RunCli({"phrase", "--seed", "5", "--mid", (dir / "phrase.mid").string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("[4 "), std::string::npos);
+  EXPECT_TRUE(ReadFile(dir / "phrase.mid").starts_with("MThd"));
+
+  EXPECT_EQ(RunCli({"compile", (dir / "good.mml").string()}).status, 2);
+  EXPECT_EQ(RunCli({"compile", (dir / "missing.mml").string(), (dir / "m.mid").string()}).status, 1);
+  fs::remove_all(dir);
+}
+
 TEST(Cli, HelpAndVersion) {
   for (const char* command : {"phrase", "pattern"}) {
     const Result r = RunCli({command, "--help"});
