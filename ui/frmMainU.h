@@ -29,6 +29,9 @@ class TfrmMain : public QMainWindow {
   explicit TfrmMain(QWidget* parent = nullptr);
   ~TfrmMain() override;
 
+  // What the tests look at besides the controls.
+  Settings& settings() { return *settings_; }
+  const EngineState& state() const { return state_; }
   const Player& player() const { return player_; }
 
  protected:

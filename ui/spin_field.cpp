@@ -37,7 +37,11 @@ QStyle* SharedRepeatStyle() {
 
 // Digits, the signs, the decimal separator and control characters other
 // than Enter (backspace, copy, cut, paste, undo) may be typed.
-bool MayType(const QString& text) {
+bool MayType(const QKeyEvent& event) {
+  // Ctrl with a letter is a control character, whether or not the platform
+  // puts that character in the event's text.
+  if (event.modifiers() & Qt::ControlModifier) return true;
+  const QString text = event.text();
   if (text.isEmpty()) return true;  // navigation and arrow keys carry no text
   const QChar c = text.front();
   if (c.unicode() < 32) return c != u'\r' && c != u'\n';
@@ -80,7 +84,7 @@ QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const {
 }
 
 void SpinField::keyPressEvent(QKeyEvent* event) {
-  if (!MayType(event->text())) {
+  if (!MayType(*event)) {
     QApplication::beep();
     event->accept();
     return;

@@ -29,8 +29,11 @@ void ShowMessageBox(QMessageBox::Icon icon, const QString& caption, const QStrin
 }  // namespace
 
 QString ApplicationTitle() {
-  QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  name.truncate(name.indexOf(u'.') < 0 ? name.size() : name.indexOf(u'.'));
+  return ApplicationTitleOf(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+QString ApplicationTitleOf(const QString& programFileName) {
+  const QString name = programFileName.section(u'.', 0, 0);
   return name.left(1) + name.mid(1).toLower();
 }
 

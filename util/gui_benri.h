@@ -17,6 +17,7 @@ namespace volemo {
 // The program file's name up to its first ".", every character after the
 // first in lower case: the caption of the program's boxes.
 QString ApplicationTitle();
+QString ApplicationTitleOf(const QString& programFileName);
 
 // A modal warning box with one OK button; an empty caption means the
 // application title.
