@@ -1,0 +1,84 @@
+#include "fluid_log.h"
+
+#include <alsa/asoundlib.h>
+#include <fluidsynth.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <deque>
+#include <mutex>
+
+namespace volemo {
+namespace {
+
+struct Entry {
+  uint64_t id;
+  bool alsa;
+  std::string text;
+};
+
+// Messages arrive from the audio threads and the start-up thread as well as
+// the caller's, so the list is shared under a lock. A short history is
+// enough: a caller only asks about the operation it just ran.
+std::mutex logMutex;
+std::deque<Entry> entries;
+uint64_t lastId = 0;
+constexpr size_t kKept = 32;
+
+void Record(bool alsa, std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  std::lock_guard lock(logMutex);
+  entries.push_back({++lastId, alsa, std::move(text)});
+  if (entries.size() > kKept) entries.pop_front();
+}
+
+void OnFluidLog(int level, const char* message, void*) {
+  if (level == FLUID_PANIC || level == FLUID_ERR) Record(false, message);
+}
+
+void OnAlsaError(const char*, int, const char*, int err, const char* fmt, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, fmt);
+  std::vsnprintf(text, sizeof text, fmt, args);
+  va_end(args);
+  std::string message = text;
+  if (err != 0) message += std::string(": ") + snd_strerror(err);
+  Record(true, std::move(message));
+}
+
+}  // namespace
+
+void CaptureFluidLog() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    for (int level = 0; level < LAST_LOG_LEVEL; ++level)
+      fluid_set_log_function(level, OnFluidLog, nullptr);
+    snd_lib_error_set_handler(OnAlsaError);
+  });
+}
+
+uint64_t FluidLogMark() {
+  std::lock_guard lock(logMutex);
+  return lastId;
+}
+
+std::string FluidErrorsSince(uint64_t mark) {
+  std::lock_guard lock(logMutex);
+  std::string joined;
+  for (const Entry& e : entries) {
+    if (e.id <= mark || e.alsa) continue;
+    if (!joined.empty()) joined += " / ";
+    joined += e.text;
+  }
+  return joined;
+}
+
+std::string AlsaErrorSince(uint64_t mark) {
+  std::lock_guard lock(logMutex);
+  for (auto it = entries.rbegin(); it != entries.rend() && it->id > mark; ++it)
+    if (it->alsa) return it->text;
+  return {};
+}
+
+}  // namespace volemo

@@ -1,0 +1,176 @@
+#include "midi_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "cp932.h"
+#include "player_error.h"
+
+namespace volemo {
+namespace {
+
+constexpr uint32_t kDefaultTempo = 500000;  // microseconds per quarter note (120 BPM)
+
+struct TempoChange {
+  int64_t tick;
+  uint32_t microsPerQuarter;
+};
+
+// Reads big-endian numbers and variable-length quantities from a chunk;
+// every read is bounds-checked and failures throw with the chunk's name.
+class Reader {
+ public:
+  Reader(std::string_view data, std::string what) : data_(data), what_(std::move(what)) {}
+
+  bool AtEnd() const { return pos_ >= data_.size(); }
+  size_t Pos() const { return pos_; }
+
+  uint8_t Byte() {
+    if (pos_ >= data_.size()) Fail("途中で切れています");
+    return static_cast<uint8_t>(data_[pos_++]);
+  }
+  uint32_t Big(int n) {
+    uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = v << 8 | Byte();
+    return v;
+  }
+  // At most four bytes, as the format allows (up to 0x0FFFFFFF).
+  uint32_t Vlq() {
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) {
+      const uint8_t b = Byte();
+      v = v << 7 | (b & 0x7F);
+      if (!(b & 0x80)) return v;
+    }
+    Fail("4 バイトを超える可変長の数値を含んでいます");
+  }
+  std::string_view Take(uint32_t n) {
+    if (n > data_.size() - pos_) Fail("途中で切れています");
+    std::string_view s = data_.substr(pos_, n);
+    pos_ += n;
+    return s;
+  }
+  [[noreturn]] void Fail(const std::string& why) const {
+    throw MakePlayerError("MIDI ファイルとして読めません（" + what_ + "が" + why + "）。");
+  }
+
+ private:
+  std::string_view data_;
+  std::string what_;
+  size_t pos_ = 0;
+};
+
+// Walks one track, returning its end tick and collecting its tempo changes.
+int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos) {
+  int64_t tick = 0;
+  uint8_t running = 0;
+  while (!r.AtEnd()) {
+    tick += r.Vlq();
+    uint8_t status = r.Byte();
+    if (status < 0x80) {
+      if (running == 0) r.Fail("ステータスのないデータで始まっています");
+      status = running;
+      r.Take(status >= 0xC0 && status < 0xE0 ? 0 : 1);  // the byte read was the first data byte
+      continue;
+    }
+    if (status == 0xFF) {
+      const uint8_t type = r.Byte();
+      const std::string_view data = r.Take(r.Vlq());
+      if (type == 0x51 && data.size() == 3) {
+        const auto* d = reinterpret_cast<const uint8_t*>(data.data());
+        const uint32_t tempo = d[0] << 16 | d[1] << 8 | d[2];
+        if (tempo == 0) r.Fail("テンポ 0 を含んでいます");
+        tempos.push_back({tick, tempo});
+      }
+      if (type == 0x2F) break;  // end of track: anything after it is never played
+      continue;
+    }
+    if (status == 0xF0 || status == 0xF7) {
+      r.Take(r.Vlq());
+      continue;
+    }
+    if (status > 0xF0) r.Fail("不明なステータスバイトを含んでいます");
+    running = status;
+    r.Take(status >= 0xC0 && status < 0xE0 ? 1 : 2);
+  }
+  return tick;
+}
+
+double TicksToSeconds(int64_t endTick, uint16_t division, std::vector<TempoChange> tempos) {
+  if (division & 0x8000) {
+    // SMPTE time: frames per second (29 stands for 29.97) times ticks per frame.
+    const int fps = -static_cast<int8_t>(division >> 8);
+    const double frameRate = fps == 29 ? 30000.0 / 1001.0 : fps;
+    return endTick / (frameRate * (division & 0xFF));
+  }
+  // Tempo changes in any track apply to all of them.
+  std::stable_sort(tempos.begin(), tempos.end(),
+                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  double seconds = 0.0;
+  int64_t at = 0;
+  uint32_t tempo = kDefaultTempo;
+  for (const TempoChange& t : tempos) {
+    if (t.tick >= endTick) break;
+    seconds += static_cast<double>(t.tick - at) * tempo / division / 1e6;
+    at = t.tick;
+    tempo = t.microsPerQuarter;
+  }
+  return seconds + static_cast<double>(endTick - at) * tempo / division / 1e6;
+}
+
+}  // namespace
+
+MidiFile ParseMidiFile(std::string bytes) {
+  Reader file(bytes, "ファイル");
+  if (bytes.compare(0, 4, "MThd") != 0)
+    throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
+  file.Take(4);
+  const uint32_t headerLength = file.Big(4);
+  if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");
+  Reader header(file.Take(headerLength), "ヘッダ");
+  header.Big(2);  // format: 0, 1 and 2 are all played as simultaneous tracks
+  const uint32_t declaredTracks = header.Big(2);
+  const uint16_t division = static_cast<uint16_t>(header.Big(2));
+  if (division == 0 || ((division & 0x8000) && (division & 0xFF) == 0))
+    header.Fail("時間の分解能 0 を指定しています");
+
+  std::vector<TempoChange> tempos;
+  int64_t lastTick = 0;
+  int tracks = 0;
+  while (!file.AtEnd()) {
+    const std::string_view type = file.Take(4);
+    const uint32_t length = file.Big(4);
+    const std::string_view data = file.Take(length);
+    if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
+    ++tracks;
+    Reader track(data, "トラック " + std::to_string(tracks) + " ");
+    lastTick = std::max(lastTick, ReadTrack(track, tempos));
+  }
+  if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
+  if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
+
+  MidiFile midi;
+  midi.lastTick = static_cast<int>(lastTick);
+  midi.seconds = TicksToSeconds(lastTick, division, std::move(tempos));
+  midi.bytes = std::move(bytes);
+  return midi;
+}
+
+MidiFile ReadMidiFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw MakePlayerError("MIDI ファイル \"" + path + "\" を開けません。", std::strerror(errno));
+  std::string bytes(std::istreambuf_iterator<char>(in), {});
+  try {
+    return ParseMidiFile(std::move(bytes));
+  } catch (const PlayerError& e) {
+    throw PlayerError(Cp932FromUtf8Lossy("\"" + path + "\": ") + e.what());
+  }
+}
+
+}  // namespace volemo

@@ -1,0 +1,33 @@
+// Compiling the phrase into the scratch file temp.mid and playing it, as
+// the play, stop and save commands and the closing window need it.
+#pragma once
+
+#include <string>
+
+#include "player.h"
+#include "settings.h"
+
+namespace volemo {
+
+// ProgramDir + "temp.mid". When the program's folder is not writable (an
+// installed copy) every compile there would fail, so the scratch file moves
+// to $XDG_CACHE_HOME/volemo/ (default ~/.cache/volemo/), made when missing.
+std::string TempMidPath();
+// The same choice for a given program folder (ending with "/").
+std::string TempMidPathIn(const std::string& programDir);
+
+// Closes the player (the last phrase stops), compiles mml into TempMidPath()
+// and, on success, opens and plays it and says so on the status line; on
+// failure the status line shows the compiler's message and the player stays
+// closed. Errors of the player propagate (PlayerError) and the status line
+// keeps its text: a phrase that cannot sound is never announced as playing.
+void PlayMml(Settings& settings, Player& player, const std::string& mml);
+
+// Stops and closes the player, but only while it plays: a phrase that has
+// ended stays open.
+void StopPlayback(Player& player);
+
+// Before temp.mid is copied, and when the window closes.
+void ClosePlayer(Player& player);
+
+}  // namespace volemo

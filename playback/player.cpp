@@ -1,0 +1,105 @@
+#include "player.h"
+
+#include <fluidsynth.h>
+
+#include <utility>
+
+#include "fluid_log.h"
+#include "shared_synth.h"
+
+namespace volemo {
+namespace {
+
+// No note may hang on once its phrase is gone: pedals up, then every note
+// released, so each dies away as it would have at its own end.
+void ReleaseAllNotes(fluid_synth_t* synth) {
+  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
+    fluid_synth_cc(synth, channel, 64, 0);  // sustain
+    fluid_synth_cc(synth, channel, 66, 0);  // sostenuto
+    fluid_synth_all_notes_off(synth, channel);
+  }
+}
+
+}  // namespace
+
+Player::Player() : shared_(SharedSynth::Get()) {}
+
+Player::~Player() {
+  // Only a file sink that cannot be reopened fails here, and there is no one
+  // left to tell.
+  try {
+    Close();
+  } catch (const PlayerError&) {
+  }
+}
+
+void Player::Open(const std::string& midPath) {
+  Close();
+  MidiFile file = ReadMidiFile(midPath);
+  shared_.Ready();
+  file_ = std::move(file);
+}
+
+void Player::Play() {
+  if (!file_) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  fluid_synth_t* synth = shared_.Ready();
+  const uint64_t mark = FluidLogMark();
+  bool started = false;
+  try {
+    // A FluidSynth player that has played once cannot start over, so every
+    // play gets a fresh one, and the synthesizer a reset: the last phrase's
+    // voice, bend and controllers never leak into this one.
+    shared_.Hold([&] {
+      if (player_) delete_fluid_player(player_);
+      fluid_synth_system_reset(synth);
+      player_ = new_fluid_player(synth);
+      started = player_ &&
+                fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
+                fluid_player_play(player_) == FLUID_OK;
+      if (!started && player_) {
+        delete_fluid_player(player_);
+        player_ = nullptr;
+      }
+    });
+  } catch (const PlayerError&) {
+    // The output did not come back, so nothing renders and the player can go.
+    if (player_ && !shared_.Rendering()) delete_fluid_player(player_);
+    player_ = nullptr;
+    throw;
+  }
+  if (!started) throw MakePlayerError("演奏を開始できません。", FluidErrorsSince(mark));
+}
+
+void Player::DeleteFluidPlayer() {
+  if (!player_) return;
+  // Cleared first, so a failed restart of the output leaves no dangling
+  // player behind.
+  fluid_player_t* player = std::exchange(player_, nullptr);
+  fluid_synth_t* synth = shared_.Synth();
+  const auto tearDown = [&] {
+    delete_fluid_player(player);
+    ReleaseAllNotes(synth);
+  };
+  if (shared_.Rendering()) {
+    shared_.Hold(tearDown);
+  } else {
+    tearDown();
+  }
+}
+
+void Player::Stop() { DeleteFluidPlayer(); }
+
+void Player::Close() {
+  file_.reset();
+  DeleteFluidPlayer();
+}
+
+bool Player::IsPlaying() const {
+  if (!player_ || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) return false;
+  // FluidSynth's player keeps "playing" two seconds past the end; the phrase
+  // has ended once its last tick is reached and no voice sounds any more.
+  return fluid_player_get_current_tick(player_) < file_->lastTick ||
+         fluid_synth_get_active_voice_count(shared_.Synth()) > 0;
+}
+
+}  // namespace volemo

@@ -1,0 +1,52 @@
+// The player of the play, stop and save commands: open a MIDI file, play it
+// from the start in the background, stop, close, and ask whether it plays.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "midi_file.h"
+#include "player_error.h"
+
+typedef struct _fluid_player_t fluid_player_t;
+
+namespace volemo {
+
+class SharedSynth;
+
+class Player {
+ public:
+  // Starts the shared synthesizer's start-up (SoundFont and sound output)
+  // in the background if this is the program's first player.
+  Player();
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  // Reads the file into memory (the file is not held open) and makes sure
+  // the synthesizer is ready, waiting for its SoundFont if need be. Closes
+  // whatever was open first: one file at a time. Throws PlayerError when
+  // the file is not a MIDI file, or there is no SoundFont or sound output.
+  void Open(const std::string& midPath);
+  // Plays the open file from its start and returns at once. Throws
+  // PlayerError when nothing is open or playing cannot start.
+  void Play();
+  // Silences the phrase (its notes are released) and keeps the file open.
+  void Stop();
+  // Stop, then forget the file; nothing when nothing is open.
+  void Close();
+
+  bool IsOpen() const { return file_.has_value(); }
+  // True from Play until the last event has played and the last note has
+  // died away, or until Stop.
+  bool IsPlaying() const;
+
+ private:
+  void DeleteFluidPlayer();
+
+  SharedSynth& shared_;
+  std::optional<MidiFile> file_;
+  fluid_player_t* player_ = nullptr;
+};
+
+}  // namespace volemo

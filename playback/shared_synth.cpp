@@ -1,0 +1,66 @@
+#include "shared_synth.h"
+
+#include "fluid_log.h"
+#include "output_level.h"
+#include "player_error.h"
+#include "soundfont.h"
+
+namespace volemo {
+
+fluid_settings_t* NewSynthSettings() {
+  CaptureFluidLog();
+  fluid_settings_t* settings = new_fluid_settings();
+  fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
+  fluid_settings_setnum(settings, "synth.gain", kSynthGain);
+  // Each phrase starts from a reset of our own; FluidSynth's player would
+  // reset again two seconds after the end and cut what still rings.
+  fluid_settings_setint(settings, "player.reset-synth", 0);
+  return settings;
+}
+
+SharedSynth& SharedSynth::Get() {
+  static SharedSynth instance;
+  return instance;
+}
+
+SharedSynth::SharedSynth() : startUp_(&SharedSynth::StartUp, this) {}
+
+SharedSynth::~SharedSynth() {
+  if (startUp_.joinable()) startUp_.join();
+  output_.reset();  // the driver renders from synth_ until it is deleted
+  if (synth_) delete_fluid_synth(synth_);
+  if (settings_) delete_fluid_settings(settings_);
+}
+
+void SharedSynth::StartUp() {
+  settings_ = NewSynthSettings();
+  synth_ = new_fluid_synth(settings_);
+  if (!synth_) return;  // Ready() reports it
+  // Failures are left for Ready() to retry and report on the window's thread.
+  try {
+    LoadSoundFont(synth_, SoundFontCandidates());
+    soundFontLoaded_ = true;
+    output_ = std::make_unique<AudioOutput>(settings_, synth_);
+  } catch (...) {
+  }
+}
+
+fluid_synth_t* SharedSynth::Ready() {
+  if (startUp_.joinable()) startUp_.join();
+  if (!synth_) {
+    const uint64_t mark = FluidLogMark();
+    synth_ = new_fluid_synth(settings_);
+    if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
+  }
+  if (!soundFontLoaded_) {
+    LoadSoundFont(synth_, SoundFontCandidates());
+    soundFontLoaded_ = true;
+  }
+  if (!Rendering()) {
+    output_.reset();
+    output_ = std::make_unique<AudioOutput>(settings_, synth_);
+  }
+  return synth_;
+}
+
+}  // namespace volemo

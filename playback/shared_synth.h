@@ -1,0 +1,50 @@
+// The program's one real-time synthesizer. It is made, given its SoundFont
+// and connected to the sound output in the background from the first Player
+// on, so that neither the window nor the first play waits for the SoundFont
+// longer than it must; every phrase after that plays on it.
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "audio_output.h"
+
+namespace volemo {
+
+class SharedSynth {
+ public:
+  static SharedSynth& Get();
+
+  // Waits for the start-up, tries again whatever failed in it (a SoundFont
+  // or a sound server may have appeared since), and returns the synthesizer.
+  // Throws PlayerError when the SoundFont or the sound output is missing.
+  fluid_synth_t* Ready();
+
+  // See AudioOutput::Hold. Only after Ready().
+  void Hold(const std::function<void()>& fn) { output_->Hold(fn); }
+  bool Rendering() const { return output_ && output_->IsOpen(); }
+  fluid_synth_t* Synth() const { return synth_; }
+
+  ~SharedSynth();
+  SharedSynth(const SharedSynth&) = delete;
+  SharedSynth& operator=(const SharedSynth&) = delete;
+
+ private:
+  SharedSynth();
+  void StartUp();
+
+  fluid_settings_t* settings_ = nullptr;
+  fluid_synth_t* synth_ = nullptr;
+  bool soundFontLoaded_ = false;
+  std::unique_ptr<AudioOutput> output_;
+  std::thread startUp_;
+};
+
+// Settings both the live and the offline synthesizer start from.
+fluid_settings_t* NewSynthSettings();
+
+}  // namespace volemo

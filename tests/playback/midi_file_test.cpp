@@ -1,0 +1,124 @@
+#include "midi_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cp932.h"
+#include "player_error.h"
+#include "smf_builder.h"
+
+namespace volemo {
+namespace {
+
+using test::Big;
+using test::Chunk;
+using test::Header;
+using test::kEndOfTrack;
+using test::Smf;
+using test::TempoEvent;
+using test::Vlq;
+
+// The message of the PlayerError that parsing bytes throws, in UTF-8.
+std::string ParseError(const std::string& bytes) {
+  try {
+    ParseMidiFile(bytes);
+  } catch (const PlayerError& e) {
+    return Utf8FromCp932(e.what());
+  }
+  return "(parsed)";
+}
+
+TEST(MidiFile, QuarterNoteAt120LastsHalfASecond) {
+  const MidiFile midi = ParseMidiFile(Smf({{69, 0, 480}}, 120));
+  EXPECT_EQ(midi.lastTick, 480);
+  EXPECT_DOUBLE_EQ(midi.seconds, 0.5);
+}
+
+TEST(MidiFile, TrailingRestCountsToTheEndOfTrack) {
+  const MidiFile midi = ParseMidiFile(Smf({{69, 0, 480}}, 60, 0, 1440));
+  EXPECT_EQ(midi.lastTick, 1440);
+  EXPECT_DOUBLE_EQ(midi.seconds, 3.0);
+}
+
+TEST(MidiFile, TempoChangeInOneTrackTimesTheLongestOther) {
+  // Two quarters at 120 then two at 60; the notes lie in the second track.
+  const std::string conductor = Vlq(0) + TempoEvent(120) + Vlq(960) + TempoEvent(60) + Vlq(0) + kEndOfTrack;
+  const std::string notes = Vlq(0) + "\x90\x3C\x64" + Vlq(1920) + std::string("\x80\x3C\x00", 3) + Vlq(0) + kEndOfTrack;
+  const MidiFile midi = ParseMidiFile(Header(1, 2, 480) + Chunk("MTrk", conductor) + Chunk("MTrk", notes));
+  EXPECT_EQ(midi.lastTick, 1920);
+  EXPECT_DOUBLE_EQ(midi.seconds, 3.0);
+}
+
+TEST(MidiFile, WithoutTempoEventsPlaysAt120) {
+  const std::string track = Vlq(0) + "\x90\x3C\x64" + Vlq(960) + std::string("\x80\x3C\x00", 3) + Vlq(0) + kEndOfTrack;
+  EXPECT_DOUBLE_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).seconds, 1.0);
+}
+
+TEST(MidiFile, RunningStatusProgramChangeAndSysExAreWalkedOver) {
+  // Note on, two running-status data pairs (one a note-off by velocity 0), a
+  // program change with its single data byte, a SysEx, a text event.
+  const std::string track = Vlq(0) + "\x90\x3C\x64" + Vlq(100) + "\x3E\x64" + Vlq(100) + std::string("\x3C\x00", 2) +
+                            Vlq(0) + "\xC0\x05" + Vlq(50) + "\xF0" + Vlq(3) + "\x7E\x7F\xF7" + Vlq(50) +
+                            "\xFF\x01" + Vlq(2) + "hi" + Vlq(100) + std::string("\x80\x3E\x00", 3) + Vlq(0) +
+                            kEndOfTrack;
+  EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).lastTick, 400);
+}
+
+TEST(MidiFile, LongestDeltaTimeIsFourBytes) {
+  const std::string track = Vlq(0x0FFFFFF) + kEndOfTrack;
+  EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).lastTick, 0x0FFFFFF);
+}
+
+TEST(MidiFile, SmpteDivisionCountsTicksPerSecond) {
+  // 25 frames per second of 40 ticks: 1000 ticks a second.
+  const std::string track = Vlq(2500) + kEndOfTrack;
+  const MidiFile midi = ParseMidiFile(Header(0, 1, 0xE728) + Chunk("MTrk", track));
+  EXPECT_DOUBLE_EQ(midi.seconds, 2.5);
+}
+
+TEST(MidiFile, UnknownChunksAreSkipped) {
+  const std::string bytes = Header(0, 1, 480) + Chunk("XFIH", "whatever") + Chunk("MTrk", Vlq(480) + kEndOfTrack);
+  EXPECT_EQ(ParseMidiFile(bytes).lastTick, 480);
+}
+
+TEST(MidiFile, MalformedFilesAreReportedWithWhatIsWrong) {
+  const std::string header = Header(0, 1, 480);
+  EXPECT_NE(ParseError("RIFF....WAVE").find("MThd"), std::string::npos);
+  EXPECT_NE(ParseError("").find("MThd"), std::string::npos);
+  EXPECT_NE(ParseError(header.substr(0, 11)).find("途中で切れています"), std::string::npos);
+  EXPECT_NE(ParseError(Header(0, 1, 0) + Chunk("MTrk", Vlq(0) + kEndOfTrack)).find("分解能 0"), std::string::npos);
+  EXPECT_NE(ParseError(header).find("トラックを持っていません"), std::string::npos);
+  // A track chunk longer than the file.
+  EXPECT_NE(ParseError(header + "MTrk" + Big(100, 4) + Vlq(0)).find("途中で切れています"), std::string::npos);
+  // A note-on cut off inside its track.
+  EXPECT_NE(ParseError(header + Chunk("MTrk", Vlq(0) + "\x90\x3C")).find("トラック 1 が途中で切れています"),
+            std::string::npos);
+  EXPECT_NE(ParseError(header + Chunk("MTrk", std::string("\x81\x80\x80\x80\x00", 5) + kEndOfTrack)).find("4 バイトを超える"),
+            std::string::npos);
+  EXPECT_NE(ParseError(header + Chunk("MTrk", Vlq(0) + "\x3C\x64" + kEndOfTrack)).find("ステータスのない"),
+            std::string::npos);
+  EXPECT_NE(ParseError(header + Chunk("MTrk", Vlq(0) + "\xFF\x51\x03" + std::string(3, '\0') + kEndOfTrack))
+                .find("テンポ 0"),
+            std::string::npos);
+}
+
+TEST(MidiFile, ReadingNamesTheFileThatFails) {
+  const std::string dir = testing::TempDir();
+  try {
+    ReadMidiFile(dir + "no such file.mid");
+    FAIL() << "no error";
+  } catch (const PlayerError& e) {
+    EXPECT_NE(Utf8FromCp932(e.what()).find("\"" + dir + "no such file.mid\" を開けません"), std::string::npos);
+  }
+  test::WriteFile(dir + "text.mid", "not music");
+  try {
+    ReadMidiFile(dir + "text.mid");
+    FAIL() << "no error";
+  } catch (const PlayerError& e) {
+    EXPECT_NE(Utf8FromCp932(e.what()).find(dir + "text.mid"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace volemo

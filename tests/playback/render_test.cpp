@@ -1,0 +1,96 @@
+#include "render.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cp932.h"
+#include "smf_builder.h"
+#include "wav_reader.h"
+
+namespace volemo {
+namespace {
+
+using test::Note;
+using test::ReadWav;
+using test::Smf;
+
+class Render : public testing::Test {
+ protected:
+  std::string dir_ = testing::TempDir();
+
+  test::Wav RenderBytes(const std::string& midi) {
+    test::WriteFile(dir_ + "in.mid", midi);
+    RenderMidiToWav(dir_ + "in.mid", dir_ + "out.wav");
+    return ReadWav(dir_ + "out.wav");
+  }
+};
+
+TEST_F(Render, WritesCdQualityStereoPcm) {
+  const test::Wav wav = RenderBytes(Smf({{60, 0, 240}}));
+  EXPECT_EQ(wav.format, 1);
+  EXPECT_EQ(wav.channels, 2);
+  EXPECT_EQ(wav.rate, 44100);
+  EXPECT_EQ(wav.bits, 16);
+  EXPECT_FALSE(std::filesystem::exists(dir_ + "out.wav.part"));
+}
+
+TEST_F(Render, A4QuarterAt120IsA440HzToneOfHalfASecond) {
+  // A drawbar organ holds its level to the note-off and stops soon after,
+  // so the length of the tone shows in the sound itself.
+  const test::Wav wav = RenderBytes(Smf({{69, 0, 480}}, 120, 16));
+  const std::vector<double> held = test::Mono(wav.samples, wav.rate, 0.1, 0.4);
+  EXPECT_NEAR(test::StrongestFrequency(held, wav.rate, 300, 600), 440.0, 2.0);
+  const double level = test::Rms(held);
+  EXPECT_GT(test::Dbfs(level), -30);
+  const double fall = test::LevelFallsBelow(wav.samples, wav.rate, 0.1, level / 10);
+  EXPECT_GT(fall, 0.48);
+  EXPECT_LT(fall, 0.70);
+  // The file ends with the sound, not seconds later.
+  EXPECT_GE(wav.Seconds(), 0.5);
+  EXPECT_LT(wav.Seconds(), 1.5);
+}
+
+TEST_F(Render, RestIsDigitalSilenceOfItsExactLength) {
+  const test::Wav wav = RenderBytes(Smf({}, 120, 0, 960));  // a half note's rest at 120
+  EXPECT_EQ(wav.Frames(), 44100u);
+  EXPECT_EQ(test::PeakOf(wav.samples), 0.0);
+}
+
+TEST_F(Render, PhraseAtVelocity120IsLoudWithoutClipping) {
+  // Sixteen sixteenths at 120 with a two-note chord on every beat: 2 s.
+  std::vector<Note> notes;
+  for (int step = 0; step < 16; ++step) {
+    notes.push_back({60 + step % 8, step * 120, 120});
+    if (step % 4 == 0) notes.push_back({64 + step % 8, step * 120, 120});
+  }
+  const test::Wav piano = RenderBytes(Smf(notes));
+  EXPECT_GT(test::Dbfs(test::PeakOf(piano.samples)), -12);
+  EXPECT_LT(test::Dbfs(test::PeakOf(piano.samples)), -3);  // not even near the soft knee
+  EXPECT_GE(piano.Seconds(), 2.0);
+  EXPECT_LT(piano.Seconds(), 2.0 + 2.0);  // the release and reverb tail only
+
+  // The loudest voices bend below full scale instead of clipping.
+  const test::Wav lead = RenderBytes(Smf(notes, 120, 80));
+  EXPECT_LT(test::PeakOf(lead.samples), 1.0);
+  EXPECT_GT(test::Dbfs(test::PeakOf(lead.samples)), -3);
+}
+
+TEST_F(Render, FailureLeavesTheEarlierFileAsItWas) {
+  test::WriteFile(dir_ + "out.wav", "earlier");
+  test::WriteFile(dir_ + "in.mid", "not a MIDI file");
+  EXPECT_THROW(RenderMidiToWav(dir_ + "in.mid", dir_ + "out.wav"), PlayerError);
+  EXPECT_EQ(test::ReadFile(dir_ + "out.wav"), "earlier");
+
+  test::WriteFile(dir_ + "in.mid", Smf({{60, 0, 240}}));
+  const std::string unwritable = dir_ + "no such folder/out.wav";
+  try {
+    RenderMidiToWav(dir_ + "in.mid", unwritable);
+    FAIL() << "no error";
+  } catch (const PlayerError& e) {
+    EXPECT_NE(Utf8FromCp932(e.what()).find("\"" + unwritable + "\" を作成できません"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace volemo
