@@ -46,7 +46,7 @@ class Performer {
   Song Run() {
     for (size_t i = 0; i < code_.size(); ++i) {
       if (++steps_ > kMaxSteps) {
-        Fail(code_[i], [] { return msg::TooMuchWork(); });
+        Fail(code_[i], [] { return msg::TooMuchWork(); }, true);
         break;
       }
       if (!Execute(i)) break;
@@ -160,13 +160,13 @@ class Performer {
   bool Advance(const Instr& in, int64_t ticks) {
     now_ += ticks;
     micros_ += ticks * 125'000 / bpm_;  // 60,000,000 / (480 * bpm) per tick
-    if (now_ > kMaxTick || micros_ > kMaxMicros) return Fail(in, [] { return msg::TooLong(); });
+    if (now_ > kMaxTick || micros_ > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
     return true;
   }
 
   bool CountEvents(const Instr& in, int count) {
     events_ += count;
-    if (events_ > kMaxEvents) return Fail(in, [] { return msg::TooManyEvents(kMaxEvents); });
+    if (events_ > kMaxEvents) return Fail(in, [] { return msg::TooManyEvents(kMaxEvents); }, true);
     return true;
   }
 
@@ -182,7 +182,7 @@ class Performer {
   // time does not move.
   bool Sweep(const Instr& in) {
     const int64_t length = in.c;
-    if (now_ + length > kMaxTick) return Fail(in, [] { return msg::TooLong(); });
+    if (now_ + length > kMaxTick) return Fail(in, [] { return msg::TooLong(); }, true);
     const int64_t distance = in.b - in.a;
     const int64_t steps = std::min<int64_t>(std::abs(distance), std::max<int64_t>(1, length / kSweepStepTicks));
     if (!CountEvents(in, static_cast<int>(steps + 1))) return false;
@@ -200,9 +200,12 @@ class Performer {
 
   std::string_view Token(const Instr& in) const { return mml_.substr(in.pos, in.size); }
 
+  // A limit is reached by a repeat as a whole; it is named at the
+  // outermost one running, not at the note that happened to cross it.
   template <class MakeMessage>
-  bool Fail(const Instr& in, MakeMessage&& make) {
-    reporter_.Report(in.pos, std::forward<MakeMessage>(make));
+  bool Fail(const Instr& in, MakeMessage&& make, bool limit = false) {
+    const Instr& at = limit && !repeats_.empty() ? code_[repeats_.front().begin] : in;
+    reporter_.Report(at.pos, std::forward<MakeMessage>(make));
     return false;
   }
 
@@ -219,9 +222,8 @@ class Performer {
                      [](const PitchBend& x, const PitchBend& y) { return x.tick < y.tick; });
 
     // Gate, then one key of one channel never sounding twice at once (a
-    // chord naming a key twice, a tie reaching past the next note): the
-    // earlier note ends where the later starts; two starting together are
-    // one.
+    // chord naming a key twice): the earlier note ends where the later
+    // starts; two starting together are one.
     std::vector<int32_t> lastOfKey(kChannels * 128, -1);
     song.notes.reserve(notes_.size());
     for (const WrittenNote& w : notes_) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
 namespace dvorlin::testing {
@@ -22,6 +23,20 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 }  // namespace
+
+std::ostream& operator<<(std::ostream& out, const HeardNote& n) {
+  return out << "note ch" << n.channel << " key " << n.key << " at " << n.start << " for " << n.length << " v"
+             << n.velocity;
+}
+std::ostream& operator<<(std::ostream& out, const HeardTempo& t) {
+  return out << "tempo at " << t.tick << ' ' << t.microsPerQuarter << "us";
+}
+std::ostream& operator<<(std::ostream& out, const HeardVoice& v) {
+  return out << "voice at " << v.tick << " ch" << v.channel << ' ' << v.voice;
+}
+std::ostream& operator<<(std::ostream& out, const HeardBend& b) {
+  return out << "bend at " << b.tick << " ch" << b.channel << ' ' << b.value;
+}
 
 HeardFile ReadWithMidicsv(const std::string& path) {
   HeardFile file;

@@ -2,6 +2,7 @@
 // of the MML: channels 1..16, voices 1..128, bends -8192..8191.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ struct HeardFile {
   // its channel, an off without an on, a note still on at the end.
   std::vector<std::string> faults;
 };
+
+// For failure messages: the fields in the order declared.
+std::ostream& operator<<(std::ostream& out, const HeardNote& n);
+std::ostream& operator<<(std::ostream& out, const HeardTempo& t);
+std::ostream& operator<<(std::ostream& out, const HeardVoice& v);
+std::ostream& operator<<(std::ostream& out, const HeardBend& b);
 
 // Fails the running test if midicsv cannot read the file.
 HeardFile ReadWithMidicsv(const std::string& path);

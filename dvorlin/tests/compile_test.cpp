@@ -1,0 +1,108 @@
+// The C++ interface: places of diagnostics, sweeps, limits at their edges,
+// and the file's variable-length times read back by midicsv.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dvorlin/compile.h"
+#include "midicsv_reader.h"
+#include "test_support.h"
+
+namespace dvorlin::testing {
+namespace {
+
+std::string Messages(const Performance& p) { return Utf8(FormatDiagnostics(p.diagnostics)); }
+
+TEST(Diagnostics, CountLinesByAnyLineBreakAndColumnsByCharacter) {
+  struct Case {
+    std::string mml;
+    int line, column;
+  };
+  for (const Case& c : {Case{"c\r\n  x", 2, 3}, Case{"c\rx", 2, 1}, Case{"c\n\nd x", 3, 3},
+                        Case{"c\r\n\r\nx", 3, 1}, Case{Cp932("// ドレミ\r\nc /*ドレミ*/ x"), 2, 11}}) {
+    SCOPED_TRACE(c.mml);
+    const Performance p = Perform(c.mml);
+    ASSERT_EQ(p.diagnostics.size(), 1u) << Messages(p);
+    EXPECT_EQ(p.diagnostics[0].line, c.line);
+    EXPECT_EQ(p.diagnostics[0].column, c.column);
+  }
+}
+
+TEST(Diagnostics, StopAfterFiftyLinesWithMistakes) {
+  std::string mml;
+  for (int i = 0; i < 80; ++i) mml += "c x\n";
+  const Performance p = Perform(mml);
+  ASSERT_EQ(p.diagnostics.size(), 50u);
+  EXPECT_EQ(p.diagnostics.back().line, 50);
+}
+
+TEST(Diagnostics, TextBeyondSixtyFourMegabytesIsRefusedUnread) {
+  const Performance p = Perform(std::string((size_t{64} << 20) + 1, ' '));
+  EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（64 MB まで）。");
+}
+
+TEST(Sweep, MovesInEvenStepsOfTwoTicksAndEndsExactlyAtTheTarget) {
+  const Performance p = Perform("l16 r p%.T(-8192,0,!32) c");
+  ASSERT_TRUE(p.ok()) << Messages(p);
+  const auto& bends = p.song.bends;
+  ASSERT_EQ(bends.size(), 31u);
+  for (size_t i = 0; i < bends.size(); ++i) {
+    EXPECT_EQ(bends[i].tick, 120 + 2 * i);
+    if (i > 0) {
+      const int step = bends[i].value - bends[i - 1].value;
+      EXPECT_TRUE(step == 273 || step == 274) << step;
+    }
+  }
+  EXPECT_EQ(bends.front().value, -8192);
+  EXPECT_EQ(bends.back().value, 0);
+  ASSERT_EQ(p.song.notes.size(), 1u);
+  EXPECT_EQ(p.song.notes[0].start, 120u);
+}
+
+TEST(Sweep, NeverRepeatsAValueWhenTheDistanceIsShort) {
+  const Performance p = Perform("p%.T(0,3,!1)");
+  ASSERT_TRUE(p.ok()) << Messages(p);
+  ASSERT_EQ(p.song.bends.size(), 4u);
+  EXPECT_EQ(p.song.bends[1].tick, 640u);
+  EXPECT_EQ(p.song.bends[3].tick, 1920u);
+  EXPECT_EQ(p.song.bends[3].value, 3);
+}
+
+TEST(Limits, AMillionEventsAreAllowedAndOneMoreIsNot) {
+  const Performance exact = Perform("l64 [500 [1000 c]]");
+  ASSERT_TRUE(exact.ok()) << Messages(exact);
+  EXPECT_EQ(exact.song.notes.size(), 500'000u);
+  const Performance over = Perform("l64 [500 [1000 c]] d");
+  EXPECT_EQ(Messages(over),
+            "1行目 20文字目: MIDI イベントが多すぎます（1000000 個まで）。繰り返しの回数を確かめてください。");
+}
+
+TEST(Limits, TwentyFourHoursAreAllowed) {
+  const Performance p = Perform("Tempo=4 [1440 c1]");
+  ASSERT_TRUE(p.ok()) << Messages(p);
+  EXPECT_EQ(p.song.endTick, 1440u * 1920u);
+}
+
+TEST(SmfWriter, DeltaTimesSurviveEveryVariableLengthBoundary) {
+  Song song;
+  song.tempos.push_back({0, 500000});
+  uint32_t tick = 0;
+  for (const uint32_t delta : {0u, 127u, 128u, 16383u, 16384u, 2097151u, 2097152u, 0x0FFFFFFFu}) {
+    tick += delta;
+    song.bends.push_back({tick, 0, static_cast<int16_t>(delta % 8192)});
+  }
+  song.endTick = tick;
+  const std::vector<uint8_t> bytes = WriteSmf(song);
+  ScratchDir dir;
+  WriteBytes(dir.File("d.mid"), std::string(bytes.begin(), bytes.end()));
+  const HeardFile heard = ReadWithMidicsv(dir.File("d.mid"));
+  ASSERT_EQ(heard.bends.size(), song.bends.size());
+  for (size_t i = 0; i < song.bends.size(); ++i) {
+    EXPECT_EQ(heard.bends[i].tick, static_cast<int>(song.bends[i].tick));
+    EXPECT_EQ(heard.bends[i].value, song.bends[i].value);
+  }
+  EXPECT_EQ(heard.trackEnds, (std::vector<int>{static_cast<int>(tick), static_cast<int>(tick)}));
+}
+
+}  // namespace
+}  // namespace dvorlin::testing
