@@ -1,4 +1,296 @@
+// Every command of the main window with the real engine, compiler and
+// player (sound goes to a file sink): its effect and its status line.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "StrUnit.h"
+#include "cp932.h"
+#include "frmMainU.h"
+#include "play_sequence.h"
+#include "ui_test_support.h"
+#include "use_vorlin_dll.h"
+
+using namespace volemo;
+using namespace volemo::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A mistake on each of two lines, so the compiler's message has two lines
+// joined by CR LF.
+const char kBadMml[] = "t120 [4 o4c\r\nz d\r\nz e]";
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<TfrmMain> window_;
+  std::unique_ptr<QTemporaryDir> dir_;
+  fs::path scratch_;
+
+  TfrmMain& W() { return *window_; }
+  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
+  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
+  void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(W(), name), Qt::LeftButton); }
+  void Trigger(const char* name) { Find<QAction>(W(), name)->trigger(); }
+  QString InDir(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
+  void Answer(const QString& path, int filter = 0) {
+    answerer_->saveAnswers.push_back(SaveAnswer{path, filter});
+  }
+  // Play replays the box as it stands, as the user may have edited it.
+  void KeepTheBoxOnPlay() { Find<QCheckBox>(W(), "chkMakePattern")->setChecked(false); }
+  const Answerer::ShownBox& OnlyErrorBox() {
+    if (answerer_->boxes.size() != 1 || answerer_->boxes[0].kind != ModalAnswerer::Box::Error)
+      qFatal("expected exactly one error box");
+    return answerer_->boxes[0];
+  }
+
+ private slots:
+  void initTestCase() {
+    scratch_ = InProgramDir("temp.mid");
+    QCOMPARE(QString::fromStdString(TempMidPath()), QString::fromStdString(scratch_.string()));
+  }
+
+  void init() {
+    CopyShippedScaleFile();
+    fs::remove(scratch_);
+    answerer_ = std::make_unique<Answerer>();
+    dir_ = std::make_unique<QTemporaryDir>();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(answerer_->boxes.empty());
+  }
+
+  void cleanup() {
+    window_.reset();
+    answerer_.reset();
+    dir_.reset();
+  }
+
+  void EngineCommandsFillTheBoxesAndSaySo() {
+    QTest::keyClick(&W(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(Status(), QStringLiteral("ランダムなパターンを作成"));
+    QVERIFY(!Find<QPlainTextEdit>(W(), "memRythm")->toPlainText().isEmpty());
+
+    const int before = Find<QSlider>(W(), "scrP0")->value() + Find<QSlider>(W(), "scrP2")->value();
+    Trigger("mnuPatternParamRandom");
+    const int after = Find<QSlider>(W(), "scrP0")->value() + Find<QSlider>(W(), "scrP2")->value();
+    QVERIFY(before != after || Find<QSlider>(W(), "scrP6")->value() != 0);
+
+    Trigger("mnuPhraseMake");
+    QCOMPARE(Status(), QStringLiteral("MMLフレーズを作成しました。"));
+    QVERIFY(Mml().contains(QStringLiteral("[4 ")));
+    QVERIFY(!fs::exists(scratch_));  // making is not playing
+  }
+
+  void PlayMakesANewPhraseCompilesTempMidAndStartsThePlayer() {
+    Click("ToolButton4");
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QVERIFY(fs::file_size(scratch_) > 14);
+    QCOMPARE(ReadBytes(scratch_).substr(0, 4), std::string("MThd"));
+    QVERIFY(W().player().IsOpen());
+    QVERIFY(W().player().IsPlaying());
+    QVERIFY(!Mml().isEmpty());
+    QVERIFY(!Find<QPlainTextEdit>(W(), "memRythm")->toPlainText().isEmpty());
+  }
+
+  void PlayWithoutRemakingPlaysTheEditedBox() {
+    KeepTheBoxOnPlay();
+    Trigger("mnuPhraseMake");
+    const QString edited = Mml() + QStringLiteral("\n");
+    Find<QPlainTextEdit>(W(), "memMML")->setPlainText(edited);
+    Trigger("mnuPhrasePlay");
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(Mml(), edited);
+    QVERIFY(W().player().IsPlaying());
+  }
+
+  void FailedCompileShowsTheMessageOnOneLineAndKeepsTheLastTempMid() {
+    QVERIFY(!CompileMmlToMidi(kBadMml, (dir_->path() + "/probe.mid").toStdString()));
+    const std::string message = LastCompileMessage();
+    QVERIFY2(message.find("\r\n") != std::string::npos, "the probe needs a two-line message");
+
+    Click("ToolButton4");  // a good phrase first
+    const std::string good = ReadBytes(scratch_);
+    KeepTheBoxOnPlay();
+    W().settings().SetMmlText(kBadMml);
+    Click("ToolButton4");
+    QCOMPARE(Status(), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(message))));
+    QVERIFY(!Status().contains(u'\r') && !Status().contains(u'\n'));
+    QVERIFY(!W().player().IsOpen());
+    QCOMPARE(ReadBytes(scratch_), good);
+    QVERIFY(answerer_->boxes.empty());
+  }
+
+  void StopStopsAndClosesOnlyWhilePlaying() {
+    Click("ToolButton5");  // nothing open: nothing happens
+    QVERIFY(answerer_->boxes.empty());
+    Click("ToolButton4");
+    QVERIFY(W().player().IsPlaying());
+    Click("ToolButton5");
+    QVERIFY(!W().player().IsPlaying());
+    QVERIFY(!W().player().IsOpen());
+  }
+
+  void F5AndF9MakeAndPlay() {
+    QTest::keyClick(&W(), Qt::Key_F5);
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QVERIFY(W().player().IsPlaying());
+    Click("ToolButton5");
+    QTest::keyClick(&W(), Qt::Key_F9);
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QVERIFY(W().player().IsPlaying());
+    Click("ToolButton8");
+    QVERIFY(W().player().IsPlaying());
+    QVERIFY(answerer_->boxes.empty());
+  }
+
+  void SaveMidiBeforeAnyPlayPlaysFirstThenCopiesTempMid() {
+    Answer(InDir("phrase.mid"));
+    Trigger("mnuSaveMidi");
+    QCOMPARE(answerer_->saveRequests.size(), size_t(1));
+    const SaveRequest& asked = answerer_->saveRequests[0];
+    QCOMPARE(asked.filters, QStringList({QStringLiteral("MIDI(*.mid)"), QStringLiteral("全て (*)")}));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("mid"));
+    QVERIFY(asked.fileName.isEmpty());
+    QVERIFY(fs::exists(scratch_));
+    QCOMPARE(ReadBytes(InDir("phrase.mid").toStdString()), ReadBytes(scratch_));
+    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+    QVERIFY(!W().player().IsOpen());  // closed before the copy
+  }
+
+  void SaveMidiCopiesALeftoverTempMidWithoutMakingAnything() {
+    WriteBytes(scratch_, "MThd left by an earlier run");
+    Answer(InDir("old.mid"));
+    Click("ToolButton2");
+    QCOMPARE(ReadBytes(InDir("old.mid").toStdString()), std::string("MThd left by an earlier run"));
+    QVERIFY(Mml().isEmpty());
+    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+  }
+
+  void SaveMidiWithNothingCompiledSaysItCannotCreateTheFile() {
+    KeepTheBoxOnPlay();
+    W().settings().SetMmlText(kBadMml);
+    Answer(InDir("none.mid"));
+    Trigger("mnuSaveMidi");
+    const QString compileMessage = Status();
+    QVERIFY(!compileMessage.isEmpty());
+    const auto& box = OnlyErrorBox();
+    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"%1\". ").arg(InDir("none.mid"))), qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(QStringLiteral(" を作成できません.")), qPrintable(box.text));
+    QVERIFY(!QFile::exists(InDir("none.mid")));
+    QCOMPARE(Status(), compileMessage);  // never "保存しました。"
+  }
+
+  void CancelledSaveWritesNothing() {
+    Trigger("mnuSaveMml");  // no answer queued: the user cancels
+    Click("ToolButton2");
+    QCOMPARE(answerer_->saveRequests.size(), size_t(2));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
+    QVERIFY(Status() != QStringLiteral("保存しました。"));
+  }
+
+  void SaveMmlWritesTheBoxBytesExactly() {
+    const std::string text = Cp932("t110 [4 o4c\r\n; ドレミ\r\nd]");  // no final line break
+    W().settings().SetMmlText(text);
+    Answer(InDir("phrase.mml"));
+    Trigger("mnuSaveMml");
+    QCOMPARE(answerer_->saveRequests[0].defaultSuffix, QStringLiteral("mml"));
+    QCOMPARE(answerer_->saveRequests[0].filters.front(), QStringLiteral("MML(*.mml)"));
+    QCOMPARE(ReadBytes(InDir("phrase.mml").toStdString()), text);
+    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+  }
+
+  void SaveMmlOfAnEmptyBoxMakesThePhraseWithoutPlaying() {
+    Answer(InDir("made.mml"));
+    Trigger("mnuSaveMml");
+    QVERIFY(!Mml().isEmpty());
+    QCOMPARE(ReadBytes(InDir("made.mml").toStdString()), W().settings().MmlText());
+    QVERIFY(!W().player().IsOpen());
+    QVERIFY(!fs::exists(scratch_));
+  }
+
+  void SaveMmlRefusesTextCp932CannotHoldAndWritesNothing() {
+    Find<QPlainTextEdit>(W(), "memMML")->setPlainText(QStringLiteral("t120 [4 o4c] 🎵 ♪"));
+    Answer(InDir("emoji.mml"));
+    Trigger("mnuSaveMml");
+    QVERIFY2(OnlyErrorBox().text.contains(QStringLiteral("🎵")), qPrintable(OnlyErrorBox().text));
+    QVERIFY(!QFile::exists(InDir("emoji.mml")));
+    QVERIFY(Status().isEmpty());
+  }
+
+  void SaveToAPlaceThatCannotBeCreatedReportsItAndCarriesOn() {
+    W().settings().SetMmlText("t120 [4 c]");
+    Answer(QStringLiteral("/nonexistent-volemo-dir/x.mml"));
+    Trigger("mnuSaveMml");
+    const auto& box = OnlyErrorBox();
+    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"/nonexistent-volemo-dir/x.mml\". ")), qPrintable(box.text));
+    QVERIFY(box.text.endsWith(QStringLiteral(" を作成できません.")));
+    QCOMPARE(box.caption, ApplicationTitle());
+    QVERIFY(Status().isEmpty());
+    // The failed command was abandoned; the window still works.
+    Trigger("mnuPhraseMake");
+    QCOMPARE(Status(), QStringLiteral("MMLフレーズを作成しました。"));
+  }
+
+  void OneSaveDialogRemembersThePathAndFilterUnderEachCommandsExtension() {
+    Answer(InDir("song.mid"), 1);
+    Trigger("mnuSaveMidi");
+    Answer(InDir("other.mml"), 0);
+    Trigger("mnuSaveMml");
+    Trigger("mnuSaveMidi");  // cancelled
+    const auto& asked = answerer_->saveRequests;
+    QCOMPARE(asked.size(), size_t(3));
+    QCOMPARE(asked[1].fileName, InDir("song.mml"));
+    QCOMPARE(asked[1].filterIndex, 1);
+    QCOMPARE(asked[2].fileName, InDir("other.mid"));
+    QCOMPARE(asked[2].filterIndex, 0);
+  }
+
+  void CopyMmlPutsTheBoxTextOnTheClipboard() {
+    Trigger("mnuCopyMML");  // an empty box copies empty text
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+    QCOMPARE(Status(), QStringLiteral("クリップボードにコピー！！"));
+    W().settings().SetStatus("");
+    Find<QPlainTextEdit>(W(), "memMML")->setPlainText(QStringLiteral("t120 [4 o4c\n; ドレミ♪]"));
+    Trigger("mnuCopyMML");
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("t120 [4 o4c\n; ドレミ♪]"));
+    QCOMPARE(Status(), QStringLiteral("クリップボードにコピー！！"));
+  }
+
+  void ClosingTheWindowClosesThePlayer() {
+    Click("ToolButton4");
+    QVERIFY(W().player().IsPlaying());
+    Trigger("N2");
+    QVERIFY(!W().isVisible());
+    QVERIFY(!W().player().IsOpen());
+  }
+};
+
+QTEST_MAIN(CommandsTest)
 #include "commands_test.moc"
