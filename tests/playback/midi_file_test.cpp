@@ -7,6 +7,7 @@
 #include "cp932.h"
 #include "player_error.h"
 #include "smf_builder.h"
+#include "test_files.h"
 
 namespace volemo {
 namespace {
@@ -104,7 +105,7 @@ TEST(MidiFile, MalformedFilesAreReportedWithWhatIsWrong) {
 }
 
 TEST(MidiFile, ReadingNamesTheFileThatFails) {
-  const std::string dir = testing::TempDir();
+  const std::string dir = test::TestDir();
   try {
     ReadMidiFile(dir + "no such file.mid");
     FAIL() << "no error";

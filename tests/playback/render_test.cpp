@@ -6,6 +6,7 @@
 
 #include "cp932.h"
 #include "smf_builder.h"
+#include "test_files.h"
 #include "wav_reader.h"
 
 namespace volemo {
@@ -17,7 +18,7 @@ using test::Smf;
 
 class Render : public testing::Test {
  protected:
-  std::string dir_ = testing::TempDir();
+  std::string dir_ = test::TestDir();
 
   test::Wav RenderBytes(const std::string& midi) {
     test::WriteFile(dir_ + "in.mid", midi);

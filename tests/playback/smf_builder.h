@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -43,14 +42,17 @@ struct Note {
   int velocity = 120;
 };
 
-// One track at 480 ticks per quarter: tempo, program, the notes, and the end
-// of the track at endTick (at the last note-off when -1).
-inline std::string Smf(const std::vector<Note>& notes, int bpm = 120, int program = 0, int endTick = -1) {
+// One track on channel 1 at 480 ticks per quarter: tempo, program, the
+// setup events (raw bytes, at tick 0), the notes, and the end of the track
+// at endTick (at the last note-off when -1).
+inline std::string Smf(const std::vector<Note>& notes, int bpm = 120, int program = 0, int endTick = -1,
+                       const std::string& setup = "") {
   struct Event {
     int tick;
     std::string bytes;
   };
   std::vector<Event> events{{0, TempoEvent(bpm)}, {0, std::string("\xC0", 1) + static_cast<char>(program)}};
+  if (!setup.empty()) events.push_back({0, setup});
   int last = 0;
   for (const Note& n : notes) {
     events.push_back({n.start, std::string("\x90", 1) + static_cast<char>(n.key) + static_cast<char>(n.velocity)});
@@ -66,15 +68,6 @@ inline std::string Smf(const std::vector<Note>& notes, int bpm = 120, int progra
   }
   track += Vlq((endTick < 0 ? last : endTick) - at) + kEndOfTrack;
   return Header(0, 1, 480) + Chunk("MTrk", track);
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace volemo::test

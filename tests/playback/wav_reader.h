@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "smf_builder.h"
+#include "test_files.h"
 
 namespace volemo::test {
 

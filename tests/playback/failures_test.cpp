@@ -1,0 +1,99 @@
+// What the user is told when the machine has no sound output or no
+// SoundFont. A process of its own: once an output opens it stays open.
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cp932.h"
+#include "player.h"
+#include "shared_synth.h"
+#include "smf_builder.h"
+#include "soundfont.h"
+#include "test_files.h"
+
+namespace volemo {
+namespace {
+
+std::string OpenError(Player& player, const std::string& path) {
+  try {
+    player.Open(path);
+  } catch (const PlayerError& e) {
+    return Utf8FromCp932(e.what());
+  }
+  return "(opened)";
+}
+
+TEST(NoSoundOutput, OpeningSaysSoAndGivesEachDriversOwnText) {
+  // Every sound server and card the default drivers could reach is made
+  // unreachable, whatever this machine has.
+  unsetenv("VOLEMO_AUDIO_DRIVER");
+  setenv("PULSE_SERVER", "unix:/nonexistent/volemo-no-server", 1);
+  setenv("PIPEWIRE_REMOTE", "volemo-no-remote", 1);
+  setenv("ALSA_CONFIG_PATH", "/nonexistent/volemo-no-alsa.conf", 1);
+  const std::string path = test::TestDir() + "a.mid";
+  test::WriteFile(path, test::Smf({{60, 0, 240}}));
+
+  Player player;
+  const std::string message = OpenError(player, path);
+  EXPECT_TRUE(message.starts_with("音声出力を開けません")) << message;
+  EXPECT_NE(message.find("pulseaudio: "), std::string::npos) << message;
+  EXPECT_NE(message.find("PulseAudio"), std::string::npos) << message;  // FluidSynth's own words
+  EXPECT_NE(message.find("alsa: "), std::string::npos) << message;
+  EXPECT_FALSE(player.IsOpen());
+
+  // A forced driver that cannot start: the file driver with no folder to write in.
+  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+  setenv("VOLEMO_AUDIO_FILE", "/nonexistent/volemo/sink.raw", 1);
+  const std::string fileMessage = OpenError(player, path);
+  EXPECT_TRUE(fileMessage.starts_with("音声出力を開けません")) << fileMessage;
+  EXPECT_NE(fileMessage.find("file: "), std::string::npos) << fileMessage;
+  EXPECT_FALSE(player.IsOpen());
+
+  // Once there is an output, the same player opens.
+  setenv("VOLEMO_AUDIO_FILE", "/dev/null", 1);
+  player.Open(path);
+  EXPECT_TRUE(player.IsOpen());
+}
+
+class SoundFont : public testing::Test {
+ protected:
+  std::string LoadError(const std::vector<std::string>& candidates) {
+    fluid_settings_t* settings = NewSynthSettings();
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    std::string message = "(loaded)";
+    try {
+      LoadSoundFont(synth, candidates);
+    } catch (const PlayerError& e) {
+      message = Utf8FromCp932(e.what());
+    }
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return message;
+  }
+};
+
+TEST_F(SoundFont, MissingEverywhereNamesEveryPathTried) {
+  const std::string dir = test::TestDir();
+  EXPECT_EQ(LoadError({dir + "soundfont.sf2", dir + "GM.sf2"}),
+            "SoundFont が見つかりません。探した場所: " + dir + "soundfont.sf2, " + dir + "GM.sf2");
+}
+
+TEST_F(SoundFont, BrokenFileIsReportedNotPassedOver) {
+  const std::string broken = test::TestDir() + "soundfont.sf2";
+  test::WriteFile(broken, "RIFF this is no SoundFont");
+  const std::string message = LoadError({broken, "/usr/share/sounds/sf2/default-GM.sf2"});
+  EXPECT_TRUE(message.starts_with("SoundFont \"" + broken + "\" を読み込めません。 ")) << message;
+  EXPECT_GT(message.size(), ("SoundFont \"" + broken + "\" を読み込めません。 ").size());  // FluidSynth's reason
+}
+
+TEST_F(SoundFont, UsersOwnBesideTheProgramComesFirst) {
+  const std::vector<std::string> candidates = SoundFontCandidates();
+  ASSERT_EQ(candidates.size(), 4u);
+  EXPECT_TRUE(candidates[0].ends_with("/soundfont.sf2"));
+  EXPECT_EQ(candidates[1], "/usr/share/sounds/sf2/default-GM.sf2");
+  EXPECT_EQ(LoadError(candidates), "(loaded)");
+}
+
+}  // namespace
+}  // namespace volemo

@@ -1,0 +1,128 @@
+#include "player.h"
+
+#include <gtest/gtest.h>
+
+#include "cp932.h"
+#include "file_sink.h"
+#include "play_sequence.h"
+#include "smf_builder.h"
+#include "test_files.h"
+#include "wav_reader.h"
+
+namespace volemo {
+namespace {
+
+using test::Eventually;
+using test::Note;
+using test::Smf;
+
+constexpr int kOrgan = 16;  // holds its level as long as the key is down
+
+class PlayerTest : public testing::Test {
+ protected:
+  void SetUp() override { test::UseFileSink(); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const std::string path = test::TestDir() + name;
+    test::WriteFile(path, bytes);
+    return path;
+  }
+
+  // Level of the sink's sound between two times after the last play or stop.
+  static double SinkDbfs(double from, double to) {
+    return test::Dbfs(test::Rms(test::Mono(test::SinkSound(to), 44100, from, to)));
+  }
+
+  Player player_;
+};
+
+TEST_F(PlayerTest, PlaysInTheBackgroundAndStaysOpenAfterTheEnd) {
+  player_.Open(Write("short.mid", Smf({{72, 0, 240}}, 240)));  // an eighth at 240: 0.125 s
+  EXPECT_TRUE(player_.IsOpen());
+  EXPECT_FALSE(player_.IsPlaying());
+  player_.Play();
+  EXPECT_TRUE(player_.IsPlaying());
+  EXPECT_GT(SinkDbfs(0.02, 0.12), -40);  // the note really sounds
+  EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+  EXPECT_TRUE(player_.IsOpen());
+
+  player_.Play();  // from the start again
+  EXPECT_TRUE(player_.IsPlaying());
+}
+
+TEST_F(PlayerTest, EndWaitsForATrailingRest) {
+  // A note of 0.05 s followed by a rest to 1 s: still playing in the rest.
+  player_.Open(Write("rest.mid", Smf({{72, 0, 24}}, 120, 0, 960)));
+  player_.Play();
+  test::SinkSound(0.6);
+  EXPECT_TRUE(player_.IsPlaying());
+  EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+}
+
+TEST_F(PlayerTest, StopReleasesEveryNoteAndKeepsTheFileOpen) {
+  // Ten seconds of held organ chord, sustain pedal down.
+  player_.Open(Write("long.mid", Smf({{60, 0, 9600}, {64, 0, 9600}}, 120, kOrgan, -1, "\xB0\x40\x7F")));
+  player_.Play();
+  EXPECT_GT(SinkDbfs(0.1, 0.3), -30);
+  player_.Stop();
+  EXPECT_FALSE(player_.IsPlaying());
+  EXPECT_TRUE(player_.IsOpen());
+  EXPECT_LT(SinkDbfs(0.8, 1.0), -70);  // the sink restarted at the stop
+}
+
+TEST_F(PlayerTest, ClosingSilencesAndForgetsTheFile) {
+  player_.Open(Write("long.mid", Smf({{60, 0, 9600}}, 120, kOrgan)));
+  player_.Play();
+  player_.Close();
+  EXPECT_FALSE(player_.IsOpen());
+  EXPECT_FALSE(player_.IsPlaying());
+  EXPECT_LT(SinkDbfs(0.8, 1.0), -70);
+  player_.Close();  // nothing open: nothing happens
+  EXPECT_THROW(player_.Play(), PlayerError);
+}
+
+TEST_F(PlayerTest, EachPhraseStartsFromAResetSynthesizer) {
+  // The first phrase bends its channel a whole tone up and leaves it so.
+  player_.Open(Write("bent.mid", Smf({{69, 0, 9600}}, 120, kOrgan, -1, "\xE0\x7F\x7F")));
+  player_.Play();
+  EXPECT_NEAR(test::StrongestFrequency(test::Mono(test::SinkSound(0.4), 44100, 0.1, 0.4), 44100, 400, 520),
+              493.9, 3.0);
+  // The second plays the same key without a bend: back at 440 Hz.
+  player_.Open(Write("plain.mid", Smf({{69, 0, 9600}}, 120, kOrgan)));
+  player_.Play();
+  EXPECT_NEAR(test::StrongestFrequency(test::Mono(test::SinkSound(0.4), 44100, 0.1, 0.4), 44100, 400, 520),
+              440.0, 3.0);
+}
+
+TEST_F(PlayerTest, OpeningSomethingElseThanMidiFailsAndLeavesItClosed) {
+  player_.Open(Write("good.mid", Smf({{60, 0, 240}})));
+  try {
+    player_.Open(Write("bad.mid", "RIFF not a MIDI file"));
+    FAIL() << "no error";
+  } catch (const PlayerError& e) {
+    EXPECT_NE(Utf8FromCp932(e.what()).find("bad.mid"), std::string::npos);
+  }
+  EXPECT_FALSE(player_.IsOpen());
+}
+
+TEST_F(PlayerTest, StopPlaybackStopsAndClosesOnlyWhilePlaying) {
+  StopPlayback(player_);  // nothing open
+  EXPECT_FALSE(player_.IsOpen());
+
+  player_.Open(Write("short.mid", Smf({{72, 0, 120}}, 240)));
+  player_.Play();
+  ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+  StopPlayback(player_);  // ended by itself: stays open
+  EXPECT_TRUE(player_.IsOpen());
+
+  player_.Open(Write("long.mid", Smf({{60, 0, 9600}}, 120, kOrgan)));
+  player_.Play();
+  StopPlayback(player_);
+  EXPECT_FALSE(player_.IsPlaying());
+  EXPECT_FALSE(player_.IsOpen());
+  ClosePlayer(player_);
+  EXPECT_FALSE(player_.IsOpen());
+}
+
+}  // namespace
+}  // namespace volemo
