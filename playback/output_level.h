@@ -7,9 +7,10 @@ namespace volemo {
 
 inline constexpr double kSampleRate = 44100.0;
 
-// FluidSynth's default of 0.2 leaves a piano phrase near -20 dBFS; at 1.0 a
-// phrase at velocity 120 on the default piano peaks near -6 dBFS.
-inline constexpr double kSynthGain = 1.0;
+// FluidSynth's default of 0.2 leaves a piano phrase near -20 dBFS. At 0.8 a
+// phrase at velocity 120 on the default piano peaks between about -7 dBFS
+// (one line) and -4 dBFS (chords, tied notes ringing into the next).
+inline constexpr double kSynthGain = 0.8;
 
 // The loudest General MIDI voices (square and saw leads, organs) go past
 // full scale at that gain. Above the knee the level bends smoothly towards

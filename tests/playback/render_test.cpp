@@ -4,7 +4,12 @@
 
 #include <filesystem>
 
+#include "composer.h"
 #include "cp932.h"
+#include "memory_settings.h"
+#include "midi_file.h"
+#include "scale_table.h"
+#include "use_vorlin_dll.h"
 #include "smf_builder.h"
 #include "test_files.h"
 #include "wav_reader.h"
@@ -19,6 +24,12 @@ using test::Smf;
 class Render : public testing::Test {
  protected:
   std::string dir_ = test::TestDir();
+
+  test::Wav RenderMml(const std::string& mml) {
+    EXPECT_TRUE(CompileMmlToMidi(mml, dir_ + "in.mid")) << LastCompileMessage();
+    RenderMidiToWav(dir_ + "in.mid", dir_ + "out.wav");
+    return ReadWav(dir_ + "out.wav");
+  }
 
   test::Wav RenderBytes(const std::string& midi) {
     test::WriteFile(dir_ + "in.mid", midi);
@@ -50,6 +61,34 @@ TEST_F(Render, A4QuarterAt120IsA440HzToneOfHalfASecond) {
   // The file ends with the sound, not seconds later.
   EXPECT_GE(wav.Seconds(), 0.5);
   EXPECT_LT(wav.Seconds(), 1.5);
+}
+
+TEST_F(Render, MmlA4AtTempo120IsA440HzTone) {
+  const test::Wav wav = RenderMml("t120 o5a");  // the default piano, a quarter
+  EXPECT_NEAR(test::StrongestFrequency(test::Mono(wav.samples, wav.rate, 0.05, 0.35), wav.rate, 300, 600), 440.0,
+              2.0);
+  EXPECT_GT(test::Dbfs(test::PeakOf(wav.samples)), -20);
+  EXPECT_GE(wav.Seconds(), 0.5);
+  EXPECT_LT(wav.Seconds(), 0.5 + 2.0);  // the piano's release and the reverb, no more
+}
+
+TEST_F(Render, GeneratedPhraseIsAudibleAndAsLongAsItsTicks) {
+  EngineState state;
+  MemorySettings settings(state);
+  state.random.Seed(20240607);
+  state.scaleNames = {"Major"};
+  state.scaleDefinitions = {"A06085090604"};
+  settings.SetIndex("cmbScale", 0);
+  ApplyScale(settings, state);
+  ComposePhrase(settings, state);
+  const test::Wav wav = RenderMml(settings.MmlText());
+  const double seconds = ReadMidiFile(dir_ + "in.mid").seconds;
+  ASSERT_GT(seconds, 1.0);
+  EXPECT_GE(wav.Seconds(), seconds);
+  EXPECT_LT(wav.Seconds(), seconds + 2.0);
+  EXPECT_GT(test::Dbfs(test::Rms(test::Mono(wav.samples, wav.rate, 0, seconds))), -40);
+  EXPECT_GT(test::Dbfs(test::PeakOf(wav.samples)), -12);
+  EXPECT_LT(test::Dbfs(test::PeakOf(wav.samples)), -1);
 }
 
 TEST_F(Render, RestIsDigitalSilenceOfItsExactLength) {
