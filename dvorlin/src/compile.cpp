@@ -8,8 +8,9 @@
 namespace dvorlin {
 namespace {
 
-// Far beyond any phrase; keeps the memory of one compile bounded.
-constexpr size_t kMaxText = size_t{64} << 20;
+// Far beyond any phrase (a million events take about 4 MB); keeps the
+// memory of one compile bounded to some hundred megabytes.
+constexpr size_t kMaxText = size_t{16} << 20;
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "mml_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -40,7 +41,11 @@ struct LengthText {
 
 class Reader {
  public:
-  Reader(std::string_view text, Reporter& reporter) : s_(text), reporter_(reporter) {}
+  Reader(std::string_view text, Reporter& reporter) : s_(text), reporter_(reporter) {
+    // Composer phrases hold about one instruction in two bytes; growing
+    // the list would copy it, while capacity never used costs nothing.
+    code_.reserve(text.size() / 2 + 16);
+  }
 
   Program Read() {
     while (!reporter_.Full()) {
@@ -64,12 +69,13 @@ class Reader {
   }
 
   size_t Emit(Op op, size_t from) {
-    Instr instr{op, {}};
+    Instr& instr = code_.emplace_back(Instr{op});
     instr.pos = static_cast<uint32_t>(from);
-    instr.size = static_cast<uint32_t>(p_ - from);
-    code_.push_back(instr);
+    SetSize(instr, from);
     return code_.size() - 1;
   }
+  // Messages quote a few characters at most, so a long Div is cut short.
+  void SetSize(Instr& instr, size_t from) const { instr.size = static_cast<uint16_t>(std::min<size_t>(p_ - from, 0xFFFF)); }
 
   // Blanks, bar lines, statement ends and comments. Inside a chord or a Div
   // reading stops at a line break, so one missing closer costs one message
@@ -217,7 +223,7 @@ class Reader {
         ++p_;
         if (!Allowed(start, context, false, true)) return false;
         Length length;
-        if (ReadItemLength(start, context, length)) code_[Emit(c == 'r' ? Op::Rest : Op::Tie, start)].length = length;
+        if (ReadItemLength(start, context, length)) code_[Emit(c == 'r' ? Op::Rest : Op::Tie, start)].SetLength(length);
         return true;
       }
       case '\'':  // in a chord, its closer is taken before a command is read
@@ -303,7 +309,7 @@ class Reader {
     if (!ReadItemLength(start, context, length)) return;
     const size_t at = Emit(Op::Note, start);
     code_[at].a = pitch;
-    code_[at].length = length;
+    code_[at].SetLength(length);
   }
 
   // Chords and Divs close on the line they open on. Returns the number of
@@ -334,9 +340,9 @@ class Reader {
     const size_t begin = Emit(Op::ChordBegin, start);
     if (ReadGroup(start, "'", '\'', Context::Chord) > 0) {
       Length length;
-      if (ReadItemLength(start, context, length)) code_[begin].length = length;
+      if (ReadItemLength(start, context, length)) code_[begin].SetLength(length);
     }
-    code_[begin].size = static_cast<uint32_t>(p_ - start);
+    SetSize(code_[begin], start);
     Emit(Op::ChordEnd, start);
   }
 
@@ -351,10 +357,10 @@ class Reader {
     const int items = ReadGroup(start, "Div{", '}', Context::Div);
     if (items > 0) {
       Length length;
-      if (ReadItemLength(start, Context::Top, length)) code_[begin].length = length;
+      if (ReadItemLength(start, Context::Top, length)) code_[begin].SetLength(length);
     }
     code_[begin].a = items;
-    code_[begin].size = static_cast<uint32_t>(p_ - start);
+    SetSize(code_[begin], start);
   }
 
   void ReadRepeatMark(size_t start, char c) {
@@ -370,13 +376,13 @@ class Reader {
     } else if (repeats_.empty()) {
       Report(start, [&] { return c == ':' ? msg::BreakOutsideRepeat() : msg::UnmatchedClose(Text(start)); });
     } else if (c == ':') {
-      code_[Emit(Op::RepeatBreak, start)].c = static_cast<uint32_t>(repeats_.back());
+      code_[Emit(Op::RepeatBreak, start)].b = static_cast<int32_t>(repeats_.back());
     } else {
       const size_t begin = repeats_.back();
       repeats_.pop_back();
       const size_t end = Emit(Op::RepeatEnd, start);
-      code_[end].c = static_cast<uint32_t>(begin);
-      code_[begin].c = static_cast<uint32_t>(end);
+      code_[end].b = static_cast<int32_t>(begin);
+      code_[begin].b = static_cast<int32_t>(end);
     }
   }
 
@@ -477,7 +483,7 @@ class Reader {
       const size_t at = Emit(Op::BendSweep, start);
       code_[at].a = static_cast<int32_t>(from);
       code_[at].b = static_cast<int32_t>(to);
-      code_[at].c = static_cast<uint32_t>(ticks);
+      code_[at].ticks = static_cast<int32_t>(ticks);
       return;
     }
     // Go on after the parenthesis, if the line has one.

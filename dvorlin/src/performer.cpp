@@ -24,7 +24,7 @@ constexpr int kChannels = 16;
 // so the sounding length is known only at the end.
 struct WrittenNote {
   uint32_t start;
-  int64_t length;
+  uint32_t length;  // at most kMaxTick, as the time it fits in
   uint8_t channel;
   uint8_t key;
   uint8_t velocity;
@@ -41,6 +41,7 @@ class Performer {
   Performer(const Program& code, std::string_view mml, Reporter& reporter)
       : code_(code), mml_(mml), reporter_(reporter) {
     tempos_.push_back({0, MicrosPerQuarter()});
+    notes_.reserve(std::count_if(code.begin(), code.end(), [](const Instr& in) { return in.op == Op::Note; }));
   }
 
   Song Run() {
@@ -77,7 +78,7 @@ class Performer {
       }
       case Op::Tie: {
         const int64_t length = ItemLength(in);
-        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].length += length;
+        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].length += static_cast<uint32_t>(length);
         return Advance(in, length);
       }
       case Op::ChordBegin:
@@ -124,7 +125,7 @@ class Performer {
       case Op::RepeatBegin: repeats_.push_back({i, in.a}); return true;
       case Op::RepeatBreak:
         if (repeats_.back().passesLeft == 1) {
-          i = code_[repeats_.back().begin].c;
+          i = static_cast<size_t>(code_[repeats_.back().begin].b);
           repeats_.pop_back();
         }
         return true;
@@ -146,14 +147,15 @@ class Performer {
       --divLeft_;
       return divShare_ + (divLeft_ == 0 ? divRemainder_ : 0);
     }
-    if (in.length.ticks > 0) return in.length.ticks;
-    return DottedTicks(defaultLength_, 1, in.length.dots);
+    if (in.ticks > 0) return in.ticks;
+    return DottedTicks(defaultLength_, 1, in.dots);
   }
 
   bool AddNote(const Instr& in, int64_t key, int64_t length) {
     if (gate_ == 0) return true;
     if (!CountEvents(in, 2)) return false;
-    notes_.push_back({static_cast<uint32_t>(now_), length, channel_, static_cast<uint8_t>(key), velocity_, gate_});
+    notes_.push_back({static_cast<uint32_t>(now_), static_cast<uint32_t>(length), channel_, static_cast<uint8_t>(key),
+                      velocity_, gate_});
     return true;
   }
 
@@ -181,7 +183,7 @@ class Performer {
   // In even steps from a to b, the last exactly at b, one length from now;
   // time does not move.
   bool Sweep(const Instr& in) {
-    const int64_t length = in.c;
+    const int64_t length = in.ticks;
     if (now_ + length > kMaxTick) return Fail(in, [] { return msg::TooLong(); }, true);
     const int64_t distance = in.b - in.a;
     const int64_t steps = std::min<int64_t>(std::abs(distance), std::max<int64_t>(1, length / kSweepStepTicks));
@@ -227,7 +229,7 @@ class Performer {
     std::vector<int32_t> lastOfKey(kChannels * 128, -1);
     song.notes.reserve(notes_.size());
     for (const WrittenNote& w : notes_) {
-      Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, w.length * w.gate / 100)), w.channel, w.key,
+      Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
                 w.velocity};
       int32_t& last = lastOfKey[w.channel * 128 + w.key];
       if (last >= 0) {

@@ -13,7 +13,7 @@ namespace dvorlin {
 constexpr int64_t kMaxTick = 0x0FFFFFFF;
 
 enum class Op : uint8_t {
-  Note,           // a: pitch class with accidentals (may leave 0..11), length
+  Note,           // a: pitch class with accidentals (may leave 0..11); length
   Rest,           // length
   Tie,            // length
   DefaultLength,  // a: ticks
@@ -26,30 +26,36 @@ enum class Op : uint8_t {
   Channel,      // a: 0..15
   Program,      // a: 0..127
   Bend,         // a: -8192..8191
-  BendSweep,    // a: from, b: to, c: ticks
+  BendSweep,    // a: from, b: to; length
   ChordBegin,   // length
   ChordEnd,
-  DivBegin,     // a: items that follow and share its length
-  RepeatBegin,  // a: count, c: index of the RepeatEnd
-  RepeatBreak,  // c: index of the RepeatBegin it leaves
-  RepeatEnd,    // c: index of the RepeatBegin
+  DivBegin,     // a: items that follow and share its length; length
+  RepeatBegin,  // a: count, b: index of the RepeatEnd
+  RepeatBreak,  // b: index of the RepeatBegin it leaves
+  RepeatEnd,    // b: index of the RepeatBegin
 };
 
-// A length is either written (ticks > 0) or the default length with dots.
+// A length as written: ticks, or 0 for the default length at the time of
+// play with dots added.
 struct Length {
-  int32_t ticks = 0;  // 0: the default length at the time of play
+  int32_t ticks = 0;
   uint8_t dots = 0;
 };
 
+// Kept small: a long document is mostly instructions.
 struct Instr {
   Op op;
-  Length length;
+  uint8_t dots = 0;
+  uint16_t size = 0;  // of the source text, for messages during play
+  int32_t ticks = 0;
   int32_t a = 0;
   int32_t b = 0;
-  uint32_t c = 0;
-  // The source text of the instruction, for messages during play.
   uint32_t pos = 0;
-  uint32_t size = 0;
+
+  void SetLength(Length l) {
+    ticks = l.ticks;
+    dots = l.dots;
+  }
 };
 
 using Program = std::vector<Instr>;

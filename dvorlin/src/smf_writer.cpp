@@ -30,11 +30,14 @@ class TrackWriter {
     start_ = out_.size();
   }
 
-  void Channel(uint32_t tick, uint8_t status, std::initializer_list<uint8_t> data) {
-    Delta(tick);
-    if (status != runningStatus_) out_.push_back(status);
-    runningStatus_ = status;
-    out_.insert(out_.end(), data);
+  void Channel(uint32_t tick, uint8_t status, uint8_t data) {
+    Status(tick, status);
+    out_.push_back(data);
+  }
+  void Channel(uint32_t tick, uint8_t status, uint8_t data1, uint8_t data2) {
+    Status(tick, status);
+    out_.push_back(data1);
+    out_.push_back(data2);
   }
 
   void Meta(uint32_t tick, uint8_t type, std::initializer_list<uint8_t> data) {
@@ -51,6 +54,12 @@ class TrackWriter {
   }
 
  private:
+  void Status(uint32_t tick, uint8_t status) {
+    Delta(tick);
+    if (status != runningStatus_) out_.push_back(status);
+    runningStatus_ = status;
+  }
+
   void Delta(uint32_t tick) {
     PutVariableLength(out_, tick - lastTick_);
     lastTick_ = tick;
@@ -97,17 +106,17 @@ void WriteChannelTrack(std::vector<uint8_t>& out, const Song& song) {
       std::pop_heap(offs.begin(), offs.end(), laterOff);
       const NoteOff off = offs.back();
       offs.pop_back();
-      track.Channel(off.tick, 0x80 | off.channel, {off.key, 64});
+      track.Channel(off.tick, 0x80 | off.channel, off.key, 64);
     } else if (programAt <= bendAt && programAt <= noteAt) {
       const ProgramChange& p = song.programs[program++];
-      track.Channel(p.tick, 0xC0 | p.channel, {p.program});
+      track.Channel(p.tick, 0xC0 | p.channel, p.program);
     } else if (bendAt <= noteAt) {
       const PitchBend& b = song.bends[bend++];
       const int value = b.value + 8192;
-      track.Channel(b.tick, 0xE0 | b.channel, {static_cast<uint8_t>(value & 0x7F), static_cast<uint8_t>(value >> 7)});
+      track.Channel(b.tick, 0xE0 | b.channel, value & 0x7F, value >> 7);
     } else {
       const Note& n = song.notes[note++];
-      track.Channel(n.start, 0x90 | n.channel, {n.key, n.velocity});
+      track.Channel(n.start, 0x90 | n.channel, n.key, n.velocity);
       offs.push_back({n.start + n.length, n.channel, n.key});
       std::push_heap(offs.begin(), offs.end(), laterOff);
     }

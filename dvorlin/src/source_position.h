@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -21,7 +22,7 @@ class LineIndex {
 
  private:
   std::string_view text_;
-  std::vector<size_t> lineStarts_;
+  std::vector<uint32_t> lineStarts_;  // texts are far below 4 GB
 };
 
 }  // namespace dvorlin

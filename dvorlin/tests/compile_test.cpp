@@ -36,9 +36,9 @@ TEST(Diagnostics, StopAfterFiftyLinesWithMistakes) {
   EXPECT_EQ(p.diagnostics.back().line, 50);
 }
 
-TEST(Diagnostics, TextBeyondSixtyFourMegabytesIsRefusedUnread) {
-  const Performance p = Perform(std::string((size_t{64} << 20) + 1, ' '));
-  EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（64 MB まで）。");
+TEST(Diagnostics, TextBeyondSixteenMegabytesIsRefusedUnread) {
+  const Performance p = Perform(std::string((size_t{16} << 20) + 1, ' '));
+  EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（16 MB まで）。");
 }
 
 TEST(Sweep, MovesInEvenStepsOfTwoTicksAndEndsExactlyAtTheTarget) {
