@@ -7,15 +7,21 @@
 #include <string>
 
 #include "arguments.h"
+#include "settings.h"
 
 namespace volemo::cli {
 
 int RunPhrase(ArgumentReader& args);
 int RunPattern(ArgumentReader& args);
 int RunCompile(ArgumentReader& args);
+int RunRender(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.
 bool CompileToFile(const std::string& mml, const std::string& midPath);
+
+// Plays mml as the window's play command does and returns when it has
+// ended; false when it did not compile (the message is the status).
+bool PlayToTheEnd(Settings& settings, const std::string& mml);
 
 }  // namespace volemo::cli

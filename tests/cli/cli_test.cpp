@@ -178,6 +178,28 @@ TEST(Cli, CompileWritesAMidiFileOrReportsTheCompilersMessage) {
   fs::remove_all(dir);
 }
 
+TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
+  const fs::path dir = fs::temp_directory_path() / ("volemo-cli-play-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+  Result r = RunCli({"phrase", "--seed", "9", "--steps", "4", "--tempo", "300", "--play", "--wav",
+                     (dir / "p.wav").string(), "--mid", (dir / "p.mid").string()});
+  unsetenv("VOLEMO_AUDIO_DRIVER");
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string wav = ReadFile(dir / "p.wav");
+  EXPECT_TRUE(wav.starts_with("RIFF") && wav.find("WAVE") == 8) << wav.size();
+
+  r = RunCli({"render", (dir / "p.mid").string(), (dir / "again.wav").string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFile(dir / "again.wav"), wav);
+
+  r = RunCli({"render", (dir / "p.wav").string(), (dir / "no.wav").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("MIDI"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "no.wav"));
+  fs::remove_all(dir);
+}
+
 TEST(Cli, HelpAndVersion) {
   for (const char* command : {"phrase", "pattern"}) {
     const Result r = RunCli({command, "--help"});

@@ -1,0 +1,43 @@
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "commands.h"
+#include "cp932.h"
+#include "play_sequence.h"
+#include "render.h"
+#include "session.h"
+
+namespace volemo::cli {
+
+bool PlayToTheEnd(Settings& settings, const std::string& mml) {
+  Player player;
+  PlayMml(settings, player, mml);
+  if (!player.IsOpen()) return false;  // the compiler's message is the status
+  // The player tells only whether it still sounds; a short poll keeps the
+  // return prompt without a thread of our own.
+  while (player.IsPlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ClosePlayer(player);
+  return true;
+}
+
+int RunRender(ArgumentReader& args) {
+  if (args.TakeFlag("--help")) {
+    std::cout << "Usage: volemo-cli render IN.mid OUT.wav\n"
+                 "Renders a MIDI file to a 44.1 kHz 16-bit stereo WAV file with the player's\n"
+                 "SoundFont, as fast as the machine allows.\n";
+    return 0;
+  }
+  const std::string in = args.TakePositional("IN.mid");
+  const std::string out = args.TakePositional("OUT.wav");
+  if (!args.AtEnd()) args.RejectNext();
+  try {
+    RenderMidiToWav(in, out);
+  } catch (const PlayerError& e) {
+    ReportOnStderr(e.what());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace volemo::cli
