@@ -1,5 +1,6 @@
 #include "frmMainU.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -89,6 +90,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   // Dialogs and menus are windows of their own; they take the window's font too.
   setAttribute(Qt::WA_WindowPropagation);
   setFont(PixelFont("IPAPGothic", 12));
+  // The menu bar stays in the window (whose height it is part of) even on
+  // desktops with a global menu, and no time is spent looking for one.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 
   BuildMenus();
   BuildToolBar();
@@ -399,7 +403,24 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TfrmMain::FormClose() { ClosePlayer(player_); }
+void TfrmMain::FormClose() {
+  if (player_) ClosePlayer(*player_);
+}
+
+Player& TfrmMain::player() {
+  if (!player_) player_ = std::make_unique<Player>();
+  return *player_;
+}
+
+bool TfrmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The player starts loading the SoundFont in the background. It waits
+  // until the window has painted itself once, so that the two do not
+  // compete for the processor while the user waits for the window.
+  if (event->type() == QEvent::UpdateRequest && !player_)
+    QMetaObject::invokeMethod(this, [this] { player(); }, Qt::QueuedConnection);
+  return handled;
+}
 
 void TfrmMain::N2Click() { close(); }
 

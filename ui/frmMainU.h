@@ -32,10 +32,12 @@ class TfrmMain : public QMainWindow {
   // What the tests look at besides the controls.
   Settings& settings() { return *settings_; }
   const EngineState& state() const { return state_; }
-  const Player& player() const { return player_; }
+  // Made on first use, or once the window has painted itself.
+  Player& player();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   // Building the window.
@@ -80,7 +82,7 @@ class TfrmMain : public QMainWindow {
   void N2Click();
 
   EngineState state_;
-  Player player_;
+  std::unique_ptr<Player> player_;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;

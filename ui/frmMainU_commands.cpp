@@ -55,10 +55,10 @@ void TfrmMain::mnuPhrasePlayClick() {
     settings_->SetPatternText({});
   }
   if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
-  PlayMml(*settings_, player_, settings_->MmlText());
+  PlayMml(*settings_, player(), settings_->MmlText());
 }
 
-void TfrmMain::ToolButton5Click() { StopPlayback(player_); }
+void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
   ComposePhrase(*settings_, state_);
@@ -79,7 +79,7 @@ void TfrmMain::mnuSaveMidiClick() {
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMidi);
   if (!target) return;
-  ClosePlayer(player_);  // frees the scratch file
+  ClosePlayer(player());  // frees the scratch file
   // Without a scratch file (its compile failed) there is nothing to save,
   // and the user must not be told it was saved.
   std::error_code error;

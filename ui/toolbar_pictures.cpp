@@ -1,8 +1,8 @@
 #include "toolbar_pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QRadialGradient>
 
 namespace volemo {
@@ -88,21 +88,28 @@ void Draw(QPainter& p, ToolbarPicture picture) {
   }
 }
 
+// Paints the picture at whatever size it is asked for, when it is asked
+// for: nothing is drawn while the window starts.
+class PictureEngine : public QIconEngine {
+ public:
+  explicit PictureEngine(ToolbarPicture picture) : picture_(picture) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(rect.topLeft());
+    painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+    if (mode == QIcon::Disabled) painter->setOpacity(0.4);
+    Draw(*painter, picture_);
+    painter->restore();
+  }
+  QIconEngine* clone() const override { return new PictureEngine(picture_); }
+
+ private:
+  ToolbarPicture picture_;
+};
+
 }  // namespace
 
-QIcon DrawToolbarPicture(ToolbarPicture picture) {
-  QIcon icon;
-  for (int scale : {1, 2, 3}) {
-    QPixmap pixmap(16 * scale, 16 * scale);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
-    Draw(p, picture);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
+QIcon DrawToolbarPicture(ToolbarPicture picture) { return QIcon(new PictureEngine(picture)); }
 
 }  // namespace volemo

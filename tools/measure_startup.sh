@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Measures how long Volemo takes to show its painted window and how much
+# memory it holds once its SoundFont has loaded, on a virtual X display.
+# Usage: tools/measure_startup.sh [path/to/Volemo] [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/bin/Volemo}")
+runs=${2:-10}
+probe=$(mktemp -d)/startup_probe
+cc -O2 -o "$probe" tools/startup_probe.c -lxcb
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+for _ in $(seq "$runs"); do "$probe" 3 "$program" 2>/dev/null; done
