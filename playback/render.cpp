@@ -11,6 +11,7 @@
 #include <fstream>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "fluid_log.h"
@@ -22,7 +23,9 @@
 namespace volemo {
 namespace {
 
-constexpr int kBlockFrames = 512;
+// Long blocks let FluidSynth spread the voices over its worker threads with
+// little waiting; the end of the sound is still found to the frame.
+constexpr int kBlockFrames = 4096;
 constexpr float kSilence = 0.001f;          // -60 dBFS
 constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 
@@ -33,7 +36,10 @@ constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 class OfflineSynth {
  public:
   OfflineSynth() : settings_(NewSynthSettings()) {
-    fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one thread, under renderMutex
+    fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one caller, under renderMutex
+    fluid_settings_setint(settings_.get(), "synth.cpu-cores",
+                          static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)));
+    fluid_settings_setint(settings_.get(), "audio.realtime-prio", 0);  // its workers are no audio threads
     const uint64_t mark = FluidLogMark();
     synth_.reset(new_fluid_synth(settings_.get()));
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
@@ -84,13 +90,14 @@ std::string WavHeader(uint32_t frames) {
 // comes back some 50 ms later. So the synthesizer runs, unheard, until it
 // has stayed below half a 16-bit step for longer than that.
 void DrainReverb(fluid_synth_t* synth, std::vector<float>& left, std::vector<float>& right) {
+  constexpr int kFrames = 512;
   constexpr float kHalfStep = 0.5f / 32768;
-  constexpr int kQuietBlocks = 16;  // 186 ms
-  constexpr int kMostBlocks = static_cast<int>(5 * kSampleRate / kBlockFrames);
-  for (int block = 0, quiet = 0; block < kMostBlocks && quiet < kQuietBlocks; ++block) {
-    fluid_synth_write_float(synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+  constexpr int kQuietSteps = 16;  // 186 ms
+  constexpr int kMostSteps = static_cast<int>(5 * kSampleRate / kFrames);
+  for (int step = 0, quiet = 0; step < kMostSteps && quiet < kQuietSteps; ++step) {
+    fluid_synth_write_float(synth, kFrames, left.data(), 0, 1, right.data(), 0, 1);
     float peak = 0;
-    for (int i = 0; i < kBlockFrames; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+    for (int i = 0; i < kFrames; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
     quiet = peak < kHalfStep ? quiet + 1 : 0;
   }
 }

@@ -1,0 +1,154 @@
+// Playback speed: the SoundFont load, the way from PlayMml to the first
+// sound, and offline rendering against real time.
+#include <benchmark/benchmark.h>
+#include <fluidsynth.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "composer.h"
+#include "memory_settings.h"
+#include "midi_file.h"
+#include "play_sequence.h"
+#include "render.h"
+#include "scale_table.h"
+#include "shared_synth.h"
+#include "soundfont.h"
+#include "use_vorlin_dll.h"
+
+namespace volemo {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const std::string kDir = [] {
+  std::string dir = "/tmp/volemo-bench-XXXXXX";
+  if (!mkdtemp(dir.data())) std::abort();
+  dir += "/";
+  // The live player writes to a file the benchmark watches; set before the
+  // first player starts the shared synthesizer.
+  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+  setenv("VOLEMO_AUDIO_FILE", (dir + "sink.raw").c_str(), 1);
+  return dir;
+}();
+
+// The default phrase of the window: tempo 110, 32 sixteenths, four times.
+std::string DefaultPhrase() {
+  EngineState state;
+  MemorySettings settings(state);
+  state.random.Seed(1);
+  state.scaleNames = {"Major"};
+  state.scaleDefinitions = {"A06085090604"};
+  settings.SetIndex("cmbScale", 0);
+  ApplyScale(settings, state);
+  ComposePhrase(settings, state);
+  return settings.MmlText();
+}
+
+// A fresh synthesizer loading the SoundFont; with another synthesizer
+// holding it, FluidSynth shares the samples and reads only the instruments.
+void LoadInFreshSynth() {
+  fluid_settings_t* settings = NewSynthSettings();
+  fluid_synth_t* synth = new_fluid_synth(settings);
+  LoadSoundFont(synth, SoundFontCandidates());
+  delete_fluid_synth(synth);
+  delete_fluid_settings(settings);
+}
+
+void BM_SoundFontLoad(benchmark::State& state) {
+  for (auto _ : state) LoadInFreshSynth();
+}
+BENCHMARK(BM_SoundFontLoad)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SoundFontLoadWhileLiveSynthHoldsIt(benchmark::State& state) {
+  const std::string mid = kDir + "note.mid";
+  CompileMmlToMidi("o5c", mid);
+  Player player;
+  player.Open(mid);  // waits for the shared synthesizer's SoundFont
+  for (auto _ : state) LoadInFreshSynth();
+}
+BENCHMARK(BM_SoundFontLoadWhileLiveSynthHoldsIt)->Unit(benchmark::kMillisecond);
+
+// The call itself: compile, write and read temp.mid, make and start the
+// FluidSynth player. Only then can the audio thread pick the notes up.
+void BM_PlayMmlCall(benchmark::State& state) {
+  EngineState engine;
+  MemorySettings settings(engine);
+  Player player;
+  const std::string mml = DefaultPhrase();
+  for (auto _ : state) PlayMml(settings, player, mml);
+}
+BENCHMARK(BM_PlayMmlCall)->Unit(benchmark::kMicrosecond);
+
+bool SinkHasSound() {
+  std::ifstream in(kDir + "sink.raw", std::ios::binary);
+  std::istreambuf_iterator<char> it(in), end;
+  for (; it != end; ++it)
+    if (*it != 0) return true;
+  return false;
+}
+
+// From PlayMml to the first sample above zero in the file driver's output.
+// The file driver is remade at every play (it takes no callback to lock out,
+// see AudioOutput::Hold), which the sound servers' drivers never are.
+void BM_PlayMmlToFirstSoundInFileSink(benchmark::State& state) {
+  EngineState engine;
+  MemorySettings settings(engine);
+  Player player;
+  const std::string mml = "t120 o5 l8 c";
+  PlayMml(settings, player, mml);  // SoundFont loaded, output open
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    PlayMml(settings, player, mml);
+    while (!SinkHasSound()) std::this_thread::sleep_for(std::chrono::microseconds(50));
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    player.Close();
+  }
+}
+BENCHMARK(BM_PlayMmlToFirstSoundInFileSink)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The audio thread's share: the first 256-frame period of a phrase, with its
+// first notes starting.
+void BM_FirstPeriodOfAPhrase(benchmark::State& state) {
+  const std::string mid = kDir + "first.mid";
+  CompileMmlToMidi(DefaultPhrase(), mid);
+  const MidiFile midi = ReadMidiFile(mid);
+  fluid_settings_t* settings = NewSynthSettings();
+  fluid_synth_t* synth = new_fluid_synth(settings);
+  LoadSoundFont(synth, SoundFontCandidates());
+  std::vector<float> left(256), right(256);
+  for (auto _ : state) {
+    state.PauseTiming();
+    fluid_synth_system_reset(synth);
+    fluid_player_t* player = new_fluid_player(synth);
+    fluid_player_add_mem(player, midi.bytes.data(), midi.bytes.size());
+    fluid_player_play(player);
+    state.ResumeTiming();
+    fluid_synth_write_float(synth, 256, left.data(), 0, 1, right.data(), 0, 1);
+    state.PauseTiming();
+    delete_fluid_player(player);
+    state.ResumeTiming();
+  }
+  delete_fluid_synth(synth);
+  delete_fluid_settings(settings);
+}
+BENCHMARK(BM_FirstPeriodOfAPhrase)->Unit(benchmark::kMicrosecond);
+
+// Offline rendering of the default phrase (17.5 s); realtime_x is seconds
+// of sound per second of work.
+void BM_RenderDefaultPhrase(benchmark::State& state) {
+  const std::string mid = kDir + "phrase.mid";
+  CompileMmlToMidi(DefaultPhrase(), mid);
+  const double seconds = ReadMidiFile(mid).seconds;
+  RenderMidiToWav(mid, kDir + "phrase.wav");  // the SoundFont load, once
+  for (auto _ : state) RenderMidiToWav(mid, kDir + "phrase.wav");
+  state.counters["realtime_x"] = benchmark::Counter(seconds * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RenderDefaultPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace volemo
