@@ -5,22 +5,10 @@
 #include <utility>
 
 #include "fluid_log.h"
+#include "note_release.h"
 #include "shared_synth.h"
 
 namespace volemo {
-namespace {
-
-// No note may hang on once its phrase is gone: pedals up, then every note
-// released, so each dies away as it would have at its own end.
-void ReleaseAllNotes(fluid_synth_t* synth) {
-  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
-    fluid_synth_cc(synth, channel, 64, 0);  // sustain
-    fluid_synth_cc(synth, channel, 66, 0);  // sostenuto
-    fluid_synth_all_notes_off(synth, channel);
-  }
-}
-
-}  // namespace
 
 Player::Player() : shared_(SharedSynth::Get()) {}
 
@@ -53,21 +41,19 @@ void Player::Play() {
       if (player_) delete_fluid_player(player_);
       fluid_synth_system_reset(synth);
       player_ = new_fluid_player(synth);
-      started = player_ &&
-                fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
+      if (!player_) return;
+      releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick);
+      started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
                 fluid_player_play(player_) == FLUID_OK;
-      if (!started && player_) {
-        delete_fluid_player(player_);
-        player_ = nullptr;
-      }
     });
-  } catch (const PlayerError&) {
-    // The output did not come back, so nothing renders and the player can go.
-    if (player_ && !shared_.Rendering()) delete_fluid_player(player_);
-    player_ = nullptr;
+  } catch (...) {
+    DeleteFluidPlayer();
     throw;
   }
-  if (!started) throw MakePlayerError("演奏を開始できません。", FluidErrorsSince(mark));
+  if (!started) {
+    DeleteFluidPlayer();
+    throw MakePlayerError("演奏を開始できません。", FluidErrorsSince(mark));
+  }
 }
 
 void Player::DeleteFluidPlayer() {
@@ -78,6 +64,7 @@ void Player::DeleteFluidPlayer() {
   fluid_synth_t* synth = shared_.Synth();
   const auto tearDown = [&] {
     delete_fluid_player(player);
+    releaseAtEnd_.reset();
     ReleaseAllNotes(synth);
   };
   if (shared_.Rendering()) {

@@ -2,6 +2,7 @@
 // from the start in the background, stop, close, and ask whether it plays.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,7 @@ typedef struct _fluid_player_t fluid_player_t;
 
 namespace volemo {
 
+class ReleaseAtEnd;
 class SharedSynth;
 
 class Player {
@@ -47,6 +49,7 @@ class Player {
   SharedSynth& shared_;
   std::optional<MidiFile> file_;
   fluid_player_t* player_ = nullptr;
+  std::unique_ptr<ReleaseAtEnd> releaseAtEnd_;  // hooked into player_
 };
 
 }  // namespace volemo

@@ -16,6 +16,7 @@
 
 #include "fluid_log.h"
 #include "midi_file.h"
+#include "note_release.h"
 #include "output_level.h"
 #include "shared_synth.h"
 #include "soundfont.h"
@@ -122,6 +123,10 @@ struct PartFile {
 
 void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   const MidiFile midi = ReadMidiFile(midPath);
+  // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
+  constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
+  if (midi.seconds > kLongestSeconds)
+    throw MakePlayerError("MIDI ファイル \"" + midPath + "\" は長すぎて WAV ファイルに収まりません。");
   std::lock_guard lock(renderMutex);
   if (!offline) offline = std::make_unique<OfflineSynth>();
   fluid_synth_t* synth = offline->synth();
@@ -134,6 +139,7 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   if (!player || fluid_player_add_mem(player.get(), midi.bytes.data(), midi.bytes.size()) != FLUID_OK ||
       fluid_player_play(player.get()) != FLUID_OK)
     throw MakePlayerError("MIDI ファイル \"" + midPath + "\" を演奏できません。", FluidErrorsSince(mark));
+  const ReleaseAtEnd releaseAtEnd(player.get(), synth, midi.lastTick);
 
   PartFile part{wavPath + ".part"};
   std::ofstream out(part.path, std::ios::binary | std::ios::trunc);
@@ -158,6 +164,11 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
     // Samples are little-endian on every machine this builds for.
     out.write(reinterpret_cast<const char*>(pcm.data()), static_cast<std::streamsize>(pcm.size() * 2));
     frames += kBlockFrames;
+    // FluidSynth's player stops at once on a file it cannot read; it keeps
+    // "playing" two seconds past the end of one it can.
+    if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
+        fluid_player_get_current_tick(player.get()) < midi.lastTick)
+      throw MakePlayerError("MIDI ファイル \"" + midPath + "\" を演奏できません。", FluidErrorsSince(mark));
     const bool musicOver = frames >= musicEnd && fluid_player_get_current_tick(player.get()) >= midi.lastTick;
     const bool quiet = fluid_synth_get_active_voice_count(synth) == 0 && soundEnd <= frames - kBlockFrames;
     if ((musicOver && quiet) || frames >= lastFrame) break;

@@ -59,6 +59,16 @@ TEST_F(PlayerTest, EndWaitsForATrailingRest) {
   EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
 }
 
+TEST_F(PlayerTest, NoteTheFileNeverEndsIsReleasedAtTheEnd) {
+  // An organ note-on with no note-off, the track ending half a second later.
+  const std::string track = test::Vlq(0) + "\xC0\x10" + test::Vlq(0) + "\x90\x3C\x64" + test::Vlq(960) +
+                            test::kEndOfTrack;
+  player_.Open(Write("unended.mid", test::Header(0, 1, 480) + test::Chunk("MTrk", track)));
+  player_.Play();
+  EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+  EXPECT_LT(SinkDbfs(1.8, 2.0), -70);
+}
+
 TEST_F(PlayerTest, StopReleasesEveryNoteAndKeepsTheFileOpen) {
   // Ten seconds of held organ chord, sustain pedal down.
   player_.Open(Write("long.mid", Smf({{60, 0, 9600}, {64, 0, 9600}}, 120, kOrgan, -1, "\xB0\x40\x7F")));

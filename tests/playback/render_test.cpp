@@ -116,9 +116,22 @@ TEST_F(Render, PhraseAtVelocity120IsLoudWithoutClipping) {
   EXPECT_GT(test::Dbfs(test::PeakOf(lead.samples)), -3);
 }
 
+TEST_F(Render, NoteTheFileNeverEndsIsReleasedAtTheEnd) {
+  const std::string track = test::Vlq(0) + "\xC0\x10" + test::Vlq(0) + "\x90\x3C\x64" + test::Vlq(960) +
+                            test::kEndOfTrack;
+  const test::Wav wav = RenderBytes(test::Header(0, 1, 480) + test::Chunk("MTrk", track));
+  EXPECT_GE(wav.Seconds(), 1.0);
+  EXPECT_LT(wav.Seconds(), 2.0);
+}
+
 TEST_F(Render, FailureLeavesTheEarlierFileAsItWas) {
   test::WriteFile(dir_ + "out.wav", "earlier");
   test::WriteFile(dir_ + "in.mid", "not a MIDI file");
+  EXPECT_THROW(RenderMidiToWav(dir_ + "in.mid", dir_ + "out.wav"), PlayerError);
+  EXPECT_EQ(test::ReadFile(dir_ + "out.wav"), "earlier");
+
+  // Longer than a WAV file can hold: the longest delta time at 1 BPM.
+  test::WriteFile(dir_ + "in.mid", Smf({{60, 0x0FFFFFF0, 1}}, 1));
   EXPECT_THROW(RenderMidiToWav(dir_ + "in.mid", dir_ + "out.wav"), PlayerError);
   EXPECT_EQ(test::ReadFile(dir_ + "out.wav"), "earlier");
 

@@ -1,0 +1,29 @@
+#include "note_release.h"
+
+namespace volemo {
+
+void ReleaseAllNotes(fluid_synth_t* synth) {
+  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
+    fluid_synth_cc(synth, channel, 64, 0);  // sustain
+    fluid_synth_cc(synth, channel, 66, 0);  // sostenuto
+    fluid_synth_all_notes_off(synth, channel);
+  }
+}
+
+ReleaseAtEnd::ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int lastTick)
+    : synth_(synth), lastTick_(lastTick) {
+  fluid_player_set_tick_callback(player, OnTick, this);
+}
+
+int ReleaseAtEnd::OnTick(void* data, int tick) {
+  auto* self = static_cast<ReleaseAtEnd*>(data);
+  // The player has sent the events of this tick already, the last
+  // note-offs among them.
+  if (!self->released_ && tick >= self->lastTick_) {
+    self->released_ = true;
+    ReleaseAllNotes(self->synth_);
+  }
+  return FLUID_OK;
+}
+
+}  // namespace volemo
