@@ -12,7 +12,7 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
 trap 'kill "$volemo" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file
+export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file VOLEMO_AUDIO_FILE=/dev/null
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" &
@@ -21,8 +21,11 @@ window=$(xdotool search --sync --onlyvisible --name 'Volemo - ')
 sleep 1
 
 shoot() { import -window "$window" "$out/$1.png"; echo "wrote $out/$1.png"; }
-# The pattern page is in front at start; a click on the first tab brings
-# the scale page.
+# The red gem (random phrase and play) makes a phrase whose sound goes
+# nowhere, so the boxes show one. The pattern page is in front at start; a
+# click on the first tab brings the scale page.
+xdotool mousemove --window "$window" 136 33 click 1
+sleep 0.5
 shoot pattern
 xdotool mousemove --window "$window" 30 62 click 1
 sleep 0.5

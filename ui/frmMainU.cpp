@@ -297,7 +297,7 @@ QWidget* TfrmMain::BuildPatternColumn() {
   head->addWidget(make);
   column->addLayout(head);
   auto* pattern = TextBox("memRythm", 16);
-  pattern->setFixedHeight(52);
+  pattern->setFixedHeight(72);
   column->addWidget(pattern);
 
   auto* group = new QGroupBox(QStringLiteral("リズムパターンをランダムに作成するため"));

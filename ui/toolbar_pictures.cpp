@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QRadialGradient>
 
 namespace volemo {
@@ -101,6 +102,13 @@ class PictureEngine : public QIconEngine {
     if (mode == QIcon::Disabled) painter->setOpacity(0.4);
     Draw(*painter, picture_);
     painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);  // QIconEngine's own pixmap starts uncleared
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
   }
   QIconEngine* clone() const override { return new PictureEngine(picture_); }
 

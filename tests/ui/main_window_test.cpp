@@ -187,8 +187,13 @@ class MainWindowTest : public QObject {
     for (QAction* menu : w.menuBar()->actions()) titles << menu->text();
     QCOMPARE(titles, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("パターン(&P)"),
                                   QStringLiteral("フレーズ(&H)"), QStringLiteral("ヘルプ(&H)")}));
-    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8"})
-      QVERIFY2(!Find<QToolButton>(w, name)->icon().isNull(), name);
+    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8"}) {
+      // Drawn pictures on a clear ground: the corner shows the toolbar.
+      const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
+      QCOMPARE(picture.size(), QSize(16, 16));
+      QVERIFY2(picture.pixelColor(0, 0).alpha() == 0, name);
+      QVERIFY2(picture.pixelColor(8, 8).alpha() == 255, name);
+    }
     QCOMPARE(Find<QToolButton>(w, "ToolButton7")->toolTip(), QStringLiteral("パターン作成演奏"));
     QCOMPARE(Find<QToolButton>(w, "ToolButton8")->toolTip(), QStringLiteral("パターン変更して演奏"));
     QCOMPARE(Find<QCheckBox>(w, "chkMakePattern")->text(), QStringLiteral("再生の度にパターンを作り直す"));
