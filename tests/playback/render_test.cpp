@@ -9,9 +9,9 @@
 #include "memory_settings.h"
 #include "midi_file.h"
 #include "scale_table.h"
-#include "use_vorlin_dll.h"
 #include "smf_builder.h"
 #include "test_files.h"
+#include "use_vorlin_dll.h"
 #include "wav_reader.h"
 
 namespace volemo {
