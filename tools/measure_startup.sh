@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/bin/Volemo}")
 runs=${2:-10}
 probe=$(mktemp -d)/startup_probe
-cc -O2 -o "$probe" tools/startup_probe.c -lxcb
+cc -O2 -o "$probe" tools/startup_probe.c -lxcb ||
+  { echo "needs a C compiler and libxcb1-dev" >&2; exit 1; }
+command -v xdpyinfo >/dev/null || { echo "needs xdpyinfo: apt-get install x11-utils" >&2; exit 1; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &

@@ -7,6 +7,10 @@ cd "$(dirname "$0")/.."
 program=${1:-build/bin/Volemo}
 out=${2:-docs/screenshots}
 mkdir -p "$out"
+for tool in Xvfb xdpyinfo xdotool import; do
+  command -v "$tool" >/dev/null ||
+    { echo "needs $tool: apt-get install xvfb x11-utils xdotool imagemagick" >&2; exit 1; }
+done
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &

@@ -418,7 +418,7 @@ bool TfrmMain::event(QEvent* event) {
   // until the window has painted itself once, so that the two do not
   // compete for the processor while the user waits for the window.
   if (event->type() == QEvent::UpdateRequest && !player_)
-    QMetaObject::invokeMethod(this, [this] { player(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, Handler([this] { player(); }), Qt::QueuedConnection);
   return handled;
 }
 
