@@ -38,10 +38,10 @@ constexpr int kClientHeight = 440;  // below the menu bar
 const char* const kPitchNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
                                      "F#", "G",  "G#", "A",  "A#", "B"};
 
-QFont PixelFont(const char* family, int pixels) {
+QFont PixelFont(const char* family, int pixels, QFont::StyleHint fallback) {
   QFont font(QString::fromLatin1(family));
   font.setPixelSize(pixels);
-  font.setStyleHint(QFont::SansSerif);
+  font.setStyleHint(fallback);
   return font;
 }
 
@@ -57,7 +57,7 @@ T* Named(T* widget, const char* name) {
 
 QPlainTextEdit* TextBox(const char* name, int fontPixels) {
   auto* box = Named(new QPlainTextEdit, name);
-  box->setFont(PixelFont("IPAGothic", fontPixels));
+  box->setFont(PixelFont("IPAGothic", fontPixels, QFont::TypeWriter));
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -89,7 +89,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowCloseButtonHint);
   // Dialogs and menus are windows of their own; they take the window's font too.
   setAttribute(Qt::WA_WindowPropagation);
-  setFont(PixelFont("IPAPGothic", 12));
+  setFont(PixelFont("IPAPGothic", 12, QFont::SansSerif));
   // The menu bar stays in the window (whose height it is part of) even on
   // desktops with a global menu, and no time is spent looking for one.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
