@@ -14,7 +14,7 @@ if ((${#missing[@]})); then
   sudo=""
   [[ $(id -u) -ne 0 ]] && sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
