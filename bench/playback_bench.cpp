@@ -25,16 +25,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const std::string kDir = [] {
-  std::string dir = "/tmp/volemo-bench-XXXXXX";
-  if (!mkdtemp(dir.data())) std::abort();
-  dir += "/";
-  // The live player writes to a file the benchmark watches; set before the
-  // first player starts the shared synthesizer.
-  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
-  setenv("VOLEMO_AUDIO_FILE", (dir + "sink.raw").c_str(), 1);
-  return dir;
-}();
+// The benchmark's files, removed at the end. The live player writes to a
+// file the benchmark watches; set before the first player starts the shared
+// synthesizer.
+struct BenchDir {
+  std::string path;
+  BenchDir() {
+    std::string pattern = "/tmp/volemo-bench-XXXXXX";
+    if (!mkdtemp(pattern.data())) std::abort();
+    path = pattern + "/";
+    setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+    setenv("VOLEMO_AUDIO_FILE", (path + "sink.raw").c_str(), 1);
+  }
+  ~BenchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+};
+const BenchDir benchDir;
+const std::string& kDir = benchDir.path;
 
 // The default phrase of the window: tempo 110, 32 sixteenths, four times.
 std::string DefaultPhrase() {

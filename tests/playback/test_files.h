@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -10,13 +11,24 @@
 
 namespace volemo::test {
 
+// Made at the first call and removed, with everything in it, when the
+// process ends: after the shared synthesizer, which is made later and so
+// stops writing into the folder first.
 inline const std::string& TestDir() {
-  static const std::string dir = [] {
-    std::string pattern = "/tmp/volemo-playback-XXXXXX";
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    return pattern + "/";
-  }();
-  return dir;
+  struct Folder {
+    std::string path;
+    Folder() {
+      std::string pattern = "/tmp/volemo-playback-XXXXXX";
+      if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+      path = pattern + "/";
+    }
+    ~Folder() {
+      std::error_code ec;
+      std::filesystem::remove_all(path, ec);
+    }
+  };
+  static const Folder folder;
+  return folder.path;
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
