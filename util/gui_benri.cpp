@@ -23,6 +23,7 @@ void ShowMessageBox(QMessageBox::Icon icon, const QString& caption, const QStrin
   }
   // Owned by the window in front, so the box stays above it and blocks it.
   QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);  // a compiler message or file name is never markup
   box.exec();
 }
 
