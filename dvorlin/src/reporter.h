@@ -26,10 +26,10 @@ class Reporter {
   void Report(size_t offset, MakeMessage&& make) {
     if (Full()) return;
     if (!lines_) lines_.emplace(source_);
-    const Place place = lines_->Locate(offset);
+    const int line = lines_->Line(offset);
     for (const Diagnostic& d : list_)
-      if (d.line == place.line) return;
-    list_.push_back({place.line, place.column, std::forward<MakeMessage>(make)()});
+      if (d.line == line) return;
+    list_.push_back({line, lines_->Column(line, offset), std::forward<MakeMessage>(make)()});
   }
 
   // Enough to fix in one round; past it, reading stops.

@@ -14,13 +14,17 @@ LineIndex::LineIndex(std::string_view text) : text_(text) {
   }
 }
 
-Place LineIndex::Locate(size_t offset) const {
+int LineIndex::Line(size_t offset) const {
   offset = std::min(offset, text_.size());
   const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), static_cast<uint32_t>(offset));
-  const size_t lineStart = *(after - 1);
+  return static_cast<int>(after - lineStarts_.begin());
+}
+
+int LineIndex::Column(int line, size_t offset) const {
+  offset = std::min(offset, text_.size());
   int column = 1;
-  for (size_t pos = lineStart; pos < offset; pos += CharSize(text_, pos)) ++column;
-  return {static_cast<int>(after - lineStarts_.begin()), column};
+  for (size_t pos = lineStarts_[line - 1]; pos < offset; pos += CharSize(text_, pos)) ++column;
+  return column;
 }
 
 }  // namespace dvorlin

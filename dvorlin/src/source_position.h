@@ -8,17 +8,15 @@
 
 namespace dvorlin {
 
-struct Place {
-  int line = 0;    // 1-based
-  int column = 0;  // 1-based, in characters
-};
-
 // Built only once something has to be reported, so a clean compile never
 // pays for it. CR LF, a lone CR and a lone LF each end one line.
 class LineIndex {
  public:
   explicit LineIndex(std::string_view text);
-  Place Locate(size_t offset) const;
+  // 1-based. The line costs a search; the column a walk along the line, so
+  // it is asked for only when a message is kept.
+  int Line(size_t offset) const;
+  int Column(int line, size_t offset) const;
 
  private:
   std::string_view text_;

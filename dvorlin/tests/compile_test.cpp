@@ -36,6 +36,14 @@ TEST(Diagnostics, StopAfterFiftyLinesWithMistakes) {
   EXPECT_EQ(p.diagnostics.back().line, 50);
 }
 
+// Each later mistake on the line is dropped without placing it in a column,
+// so a long line of them costs one pass, not one pass per mistake.
+TEST(Diagnostics, ALongLineOfMistakesGivesOneMessage) {
+  const std::string line(size_t{6} << 20, 'x');
+  const Performance p = Perform("c\r\n" + line + "\r\n" + line);
+  EXPECT_EQ(Messages(p), "2行目 1文字目: \"x\" は未定義の命令です。\r\n3行目 1文字目: \"x\" は未定義の命令です。");
+}
+
 TEST(Diagnostics, TextBeyondSixteenMegabytesIsRefusedUnread) {
   const Performance p = Perform(std::string((size_t{16} << 20) + 1, ' '));
   EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（16 MB まで）。");
