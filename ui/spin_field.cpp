@@ -44,7 +44,9 @@ bool MayType(const QKeyEvent& event) {
   const QString text = event.text();
   if (text.isEmpty()) return true;  // navigation and arrow keys carry no text
   const QChar c = text.front();
-  if (c.unicode() < 32) return c != u'\r' && c != u'\n';
+  // X11 gives the Delete key the character DEL (127): an editing key, as
+  // backspace is.
+  if (c.unicode() < 32 || c.unicode() == 127) return c != u'\r' && c != u'\n';
   return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' ||
          QString(c) == QLocale().decimalPoint();
 }
@@ -77,6 +79,14 @@ void SpinField::stepBy(int steps) {
 QValidator::State SpinField::validate(QString&, int&) const {
   // Any text may stand in the field; pasted text is not filtered.
   return QValidator::Acceptable;
+}
+
+QVariant SpinField::inputMethodQuery(Qt::InputMethodQuery query) const {
+  // Keys reach the field as typed, so that the rule on typed characters
+  // holds: an input method would commit full-width digits and kana, which
+  // no key event ever sees.
+  if (query == Qt::ImEnabled) return false;
+  return QAbstractSpinBox::inputMethodQuery(query);
 }
 
 QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const {

@@ -28,6 +28,7 @@ class SpinField : public QAbstractSpinBox {
 
   void stepBy(int steps) override;
   QValidator::State validate(QString& input, int& pos) const override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  signals:
   // Every change of the text, typed or set by the program.

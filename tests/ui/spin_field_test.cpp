@@ -140,6 +140,27 @@ class SpinFieldTest : public QObject {
     QCOMPARE(field_->text(), QStringLiteral("12+") + separator);
   }
 
+  void DeleteKeyEditsAsTheDesktopSendsIt() {
+    // X11 puts the character DEL (127) in the Delete key's event.
+    field_->setFocus();
+    Edit()->setCursorPosition(0);
+    QTest::sendKeyEvent(QTest::Click, field_, Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+    QCOMPARE(field_->text(), QStringLiteral("6"));
+    Edit()->selectAll();
+    QTest::sendKeyEvent(QTest::Click, field_, Qt::Key_Delete, QString(QChar(127)), Qt::ShiftModifier);
+    QCOMPARE(field_->text(), QString());  // Shift+Delete cuts
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("6"));
+  }
+
+  void TakesNoInputMethodText() {
+    // The desktop asks the focused field whether an input method may
+    // compose into it; a number field takes its keys directly.
+    field_->setFocus();
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QCoreApplication::sendEvent(QApplication::focusObject(), &query);
+    QCOMPARE(query.value(Qt::ImEnabled).toBool(), false);
+  }
+
   void PastedTextIsNotFiltered() {
     QApplication::clipboard()->setText(QStringLiteral("x5 y"));
     field_->setFocus();
