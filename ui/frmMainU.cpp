@@ -61,6 +61,9 @@ QPlainTextEdit* TextBox(const char* name, int fontPixels) {
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab moves on to the next control, as in every other field of the window;
+  // a tab character would mean nothing to the pattern or the compiler.
+  box->setTabChangesFocus(true);
   return box;
 }
 
