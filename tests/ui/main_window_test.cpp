@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "controls.h"
@@ -199,6 +200,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find<QCheckBox>(w, "chkMakePattern")->text(), QStringLiteral("再生の度にパターンを作り直す"));
   }
 
+  void TabWalksEachPageTopToBottomLeftColumnFirst() {
+    TfrmMain& w = Start();
+    const auto walk = [](QWidget* first, int steps) {
+      first->setFocus();
+      QStringList names{QApplication::focusWidget()->objectName()};
+      for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        names << QApplication::focusWidget()->objectName();
+      }
+      return names;
+    };
+    const QStringList pattern = {
+        "btnPatternMake", "memRythm", "scrP0", "scrP1", "scrP2", "scrP3", "scrP4", "scrP5",
+        "scrP6", "btnPatternRandom", "chkPatternPlayFirst", "spnPatternCount", "scrGateN",
+        "scrGateM", "scrMuteRate", "spnL", "spnCount", "spnOct1", "cmbOct1", "spnOct2",
+        "cmbOct2", "spnV", "chkVoice", "spnVoice", "cmbVoice", "btnRndVoice", "spnTempo",
+        "spnCH", "Memo1", "memMML"};
+    QCOMPARE(walk(Find<QWidget>(w, "btnPatternMake"), pattern.size() - 1), pattern);
+    // Tab leaves the text boxes and writes nothing into them.
+    QVERIFY(Find<QPlainTextEdit>(w, "memRythm")->toPlainText().isEmpty());
+    QVERIFY(Find<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
+    QVERIFY(Find<QPlainTextEdit>(w, "memMML")->toPlainText().isEmpty());
+
+    Find<QTabWidget>(w, "PageControl1")->setCurrentIndex(0);
+    QStringList scale = {"cmbScale", "cmbKey", "btnScaleSet"};
+    for (int i = 0; i < 12; ++i) scale << QStringLiteral("src%1").arg(i);
+    QCOMPARE(walk(Find<QWidget>(w, "cmbScale"), scale.size() - 1), scale);
+  }
+
   void SlidersShowTheScaleInTheKeyAndFeedTheWeights() {
     TfrmMain& w = Start();
     const std::array<int, 12> major = {10, 0, 10, 0, 10, 10, 0, 10, 0, 10, 0, 10};
@@ -307,6 +337,25 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(w, "btnScaleSet"), Qt::LeftButton);
     QCOMPARE(answerer_->boxes.size(), size_t(3));
     QCOMPARE(answerer_->boxes[2].text, answerer_->boxes[1].text);
+  }
+
+  void StartWithAnUnreadableScaleFileShowsOnlyTheCannotOpenBox() {
+    RemoveScaleFile();
+    const std::string path = InProgramDir("Scale.dat");
+    std::filesystem::create_directory(path);  // there, but no file to read
+    TfrmMain& w = Start();
+    RemoveScaleFile();
+    QCOMPARE(answerer_->boxes.size(), size_t(1));  // no warning, no list-index box
+    const auto& box = answerer_->boxes[0];
+    QCOMPARE(box.kind, ModalAnswerer::Box::Error);
+    QCOMPARE(box.caption, ApplicationTitle());
+    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"%1\". ").arg(QString::fromStdString(path))),
+             qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(QStringLiteral(" は開けません.")), qPrintable(box.text));
+    QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 0);
+    QCOMPARE(SliderPositions(w), (std::array<int, 12>{}));
+    QCOMPARE(w.state().weights, (std::array<int, 12>{}));
+    QVERIFY(w.isVisible());
   }
 
   void StartWithoutMajorSelectsNothing() {
