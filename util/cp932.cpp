@@ -66,7 +66,7 @@ std::string FromUtf8(std::string_view utf8, std::string_view replacement) {
     const size_t bad = CharacterLength(utf8.substr(used));
     if (replacement.empty())
       throw EncodingError("\"" + std::string(utf8.substr(used, bad)) +
-                          "\" cannot be written in CP932");
+                          "\" はシフトJIS（CP932）で保存できない文字です。");
     out += replacement;
     utf8.remove_prefix(used + bad);
   }

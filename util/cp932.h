@@ -8,7 +8,8 @@
 
 namespace volemo {
 
-// What() names the first character that could not be converted (UTF-8).
+// What() names the first character that could not be converted, in a
+// Japanese sentence for the error box (UTF-8).
 class EncodingError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
