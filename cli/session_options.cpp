@@ -2,6 +2,7 @@
 // which become --set entries in command-line order.
 #include <array>
 #include <limits>
+#include <optional>
 
 #include "controls.h"
 #include "cp932.h"
@@ -29,45 +30,48 @@ void AddSet(SessionOptions& options, const std::string& control, const std::stri
   options.sets.emplace_back(control, ToCp932(utf8Value, control));
 }
 
-// "C", "C#", "Db" ... in any letter case: the pitch class, or -1.
-int ParsePitch(std::string_view& text) {
+// "C", "C#", "Db" ... in any letter case: the natural's pitch class with
+// the accidental added, so -1 for Cb and 12 for B#; nullopt for no name.
+std::optional<int> ParsePitch(std::string_view& text) {
   static constexpr std::array<int, 7> kNatural = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
-  if (text.empty()) return -1;
+  if (text.empty()) return std::nullopt;
   const char letter = static_cast<char>(text[0] | 0x20);
-  if (letter < 'a' || letter > 'g') return -1;
+  if (letter < 'a' || letter > 'g') return std::nullopt;
   int pitch = kNatural[letter - 'a'];
   text.remove_prefix(1);
   if (!text.empty() && (text[0] == '#' || text[0] == '+')) {
     pitch += 1;
     text.remove_prefix(1);
   } else if (!text.empty() && text[0] == 'b') {
-    pitch += 11;
+    pitch -= 1;
     text.remove_prefix(1);
   }
-  return pitch % 12;
+  return pitch;
 }
 
 void AddKey(SessionOptions& options, const std::string& value) {
   std::string_view rest = value;
-  const int pitch = ParsePitch(rest);
-  if (pitch < 0 || !rest.empty()) throw UsageError("--key takes a note name such as C, F# or Bb, not " + value);
-  AddSet(options, "cmbKey", std::to_string(pitch));
+  const std::optional<int> pitch = ParsePitch(rest);
+  if (!pitch || !rest.empty()) throw UsageError("--key takes a note name such as C, F# or Bb, not " + value);
+  AddSet(options, "cmbKey", std::to_string((*pitch + 12) % 12));
 }
 
 // "C4-B5": the lowest and the highest note, each a note name and an octave.
+// An accidental that crosses C changes the octave: Cb4 is B3, B#4 is C5.
 void AddRange(SessionOptions& options, const std::string& value) {
   const std::string bad = "--range takes two notes such as C4-B5 (octaves 1 to 10), not " + value;
   std::string_view rest = value;
   std::array<std::pair<int, int>, 2> ends;
   for (size_t i = 0; i < ends.size(); ++i) {
-    const int pitch = ParsePitch(rest);
+    const std::optional<int> pitch = ParsePitch(rest);
     size_t digits = 0;
     while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
-    if (pitch < 0 || digits == 0 || digits > 2) throw UsageError(bad);
-    const int octave = std::stoi(std::string(rest.substr(0, digits)));
-    if (octave < 1 || octave > 10) throw UsageError(bad);
+    if (!pitch || digits == 0 || digits > 2) throw UsageError(bad);
+    const int note = std::stoi(std::string(rest.substr(0, digits))) * 12 + *pitch;
+    const int octave = note / 12;
+    if (note < 0 || octave < 1 || octave > 10) throw UsageError(bad);
     rest.remove_prefix(digits);
-    ends[i] = {pitch, octave};
+    ends[i] = {note % 12, octave};
     if (i == 0) {
       if (rest.empty() || rest[0] != '-') throw UsageError(bad);
       rest.remove_prefix(1);

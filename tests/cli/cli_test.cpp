@@ -107,6 +107,14 @@ TEST(Cli, KeyAliasReappliesTheScaleLikeTheList) {
   EXPECT_NE(byName.out, RunCli({"phrase", "--seed", "3"}).out);
 }
 
+TEST(Cli, RangeAliasReadsAccidentalsAcrossTheOctaveLikeTheNotesTheyName) {
+  const Result spelled = RunCli({"phrase", "--seed", "3", "--range", "Cb4-B#4"});
+  const Result plain = RunCli({"phrase", "--seed", "3", "--range", "B3-C5"});
+  ASSERT_EQ(spelled.status, 0) << spelled.err;
+  EXPECT_EQ(spelled.out, plain.out);
+  EXPECT_NE(spelled.out, RunCli({"phrase", "--seed", "3", "--range", "B4-C4"}).out);
+}
+
 TEST(Cli, RandomWeightsComeAfterTheSetOptions) {
   const Result drawn = RunCli({"pattern", "--seed", "11", "--set", "scrP0=0", "--random-weights"});
   const Result drawnAgain = RunCli({"pattern", "--seed", "11", "--random-weights"});
@@ -143,6 +151,7 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--scale", "Nope"},
            {"phrase", "--key", "H"},
            {"phrase", "--range", "C4-B11"},
+           {"phrase", "--range", "Cb1-C4"},  // B0: below the lowest octave
            {"phrase", "--pattern", "é"},
        }) {
     const Result r = RunCli(args);
