@@ -35,6 +35,9 @@ class TfrmMain : public QMainWindow {
   // Made on first use, or once the window has painted itself.
   Player& player();
 
+  // None: the toolbar is part of the window, not something to hide.
+  QMenu* createPopupMenu() override { return nullptr; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
@@ -184,10 +186,24 @@ class MainWindowTest : public QObject {
       QCOMPARE(action->text(), QString::fromUtf8(item.text));
       QCOMPARE(action->shortcut(), item.shortcut);
     }
-    QStringList titles;
-    for (QAction* menu : w.menuBar()->actions()) titles << menu->text();
-    QCOMPARE(titles, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("パターン(&P)"),
-                                  QStringLiteral("フレーズ(&H)"), QStringLiteral("ヘルプ(&H)")}));
+    // Each menu and the toolbar in order, "-" standing for a separator.
+    QStringList menus;
+    for (QAction* menu : w.menuBar()->actions()) {
+      menus << menu->text();
+      for (QAction* item : menu->menu()->actions()) menus << (item->isSeparator() ? "-" : item->objectName());
+    }
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
+                                 "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
+                                 "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
+                                 "mnuPhraseMakeAndPlay", "mnuMakeAndPlay",
+                                 "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
+    auto* bar = Find<QToolBar>(w, "ToolBar1");
+    QStringList tools;
+    for (QAction* a : bar->actions()) tools << (a->isSeparator() ? "-" : bar->widgetForAction(a)->objectName());
+    QCOMPARE(tools, QStringList({"-", "ToolButton2", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
+                                 "ToolButton8", "-", "chkMakePattern"}));
+    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5"})
+      QVERIFY2(Find<QToolButton>(w, name)->toolTip().isEmpty(), name);
     for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8"}) {
       // Drawn pictures on a clear ground: the corner shows the toolbar.
       const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
@@ -198,6 +214,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find<QToolButton>(w, "ToolButton7")->toolTip(), QStringLiteral("パターン作成演奏"));
     QCOMPARE(Find<QToolButton>(w, "ToolButton8")->toolTip(), QStringLiteral("パターン変更して演奏"));
     QCOMPARE(Find<QCheckBox>(w, "chkMakePattern")->text(), QStringLiteral("再生の度にパターンを作り直す"));
+    // A right click on the menu bar or status bar offers no way to hide the toolbar.
+    QCOMPARE(w.createPopupMenu(), nullptr);
+  }
+
+  void EveryPageCarriesItsTextsInReadingOrder() {
+    TfrmMain& w = Start();
+    // Labels as they read, [group titles], and name=caption of buttons and check boxes.
+    const auto texts = [&w](const char* page) {
+      QStringList found;
+      for (QWidget* c : Find<QWidget>(w, page)->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(c)) found << label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(c)) found << "[" + group->title() + "]";
+        else if (auto* button = qobject_cast<QAbstractButton*>(c)) found << c->objectName() + "=" + button->text();
+      }
+      return found;
+    };
+    QCOMPARE(texts("TabSheet1"),
+             QStringList({"スケールの選択", "キー", "btnScaleSet=↓", "低", "高", "C", "C#", "D", "D#", "E",
+                          "F", "F#", "G", "G#", "A", "A#", "B"}));
+    QCOMPARE(texts("TabSheet2"),
+             QStringList({"基本リズムパターン", "btnPatternMake=ランダム", "[リズムパターンをランダムに作成するため]",
+                          "N", "普通に発音", "r", "休符", "^", "タイ", "m", "ミュート", "d", "ダブル", "W", "和音",
+                          "B", "ベンド", "btnPatternRandom=*", "chkPatternPlayFirst=一文字目を必ず発音する",
+                          "パターン長", "個", "[ゲートレート]", "通常(N)", "ミュート時(m)", "他のミュート率", "[]",
+                          "基本音符", "分音符×", "個", "音域", "～", "ベロシティ", "chkVoice=音色", "btnRndVoice=*",
+                          "テンポ", "チャンネル", "オプション(MMLで)", "作成されたフレーズ"}));
   }
 
   void TabWalksEachPageTopToBottomLeftColumnFirst() {
