@@ -11,14 +11,16 @@
 namespace dvorlin {
 namespace {
 
-// A new, unused name beside path, opened for writing. The mode is the
-// usual 0666 less the umask, as for any file the user creates.
+// A new, unused name in path's folder, opened for writing. The name is
+// short of its own, so any name the target may have leaves room for it. The
+// mode is the usual 0666 less the umask, as for any file the user creates.
 int CreateTemporary(const std::string& path, std::string& name) {
+  const std::string folder = path.substr(0, path.rfind('/') + 1);  // "" when path has no '/'
   const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
   for (unsigned attempt = 0; attempt < 16; ++attempt) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%u-%08x.tmp", static_cast<unsigned>(getpid()), clock + attempt * 7919u);
-    name = path + suffix;
+    char own[40];
+    std::snprintf(own, sizeof own, ".dvorlin-%u-%08x.tmp", static_cast<unsigned>(getpid()), clock + attempt * 7919u);
+    name = folder + own;
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

@@ -1,5 +1,6 @@
 // The promises of the C interface: the message buffer and the file on disk.
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -89,6 +90,14 @@ TEST(MidiFile, WrittenWholeUnderItsNameWithNothingLeftBeside) {
   ASSERT_NE(call.result, 0) << Utf8(call.message);
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"temp.mid"});
   EXPECT_EQ(ReadBytes(path).substr(0, 4), "MThd");
+}
+
+TEST(MidiFile, TheLongestFileNameTheSystemAllowsCanBeWritten) {
+  ScratchDir dir;
+  const std::string name = std::string(NAME_MAX - 4, 'a') + ".mid";
+  const CallResult call = CompileFile("c", dir.File(name));
+  ASSERT_NE(call.result, 0) << Utf8(call.message);
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{name});
 }
 
 TEST(MidiFile, FailedCompileLeavesTheEarlierFileUntouched) {
