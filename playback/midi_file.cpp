@@ -66,19 +66,14 @@ class Reader {
   size_t pos_ = 0;
 };
 
-// Walks one track, returning its end tick and collecting its tempo changes.
-int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos) {
+// Walks one track, returning its end tick and collecting its tempo changes
+// and voice events.
+int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, std::vector<VoiceEvent>& voices) {
   int64_t tick = 0;
   uint8_t running = 0;
   while (!r.AtEnd()) {
     tick += r.Vlq();
     uint8_t status = r.Byte();
-    if (status < 0x80) {
-      if (running == 0) r.Fail("ステータスのないデータで始まっています");
-      status = running;
-      r.Take(status >= 0xC0 && status < 0xE0 ? 0 : 1);  // the byte read was the first data byte
-      continue;
-    }
     if (status == 0xFF) {
       const uint8_t type = r.Byte();
       const std::string_view data = r.Take(r.Vlq());
@@ -96,8 +91,18 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos) {
       continue;
     }
     if (status > 0xF0) r.Fail("不明なステータスバイトを含んでいます");
-    running = status;
-    r.Take(status >= 0xC0 && status < 0xE0 ? 1 : 2);
+    uint8_t first;
+    if (status < 0x80) {
+      if (running == 0) r.Fail("ステータスのないデータで始まっています");
+      first = status;  // running status: the byte read was the first data byte
+      status = running;
+    } else {
+      running = status;
+      first = r.Byte();
+    }
+    const uint8_t kind = status & 0xF0;
+    const uint8_t second = kind == 0xC0 || kind == 0xD0 ? 0 : r.Byte();
+    if (kind == 0xC0 || (kind == 0xB0 && (first == 0 || first == 32))) voices.push_back({status, first, second});
   }
   return tick;
 }
@@ -140,6 +145,7 @@ MidiFile ParseMidiFile(std::string bytes) {
   if (division == 0 || ((division & 0x8000) && (division & 0xFF) == 0))
     header.Fail("時間の分解能 0 を指定しています");
 
+  MidiFile midi;
   std::vector<TempoChange> tempos;
   int64_t lastTick = 0;
   int tracks = 0;
@@ -150,12 +156,11 @@ MidiFile ParseMidiFile(std::string bytes) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tempos));
+    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi.voiceEvents));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
 
-  MidiFile midi;
   midi.lastTick = static_cast<int>(lastTick);
   midi.seconds = TicksToSeconds(lastTick, division, std::move(tempos));
   midi.bytes = std::move(bytes);

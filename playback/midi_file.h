@@ -1,14 +1,25 @@
 // A Standard MIDI File read whole into memory, checked, and measured.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace volemo {
+
+// A bank select (controller 0 or 32) or a program change: what chooses the
+// voice of a channel. data2 is 0 for a program change.
+struct VoiceEvent {
+  uint8_t status;
+  uint8_t data1;
+  uint8_t data2 = 0;
+};
 
 struct MidiFile {
   std::string bytes;
   int lastTick = 0;       // the end of the longest track, in the file's ticks
   double seconds = 0.0;   // when that tick sounds, following the tempo changes
+  std::vector<VoiceEvent> voiceEvents;  // each track's in its order, track after track
 };
 
 // Checks the chunk structure and every event, so that a file the

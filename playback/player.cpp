@@ -25,6 +25,7 @@ void Player::Open(const std::string& midPath) {
   Close();
   MidiFile file = ReadMidiFile(midPath);
   shared_.Ready();
+  shared_.HoldVoicesOf(file);
   file_ = std::move(file);
 }
 

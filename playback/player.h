@@ -26,9 +26,10 @@ class Player {
   Player& operator=(const Player&) = delete;
 
   // Reads the file into memory (the file is not held open) and makes sure
-  // the synthesizer is ready, waiting for its SoundFont if need be. Closes
-  // whatever was open first: one file at a time. Throws PlayerError when
-  // the file is not a MIDI file, or there is no SoundFont or sound output.
+  // the synthesizer is ready, waiting for its SoundFont if need be, with the
+  // file's voices read. Closes whatever was open first: one file at a time.
+  // Throws PlayerError when the file is not a MIDI file, or there is no
+  // SoundFont or sound output.
   void Open(const std::string& midPath);
   // Plays the open file from its start and returns at once. Throws
   // PlayerError when nothing is open or playing cannot start.

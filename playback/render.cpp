@@ -18,6 +18,7 @@
 #include "midi_file.h"
 #include "note_release.h"
 #include "output_level.h"
+#include "resident_voices.h"
 #include "shared_synth.h"
 #include "soundfont.h"
 
@@ -45,9 +46,11 @@ class OfflineSynth {
     synth_.reset(new_fluid_synth(settings_.get()));
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
     LoadSoundFont(synth_.get(), SoundFontCandidates());
+    voices_ = std::make_unique<ResidentVoices>(synth_.get());
   }
 
   fluid_synth_t* synth() const { return synth_.get(); }
+  ResidentVoices& voices() { return *voices_; }
 
  private:
   struct SettingsDeleter {
@@ -58,6 +61,7 @@ class OfflineSynth {
   };
   std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
   std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;  // goes before its settings
+  std::unique_ptr<ResidentVoices> voices_;              // goes before its synthesizer
 };
 
 std::mutex renderMutex;
@@ -130,6 +134,9 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   std::lock_guard lock(renderMutex);
   if (!offline) offline = std::make_unique<OfflineSynth>();
   fluid_synth_t* synth = offline->synth();
+  // As the live player does: a voice read once stays read for the next
+  // render of the same phrase.
+  offline->voices().HoldVoicesOf(midi);
   std::vector<float> left(kBlockFrames), right(kBlockFrames);
   fluid_synth_system_reset(synth);
   DrainReverb(synth, left, right);

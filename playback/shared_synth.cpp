@@ -12,6 +12,10 @@ fluid_settings_t* NewSynthSettings() {
   fluid_settings_t* settings = new_fluid_settings();
   fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
   fluid_settings_setnum(settings, "synth.gain", kSynthGain);
+  // The General MIDI SoundFont's samples take some 125 MB of memory, of
+  // which a phrase uses a few: only the voices in use are kept (see
+  // ResidentVoices).
+  fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   // Each phrase starts from a reset of our own; FluidSynth's player would
   // reset again two seconds after the end and cut what still rings.
   fluid_settings_setint(settings, "player.reset-synth", 0);
@@ -38,11 +42,15 @@ void SharedSynth::StartUp() {
   if (!synth_) return;  // Ready() reports it
   // Failures are left for Ready() to retry and report on the window's thread.
   try {
-    LoadSoundFont(synth_, SoundFontCandidates());
-    soundFontLoaded_ = true;
+    LoadSoundFont();
     output_ = std::make_unique<AudioOutput>(settings_, synth_);
   } catch (...) {
   }
+}
+
+void SharedSynth::LoadSoundFont() {
+  volemo::LoadSoundFont(synth_, SoundFontCandidates());
+  voices_ = std::make_unique<ResidentVoices>(synth_);
 }
 
 fluid_synth_t* SharedSynth::Ready() {
@@ -52,10 +60,7 @@ fluid_synth_t* SharedSynth::Ready() {
     synth_ = new_fluid_synth(settings_);
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
   }
-  if (!soundFontLoaded_) {
-    LoadSoundFont(synth_, SoundFontCandidates());
-    soundFontLoaded_ = true;
-  }
+  if (!voices_) LoadSoundFont();
   if (!Rendering()) {
     output_.reset();
     output_ = std::make_unique<AudioOutput>(settings_, synth_);

@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "audio_output.h"
+#include "midi_file.h"
+#include "resident_voices.h"
 
 namespace volemo {
 
@@ -23,6 +25,11 @@ class SharedSynth {
   // or a sound server may have appeared since), and returns the synthesizer.
   // Throws PlayerError when the SoundFont or the sound output is missing.
   fluid_synth_t* Ready();
+
+  // Reads the file's voices from the SoundFont now, so that the sound thread
+  // never has to (see ResidentVoices). Only after Ready(), and while nothing
+  // plays. Throws PlayerError.
+  void HoldVoicesOf(const MidiFile& file) { voices_->HoldVoicesOf(file); }
 
   // See AudioOutput::Hold. Only after Ready().
   void Hold(const std::function<void()>& fn) { output_->Hold(fn); }
@@ -36,15 +43,17 @@ class SharedSynth {
  private:
   SharedSynth();
   void StartUp();
+  void LoadSoundFont();
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
-  bool soundFontLoaded_ = false;
+  std::unique_ptr<ResidentVoices> voices_;  // made once the SoundFont has loaded
   std::unique_ptr<AudioOutput> output_;
   std::thread startUp_;
 };
 
-// Settings both the live and the offline synthesizer start from.
+// Settings both the live and the offline synthesizer start from, so that
+// both sound the same.
 fluid_settings_t* NewSynthSettings();
 
 }  // namespace volemo

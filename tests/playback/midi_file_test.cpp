@@ -66,6 +66,28 @@ TEST(MidiFile, RunningStatusProgramChangeAndSysExAreWalkedOver) {
   EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).lastTick, 400);
 }
 
+TEST(MidiFile, BankSelectsAndProgramChangesAreKeptInTrackOrder) {
+  // Track 1: bank 8 on channel 1, a note, then by running status program 40
+  // and program 41 after a rest; a modulation wheel and channel pressure in
+  // between are left out. Track 2: program 25 on channel 10, bank LSB 3.
+  const std::string first = Vlq(0) + std::string("\xB0\x00\x08", 3) + Vlq(0) + std::string("\x90\x3C\x00", 3) + Vlq(0) +
+                            "\xB0\x01\x40" + Vlq(0) + "\xC0\x28" + Vlq(10) + "\x29" + Vlq(0) + "\xD0\x10" +
+                            Vlq(0) + kEndOfTrack;
+  const std::string second = Vlq(0) + "\xC9\x19" + Vlq(0) + "\xB9\x20\x03" + Vlq(0) + kEndOfTrack;
+  const MidiFile midi = ParseMidiFile(Header(1, 2, 480) + Chunk("MTrk", first) + Chunk("MTrk", second));
+  ASSERT_EQ(midi.voiceEvents.size(), 5u);
+  const auto is = [&](size_t i, uint8_t status, uint8_t data1, uint8_t data2) {
+    const VoiceEvent& e = midi.voiceEvents[i];
+    return e.status == status && e.data1 == data1 && e.data2 == data2;
+  };
+  EXPECT_TRUE(is(0, 0xB0, 0, 8));
+  EXPECT_TRUE(is(1, 0xC0, 40, 0));
+  EXPECT_TRUE(is(2, 0xC0, 41, 0));
+  EXPECT_TRUE(is(3, 0xC9, 25, 0));
+  EXPECT_TRUE(is(4, 0xB9, 32, 3));
+  EXPECT_EQ(midi.lastTick, 10);
+}
+
 TEST(MidiFile, LongestDeltaTimeIsFourBytes) {
   const std::string track = Vlq(0x0FFFFFF) + kEndOfTrack;
   EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).lastTick, 0x0FFFFFF);

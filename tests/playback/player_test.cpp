@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <fstream>
+
 #include "cp932.h"
 #include "file_sink.h"
 #include "play_sequence.h"
@@ -17,6 +20,19 @@ using test::Note;
 using test::Smf;
 
 constexpr int kOrgan = 16;  // holds its level as long as the key is down
+constexpr int kViolin = 40;
+constexpr int kFlute = 73;
+
+// What the process has read from files so far, all its threads together.
+uint64_t BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  uint64_t value = 0;
+  while (io >> key >> value)
+    if (key == "rchar:") return value;
+  ADD_FAILURE() << "no rchar in /proc/self/io";
+  return 0;
+}
 
 class PlayerTest : public testing::Test {
  protected:
@@ -102,6 +118,27 @@ TEST_F(PlayerTest, EachPhraseStartsFromAResetSynthesizer) {
   player_.Play();
   EXPECT_NEAR(test::StrongestFrequency(test::Mono(test::SinkSound(0.4), 44100, 0.1, 0.4), 44100, 400, 520),
               440.0, 3.0);
+}
+
+TEST_F(PlayerTest, AVoiceIsReadFromTheSoundFontOnOpeningNeverWhilePlaying) {
+  // Read on the sound thread, the violin's 3 MB would hold up its period.
+  const std::string violin = Write("violin.mid", Smf({{67, 0, 240}}, 240, kViolin));
+  const std::string flute = Write("flute.mid", Smf({{67, 0, 240}}, 240, kFlute));
+  player_.Open(flute);
+  uint64_t before = BytesRead();
+  player_.Open(violin);
+  EXPECT_GT(BytesRead() - before, 100'000u);
+  before = BytesRead();
+  player_.Play();
+  ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+  EXPECT_LT(BytesRead() - before, 4'096u);  // no more than /proc/self/io itself
+  EXPECT_GT(SinkDbfs(0.0, 0.1), -40);       // sounding from the first note
+
+  // The violin has taken the flute's place: the flute was let go, and is
+  // read again when a phrase needs it.
+  before = BytesRead();
+  player_.Open(flute);
+  EXPECT_GT(BytesRead() - before, 100'000u);
 }
 
 TEST_F(PlayerTest, OpeningSomethingElseThanMidiFailsAndLeavesItClosed) {
