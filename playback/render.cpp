@@ -32,9 +32,9 @@ constexpr float kSilence = 0.001f;          // -60 dBFS
 constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 
 // A synthesizer of its own, so rendering never disturbs what plays live. It
-// is kept after the first render: FluidSynth shares the sample data of a
-// SoundFont that is already loaded, but still spends tens of milliseconds
-// reading its instruments.
+// is kept from one render to the next until the SoundFont file is replaced:
+// FluidSynth shares the samples that another synthesizer holds, but still
+// spends tens of milliseconds reading the SoundFont's instruments.
 class OfflineSynth {
  public:
   OfflineSynth() : settings_(NewSynthSettings()) {
@@ -45,12 +45,13 @@ class OfflineSynth {
     const uint64_t mark = FluidLogMark();
     synth_.reset(new_fluid_synth(settings_.get()));
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
-    LoadSoundFont(synth_.get(), SoundFontCandidates());
+    soundFont_ = LoadSoundFont(synth_.get(), SoundFontCandidates());
     voices_ = std::make_unique<ResidentVoices>(synth_.get());
   }
 
   fluid_synth_t* synth() const { return synth_.get(); }
   ResidentVoices& voices() { return *voices_; }
+  const LoadedSoundFont& soundFont() const { return soundFont_; }
 
  private:
   struct SettingsDeleter {
@@ -61,7 +62,8 @@ class OfflineSynth {
   };
   std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
   std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;  // goes before its settings
-  std::unique_ptr<ResidentVoices> voices_;              // goes before its synthesizer
+  LoadedSoundFont soundFont_;
+  std::unique_ptr<ResidentVoices> voices_;  // goes before its synthesizer
 };
 
 std::mutex renderMutex;
@@ -132,6 +134,7 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   if (midi.seconds > kLongestSeconds)
     throw MakePlayerError("MIDI ファイル \"" + midPath + "\" は長すぎて WAV ファイルに収まりません。");
   std::lock_guard lock(renderMutex);
+  if (offline && Replaced(offline->soundFont())) offline.reset();
   if (!offline) offline = std::make_unique<OfflineSynth>();
   fluid_synth_t* synth = offline->synth();
   // As the live player does: a voice read once stays read for the next

@@ -8,11 +8,20 @@
 namespace volemo {
 
 ResidentVoices::ResidentVoices(fluid_synth_t* synth) : synth_(synth) {
-  fluid_synth_system_reset(synth_);
+  SelectResetVoices();
   for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
     const Preset preset = OnChannel(channel);
     if (preset.sfont >= 0 && always_.insert(preset).second)
       fluid_synth_pin_preset(synth_, preset.sfont, preset.bank, preset.program);
+  }
+}
+
+void ResidentVoices::SelectResetVoices() {
+  // What a reset selects, without a reset's silencing of every note.
+  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
+    fluid_synth_cc(synth_, channel, 0, 0);
+    fluid_synth_cc(synth_, channel, 32, 0);
+    fluid_synth_program_change(synth_, channel, 0);
   }
 }
 
@@ -27,15 +36,10 @@ ResidentVoices::Preset ResidentVoices::OnChannel(int channel) const {
 
 void ResidentVoices::HoldVoicesOf(const MidiFile& file) {
   const uint64_t mark = FluidLogMark();
-  // Every channel back to the bank and program a reset gives it, so that the
-  // last phrase's voices are let go here rather than in the reset before
-  // playing; then the file's events as it will play them. Selecting a preset
-  // reads its samples.
-  for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
-    fluid_synth_cc(synth_, channel, 0, 0);
-    fluid_synth_cc(synth_, channel, 32, 0);
-    fluid_synth_program_change(synth_, channel, 0);
-  }
+  // Every channel back to its voice after a reset, so that the last phrase's
+  // voices are let go here rather than in the reset before playing; then the
+  // file's events as it will play them. Selecting a preset reads its samples.
+  SelectResetVoices();
   std::set<Preset> needed;
   for (const VoiceEvent& e : file.voiceEvents) {
     const int channel = e.status & 0x0F;

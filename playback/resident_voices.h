@@ -21,7 +21,7 @@ namespace volemo {
 class ResidentVoices {
  public:
   // Pins the voices a reset selects (the piano and the standard drum kit) for
-  // good. After the SoundFont has loaded.
+  // good. After the SoundFont has loaded; sounding notes ring on.
   explicit ResidentVoices(fluid_synth_t* synth);
   ResidentVoices(const ResidentVoices&) = delete;
   ResidentVoices& operator=(const ResidentVoices&) = delete;
@@ -38,6 +38,7 @@ class ResidentVoices {
     int sfont, bank, program;
     auto operator<=>(const Preset&) const = default;
   };
+  void SelectResetVoices();
   Preset OnChannel(int channel) const;
 
   fluid_synth_t* synth_;

@@ -49,7 +49,14 @@ void SharedSynth::StartUp() {
 }
 
 void SharedSynth::LoadSoundFont() {
-  volemo::LoadSoundFont(synth_, SoundFontCandidates());
+  if (soundFont_) {
+    // FluidSynth keeps the old samples until the notes still ringing on
+    // them have ended.
+    voices_.reset();
+    fluid_synth_sfunload(synth_, soundFont_->id, 1);
+    soundFont_.reset();
+  }
+  soundFont_ = volemo::LoadSoundFont(synth_, SoundFontCandidates());
   voices_ = std::make_unique<ResidentVoices>(synth_);
 }
 
@@ -60,7 +67,7 @@ fluid_synth_t* SharedSynth::Ready() {
     synth_ = new_fluid_synth(settings_);
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
   }
-  if (!voices_) LoadSoundFont();
+  if (!soundFont_ || Replaced(*soundFont_)) LoadSoundFont();
   if (!Rendering()) {
     output_.reset();
     output_ = std::make_unique<AudioOutput>(settings_, synth_);

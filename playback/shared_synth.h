@@ -9,11 +9,13 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "audio_output.h"
 #include "midi_file.h"
 #include "resident_voices.h"
+#include "soundfont.h"
 
 namespace volemo {
 
@@ -22,8 +24,9 @@ class SharedSynth {
   static SharedSynth& Get();
 
   // Waits for the start-up, tries again whatever failed in it (a SoundFont
-  // or a sound server may have appeared since), and returns the synthesizer.
-  // Throws PlayerError when the SoundFont or the sound output is missing.
+  // or a sound server may have appeared since), loads the SoundFont anew if
+  // its file has been replaced, and returns the synthesizer. Throws
+  // PlayerError when the SoundFont or the sound output is missing.
   fluid_synth_t* Ready();
 
   // Reads the file's voices from the SoundFont now, so that the sound thread
@@ -47,6 +50,7 @@ class SharedSynth {
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
+  std::optional<LoadedSoundFont> soundFont_;
   std::unique_ptr<ResidentVoices> voices_;  // made once the SoundFont has loaded
   std::unique_ptr<AudioOutput> output_;
   std::thread startUp_;

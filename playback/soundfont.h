@@ -1,12 +1,43 @@
 // The General MIDI SoundFont every synthesizer of the program plays with.
 #pragma once
 
+#include <sys/types.h>
+
+#include <compare>
+#include <ctime>
 #include <string>
 #include <vector>
 
 typedef struct _fluid_synth_t fluid_synth_t;
 
 namespace volemo {
+
+// What tells one file from another under the same path.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  time_t modifiedSeconds = 0;
+  long modifiedNanoseconds = 0;
+  auto operator<=>(const FileStamp&) const = default;
+};
+// The stamp of the file path leads to (links followed); size -1 when there
+// is none.
+FileStamp StampOf(const std::string& path);
+
+// A SoundFont as a synthesizer loaded it. The synthesizer reads a voice's
+// samples from the file when the voice is first needed (see ResidentVoices),
+// at the places they had in the file it loaded.
+struct LoadedSoundFont {
+  std::string path;
+  int id = -1;  // FluidSynth's
+  FileStamp stamp;
+};
+
+// True when the file at the SoundFont's path is no longer the one loaded
+// (rewritten, replaced or gone): reading voices from it would give noise or
+// nothing, so the SoundFont is to be loaded anew.
+bool Replaced(const LoadedSoundFont& soundFont);
 
 // In order: the user's own beside the program, then Debian's.
 std::vector<std::string> SoundFontCandidates();
@@ -15,6 +46,6 @@ std::vector<std::string> SoundFontCandidates();
 // naming every path tried when none exists, or naming the file with
 // FluidSynth's text when it exists but does not load: a broken file the user
 // put there is reported rather than passed over.
-void LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates);
+LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates);
 
 }  // namespace volemo

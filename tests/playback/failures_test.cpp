@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "cp932.h"
 #include "player.h"
@@ -85,6 +86,27 @@ TEST_F(SoundFont, BrokenFileIsReportedNotPassedOver) {
   const std::string message = LoadError({broken, "/usr/share/sounds/sf2/default-GM.sf2"});
   EXPECT_TRUE(message.starts_with("SoundFont \"" + broken + "\" を読み込めません。 ")) << message;
   EXPECT_GT(message.size(), ("SoundFont \"" + broken + "\" を読み込めません。 ").size());  // FluidSynth's reason
+}
+
+TEST_F(SoundFont, FileRewrittenReplacedOrRemovedSinceLoadingIsNoLongerTheOneLoaded) {
+  // Voices are read from the file long after it loaded, at the places its
+  // samples had then.
+  const std::string path = test::TestDir() + "font.sf2";
+  test::WriteFile(path, "first");
+  LoadedSoundFont loaded{path, 1, StampOf(path)};
+  EXPECT_FALSE(Replaced(loaded));
+  test::WriteFile(path, "rewritten");
+  EXPECT_TRUE(Replaced(loaded));
+
+  loaded.stamp = StampOf(path);
+  const std::string other = test::TestDir() + "other.sf2";
+  test::WriteFile(other, "REWRITTEN");  // the same size, another file
+  std::filesystem::rename(other, path);
+  EXPECT_TRUE(Replaced(loaded));
+
+  loaded.stamp = StampOf(path);
+  std::filesystem::remove(path);
+  EXPECT_TRUE(Replaced(loaded));
 }
 
 TEST_F(SoundFont, UsersOwnBesideTheProgramComesFirst) {
