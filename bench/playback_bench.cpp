@@ -1,5 +1,6 @@
-// Playback speed: the SoundFont load, the way from PlayMml to the first
-// sound, and offline rendering against real time.
+// Playback speed: the SoundFont load, opening a phrase (with the reading of
+// its voice), the way from PlayMml to the first sound, and offline rendering
+// against real time.
 #include <benchmark/benchmark.h>
 #include <fluidsynth.h>
 
@@ -8,13 +9,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "composer.h"
 #include "memory_settings.h"
 #include "midi_file.h"
 #include "play_sequence.h"
 #include "render.h"
+#include "resident_voices.h"
 #include "scale_table.h"
 #include "shared_synth.h"
 #include "soundfont.h"
@@ -82,6 +86,38 @@ void BM_SoundFontLoadWhileLiveSynthHoldsIt(benchmark::State& state) {
 }
 BENCHMARK(BM_SoundFontLoadWhileLiveSynthHoldsIt)->Unit(benchmark::kMillisecond);
 
+// One short phrase for every General MIDI program but the piano, which
+// stays in memory anyway: program p on channel 1 in file p - 1.
+const std::vector<std::string>& PhrasesOnEachVoice() {
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> made;
+    for (int program = 1; program < 128; ++program) {
+      made.push_back(kDir + "voice" + std::to_string(program) + ".mid");
+      CompileMmlToMidi("t120 @" + std::to_string(program + 1) + " o5 l8 cdeg", made.back());
+    }
+    return made;
+  }();
+  return files;
+}
+
+// Opening a phrase whose voice the phrase before did not use: its samples
+// are read from the SoundFont on the caller's thread.
+void BM_OpenOnANewVoice(benchmark::State& state) {
+  Player player;
+  size_t next = 0;
+  for (auto _ : state) player.Open(PhrasesOnEachVoice()[next++ % PhrasesOnEachVoice().size()]);
+}
+BENCHMARK(BM_OpenOnANewVoice)->Unit(benchmark::kMillisecond);
+
+// Opening a phrase again: its voice is still in memory.
+void BM_OpenAgainOnTheSameVoice(benchmark::State& state) {
+  Player player;
+  const std::string& violin = PhrasesOnEachVoice()[39];
+  player.Open(violin);
+  for (auto _ : state) player.Open(violin);
+}
+BENCHMARK(BM_OpenAgainOnTheSameVoice)->Unit(benchmark::kMicrosecond);
+
 // The call itself: compile, write and read temp.mid, make and start the
 // FluidSynth player. Only then can the audio thread pick the notes up.
 void BM_PlayMmlCall(benchmark::State& state) {
@@ -120,18 +156,24 @@ void BM_PlayMmlToFirstSoundInFileSink(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayMmlToFirstSoundInFileSink)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The audio thread's share: the first 256-frame period of a phrase, with its
-// first notes starting.
-void BM_FirstPeriodOfAPhrase(benchmark::State& state) {
-  const std::string mid = kDir + "first.mid";
-  CompileMmlToMidi(DefaultPhrase(), mid);
-  const MidiFile midi = ReadMidiFile(mid);
+// The sound thread's share: the first 256-frame period of a phrase, with
+// its first notes starting, on a voice the phrase before did not use. With
+// its voice held on opening (0), as the player does, or read when the
+// program change in that period selects it (1), as FluidSynth alone would.
+void BM_FirstPeriodOnANewVoice(benchmark::State& state) {
+  const bool readInThePeriod = state.range(0) == 1;
+  std::vector<MidiFile> phrases;
+  for (const std::string& file : PhrasesOnEachVoice()) phrases.push_back(ReadMidiFile(file));
   fluid_settings_t* settings = NewSynthSettings();
   fluid_synth_t* synth = new_fluid_synth(settings);
   LoadSoundFont(synth, SoundFontCandidates());
+  ResidentVoices voices(synth);
   std::vector<float> left(256), right(256);
+  size_t next = 0;
   for (auto _ : state) {
     state.PauseTiming();
+    const MidiFile& midi = phrases[next++ % phrases.size()];
+    voices.HoldVoicesOf(readInThePeriod ? MidiFile{} : midi);
     fluid_synth_system_reset(synth);
     fluid_player_t* player = new_fluid_player(synth);
     fluid_player_add_mem(player, midi.bytes.data(), midi.bytes.size());
@@ -145,7 +187,7 @@ void BM_FirstPeriodOfAPhrase(benchmark::State& state) {
   delete_fluid_synth(synth);
   delete_fluid_settings(settings);
 }
-BENCHMARK(BM_FirstPeriodOfAPhrase)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstPeriodOnANewVoice)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Offline rendering of the default phrase (17.5 s); realtime_x is seconds
 // of sound per second of work.
