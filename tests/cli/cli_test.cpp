@@ -1,6 +1,7 @@
 // Runs the real volemo-cli binary and checks what it writes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <filesystem>
@@ -125,13 +126,43 @@ TEST(Cli, RandomWeightsComeAfterTheSetOptions) {
 TEST(Cli, MissingScaleFileWarnsThenReportsTheListIndexAndStillComposes) {
   const Result r = RunCli({"phrase", "--seed", "2", "--scale-file", "/nonexistent/Scale.dat", "--steps", "4"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const size_t warning = r.err.find("スケール定義ファイル\"Scale.dat\"がありません。");
+  const size_t warning = r.err.find("スケール定義ファイル\"/nonexistent/Scale.dat\"がありません。");
   const size_t listIndex = r.err.find("リストのインデックスが範囲を超えています (-1)");
   ASSERT_NE(warning, std::string::npos) << r.err;
   ASSERT_NE(listIndex, std::string::npos) << r.err;
   EXPECT_LT(warning, listIndex);
   EXPECT_NE(r.err.find("読み込みエラー"), std::string::npos);
   EXPECT_TRUE(r.out.ends_with("\r\n]"));
+}
+
+// File names reach the messages as they are (UTF-8, "é" included), the
+// system's reason follows the sentence, and a FIFO given as the scale file
+// is refused at once instead of waiting for a writer.
+TEST(Cli, FilesThatCannotBeUsedAreNamedAsGiven) {
+  char pattern[] = "/tmp/volemo-cli-files-XXXXXX";
+  const fs::path dir = mkdtemp(pattern);
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_directory(dir / "é");
+  std::ofstream(dir / "c.mml", std::ios::binary) << "o5c4";
+  ASSERT_EQ(RunCli({"compile", (dir / "c.mml").string(), (dir / "c.mid").string()}).status, 0);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } cases[] = {
+      {{"pattern", "--seed", "1", "--scale-file", (dir / "fifo").string()}, 0,
+       "ファイル \"" + (dir / "fifo").string() + "\" は開けません。 通常のファイルではありません"},
+      {{"pattern", "--seed", "1", "--scale-file", (dir / "é").string()}, 0,
+       "ファイル \"" + (dir / "é").string() + "\" は開けません。 Is a directory"},
+      {{"render", (dir / "c.mid").string(), (dir / "é" / "no" / "out.wav").string()}, 1,
+       "\"" + (dir / "é" / "no" / "out.wav").string() + "\""},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  fs::remove_all(dir);
 }
 
 TEST(Cli, BadUsageExitsWithTwo) {

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cp932.h"
 #include "player.h"
 #include "shared_synth.h"
 #include "smf_builder.h"
@@ -20,7 +19,7 @@ std::string OpenError(Player& player, const std::string& path) {
   try {
     player.Open(path);
   } catch (const PlayerError& e) {
-    return Utf8FromCp932(e.what());
+    return e.what();
   }
   return "(opened)";
 }
@@ -66,7 +65,7 @@ class SoundFont : public testing::Test {
     try {
       LoadSoundFont(synth, candidates);
     } catch (const PlayerError& e) {
-      message = Utf8FromCp932(e.what());
+      message = e.what();
     }
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);

@@ -20,9 +20,14 @@
 #include <filesystem>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "controls.h"
+#include "engine_error.h"
+#include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "player_error.h"
 #include "spin_field.h"
 #include "ui_test_support.h"
 
@@ -381,32 +386,77 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer_->boxes[2].text, answerer_->boxes[1].text);
   }
 
+  // A scale file that cannot be read, or is no file to read (a FIFO would
+  // hold the start for ever), ends loading in the cannot-open box alone.
   void StartWithAnUnreadableScaleFileShowsOnlyTheCannotOpenBox() {
-    RemoveScaleFile();
     const std::string path = InProgramDir("Scale.dat");
-    std::filesystem::create_directory(path);  // there, but no file to read
-    TfrmMain& w = Start();
-    RemoveScaleFile();
-    QCOMPARE(answerer_->boxes.size(), size_t(1));  // no warning, no list-index box
-    const auto& box = answerer_->boxes[0];
-    QCOMPARE(box.kind, ModalAnswerer::Box::Error);
-    QCOMPARE(box.caption, ApplicationTitle());
-    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"%1\". ").arg(QString::fromStdString(path))),
-             qPrintable(box.text));
-    QVERIFY2(box.text.endsWith(QStringLiteral(" は開けません.")), qPrintable(box.text));
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 0);
-    QCOMPARE(SliderPositions(w), (std::array<int, 12>{}));
-    QCOMPARE(w.state().weights, (std::array<int, 12>{}));
-    QVERIFY(w.isVisible());
+    const struct {
+      void (*make)(const std::string&);
+      QString reason;
+    } cases[] = {
+        {[](const std::string& p) { std::filesystem::create_directory(p); }, QStringLiteral("Is a directory")},
+        {[](const std::string& p) { mkfifo(p.c_str(), 0600); }, QStringLiteral("通常のファイルではありません")},
+    };
+    for (const auto& c : cases) {
+      RemoveScaleFile();
+      c.make(path);
+      answerer_->boxes.clear();
+      TfrmMain& w = Start();
+      RemoveScaleFile();
+      QCOMPARE(answerer_->boxes.size(), size_t(1));  // no warning, no list-index box
+      const auto& box = answerer_->boxes[0];
+      QCOMPARE(box.kind, ModalAnswerer::Box::Error);
+      QCOMPARE(box.caption, ApplicationTitle());
+      QCOMPARE(box.text, QStringLiteral("ファイル \"%1\" は開けません。 %2.").arg(QString::fromStdString(path), c.reason));
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 0);
+      QCOMPARE(SliderPositions(w), (std::array<int, 12>{}));
+      QCOMPARE(w.state().weights, (std::array<int, 12>{}));
+      QVERIFY(w.isVisible());
+    }
   }
 
-  void StartWithoutMajorSelectsNothing() {
-    WriteScaleFile("Minor\nA0A\nDorian\nA0A0\n");
-    TfrmMain& w = Start();
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 2);
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->currentIndex(), -1);
-    QCOMPARE(answerer_->boxes.size(), size_t(1));
-    QCOMPARE(answerer_->boxes[0].kind, ModalAnswerer::Box::Error);
+  // A scale file without "Major" first says so, naming the file; the
+  // list-index box follows as when the file is missing.
+  void StartWithoutMajorSaysWhatTheFileLacksThenReportsTheListIndex() {
+    const QString path = QString::fromStdString(InProgramDir("Scale.dat"));
+    const struct {
+      QByteArray bytes;
+      int scales;
+      QString lacks;
+    } cases[] = {
+        {"", 0, QStringLiteral("スケールがありません")},
+        {"\x89PNG\r\n\x1a\n", 1, QStringLiteral("\"Major\" という名前のスケールがありません")},
+        {"Minor\nA0A\nDorian\nA0A0\n", 2, QStringLiteral("\"Major\" という名前のスケールがありません")},
+    };
+    for (const auto& c : cases) {
+      WriteScaleFile(c.bytes);
+      answerer_->boxes.clear();
+      TfrmMain& w = Start();
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), c.scales);
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->currentIndex(), -1);
+      QCOMPARE(answerer_->boxes.size(), size_t(2));
+      QCOMPARE(answerer_->boxes[0].kind, ModalAnswerer::Box::Warning);
+      QCOMPARE(answerer_->boxes[0].caption, QStringLiteral("読み込みエラー"));
+      QCOMPARE(answerer_->boxes[0].text, QStringLiteral("スケール定義ファイル\"%1\"に%2。").arg(path, c.lacks));
+      QCOMPARE(answerer_->boxes[1].kind, ModalAnswerer::Box::Error);
+      QCOMPARE(answerer_->boxes[1].text, QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+    }
+  }
+
+  // Whatever part of the program raised it, a message reaches the box as
+  // it was written: file names keep characters such as "é".
+  void EveryKindOfExceptionShowsItsTextAsWritten() {
+    const QString text = QStringLiteral("ファイル \"/tmp/café.mid\" を開けません。");
+    const std::string utf8 = text.toStdString();
+    const std::function<void()> throwers[] = {
+        [&] { throw EngineError(utf8); },
+        [&] { throw MakePlayerError(utf8); },
+        [&] { throw WindowError(utf8); },
+        [&] { throw std::runtime_error(utf8); },
+    };
+    for (const auto& thrower : throwers) RunHandler(thrower);
+    QCOMPARE(answerer_->boxes.size(), std::size(throwers));
+    for (const auto& box : answerer_->boxes) QCOMPARE(box.text, ErrorBoxText(text));
   }
 
   void ErrorBoxEndsTheMessageWithAPeriodOnlyAfterLettersDigitsAndJapanese() {
