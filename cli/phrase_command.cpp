@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "composer.h"
+#include "cp932.h"
 #include "play_sequence.h"
 #include "render.h"
 #include "session.h"
@@ -45,7 +46,7 @@ int RunPhrase(ArgumentReader& args) {
   if (!midPath.empty() && !CompileToFile(mml, midPath)) return 1;
   try {
     if (play && !PlayToTheEnd(session.settings, mml)) {
-      ReportOnStderr(session.settings.Status());
+      ReportOnStderr(Utf8FromCp932(session.settings.Status()));
       return 1;
     }
     if (!wavPath.empty()) {

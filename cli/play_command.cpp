@@ -3,7 +3,6 @@
 #include <thread>
 
 #include "commands.h"
-#include "cp932.h"
 #include "play_sequence.h"
 #include "render.h"
 #include "session.h"

@@ -29,9 +29,10 @@ Session::Session(const SessionOptions& options) {
 
   const std::string path = options.scaleFile ? *options.scaleFile : ProgramDir() + "Scale.dat";
   try {
-    const int selected = LoadScaleTable(state, path, [](const std::string& text, const std::string& caption) {
+    const auto warn = [](const std::string& text, const std::string& caption) {
       ReportOnStderr(caption + ": " + text);
-    });
+    };
+    const int selected = LoadScaleTable(state, path, warn, options.scaleFile ? path : "Scale.dat");
     settings.SetIndex("cmbScale", selected);
     ApplySelectedScale();
   } catch (const EngineError& e) {
@@ -91,8 +92,6 @@ void WriteOutput(const std::string& bytes) {
     throw std::runtime_error("cannot write to standard output");
 }
 
-void ReportOnStderr(const std::string& cp932Message) {
-  std::cerr << "volemo-cli: " << Utf8FromCp932(cp932Message) << '\n';
-}
+void ReportOnStderr(const std::string& message) { std::cerr << "volemo-cli: " << message << '\n'; }
 
 }  // namespace volemo::cli

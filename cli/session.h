@@ -53,7 +53,7 @@ class Session {
 // std::runtime_error when they cannot all be written.
 void WriteOutput(const std::string& bytes);
 
-// Shows a CP932 message on stderr in the locale's encoding.
-void ReportOnStderr(const std::string& cp932Message);
+// Shows a message (UTF-8, as every exception text) on stderr.
+void ReportOnStderr(const std::string& message);
 
 }  // namespace volemo::cli

@@ -404,7 +404,7 @@ void TfrmMain::FormCreate() {
   state_.scaleDefinitions.clear();
   const int selected = LoadScaleTable(
       state_, ProgramDir() + "Scale.dat", [](const std::string& text, const std::string& caption) {
-        ShowWarning(FromCp932(text), FromCp932(caption));
+        ShowWarning(QString::fromStdString(text), QString::fromStdString(caption));
       });
   auto* scales = findChild<QComboBox*>(QStringLiteral("cmbScale"));
   for (const std::string& name : state_.scaleNames) scales->addItem(FromCp932(name));
