@@ -206,7 +206,7 @@ class CommandsTest : public QObject {
     QVERIFY(answerer_->boxes.empty());
   }
 
-  void SaveMidiBeforeAnyPlayPlaysFirstThenCopiesTempMid() {
+  void SaveMidiBeforeAnyPlayPlaysFirstThenSavesWhatWasPlayed() {
     Answer(InDir("phrase.mid"));
     Trigger("mnuSaveMidi");
     QCOMPARE(answerer_->saveRequests.size(), size_t(1));
@@ -217,7 +217,7 @@ class CommandsTest : public QObject {
     QVERIFY(fs::exists(scratch_));
     QCOMPARE(ReadBytes(InDir("phrase.mid").toStdString()), ReadBytes(scratch_));
     QCOMPARE(Status(), QStringLiteral("保存しました。"));
-    QVERIFY(!W().player().IsOpen());  // closed before the copy
+    QVERIFY(!W().player().IsOpen());  // closed before the save
   }
 
   // What is saved is the phrase in the box, whatever temp.mid holds.
