@@ -82,7 +82,8 @@ class SmfReader {
         Take(VariableLength());
         status = 0;
         if (type == 0x2F) break;
-        Check(conductor && (type == 0x51 || type == 0x58));
+        // Empty text events bridge gaps longer than a delta time holds.
+        Check(type == 0x01 || (conductor && (type == 0x51 || type == 0x58)));
         continue;
       }
       Check(!conductor);
