@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <exception>
 #include <initializer_list>
+#include <memory>
 #include <new>
 
 #include "cp932_bytes.h"
@@ -29,8 +30,8 @@ std::string ToCp932(std::string_view utf8) {
   return out;
 }
 
-// True when ch (one character) is CP932 that converts: a lone lead byte,
-// an unassigned pair or a byte such as 0x80, 0xA0 or 0xFD does not.
+// True when ch (one double-byte character) is CP932 that converts: an
+// unassigned pair does not.
 bool ConvertibleChar(iconv_t toUtf8, std::string_view ch) {
   char out[8];
   char* src = const_cast<char*>(ch.data());
@@ -46,14 +47,16 @@ bool ConvertibleChar(iconv_t toUtf8, std::string_view ch) {
 // message stays one readable line of valid CP932.
 std::string Excerpt(std::string_view token, size_t limit = 24) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  const iconv_t toUtf8 = iconv_open("UTF-8", "CP932");
+  const std::unique_ptr<void, int (*)(iconv_t)> toUtf8(iconv_open("UTF-8", "CP932"), iconv_close);
+  const bool converts = toUtf8.get() != reinterpret_cast<iconv_t>(-1);
   std::string out;
   const size_t keep = WholeCharPrefix(token, limit);
   for (size_t i = 0; i < keep;) {
     const size_t size = CharSize(token, i);
     const std::string_view ch = token.substr(i, size);
     const auto b = static_cast<unsigned char>(ch[0]);
-    const bool shown = size == 2 ? toUtf8 != reinterpret_cast<iconv_t>(-1) && ConvertibleChar(toUtf8, ch)
+    // Single bytes: ASCII without its control codes, and half-width kana.
+    const bool shown = size == 2 ? converts && ConvertibleChar(toUtf8.get(), ch)
                                  : (b >= 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF);
     if (shown) {
       out += ch;
@@ -62,7 +65,6 @@ std::string Excerpt(std::string_view token, size_t limit = 24) {
     }
     i += size;
   }
-  if (toUtf8 != reinterpret_cast<iconv_t>(-1)) iconv_close(toUtf8);
   if (keep < token.size()) out += "...";
   return out;
 }

@@ -163,9 +163,9 @@ class Performer {
   }
 
   // Time is bounded by the clock, not by ticks: at tempo 999 a tick lasts
-  // 125 microseconds, so 24 hours stay below 700 million ticks and every
-  // tick, with a sweep's length added, fits in 32 bits. The file splits
-  // delta times longer than four bytes hold.
+  // about 125 microseconds, so 24 hours (the end of a sweep too) stay below
+  // 700 million ticks, well within 32 bits. The file splits delta times
+  // longer than four bytes hold.
   bool Advance(const Instr& in, int64_t ticks) {
     now_ += ticks;
     if (MicrosAt(now_) > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
