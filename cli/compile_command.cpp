@@ -1,16 +1,81 @@
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <iterator>
 #include <stdexcept>
 
+#include "StrUnit.h"
 #include "commands.h"
 #include "cp932.h"
+#include "interrupts.h"
 #include "use_vorlin_dll.h"
 
 namespace volemo::cli {
+namespace {
+
+// The compiler refuses a text of more than 16 MB; one byte more is enough
+// for it to say so, and a link to an endless device is read no further.
+constexpr size_t kMostRead = (size_t{16} << 20) + 1;
+
+[[noreturn]] void FileError(const std::string& path, const char* what, int error) {
+  throw std::runtime_error("MML ファイル \"" + path + "\" " + what + " " + std::strerror(error));
+}
+
+std::string ReadMmlFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) FileError(path, "を開けません。", errno);
+  struct stat info {};
+  int error = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  std::string text;
+  while (error == 0 && text.size() < kMostRead) {
+    char chunk[65536];
+    const ssize_t n = read(fd, chunk, std::min(sizeof chunk, kMostRead - text.size()));
+    if (n == 0) break;
+    if (n > 0) text.append(chunk, static_cast<size_t>(n));
+    else if (errno != EINTR) error = errno;
+  }
+  close(fd);
+  if (error != 0) FileError(path, "を読み込めません。", error);
+  return text;
+}
+
+// The compiler takes zero-terminated text, so it would end the MML at a
+// NUL unseen. Placed as the compiler places its mistakes: lines end at CR
+// LF, CR or LF, and a double-byte character is one column.
+bool ReportNul(const std::string& mml) {
+  const size_t nul = mml.find('\0');
+  if (nul == std::string::npos) return false;
+  int line = 1;
+  int column = 1;
+  for (size_t i = 0; i < nul; ++i, ++column) {
+    const auto b = static_cast<unsigned char>(mml[i]);
+    const auto next = static_cast<unsigned char>(mml[i + 1]);  // mml[nul] at the most
+    if (b == '\r' || b == '\n') {
+      if (b == '\r' && next == '\n') ++i;
+      ++line;
+      column = 0;
+    } else if (IsLeadByte(b) && ((next >= 0x40 && next <= 0x7E) || (next >= 0x80 && next <= 0xFC))) {
+      ++i;
+    }
+  }
+  std::cerr << line << "行目 " << column << "文字目: NUL バイト \"<00>\" は MML に書けません。\n";
+  return true;
+}
+
+}  // namespace
 
 bool CompileToFile(const std::string& mml, const std::string& midPath) {
-  if (CompileMmlToMidi(mml, midPath)) return true;
+  if (ReportNul(mml)) return false;
+  bool written;
+  {
+    const DeferInterrupts whileWriting;
+    written = CompileMmlToMidi(mml, midPath);
+  }
+  if (written) return true;
   std::cerr << Utf8FromCp932(LastCompileMessage()) << '\n';
   return false;
 }
@@ -25,12 +90,7 @@ int RunCompile(ArgumentReader& args) {
   const std::string in = args.TakePositional("IN.mml");
   const std::string out = args.TakePositional("OUT.mid");
   if (!args.AtEnd()) args.RejectNext();
-
-  std::ifstream file(in, std::ios::binary);
-  if (!file) throw std::runtime_error("cannot open " + in);
-  const std::string mml{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw std::runtime_error("cannot read " + in);
-  return CompileToFile(mml, out) ? 0 : 1;
+  return CompileToFile(ReadMmlFile(in), out) ? 0 : 1;
 }
 
 }  // namespace volemo::cli

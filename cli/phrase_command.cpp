@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "composer.h"
 #include "cp932.h"
+#include "interrupts.h"
 #include "play_sequence.h"
 #include "render.h"
 #include "session.h"
@@ -53,7 +54,8 @@ int RunPhrase(ArgumentReader& args) {
       // The scratch file is what the window would have played.
       const std::string mid = midPath.empty() ? TempMidPath() : midPath;
       if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
-      RenderMidiToWav(mid, wavPath);
+      const DeferInterrupts whileWriting;
+      RenderMidiToWav(mid, wavPath, InterruptPending);
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

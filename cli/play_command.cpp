@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "commands.h"
+#include "interrupts.h"
 #include "play_sequence.h"
 #include "render.h"
 #include "session.h"
@@ -11,7 +12,10 @@ namespace volemo::cli {
 
 bool PlayToTheEnd(Settings& settings, const std::string& mml) {
   Player player;
-  PlayMml(settings, player, mml);
+  {
+    const DeferInterrupts whileWriting;  // temp.mid
+    PlayMml(settings, player, mml);
+  }
   if (!player.IsOpen()) return false;  // the compiler's message is the status
   // The player tells only whether it still sounds; a short poll keeps the
   // return prompt without a thread of our own.
@@ -31,7 +35,8 @@ int RunRender(ArgumentReader& args) {
   const std::string out = args.TakePositional("OUT.wav");
   if (!args.AtEnd()) args.RejectNext();
   try {
-    RenderMidiToWav(in, out);
+    const DeferInterrupts whileWriting;
+    RenderMidiToWav(in, out, InterruptPending);
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

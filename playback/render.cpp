@@ -1,14 +1,15 @@
 #include "render.h"
 
+#include <fcntl.h>
 #include <fluidsynth.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -115,19 +116,61 @@ struct PlayerDeleter {
   void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
 };
 
-// Removes the half-written file unless the render got through.
-struct PartFile {
-  std::filesystem::path path;
-  bool done = false;
-  ~PartFile() {
-    std::error_code ec;
-    if (!done) std::filesystem::remove(path, ec);
+// The WAV file while it is written: a name of this process's own beside the
+// target (so renders of two processes to one file never share it), renamed
+// over the target when complete and removed otherwise. Every failure throws
+// at once with the system's reason.
+class PartFile {
+ public:
+  explicit PartFile(const std::string& target) : target_(target) {
+    const std::string folder = target.substr(0, target.rfind('/') + 1);  // "" when target has no '/'
+    for (unsigned attempt = 0; fd_ < 0; ++attempt) {
+      path_ = folder + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".wav.part";
+      fd_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ < 0 && (errno != EEXIST || attempt == 99)) Fail("を作成できません。", errno);
+    }
   }
+  ~PartFile() {
+    if (fd_ >= 0) close(fd_);
+    if (!done_) unlink(path_.c_str());
+  }
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+
+  void Write(const void* data, size_t size) {
+    for (size_t done = 0; done < size;) {
+      const ssize_t n = write(fd_, static_cast<const char*>(data) + done, size - done);
+      if (n < 0 && errno != EINTR) Fail("を書き込めません。", errno);
+      if (n > 0) done += static_cast<size_t>(n);
+    }
+  }
+
+  // The header written again over the first one, the file cut to its length.
+  void Finish(const std::string& header, uint64_t size) {
+    if (pwrite(fd_, header.data(), header.size(), 0) != static_cast<ssize_t>(header.size()) ||
+        ftruncate(fd_, static_cast<off_t>(size)) != 0)
+      Fail("を書き込めません。", errno);
+    const int closed = close(fd_);
+    fd_ = -1;
+    if (closed != 0) Fail("を書き込めません。", errno);
+    if (rename(path_.c_str(), target_.c_str()) != 0) Fail("を作成できません。", errno);
+    done_ = true;
+  }
+
+ private:
+  [[noreturn]] void Fail(std::string_view what, int error) const {
+    throw MakePlayerError("ファイル \"" + target_ + "\" " + std::string(what), std::strerror(error));
+  }
+
+  std::string target_;
+  std::string path_;
+  int fd_ = -1;
+  bool done_ = false;
 };
 
 }  // namespace
 
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const std::function<bool()>& stop) {
   const MidiFile midi = ReadMidiFile(midPath);
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
@@ -151,13 +194,8 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
     throw MakePlayerError("MIDI ファイル \"" + midPath + "\" を演奏できません。", FluidErrorsSince(mark));
   const ReleaseAtEnd releaseAtEnd(player.get(), synth, midi.lastTick);
 
-  PartFile part{wavPath + ".part"};
-  std::ofstream out(part.path, std::ios::binary | std::ios::trunc);
-  const auto cannotWrite = [&] {
-    return MakePlayerError("ファイル \"" + wavPath + "\" を作成できません。", std::strerror(errno));
-  };
-  if (!out) throw cannotWrite();
-  out << WavHeader(0);
+  PartFile part(wavPath);
+  part.Write(WavHeader(0).data(), 44);
 
   const int64_t musicEnd = static_cast<int64_t>(std::ceil(midi.seconds * kSampleRate));
   const int64_t lastFrame = musicEnd + static_cast<int64_t>(kLongestTailSeconds * kSampleRate);
@@ -172,8 +210,9 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
       pcm[2 * i + 1] = ToPcm(right[i]);
     }
     // Samples are little-endian on every machine this builds for.
-    out.write(reinterpret_cast<const char*>(pcm.data()), static_cast<std::streamsize>(pcm.size() * 2));
+    part.Write(pcm.data(), pcm.size() * 2);
     frames += kBlockFrames;
+    if (stop && stop()) throw MakePlayerError("ファイル \"" + wavPath + "\" の作成を中断しました。");
     // FluidSynth's player stops at once on a file it cannot read; it keeps
     // "playing" two seconds past the end of one it can.
     if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
@@ -185,15 +224,7 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   }
 
   const int64_t length = std::max(musicEnd, soundEnd);
-  out.seekp(0);
-  out << WavHeader(static_cast<uint32_t>(length));
-  out.close();
-  if (!out) throw cannotWrite();
-  std::error_code ec;
-  std::filesystem::resize_file(part.path, 44 + static_cast<uintmax_t>(length) * 4, ec);
-  if (!ec) std::filesystem::rename(part.path, wavPath, ec);
-  if (ec) throw MakePlayerError("ファイル \"" + wavPath + "\" を作成できません。", ec.message());
-  part.done = true;
+  part.Finish(WavHeader(static_cast<uint32_t>(length)), 44 + static_cast<uint64_t>(length) * 4);
 }
 
 }  // namespace volemo

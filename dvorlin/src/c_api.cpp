@@ -1,7 +1,7 @@
 // The library's two exported functions over the C++ compiler.
 #include <atomic>
 #include <cstring>
-#include <new>
+#include <exception>
 #include <string>
 
 #include "cp932_bytes.h"
@@ -54,11 +54,7 @@ int32_t MMLtoMIDI(const char* mml, const char* midiPath, char* msgBuffer) {
   try {
     written = Compile(mml, midiPath, message);
   } catch (...) {
-    try {
-      message = dvorlin::msg::OutOfMemory();
-    } catch (...) {
-      message.clear();
-    }
+    message = dvorlin::msg::ForException(std::current_exception());
   }
   PutMessage(msgBuffer, message);
   return written ? 1 : 0;

@@ -1,8 +1,14 @@
 // Runs the real volemo-cli binary and checks what it writes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,11 +35,12 @@ std::string ReadFile(const fs::path& path) {
   return s.str();
 }
 
-Result RunCli(const std::vector<std::string>& args) {
+// shell: commands for sh to run first (limits, traps), ending in "exec ".
+Result RunCli(const std::vector<std::string>& args, const std::string& shell = "") {
   const fs::path dir = fs::temp_directory_path();
   const fs::path out = dir / ("volemo-cli-out-" + std::to_string(getpid()));
   const fs::path err = dir / ("volemo-cli-err-" + std::to_string(getpid()));
-  std::string command = "'" VOLEMO_CLI "'";
+  std::string command = shell + "'" VOLEMO_CLI "'";
   for (const std::string& a : args) {
     std::string quoted;
     for (char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -216,6 +223,155 @@ TEST(Cli, CompileWritesAMidiFileOrReportsTheCompilersMessage) {
   EXPECT_EQ(RunCli({"compile", (dir / "good.mml").string()}).status, 2);
   EXPECT_EQ(RunCli({"compile", (dir / "missing.mml").string(), (dir / "m.mid").string()}).status, 1);
   fs::remove_all(dir);
+}
+
+// A new folder under the system's temporary one, removed with all in it.
+struct ScratchDir {
+  fs::path path;
+  ScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "volemo-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path = pattern;
+  }
+  ~ScratchDir() { fs::remove_all(path); }
+  std::string operator/(const std::string& name) const { return (path / name).string(); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// Starts volemo-cli (its output thrown away, the interrupts at their
+// defaults) and returns its process id once it has created a file in dir,
+// or has ended, or a minute has passed.
+pid_t StartCliUntilItCreatesAFile(const std::vector<std::string>& args, const fs::path& dir) {
+  const int watch = inotify_init1(IN_CLOEXEC);
+  inotify_add_watch(watch, dir.c_str(), IN_CREATE);
+  std::vector<std::string> words = {VOLEMO_CLI};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&defaults, signal);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+  pid_t pid = -1;
+  EXPECT_EQ(posix_spawn(&pid, VOLEMO_CLI, &actions, &attributes, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
+  pollfd event{watch, POLLIN, 0};
+  for (int slice = 0; slice < 600 && poll(&event, 1, 100) == 0;) {
+    siginfo_t info{};
+    if (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid) break;
+    ++slice;
+  }
+  close(watch);
+  return pid;
+}
+
+int WaitFor(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return status;
+}
+
+// MML of notes for hours: piano, four whole notes at a time.
+std::string LongPiece(int wholeNotes) { return "t120 l1 [" + std::to_string(wholeNotes / 4) + " cegc]"; }
+
+TEST(Cli, CompileReportsNulBytesAtTheirPlaceAndFilesItCannotReadWithTheSystemsReason) {
+  const ScratchDir dir;
+  fs::create_directory(dir.path / "folder.mml");
+  WriteFile(dir / "nul.mml", std::string("c d\0e f", 7));
+  WriteFile(dir / "nul2.mml", std::string("c\r\n\x83\x41 \x81 \0", 9));  // ア, then a lone lead byte
+  struct Case {
+    std::string in, message;
+  };
+  for (const Case& c : {Case{"nul.mml", "1行目 4文字目: NUL バイト \"<00>\" は MML に書けません。\n"},
+                        Case{"nul2.mml", "2行目 5文字目: NUL バイト \"<00>\" は MML に書けません。\n"},
+                        Case{"folder.mml", "volemo-cli compile: MML ファイル \"" + (dir / "folder.mml") +
+                                               "\" を読み込めません。 Is a directory\n"},
+                        Case{"missing.mml", "volemo-cli compile: MML ファイル \"" + (dir / "missing.mml") +
+                                                "\" を開けません。 No such file or directory\n"}}) {
+    const Result r = RunCli({"compile", dir / c.in, dir / "out.mid"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, c.message);
+    EXPECT_FALSE(fs::exists(dir / "out.mid"));
+  }
+}
+
+// Each command writes its file under a temporary name: an interrupt waits
+// for it to be renamed into place (compile), or stops the work and removes
+// it (render), then ends the program as it would have.
+TEST(Cli, InterruptsWhileWritingLeaveNoTemporaryFileBehind) {
+  const ScratchDir dir;
+  WriteFile(dir / "in.mml", "l64 [500 [1000 c]]");  // a million events: a file of megabytes
+  ASSERT_EQ(RunCli({"compile", dir / "in.mml", dir / "out.mid"}).status, 0);
+  const std::string compiled = ReadFile(dir / "out.mid");
+  fs::remove(dir / "out.mid");
+  WriteFile(dir / "long.mml", LongPiece(4000));
+  ASSERT_EQ(RunCli({"compile", dir / "long.mml", dir / "in.mid"}).status, 0);
+  fs::remove(dir / "long.mml");
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    pid_t pid = StartCliUntilItCreatesAFile({"compile", dir / "in.mml", dir / "out.mid"}, dir.path);
+    kill(pid, signal);
+    int status = WaitFor(pid);
+    // The compile may have ended before the signal came.
+    EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) || status == 0) << status;
+    EXPECT_EQ(ReadFile(dir / "out.mid"), compiled);
+    fs::remove(dir / "out.mid");
+
+    pid = StartCliUntilItCreatesAFile({"render", dir / "in.mid", dir / "out.wav"}, dir.path);
+    kill(pid, signal);
+    status = WaitFor(pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"in.mid", "in.mml"}));
+  }
+}
+
+// Hours of music to a disk that is full at once: the render ends at the
+// first write that fails, long before the CPU time it is given runs out.
+TEST(Cli, RenderToAFullDiskStopsAtTheFirstFailedWriteWithTheSystemsReason) {
+  const ScratchDir dir;
+  WriteFile(dir / "long.mml", LongPiece(10800));  // six hours
+  ASSERT_EQ(RunCli({"compile", dir / "long.mml", dir / "in.mid"}).status, 0);
+  const Result r = RunCli({"render", dir / "in.mid", dir / "out.wav"}, "trap '' XFSZ; ulimit -f 64; ulimit -t 30; exec ");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "volemo-cli: ファイル \"" + (dir / "out.wav") + "\" を書き込めません。 File too large\n");
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"in.mid", "long.mml"}));
+}
+
+// The first render is held still while its file is open and the second
+// runs to its end: the first, renamed last, stands whole.
+TEST(Cli, TwoRendersToOneFileAtOnceEachWriteTheirOwn) {
+  const ScratchDir dir;
+  WriteFile(dir / "a.mml", LongPiece(60));
+  WriteFile(dir / "b.mml", "t120 l4 dfa");
+  ASSERT_EQ(RunCli({"compile", dir / "a.mml", dir / "a.mid"}).status, 0);
+  ASSERT_EQ(RunCli({"compile", dir / "b.mml", dir / "b.mid"}).status, 0);
+  ASSERT_EQ(RunCli({"render", dir / "a.mid", dir / "a.wav"}).status, 0);
+
+  const pid_t first = StartCliUntilItCreatesAFile({"render", dir / "a.mid", dir / "out.wav"}, dir.path);
+  kill(first, SIGSTOP);
+  const Result second = RunCli({"render", dir / "b.mid", dir / "out.wav"});
+  kill(first, SIGCONT);
+  const int status = WaitFor(first);
+  EXPECT_EQ(second.status, 0) << second.err;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(ReadFile(dir / "out.wav") == ReadFile(dir / "a.wav"));
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.mid", "a.mml", "a.wav", "b.mid", "b.mml", "out.wav"}));
 }
 
 TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
