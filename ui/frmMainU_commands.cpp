@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -56,6 +57,7 @@ void TfrmMain::mnuPhrasePlayClick() {
   }
   if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
   PlayMml(*settings_, player(), settings_->MmlText());
+  playbackWatch_->start();
 }
 
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }

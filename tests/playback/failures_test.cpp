@@ -2,9 +2,11 @@
 // SoundFont. A process of its own: once an output opens it stays open.
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "cp932.h"
 #include "player.h"
@@ -88,12 +90,27 @@ TEST_F(SoundFont, BrokenFileIsReportedNotPassedOver) {
   EXPECT_GT(message.size(), ("SoundFont \"" + broken + "\" を読み込めません。 ").size());  // FluidSynth's reason
 }
 
+TEST_F(SoundFont, FolderFifoOrDeviceIsReportedNeverOpened) {
+  const std::string path = test::TestDir() + "not-a-file.sf2";
+  const std::vector<std::function<void()>> makers = {
+      [&] { std::filesystem::create_directory(path); },
+      [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },  // opening it would wait for a writer for ever
+      [&] { std::filesystem::create_symlink("/dev/zero", path); },
+  };
+  for (const auto& make : makers) {
+    make();
+    EXPECT_EQ(LoadError({path, "/usr/share/sounds/sf2/FluidR3_GM.sf2"}),
+              "SoundFont \"" + path + "\" を読み込めません（通常のファイルではありません）。");
+    std::filesystem::remove(path);
+  }
+}
+
 TEST_F(SoundFont, FileRewrittenReplacedOrRemovedSinceLoadingIsNoLongerTheOneLoaded) {
   // Voices are read from the file long after it loaded, at the places its
   // samples had then.
   const std::string path = test::TestDir() + "font.sf2";
   test::WriteFile(path, "first");
-  LoadedSoundFont loaded{path, 1, StampOf(path)};
+  LoadedSoundFont loaded{path, 1, StampOf(path), {}};
   EXPECT_FALSE(Replaced(loaded));
   test::WriteFile(path, "rewritten");
   EXPECT_TRUE(Replaced(loaded));
@@ -107,6 +124,15 @@ TEST_F(SoundFont, FileRewrittenReplacedOrRemovedSinceLoadingIsNoLongerTheOneLoad
   loaded.stamp = StampOf(path);
   std::filesystem::remove(path);
   EXPECT_TRUE(Replaced(loaded));
+
+  // The user's own put beside the program while Debian's plays.
+  const std::string own = test::TestDir() + "own.sf2";
+  test::WriteFile(path, "loaded");
+  loaded = {path, 1, StampOf(path), {own}};
+  EXPECT_FALSE(Replaced(loaded));
+  test::WriteFile(own, "the user's");
+  EXPECT_TRUE(Replaced(loaded));
+  std::filesystem::remove(own);
 }
 
 TEST_F(SoundFont, UsersOwnBesideTheProgramComesFirst) {
