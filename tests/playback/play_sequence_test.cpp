@@ -23,7 +23,8 @@ constexpr const char* kLongOrgan = "t60 @17 o4 c1 c1 c1";   // 12 s of held orga
 
 class PlaySequence : public testing::Test {
  protected:
-  void SetUp() override { test::UseFileSink(); }
+  // Before the player, whose first one starts the sound output.
+  const std::string& sink_ = test::UseFileSink();
 
   EngineState state_;
   MemorySettings settings_{state_};

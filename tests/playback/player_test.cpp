@@ -37,7 +37,8 @@ uint64_t BytesRead() {
 
 class PlayerTest : public testing::Test {
  protected:
-  void SetUp() override { test::UseFileSink(); }
+  // Before the player, whose first one starts the sound output.
+  const std::string& sink_ = test::UseFileSink();
 
   std::string Write(const std::string& name, const std::string& bytes) {
     const std::string path = test::TestDir() + name;
@@ -157,7 +158,7 @@ TEST_F(PlayerTest, SoundThreadRendersSilenceInsteadOfWaitingWhileAPhraseIsHanded
   SharedSynth::Get().Hold([&] {
     const double from = test::SinkSeconds();
     rendered = Eventually([&] { return test::SinkSeconds() >= from + 0.2; });
-    if (rendered) sound = test::Mono(test::ReadRaw(test::UseFileSink()), 44100, from + 0.02, from + 0.2);
+    if (rendered) sound = test::Mono(test::ReadRaw(sink_), 44100, from + 0.02, from + 0.2);
   });
   EXPECT_TRUE(rendered);
   EXPECT_EQ(test::Rms(sound), 0.0);
