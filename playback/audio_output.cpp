@@ -40,6 +40,7 @@ AudioOutput::~AudioOutput() {
 }
 
 std::string AudioOutput::Start(const std::string& driver) {
+  driverName_ = driver;
   if (driver == "file") {
     // Raw 16-bit stereo, by default thrown away.
     const std::string file = Env("VOLEMO_AUDIO_FILE");
@@ -56,17 +57,19 @@ std::string AudioOutput::Start(const std::string& driver) {
   // (3 x 5.8 ms).
   fluid_settings_setint(settings_, "audio.period-size", driver == "pulseaudio" ? 512 : 256);
   fluid_settings_setint(settings_, "audio.periods", 3);
-  const uint64_t mark = FluidLogMark();
+  driverMark_ = FluidLogMark();
   driver_ = new_fluid_audio_driver2(settings_, Render, this);
   if (driver_) return {};
-  std::string why = FluidErrorsSince(mark);
-  if (const std::string alsa = AlsaErrorSince(mark); !alsa.empty()) why += " (ALSA: " + alsa + ")";
+  std::string why = FluidErrorsSince(driverMark_);
+  if (const std::string alsa = AlsaErrorSince(driverMark_); !alsa.empty()) why += " (ALSA: " + alsa + ")";
   return why;
 }
 
 int AudioOutput::Render(void* data, int len, int, float*[], int nout, float* out[]) {
   auto* self = static_cast<AudioOutput*>(data);
   if (nout < 2) return FLUID_FAILED;
+  self->soundThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
+  const InsideRenderCallback inside;
   // The sound thread never waits for the window's thread, which holds the
   // lock while it loads a phrase and resets the synthesizer: a period that
   // falls into that time is silent.
@@ -92,8 +95,17 @@ void AudioOutput::Hold(const std::function<void()>& fn) {
 }
 
 std::string AudioOutput::Failure() const {
-  const std::string why = fileOutput_ ? fileOutput_->Failure() : "";
-  return why.empty() ? why : "file: " + why;
+  if (!failure_.empty()) return failure_;
+  std::string why;
+  if (fileOutput_) {
+    why = fileOutput_->Failure();
+  } else if (const std::thread::id thread = soundThread_.load(std::memory_order_relaxed); thread != std::thread::id()) {
+    // The drivers' threads end after reporting a failure of the device or
+    // the sound server; the log keeps it only for a while.
+    why = DriverErrorsSince(driverMark_, thread);
+  }
+  if (!why.empty()) failure_ = driverName_ + ": " + why;
+  return failure_;
 }
 
 }  // namespace volemo

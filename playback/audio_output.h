@@ -5,10 +5,12 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "file_output.h"
 
@@ -31,7 +33,8 @@ class AudioOutput {
   // A file output is emptied afterwards, so that it holds the sound since.
   void Hold(const std::function<void()>& fn);
 
-  // Empty while the sound goes out; otherwise why it stopped.
+  // Empty while the sound goes out; otherwise the driver and why it
+  // stopped. On the thread that made the output.
   std::string Failure() const;
   bool IsOpen() const { return (driver_ || fileOutput_) && Failure().empty(); }
 
@@ -42,8 +45,12 @@ class AudioOutput {
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
   std::mutex renderMutex_;
+  std::string driverName_;
   fluid_audio_driver_t* driver_ = nullptr;
+  uint64_t driverMark_ = 0;  // the log's mark when driver_ started
+  std::atomic<std::thread::id> soundThread_;  // the one that called Render last
   std::unique_ptr<FileOutput> fileOutput_;
+  mutable std::string failure_;  // once found
 };
 
 }  // namespace volemo

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "cp932.h"
+#include "file_sink.h"
 #include "player.h"
 #include "shared_synth.h"
 #include "smf_builder.h"
@@ -25,6 +26,32 @@ std::string OpenError(Player& player, const std::string& path) {
     return Utf8FromCp932(e.what());
   }
   return "(opened)";
+}
+
+// First in the process: a sound output that works would stay open.
+TEST(FailingSoundOutput, PlayEndsWithTheDriversOwnReason) {
+  const std::string dir = test::TestDir();
+  const std::string path = dir + "long.mid";
+  test::WriteFile(path, test::Smf({{60, 0, 9600}}));  // 10 s
+  // An ALSA device, and the file sink, whose sound goes to a full disk.
+  test::WriteFile(dir + "full.conf",
+                  "pcm.!default { type file slave.pcm { type null } file \"/dev/full\" format \"raw\" }\n");
+  setenv("ALSA_CONFIG_PATH", (dir + "full.conf").c_str(), 1);
+  setenv("VOLEMO_AUDIO_FILE", "/dev/full", 1);
+  for (const auto& [driver, reason] : {std::pair{"alsa", "alsa: The audio device error: Input/output error"},
+                                       std::pair{"file", "file: /dev/full: No space left on device"}}) {
+    setenv("VOLEMO_AUDIO_DRIVER", driver, 1);
+    Player player;
+    player.Open(path);
+    player.Play();
+    EXPECT_TRUE(test::Eventually([&] { return !player.IsPlaying(); })) << driver;
+    try {
+      player.CheckOutput();
+      ADD_FAILURE() << driver << ": no error";
+    } catch (const PlayerError& e) {
+      EXPECT_EQ(Utf8FromCp932(e.what()), std::string("演奏中に音声出力が止まりました。 ") + reason);
+    }
+  }
 }
 
 TEST(NoSoundOutput, OpeningSaysSoAndGivesEachDriversOwnText) {
