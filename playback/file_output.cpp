@@ -16,7 +16,7 @@
 namespace volemo {
 namespace {
 
-constexpr int kPeriodFrames = 512;  // 11.6 ms
+constexpr int kPeriodFrames = 256;  // 5.8 ms, as ALSA's periods
 
 // Empty when every byte was written, else the system's reason.
 std::string WriteAll(int fd, const char* bytes, size_t size) {
