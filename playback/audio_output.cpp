@@ -35,6 +35,7 @@ AudioOutput::AudioOutput(fluid_settings_t* settings, fluid_synth_t* synth)
 }
 
 AudioOutput::~AudioOutput() {
+  // Both render through this object until their threads have stopped.
   if (driver_) delete_fluid_audio_driver(driver_);
   fileOutput_.reset();
 }

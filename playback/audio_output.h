@@ -34,7 +34,7 @@ class AudioOutput {
   void Hold(const std::function<void()>& fn);
 
   // Empty while the sound goes out; otherwise the driver and why it
-  // stopped. On the thread that made the output.
+  // stopped. Asked from the player's thread only.
   std::string Failure() const;
   bool IsOpen() const { return (driver_ || fileOutput_) && Failure().empty(); }
 

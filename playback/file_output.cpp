@@ -80,7 +80,7 @@ void FileOutput::Run() {
       pcm[2 * i + 1] = static_cast<int16_t>(std::lrint(right[i] * 32767.0f));
     }
     // Samples are little-endian on every machine this builds for.
-    std::string why = WriteAll(fd_, reinterpret_cast<const char*>(pcm.data()), pcm.size() * 2);
+    const std::string why = WriteAll(fd_, reinterpret_cast<const char*>(pcm.data()), pcm.size() * 2);
     lock.lock();
     if (!why.empty()) {
       failure_ = path_ + ": " + why;
