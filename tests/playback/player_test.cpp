@@ -73,10 +73,11 @@ TEST_F(PlayerTest, PlaysInTheBackgroundAndStaysOpenAfterTheEnd) {
 }
 
 TEST_F(PlayerTest, EndWaitsForATrailingRest) {
-  // A note of 0.05 s followed by a rest to 3 s: still playing in the rest.
-  player_.Open(Write("rest.mid", Smf({{72, 0, 24}}, 120, 0, 2880)));
+  // A note of 0.05 s followed by a rest to 4 s: still playing in the rest,
+  // long after the note has died away.
+  player_.Open(Write("rest.mid", Smf({{72, 0, 24}}, 120, 0, 3840)));
   player_.Play();
-  test::SinkSound(1.0);
+  EXPECT_LT(SinkDbfs(1.8, 2.0), -70);
   EXPECT_TRUE(player_.IsPlaying());
   EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
 }
