@@ -21,7 +21,8 @@ int RunRender(ArgumentReader& args);
 bool CompileToFile(const std::string& mml, const std::string& midPath);
 
 // Plays mml as the window's play command does and returns when it has
-// ended; false when it did not compile (the message is the status).
+// ended; false when it did not compile (the message is the status). Throws
+// PlayerError when it cannot play or the sound output fails while it plays.
 bool PlayToTheEnd(Settings& settings, const std::string& mml);
 
 }  // namespace volemo::cli

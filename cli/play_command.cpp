@@ -20,6 +20,7 @@ bool PlayToTheEnd(Settings& settings, const std::string& mml) {
   // The player tells only whether it still sounds; a short poll keeps the
   // return prompt without a thread of our own.
   while (player.IsPlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  player.CheckOutput();
   ClosePlayer(player);
   return true;
 }

@@ -41,8 +41,12 @@ class Player {
 
   bool IsOpen() const { return file_.has_value(); }
   // True from Play until the last event has played and the last note has
-  // died away, or until Stop.
+  // died away, or until Stop, or until the sound output fails.
   bool IsPlaying() const;
+  // Throws PlayerError with the reason when the sound output has failed
+  // since Play, whereupon the phrase no longer sounds; the next Play tries
+  // to open it again.
+  void CheckOutput() const;
 
  private:
   void DeleteFluidPlayer();

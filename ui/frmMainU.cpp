@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -117,6 +118,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
+
+  playbackWatch_ = new QTimer(this);
+  playbackWatch_->setInterval(100);
+  connect(playbackWatch_, &QTimer::timeout, this, Handler([this] { WatchPlayback(); }));
 
   settings_ = std::make_unique<WindowSettings>(*this);
   RunHandler([this] { FormCreate(); });
@@ -424,6 +429,13 @@ void TfrmMain::FormClose() {
 Player& TfrmMain::player() {
   if (!player_) player_ = std::make_unique<Player>();
   return *player_;
+}
+
+void TfrmMain::WatchPlayback() {
+  if (player_ && player_->IsPlaying()) return;
+  // Ended, stopped, or the output failed: this is the one time to say so.
+  playbackWatch_->stop();
+  if (player_) player_->CheckOutput();
 }
 
 bool TfrmMain::event(QEvent* event) {

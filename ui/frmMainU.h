@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -78,6 +79,10 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
 
+  // While a phrase plays, the window asks the player now and then whether
+  // the sound output still works: the sound thread never touches widgets.
+  void WatchPlayback();
+
   // Help menu.
   void mnuEasyHelpClick();
   void mnuVersionClick();
@@ -86,6 +91,7 @@ class TfrmMain : public QMainWindow {
 
   EngineState state_;
   std::unique_ptr<Player> player_;
+  QTimer* playbackWatch_ = nullptr;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;

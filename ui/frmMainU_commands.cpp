@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
 #include <optional>
 
@@ -78,6 +79,7 @@ void TfrmMain::mnuPhrasePlayClick() {
   }
   if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
   PlayMml(*settings_, player(), settings_->MmlText());
+  playbackWatch_->start();
 }
 
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }

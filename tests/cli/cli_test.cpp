@@ -374,6 +374,16 @@ TEST(Cli, TwoRendersToOneFileAtOnceEachWriteTheirOwn) {
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.mid", "a.mml", "a.wav", "b.mid", "b.mml", "out.wav"}));
 }
 
+TEST(Cli, PlayWhoseSoundOutputFailsEndsWithTheReason) {
+  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+  setenv("VOLEMO_AUDIO_FILE", "/dev/full", 1);
+  const Result r = RunCli({"phrase", "--seed", "1", "--play"});
+  unsetenv("VOLEMO_AUDIO_DRIVER");
+  unsetenv("VOLEMO_AUDIO_FILE");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("演奏中に音声出力が止まりました。 file: /dev/full: "), std::string::npos) << r.err;
+}
+
 TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-play-" + std::to_string(getpid()));
   fs::create_directories(dir);
