@@ -121,8 +121,10 @@ void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }
 void TfrmMain::mnuVersionClick() { ShowVersionBox(this); }
 
 void TfrmMain::mnuToWebClick() {
-  OpenDocument(QUrl::fromLocalFile(QString::fromStdString(ProgramDir()) + "manual/index.html")
-                   .toString());
+  const std::string manual = DataPath("manual/index.html");
+  if (OpenDocument(QUrl::fromLocalFile(QString::fromStdString(manual)).toString())) return;
+  // No xdg-open or no viewer: the user can still open the file by hand.
+  settings_->SetStatus(Cp932FromUtf8Lossy("マニュアルを開くアプリがありません。マニュアルの場所: " + manual));
 }
 
 }  // namespace volemo

@@ -456,11 +456,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer_->modalTitles, (std::vector<QString>{ApplicationTitle(), ApplicationTitle()}));
   }
 
-  void SupportPageIsTheManualBesideTheProgram() {
+  void SupportPageIsTheManualBesideTheProgramAndSaysWhereWhenNothingOpensIt() {
     TfrmMain& w = Start();
+    const QString manual = QString::fromStdString(InProgramDir("manual/index.html"));
     Find<QAction>(w, "mnuToWeb")->trigger();
-    QCOMPARE(answerer_->openedDocuments,
-             std::vector<QString>{QUrl::fromLocalFile(QString::fromStdString(InProgramDir("manual/index.html"))).toString()});
+    QCOMPARE(answerer_->openedDocuments, std::vector<QString>{QUrl::fromLocalFile(manual).toString()});
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(), QString());
+    answerer_->desktopOpensDocuments = false;
+    Find<QAction>(w, "mnuToWeb")->trigger();
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(),
+             QStringLiteral("マニュアルを開くアプリがありません。マニュアルの場所: ") + manual);
   }
 
   void ApplicationTitleIsTheProgramNameUpToItsFirstDotLowerCasedAfterItsFirstLetter() {
