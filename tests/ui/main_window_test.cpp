@@ -468,6 +468,21 @@ class MainWindowTest : public QObject {
              QStringLiteral("マニュアルを開くアプリがありません。マニュアルの場所: ") + manual);
   }
 
+  // The translator stays installed for the tests after this one, as in the program.
+  void QtsOwnDialogTextsAreJapanese() {
+    QCOMPARE(LoadQtJapanese(), QString());
+    const std::pair<const char*, const char*> texts[] = {
+        {"QFileDialog", "%1 already exists.\nDo you want to replace it?"},
+        {"QFileDialog", "Save As"},
+        {"QPlatformTheme", "&Yes"},
+        {"QWidgetTextControl", "&Copy"},
+    };
+    QStringList translated;
+    for (const auto& [context, text] : texts) translated << QCoreApplication::translate(context, text);
+    QCOMPARE(translated.join(u'|'),
+             QStringLiteral("%1 は既に存在します。\n置き換えますか?|名前を付けて保存|はい(&Y)|コピー(&C)"));
+  }
+
   void ApplicationTitleIsTheProgramNameUpToItsFirstDotLowerCasedAfterItsFirstLetter() {
     QCOMPARE(ApplicationTitleOf(QStringLiteral("Volemo")), QStringLiteral("Volemo"));
     QCOMPARE(ApplicationTitleOf(QStringLiteral("VOLEMO.bin.old")), QStringLiteral("Volemo"));
