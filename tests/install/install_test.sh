@@ -29,6 +29,20 @@ desktop-file-validate "$root/share/applications/$id.desktop"
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 
+echo "== the MML file type"
+# The package's type beside the system's: MML text is text/x-mml, while a
+# MathML document, which shares the .mml ending, stays MathML.
+mkdir "$tmp/data"
+cp -r "$root/share/mime" "$tmp/data/"
+XDG_DATA_HOME=$tmp/data update-mime-database "$tmp/data/mime"
+printf 'c d e\r\n' >"$tmp/phrase.mml"
+printf '<?xml version="1.0"?>\n<math xmlns="http://www.w3.org/1998/Math/MathML"/>\n' >"$tmp/formula.mml"
+for file in phrase:text/x-mml formula:application/mathml+xml; do
+  type=$(XDG_DATA_HOME=$tmp/data gio info -a standard::content-type "$tmp/${file%%:*}.mml" | awk '/content-type/ {print $2}')
+  echo "${file%%:*}.mml: $type"
+  [[ "$type" == "${file#*:}" ]] || fail "${file%%:*}.mml is $type"
+done
+
 echo "== dpkg-deb --contents"
 dpkg-deb --contents "$deb" | tee "$tmp/contents"
 lib=$(cd "$root" && find . -name 'libdvorlin.so.1.0.0' -printf '%h')
