@@ -94,5 +94,5 @@ C
 pc=$(dirname "$(find "$root" -name dvorlin.pc)")
 # shellcheck disable=SC2046  # pkg-config's flags are words
 cc use_dvorlin.c -o use_dvorlin $(PKG_CONFIG_PATH=$pc pkg-config --cflags --libs dvorlin) -Wl,-rpath,"$root/${lib#./}"
-./use_dvorlin && [[ -s out.mid ]] || fail "a C program cannot use the installed libdvorlin"
+if ! ./use_dvorlin || [[ ! -s out.mid ]]; then fail "a C program cannot use the installed libdvorlin"; fi
 echo "install test: passed"
