@@ -2,6 +2,12 @@
 # use. The layout is the usual one (bin/, lib/, share/volemo/, the desktop's
 # share/ folders); everything the programs load is found relative to their own
 # folder, so an installed tree, like the build tree, runs wherever it is moved.
+# Libraries go to the multiarch folder where the system has one (Debian), for
+# every prefix: the Debian package then follows the distribution's layout,
+# and the loader's configuration names /usr/local/lib/<arch> too.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries (LIBDIR)")
+endif()
 include(GNUInstallDirs)
 
 # The one application id: desktop entry, AppStream, icons, MIME package and
