@@ -13,7 +13,7 @@ namespace {
 struct StartedEngine {
   StartedEngine() {
     state.random.Seed(1);
-    settings.SetIndex("cmbScale", LoadScaleTable(state, ProgramDir() + "Scale.dat", [](auto&, auto&) {}));
+    settings.SetIndex("cmbScale", LoadScaleTable(state, DataPath("Scale.dat"), [](auto&, auto&) {}));
     ApplyScale(settings, state);
   }
   EngineState state;

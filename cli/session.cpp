@@ -27,7 +27,7 @@ int ParseIntForSlider(const std::string& value, const std::string& control) {
 Session::Session(const SessionOptions& options) {
   state.random.Seed(options.seed ? *options.seed : ClockSeed());
 
-  const std::string path = options.scaleFile ? *options.scaleFile : ProgramDir() + "Scale.dat";
+  const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
     const auto warn = [](const std::string& text, const std::string& caption) {
       ReportOnStderr(caption + ": " + text);

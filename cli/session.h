@@ -18,7 +18,7 @@ namespace volemo::cli {
 
 struct SessionOptions {
   std::optional<uint32_t> seed;          // none: the clock, as the window does
-  std::optional<std::string> scaleFile;  // a path; none: ProgramDir + "Scale.dat"
+  std::optional<std::string> scaleFile;  // a path; none: DataPath("Scale.dat")
   std::optional<std::string> scale;      // CP932
   std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
   std::optional<std::string> pattern;    // CP932

@@ -99,7 +99,8 @@ constexpr std::array kSpinAliases = {
 
 const char kSessionOptionsHelp[] = R"(Options:
   --seed N              seed the random source (0 to 4294967295); default: the clock
-  --scale-file PATH     read this scale file instead of Scale.dat beside the program
+  --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
+                        else in the installed data folder)
   --scale NAME          pick the scale named exactly NAME and apply it
   --set CONTROL=VALUE   set a control, in command-line order (repeatable):
                           spn...  the text as typed (not clamped)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts Volemo on a virtual X display and writes a PNG of the window with
-# each tab page in front: docs/screenshots/scale.png and pattern.png.
+# each tab page in front: docs/screenshots/scale.png and pattern.png; then of
+# the save dialog (save-dialog.png) and of its question whether to replace an
+# existing file (overwrite-question.png), in Japanese as Qt draws them.
 # Usage: tools/screenshot.sh [path/to/Volemo] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +17,16 @@ done
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
-trap 'kill "$volemo" "$xvfb" 2>/dev/null || true' EXIT
+work=$(mktemp -d)
+trap 'kill "$volemo" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file VOLEMO_AUDIO_FILE=/dev/null
+export LANG=ja_JP.UTF-8  # the dialog's dates and sizes as a Japanese desktop shows them
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+program=$(realpath "$program")
+out=$(realpath "$out")
+cd "$work"  # the save dialog opens in the working folder: a phrase already stands there
+printf 'MThd' >phrase.mid
 "$program" &
 volemo=$!
 window=$(xdotool search --sync --onlyvisible --name 'Volemo - ')
@@ -34,3 +42,19 @@ shoot pattern
 xdotool mousemove --window "$window" 30 62 click 1
 sleep 0.5
 shoot scale
+
+# The save button is the first on the toolbar. Its dialog opens as the
+# program's second window; a name already there brings the question.
+newest() { xdotool search --onlyvisible --pid "$volemo" | tail -1; }
+xdotool mousemove --window "$window" 16 33 click 1
+sleep 1
+dialog=$(newest)
+import -window "$dialog" "$out/save-dialog.png"
+echo "wrote $out/save-dialog.png"
+xdotool windowfocus --sync "$dialog" type --delay 20 phrase.mid
+xdotool key Return
+sleep 1
+# The question over the dialog, as the user sees them together.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/overwrite-question.png"
+echo "wrote $out/overwrite-question.png"

@@ -408,7 +408,7 @@ void TfrmMain::FormCreate() {
   state_.random.Seed(ClockSeed());
   state_.scaleDefinitions.clear();
   const int selected = LoadScaleTable(
-      state_, ProgramDir() + "Scale.dat", [](const std::string& text, const std::string& caption) {
+      state_, DataPath("Scale.dat"), [](const std::string& text, const std::string& caption) {
         ShowWarning(QString::fromStdString(text), QString::fromStdString(caption));
       });
   auto* scales = findChild<QComboBox*>(QStringLiteral("cmbScale"));

@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <QTimer>
 #include <QUrl>
 #include <optional>
 
@@ -143,8 +142,10 @@ void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }
 void TfrmMain::mnuVersionClick() { ShowVersionBox(this); }
 
 void TfrmMain::mnuToWebClick() {
-  OpenDocument(QUrl::fromLocalFile(QString::fromStdString(ProgramDir()) + "manual/index.html")
-                   .toString());
+  const std::string manual = DataPath("manual/index.html");
+  if (OpenDocument(QUrl::fromLocalFile(QString::fromStdString(manual)).toString())) return;
+  // No xdg-open or no viewer: the user can still open the file by hand.
+  settings_->SetStatus(Cp932FromUtf8Lossy("マニュアルを開くアプリがありません。マニュアルの場所: " + manual));
 }
 
 }  // namespace volemo

@@ -506,11 +506,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer_->modalTitles, (std::vector<QString>{ApplicationTitle(), ApplicationTitle()}));
   }
 
-  void SupportPageIsTheManualBesideTheProgram() {
+  void SupportPageIsTheManualBesideTheProgramAndSaysWhereWhenNothingOpensIt() {
     TfrmMain& w = Start();
+    const QString manual = QString::fromStdString(InProgramDir("manual/index.html"));
     Find<QAction>(w, "mnuToWeb")->trigger();
-    QCOMPARE(answerer_->openedDocuments,
-             std::vector<QString>{QUrl::fromLocalFile(QString::fromStdString(InProgramDir("manual/index.html"))).toString()});
+    QCOMPARE(answerer_->openedDocuments, std::vector<QString>{QUrl::fromLocalFile(manual).toString()});
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(), QString());
+    answerer_->desktopOpensDocuments = false;
+    Find<QAction>(w, "mnuToWeb")->trigger();
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(),
+             QStringLiteral("マニュアルを開くアプリがありません。マニュアルの場所: ") + manual);
+  }
+
+  // The translator stays installed for the tests after this one, as in the program.
+  void QtsOwnDialogTextsAreJapanese() {
+    QCOMPARE(LoadQtJapanese(), QString());
+    const std::pair<const char*, const char*> texts[] = {
+        {"QFileDialog", "%1 already exists.\nDo you want to replace it?"},
+        {"QFileDialog", "Save As"},
+        {"QPlatformTheme", "&Yes"},
+        {"QWidgetTextControl", "&Copy"},
+    };
+    QStringList translated;
+    for (const auto& [context, text] : texts) translated << QCoreApplication::translate(context, text);
+    QCOMPARE(translated.join(u'|'),
+             QStringLiteral("%1 は既に存在します。\n置き換えますか?|名前を付けて保存|はい(&Y)|コピー(&C)"));
   }
 
   void ApplicationTitleIsTheProgramNameUpToItsFirstDotLowerCasedAfterItsFirstLetter() {

@@ -47,7 +47,10 @@ class Answerer : public ModalAnswerer {
       action(dialog);
     }
   }
-  void OpenDocument(const QString& address) override { openedDocuments.push_back(address); }
+  bool OpenDocument(const QString& address) override {
+    openedDocuments.push_back(address);
+    return desktopOpensDocuments;
+  }
 
   std::vector<ShownBox> boxes;
   std::vector<SaveRequest> saveRequests;
@@ -56,6 +59,7 @@ class Answerer : public ModalAnswerer {
   std::deque<std::function<void(QDialog&)>> whileModal;
   std::vector<QString> modalTitles;
   std::vector<QString> openedDocuments;
+  bool desktopOpensDocuments = true;
 };
 
 // The scale file in the program directory, as the window reads it at start.
