@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <ctime>
@@ -34,16 +35,20 @@ std::string EncodeControls(const ControlValues& values) {
 
 ControlValues DecodeControls(std::string_view text) {
   ControlValues values;
+  values.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')));
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = text.substr(0, end);
     text.remove_prefix(std::min(end + 1, text.size()));
     const size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
-    std::string value;
-    for (size_t i = eq + 1; i < line.size(); ++i) {
-      if (line[i] == '\\' && i + 1 < line.size()) value += line[++i] == 'n' ? '\n' : line[i];
-      else value += line[i];
+    std::string value(line.substr(eq + 1));
+    if (value.find('\\') != std::string::npos) {
+      value.clear();
+      for (size_t i = eq + 1; i < line.size(); ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) value += line[++i] == 'n' ? '\n' : line[i];
+        else value += line[i];
+      }
     }
     values.emplace_back(std::string(line.substr(0, eq)), std::move(value));
   }
@@ -170,7 +175,7 @@ TakeStore::TakeStore(const std::string& path) : path_(path) {
     sqlite3_busy_timeout(db_, 5000);
     // In WAL a commit is complete once written to the log: a process killed
     // afterwards loses nothing, and NORMAL spares the sync of every commit.
-    Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
+    Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA mmap_size=268435456");
     Migrate();
   } catch (...) {
     for (auto& [sql, st] : cache_) sqlite3_finalize(st);
@@ -280,6 +285,7 @@ std::vector<Take> TakeStore::List(bool starredOnly, int limit) const {
   Statement st = Prepare(starredOnly ? starred.c_str() : all.c_str());
   st.Bind(1, int64_t{limit});
   std::vector<Take> takes;
+  if (limit > 0) takes.reserve(static_cast<size_t>(limit));
   while (st.Step()) takes.push_back(st.ReadTake());
   return takes;
 }
