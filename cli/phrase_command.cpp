@@ -5,13 +5,15 @@
 #include "play_sequence.h"
 #include "render.h"
 #include "session.h"
+#include "snapshot.h"
+#include "take_store.h"
 
 namespace volemo::cli {
 
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath;
-  bool play = false;
+  bool play = false, keep = false;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
       std::cout << "Usage: volemo-cli phrase [OPTIONS]\n"
@@ -21,6 +23,7 @@ int RunPhrase(ArgumentReader& args) {
                    "  --mid FILE            also compile the phrase into the MIDI file FILE\n"
                    "  --play                play the phrase (through temp.mid) and wait for its end\n"
                    "  --wav FILE            render the phrase to the WAV file FILE\n"
+                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
                 << kSessionOptionsHelp;
       return 0;
     }
@@ -36,12 +39,26 @@ int RunPhrase(ArgumentReader& args) {
       play = true;
       continue;
     }
+    if (args.TakeFlag("--keep")) {
+      keep = true;
+      continue;
+    }
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
   Session session(options);
+  const uint32_t randomState = session.state.random.seed();
   ComposePhrase(session.settings, session.state);
   WriteOutput(session.settings.MmlText());
   const std::string& mml = session.settings.MmlText();
+  // Only on request: scripts and batches must not flood the window's list.
+  if (keep) {
+    try {
+      TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState));
+    } catch (const StoreError& e) {
+      std::cerr << "volemo-cli: the phrase was not kept: " << e.what() << '\n';
+      return 1;
+    }
+  }
   if (!midPath.empty() && !CompileToFile(mml, midPath)) return 1;
   try {
     if (play && !PlayToTheEnd(session.settings, mml)) {

@@ -1,10 +1,14 @@
 #include "session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
 
 #include "control_values.h"
+#include "presets.h"
+#include "snapshot.h"
+#include "take_store.h"
 #include "cp932.h"
 #include "engine_error.h"
 #include "program_dir.h"
@@ -36,6 +40,7 @@ Session::Session(const SessionOptions& options) {
     settings.SetIndex("cmbScale", found);
     ApplySelectedScale();
   }
+  if (options.preset) ApplyPreset(*options.preset);
   for (const auto& [control, value] : options.sets) Set(control, value);
   if (options.randomWeights) RandomizePatternWeights(settings, state);
   if (options.pattern) settings.SetPatternText(*options.pattern);
@@ -49,6 +54,20 @@ void Session::ApplySelectedScale() {
   } catch (const EngineError& e) {
     ReportOnStderr(e.what());
   }
+}
+
+void Session::ApplyPreset(const std::string& name) {
+  const auto named = [&](const Preset& p) { return p.name == name; };
+  std::vector<Preset> presets(ShippedPresets().begin(), ShippedPresets().end());
+  // Only a preset that does not come with the program needs the database.
+  if (std::none_of(presets.begin(), presets.end(), named)) {
+    const TakeStore store(TakesDatabasePath());
+    presets = AllPresets(&store);
+  }
+  const auto preset = std::find_if(presets.begin(), presets.end(), named);
+  if (preset == presets.end()) throw UsageError("no preset named \"" + name + "\" (see 'volemo-cli presets list')");
+  if (!RestoreSettings(settings, state, preset->scale, preset->controls))
+    throw UsageError("preset \"" + name + "\" uses the scale \"" + preset->scale + "\", which the scale file does not hold");
 }
 
 void Session::Set(const std::string& control, const std::string& value) {

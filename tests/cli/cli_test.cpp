@@ -9,42 +9,13 @@
 
 #include "composer.h"
 #include "memory_settings.h"
+#include "run_cli.h"
 #include "scale_table.h"
 
 namespace volemo {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-Result RunCli(const std::vector<std::string>& args) {
-  const fs::path dir = fs::temp_directory_path();
-  const fs::path out = dir / ("volemo-cli-out-" + std::to_string(getpid()));
-  const fs::path err = dir / ("volemo-cli-err-" + std::to_string(getpid()));
-  std::string command = "'" VOLEMO_CLI "'";
-  for (const std::string& a : args) {
-    std::string quoted;
-    for (char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    command += " '" + quoted + "'";
-  }
-  command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int raw = std::system(command.c_str());
-  Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  fs::remove(out);
-  fs::remove(err);
-  return r;
-}
 
 std::string BodyOf(const std::string& doc) {
   const size_t start = doc.find("[4 \r\n");
