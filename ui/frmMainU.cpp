@@ -26,6 +26,8 @@
 #include "random_source.h"
 #include "scale_table.h"
 #include "spin_field.h"
+#include "take_keeper.h"
+#include "take_list.h"
 #include "toolbar_pictures.h"
 #include "voice_names.h"
 
@@ -120,6 +122,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 
   settings_ = std::make_unique<WindowSettings>(*this);
   RunHandler([this] { FormCreate(); });
+  // Start-up stays as it is unless the user asked for the last settings.
+  takes_ = new TakeKeeper(*settings_, state_, this);
+  RunHandler([this] { takes_->RestoreLastSettings(); });
+  connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   help_ = new TfrmHelp(this);
 }
 
@@ -165,6 +171,15 @@ void TfrmMain::BuildMenus() {
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
             &TfrmMain::mnuMakeAndPlayClick}});
+  addMenu(QStringLiteral("テイク(&T)"),
+          {{"mnuTakeList", "テイクとプリセット…", QKeySequence(Qt::CTRL | Qt::Key_T), &TfrmMain::mnuTakeListClick},
+           {},
+           {"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
+           {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+            &TfrmMain::mnuTakeForwardClick}});
+  // Also Ctrl+Y, as in most programs.
+  findChild<QAction*>(QStringLiteral("mnuTakeForward"))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   addMenu(QStringLiteral("ヘルプ(&H)"),
           {{"mnuEasyHelp", "簡単な使い方", {}, &TfrmMain::mnuEasyHelpClick},
            {},
@@ -419,6 +434,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
   if (player_) ClosePlayer(*player_);
+  takes_->KeepLastSettings();
 }
 
 Player& TfrmMain::player() {

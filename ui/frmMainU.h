@@ -20,6 +20,8 @@ class QWidget;
 namespace volemo {
 
 class SpinField;
+class TakeKeeper;
+class TakeList;
 class TfrmHelp;
 
 class TfrmMain : public QMainWindow {
@@ -34,6 +36,7 @@ class TfrmMain : public QMainWindow {
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
   Player& player();
+  TakeKeeper& takes() { return *takes_; }
 
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
@@ -78,6 +81,12 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
 
+  // Takes.
+  void mnuTakeListClick();
+  void mnuTakeBackClick();
+  void mnuTakeForwardClick();
+  void TakeRestored();
+
   // Help menu.
   void mnuEasyHelpClick();
   void mnuVersionClick();
@@ -89,6 +98,9 @@ class TfrmMain : public QMainWindow {
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
+  TakeKeeper* takes_ = nullptr;
+  QWidget* takeWindow_ = nullptr;  // made when first opened
+  TakeList* takeList_ = nullptr;
 };
 
 }  // namespace volemo

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,8 @@
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
+#include "take_keeper.h"
+#include "take_list.h"
 #include "version_box.h"
 
 namespace volemo {
@@ -47,31 +50,41 @@ void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); 
 
 void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_, state_); }
 
-void TfrmMain::mnuPhraseMakeClick() { ComposePhrase(*settings_, state_); }
+void TfrmMain::mnuPhraseMakeClick() {
+  const TakeCommand take(*takes_, "make");
+  ComposePhrase(*settings_, state_);
+}
 
 void TfrmMain::mnuPhrasePlayClick() {
+  TakeCommand take(*takes_, "edit");  // unless composed here: the text as the user left it
   if (settings_->IsChecked("chkMakePattern")) {
     settings_->SetMmlText({});
     settings_->SetPatternText({});
   }
-  if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
+  if (settings_->MmlText().empty()) {
+    ComposePhrase(*settings_, state_);
+    take.operation = "play";
+  }
   PlayMml(*settings_, player(), settings_->MmlText());
 }
 
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
+  const TakeCommand take(*takes_, "make-and-play");
   ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
+  const TakeCommand take(*takes_, "random-make-and-play");
   MakeRandomPattern(*settings_, state_);
   ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuSaveMidiClick() {
+  const TakeCommand take(*takes_, "save");
   const std::filesystem::path scratch = TempMidPath();
   if (!std::filesystem::exists(scratch)) {
     mnuPhrasePlayClick();
@@ -90,6 +103,7 @@ void TfrmMain::mnuSaveMidiClick() {
 }
 
 void TfrmMain::mnuSaveMmlClick() {
+  const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
     ComposePhrase(*settings_, state_);
     QApplication::processEvents();
@@ -114,6 +128,34 @@ void TfrmMain::mnuCopyMMLClick() {
   QApplication::clipboard()->setText(text);
   settings_->SetStatus(Cp932FromUtf8("クリップボードにコピー！！"));
   QApplication::beep();
+}
+
+void TfrmMain::mnuTakeListClick() {
+  if (!takeWindow_) {
+    takeWindow_ = new QWidget(this, Qt::Window);
+    takeWindow_->setObjectName(QStringLiteral("frmTakes"));
+    takeWindow_->setWindowTitle(QStringLiteral("テイク - Volemo"));
+    takeList_ = new TakeList(*takes_, takeWindow_);
+    auto* layout = new QVBoxLayout(takeWindow_);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(takeList_);
+    // The take menu's keys work there too.
+    for (const char* name : {"mnuTakeList", "mnuTakeBack", "mnuTakeForward"})
+      takeWindow_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+    takeWindow_->resize(760, 420);
+  }
+  takeWindow_->show();
+  takeWindow_->raise();
+  takeWindow_->activateWindow();
+}
+
+void TfrmMain::mnuTakeBackClick() { takes_->Back(); }
+
+void TfrmMain::mnuTakeForwardClick() { takes_->Forward(); }
+
+// A take put back plays as it is (never composed anew) when the list says so.
+void TfrmMain::TakeRestored() {
+  if (!takeList_ || takeList_->PlaysOnChange()) PlayMml(*settings_, player(), settings_->MmlText());
 }
 
 void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }

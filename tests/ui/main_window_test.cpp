@@ -196,6 +196,7 @@ class MainWindowTest : public QObject {
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay",
+                                 "テイク(&T)", "mnuTakeList", "-", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
