@@ -16,8 +16,10 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <memory>
 
@@ -179,6 +181,30 @@ class TakesTest : public QObject {
     QCOMPARE(after.size(), size_t(3));
     QCOMPARE(after[0].parent, std::optional<int64_t>(takes[1].id));
     QCOMPARE(after[0].operation, std::string("make"));
+  }
+
+  void AHandEditedPhraseIsKeptWhenPlayedOrSaved() {
+    Find<QCheckBox>(W(), "chkMakePattern")->setChecked(false);
+    const struct {
+      const char* mml;
+      std::function<void()> command;
+      const char* operation;
+    } cases[] = {
+        {"t120 o4 c d e", [this] { QTest::mouseClick(Find<QToolButton>(W(), "ToolButton4"), Qt::LeftButton); }, "edit"},
+        {"t120 o4 e d c", [this] {
+           answerer_->saveAnswers.push_back(SaveAnswer{data_->filePath(QStringLiteral("s.mml")), 0});
+           Find<QAction>(W(), "mnuSaveMml")->trigger();
+         }, "save"},
+    };
+    for (const auto& c : cases) {
+      Find<QPlainTextEdit>(W(), "memMML")->setPlainText(QString::fromLatin1(c.mml));
+      c.command();
+      c.command();  // the same text again: not kept twice
+      const std::vector<Take> takes = W().takes().store()->List();
+      QCOMPARE(takes.front().mml, std::string(c.mml));
+      QCOMPARE(takes.front().operation, std::string(c.operation));
+    }
+    QCOMPARE(W().takes().store()->List().size(), size_t(2));
   }
 
   void StarsFilterAndExport() {
