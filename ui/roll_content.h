@@ -1,0 +1,42 @@
+// What the piano roll shows of an MML text: its notes as they sound, read
+// from the compiler's performance, so that a text edited by hand shows as
+// faithfully as one the composer wrote.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dvorlin/compile.h"
+
+namespace volemo {
+
+struct RollNote {
+  uint32_t start = 0;
+  uint32_t length = 0;  // sounding length (after the gate); written length when silent
+  uint8_t channel = 0;
+  uint8_t key = 0;      // MIDI key
+  bool silent = false;  // gate 0: shown, never heard
+};
+
+struct RollContent {
+  std::vector<RollNote> notes;  // by start, then key
+  dvorlin::Song song;           // what is heard: bends, voice and tempo
+  uint32_t endTick = 0;
+  int lowKey = 0, highKey = -1;  // the keys the notes use; empty when high < low
+  std::string message;           // the compiler's message (CP932) when the text has a mistake
+};
+
+// Reads what the compiler makes of mml. A text with a mistake shows as far
+// as it was performed, with the message.
+RollContent ReadRoll(std::string_view mml);
+
+// A MIDI file of the one note at its own tick, after the voice and tempo in
+// force there, for hearing it alone (played from its start tick).
+std::vector<uint8_t> SingleNoteSmf(const RollContent& content, const RollNote& note);
+
+// "C4", "C#4", ... with C4 = key 48, as the note choice numbers octaves.
+std::string KeyName(int key);
+
+}  // namespace volemo
