@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine_state.h"
+#include "phrase.h"
 #include "settings.h"
 
 namespace volemo {
@@ -10,6 +11,7 @@ namespace volemo {
 // and line breaks; puts the document in the MML box and reports it on the
 // status line. The step count is capped at its field's maximum at use; a
 // pattern without any step symbol is read once (its blanks, no notes).
-void ComposePhrase(Settings& settings, EngineState& state);
+// Returns the phrase with its notes, all unlocked.
+Phrase ComposePhrase(Settings& settings, EngineState& state);
 
 }  // namespace volemo

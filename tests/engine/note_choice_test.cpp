@@ -62,7 +62,7 @@ TEST(PickNote, EqualEndsAlwaysGiveThatNote) {
   e.RangeC4ToC4();
   for (int i = 0; i < 20; ++i) EXPECT_EQ(PickNote(e.settings, e.state), 48);
   e.state.lastNote = -1;
-  EXPECT_EQ(NoteToMml(e.state, PickNote(e.settings, e.state)), "o4c");
+  EXPECT_EQ(NoteToMml(e.state.lastNote, PickNote(e.settings, e.state)), "o4c");
 }
 
 TEST(PickNote, SwappedEndsBehaveLikeTheRightOrder) {
@@ -86,7 +86,7 @@ TEST(PickNote, UnconfirmedOctavesAreClampedToTheFieldsRange) {
     const int note = PickNote(e.settings, e.state);
     EXPECT_GE(note, 12);   // C1
     EXPECT_LT(note, 131);  // B10
-    EXPECT_FALSE(NoteToMml(e.state, note).empty());
+    EXPECT_FALSE(NoteToMml(e.state.lastNote, note).empty());
   }
   e.settings.SetText("spnOct1", "abc");  // not a number: the minimum, octave 1
   e.settings.SetText("spnOct2", "1");
@@ -96,16 +96,16 @@ TEST(PickNote, UnconfirmedOctavesAreClampedToTheFieldsRange) {
 
 TEST(NoteToMml, FirstNoteIsAbsoluteThenOctaveMarks) {
   EngineState state;
-  EXPECT_EQ(NoteToMml(state, 48), "o4c");
-  EXPECT_EQ(NoteToMml(state, 62), ">d");
-  EXPECT_EQ(NoteToMml(state, 50), "<d");
-  EXPECT_EQ(NoteToMml(state, 38), "<d");
-  EXPECT_EQ(NoteToMml(state, 46), "a+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 48), "o4c");
+  EXPECT_EQ(NoteToMml(state.lastNote, 62), ">d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 50), "<d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 38), "<d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 46), "a+");
   EXPECT_EQ(state.lastNote, 46);
-  EXPECT_EQ(NoteToMml(state, 130), ">>>>>>>a+");
-  EXPECT_EQ(NoteToMml(state, 13), "<<<<<<<<<c+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 130), ">>>>>>>a+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 13), "<<<<<<<<<c+");
   state.lastNote = -1;
-  EXPECT_EQ(NoteToMml(state, 131), "o10b");
+  EXPECT_EQ(NoteToMml(state.lastNote, 131), "o10b");
 }
 
 }  // namespace
