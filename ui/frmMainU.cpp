@@ -21,6 +21,7 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmHelpU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "random_source.h"
@@ -121,6 +122,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   settings_ = std::make_unique<WindowSettings>(*this);
   RunHandler([this] { FormCreate(); });
   help_ = new TfrmHelp(this);
+  // Open again if it was open when the program last ended, once this window
+  // is up.
+  if (TfrmWorkbench::WasOpen())
+    QMetaObject::invokeMethod(this, Handler([this] { mnuWorkbenchClick(); }), Qt::QueuedConnection);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -164,7 +169,9 @@ void TfrmMain::BuildMenus() {
            {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
-            &TfrmMain::mnuMakeAndPlayClick}});
+            &TfrmMain::mnuMakeAndPlayClick},
+           {},
+           {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
   addMenu(QStringLiteral("ヘルプ(&H)"),
           {{"mnuEasyHelp", "簡単な使い方", {}, &TfrmMain::mnuEasyHelpClick},
            {},
@@ -202,6 +209,8 @@ void TfrmMain::BuildToolBar() {
   auto* remake = Named(new QCheckBox(QStringLiteral("再生の度にパターンを作り直す")), "chkMakePattern");
   remake->setChecked(FindControl("chkMakePattern")->initial != 0);
   bar->addWidget(remake);
+  bar->addSeparator();
+  button("ToolButton9", ToolbarPicture::Workbench, "フレーズの作業台 (F6)", &TfrmMain::mnuWorkbenchClick);
   addToolBar(bar);
 }
 
@@ -437,6 +446,17 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 void TfrmMain::N2Click() { close(); }
+
+void TfrmMain::mnuWorkbenchClick() {
+  if (!workbench_) {
+    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> Player& { return player(); },
+                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML"))},
+                                   this);
+  }
+  workbench_->show();
+  workbench_->raise();
+  workbench_->activateWindow();
+}
 
 void TfrmMain::btnScaleSetClick() { ApplyScale(*settings_, state_); }
 

@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "engine_state.h"
+#include "phrase.h"
 #include "player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
@@ -21,6 +23,7 @@ namespace volemo {
 
 class SpinField;
 class TfrmHelp;
+class TfrmWorkbench;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -77,6 +80,7 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
+  void mnuWorkbenchClick();
 
   // Help menu.
   void mnuEasyHelpClick();
@@ -89,6 +93,8 @@ class TfrmMain : public QMainWindow {
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
+  std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  TfrmWorkbench* workbench_ = nullptr;  // made when first opened
 };
 
 }  // namespace volemo

@@ -47,27 +47,27 @@ void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); 
 
 void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_, state_); }
 
-void TfrmMain::mnuPhraseMakeClick() { ComposePhrase(*settings_, state_); }
+void TfrmMain::mnuPhraseMakeClick() { phrase_ = ComposePhrase(*settings_, state_); }
 
 void TfrmMain::mnuPhrasePlayClick() {
   if (settings_->IsChecked("chkMakePattern")) {
     settings_->SetMmlText({});
     settings_->SetPatternText({});
   }
-  if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
+  if (settings_->MmlText().empty()) phrase_ = ComposePhrase(*settings_, state_);
   PlayMml(*settings_, player(), settings_->MmlText());
 }
 
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
   MakeRandomPattern(*settings_, state_);
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
@@ -91,7 +91,7 @@ void TfrmMain::mnuSaveMidiClick() {
 
 void TfrmMain::mnuSaveMmlClick() {
   if (settings_->MmlText().empty()) {
-    ComposePhrase(*settings_, state_);
+    phrase_ = ComposePhrase(*settings_, state_);
     QApplication::processEvents();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);

@@ -4,8 +4,41 @@
 #include <tuple>
 
 namespace volemo {
+namespace {
 
-RollContent ReadRoll(std::string_view mml) {
+// Whether the notes and bends are `passes` copies of the first 1/passes of
+// the time.
+bool IsRepeated(const RollContent& c, uint32_t endTick, int passes) {
+  const size_t notes = c.notes.size() / size_t(passes), bends = c.song.bends.size() / size_t(passes);
+  const uint32_t pass = endTick / uint32_t(passes);
+  for (size_t i = notes; i < c.notes.size(); ++i) {
+    RollNote shifted = c.notes[i % notes];
+    shifted.start += pass * uint32_t(i / notes);
+    if (c.notes[i] != shifted) return false;
+  }
+  for (size_t i = bends; i < c.song.bends.size(); ++i) {
+    const dvorlin::PitchBend& first = c.song.bends[i % bends];
+    const dvorlin::PitchBend& b = c.song.bends[i];
+    if (b.tick != first.tick + pass * uint32_t(i / bends) || b.value != first.value || b.channel != first.channel)
+      return false;
+  }
+  return notes == 0 || c.notes[notes - 1].start + c.notes[notes - 1].length <= pass;
+}
+
+// The most passes the song divides into, each holding minNotes or more.
+int CountPasses(const RollContent& c, uint32_t endTick, size_t minNotes) {
+  const size_t count = c.notes.size();
+  if (count == 0) return 1;
+  for (size_t passes = count / std::max<size_t>(minNotes, 1); passes >= 2; --passes)
+    if (count % passes == 0 && endTick % passes == 0 && c.song.bends.size() % passes == 0 &&
+        IsRepeated(c, endTick, int(passes)))
+      return int(passes);
+  return 1;
+}
+
+}  // namespace
+
+RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
   dvorlin::Performance performance = dvorlin::Perform(mml);
   RollContent content;
   if (!performance.ok()) content.message = dvorlin::FormatDiagnostics(performance.diagnostics);
@@ -19,9 +52,12 @@ RollContent ReadRoll(std::string_view mml) {
   std::stable_sort(content.notes.begin(), content.notes.end(), [](const RollNote& a, const RollNote& b) {
     return std::tie(a.start, a.key) < std::tie(b.start, b.key);
   });
-  content.endTick = song.endTick;
+  uint32_t endTick = song.endTick;
+  for (const RollNote& n : content.notes) endTick = std::max(endTick, n.start + n.length);
+  content.passes = CountPasses(content, endTick, minNotesPerPass);
+  content.notes.resize(content.notes.size() / size_t(content.passes));
+  content.endTick = endTick / uint32_t(content.passes);
   for (const RollNote& n : content.notes) {
-    content.endTick = std::max(content.endTick, n.start + n.length);
     if (content.highKey < content.lowKey) content.lowKey = content.highKey = n.key;
     content.lowKey = std::min<int>(content.lowKey, n.key);
     content.highKey = std::max<int>(content.highKey, n.key);

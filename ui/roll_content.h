@@ -18,19 +18,24 @@ struct RollNote {
   uint8_t channel = 0;
   uint8_t key = 0;      // MIDI key
   bool silent = false;  // gate 0: shown, never heard
+
+  bool operator==(const RollNote&) const = default;
 };
 
 struct RollContent {
-  std::vector<RollNote> notes;  // by start, then key
-  dvorlin::Song song;           // what is heard: bends, voice and tempo
-  uint32_t endTick = 0;
+  std::vector<RollNote> notes;  // of the first pass; by start, then key
+  dvorlin::Song song;           // what is heard, every pass: bends, voice and tempo
+  uint32_t endTick = 0;         // of the first pass
+  int passes = 1;               // the song is this many equal passes of endTick each
   int lowKey = 0, highKey = -1;  // the keys the notes use; empty when high < low
   std::string message;           // the compiler's message (CP932) when the text has a mistake
 };
 
 // Reads what the compiler makes of mml. A text with a mistake shows as far
-// as it was performed, with the message.
-RollContent ReadRoll(std::string_view mml);
+// as it was performed, with the message. A song made of equal passes (a
+// phrase in a repeat) shows one pass, the shortest that holds at least
+// minNotesPerPass notes.
+RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass = 1);
 
 // A MIDI file of the one note at its own tick, after the voice and tempo in
 // force there, for hearing it alone (played from its start tick).

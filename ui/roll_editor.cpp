@@ -15,13 +15,16 @@ RollEditor::RollEditor(QObject* parent) : QObject(parent) {}
 
 void RollEditor::SetContent(RollContent content) {
   const bool sameNotes = content.notes.size() == content_.notes.size();
+  const bool sameLength = content.endTick == content_.endTick;
   content_ = std::move(content);
   numbers_.clear();
   locked_.clear();
   if (!sameNotes) selected_ = -1;
   playhead_ = -1;
-  zoom_ = 1.0;
-  scroll_ = 0;
+  if (!sameLength) {
+    zoom_ = 1.0;
+    scroll_ = 0;
+  }
   Fit();
   emit viewChanged();
 }

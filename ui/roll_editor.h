@@ -22,8 +22,8 @@ class RollEditor : public QObject {
 
   explicit RollEditor(QObject* parent = nullptr);
 
-  // New content: fitted to the width again, the selection kept when the
-  // note count stays (a re-roll keeps its notes' places).
+  // New content: fitted to the width again unless its length stays (a
+  // re-roll keeps its notes' places, so zoom and selection stay too).
   void SetContent(RollContent content);
   const RollContent& content() const { return content_; }
   // Per note of the content: its phrase number (1..), 0 for none, and
