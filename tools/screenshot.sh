@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts Volemo on a virtual X display and writes a PNG of the window with
-# each tab page in front: docs/screenshots/scale.png and pattern.png.
+# each tab page in front, docs/screenshots/scale.png and pattern.png, and
+# of the workbench, workbench.png. The program starts with a configuration
+# of its own, so the windows look as on a first run.
 # Usage: tools/screenshot.sh [path/to/Volemo] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,8 +17,10 @@ done
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
-trap 'kill "$volemo" "$xvfb" 2>/dev/null || true' EXIT
+config=$(mktemp -d)
+trap 'kill "$volemo" "$xvfb" 2>/dev/null || true; rm -rf "$config"' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file VOLEMO_AUDIO_FILE=/dev/null
+export XDG_CONFIG_HOME=$config
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" &
@@ -34,3 +38,17 @@ shoot pattern
 xdotool mousemove --window "$window" 30 62 click 1
 sleep 0.5
 shoot scale
+
+# The workbench (F6) beside it: a few notes locked with the keyboard (Home
+# selects the first note, the arrows move, Space locks), then played from
+# the eighth note on (P), so that the playhead stands in mid-phrase.
+xdotool mousemove --window "$window" 136 33 click 1
+sleep 0.5
+xdotool key --window "$window" F6
+workbench=$(xdotool search --sync --onlyvisible --name 'フレーズの作業台')
+sleep 0.5
+xdotool key --window "$workbench" Home space Right Right Right space Right Right space \
+  Right Right Right Right space Right Right Right Right p
+sleep 0.8
+import -window "$workbench" "$out/workbench.png"
+echo "wrote $out/workbench.png"

@@ -216,8 +216,8 @@ void TfrmWorkbench::Refresh() {
   } else if (!phrase) {
     line = QString::fromStdString(Utf8FromCp932(why));
   } else {
-    line = QStringLiteral("%1 音、ロック %2 音。クリックでロック／解除、Shift+クリックでその音だけを演奏、"
-                          "ルーラーのクリックでそこから演奏します。")
+    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
                .arg(phrase->Notes().size())
                .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
   }
@@ -261,6 +261,12 @@ void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
         if (key == Qt::Key_R) Reroll();
         if (key == Qt::Key_M) Mutate();
         if (key == Qt::Key_L || key == Qt::Key_U) SetAllLocked(key == Qt::Key_L);
+      });
+      break;
+    case Qt::Key_P:
+      if (!plain) return QWidget::keyPressEvent(event);
+      RunHandler([this] {
+        PlayFrom(editor_.Selected() >= 0 ? int(editor_.content().notes[size_t(editor_.Selected())].start) : 0);
       });
       break;
     case Qt::Key_Return:

@@ -78,12 +78,12 @@ void DrawWorkbench(QPainter& p) {
   p.drawRect(QRectF(1.5, 10, 5, 2.5));
   p.drawRect(QRectF(9, 4, 5.5, 2.5));
   p.setBrush(QColor(235, 150, 40));
-  p.drawRect(QRectF(5, 7, 5, 2.5));
-  // The pin on the middle note.
-  p.setPen(QPen(QColor(40, 40, 40), 0.9));
-  p.drawLine(QPointF(6.2, 7.2), QPointF(7.6, 9.4));
+  p.drawRect(QRectF(4.5, 7, 6.5, 2.5));
+  // The pin at the middle note's left end.
+  p.setPen(QPen(QColor(40, 40, 40), 0.8));
+  p.drawLine(QPointF(5.2, 6.8), QPointF(6.3, 8.6));
   p.setBrush(QColor(200, 20, 30));
-  p.drawEllipse(QPointF(5.8, 6.4), 1.9, 1.9);
+  p.drawEllipse(QPointF(4.8, 6.0), 1.5, 1.5);
 }
 
 void Draw(QPainter& p, ToolbarPicture picture) {
