@@ -14,14 +14,6 @@ namespace {
 
 constexpr std::string_view kStepSymbols = "NmBWd^r";
 constexpr int kStepsPerLine = 16;
-constexpr int64_t kWholeNoteTicks = 1920;
-
-// Ticks of one step of the header's "l" length, rounded to the nearest tick
-// as the compiler does; 0 for a length it refuses (the text cannot compile).
-int64_t StepTicks(int32_t noteValue) {
-  if (noteValue < 1 || noteValue > kWholeNoteTicks) return 0;
-  return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
-}
 
 // Writes the body and records every note with its timing as the compiler
 // plays the first pass of the repeat: a tie lengthens the notes of the last
@@ -143,6 +135,12 @@ std::string Header(const Settings& settings) {
 }
 
 }  // namespace
+
+int64_t StepTicks(int32_t noteValue) {
+  constexpr int64_t kWholeNoteTicks = 1920;
+  if (noteValue < 1 || noteValue > kWholeNoteTicks) return 0;
+  return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
+}
 
 Phrase ComposePhrase(Settings& settings, EngineState& state) {
   // A box holding only blanks and line breaks is treated as an empty box

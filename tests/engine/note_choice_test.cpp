@@ -57,6 +57,28 @@ TEST(PickNote, AllWeightsZeroTakesTheLastOf3001Candidates) {
   EXPECT_EQ(e.state.random.seed(), last.seed());
 }
 
+// Keys above 127 fail like rejected candidates, drawing exactly as before;
+// when the attempts run out on one, the note is 127.
+TEST(PickNote, NeverAcceptsAKeyAbove127) {
+  int capped = 0;
+  for (uint32_t seed = 1; seed <= 8; ++seed) {
+    Engine e(seed);
+    e.settings.SetText("spnOct1", "10");
+    e.settings.SetText("spnOct2", "10");  // C10 to B10: candidates 120..130
+    RandomSource reference;
+    reference.Seed(seed);
+    for (int i = 0; i < 3001 * 2 - 1; ++i) reference.Next(100);
+    const int last = 120 + static_cast<int>(reference.Next(11));
+    EXPECT_EQ(PickNote(e.settings, e.state), std::min(last, 127)) << "all weights 0, seed " << seed;
+    EXPECT_EQ(e.state.random.seed(), reference.seed());
+    capped += last > 127;
+
+    ApplyDefinition(e, "A06085090604");
+    for (int i = 0; i < 200; ++i) EXPECT_LE(PickNote(e.settings, e.state), 127) << "Major, seed " << seed;
+  }
+  EXPECT_GT(capped, 0) << "pick seeds whose last candidate lies above 127";
+}
+
 TEST(PickNote, EqualEndsAlwaysGiveThatNote) {
   Engine e(3);
   e.RangeC4ToC4();
