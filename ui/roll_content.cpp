@@ -78,9 +78,4 @@ std::vector<uint8_t> SingleNoteSmf(const RollContent& content, const RollNote& n
   return dvorlin::WriteSmf(alone);
 }
 
-std::string KeyName(int key) {
-  static const char* const kNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-  return kNames[key % 12] + std::to_string(key / 12);
-}
-
 }  // namespace volemo

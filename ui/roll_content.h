@@ -41,7 +41,4 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass = 1);
 // force there, for hearing it alone (played from its start tick).
 std::vector<uint8_t> SingleNoteSmf(const RollContent& content, const RollNote& note);
 
-// "C4", "C#4", ... with C4 = key 48, as the note choice numbers octaves.
-std::string KeyName(int key);
-
 }  // namespace volemo

@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "note_choice.h"
 #include "roll_editor.h"
 
 namespace volemo {
@@ -65,7 +66,7 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
     if (rowHeight >= 8 || key % 12 == 0) {
       p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
       const QRect text = row.adjusted(2, -8, -3, 8);
-      p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(KeyName(key)));
+      p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(NoteName(key)));
     }
   }
   p.setPen(QColor(120, 120, 125));

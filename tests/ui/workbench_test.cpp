@@ -15,6 +15,7 @@
 
 #include "frmMainU.h"
 #include "frmWorkbench.h"
+#include "note_choice.h"
 #include "roll_content.h"
 #include "roll_views.h"
 #include "ui_test_support.h"
@@ -234,7 +235,7 @@ class WorkbenchTest : public QObject {
       got += QStringLiteral(" %1+%2:%3%4")
                  .arg(n.start)
                  .arg(n.length)
-                 .arg(QString::fromStdString(KeyName(n.key)), n.silent ? "s" : "");
+                 .arg(QString::fromStdString(NoteName(n.key)), n.silent ? "s" : "");
     if (!c.message.empty()) got += QStringLiteral(" !");
     QCOMPARE(got, expected);
   }
