@@ -1,6 +1,7 @@
 #include "roll_content.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace volemo {
@@ -57,6 +58,15 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
   content.passes = CountPasses(content, endTick, minNotesPerPass);
   content.notes.resize(content.notes.size() / size_t(content.passes));
   content.endTick = endTick / uint32_t(content.passes);
+  // One sweep over notes and bends (both in order of time) for the bend
+  // each note starts with.
+  std::array<int16_t, 16> bend{};
+  size_t next = 0;
+  for (RollNote& n : content.notes) {
+    for (; next < song.bends.size() && song.bends[next].tick <= n.start; ++next)
+      bend[song.bends[next].channel & 15] = song.bends[next].value;
+    n.bendAtStart = bend[n.channel & 15];
+  }
   for (const RollNote& n : content.notes) {
     if (content.highKey < content.lowKey) content.lowKey = content.highKey = n.key;
     content.lowKey = std::min<int>(content.lowKey, n.key);

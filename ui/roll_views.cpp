@@ -184,27 +184,25 @@ void RollNoteView::PaintBackground() {
   p.setBrush(Qt::NoBrush);
   for (int i = 0; i < int(notes.size()); ++i) {
     const RollNote& n = notes[size_t(i)];
-    if (n.silent || bends.empty()) continue;
-    const uint32_t end = n.start + n.length;
-    int value = 0;
-    QPainterPath path;
-    bool bent = false;
+    const int right = e.X(int64_t{n.start} + n.length);
+    if (n.silent || e.X(n.start) >= width() || right < 0) continue;
     const double mid = (e.Y(n.key) + e.RowBottom(n.key)) / 2.0;
     const auto yOf = [&](int v) { return mid - v / 8192.0 * 2 * e.RowHeight(); };
-    for (const dvorlin::PitchBend& b : bends) {
-      if (b.channel != n.channel) continue;
-      if (b.tick > n.start) {
-        if (b.tick >= end) break;
-        if (path.isEmpty()) path.moveTo(e.X(n.start), yOf(value));
-        path.lineTo(e.X(b.tick), yOf(value));
-        path.lineTo(e.X(b.tick), yOf(b.value));
-      }
-      value = b.value;
+    int value = n.bendAtStart;
+    bool bent = value != 0;
+    QPainterPath path;
+    path.moveTo(e.X(n.start), yOf(value));
+    const auto sinceStart =
+        std::partition_point(bends.begin(), bends.end(), [&](const dvorlin::PitchBend& b) { return b.tick <= n.start; });
+    for (auto b = sinceStart; b != bends.end() && b->tick < n.start + n.length; ++b) {
+      if (b->channel != n.channel) continue;
+      path.lineTo(e.X(b->tick), yOf(value));
+      value = b->value;
+      path.lineTo(e.X(b->tick), yOf(value));
       bent = bent || value != 0;
     }
     if (!bent) continue;
-    if (path.isEmpty()) path.moveTo(e.X(n.start), yOf(value));
-    path.lineTo(e.X(end), yOf(value));
+    path.lineTo(right, yOf(value));
     p.drawPath(path);
   }
   p.setRenderHint(QPainter::Antialiasing, false);

@@ -207,6 +207,23 @@ class WorkbenchTest : public QObject {
     QTRY_COMPARE(Editor().Playhead(), -1);
   }
 
+  void RemembersWhetherItWasOpenAndItsSize() {
+    Bench().resize(700, 310);
+    window_.reset();  // the program ends with it open and starts again
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QTRY_VERIFY(W().findChild<TfrmWorkbench*>() && Bench().isVisible());
+    QCOMPARE(Bench().size(), QSize(700, 310));
+    Bench().close();
+    window_.reset();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCoreApplication::processEvents();
+    QVERIFY(!W().findChild<TfrmWorkbench*>());
+    QTest::keyClick(&W(), Qt::Key_F6);  // for cleanup()
+  }
+
   void RollReadsTheSoundingNotesOnePassOfARepeatAndSilentOutlines_data() {
     QTest::addColumn<QByteArray>("mml");
     QTest::addColumn<int>("minNotes");
@@ -219,9 +236,9 @@ class WorkbenchTest : public QObject {
     QTest::newRow("shortest pass") << QByteArray("[3 l16 c c]") << 1 << "6x120: 0+120:C5";
     QTest::newRow("pass of the phrase") << QByteArray("[3 l16 c c]") << 2
                                         << "3x240: 0+120:C5 120+120:C5";
-    QTest::newRow("bends repeat") << QByteArray("[2 l16 p%.T(-8192,0,!32) c]") << 1 << "2x120: 0+120:C5";
-    QTest::newRow("bend differs") << QByteArray("l16 p%.T(-8192,0,!32) c p%0 c") << 1
-                                  << "1x240: 0+120:C5 120+120:C5";
+    QTest::newRow("bends repeat") << QByteArray("[2 l16 p%.T(-8192,0,!32) c]") << 1 << "2x120: 0+120:C5~-8192";
+    QTest::newRow("bend differs") << QByteArray("l16 p%.T(-8192,0,!32) c p%100 c") << 1
+                                  << "1x240: 0+120:C5~-8192 120+120:C5~100";
     QTest::newRow("mistake") << QByteArray("l16 c d o10 b") << 1 << "1x240: 0+120:C5 120+120:D5 !";
   }
 
@@ -232,10 +249,11 @@ class WorkbenchTest : public QObject {
     const RollContent c = ReadRoll(mml.toStdString(), size_t(minNotes));
     QString got = QStringLiteral("%1x%2:").arg(c.passes).arg(c.endTick);
     for (const RollNote& n : c.notes)
-      got += QStringLiteral(" %1+%2:%3%4")
+      got += QStringLiteral(" %1+%2:%3%4%5")
                  .arg(n.start)
                  .arg(n.length)
-                 .arg(QString::fromStdString(NoteName(n.key)), n.silent ? "s" : "");
+                 .arg(QString::fromStdString(NoteName(n.key)), n.silent ? "s" : "",
+                      n.bendAtStart ? QStringLiteral("~%1").arg(n.bendAtStart) : QString());
     if (!c.message.empty()) got += QStringLiteral(" !");
     QCOMPARE(got, expected);
   }
