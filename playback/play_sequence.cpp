@@ -21,7 +21,7 @@ std::string TempMidPathIn(const std::string& programDir) {
 
 std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
 
-void PlayMml(Settings& settings, Player& player, const std::string& mml) {
+void PlayMml(Settings& settings, Player& player, const std::string& mml, int fromTick) {
   player.Close();
   const std::string path = TempMidPath();
   if (!CompileMmlToMidi(mml, path)) {
@@ -29,7 +29,7 @@ void PlayMml(Settings& settings, Player& player, const std::string& mml) {
     return;
   }
   player.Open(path);
-  player.Play();
+  player.Play(fromTick);
   settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts Volemo on a virtual X display and writes a PNG of the window with
-# each tab page in front: docs/screenshots/scale.png and pattern.png; then
-# the take list after a few phrases (takes.png). The takes go to a
-# database of their own, removed at the end.
+# each tab page in front, docs/screenshots/scale.png and pattern.png, and
+# of the workbench with the take list, workbench.png. The program starts with
+# a configuration and a take database of its own, so the windows look as on a
+# first run.
 # Usage: tools/screenshot.sh [path/to/Volemo] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,10 +18,10 @@ done
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
-data=$(mktemp -d)
-trap 'kill "$volemo" "$xvfb" 2>/dev/null || true; rm -rf "$data"' EXIT
+config=$(mktemp -d)
+trap 'kill "$volemo" "$xvfb" 2>/dev/null || true; rm -rf "$config"' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_AUDIO_DRIVER=file VOLEMO_AUDIO_FILE=/dev/null
-export VOLEMO_DATA_DIR=$data
+export XDG_CONFIG_HOME=$config VOLEMO_DATA_DIR=$config
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$program" &
@@ -39,19 +40,23 @@ xdotool mousemove --window "$window" 30 62 click 1
 sleep 0.5
 shoot scale
 
-# Two more phrases from the window, three kept from presets by the command
-# line, the second take starred; then the take list (Ctrl+T).
+# Three takes kept from presets by the command line, the second starred, so
+# that the take list shows a few kinds.
 cli=$(dirname "$program")/volemo-cli
-for _ in 1 2; do
-  xdotool mousemove --window "$window" 136 33 click 1
-  sleep 0.4
-done
 for preset in ペンタトニックの笛 琉球音階の三線 都節音階の箏; do
   "$cli" phrase --preset "$preset" --keep >/dev/null
 done
 "$cli" takes star 2
-xdotool windowfocus --sync "$window" key ctrl+t
-takes=$(xdotool search --sync --onlyvisible --name 'テイク - Volemo')
-sleep 1
-import -window "$takes" "$out/takes.png"
-echo "wrote $out/takes.png"
+# The workbench (F6) beside it: a few notes locked with the keyboard (Home
+# selects the first note, the arrows move, Space locks), then played from
+# the eighth note on (P), so that the playhead stands in mid-phrase.
+xdotool mousemove --window "$window" 136 33 click 1
+sleep 0.5
+xdotool key --window "$window" F6
+workbench=$(xdotool search --sync --onlyvisible --name 'フレーズの作業台')
+sleep 0.5
+xdotool key --window "$workbench" Home space Right Right Right space Right Right space \
+  Right Right Right Right space Right Right Right Right p
+sleep 0.8
+import -window "$workbench" "$out/workbench.png"
+echo "wrote $out/workbench.png"

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -21,6 +22,7 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmHelpU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "random_source.h"
@@ -127,6 +129,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   RunHandler([this] { takes_->RestoreLastSettings(); });
   connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   help_ = new TfrmHelp(this);
+  // Open again if it was open when the program last ended, once this window
+  // is up.
+  if (TfrmWorkbench::WasOpen())
+    QMetaObject::invokeMethod(this, Handler([this] { mnuWorkbenchClick(); }), Qt::QueuedConnection);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -170,11 +176,12 @@ void TfrmMain::BuildMenus() {
            {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
-            &TfrmMain::mnuMakeAndPlayClick}});
-  addMenu(QStringLiteral("テイク(&T)"),
-          {{"mnuTakeList", "テイクとプリセット…", QKeySequence(Qt::CTRL | Qt::Key_T), &TfrmMain::mnuTakeListClick},
+            &TfrmMain::mnuMakeAndPlayClick},
            {},
-           {"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
+           {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+  // The take list itself is in the workbench; its keys work in both windows.
+  addMenu(QStringLiteral("テイク(&T)"),
+          {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
            {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             &TfrmMain::mnuTakeForwardClick}});
   // Also Ctrl+Y, as in most programs.
@@ -217,6 +224,8 @@ void TfrmMain::BuildToolBar() {
   auto* remake = Named(new QCheckBox(QStringLiteral("再生の度にパターンを作り直す")), "chkMakePattern");
   remake->setChecked(FindControl("chkMakePattern")->initial != 0);
   bar->addWidget(remake);
+  bar->addSeparator();
+  button("ToolButton9", ToolbarPicture::Workbench, "フレーズの作業台 (F6)", &TfrmMain::mnuWorkbenchClick);
   addToolBar(bar);
 }
 
@@ -453,6 +462,22 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 void TfrmMain::N2Click() { close(); }
+
+void TfrmMain::mnuWorkbenchClick() {
+  if (!workbench_) {
+    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> Player& { return player(); },
+                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_},
+                                   this);
+    // The take list beside the roll, and the take keys in that window too.
+    takeList_ = new TakeList(*takes_);
+    workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"))->addWidget(takeList_);
+    for (const char* name : {"mnuTakeBack", "mnuTakeForward"})
+      workbench_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+  }
+  workbench_->show();
+  workbench_->raise();
+  workbench_->activateWindow();
+}
 
 void TfrmMain::btnScaleSetClick() { ApplyScale(*settings_, state_); }
 

@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "engine_state.h"
+#include "phrase.h"
 #include "player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
@@ -23,6 +25,7 @@ class SpinField;
 class TakeKeeper;
 class TakeList;
 class TfrmHelp;
+class TfrmWorkbench;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -80,9 +83,9 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
+  void mnuWorkbenchClick();
 
   // Takes.
-  void mnuTakeListClick();
   void mnuTakeBackClick();
   void mnuTakeForwardClick();
   void TakeRestored();
@@ -98,9 +101,10 @@ class TfrmMain : public QMainWindow {
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
+  std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
-  QWidget* takeWindow_ = nullptr;  // made when first opened
-  TakeList* takeList_ = nullptr;
+  TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 
 }  // namespace volemo

@@ -1,10 +1,10 @@
 // The main window's commands: playing, stopping, saving and copying the
 // phrase, the engine commands behind the menus, and the help menu.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,11 +16,11 @@
 #include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
 #include "take_keeper.h"
-#include "take_list.h"
 #include "version_box.h"
 
 namespace volemo {
@@ -52,7 +52,7 @@ void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_
 
 void TfrmMain::mnuPhraseMakeClick() {
   const TakeCommand take(*takes_, "make");
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
 }
 
 void TfrmMain::mnuPhrasePlayClick() {
@@ -62,7 +62,7 @@ void TfrmMain::mnuPhrasePlayClick() {
     settings_->SetPatternText({});
   }
   if (settings_->MmlText().empty()) {
-    ComposePhrase(*settings_, state_);
+    phrase_ = ComposePhrase(*settings_, state_);
     take.operation = "play";
   }
   PlayMml(*settings_, player(), settings_->MmlText());
@@ -72,14 +72,14 @@ void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
   const TakeCommand take(*takes_, "make-and-play");
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
   const TakeCommand take(*takes_, "random-make-and-play");
   MakeRandomPattern(*settings_, state_);
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
@@ -105,7 +105,7 @@ void TfrmMain::mnuSaveMidiClick() {
 void TfrmMain::mnuSaveMmlClick() {
   const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
-    ComposePhrase(*settings_, state_);
+    phrase_ = ComposePhrase(*settings_, state_);
     QApplication::processEvents();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);
@@ -130,32 +130,15 @@ void TfrmMain::mnuCopyMMLClick() {
   QApplication::beep();
 }
 
-void TfrmMain::mnuTakeListClick() {
-  if (!takeWindow_) {
-    takeWindow_ = new QWidget(this, Qt::Window);
-    takeWindow_->setObjectName(QStringLiteral("frmTakes"));
-    takeWindow_->setWindowTitle(QStringLiteral("テイク - Volemo"));
-    takeList_ = new TakeList(*takes_, takeWindow_);
-    auto* layout = new QVBoxLayout(takeWindow_);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(takeList_);
-    // The take menu's keys work there too.
-    for (const char* name : {"mnuTakeList", "mnuTakeBack", "mnuTakeForward"})
-      takeWindow_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
-    takeWindow_->resize(760, 420);
-  }
-  takeWindow_->show();
-  takeWindow_->raise();
-  takeWindow_->activateWindow();
-}
-
 void TfrmMain::mnuTakeBackClick() { takes_->Back(); }
 
 void TfrmMain::mnuTakeForwardClick() { takes_->Forward(); }
 
-// A take put back plays as it is (never composed anew) when the list says so.
+// A take put back plays as it is (never composed anew) when the workbench's
+// play-on-change says so (it is on until the workbench is made).
 void TfrmMain::TakeRestored() {
-  if (!takeList_ || takeList_->PlaysOnChange()) PlayMml(*settings_, player(), settings_->MmlText());
+  const auto* playOnChange = workbench_ ? workbench_->findChild<QCheckBox*>(QStringLiteral("chkPlayOnChange")) : nullptr;
+  if (!playOnChange || playOnChange->isChecked()) PlayMml(*settings_, player(), settings_->MmlText());
 }
 
 void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }

@@ -78,33 +78,37 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
     view_->setColumnWidth(column, width);
 
   auto* starredOnly = Named(new QCheckBox(QStringLiteral("★だけ表示")), "chkStarredOnly");
-  playOnChange_ = Named(new QCheckBox(QStringLiteral("選んだテイクを演奏する")), "chkPlayOnChange");
-  playOnChange_->setChecked(true);
-  auto* star = Button("btnStarTake", QStringLiteral("★ 付ける/外す"));
+  auto* star = Button("btnStarTake", QStringLiteral("★"));
+  star->setToolTip(QStringLiteral("星を付ける/外す (Ctrl+D)"));
   auto* remove = Button("btnDeleteTake", QStringLiteral("削除"));
   auto* exportTakes = Button("btnExportTakes", QStringLiteral("書き出し…"));
   auto* top = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{starredOnly, playOnChange_}) top->addWidget(w);
+  top->addWidget(starredOnly);
   top->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{star, remove, exportTakes}) top->addWidget(w);
 
   presets_ = Named(new QComboBox, "cmbPreset");
-  presets_->setMinimumWidth(180);
+  presets_->setMinimumWidth(120);
   auto* load = Button("btnPresetLoad", QStringLiteral("読み込む"));
   auto* save = Button("btnPresetSave", QStringLiteral("保存…"));
   auto* rename = Button("btnPresetRename", QStringLiteral("名前の変更…"));
   auto* removePreset = Button("btnPresetDelete", QStringLiteral("削除"));
   auto* restoreAtStart = Named(new QCheckBox(QStringLiteral("起動時に前回の設定を使う")), "chkRestoreAtStart");
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel(QStringLiteral("プリセット")));
-  for (QWidget* w : std::initializer_list<QWidget*>{presets_, load, save, rename, removePreset}) bottom->addWidget(w);
-  bottom->addStretch(1);
-  bottom->addWidget(restoreAtStart);
+  // In rows, so that the list fits beside the roll in a narrow window.
+  auto* presetRow = new QHBoxLayout;
+  presetRow->addWidget(new QLabel(QStringLiteral("プリセット")));
+  presetRow->addWidget(presets_, 1);
+  presetRow->addWidget(restoreAtStart);
+  auto* presetButtons = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) presetButtons->addWidget(w);
+  presetButtons->addStretch(1);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(top);
   column->addWidget(view_, 1);
-  column->addLayout(bottom);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(presetRow);
+  column->addLayout(presetButtons);
 
   // Star and delete from the keyboard while the list has the focus.
   auto* starKey = new QAction(this);
@@ -145,8 +149,6 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   Reload();
   ReloadPresets();
 }
-
-bool TakeList::PlaysOnChange() const { return playOnChange_->isChecked(); }
 
 void TakeList::Reload() {
   std::vector<Take> takes;

@@ -24,8 +24,6 @@ class TakeList : public QWidget {
   explicit TakeList(TakeKeeper& keeper, QWidget* parent = nullptr);
 
   TakeListModel& model() { return model_; }
-  // Whether a take put back should play (the check box, on at first).
-  bool PlaysOnChange() const;
 
  private:
   void Reload();
@@ -48,7 +46,6 @@ class TakeList : public QWidget {
   TakeListModel model_;
   QSortFilterProxyModel* proxy_;
   QTableView* view_;
-  QCheckBox* playOnChange_;
   QComboBox* presets_;
   bool showing_ = false;  // the list follows the keeper: no restore from that
 };

@@ -42,6 +42,31 @@ TEST(Cli, PhraseIsTheEnginesDocumentForTheSameSeed) {
   EXPECT_TRUE(r.out.ends_with("\r\n]"));
 }
 
+// The operations after composing, pinned as exact bytes: a script's
+// --reroll of a seed gives the same phrase in every version.
+TEST(Cli, PhraseOperationsGiveThePinnedBytes) {
+  const std::vector<std::string> args = {"phrase", "--seed", "1", "--lock", "1-3,5", "--reroll", "--mutate", "2"};
+  const Result mml = RunCli(args);
+  ASSERT_EQ(mml.status, 0) << mml.err;
+  EXPECT_EQ(mml.out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.mml"));
+  std::vector<std::string> withNotes = args;
+  withNotes.push_back("--notes");
+  EXPECT_EQ(RunCli(withNotes).out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.notes"));
+}
+
+// A lock holds for the operations after it, not before.
+TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
+  auto firstKey = [](const std::vector<std::string>& args) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.out.substr(0, r.out.find('\n'));
+  };
+  const std::string composed = firstKey({"phrase", "--seed", "4", "--notes"});
+  EXPECT_EQ(composed, "1\t0\t24\t65\tF5\t0");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--lock", "1", "--reroll", "--notes"}), "1\t0\t24\t65\tF5\t1");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
+}
+
 TEST(Cli, PatternHonoursSetOptionsInOrder) {
   const Result r = RunCli({"pattern", "--seed", "5", "--set", "spnPatternCount=9", "--set", "spnPatternCount=5"});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -124,6 +149,14 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--range", "C4-B11"},
            {"phrase", "--range", "Cb1-C4"},  // B0: below the lowest octave
            {"phrase", "--pattern", "é"},
+           {"phrase", "--lock", "0"},
+           {"phrase", "--lock", "3-1"},
+           {"phrase", "--lock", "1,,2"},
+           {"phrase", "--lock", "1-"},
+           {"phrase", "--seed", "1", "--lock", "30-35"},  // 34 notes
+           {"phrase", "--mutate", "-1"},
+           {"phrase", "--mutate", "x"},
+           {"phrase", "--length", "0", "--notes"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());

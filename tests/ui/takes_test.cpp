@@ -78,7 +78,7 @@ class TakesTest : public QObject {
     QTest::keyClick(window_.get(), Qt::Key(key), modifiers);
   }
   TakeList& List() {
-    Find<QAction>(W(), "mnuTakeList")->trigger();
+    Find<QAction>(W(), "mnuWorkbench")->trigger();
     return *Find<TakeList>(W(), "takeList");
   }
   QTableView& Table() { return *Find<QTableView>(W(), "takeTable"); }
