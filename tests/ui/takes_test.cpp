@@ -207,6 +207,18 @@ class TakesTest : public QObject {
     QCOMPARE(W().takes().store()->List().size(), size_t(2));
   }
 
+  void ARerollInTheWorkbenchIsKeptAsATakeOfThePhraseBefore() {
+    List();
+    Key(Qt::Key_F9);
+    const int64_t before = *W().takes().current();
+    QTRY_VERIFY(Find<QPushButton>(W(), "btnReroll")->isEnabled());  // the roll follows the box
+    QTest::mouseClick(Find<QPushButton>(W(), "btnReroll"), Qt::LeftButton);
+    const Take rerolled = W().takes().store()->List().front();
+    QCOMPARE(rerolled.operation, std::string("reroll"));
+    QCOMPARE(rerolled.parent, std::optional<int64_t>(before));
+    QCOMPARE(Cp932FromUtf8(rerolled.mml), W().settings().MmlText());
+  }
+
   void StarsFilterAndExport() {
     for (int i = 0; i < 3; ++i) Key(Qt::Key_F9);
     const std::vector<Take> takes = W().takes().store()->List();
