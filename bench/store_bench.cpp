@@ -35,6 +35,19 @@ Take DefaultTake(uint32_t seed) {
   return CaptureTake(settings, state, "random-make-and-play", seed);
 }
 
+// What the window does at start-up: open the database (here an existing
+// one, with its schema up to date).
+void BM_OpenStore(benchmark::State& bench) {
+  Folder folder;
+  const std::string path = (folder.path / "takes.sqlite3").string();
+  { TakeStore create(path); }
+  for (auto _ : bench) {
+    TakeStore store(path);
+    benchmark::DoNotOptimize(&store);
+  }
+}
+BENCHMARK(BM_OpenStore)->Unit(benchmark::kMicrosecond);
+
 // One user action: the newest take is read for the equality check, the
 // take is inserted and the unstarred ones beyond 1,000 are pruned.
 void BM_AddTake(benchmark::State& bench) {
