@@ -470,7 +470,9 @@ void TfrmMain::mnuWorkbenchClick() {
                                    this);
     // The take list beside the roll, and the take keys in that window too.
     takeList_ = new TakeList(*takes_);
-    workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"))->addWidget(takeList_);
+    auto* splitter = workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"));
+    splitter->addWidget(takeList_);
+    splitter->setSizes({splitter->width() - takeList_->minimumSizeHint().width(), takeList_->minimumSizeHint().width()});
     for (const char* name : {"mnuTakeBack", "mnuTakeForward"})
       workbench_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
   }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,6 +83,12 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   star->setToolTip(QStringLiteral("星を付ける/外す (Ctrl+D)"));
   auto* remove = Button("btnDeleteTake", QStringLiteral("削除"));
   auto* exportTakes = Button("btnExportTakes", QStringLiteral("書き出し…"));
+  // How many takes without a star are kept (the newest); starred ones stay.
+  auto* keep = Named(new QSpinBox, "spnKeepTakes");
+  keep->setRange(1, 100000);
+  keep->setValue(TakeStore::kDefaultKeepUnstarred);
+  keep->setToolTip(QStringLiteral("★のないテイクを新しい順にいくつ残すか"));
+  keeper_.Use([&](TakeStore& store) { keep->setValue(store.KeepUnstarred()); });
   auto* top = new QHBoxLayout;
   top->addWidget(starredOnly);
   top->addStretch(1);
@@ -98,10 +105,14 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   auto* presetRow = new QHBoxLayout;
   presetRow->addWidget(new QLabel(QStringLiteral("プリセット")));
   presetRow->addWidget(presets_, 1);
-  presetRow->addWidget(restoreAtStart);
   auto* presetButtons = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) presetButtons->addWidget(w);
   presetButtons->addStretch(1);
+  auto* options = new QHBoxLayout;
+  options->addWidget(new QLabel(QStringLiteral("残す数")));
+  options->addWidget(keep);
+  options->addStretch(1);
+  options->addWidget(restoreAtStart);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(top);
@@ -109,6 +120,7 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(presetRow);
   column->addLayout(presetButtons);
+  column->addLayout(options);
 
   // Star and delete from the keyboard while the list has the focus.
   auto* starKey = new QAction(this);
@@ -143,6 +155,9 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   keeper_.Use([&](TakeStore& store) { restoreAtStart->setChecked(store.RestoreAtStart()); });
   connect(restoreAtStart, &QCheckBox::toggled, this,
           [this](bool on) { keeper_.Use([&](TakeStore& store) { store.SetRestoreAtStart(on); }); });
+  // Takes beyond the new number go with the next one kept.
+  connect(keep, &QSpinBox::valueChanged, this,
+          [this](int count) { keeper_.Use([&](TakeStore& store) { store.SetKeepUnstarred(count); }); });
   connect(&keeper_, &TakeKeeper::takesChanged, this, [this] { Reload(); });
   connect(&keeper_, &TakeKeeper::restored, this, [this] { ShowCurrent(); });
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -246,6 +247,12 @@ class TakesTest : public QObject {
       QCOMPARE(bytes.substr(0, 4), std::string("MThd"));
     }
     QVERIFY(answerer_->boxes.empty());
+
+    // Two without a star are kept from the next take on; the starred one stays.
+    Find<QSpinBox>(W(), "spnKeepTakes")->setValue(2);
+    Key(Qt::Key_F9);
+    QCOMPARE(Table().model()->rowCount(), 3);
+    QVERIFY(W().takes().store()->Get(takes[1].id));
   }
 
   void PresetsLoadSaveRenameDeleteAndTheStartUpChoice() {
