@@ -33,8 +33,12 @@ void TfrmWorkbench::ToggleLock(int note) {
   if (!phrase) return;
   const int number = editor_.Number(note);
   if (number == 0) return;
-  const bool locked = !phrase->Notes()[size_t(number - 1)].locked;
-  phrase->SetLocked(number, locked);
+  // The notes of one start and key sound as one (a chord of one key twice):
+  // they are locked together, or a re-roll would pull them apart.
+  const RollNote& n = editor_.content().notes[size_t(note)];
+  const bool locked = !editor_.Locked(note);
+  for (const PhraseNote& p : phrase->Notes())
+    if (p.startTick == n.start && p.key == n.key) phrase->SetLocked(p.number, locked);
   Refresh();
   links_.settings.SetStatus(Cp932FromUtf8(
       (locked ? QStringLiteral("%1 番目の音をロックしました。") : QStringLiteral("%1 番目の音のロックを外しました。"))
