@@ -10,6 +10,11 @@
 #include "play_sequence.h"
 
 namespace volemo {
+namespace {
+
+const char kAllLocked[] = "ロックしていない音がありません。";
+
+}  // namespace
 
 Phrase* TfrmWorkbench::EditablePhrase() {
   const std::string why = WhyPhraseUnavailable(links_.phrase ? &*links_.phrase : nullptr,
@@ -57,6 +62,7 @@ void TfrmWorkbench::SetAllLocked(bool locked) {
 void TfrmWorkbench::Reroll() {
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
   phrase->Reroll(links_.settings, links_.state);
   PhraseChanged("ロックしていない音を選び直しました。");
 }
@@ -64,6 +70,7 @@ void TfrmWorkbench::Reroll() {
 void TfrmWorkbench::Mutate() {
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
   const int count = std::min(mutateCount_->value(), phrase->UnlockedCount());
   phrase->Mutate(mutateCount_->value(), links_.settings, links_.state);
   const std::string status =

@@ -122,6 +122,10 @@ class WorkbenchTest : public QObject {
     Press("btnLockAll");
     QCOMPARE(Status(), QStringLiteral("全ての音をロックしました。"));
     for (int i = 0; i < int(Editor().content().notes.size()); ++i) QVERIFY(Editor().Locked(i));
+    const QString mml = Mml();
+    QTest::keyClick(Notes(), Qt::Key_M);
+    QCOMPARE(Status(), QStringLiteral("ロックしていない音がありません。"));
+    QCOMPARE(Mml(), mml);
     QTest::keyClick(Notes(), Qt::Key_U);
     QCOMPARE(Status(), QStringLiteral("全ての音のロックを外しました。"));
     QVERIFY(!Editor().Locked(0));
