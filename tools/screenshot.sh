@@ -49,14 +49,14 @@ done
 "$cli" takes star 2
 # The workbench (F6) beside it: a few notes locked with the keyboard (Home
 # selects the first note, the arrows move, Space locks), then played from
-# the eighth note on (P), so that the playhead stands in mid-phrase.
+# the tenth note on (P), so that the playhead stands in mid-phrase.
 xdotool mousemove --window "$window" 136 33 click 1
 sleep 0.5
 xdotool key --window "$window" F6
 workbench=$(xdotool search --sync --onlyvisible --name 'フレーズの作業台')
 sleep 0.5
 xdotool key --window "$workbench" Home space Right Right Right space Right Right space \
-  Right Right Right Right space Right Right Right Right p
-sleep 0.8
+  Right Right Right Right space p
+sleep 0.4
 import -window "$workbench" "$out/workbench.png"
 echo "wrote $out/workbench.png"

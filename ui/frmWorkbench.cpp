@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -94,7 +95,7 @@ void TfrmWorkbench::BuildControls() {
   mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
-  mutateCount_->setRange(1, 64);
+  mutateCount_->setRange(1, 128);  // 64 steps of two notes each
   mutateCount_->setValue(2);
   mutateCount_->setSuffix(QStringLiteral(" 個"));
   mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
@@ -189,21 +190,31 @@ void TfrmWorkbench::Refresh() {
     why = Cp932FromUtf8Lossy(error.what());
   }
   const Phrase* phrase = why.empty() ? &*links_.phrase : nullptr;
-  editor_.SetContent(ReadRoll(text, phrase ? phrase->Notes().size() : 1));
+  // Each note on the roll is the phrase's note of the same start and key;
+  // notes of one start and key are taken in text order. Two of them that
+  // start together sound as one (a chord of one key twice), so a pass of
+  // the repeat holds at least as many notes as there are places.
+  std::multimap<std::pair<int64_t, int>, const PhraseNote*> byPlace;
+  size_t places = 0;
   if (phrase) {
-    // Each note on the roll is the phrase's note of the same start and
-    // key; notes of one start and key are taken in text order.
-    std::multimap<std::pair<int64_t, int>, const PhraseNote*> byPlace;
-    for (const PhraseNote& n : phrase->Notes()) byPlace.emplace(std::pair(n.startTick, n.key), &n);
+    for (const PhraseNote& n : phrase->Notes()) {
+      const std::pair place(n.startTick, n.key);
+      places += byPlace.count(place) == 0;
+      byPlace.emplace(place, &n);
+    }
+  }
+  editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
+  if (phrase) {
     const auto& notes = editor_.content().notes;
     std::vector<int> numbers(notes.size(), 0);
     std::vector<bool> locked(notes.size(), false);
     for (size_t i = 0; i < notes.size(); ++i) {
-      const auto found = byPlace.find(std::pair(int64_t{notes[i].start}, int{notes[i].key}));
-      if (found == byPlace.end()) continue;
-      numbers[i] = found->second->number;
-      locked[i] = found->second->locked;
-      byPlace.erase(found);
+      const auto [first, last] = byPlace.equal_range(std::pair(int64_t{notes[i].start}, int{notes[i].key}));
+      if (first == last) continue;
+      numbers[i] = first->second->number;
+      // Locked when every note sounding as this one is (see ToggleLock).
+      locked[i] = std::all_of(first, last, [](const auto& n) { return n.second->locked; });
+      byPlace.erase(first);
     }
     editor_.SetNumbers(std::move(numbers), std::move(locked));
   }

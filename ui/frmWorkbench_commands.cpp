@@ -11,6 +11,11 @@
 #include "take_keeper.h"
 
 namespace volemo {
+namespace {
+
+const char kAllLocked[] = "ロックしていない音がありません。";
+
+}  // namespace
 
 Phrase* TfrmWorkbench::EditablePhrase() {
   const std::string why = WhyPhraseUnavailable(links_.phrase ? &*links_.phrase : nullptr,
@@ -34,8 +39,12 @@ void TfrmWorkbench::ToggleLock(int note) {
   if (!phrase) return;
   const int number = editor_.Number(note);
   if (number == 0) return;
-  const bool locked = !phrase->Notes()[size_t(number - 1)].locked;
-  phrase->SetLocked(number, locked);
+  // The notes of one start and key sound as one (a chord of one key twice):
+  // they are locked together, or a re-roll would pull them apart.
+  const RollNote& n = editor_.content().notes[size_t(note)];
+  const bool locked = !editor_.Locked(note);
+  for (const PhraseNote& p : phrase->Notes())
+    if (p.startTick == n.start && p.key == n.key) phrase->SetLocked(p.number, locked);
   Refresh();
   links_.settings.SetStatus(Cp932FromUtf8(
       (locked ? QStringLiteral("%1 番目の音をロックしました。") : QStringLiteral("%1 番目の音のロックを外しました。"))
@@ -55,6 +64,7 @@ void TfrmWorkbench::Reroll() {
   const TakeCommand take(links_.takes, "reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
   phrase->Reroll(links_.settings, links_.state);
   PhraseChanged("ロックしていない音を選び直しました。");
 }
@@ -63,6 +73,7 @@ void TfrmWorkbench::Mutate() {
   const TakeCommand take(links_.takes, "mutate");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
   const int count = std::min(mutateCount_->value(), phrase->UnlockedCount());
   phrase->Mutate(mutateCount_->value(), links_.settings, links_.state);
   const std::string status =

@@ -1,8 +1,10 @@
 #include "roll_views.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -225,6 +227,24 @@ void RollNoteView::paintEvent(QPaintEvent* event) {
     const int x = editor_.X(editor_.Playhead());
     p.fillRect(QRect(x - 1, 0, 2, height()), kPlayhead);
   }
+}
+
+bool RollNoteView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const int note = editor_.NoteAt(help->pos());
+  if (note < 0) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  const RollNote& n = editor_.content().notes[size_t(note)];
+  QString text = QString::fromStdString(NoteName(n.key));
+  if (editor_.Number(note)) text = QStringLiteral("%1 番目の音 ").arg(editor_.Number(note)) + text;
+  if (n.silent) text += QStringLiteral("（鳴らない音）");
+  if (editor_.Locked(note)) text += QStringLiteral("（ロック中）");
+  QToolTip::showText(help->globalPos(), text, this, editor_.NoteRect(note));
+  return true;
 }
 
 void RollNoteView::mousePressEvent(QMouseEvent* event) {

@@ -62,6 +62,7 @@ class RollNoteView : public QWidget {
   void noteClicked(int note, Qt::KeyboardModifiers modifiers);
 
  protected:
+  bool event(QEvent* event) override;  // a note's tooltip
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 // player (sound goes to a file sink).
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "note_choice.h"
 #include "roll_content.h"
 #include "roll_views.h"
+#include "spin_field.h"
 #include "ui_test_support.h"
 
 using namespace volemo;
@@ -63,9 +65,9 @@ class WorkbenchTest : public QObject {
     for (const RollNote& n : Editor().content().notes) keys.push_back(n.key);
     return keys;
   }
-  // A composed phrase of kPattern, 32 steps, in the box and on the roll.
-  void Compose() {
-    W().settings().SetPatternText(kPattern);
+  // A composed phrase of the pattern, 32 steps, in the box and on the roll.
+  void Compose(const char* pattern = kPattern) {
+    W().settings().SetPatternText(pattern);
     Find<QAction>(W(), "mnuPhraseMake")->trigger();
     QTRY_VERIFY(Editor().Number(0) == 1);
     QVERIFY(Editor().content().notes.size() >= 20);
@@ -120,6 +122,10 @@ class WorkbenchTest : public QObject {
     Press("btnLockAll");
     QCOMPARE(Status(), QStringLiteral("全ての音をロックしました。"));
     for (int i = 0; i < int(Editor().content().notes.size()); ++i) QVERIFY(Editor().Locked(i));
+    const QString mml = Mml();
+    QTest::keyClick(Notes(), Qt::Key_M);
+    QCOMPARE(Status(), QStringLiteral("ロックしていない音がありません。"));
+    QCOMPARE(Mml(), mml);
     QTest::keyClick(Notes(), Qt::Key_U);
     QCOMPARE(Status(), QStringLiteral("全ての音のロックを外しました。"));
     QVERIFY(!Editor().Locked(0));
@@ -205,6 +211,26 @@ class WorkbenchTest : public QObject {
     QTRY_VERIFY(Editor().Scroll() > 0);  // the page turned with the sound
     QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
     QTRY_COMPARE(Editor().Playhead(), -1);
+  }
+
+  // Only C4 in the range: every chord is C4 twice, which sounds as one note.
+  void AChordOfOneKeyTwiceShowsAsOneNoteOnOnePassWithItsNumber() {
+    Find<SpinField>(W(), "spnOct2")->setValue(4);
+    Find<QComboBox>(W(), "cmbOct2")->setCurrentIndex(0);
+    Compose("NW");
+    QCOMPARE(Editor().content().notes.size(), size_t(32));
+    for (int i = 0; i < 32; ++i) QCOMPARE(Editor().Number(i), i % 2 ? 3 * (i / 2) + 2 : 3 * (i / 2) + 1);
+    // A click locks both notes of the chord: re-rolls over a wider range
+    // leave them one note.
+    ClickNote(1);
+    const uint32_t start = Editor().content().notes[1].start;
+    Find<SpinField>(W(), "spnOct2")->setValue(5);
+    for (int round = 0; round < 3; ++round) {
+      QTest::keyClick(Notes(), Qt::Key_R);
+      int atStart = 0;
+      for (const RollNote& n : Editor().content().notes) atStart += n.start == start;
+      QCOMPARE(atStart, 1);
+    }
   }
 
   void RemembersWhetherItWasOpenAndItsSize() {
