@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -102,6 +103,9 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
   std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  // The composed phrases of this run's takes: a take put back can be
+  // re-rolled and mutated again.
+  std::map<int64_t, Phrase> takePhrases_;
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
   TakeList* takeList_ = nullptr;  // in the workbench, made with it

@@ -36,6 +36,7 @@ void TakeKeeper::Keep(const char* operation, uint32_t randomStateBefore) {
     }
     const TakeStore::Added added = store.Add(take);
     current_ = added.id;
+    emit kept(added.id);
     if (!added.stored) return;
     // A new take starts a new way from here; the old one stays in the list.
     forward_.clear();

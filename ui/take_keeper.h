@@ -62,6 +62,8 @@ class TakeKeeper : public QObject {
  signals:
   // The list of takes changed (a take kept, starred, renamed, deleted).
   void takesChanged();
+  // What the MML box holds is now take id (kept, or equal to it).
+  void kept(int64_t id);
   // A take was put back: play it when play-on-change is on.
   void restored();
 

@@ -208,7 +208,7 @@ class TakesTest : public QObject {
     QCOMPARE(W().takes().store()->List().size(), size_t(2));
   }
 
-  void ARerollInTheWorkbenchIsKeptAsATakeOfThePhraseBefore() {
+  void ARerollInTheWorkbenchIsKeptAndATakePutBackCanBeRerolledAgain() {
     List();
     Key(Qt::Key_F9);
     const int64_t before = *W().takes().current();
@@ -218,6 +218,16 @@ class TakesTest : public QObject {
     QCOMPARE(rerolled.operation, std::string("reroll"));
     QCOMPARE(rerolled.parent, std::optional<int64_t>(before));
     QCOMPARE(Cp932FromUtf8(rerolled.mml), W().settings().MmlText());
+
+    // Back to the phrase before: it can be re-rolled again, on a new branch.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(*W().takes().current(), before);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(Find<QPushButton>(W(), "btnReroll"), Qt::LeftButton);
+    const Take again = W().takes().store()->List().front();
+    QCOMPARE(again.operation, std::string("reroll"));
+    QCOMPARE(again.parent, std::optional<int64_t>(before));
+    QVERIFY(again.id != rerolled.id);
   }
 
   void StarsFilterAndExport() {
