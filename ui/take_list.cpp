@@ -115,9 +115,9 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   options->addWidget(restoreAtStart);
 
   auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(top);
   column->addWidget(view_, 1);
-  column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(presetRow);
   column->addLayout(presetButtons);
   column->addLayout(options);
