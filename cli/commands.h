@@ -15,6 +15,8 @@ int RunPhrase(ArgumentReader& args);
 int RunPattern(ArgumentReader& args);
 int RunCompile(ArgumentReader& args);
 int RunRender(ArgumentReader& args);
+int RunTakes(ArgumentReader& args);
+int RunPresets(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.

@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
     Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
     Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
     Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV file"},
+    Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
+    Command{"presets", volemo::cli::RunPresets, "list the presets"},
 };
 
 void PrintUsage(std::ostream& out) {

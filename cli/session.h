@@ -20,6 +20,7 @@ struct SessionOptions {
   std::optional<uint32_t> seed;          // none: the clock, as the window does
   std::optional<std::string> scaleFile;  // a path; none: DataPath("Scale.dat")
   std::optional<std::string> scale;      // CP932
+  std::optional<std::string> preset;     // UTF-8: a shipped or saved preset's name
   std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
@@ -46,6 +47,7 @@ class Session {
 
  private:
   void Set(const std::string& control, const std::string& value);
+  void ApplyPreset(const std::string& name);
   void ApplySelectedScale();
 };
 

@@ -22,7 +22,7 @@ void Player::Open(const std::string& midPath) {
   file_ = std::move(file);
 }
 
-void Player::Play() {
+void Player::Play(int fromTick) {
   if (!file_) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
   fluid_synth_t* synth = shared_.Ready();
   const uint64_t mark = FluidLogMark();
@@ -38,6 +38,7 @@ void Player::Play() {
       if (!player_) return;
       releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick);
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
+                (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&
                 fluid_player_play(player_) == FLUID_OK;
     });
   } catch (...) {
@@ -71,6 +72,10 @@ void Player::Stop() { DeleteFluidPlayer(); }
 void Player::Close() {
   file_.reset();
   DeleteFluidPlayer();
+}
+
+int Player::PositionTick() const {
+  return player_ ? fluid_player_get_current_tick(player_) : -1;
 }
 
 bool Player::IsPlaying() const {

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "engine_state.h"
+#include "phrase.h"
 #include "player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
@@ -21,7 +24,10 @@ class QWidget;
 namespace volemo {
 
 class SpinField;
+class TakeKeeper;
+class TakeList;
 class TfrmHelp;
+class TfrmWorkbench;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -35,6 +41,7 @@ class TfrmMain : public QMainWindow {
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
   Player& player();
+  TakeKeeper& takes() { return *takes_; }
 
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
@@ -78,6 +85,12 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
+  void mnuWorkbenchClick();
+
+  // Takes.
+  void mnuTakeBackClick();
+  void mnuTakeForwardClick();
+  void TakeRestored();
 
   // While a phrase plays, the window asks the player now and then whether
   // the sound output still works: the sound thread never touches widgets.
@@ -95,6 +108,13 @@ class TfrmMain : public QMainWindow {
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
+  std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  // The composed phrases of this run's takes: a take put back can be
+  // re-rolled and mutated again.
+  std::map<int64_t, Phrase> takePhrases_;
+  TfrmWorkbench* workbench_ = nullptr;  // made when first opened
+  TakeKeeper* takes_ = nullptr;
+  TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 
 }  // namespace volemo

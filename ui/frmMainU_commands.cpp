@@ -1,6 +1,7 @@
 // The main window's commands: playing, stopping, saving and copying the
 // phrase, the engine commands behind the menus, and the help menu.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -14,9 +15,11 @@
 #include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
+#include "take_keeper.h"
 #include "use_vorlin_dll.h"
 #include "version_box.h"
 
@@ -69,14 +72,21 @@ void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); 
 
 void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_, state_); }
 
-void TfrmMain::mnuPhraseMakeClick() { ComposePhrase(*settings_, state_); }
+void TfrmMain::mnuPhraseMakeClick() {
+  const TakeCommand take(*takes_, "make");
+  phrase_ = ComposePhrase(*settings_, state_);
+}
 
 void TfrmMain::mnuPhrasePlayClick() {
+  TakeCommand take(*takes_, "edit");  // unless composed here: the text as the user left it
   if (settings_->IsChecked("chkMakePattern")) {
     settings_->SetMmlText({});
     settings_->SetPatternText({});
   }
-  if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
+  if (settings_->MmlText().empty()) {
+    phrase_ = ComposePhrase(*settings_, state_);
+    take.operation = "play";
+  }
   PlayMml(*settings_, player(), settings_->MmlText());
   playbackWatch_->start();
 }
@@ -84,17 +94,20 @@ void TfrmMain::mnuPhrasePlayClick() {
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
-  ComposePhrase(*settings_, state_);
+  const TakeCommand take(*takes_, "make-and-play");
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
+  const TakeCommand take(*takes_, "random-make-and-play");
   MakeRandomPattern(*settings_, state_);
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuSaveMidiClick() {
+  const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
     mnuPhrasePlayClick();
     QApplication::processEvents();
@@ -115,8 +128,9 @@ void TfrmMain::mnuSaveMidiClick() {
 }
 
 void TfrmMain::mnuSaveMmlClick() {
+  const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
-    ComposePhrase(*settings_, state_);
+    phrase_ = ComposePhrase(*settings_, state_);
     QApplication::processEvents();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);
@@ -135,6 +149,21 @@ void TfrmMain::mnuCopyMMLClick() {
   QApplication::clipboard()->setText(text);
   settings_->SetStatus(Cp932FromUtf8("クリップボードにコピー！！"));
   QApplication::beep();
+}
+
+void TfrmMain::mnuTakeBackClick() { takes_->Back(); }
+
+void TfrmMain::mnuTakeForwardClick() { takes_->Forward(); }
+
+// A take put back plays as it is (never composed anew) when the workbench's
+// play-on-change says so (it is on until the workbench is made).
+void TfrmMain::TakeRestored() {
+  if (const auto it = takePhrases_.find(*takes_->current()); it != takePhrases_.end()) phrase_ = it->second;
+  const auto* playOnChange = workbench_ ? workbench_->findChild<QCheckBox*>(QStringLiteral("chkPlayOnChange")) : nullptr;
+  if (!playOnChange || playOnChange->isChecked()) {
+    PlayMml(*settings_, player(), settings_->MmlText());
+    playbackWatch_->start();
+  }
 }
 
 void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }

@@ -155,7 +155,16 @@ class Performer {
   }
 
   bool AddNote(const Instr& in, int64_t key, int64_t length) {
-    if (gate_ == 0) return true;
+    if (gate_ == 0) {
+      // Kept (for ties to lengthen) without counting as events: they are
+      // never written to the file.
+      if (silentCount_ < kMaxEvents) {
+        ++silentCount_;
+        notes_.push_back({static_cast<uint32_t>(now_), static_cast<uint32_t>(length), channel_,
+                          static_cast<uint8_t>(key), 0, 0});
+      }
+      return true;
+    }
     if (!CountEvents(in, 2)) return false;
     notes_.push_back({static_cast<uint32_t>(now_), static_cast<uint32_t>(length), channel_, static_cast<uint8_t>(key),
                       velocity_, gate_});
@@ -239,6 +248,10 @@ class Performer {
     std::vector<int32_t> lastOfKey(kChannels * 128, -1);
     song.notes.reserve(notes_.size());
     for (const WrittenNote& w : notes_) {
+      if (w.gate == 0) {
+        song.silentNotes.push_back({w.start, w.length, w.channel, w.key, 0});
+        continue;
+      }
       Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
                 w.velocity};
       int32_t& last = lastOfKey[w.channel * 128 + w.key];
@@ -271,6 +284,7 @@ class Performer {
   int64_t tempoMicros_ = 0;
   int64_t steps_ = 0;
   int events_ = 0;
+  int silentCount_ = 0;
   int32_t bpm_ = 120;
   int32_t octave_ = 5;
   int32_t defaultLength_ = kTicksPerQuarter;

@@ -82,6 +82,20 @@ TEST(Diagnostics, TextBeyondSixteenMegabytesIsRefusedUnread) {
   EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（16 MB まで）。");
 }
 
+// A note of gate 0 sounds nothing, yet a picture of the phrase shows it.
+TEST(SilentNotes, GateZeroNotesAreKeptApartWithTheirWrittenLengthTiesIncluded) {
+  const Performance p = Perform("l16 q0 c^ 'eg' q50 d q0 Div{ab}8");
+  ASSERT_TRUE(p.ok()) << Messages(p);
+  ASSERT_EQ(p.song.notes.size(), 1u);
+  EXPECT_EQ(p.song.notes[0].start, 360u);
+  EXPECT_EQ(p.song.notes[0].length, 60u);
+  std::string silent;
+  for (const Note& n : p.song.silentNotes)
+    silent += std::to_string(n.start) + "+" + std::to_string(n.length) + ":" + std::to_string(n.key) + " ";
+  EXPECT_EQ(silent, "0+240:60 240+120:64 240+120:67 480+120:69 600+120:71 ");
+  EXPECT_EQ(p.song.endTick, 720u);
+}
+
 TEST(Sweep, MovesInEvenStepsOfTwoTicksAndEndsExactlyAtTheTarget) {
   const Performance p = Perform("l16 r p%.T(-8192,0,!32) c");
   ASSERT_TRUE(p.ok()) << Messages(p);

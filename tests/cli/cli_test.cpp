@@ -16,43 +16,13 @@
 
 #include "composer.h"
 #include "memory_settings.h"
+#include "run_cli.h"
 #include "scale_table.h"
 
 namespace volemo {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// shell: commands for sh to run first (limits, traps), ending in "exec ".
-Result RunCli(const std::vector<std::string>& args, const std::string& shell = "") {
-  const fs::path dir = fs::temp_directory_path();
-  const fs::path out = dir / ("volemo-cli-out-" + std::to_string(getpid()));
-  const fs::path err = dir / ("volemo-cli-err-" + std::to_string(getpid()));
-  std::string command = shell + "'" VOLEMO_CLI "'";
-  for (const std::string& a : args) {
-    std::string quoted;
-    for (char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    command += " '" + quoted + "'";
-  }
-  command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int raw = std::system(command.c_str());
-  Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  fs::remove(out);
-  fs::remove(err);
-  return r;
-}
 
 std::string BodyOf(const std::string& doc) {
   const size_t start = doc.find("[4 \r\n");
@@ -77,6 +47,31 @@ TEST(Cli, PhraseIsTheEnginesDocumentForTheSameSeed) {
   EXPECT_EQ(r.out, settings.MmlText());
   EXPECT_TRUE(r.out.starts_with("Tempo=110;Channel(1);Voice(1)\r\nv120l16[4 \r\n"));
   EXPECT_TRUE(r.out.ends_with("\r\n]"));
+}
+
+// The operations after composing, pinned as exact bytes: a script's
+// --reroll of a seed gives the same phrase in every version.
+TEST(Cli, PhraseOperationsGiveThePinnedBytes) {
+  const std::vector<std::string> args = {"phrase", "--seed", "1", "--lock", "1-3,5", "--reroll", "--mutate", "2"};
+  const Result mml = RunCli(args);
+  ASSERT_EQ(mml.status, 0) << mml.err;
+  EXPECT_EQ(mml.out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.mml"));
+  std::vector<std::string> withNotes = args;
+  withNotes.push_back("--notes");
+  EXPECT_EQ(RunCli(withNotes).out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.notes"));
+}
+
+// A lock holds for the operations after it, not before.
+TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
+  auto firstKey = [](const std::vector<std::string>& args) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.out.substr(0, r.out.find('\n'));
+  };
+  const std::string composed = firstKey({"phrase", "--seed", "4", "--notes"});
+  EXPECT_EQ(composed, "1\t0\t24\t65\tF5\t0");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--lock", "1", "--reroll", "--notes"}), "1\t0\t24\t65\tF5\t1");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
 }
 
 TEST(Cli, PatternHonoursSetOptionsInOrder) {
@@ -191,6 +186,14 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--range", "C4-B11"},
            {"phrase", "--range", "Cb1-C4"},  // B0: below the lowest octave
            {"phrase", "--pattern", "é"},
+           {"phrase", "--lock", "0"},
+           {"phrase", "--lock", "3-1"},
+           {"phrase", "--lock", "1,,2"},
+           {"phrase", "--lock", "1-"},
+           {"phrase", "--seed", "1", "--lock", "30-35"},  // 34 notes
+           {"phrase", "--mutate", "-1"},
+           {"phrase", "--mutate", "x"},
+           {"phrase", "--length", "0", "--notes"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());

@@ -182,6 +182,7 @@ class MainWindowTest : public QObject {
         {"mnuPhrasePlay", "フレーズの演奏", {}},
         {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏", QKeySequence(Qt::Key_F5)},
         {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9)},
+        {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6)},
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
@@ -200,16 +201,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
-                                 "mnuPhraseMakeAndPlay", "mnuMakeAndPlay",
+                                 "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
+                                 "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
     for (QAction* a : bar->actions()) tools << (a->isSeparator() ? "-" : bar->widgetForAction(a)->objectName());
     QCOMPARE(tools, QStringList({"-", "ToolButton2", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
-                                 "ToolButton8", "-", "chkMakePattern"}));
+                                 "ToolButton8", "-", "chkMakePattern", "-", "ToolButton9"}));
     for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5"})
       QVERIFY2(Find<QToolButton>(w, name)->toolTip().isEmpty(), name);
-    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8"}) {
+    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8", "ToolButton9"}) {
       // Drawn pictures on a clear ground: the corner shows the toolbar.
       const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
       QCOMPARE(picture.size(), QSize(16, 16));
@@ -218,6 +220,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(Find<QToolButton>(w, "ToolButton7")->toolTip(), QStringLiteral("パターン作成演奏"));
     QCOMPARE(Find<QToolButton>(w, "ToolButton8")->toolTip(), QStringLiteral("パターン変更して演奏"));
+    QCOMPARE(Find<QToolButton>(w, "ToolButton9")->toolTip(), QStringLiteral("フレーズの作業台 (F6)"));
     QCOMPARE(Find<QCheckBox>(w, "chkMakePattern")->text(), QStringLiteral("再生の度にパターンを作り直す"));
     // A right click on the menu bar or status bar offers no way to hide the toolbar.
     QCOMPARE(w.createPopupMenu(), nullptr);
