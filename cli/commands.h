@@ -15,6 +15,7 @@ int RunPhrase(ArgumentReader& args);
 int RunPattern(ArgumentReader& args);
 int RunCompile(ArgumentReader& args);
 int RunRender(ArgumentReader& args);
+int RunBatch(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.

@@ -20,6 +20,7 @@ constexpr std::array kCommands = {
     Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
     Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
     Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV file"},
+    Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
 };
 
 void PrintUsage(std::ostream& out) {

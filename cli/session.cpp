@@ -24,9 +24,9 @@ int ParseIntForSlider(const std::string& value, const std::string& control) {
 
 }  // namespace
 
-Session::Session(const SessionOptions& options) {
-  state.random.Seed(options.seed ? *options.seed : ClockSeed());
-
+// The random source has no part in reading the scale file and setting the
+// controls, so the seed and the drawing can come last.
+Session::Session(const SessionOptions& options) : randomWeights_(options.randomWeights) {
   const std::string path = options.scaleFile ? *options.scaleFile : ProgramDir() + "Scale.dat";
   try {
     const int selected = LoadScaleTable(state, path, [](const std::string& text, const std::string& caption) {
@@ -47,8 +47,19 @@ Session::Session(const SessionOptions& options) {
     ApplySelectedScale();
   }
   for (const auto& [control, value] : options.sets) Set(control, value);
-  if (options.randomWeights) RandomizePatternWeights(settings, state);
   if (options.pattern) settings.SetPatternText(*options.pattern);
+  Seed(options.seed ? *options.seed : ClockSeed());
+}
+
+Session::Session(const Session& other, uint32_t seed)
+    : state(other.state), settings(state, other.settings), randomWeights_(other.randomWeights_) {
+  Seed(seed);
+}
+
+void Session::Seed(uint32_t seed) {
+  state.random.Seed(seed);
+  // Every weight is drawn anew, whatever the session copied held.
+  if (randomWeights_) RandomizePatternWeights(settings, state);
 }
 
 // Re-applies the selected scale in the selected key, as picking a scale or

@@ -44,6 +44,7 @@ std::string TooMuchWork();
 // The C functions.
 std::string NoMml();
 std::string NoPath();
+std::string NoBuffer();
 std::string CannotWrite(int error);
 std::string OutOfMemory();
 

@@ -153,6 +153,11 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--range", "C4-B11"},
            {"phrase", "--range", "Cb1-C4"},  // B0: below the lowest octave
            {"phrase", "--pattern", "é"},
+           {"batch", "--out", "/nonexistent/b"},
+           {"batch", "--count", "0", "--out", "/nonexistent/b"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--formats", "mid,ogg"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--seed", "4294967295"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--jobs", "0"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());
@@ -210,7 +215,7 @@ TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
 }
 
 TEST(Cli, HelpAndVersion) {
-  for (const char* command : {"phrase", "pattern"}) {
+  for (const char* command : {"phrase", "pattern", "batch"}) {
     const Result r = RunCli({command, "--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--scale-file"), std::string::npos);
