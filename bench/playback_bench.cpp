@@ -17,6 +17,7 @@
 #include "memory_settings.h"
 #include "midi_file.h"
 #include "play_sequence.h"
+#include "player.h"
 #include "render.h"
 #include "resident_voices.h"
 #include "scale_table.h"
@@ -123,7 +124,7 @@ BENCHMARK(BM_OpenAgainOnTheSameVoice)->Unit(benchmark::kMicrosecond);
 void BM_PlayMmlCall(benchmark::State& state) {
   EngineState engine;
   MemorySettings settings(engine);
-  Player player;
+  SoundPlayer player;
   const std::string mml = DefaultPhrase();
   for (auto _ : state) PlayMml(settings, player, mml);
 }
@@ -143,7 +144,7 @@ bool SinkHasSound() {
 void BM_PlayMmlToFirstSoundInFileSink(benchmark::State& state) {
   EngineState engine;
   MemorySettings settings(engine);
-  Player player;
+  SoundPlayer player;
   const std::string mml = "t120 o5 l8 c";
   PlayMml(settings, player, mml);  // SoundFont loaded, output open
   for (auto _ : state) {

@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "composer.h"
 #include "play_sequence.h"
-#include "render.h"
+#include "sound_render.h"
 #include "session.h"
 
 namespace volemo::cli {
@@ -52,7 +52,7 @@ int RunPhrase(ArgumentReader& args) {
       // The scratch file is what the window would have played.
       const std::string mid = midPath.empty() ? TempMidPath() : midPath;
       if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
-      RenderMidiToWav(mid, wavPath);
+      RenderSound(mid, wavPath);
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

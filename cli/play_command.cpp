@@ -5,13 +5,13 @@
 #include "commands.h"
 #include "cp932.h"
 #include "play_sequence.h"
-#include "render.h"
+#include "sound_render.h"
 #include "session.h"
 
 namespace volemo::cli {
 
 bool PlayToTheEnd(Settings& settings, const std::string& mml) {
-  Player player;
+  SoundPlayer player;
   PlayMml(settings, player, mml);
   if (!player.IsOpen()) return false;  // the compiler's message is the status
   // The player tells only whether it still sounds; a short poll keeps the
@@ -32,7 +32,7 @@ int RunRender(ArgumentReader& args) {
   const std::string out = args.TakePositional("OUT.wav");
   if (!args.AtEnd()) args.RejectNext();
   try {
-    RenderMidiToWav(in, out);
+    RenderSound(in, out);
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "player.h"
+#include "sound_player.h"
 #include "settings.h"
 
 namespace volemo {
@@ -21,13 +21,13 @@ std::string TempMidPathIn(const std::string& programDir);
 // failure the status line shows the compiler's message and the player stays
 // closed. Errors of the player propagate (PlayerError) and the status line
 // keeps its text: a phrase that cannot sound is never announced as playing.
-void PlayMml(Settings& settings, Player& player, const std::string& mml);
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml);
 
 // Stops and closes the player, but only while it plays: a phrase that has
 // ended stays open.
-void StopPlayback(Player& player);
+void StopPlayback(SoundPlayer& player);
 
 // Before temp.mid is copied, and when the window closes.
-void ClosePlayer(Player& player);
+void ClosePlayer(SoundPlayer& player);
 
 }  // namespace volemo

@@ -1,8 +1,10 @@
 #include "render.h"
 
 #include <fluidsynth.h>
+#include <sndfile.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -31,16 +33,16 @@ constexpr int kBlockFrames = 4096;
 constexpr float kSilence = 0.001f;          // -60 dBFS
 constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 
-// A synthesizer of its own, so rendering never disturbs what plays live. It
-// is kept from one render to the next until the SoundFont file is replaced:
+}  // namespace
+
 // FluidSynth shares the samples that another synthesizer holds, but still
-// spends tens of milliseconds reading the SoundFont's instruments.
+// spends tens of milliseconds reading the SoundFont's instruments: so a
+// renderer keeps its synthesizer.
 class OfflineSynth {
  public:
-  OfflineSynth() : settings_(NewSynthSettings()) {
-    fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one caller, under renderMutex
-    fluid_settings_setint(settings_.get(), "synth.cpu-cores",
-                          static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)));
+  explicit OfflineSynth(int threads) : settings_(NewSynthSettings()) {
+    fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one caller at a time
+    fluid_settings_setint(settings_.get(), "synth.cpu-cores", std::clamp(threads, 1, 8));
     fluid_settings_setint(settings_.get(), "audio.realtime-prio", 0);  // its workers are no audio threads
     const uint64_t mark = FluidLogMark();
     synth_.reset(new_fluid_synth(settings_.get()));
@@ -66,8 +68,7 @@ class OfflineSynth {
   std::unique_ptr<ResidentVoices> voices_;  // goes before its synthesizer
 };
 
-std::mutex renderMutex;
-std::unique_ptr<OfflineSynth> offline;
+namespace {
 
 void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
@@ -115,31 +116,112 @@ struct PlayerDeleter {
   void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
 };
 
-// Removes the half-written file unless the render got through.
-struct PartFile {
-  std::filesystem::path path;
-  bool done = false;
-  ~PartFile() {
-    std::error_code ec;
-    if (!done) std::filesystem::remove(path, ec);
+bool EndsWithFlac(const std::string& path) {
+  if (path.size() < 5) return false;
+  std::string end = path.substr(path.size() - 5);
+  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return end == ".flac";
+}
+
+// The sound file being made, under a name of its own beside the target
+// until it is complete. Frames come in whole blocks, but only those up to
+// the end of the sound stay: the frames after the last loud one are held
+// back until a louder one follows or the length is known.
+class SoundFile {
+ public:
+  SoundFile(const std::string& path, const std::string& name) : path_(path), part_(path + ".part"), name_(name) {
+    if (EndsWithFlac(path)) {
+      SF_INFO info{};
+      info.samplerate = static_cast<int>(kSampleRate);
+      info.channels = 2;
+      info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+      flac_ = sf_open(part_.c_str(), SFM_WRITE, &info);
+      if (!flac_) throw CannotWrite(sf_strerror(nullptr));
+    } else {
+      wav_.open(part_, std::ios::binary | std::ios::trunc);
+      if (!wav_) throw CannotWrite(std::strerror(errno));
+      wav_ << WavHeader(0);
+    }
   }
+  ~SoundFile() {
+    if (flac_) sf_close(flac_);
+    if (!done_) {
+      std::error_code ec;
+      std::filesystem::remove(part_, ec);
+    }
+  }
+
+  // Adds frames (interleaved pairs) of which the first keep are sure to
+  // stay, whatever follows.
+  void Add(const std::vector<int16_t>& frames, int64_t keep) {
+    held_.insert(held_.end(), frames.begin(), frames.end());
+    Put(keep - written_);
+  }
+
+  // Ends the file at length frames (at most those added) and puts it in place.
+  void Finish(int64_t length) {
+    Put(length - written_);
+    if (flac_) {
+      const int error = sf_close(flac_);
+      flac_ = nullptr;
+      if (error != 0) throw CannotWrite(sf_error_number(error));
+    } else {
+      wav_.seekp(0);
+      wav_ << WavHeader(static_cast<uint32_t>(length));
+      wav_.close();
+      if (!wav_) throw CannotWrite(std::strerror(errno));
+    }
+    std::error_code ec;
+    std::filesystem::rename(part_, path_, ec);
+    if (ec) throw CannotWrite(ec.message());
+    done_ = true;
+  }
+
+ private:
+  void Put(int64_t frames) {
+    frames = std::min<int64_t>(frames, static_cast<int64_t>(held_.size() / 2));
+    if (frames <= 0) return;
+    if (flac_) {
+      if (sf_writef_short(flac_, held_.data(), frames) != frames) throw CannotWrite(sf_strerror(flac_));
+    } else {
+      // Samples are little-endian on every machine this builds for.
+      wav_.write(reinterpret_cast<const char*>(held_.data()), static_cast<std::streamsize>(frames * 4));
+      if (!wav_) throw CannotWrite(std::strerror(errno));
+    }
+    held_.erase(held_.begin(), held_.begin() + frames * 2);
+    written_ += frames;
+  }
+  PlayerError CannotWrite(const std::string& why) const {
+    return MakePlayerError("ファイル \"" + name_ + "\" を作成できません。", why);
+  }
+
+  const std::string path_, part_, name_;
+  SNDFILE* flac_ = nullptr;
+  std::ofstream wav_;
+  std::vector<int16_t> held_;
+  int64_t written_ = 0;
+  bool done_ = false;
 };
+
+std::mutex sharedMutex;
+std::unique_ptr<Renderer> shared;
 
 }  // namespace
 
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
-  const MidiFile midi = ReadMidiFile(midPath);
+Renderer::Renderer(int threads) : threads_(threads) {}
+Renderer::~Renderer() = default;
+
+void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath) {
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
   if (midi.seconds > kLongestSeconds)
-    throw MakePlayerError("MIDI ファイル \"" + midPath + "\" は長すぎて WAV ファイルに収まりません。");
-  std::lock_guard lock(renderMutex);
-  if (offline && Replaced(offline->soundFont())) offline.reset();
-  if (!offline) offline = std::make_unique<OfflineSynth>();
-  fluid_synth_t* synth = offline->synth();
+    throw MakePlayerError("MIDI ファイル \"" + name + "\" は長すぎて WAV ファイルに収まりません。");
+  if (offline_ && Replaced(offline_->soundFont())) offline_.reset();
+  if (!offline_) offline_ = std::make_unique<OfflineSynth>(threads_);
+  fluid_synth_t* synth = offline_->synth();
   // As the live player does: a voice read once stays read for the next
   // render of the same phrase.
-  offline->voices().HoldVoicesOf(midi);
+  offline_->voices().HoldVoicesOf(midi);
   std::vector<float> left(kBlockFrames), right(kBlockFrames);
   fluid_synth_system_reset(synth);
   DrainReverb(synth, left, right);
@@ -148,17 +230,10 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth));
   if (!player || fluid_player_add_mem(player.get(), midi.bytes.data(), midi.bytes.size()) != FLUID_OK ||
       fluid_player_play(player.get()) != FLUID_OK)
-    throw MakePlayerError("MIDI ファイル \"" + midPath + "\" を演奏できません。", FluidErrorsSince(mark));
+    throw MakePlayerError("MIDI ファイル \"" + name + "\" を演奏できません。", FluidErrorsSince(mark));
   const ReleaseAtEnd releaseAtEnd(player.get(), synth, midi.lastTick);
 
-  PartFile part{wavPath + ".part"};
-  std::ofstream out(part.path, std::ios::binary | std::ios::trunc);
-  const auto cannotWrite = [&] {
-    return MakePlayerError("ファイル \"" + wavPath + "\" を作成できません。", std::strerror(errno));
-  };
-  if (!out) throw cannotWrite();
-  out << WavHeader(0);
-
+  SoundFile out(outPath, outPath);
   const int64_t musicEnd = static_cast<int64_t>(std::ceil(midi.seconds * kSampleRate));
   const int64_t lastFrame = musicEnd + static_cast<int64_t>(kLongestTailSeconds * kSampleRate);
   std::vector<int16_t> pcm(2 * kBlockFrames);
@@ -171,29 +246,25 @@ void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
       pcm[2 * i] = ToPcm(left[i]);
       pcm[2 * i + 1] = ToPcm(right[i]);
     }
-    // Samples are little-endian on every machine this builds for.
-    out.write(reinterpret_cast<const char*>(pcm.data()), static_cast<std::streamsize>(pcm.size() * 2));
     frames += kBlockFrames;
+    out.Add(pcm, std::max(musicEnd, soundEnd));
     // FluidSynth's player stops at once on a file it cannot read; it keeps
     // "playing" two seconds past the end of one it can.
     if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
         fluid_player_get_current_tick(player.get()) < midi.lastTick)
-      throw MakePlayerError("MIDI ファイル \"" + midPath + "\" を演奏できません。", FluidErrorsSince(mark));
+      throw MakePlayerError("MIDI ファイル \"" + name + "\" を演奏できません。", FluidErrorsSince(mark));
     const bool musicOver = frames >= musicEnd && fluid_player_get_current_tick(player.get()) >= midi.lastTick;
     const bool quiet = fluid_synth_get_active_voice_count(synth) == 0 && soundEnd <= frames - kBlockFrames;
     if ((musicOver && quiet) || frames >= lastFrame) break;
   }
+  out.Finish(std::max(musicEnd, soundEnd));
+}
 
-  const int64_t length = std::max(musicEnd, soundEnd);
-  out.seekp(0);
-  out << WavHeader(static_cast<uint32_t>(length));
-  out.close();
-  if (!out) throw cannotWrite();
-  std::error_code ec;
-  std::filesystem::resize_file(part.path, 44 + static_cast<uintmax_t>(length) * 4, ec);
-  if (!ec) std::filesystem::rename(part.path, wavPath, ec);
-  if (ec) throw MakePlayerError("ファイル \"" + wavPath + "\" を作成できません。", ec.message());
-  part.done = true;
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
+  const MidiFile midi = ReadMidiFile(midPath);
+  std::lock_guard lock(sharedMutex);
+  if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()));
+  shared->Render(midi, midPath, wavPath);
 }
 
 }  // namespace volemo

@@ -421,16 +421,17 @@ void TfrmMain::FormClose() {
   if (player_) ClosePlayer(*player_);
 }
 
-Player& TfrmMain::player() {
-  if (!player_) player_ = std::make_unique<Player>();
+SoundPlayer& TfrmMain::player() {
+  if (!player_) player_ = std::make_unique<SoundPlayer>();
   return *player_;
 }
 
 bool TfrmMain::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  // The player starts loading the SoundFont in the background. It waits
-  // until the window has painted itself once, so that the two do not
-  // compete for the processor while the user waits for the window.
+  // The player loads the playback module and the SoundFont in the
+  // background. It waits until the window has painted itself once, so that
+  // the two do not compete for the processor while the user waits for the
+  // window.
   if (event->type() == QEvent::UpdateRequest && !player_)
     QMetaObject::invokeMethod(this, Handler([this] { player(); }), Qt::QueuedConnection);
   return handled;

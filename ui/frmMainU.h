@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "engine_state.h"
-#include "player.h"
+#include "sound_player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
@@ -33,7 +33,7 @@ class TfrmMain : public QMainWindow {
   Settings& settings() { return *settings_; }
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
-  Player& player();
+  SoundPlayer& player();
 
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
@@ -85,7 +85,7 @@ class TfrmMain : public QMainWindow {
   void N2Click();
 
   EngineState state_;
-  std::unique_ptr<Player> player_;
+  std::unique_ptr<SoundPlayer> player_;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;

@@ -214,6 +214,25 @@ TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   fs::remove_all(dir);
 }
 
+TEST(Cli, BrokenPlaybackModuleFailsOnlyWhatSoundsWithAMessage) {
+  // A copy of the program with a module beside it that is no library.
+  const fs::path dir = fs::temp_directory_path() / ("volemo-cli-module-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  fs::copy_file(VOLEMO_CLI, dir / "volemo-cli");
+  fs::copy_file(fs::path(VOLEMO_CLI).parent_path() / "Scale.dat", dir / "Scale.dat");
+  std::ofstream(dir / "libvolemo-playback.so") << "not a library";
+  const std::string cli = (dir / "volemo-cli").string();
+  const std::string err = (dir / "err").string();
+  EXPECT_EQ(std::system((cli + " phrase --seed 1 --mid " + (dir / "p.mid").string() + " >/dev/null").c_str()), 0);
+  const int raw = std::system((cli + " render " + (dir / "p.mid").string() + " " + (dir / "p.wav").string() +
+                               " 2>" + err).c_str());
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_NE(ReadFile(err).find("再生モジュールを読み込めません。"), std::string::npos) << ReadFile(err);
+  EXPECT_NE(ReadFile(err).find("libvolemo-playback.so"), std::string::npos) << ReadFile(err);
+  EXPECT_FALSE(fs::exists(dir / "p.wav"));
+  fs::remove_all(dir);
+}
+
 TEST(Cli, HelpAndVersion) {
   for (const char* command : {"phrase", "pattern", "batch"}) {
     const Result r = RunCli({command, "--help"});

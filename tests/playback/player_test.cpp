@@ -7,7 +7,6 @@
 
 #include "cp932.h"
 #include "file_sink.h"
-#include "play_sequence.h"
 #include "smf_builder.h"
 #include "test_files.h"
 #include "wav_reader.h"
@@ -149,25 +148,6 @@ TEST_F(PlayerTest, OpeningSomethingElseThanMidiFailsAndLeavesItClosed) {
   } catch (const PlayerError& e) {
     EXPECT_NE(Utf8FromCp932(e.what()).find("bad.mid"), std::string::npos);
   }
-  EXPECT_FALSE(player_.IsOpen());
-}
-
-TEST_F(PlayerTest, StopPlaybackStopsAndClosesOnlyWhilePlaying) {
-  StopPlayback(player_);  // nothing open
-  EXPECT_FALSE(player_.IsOpen());
-
-  player_.Open(Write("short.mid", Smf({{72, 0, 120}}, 240)));
-  player_.Play();
-  ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
-  StopPlayback(player_);  // ended by itself: stays open
-  EXPECT_TRUE(player_.IsOpen());
-
-  player_.Open(Write("long.mid", Smf({{60, 0, 9600}}, 120, kOrgan)));
-  player_.Play();
-  StopPlayback(player_);
-  EXPECT_FALSE(player_.IsPlaying());
-  EXPECT_FALSE(player_.IsOpen());
-  ClosePlayer(player_);
   EXPECT_FALSE(player_.IsOpen());
 }
 

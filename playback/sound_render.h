@@ -1,0 +1,32 @@
+// Offline rendering over the playback module: see Renderer. Each function
+// throws PlayerError, also when the module cannot be loaded.
+#pragma once
+
+#include <string>
+
+#include "module_interface.h"
+#include "player_error.h"
+
+namespace volemo {
+
+class SoundRenderer {
+ public:
+  // A synthesizer of its own with threads workers (1 to 8).
+  explicit SoundRenderer(int threads);
+  ~SoundRenderer();
+  SoundRenderer(const SoundRenderer&) = delete;
+  SoundRenderer& operator=(const SoundRenderer&) = delete;
+
+  // To FLAC when outPath ends in ".flac", WAV otherwise.
+  void RenderFile(const std::string& midPath, const std::string& outPath);
+  void RenderBytes(const std::string& midi, const std::string& outPath);
+
+ private:
+  const VolemoPlayback& module_;
+  VolemoRenderer* renderer_ = nullptr;
+};
+
+// Renders the MIDI file at midPath with every core.
+void RenderSound(const std::string& midPath, const std::string& outPath);
+
+}  // namespace volemo
