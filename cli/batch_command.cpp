@@ -23,7 +23,7 @@
 #include "midi_file.h"
 #include "random_source.h"
 #include "use_vorlin_dll.h"
-#include "write_file.h"
+#include "file_contents.h"
 
 namespace volemo::cli {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "controls.h"
 #include "cp932.h"
-#include "write_file.h"
+#include "file_contents.h"
 
 namespace volemo::cli {
 
