@@ -22,6 +22,7 @@
 #include "cp932.h"
 #include "midi_file.h"
 #include "random_source.h"
+#include "sound_render.h"
 #include "use_vorlin_dll.h"
 #include "file_contents.h"
 
@@ -31,7 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // In the order a phrase's files are listed.
-constexpr std::array<std::string_view, 2> kFormats = {"mid", "mml"};
+constexpr std::array<std::string_view, 4> kFormats = {"mid", "mml", "wav", "flac"};
 
 struct BatchOptions {
   uint64_t count = 0;
@@ -56,7 +57,9 @@ Batch options:
                           batch already in DIR
   --jobs J              phrases made at once; default: the number of cores.
                           The files are the same for any number
-  --formats LIST        which files, comma-separated: mid, mml (default mid,mml)
+  --formats LIST        which files, comma-separated: mid, mml, wav, flac
+                          (default mid,mml); the sound files are rendered as
+                          'volemo-cli render' does, a phrase on each job
 )";
 
 std::vector<std::string_view> ParseFormats(const std::string& list) {
@@ -66,7 +69,7 @@ std::vector<std::string_view> ParseFormats(const std::string& list) {
     const std::string_view name = std::string_view(list).substr(start, end - start);
     const auto it = std::find(kFormats.begin(), kFormats.end(), name);
     if (it == kFormats.end())
-      throw UsageError("--formats takes mid, mml separated by commas, not " + list);
+      throw UsageError("--formats takes mid, mml, wav, flac separated by commas, not " + list);
     formats.push_back(*it);
     start = end + 1;
   }
@@ -181,14 +184,16 @@ class Batch {
   std::string ManifestPath() const { return o_.dir + "manifest.jsonl"; }
 
   void Work() {
-    constexpr size_t kChunk = 16;
+    // A rendered phrase takes a hundred times as long as the others.
+    const size_t chunk = Renders() ? 1 : 16;
+    std::unique_ptr<SoundRenderer> renderer;
     std::vector<std::pair<uint32_t, std::string>> lines;
     while (!stopRequested && !failed_) {
-      const size_t start = next_.fetch_add(kChunk);
+      const size_t start = next_.fetch_add(chunk);
       if (start >= todo_.size()) break;
-      for (size_t k = start; k < std::min(start + kChunk, todo_.size()) && !stopRequested && !failed_; ++k) {
+      for (size_t k = start; k < std::min(start + chunk, todo_.size()) && !stopRequested && !failed_; ++k) {
         try {
-          lines.emplace_back(todo_[k], ManifestLine(MakePhrase(todo_[k])));
+          lines.emplace_back(todo_[k], ManifestLine(MakePhrase(todo_[k], renderer)));
         } catch (const std::exception& e) {
           std::lock_guard lock(mutex_);
           if (error_.empty()) error_ = Name(todo_[k]) + ": " + e.what();
@@ -202,7 +207,9 @@ class Batch {
     progressChanged_.notify_one();
   }
 
-  PhraseRecord MakePhrase(uint32_t index) {
+  bool Renders() const { return o_.formats.back() == "wav" || o_.formats.back() == "flac"; }
+
+  PhraseRecord MakePhrase(uint32_t index, std::unique_ptr<SoundRenderer>& renderer) {
     PhraseRecord r;
     r.index = index;
     r.seed = firstSeed_ + index;
@@ -221,8 +228,19 @@ class Batch {
     r.seconds = read.seconds;
     for (std::string_view format : o_.formats) {
       const std::string name = Name(index) + "." + std::string(format);
-      if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0)
+      if (format == "wav" || format == "flac") {
+        // The cores are shared among the jobs.
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        // Repeatable: a phrase sounds the same whichever job renders it after which other.
+        if (!renderer) renderer = std::make_unique<SoundRenderer>(std::max(1u, cores / o_.jobs), true);
+        try {
+          renderer->RenderBytes(midi, o_.dir + name);
+        } catch (const PlayerError& e) {
+          throw std::runtime_error(Utf8FromCp932(e.what()));
+        }
+      } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
         throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
+      }
       r.files.push_back(name);
     }
     return r;

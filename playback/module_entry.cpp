@@ -13,7 +13,7 @@ struct VolemoPlayer {
 };
 
 struct VolemoRenderer {
-  explicit VolemoRenderer(int threads) : renderer(threads) {}
+  VolemoRenderer(int threads, bool repeatable) : renderer(threads, repeatable) {}
   volemo::Renderer renderer;
 };
 
@@ -45,7 +45,9 @@ const VolemoPlayback kTable = {
     [](VolemoPlayer* player) { return Guarded([&] { player->player.Close(); }); },
     [](const VolemoPlayer* player) { return player->player.IsOpen() ? 1 : 0; },
     [](const VolemoPlayer* player) { return player->player.IsPlaying() ? 1 : 0; },
-    [](int threads, VolemoRenderer** renderer) { return Guarded([&] { *renderer = new VolemoRenderer(threads); }); },
+    [](int threads, int repeatable, VolemoRenderer** renderer) {
+      return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
+    },
     [](VolemoRenderer* renderer) { delete renderer; },
     [](VolemoRenderer* renderer, const char* midPath, const char* outPath) {
       return Guarded([&] { renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath); });

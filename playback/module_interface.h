@@ -43,8 +43,10 @@ typedef struct VolemoPlayback {
 
   /* Offline rendering, as fast as the processor allows, to a sound file:
      FLAC when outPath ends in ".flac", WAV otherwise. Renderers render
-     side by side, each on its own synthesizer with threads workers. */
-  const char* (*newRenderer)(int threads, VolemoRenderer** renderer);
+     side by side, each on its own synthesizer with threads workers; a
+     repeatable one sounds the same whatever it rendered before (see
+     Renderer). */
+  const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
   void (*deleteRenderer)(VolemoRenderer* renderer);
   const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath);
   const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);

@@ -208,7 +208,7 @@ std::unique_ptr<Renderer> shared;
 
 }  // namespace
 
-Renderer::Renderer(int threads) : threads_(threads) {}
+Renderer::Renderer(int threads, bool repeatable) : threads_(threads), repeatable_(repeatable) {}
 Renderer::~Renderer() = default;
 
 void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath) {
@@ -217,7 +217,9 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   if (midi.seconds > kLongestSeconds)
     throw MakePlayerError("MIDI ファイル \"" + name + "\" は長すぎて WAV ファイルに収まりません。");
   if (offline_ && Replaced(offline_->soundFont())) offline_.reset();
-  if (!offline_) offline_ = std::make_unique<OfflineSynth>(threads_);
+  // Made while the old one still holds the SoundFont's samples, which the
+  // new one then shares instead of reading them again.
+  if (!offline_ || repeatable_) offline_ = std::make_unique<OfflineSynth>(threads_);
   fluid_synth_t* synth = offline_->synth();
   // As the live player does: a voice read once stays read for the next
   // render of the same phrase.
@@ -263,7 +265,7 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
 void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
   const MidiFile midi = ReadMidiFile(midPath);
   std::lock_guard lock(sharedMutex);
-  if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()));
+  if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()), false);
   shared->Render(midi, midPath, wavPath);
 }
 

@@ -16,8 +16,13 @@ class OfflineSynth;
 // from one render to the next until the file is replaced.
 class Renderer {
  public:
-  // threads: FluidSynth's workers for this synthesizer (1 to 8).
-  explicit Renderer(int threads);
+  // threads: FluidSynth's workers for this synthesizer (1 to 8). A
+  // synthesizer kept from one render to the next carries a trace of the
+  // last into the next (the reverb's state, the order of its voices: a few
+  // samples a step apart, a tail a little longer): with repeatable, every
+  // render starts on a new one (some 20 ms more) and sounds the same
+  // whatever was rendered before.
+  Renderer(int threads, bool repeatable);
   ~Renderer();
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
@@ -33,6 +38,7 @@ class Renderer {
 
  private:
   const int threads_;
+  const bool repeatable_;
   std::unique_ptr<OfflineSynth> offline_;
 };
 

@@ -6,8 +6,8 @@
 
 namespace volemo {
 
-SoundRenderer::SoundRenderer(int threads) : module_(PlaybackModule()) {
-  ThrowIfFailed(module_.newRenderer(threads, &renderer_));
+SoundRenderer::SoundRenderer(int threads, bool repeatable) : module_(PlaybackModule()) {
+  ThrowIfFailed(module_.newRenderer(threads, repeatable ? 1 : 0, &renderer_));
 }
 
 SoundRenderer::~SoundRenderer() { module_.deleteRenderer(renderer_); }
@@ -22,7 +22,7 @@ void SoundRenderer::RenderBytes(const std::string& midi, const std::string& outP
 }
 
 void RenderSound(const std::string& midPath, const std::string& outPath) {
-  SoundRenderer(static_cast<int>(std::thread::hardware_concurrency())).RenderFile(midPath, outPath);
+  SoundRenderer(static_cast<int>(std::thread::hardware_concurrency()), false).RenderFile(midPath, outPath);
 }
 
 }  // namespace volemo

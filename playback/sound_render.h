@@ -11,8 +11,9 @@ namespace volemo {
 
 class SoundRenderer {
  public:
-  // A synthesizer of its own with threads workers (1 to 8).
-  explicit SoundRenderer(int threads);
+  // A synthesizer of its own with threads workers (1 to 8); see Renderer
+  // for repeatable.
+  SoundRenderer(int threads, bool repeatable);
   ~SoundRenderer();
   SoundRenderer(const SoundRenderer&) = delete;
   SoundRenderer& operator=(const SoundRenderer&) = delete;

@@ -73,17 +73,23 @@ class Batch : public testing::Test {
 
 TEST_F(Batch, EachPhraseIsThePhraseCommandsBytesAndTheManifestDescribesIt) {
   const fs::path out = dir_ / "out";
-  ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "40", "--tempo", "90", "--out", out, "--jobs", "2"}), 0) << Err();
+  ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "40", "--tempo", "90", "--out", out, "--jobs", "2", "--formats",
+                 "wav,mml,mid"}),
+            0)
+      << Err();
   const std::map<std::string, std::string> files = Contents(out);
-  ASSERT_EQ(files.size(), 7u);
+  ASSERT_EQ(files.size(), 10u);
   std::istringstream manifest(files.at("manifest.jsonl"));
   std::string line;
   for (int i = 0; i < 3; ++i) {
     const std::string stem = "00000" + std::to_string(i);
     const fs::path mid = dir_ / "phrase.mid";
-    ASSERT_EQ(Run({"phrase", "--seed", std::to_string(40 + i), "--tempo", "90", "--mid", mid}), 0) << Err();
+    const fs::path wav = dir_ / "phrase.wav";
+    ASSERT_EQ(Run({"phrase", "--seed", std::to_string(40 + i), "--tempo", "90", "--mid", mid, "--wav", wav}), 0)
+        << Err();
     EXPECT_EQ(files.at(stem + ".mml"), Out());
     EXPECT_EQ(files.at(stem + ".mid"), ReadFile(mid));
+    EXPECT_TRUE(files.at(stem + ".wav") == ReadFile(wav));
 
     // The figures as midicsv reads them from the file.
     ASSERT_EQ(std::system(("midicsv '" + mid.string() + "' > '" + (dir_ / "csv").string() + "'").c_str()), 0);
@@ -101,7 +107,7 @@ TEST_F(Batch, EachPhraseIsThePhraseCommandsBytesAndTheManifestDescribesIt) {
     }
     std::ostringstream expected;
     expected << "{\"index\":" << i << ",\"seed\":" << 40 + i << ",\"files\":[\"" << stem << ".mid\",\"" << stem
-             << ".mml\"],\"pattern\":\"";
+             << ".mml\",\"" << stem << ".wav\"],\"pattern\":\"";
     ASSERT_TRUE(std::getline(manifest, line));
     EXPECT_TRUE(line.starts_with(expected.str())) << line;
     EXPECT_NE(line.find(",\"notes\":" + std::to_string(notes) + ",\"ticks\":" + std::to_string(end) + ","),
@@ -122,6 +128,13 @@ TEST_F(Batch, FilesAreTheSameForAnyNumberOfJobs) {
   const auto files = Contents(dir_ / "one");
   EXPECT_EQ(files.size(), 601u);
   EXPECT_TRUE(files == Contents(dir_ / "two"));
+
+  // Rendered side by side, each phrase after another one or none.
+  for (const char* jobs : {"1", "3"})
+    ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "7", "--formats", "flac", "--out", dir_ / jobs, "--jobs", jobs}),
+              0)
+        << Err();
+  EXPECT_TRUE(Contents(dir_ / "1") == Contents(dir_ / "3"));
 }
 
 TEST_F(Batch, InterruptedBatchKeepsOnlyListedCompleteFilesAndResumesToTheSameFiles) {
