@@ -202,5 +202,23 @@ void BM_RenderDefaultPhrase(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderDefaultPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The sixty seconds of piano of the comparison with other renderers
+// (bench/data/piano60.mml), on one or two of FluidSynth's threads; as
+// volemo-cli render does it, but without the process and the SoundFont
+// load.
+void BM_RenderPiano60s(benchmark::State& state) {
+  std::string mml;
+  std::ifstream in(VOLEMO_BENCH_DATA "/piano60.mml", std::ios::binary);
+  mml.assign(std::istreambuf_iterator<char>(in), {});
+  const std::string mid = kDir + "piano60.mid";
+  if (!CompileMmlToMidi(mml, mid)) state.SkipWithError("piano60.mml does not compile");
+  const MidiFile midi = ReadMidiFile(mid);
+  Renderer renderer(static_cast<int>(state.range(0)), false);
+  renderer.Render(midi, mid, kDir + "piano60.wav");  // the SoundFont load, once
+  for (auto _ : state) renderer.Render(midi, mid, kDir + "piano60.wav");
+  state.counters["realtime_x"] = benchmark::Counter(midi.seconds * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RenderPiano60s)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 }  // namespace volemo

@@ -28,8 +28,12 @@ namespace volemo {
 namespace {
 
 // Long blocks let FluidSynth spread the voices over its worker threads with
-// little waiting; the end of the sound is still found to the frame.
-constexpr int kBlockFrames = 4096;
+// little waiting (60 s of piano on two threads: 185 times real time with
+// blocks of 4,096 frames, 215 to 225 with 16,384); the end of the sound is
+// still found to the frame. FluidSynth places a few events a block apart
+// with another length: of 5.3 million samples of that piano, 627 differ, by
+// at most 27 steps.
+constexpr int kBlockFrames = 16384;
 constexpr float kSilence = 0.001f;          // -60 dBFS
 constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 
