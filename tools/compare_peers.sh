@@ -58,8 +58,9 @@ window() {
 }
 volemo_window=$(window "$build/bin/Volemo" "$runs")
 [[ $volemo_window != n/a ]] && volemo_window="$volemo_window ms"
-mkdir -p "$work/home/.config/rncbc.org"
-printf '[Settings]\nAudioDriver=file\n' > "$work/home/.config/rncbc.org/Qsynth.conf"
+# Qsynth with its first-run settings, which it writes into a home of its own
+# (its file driver would leave fluidsynth.wav in the working folder).
+mkdir -p "$work/home"
 qsynth_window=$(HOME=$work/home window /usr/bin/qsynth 5 "$soundfont")
 if [[ $qsynth_window == n/a ]]; then qsynth_window="did not map a window within a minute"; else qsynth_window="$qsynth_window ms"; fi
 
