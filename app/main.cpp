@@ -3,24 +3,73 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLabel>
+#include <cstring>
+#include <iostream>
 #include <thread>
 
 #include "frmMainU.h"
+#include "gui_benri.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: Volemo [FILE.mml]\n"
+    "       Volemo --help | --version\n"
+    "\n"
+    "Opens the phrase maker's window (Japanese). FILE.mml, as the desktop passes it,\n"
+    "is accepted but not opened yet. Qt's own options (e.g. -platform offscreen) are\n"
+    "understood too. volemo-cli(1) runs the same engine without the window.\n";
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before Qt starts, so that they need no display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "Volemo " VOLEMO_VERSION "\n";
+      return 0;
+    }
+  }
   // Fontconfig reads its configuration on the other core while the
   // application connects to the display; the window's first font would
   // otherwise wait for it (28 of the 112 million instructions before the
   // first paint).
   std::thread fontconfig([] { FcInit(); });
-  QApplication app(argc, argv);
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  QApplication::setApplicationVersion(QStringLiteral(VOLEMO_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral(VOLEMO_APP_ID));
+  if (const QString missing = volemo::LoadQtJapanese(); !missing.isEmpty())
+    std::cerr << "Volemo: " << missing.toStdString()
+              << " is missing: Qt's own dialogs stay in English (Debian: qt6-translations-l10n)\n";
   // The boxes and dialogs speak Japanese too: give them a font that has it.
   QFont font(QStringLiteral("IPAPGothic"));
   font.setPixelSize(12);
   QApplication::setFont(font);
   fontconfig.join();
 
+  QStringList files;
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] == '-') {
+      std::cerr << "Volemo: unknown option " << argv[i] << "\n\n" << kUsage;
+      return 2;
+    }
+    files << QString::fromLocal8Bit(argv[i]);
+  }
+
   volemo::TfrmMain window;
+  if (!files.isEmpty()) {
+    // Opening a file comes later; say so rather than start as if it were open.
+    std::cerr << "Volemo: opening files is not supported yet; not opened: "
+              << files.join(QStringLiteral(", ")).toLocal8Bit().toStdString() << '\n';
+    window.findChild<QLabel*>(QStringLiteral("sbarText"))
+        ->setText(QStringLiteral("ファイルを開く機能はまだありません。開いていないファイル: ") +
+                  files.join(QStringLiteral(", ")));
+  }
   window.show();
   return app.exec();
 }

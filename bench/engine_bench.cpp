@@ -1,4 +1,4 @@
-// How long one phrase takes to compose.
+// How long one phrase takes to compose, and to re-roll.
 #include <benchmark/benchmark.h>
 
 #include "composer.h"
@@ -13,7 +13,7 @@ namespace {
 struct StartedEngine {
   StartedEngine() {
     state.random.Seed(1);
-    settings.SetIndex("cmbScale", LoadScaleTable(state, ProgramDir() + "Scale.dat", [](auto&, auto&) {}));
+    settings.SetIndex("cmbScale", LoadScaleTable(state, DataPath("Scale.dat"), [](auto&, auto&) {}));
     ApplyScale(settings, state);
   }
   EngineState state;
@@ -65,6 +65,19 @@ void BM_Compose64StepsAllWeightsZero(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_Compose64StepsAllWeightsZero)->Unit(benchmark::kMicrosecond);
+
+// Every note of a default phrase redrawn and the MML written again: what
+// the re-roll button and --reroll do.
+void BM_RerollDefaultPhrase(benchmark::State& bench) {
+  StartedEngine e;
+  Phrase phrase = ComposePhrase(e.settings, e.state);
+  for (auto _ : bench) {
+    phrase.Reroll(e.settings, e.state);
+    benchmark::DoNotOptimize(phrase.Mml().data());
+  }
+  bench.counters["notes"] = static_cast<double>(phrase.Notes().size());
+}
+BENCHMARK(BM_RerollDefaultPhrase)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace volemo

@@ -138,9 +138,8 @@ bool SinkHasSound() {
   return false;
 }
 
-// From PlayMml to the first sample above zero in the file driver's output.
-// The file driver is remade at every play (it takes no callback to lock out,
-// see AudioOutput::Hold), which the sound servers' drivers never are.
+// From PlayMml to the first sample above zero in the file sink's output,
+// which every play empties (see AudioOutput::Hold).
 void BM_PlayMmlToFirstSoundInFileSink(benchmark::State& state) {
   EngineState engine;
   MemorySettings settings(engine);

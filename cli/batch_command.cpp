@@ -233,11 +233,7 @@ class Batch {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
         // Repeatable: a phrase sounds the same whichever job renders it after which other.
         if (!renderer) renderer = std::make_unique<SoundRenderer>(std::max(1u, cores / o_.jobs), true);
-        try {
-          renderer->RenderBytes(midi, o_.dir + name);
-        } catch (const PlayerError& e) {
-          throw std::runtime_error(Utf8FromCp932(e.what()));
-        }
+        renderer->RenderBytes(midi, o_.dir + name);
       } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
         throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
       }

@@ -16,13 +16,16 @@ int RunPattern(ArgumentReader& args);
 int RunCompile(ArgumentReader& args);
 int RunRender(ArgumentReader& args);
 int RunBatch(ArgumentReader& args);
+int RunTakes(ArgumentReader& args);
+int RunPresets(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.
 bool CompileToFile(const std::string& mml, const std::string& midPath);
 
 // Plays mml as the window's play command does and returns when it has
-// ended; false when it did not compile (the message is the status).
+// ended; false when it did not compile (the message is the status). Throws
+// PlayerError when it cannot play or the sound output fails while it plays.
 bool PlayToTheEnd(Settings& settings, const std::string& mml);
 
 }  // namespace volemo::cli

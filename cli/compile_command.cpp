@@ -1,26 +1,77 @@
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <stdexcept>
 
+#include "StrUnit.h"
 #include "commands.h"
 #include "cp932.h"
-#include "file_contents.h"
+#include "interrupts.h"
 #include "use_vorlin_dll.h"
 
 namespace volemo::cli {
+namespace {
 
-bool CompileToFile(const std::string& mml, const std::string& midPath) {
-  if (CompileMmlToMidi(mml, midPath)) return true;
-  std::cerr << Utf8FromCp932(LastCompileMessage()) << '\n';
-  return false;
+// The compiler refuses a text of more than 16 MB; one byte more is enough
+// for it to say so, and a link to an endless device is read no further.
+constexpr size_t kMostRead = (size_t{16} << 20) + 1;
+
+[[noreturn]] void FileError(const std::string& path, const char* what, int error) {
+  throw std::runtime_error("MML ファイル \"" + path + "\" " + what + " " + std::strerror(error));
 }
 
-namespace {
+std::string ReadMmlFile(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) FileError(path, "を開けません。", errno);
+  struct stat info {};
+  int error = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  std::string text;
+  // Room for the whole file at once: a long document is not copied again
+  // and again as the string grows.
+  if (error == 0 && S_ISREG(info.st_mode))
+    text.reserve(std::min(static_cast<size_t>(info.st_size) + 1, kMostRead));
+  while (error == 0 && text.size() < kMostRead) {
+    char chunk[65536];
+    const ssize_t n = read(fd, chunk, std::min(sizeof chunk, kMostRead - text.size()));
+    if (n == 0) break;
+    if (n > 0) text.append(chunk, static_cast<size_t>(n));
+    else if (errno != EINTR) error = errno;
+  }
+  close(fd);
+  if (error != 0) FileError(path, "を読み込めません。", error);
+  return text;
+}
+
+// The compiler takes zero-terminated text, so it would end the MML at a
+// NUL unseen. Placed as the compiler places its mistakes: lines end at CR
+// LF, CR or LF, and a double-byte character is one column.
+bool ReportNul(const std::string& mml) {
+  const size_t nul = mml.find('\0');
+  if (nul == std::string::npos) return false;
+  int line = 1;
+  int column = 1;
+  for (size_t i = 0; i < nul; ++i, ++column) {
+    const auto b = static_cast<unsigned char>(mml[i]);
+    const auto next = static_cast<unsigned char>(mml[i + 1]);  // mml[nul] at the most
+    if (b == '\r' || b == '\n') {
+      if (b == '\r' && next == '\n') ++i;
+      ++line;
+      column = 0;
+    } else if (IsLeadByte(b) && ((next >= 0x40 && next <= 0x7E) || (next >= 0x80 && next <= 0xFC))) {
+      ++i;
+    }
+  }
+  std::cerr << line << "行目 " << column << "文字目: NUL バイト \"<00>\" は MML に書けません。\n";
+  return true;
+}
 
 // The compiler touches some 25 bytes of memory for each byte of MML. For a
 // long document the heap is grown at once and backed by 2 MB pages where
@@ -38,6 +89,18 @@ void GrowHeapInLargePages(size_t bytes) {
 
 }  // namespace
 
+bool CompileToFile(const std::string& mml, const std::string& midPath) {
+  if (ReportNul(mml)) return false;
+  bool written;
+  {
+    const DeferInterrupts whileWriting;
+    written = CompileMmlToMidi(mml, midPath);
+  }
+  if (written) return true;
+  std::cerr << Utf8FromCp932(LastCompileMessage()) << '\n';
+  return false;
+}
+
 int RunCompile(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
     std::cout << "Usage: volemo-cli compile IN.mml OUT.mid\n"
@@ -48,10 +111,7 @@ int RunCompile(ArgumentReader& args) {
   const std::string in = args.TakePositional("IN.mml");
   const std::string out = args.TakePositional("OUT.mid");
   if (!args.AtEnd()) args.RejectNext();
-
-  std::string mml;
-  if (const int error = ReadFileContents(in, mml); error != 0)
-    throw std::runtime_error("cannot read " + in + ": " + std::strerror(error));
+  const std::string mml = ReadMmlFile(in);
   if (mml.size() > (256 << 10)) GrowHeapInLargePages(mml.size() * 32);
   return CompileToFile(mml, out) ? 0 : 1;
 }

@@ -23,6 +23,8 @@ constexpr std::array kCommands = {
     Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
     Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV file"},
     Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
+    Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
+    Command{"presets", volemo::cli::RunPresets, "list the presets"},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -2,16 +2,22 @@
 
 #include "commands.h"
 #include "composer.h"
+#include "cp932.h"
+#include "interrupts.h"
+#include "phrase_operations.h"
 #include "play_sequence.h"
 #include "sound_render.h"
 #include "session.h"
+#include "snapshot.h"
+#include "take_store.h"
 
 namespace volemo::cli {
 
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath;
-  bool play = false;
+  bool play = false, notes = false, keep = false;
+  std::vector<PhraseOperation> operations;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
       std::cout << "Usage: volemo-cli phrase [OPTIONS]\n"
@@ -21,6 +27,8 @@ int RunPhrase(ArgumentReader& args) {
                    "  --mid FILE            also compile the phrase into the MIDI file FILE\n"
                    "  --play                play the phrase (through temp.mid) and wait for its end\n"
                    "  --wav FILE            render the phrase to the WAV file FILE\n"
+                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
+                << kPhraseOperationsHelp << '\n'
                 << kSessionOptionsHelp;
       return 0;
     }
@@ -36,23 +44,48 @@ int RunPhrase(ArgumentReader& args) {
       play = true;
       continue;
     }
+    if (args.TakeFlag("--notes")) {
+      notes = true;
+      continue;
+    }
+    if (args.TakeFlag("--keep")) {
+      keep = true;
+      continue;
+    }
+    if (TakePhraseOperation(args, operations)) continue;
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
   Session session(options);
-  ComposePhrase(session.settings, session.state);
-  WriteOutput(session.settings.MmlText());
+  const uint32_t randomState = session.state.random.seed();
+  Phrase phrase = ComposePhrase(session.settings, session.state);
+  ApplyPhraseOperations(operations, phrase, session.settings, session.state);
+  session.settings.SetMmlText(phrase.Mml());
   const std::string& mml = session.settings.MmlText();
+  if (notes && StepTicks(session.settings.Value("spnL")) == 0)
+    throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
+                     " is not a note length the MML can hold (1 to 1920)");
+  WriteOutput(notes ? NoteList(phrase) : mml);
+  // Only on request: scripts and batches must not flood the window's list.
+  if (keep) {
+    try {
+      TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState));
+    } catch (const StoreError& e) {
+      std::cerr << "volemo-cli: the phrase was not kept: " << e.what() << '\n';
+      return 1;
+    }
+  }
   if (!midPath.empty() && !CompileToFile(mml, midPath)) return 1;
   try {
     if (play && !PlayToTheEnd(session.settings, mml)) {
-      ReportOnStderr(session.settings.Status());
+      ReportOnStderr(Utf8FromCp932(session.settings.Status()));
       return 1;
     }
     if (!wavPath.empty()) {
       // The scratch file is what the window would have played.
       const std::string mid = midPath.empty() ? TempMidPath() : midPath;
       if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
-      RenderSound(mid, wavPath);
+      const DeferInterrupts whileWriting;
+      RenderSound(mid, wavPath, InterruptPending);
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "commands.h"
-#include "cp932.h"
+#include "interrupts.h"
 #include "play_sequence.h"
 #include "sound_render.h"
 #include "session.h"
@@ -12,11 +12,15 @@ namespace volemo::cli {
 
 bool PlayToTheEnd(Settings& settings, const std::string& mml) {
   SoundPlayer player;
-  PlayMml(settings, player, mml);
+  {
+    const DeferInterrupts whileWriting;  // temp.mid
+    PlayMml(settings, player, mml);
+  }
   if (!player.IsOpen()) return false;  // the compiler's message is the status
   // The player tells only whether it still sounds; a short poll keeps the
   // return prompt without a thread of our own.
   while (player.IsPlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  player.CheckOutput();
   ClosePlayer(player);
   return true;
 }
@@ -32,7 +36,8 @@ int RunRender(ArgumentReader& args) {
   const std::string out = args.TakePositional("OUT.wav");
   if (!args.AtEnd()) args.RejectNext();
   try {
-    RenderSound(in, out);
+    const DeferInterrupts whileWriting;
+    RenderSound(in, out, InterruptPending);
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

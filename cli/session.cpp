@@ -1,12 +1,14 @@
 #include "session.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
 
-#include "controls.h"
+#include "control_values.h"
+#include "presets.h"
+#include "snapshot.h"
+#include "take_store.h"
 #include "cp932.h"
 #include "engine_error.h"
 #include "program_dir.h"
@@ -15,23 +17,16 @@
 #include "scale_table.h"
 
 namespace volemo::cli {
-namespace {
-
-// Any integer is a valid slider position: the slider clamps it.
-int ParseIntForSlider(const std::string& value, const std::string& control) {
-  return static_cast<int>(std::clamp<long long>(ParseInteger(value, control), INT_MIN, INT_MAX));
-}
-
-}  // namespace
 
 // The random source has no part in reading the scale file and setting the
 // controls, so the seed and the drawing can come last.
 Session::Session(const SessionOptions& options) : randomWeights_(options.randomWeights) {
-  const std::string path = options.scaleFile ? *options.scaleFile : ProgramDir() + "Scale.dat";
+  const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
-    const int selected = LoadScaleTable(state, path, [](const std::string& text, const std::string& caption) {
+    const auto warn = [](const std::string& text, const std::string& caption) {
       ReportOnStderr(caption + ": " + text);
-    });
+    };
+    const int selected = LoadScaleTable(state, path, warn, options.scaleFile ? path : "Scale.dat");
     settings.SetIndex("cmbScale", selected);
     ApplySelectedScale();
   } catch (const EngineError& e) {
@@ -46,6 +41,7 @@ Session::Session(const SessionOptions& options) : randomWeights_(options.randomW
     settings.SetIndex("cmbScale", found);
     ApplySelectedScale();
   }
+  if (options.preset) ApplyPreset(*options.preset);
   for (const auto& [control, value] : options.sets) Set(control, value);
   if (options.pattern) settings.SetPatternText(*options.pattern);
   Seed(options.seed ? *options.seed : ClockSeed());
@@ -72,28 +68,27 @@ void Session::ApplySelectedScale() {
   }
 }
 
+void Session::ApplyPreset(const std::string& name) {
+  const auto named = [&](const Preset& p) { return p.name == name; };
+  std::vector<Preset> presets(ShippedPresets().begin(), ShippedPresets().end());
+  // Only a preset that does not come with the program needs the database.
+  if (std::none_of(presets.begin(), presets.end(), named)) {
+    const TakeStore store(TakesDatabasePath());
+    presets = AllPresets(&store);
+  }
+  const auto preset = std::find_if(presets.begin(), presets.end(), named);
+  if (preset == presets.end()) throw UsageError("no preset named \"" + name + "\" (see 'volemo-cli presets list')");
+  if (!RestoreSettings(settings, state, preset->scale, preset->controls))
+    throw UsageError("preset \"" + name + "\" uses the scale \"" + preset->scale + "\", which the scale file does not hold");
+}
+
 void Session::Set(const std::string& control, const std::string& value) {
-  const ControlInfo& info = *FindControl(control);  // checked when the option was read
-  switch (info.kind) {
-    case ControlKind::Spin:
-      settings.SetText(control, value);
-      break;
-    case ControlKind::Slider:
-      settings.SetPosition(control, ParseIntForSlider(value, control));
-      break;
-    case ControlKind::Check:
-      settings.SetChecked(control, ParseInteger(value, control) != 0);
-      break;
-    case ControlKind::List: {
-      const long long index = ParseInteger(value, control);
-      // The scale list holds what the scale file held.
-      const int last = info.maximum >= 0 ? info.maximum : static_cast<int>(state.scaleNames.size()) - 1;
-      if (index < 0 || index > last)
-        throw UsageError(control + " takes an index from 0 to " + std::to_string(last) + ", not " + value);
-      settings.SetIndex(control, static_cast<int>(index));
-      if (control == "cmbScale" || control == "cmbKey") ApplySelectedScale();
-      break;
-    }
+  try {
+    SetControl(settings, state, control, value);
+  } catch (const EngineError& e) {
+    ReportOnStderr(e.what());  // no scale to apply: the weights stay
+  } catch (const std::logic_error& e) {  // a bad value or list index
+    throw UsageError(e.what());
   }
 }
 
@@ -102,8 +97,6 @@ void WriteOutput(const std::string& bytes) {
     throw std::runtime_error("cannot write to standard output");
 }
 
-void ReportOnStderr(const std::string& cp932Message) {
-  std::cerr << "volemo-cli: " << Utf8FromCp932(cp932Message) << '\n';
-}
+void ReportOnStderr(const std::string& message) { std::cerr << "volemo-cli: " << message << '\n'; }
 
 }  // namespace volemo::cli

@@ -18,8 +18,9 @@ namespace volemo::cli {
 
 struct SessionOptions {
   std::optional<uint32_t> seed;          // none: the clock, as the window does
-  std::optional<std::string> scaleFile;  // a path; none: ProgramDir + "Scale.dat"
+  std::optional<std::string> scaleFile;  // a path; none: DataPath("Scale.dat")
   std::optional<std::string> scale;      // CP932
+  std::optional<std::string> preset;     // UTF-8: a shipped or saved preset's name
   std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
@@ -52,6 +53,7 @@ class Session {
   // Seeds the random source, then draws what the options ask to draw.
   void Seed(uint32_t seed);
   void Set(const std::string& control, const std::string& value);
+  void ApplyPreset(const std::string& name);
   void ApplySelectedScale();
 
   bool randomWeights_ = false;
@@ -61,7 +63,7 @@ class Session {
 // std::runtime_error when they cannot all be written.
 void WriteOutput(const std::string& bytes);
 
-// Shows a CP932 message on stderr in the locale's encoding.
-void ReportOnStderr(const std::string& cp932Message);
+// Shows a message (UTF-8, as every exception text) on stderr.
+void ReportOnStderr(const std::string& message);
 
 }  // namespace volemo::cli

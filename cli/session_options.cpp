@@ -99,8 +99,11 @@ constexpr std::array kSpinAliases = {
 
 const char kSessionOptionsHelp[] = R"(Options:
   --seed N              seed the random source (0 to 4294967295); default: the clock
-  --scale-file PATH     read this scale file instead of Scale.dat beside the program
+  --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
+                        else in the installed data folder)
   --scale NAME          pick the scale named exactly NAME and apply it
+  --preset NAME         set the scale and the controls as the preset NAME does (after
+                        --scale, before --set; 'volemo-cli presets list' names them)
   --set CONTROL=VALUE   set a control, in command-line order (repeatable):
                           spn...  the text as typed (not clamped)
                           scr... src...  a slider position (clamped to the slider)
@@ -128,6 +131,8 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     options.scaleFile = *v;
   } else if (auto v = args.TakeValue("--scale")) {
     options.scale = ToCp932(*v, "--scale");
+  } else if (auto v = args.TakeValue("--preset")) {
+    options.preset = *v;
   } else if (auto v = args.TakeValue("--set")) {
     const size_t eq = v->find('=');
     if (eq == std::string::npos || eq == 0) throw UsageError("--set takes CONTROL=VALUE, not " + *v);

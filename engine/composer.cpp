@@ -1,5 +1,6 @@
 #include "composer.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "controls.h"
@@ -14,58 +15,116 @@ namespace {
 constexpr std::string_view kStepSymbols = "NmBWd^r";
 constexpr int kStepsPerLine = 16;
 
+// Writes the body and records every note with its timing as the compiler
+// plays the first pass of the repeat: a tie lengthens the notes of the last
+// note or chord (the second note after a double, nothing after a rest), and
+// the gate applies to the whole length, ties included.
 class PhraseWriter {
  public:
   PhraseWriter(const Settings& settings, EngineState& state)
       : settings_(settings),
         state_(state),
         gateN_(settings.Position("scrGateN")),
-        gateM_(settings.Position("scrGateM")) {}
+        gateM_(settings.Position("scrGateM")),
+        step_(StepTicks(settings.Value("spnL"))) {}
 
   // Appends the tokens of one pattern character; true when it is a step.
   bool Write(char ch) {
+    if (ch != '^' && std::string_view(kStepSymbols).find(ch) != std::string_view::npos) leadingTies_ = false;
     switch (ch) {
-      case ' ': body_ += ' '; return false;
-      case 'N': SetGate(gateN_); Note(); return true;
-      case 'm': SetGate(gateM_); Note(); return true;
+      case ' ': texts_.back() += ' '; return false;
+      case 'N': SetGate(gateN_); OneNote('N'); return true;
+      case 'm': SetGate(gateM_); OneNote('m'); return true;
       case 'B':
         SetGate(MutedDraw() ? gateM_ : gateN_);
-        body_ += "p%.T(-8192,0,!32)";
+        texts_.back() += "p%.T(-8192,0,!32)";
         SetGate(gateN_);  // the bent note itself always sounds with the normal gate
-        Note();
+        OneNote('B');
         return true;
-      case 'W': SetGate(MutedDraw() ? gateM_ : gateN_); TwoNotes("'", "'"); return true;
-      case 'd': SetGate(MutedDraw() ? gateM_ : gateN_); TwoNotes("Div{", "}"); return true;
-      case '^': body_ += '^'; return true;
-      case 'r': body_ += 'r'; return true;
+      case 'W':
+        SetGate(MutedDraw() ? gateM_ : gateN_);
+        texts_.back() += '\'';
+        tieFirst_ = notes_.size();
+        Note('W', now_, step_);
+        Note('W', now_, step_);
+        texts_.back() += '\'';
+        return Advance(notes_.size());
+      case 'd':
+        SetGate(MutedDraw() ? gateM_ : gateN_);
+        texts_.back() += "Div{";
+        Note('d', now_, step_ / 2);
+        tieFirst_ = notes_.size();
+        Note('d', now_ + step_ / 2, step_ - step_ / 2);  // the last item takes the remainder
+        texts_.back() += '}';
+        return Advance(notes_.size());
+      case '^':
+        texts_.back() += '^';
+        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += step_;
+        if (leadingTies_) ++leadingTieCount_;
+        return Advance(tieLast_);
+      case 'r':
+        texts_.back() += 'r';
+        tieFirst_ = notes_.size();
+        return Advance(notes_.size());
       default: return false;
     }
   }
 
-  void Separator() { body_ += "|\r\n"; }
-  const std::string& Body() const { return body_; }
+  void Separator() { texts_.back() += "|\r\n"; }
+
+  // The phrase between head and tail. The repeat plays the body again at
+  // once, so ties at its start lengthen the last notes of the pass before.
+  Phrase Finish(const std::string& head, std::string_view tail) {
+    for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += leadingTieCount_ * step_;
+    for (PhraseNote& n : notes_)
+      n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
+    texts_.front().insert(0, head);
+    texts_.back() += tail;
+    return Phrase(std::move(texts_), std::move(notes_));
+  }
 
  private:
   void SetGate(int gate) {
-    if (gate != lastGate_) body_ += 'q' + std::to_string(gate);
+    if (gate != lastGate_) texts_.back() += 'q' + std::to_string(gate);
     lastGate_ = gate;
   }
   bool MutedDraw() {
     return static_cast<int>(state_.random.Next(100)) < settings_.Position("scrMuteRate");
   }
-  void Note() { body_ += NextNoteText(settings_, state_); }
-  void TwoNotes(std::string_view open, std::string_view close) {
-    body_ += open;
-    Note();
-    Note();
-    body_ += close;
+  // A note whose soundingTicks holds its written length until Finish.
+  void Note(char symbol, int64_t start, int64_t length) {
+    PhraseNote note;
+    note.key = PickNote(settings_, state_);
+    note.startTick = start;
+    note.soundingTicks = length;
+    note.gate = lastGate_;
+    note.symbol = symbol;
+    notes_.push_back(note);
+    texts_.emplace_back();
+  }
+  bool OneNote(char symbol) {
+    tieFirst_ = notes_.size();
+    Note(symbol, now_, step_);
+    return Advance(notes_.size());
+  }
+  // Ends a step: what a tie after it lengthens ends at tieLast.
+  bool Advance(size_t tieLast) {
+    tieLast_ = tieLast;
+    now_ += step_;
+    return true;
   }
 
   const Settings& settings_;
   EngineState& state_;
   const int gateN_, gateM_;
+  const int64_t step_;
   int lastGate_ = -1;
-  std::string body_;
+  int64_t now_ = 0;
+  size_t tieFirst_ = 0, tieLast_ = 0;
+  bool leadingTies_ = true;
+  int64_t leadingTieCount_ = 0;
+  std::vector<std::string> texts_{std::string()};
+  std::vector<PhraseNote> notes_;
 };
 
 std::string Header(const Settings& settings) {
@@ -77,7 +136,13 @@ std::string Header(const Settings& settings) {
 
 }  // namespace
 
-void ComposePhrase(Settings& settings, EngineState& state) {
+int64_t StepTicks(int32_t noteValue) {
+  constexpr int64_t kWholeNoteTicks = 1920;
+  if (noteValue < 1 || noteValue > kWholeNoteTicks) return 0;
+  return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
+}
+
+Phrase ComposePhrase(Settings& settings, EngineState& state) {
   // A box holding only blanks and line breaks is treated as an empty box
   // and gets a drawn pattern. That pattern is itself empty when the pattern
   // length is 0 or less; the phrase then has an empty body.
@@ -88,7 +153,6 @@ void ComposePhrase(Settings& settings, EngineState& state) {
   }
   const std::string_view p = TrimControlAndBlank(pattern);
 
-  state.lastNote = -1;
   PhraseWriter writer(settings, state);
   const int stepCount = CountAtMost(settings, "spnCount");
   // A pattern without any step symbol would never reach the step count: it
@@ -105,9 +169,12 @@ void ComposePhrase(Settings& settings, EngineState& state) {
     } while (hasSteps ? steps < stepCount : index < p.size());
   }
 
-  settings.SetMmlText(Header(settings) + "[4 \r\n" + writer.Body() + "\r\n]");
+  Phrase phrase = writer.Finish(Header(settings) + "[4 \r\n", "\r\n]");
+  state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
+  settings.SetMmlText(phrase.Mml());
   static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");
   settings.SetStatus(status);
+  return phrase;
 }
 
 }  // namespace volemo

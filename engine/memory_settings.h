@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "control_values.h"
 #include "controls.h"
 #include "engine_state.h"
-#include "settings.h"
 
 namespace volemo {
 
-class MemorySettings : public Settings {
+class MemorySettings : public EditableSettings {
  public:
   explicit MemorySettings(EngineState& state);
   // The controls of values over state, which is usually a copy of theirs.
@@ -30,14 +30,11 @@ class MemorySettings : public Settings {
   void SetMmlText(const std::string& text) override { mml_ = text; }
   void SetStatus(const std::string& text) override;
 
-  // What a user does to the controls (not part of the record). Each throws
-  // std::invalid_argument for a name that is not a control of that kind;
-  // SetIndex throws std::out_of_range for an index the list does not hold
-  // (-1, no selection, is allowed). Picking in a list runs no handler here:
-  // re-applying the scale is the caller's business, as in the window.
-  void SetText(std::string_view spinName, const std::string& text);  // typed, unclamped
-  void SetIndex(std::string_view listName, int index);
-  void SetChecked(std::string_view checkName, bool checked);
+  // Picking in a list runs no handler here: re-applying the scale is the
+  // caller's business (SetControl), as in the window.
+  void SetText(std::string_view spinName, const std::string& text) override;
+  void SetIndex(std::string_view listName, int index) override;
+  void SetChecked(std::string_view checkName, bool checked) override;
   const std::string& Status() const { return status_; }
 
  private:

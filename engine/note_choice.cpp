@@ -1,5 +1,6 @@
 #include "note_choice.h"
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <utility>
@@ -16,6 +17,9 @@ constexpr std::array<std::string_view, 12> kNoteNames = {"c",  "c+", "d",  "d+",
 // a scale whose weights are all 0 still yields a note (uniformly chosen).
 constexpr int kMaxRejections = 3000;
 
+// The range reaches up to 131 (B10), the compiler's keys only to 127.
+constexpr int kHighestKey = 127;
+
 }  // namespace
 
 int PickNote(const Settings& settings, EngineState& state) {
@@ -31,28 +35,32 @@ int PickNote(const Settings& settings, EngineState& state) {
   for (int rejections = 0;; ++rejections) {
     const uint32_t r = state.random.Next(100);  // drawn before the candidate
     const int candidate = low + static_cast<int>(state.random.Next(static_cast<uint32_t>(high - low)));
-    if (static_cast<int>(r) < percent[candidate % 12] || rejections == kMaxRejections)
-      return candidate;
+    // A candidate above the highest key fails like a rejected one, with
+    // the same draws, so phrases that never reach it stay as they were.
+    if (candidate <= kHighestKey && static_cast<int>(r) < percent[candidate % 12]) return candidate;
+    if (rejections == kMaxRejections) return std::min(candidate, kHighestKey);
   }
 }
 
-std::string NoteToMml(EngineState& state, int note) {
+std::string NoteToMml(int& lastNote, int note) {
   const int octave = note / 12;
   const std::string_view name = kNoteNames[note % 12];
   std::string text;
-  if (state.lastNote < 0) {
+  if (lastNote < 0) {
     text = "o" + std::to_string(octave);
   } else {
-    const int diff = state.lastNote / 12 - octave;
+    const int diff = lastNote / 12 - octave;
     text.assign(diff < 0 ? -diff : diff, diff < 0 ? '>' : '<');
   }
   text += name;
-  state.lastNote = note;
+  lastNote = note;
   return text;
 }
 
-std::string NextNoteText(const Settings& settings, EngineState& state) {
-  return NoteToMml(state, PickNote(settings, state));
+std::string NoteName(int note) {
+  static constexpr std::array<std::string_view, 12> kNames = {"C",  "C#", "D",  "D#", "E",  "F",
+                                                              "F#", "G",  "G#", "A",  "A#", "B"};
+  return std::string(kNames[note % 12]) + std::to_string(note / 12);
 }
 
 }  // namespace volemo

@@ -10,13 +10,15 @@ namespace volemo {
 
 // A note number (octave * 12 + pitch class) in the range of cmbOct1/spnOct1
 // to cmbOct2/spnOct2 (octaves clamped to their fields' range at use),
-// weighted by the scale weights.
+// weighted by the scale weights. Never above 127, the highest MIDI key.
 int PickNote(const Settings& settings, EngineState& state);
 
-// The note's MML text: an absolute octave for the first note of a phrase,
-// relative octave marks after that. Updates state.lastNote.
-std::string NoteToMml(EngineState& state, int note);
+// The note's MML text: an absolute octave for the first note of a phrase
+// (lastNote < 0), relative octave marks after that. Sets lastNote to note.
+std::string NoteToMml(int& lastNote, int note);
 
-std::string NextNoteText(const Settings& settings, EngineState& state);
+// The note's name with its octave in the same numbering: C4 for 48, C#4
+// for 49.
+std::string NoteName(int note);
 
 }  // namespace volemo

@@ -1,16 +1,17 @@
 #include "scale_table.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 
-#include "controls.h"
-#include "cp932.h"
 #include "StrUnit.h"
+#include "controls.h"
 #include "engine_error.h"
 
 namespace volemo {
@@ -47,31 +48,47 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   });
 }
 
-// The system's error text without the trailing blanks, control characters
-// and periods the message template already provides for.
-std::string SystemErrorText(int error) {
-  std::string text = std::strerror(error);
-  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.'))
-    text.pop_back();
-  return Cp932FromUtf8Lossy(text);
+// Far more than any list of scales needs; anything larger is not a scale
+// file, and reading it whole would only cost the start its time and memory.
+constexpr off_t kMaxScaleFileBytes = 4 * 1024 * 1024;
+
+struct OpenFile {
+  int fd;
+  ~OpenFile() {
+    if (fd >= 0) close(fd);
+  }
+};
+
+[[noreturn]] void ThrowCannotOpen(const std::string& path, std::string_view reason) {
+  throw EngineError("ファイル \"" + path + "\" は開けません。 " + std::string(reason));
 }
 
-[[noreturn]] void ThrowCannotOpen(const std::string& path, int error) {
-  static const std::string before = Cp932FromUtf8("ファイル \"");
-  static const std::string after = Cp932FromUtf8(" は開けません");
-  throw EngineError(before + Cp932FromUtf8Lossy(path) + "\". " + SystemErrorText(error) + after);
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!file) ThrowCannotOpen(path, errno);
+std::string ReadScaleFile(const std::string& path) {
+  // Opened without waiting, so that a FIFO put in the file's place cannot
+  // hold the start; what is not a regular file is refused before any read.
+  const OpenFile file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  const int fd = file.fd;
+  if (fd < 0) ThrowCannotOpen(path, std::strerror(errno));
+  struct stat info {};
+  if (fstat(fd, &info) != 0) ThrowCannotOpen(path, std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) ThrowCannotOpen(path, std::strerror(EISDIR));
+  if (!S_ISREG(info.st_mode)) ThrowCannotOpen(path, "通常のファイルではありません");
+  static const char kTooLarge[] = "スケール定義ファイルとしては大きすぎます（4 MiB まで）";
+  if (info.st_size > kMaxScaleFileBytes) ThrowCannotOpen(path, kTooLarge);
+  // The cap holds while reading too: the file may grow after fstat.
   std::string text;
   char buffer[8192];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, n);
-  if (std::ferror(file.get())) ThrowCannotOpen(path, errno);
-  return text;
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ThrowCannotOpen(path, std::strerror(errno));
+    if (n == 0) return text;
+    text.append(buffer, static_cast<size_t>(n));
+    if (static_cast<off_t>(text.size()) > kMaxScaleFileBytes) ThrowCannotOpen(path, kTooLarge);
+  }
 }
+
+void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, "読み込みエラー"); }
 
 }  // namespace
 
@@ -114,20 +131,25 @@ ScaleWeights DefinitionWeights(std::string_view definition) {
   return weights;
 }
 
-int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn& warn) {
+int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn& warn,
+                   std::string_view shownName) {
   state.scaleNames.clear();
   state.scaleDefinitions.clear();
   // Only a file that is surely absent is "missing"; any other trouble is
   // left to the open, which reports it with the system's reason.
   std::error_code error;
   if (!std::filesystem::exists(path, error) && !error) {
-    static const std::string text = Cp932FromUtf8("スケール定義ファイル\"Scale.dat\"がありません。");
-    static const std::string caption = Cp932FromUtf8("読み込みエラー");
-    warn(text, caption);
+    WarnReadError(warn, "スケール定義ファイル\"" + std::string(shownName) + "\"がありません。");
     return -1;
   }
-  ScaleTable table = ParseScaleTable(ReadWholeFile(path));
+  ScaleTable table = ParseScaleTable(ReadScaleFile(path));
   const int selected = DefaultScaleIndex(table);
+  // Said before the list-index box that follows, which alone would not tell
+  // the user which file is at fault or how.
+  if (table.names.empty())
+    WarnReadError(warn, "スケール定義ファイル\"" + path + "\"にスケールがありません。");
+  else if (selected < 0)
+    WarnReadError(warn, "スケール定義ファイル\"" + path + "\"に\"Major\" という名前のスケールがありません。");
   state.scaleNames = std::move(table.names);
   state.scaleDefinitions = std::move(table.definitions);
   return selected;
@@ -136,8 +158,7 @@ int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn&
 void ApplyScale(Settings& settings, EngineState& state) {
   const int s = settings.Index("cmbScale");
   if (s < 0 || s >= static_cast<int>(state.scaleDefinitions.size())) {
-    static const std::string text = Cp932FromUtf8("リストのインデックスが範囲を超えています (");
-    throw EngineError(text + std::to_string(s) + ")");
+    throw EngineError("リストのインデックスが範囲を超えています (" + std::to_string(s) + ")");
   }
   const int key = std::clamp(settings.Index("cmbKey"), 0, 11);
   const ScaleWeights definition = DefinitionWeights(state.scaleDefinitions[s]);

@@ -30,13 +30,19 @@ int DefaultScaleIndex(const ScaleTable& table);
 // bytes of a double-byte character, count 0.
 ScaleWeights DefinitionWeights(std::string_view definition);
 
+// Text and caption in UTF-8.
 using WarningFn = std::function<void(const std::string& text, const std::string& caption)>;
 
 // Reads the scale file at path into state (names and definitions) and
 // returns the entry to select, or -1. A missing file calls warn with the
-// missing-file text and leaves the list empty; an unreadable one throws
-// EngineError with the cannot-open text.
-int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn& warn);
+// missing-file text, naming the file as shownName (the window's users know
+// it as Scale.dat; a path given on the command line is named as given), and
+// leaves the list empty. A file without scales or without "Major" calls
+// warn with what it lacks, naming the path. What cannot be read, or is not
+// a regular file of at most 4 MiB, throws EngineError with the cannot-open
+// text, the path and the reason; nothing is read from a FIFO or a device.
+int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn& warn,
+                   std::string_view shownName = "Scale.dat");
 
 // Recomputes the weights from the selected scale (cmbScale) in the selected
 // key (cmbKey) and shows them on the sliders. Throws EngineError with the

@@ -1,42 +1,56 @@
 // The real-time sound output: one of FluidSynth's audio drivers carrying the
-// shared synthesizer's sound to the desktop's sound server or card.
+// shared synthesizer's sound to the desktop's sound server or card, or a
+// file on machines without sound.
 #pragma once
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
+
+#include "file_output.h"
 
 namespace volemo {
 
 class AudioOutput {
  public:
   // Tries PulseAudio (which PipeWire desktops serve too), then ALSA, or only
-  // the driver named by VOLEMO_AUDIO_DRIVER. Throws PlayerError with the
-  // cause and FluidSynth's text of every attempt when none opens.
+  // the driver named by VOLEMO_AUDIO_DRIVER ("file": see FileOutput). Throws
+  // PlayerError with the cause and the text of every attempt when none
+  // opens.
   AudioOutput(fluid_settings_t* settings, fluid_synth_t* synth);
   ~AudioOutput();
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
 
-  // Runs fn while the synthesizer renders nothing. A FluidSynth MIDI player
+  // Runs fn while the synthesizer renders nothing: the sound thread renders
+  // silence meanwhile instead of waiting for fn. A FluidSynth MIDI player
   // hooks into the rendering, so one may only be made or deleted in here.
-  // Throws PlayerError when the output does not come back afterwards; fn has
-  // run by then and nothing renders until the output is opened again.
+  // A file output is emptied afterwards, so that it holds the sound since.
   void Hold(const std::function<void()>& fn);
 
-  bool IsOpen() const { return driver_ != nullptr; }
+  // Empty while the sound goes out; otherwise the driver and why it
+  // stopped. Asked from the player's thread only.
+  std::string Failure() const;
+  bool IsOpen() const { return (driver_ || fileOutput_) && Failure().empty(); }
 
  private:
-  bool Start(const std::string& driver);
+  std::string Start(const std::string& driver);
   static int Render(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
 
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
+  std::mutex renderMutex_;
   std::string driverName_;
   fluid_audio_driver_t* driver_ = nullptr;
-  std::mutex renderMutex_;
+  uint64_t driverMark_ = 0;  // the log's mark when driver_ started
+  std::atomic<std::thread::id> soundThread_;  // the one that called Render last
+  std::unique_ptr<FileOutput> fileOutput_;
+  mutable std::string failure_;  // once found
 };
 
 }  // namespace volemo

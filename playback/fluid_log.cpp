@@ -15,7 +15,12 @@ struct Entry {
   uint64_t id;
   bool alsa;
   std::string text;
+  std::thread::id thread;
+  bool inRenderCallback;
 };
+
+// Whether this thread is inside the render callback now.
+thread_local bool insideCallback = false;
 
 // Messages arrive from the audio threads and the start-up thread as well as
 // the caller's, so the list is shared under a lock. A short history is
@@ -28,7 +33,7 @@ constexpr size_t kKept = 32;
 void Record(bool alsa, std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
   std::lock_guard lock(logMutex);
-  entries.push_back({++lastId, alsa, std::move(text)});
+  entries.push_back({++lastId, alsa, std::move(text), std::this_thread::get_id(), insideCallback});
   if (entries.size() > kKept) entries.pop_front();
 }
 
@@ -45,6 +50,19 @@ void OnAlsaError(const char*, int, const char*, int err, const char* fmt, ...) {
   std::string message = text;
   if (err != 0) message += std::string(": ") + snd_strerror(err);
   Record(true, std::move(message));
+}
+
+// FluidSynth's error texts since mark that keep accepts, joined by " / ".
+template <class Keep>
+std::string JoinedErrorsSince(uint64_t mark, Keep keep) {
+  std::lock_guard lock(logMutex);
+  std::string joined;
+  for (const Entry& e : entries) {
+    if (e.id <= mark || e.alsa || !keep(e)) continue;
+    if (!joined.empty()) joined += " / ";
+    joined += e.text;
+  }
+  return joined;
 }
 
 }  // namespace
@@ -64,15 +82,15 @@ uint64_t FluidLogMark() {
 }
 
 std::string FluidErrorsSince(uint64_t mark) {
-  std::lock_guard lock(logMutex);
-  std::string joined;
-  for (const Entry& e : entries) {
-    if (e.id <= mark || e.alsa) continue;
-    if (!joined.empty()) joined += " / ";
-    joined += e.text;
-  }
-  return joined;
+  return JoinedErrorsSince(mark, [](const Entry&) { return true; });
 }
+
+std::string DriverErrorsSince(uint64_t mark, std::thread::id thread) {
+  return JoinedErrorsSince(mark, [&](const Entry& e) { return e.thread == thread && !e.inRenderCallback; });
+}
+
+InsideRenderCallback::InsideRenderCallback() { insideCallback = true; }
+InsideRenderCallback::~InsideRenderCallback() { insideCallback = false; }
 
 std::string AlsaErrorSince(uint64_t mark) {
   std::lock_guard lock(logMutex);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 
 namespace volemo {
 
@@ -16,6 +17,21 @@ void CaptureFluidLog();
 uint64_t FluidLogMark();
 // FluidSynth's error texts since mark, joined by " / "; empty when none.
 std::string FluidErrorsSince(uint64_t mark);
+// FluidSynth's error texts since mark that the given thread reported outside
+// the render callback, joined by " / ". An audio driver reports on its sound
+// thread outside the callback only when it gives up.
+std::string DriverErrorsSince(uint64_t mark, std::thread::id thread);
+
+// Marks the sound thread's time inside the render callback (see
+// DriverErrorsSince); no lock, no allocation.
+class InsideRenderCallback {
+ public:
+  InsideRenderCallback();
+  ~InsideRenderCallback();
+  InsideRenderCallback(const InsideRenderCallback&) = delete;
+  InsideRenderCallback& operator=(const InsideRenderCallback&) = delete;
+};
+
 // ALSA's last error text since mark (it explains what FluidSynth's ALSA
 // driver only calls a failure to open the device); empty when none.
 std::string AlsaErrorSince(uint64_t mark);

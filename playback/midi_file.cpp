@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cp932.h"
 #include "player_error.h"
 
 namespace volemo {
@@ -175,7 +174,7 @@ MidiFile ReadMidiFile(const std::string& path) {
   try {
     return ParseMidiFile(std::move(bytes));
   } catch (const PlayerError& e) {
-    throw PlayerError(Cp932FromUtf8Lossy("\"" + path + "\": ") + e.what());
+    throw PlayerError("\"" + path + "\": " + e.what());
   }
 }
 

@@ -2,6 +2,7 @@
 // player and the renderer. No exception leaves the module; each becomes the
 // message the program shows.
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "module_interface.h"
@@ -40,17 +41,23 @@ const VolemoPlayback kTable = {
     [](VolemoPlayer** player) { return Guarded([&] { *player = new VolemoPlayer; }); },
     [](VolemoPlayer* player) { delete player; },
     [](VolemoPlayer* player, const char* midPath) { return Guarded([&] { player->player.Open(midPath); }); },
-    [](VolemoPlayer* player) { return Guarded([&] { player->player.Play(); }); },
+    [](VolemoPlayer* player, int fromTick) { return Guarded([&] { player->player.Play(fromTick); }); },
     [](VolemoPlayer* player) { return Guarded([&] { player->player.Stop(); }); },
     [](VolemoPlayer* player) { return Guarded([&] { player->player.Close(); }); },
     [](const VolemoPlayer* player) { return player->player.IsOpen() ? 1 : 0; },
     [](const VolemoPlayer* player) { return player->player.IsPlaying() ? 1 : 0; },
+    [](const VolemoPlayer* player) { return Guarded([&] { player->player.CheckOutput(); }); },
+    [](const VolemoPlayer* player) { return player->player.PositionTick(); },
     [](int threads, int repeatable, VolemoRenderer** renderer) {
       return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
     },
     [](VolemoRenderer* renderer) { delete renderer; },
-    [](VolemoRenderer* renderer, const char* midPath, const char* outPath) {
-      return Guarded([&] { renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath); });
+    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*), void* context) {
+      return Guarded([&] {
+        std::function<bool()> asked;
+        if (stop) asked = [=] { return stop(context) != 0; };
+        renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath, asked);
+      });
     },
     [](VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath) {
       return Guarded([&] {

@@ -8,7 +8,7 @@
      for this table; it checks the version before any other call.
    - Texts are zero-terminated; paths are as the system takes them.
    - A function that can fail returns NULL when it succeeded, otherwise its
-     message (CP932, for the user), valid until the calling thread's next
+     message (UTF-8, for the user), valid until the calling thread's next
      call into the module.
    - A player or renderer is used by one thread at a time. */
 #ifndef VOLEMO_PLAYBACK_MODULE_INTERFACE_H
@@ -22,7 +22,7 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 1
+#define VOLEMO_PLAYBACK_VERSION 2
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
@@ -35,20 +35,25 @@ typedef struct VolemoPlayback {
   const char* (*newPlayer)(VolemoPlayer** player);
   void (*deletePlayer)(VolemoPlayer* player);
   const char* (*open)(VolemoPlayer* player, const char* midPath);
-  const char* (*play)(VolemoPlayer* player);
+  const char* (*play)(VolemoPlayer* player, int fromTick);
   const char* (*stop)(VolemoPlayer* player);
   const char* (*close)(VolemoPlayer* player);
   int (*isOpen)(const VolemoPlayer* player);
   int (*isPlaying)(const VolemoPlayer* player);
+  /* The sound output's failure since play, if any. */
+  const char* (*checkOutput)(const VolemoPlayer* player);
+  int (*positionTick)(const VolemoPlayer* player);
 
   /* Offline rendering, as fast as the processor allows, to a sound file:
      FLAC when outPath ends in ".flac", WAV otherwise. Renderers render
      side by side, each on its own synthesizer with threads workers; a
      repeatable one sounds the same whatever it rendered before (see
-     Renderer). */
+     Renderer). renderFile asks stop(context), when stop is not NULL, after
+     each block of sound, and gives up when it returns nonzero. */
   const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
   void (*deleteRenderer)(VolemoRenderer* renderer);
-  const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath);
+  const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
+                            int (*stop)(void* context), void* context);
   const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
 } VolemoPlayback;
 

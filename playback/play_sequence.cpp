@@ -1,33 +1,19 @@
 #include "play_sequence.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "cp932.h"
 #include "program_dir.h"
 #include "use_vorlin_dll.h"
+#include "user_dirs.h"
 
 namespace volemo {
-namespace {
-
-std::filesystem::path CacheDir() {
-  if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') return xdg;
-  const char* home = std::getenv("HOME");
-  if (!home || !*home) {
-    const passwd* pw = getpwuid(getuid());
-    home = pw ? pw->pw_dir : "/tmp";
-  }
-  return std::filesystem::path(home) / ".cache";
-}
-
-}  // namespace
 
 std::string TempMidPathIn(const std::string& programDir) {
   if (access(programDir.c_str(), W_OK) == 0) return programDir + "temp.mid";
-  const std::filesystem::path dir = CacheDir() / "volemo";
+  const std::filesystem::path dir = XdgBaseDir("XDG_CACHE_HOME", ".cache") / "volemo";
   std::error_code ec;  // a folder that cannot be made shows as the compiler's failure to write
   std::filesystem::create_directories(dir, ec);
   return (dir / "temp.mid").string();
@@ -35,7 +21,7 @@ std::string TempMidPathIn(const std::string& programDir) {
 
 std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
 
-void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml) {
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick) {
   player.Close();
   const std::string path = TempMidPath();
   if (!CompileMmlToMidi(mml, path)) {
@@ -43,7 +29,7 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml) {
     return;
   }
   player.Open(path);
-  player.Play();
+  player.Play(fromTick);
   settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
 }
 

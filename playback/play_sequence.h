@@ -21,7 +21,8 @@ std::string TempMidPathIn(const std::string& programDir);
 // failure the status line shows the compiler's message and the player stays
 // closed. Errors of the player propagate (PlayerError) and the status line
 // keeps its text: a phrase that cannot sound is never announced as playing.
-void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml);
+// fromTick starts the sound later in the phrase (see Player::Play).
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick = 0);
 
 // Stops and closes the player, but only while it plays: a phrase that has
 // ended stays open.

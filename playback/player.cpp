@@ -12,14 +12,7 @@ namespace volemo {
 
 Player::Player() : shared_(SharedSynth::Get()) {}
 
-Player::~Player() {
-  // Only a file sink that cannot be reopened fails here, and there is no one
-  // left to tell.
-  try {
-    Close();
-  } catch (const PlayerError&) {
-  }
-}
+Player::~Player() { Close(); }
 
 void Player::Open(const std::string& midPath) {
   Close();
@@ -29,7 +22,7 @@ void Player::Open(const std::string& midPath) {
   file_ = std::move(file);
 }
 
-void Player::Play() {
+void Player::Play(int fromTick) {
   if (!file_) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
   fluid_synth_t* synth = shared_.Ready();
   const uint64_t mark = FluidLogMark();
@@ -45,6 +38,7 @@ void Player::Play() {
       if (!player_) return;
       releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick);
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
+                (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&
                 fluid_player_play(player_) == FLUID_OK;
     });
   } catch (...) {
@@ -59,8 +53,6 @@ void Player::Play() {
 
 void Player::DeleteFluidPlayer() {
   if (!player_) return;
-  // Cleared first, so a failed restart of the output leaves no dangling
-  // player behind.
   fluid_player_t* player = std::exchange(player_, nullptr);
   fluid_synth_t* synth = shared_.Synth();
   const auto tearDown = [&] {
@@ -82,12 +74,23 @@ void Player::Close() {
   DeleteFluidPlayer();
 }
 
+int Player::PositionTick() const {
+  return player_ ? fluid_player_get_current_tick(player_) : -1;
+}
+
 bool Player::IsPlaying() const {
-  if (!player_ || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) return false;
+  if (!player_ || !shared_.Rendering() || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING)
+    return false;
   // FluidSynth's player keeps "playing" two seconds past the end; the phrase
   // has ended once its last tick is reached and no voice sounds any more.
   return fluid_player_get_current_tick(player_) < file_->lastTick ||
          fluid_synth_get_active_voice_count(shared_.Synth()) > 0;
+}
+
+void Player::CheckOutput() const {
+  if (!player_) return;
+  if (const std::string why = shared_.OutputFailure(); !why.empty())
+    throw MakePlayerError("演奏中に音声出力が止まりました。", why);
 }
 
 }  // namespace volemo

@@ -31,9 +31,10 @@ class Player {
   // Throws PlayerError when the file is not a MIDI file, or there is no
   // SoundFont or sound output.
   void Open(const std::string& midPath);
-  // Plays the open file from its start and returns at once. Throws
-  // PlayerError when nothing is open or playing cannot start.
-  void Play();
+  // Plays the open file from fromTick (its start by default; the voice,
+  // tempo and bends set before that tick still apply) and returns at once.
+  // Throws PlayerError when nothing is open or playing cannot start.
+  void Play(int fromTick = 0);
   // Silences the phrase (its notes are released) and keeps the file open.
   void Stop();
   // Stop, then forget the file; nothing when nothing is open.
@@ -41,8 +42,15 @@ class Player {
 
   bool IsOpen() const { return file_.has_value(); }
   // True from Play until the last event has played and the last note has
-  // died away, or until Stop.
+  // died away, or until Stop, or until the sound output fails.
   bool IsPlaying() const;
+  // Throws PlayerError with the reason when the sound output has failed
+  // since Play, whereupon the phrase no longer sounds; the next Play tries
+  // to open it again.
+  void CheckOutput() const;
+  // The tick of the open file the sound has reached (the file's own
+  // division), for a window to follow; -1 when nothing has been played.
+  int PositionTick() const;
 
  private:
   void DeleteFluidPlayer();

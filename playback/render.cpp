@@ -1,18 +1,22 @@
 #include "render.h"
 
+#include <fcntl.h>
 #include <fluidsynth.h>
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -127,33 +131,46 @@ bool EndsWithFlac(const std::string& path) {
   return end == ".flac";
 }
 
-// The sound file being made, under a name of its own beside the target
-// until it is complete. Frames come in whole blocks, but only those up to
+// The sound file being made, under a name of this process's own beside the
+// target (so renders of two processes to one file never share it), renamed
+// over the target when complete and removed otherwise. Every failure throws
+// at once with the reason. Frames come in whole blocks, but only those up to
 // the end of the sound stay: the frames after the last loud one are held
 // back until a louder one follows or the length is known.
 class SoundFile {
  public:
-  SoundFile(const std::string& path, const std::string& name) : path_(path), part_(path + ".part"), name_(name) {
-    if (EndsWithFlac(path)) {
+  explicit SoundFile(const std::string& target) : target_(target) {
+    const bool flac = EndsWithFlac(target);
+    const std::string folder = target.substr(0, target.rfind('/') + 1);  // "" when target has no '/'
+    for (unsigned attempt = 0; fd_ < 0; ++attempt) {
+      path_ = folder + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(attempt) +
+              (flac ? ".flac.part" : ".wav.part");
+      fd_ = open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ < 0 && (errno != EEXIST || attempt == 99)) Fail("を作成できません。", std::strerror(errno));
+    }
+    if (flac) {
       SF_INFO info{};
       info.samplerate = static_cast<int>(kSampleRate);
       info.channels = 2;
       info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-      flac_ = sf_open(part_.c_str(), SFM_WRITE, &info);
-      if (!flac_) throw CannotWrite(sf_strerror(nullptr));
+      flac_ = sf_open_fd(fd_, SFM_WRITE, &info, SF_FALSE);
+      if (!flac_) {
+        const std::string why = sf_strerror(nullptr);
+        close(fd_);
+        unlink(path_.c_str());
+        Fail("を作成できません。", why);
+      }
     } else {
-      wav_.open(part_, std::ios::binary | std::ios::trunc);
-      if (!wav_) throw CannotWrite(std::strerror(errno));
-      wav_ << WavHeader(0);
+      Write(WavHeader(0).data(), 44);
     }
   }
   ~SoundFile() {
     if (flac_) sf_close(flac_);
-    if (!done_) {
-      std::error_code ec;
-      std::filesystem::remove(part_, ec);
-    }
+    if (fd_ >= 0) close(fd_);
+    if (!done_) unlink(path_.c_str());
   }
+  SoundFile(const SoundFile&) = delete;
+  SoundFile& operator=(const SoundFile&) = delete;
 
   // Adds frames (interleaved pairs) of which the first keep are sure to
   // stay, whatever follows.
@@ -168,16 +185,16 @@ class SoundFile {
     if (flac_) {
       const int error = sf_close(flac_);
       flac_ = nullptr;
-      if (error != 0) throw CannotWrite(sf_error_number(error));
+      if (error != 0) Fail("を書き込めません。", sf_error_number(error));
     } else {
-      wav_.seekp(0);
-      wav_ << WavHeader(static_cast<uint32_t>(length));
-      wav_.close();
-      if (!wav_) throw CannotWrite(std::strerror(errno));
+      const std::string header = WavHeader(static_cast<uint32_t>(length));
+      if (pwrite(fd_, header.data(), header.size(), 0) != static_cast<ssize_t>(header.size()))
+        Fail("を書き込めません。", std::strerror(errno));
     }
-    std::error_code ec;
-    std::filesystem::rename(part_, path_, ec);
-    if (ec) throw CannotWrite(ec.message());
+    const int closed = close(fd_);
+    fd_ = -1;
+    if (closed != 0) Fail("を書き込めません。", std::strerror(errno));
+    if (rename(path_.c_str(), target_.c_str()) != 0) Fail("を作成できません。", std::strerror(errno));
     done_ = true;
   }
 
@@ -186,22 +203,31 @@ class SoundFile {
     frames = std::min<int64_t>(frames, static_cast<int64_t>(held_.size() / 2));
     if (frames <= 0) return;
     if (flac_) {
-      if (sf_writef_short(flac_, held_.data(), frames) != frames) throw CannotWrite(sf_strerror(flac_));
+      if (sf_writef_short(flac_, held_.data(), frames) != frames) Fail("を書き込めません。", sf_strerror(flac_));
     } else {
       // Samples are little-endian on every machine this builds for.
-      wav_.write(reinterpret_cast<const char*>(held_.data()), static_cast<std::streamsize>(frames * 4));
-      if (!wav_) throw CannotWrite(std::strerror(errno));
+      Write(held_.data(), static_cast<size_t>(frames) * 4);
     }
     held_.erase(held_.begin(), held_.begin() + frames * 2);
     written_ += frames;
   }
-  PlayerError CannotWrite(const std::string& why) const {
-    return MakePlayerError("ファイル \"" + name_ + "\" を作成できません。", why);
+
+  void Write(const void* data, size_t size) {
+    for (size_t done = 0; done < size;) {
+      const ssize_t n = write(fd_, static_cast<const char*>(data) + done, size - done);
+      if (n < 0 && errno != EINTR) Fail("を書き込めません。", std::strerror(errno));
+      if (n > 0) done += static_cast<size_t>(n);
+    }
   }
 
-  const std::string path_, part_, name_;
+  [[noreturn]] void Fail(std::string_view what, const std::string& why) const {
+    throw MakePlayerError("ファイル \"" + target_ + "\" " + std::string(what), why);
+  }
+
+  const std::string target_;
+  std::string path_;
+  int fd_ = -1;
   SNDFILE* flac_ = nullptr;
-  std::ofstream wav_;
   std::vector<int16_t> held_;
   int64_t written_ = 0;
   bool done_ = false;
@@ -215,7 +241,8 @@ std::unique_ptr<Renderer> shared;
 Renderer::Renderer(int threads, bool repeatable) : threads_(threads), repeatable_(repeatable) {}
 Renderer::~Renderer() = default;
 
-void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath) {
+void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
+                      const std::function<bool()>& stop) {
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
   if (midi.seconds > kLongestSeconds)
@@ -239,7 +266,7 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
     throw MakePlayerError("MIDI ファイル \"" + name + "\" を演奏できません。", FluidErrorsSince(mark));
   const ReleaseAtEnd releaseAtEnd(player.get(), synth, midi.lastTick);
 
-  SoundFile out(outPath, outPath);
+  SoundFile out(outPath);
   const int64_t musicEnd = static_cast<int64_t>(std::ceil(midi.seconds * kSampleRate));
   const int64_t lastFrame = musicEnd + static_cast<int64_t>(kLongestTailSeconds * kSampleRate);
   std::vector<int16_t> pcm(2 * kBlockFrames);
@@ -254,6 +281,7 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
     }
     frames += kBlockFrames;
     out.Add(pcm, std::max(musicEnd, soundEnd));
+    if (stop && stop()) throw MakePlayerError("ファイル \"" + outPath + "\" の作成を中断しました。");
     // FluidSynth's player stops at once on a file it cannot read; it keeps
     // "playing" two seconds past the end of one it can.
     if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
@@ -266,11 +294,11 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   out.Finish(std::max(musicEnd, soundEnd));
 }
 
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const std::function<bool()>& stop) {
   const MidiFile midi = ReadMidiFile(midPath);
   std::lock_guard lock(sharedMutex);
   if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()), false);
-  shared->Render(midi, midPath, wavPath);
+  shared->Render(midi, midPath, wavPath, stop);
 }
 
 }  // namespace volemo

@@ -1,6 +1,7 @@
 // Rendering a MIDI file to a sound file, without the sound output.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,8 +34,11 @@ class Renderer {
   // timing. The sound lasts as long as the music, and longer only while its
   // last notes and their reverb still ring (down to -60 dBFS). name is the
   // MIDI file's for messages. Throws PlayerError; a file already at outPath
-  // is replaced only by a complete new one.
-  void Render(const MidiFile& midi, const std::string& name, const std::string& outPath);
+  // is replaced only by a complete new one. A failed write ends the render
+  // at once; so does stop, asked after each block of sound, when it returns
+  // true.
+  void Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
+              const std::function<bool()>& stop = {});
 
  private:
   const int threads_;
@@ -44,6 +48,7 @@ class Renderer {
 
 // Renders the MIDI file at midPath with the process's shared renderer,
 // which uses every core (one render at a time). Throws PlayerError.
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath);
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath,
+                     const std::function<bool()>& stop = {});
 
 }  // namespace volemo

@@ -37,6 +37,8 @@ class SharedSynth {
   // See AudioOutput::Hold. Only after Ready().
   void Hold(const std::function<void()>& fn) { output_->Hold(fn); }
   bool Rendering() const { return output_ && output_->IsOpen(); }
+  // Why the sound output stopped; empty while it works. Only after Ready().
+  std::string OutputFailure() const { return output_ ? output_->Failure() : ""; }
   fluid_synth_t* Synth() const { return synth_; }
 
   ~SharedSynth();

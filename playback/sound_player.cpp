@@ -32,12 +32,13 @@ void SoundPlayer::Open(const std::string& midPath) {
   ThrowIfFailed(module_->open(player_, midPath.c_str()));
 }
 
-void SoundPlayer::Play() {
+void SoundPlayer::Play(int fromTick) {
   if (!Started()) std::rethrow_exception(failure_);
-  ThrowIfFailed(module_->play(player_));
+  ThrowIfFailed(module_->play(player_, fromTick));
 }
 
-// Without a module nothing can be open: there is nothing to stop or close.
+// Without a module nothing can be open: there is nothing to stop or close,
+// and no output that could have failed.
 void SoundPlayer::Stop() {
   if (Started()) ThrowIfFailed(module_->stop(player_));
 }
@@ -46,7 +47,13 @@ void SoundPlayer::Close() {
   if (Started()) ThrowIfFailed(module_->close(player_));
 }
 
+void SoundPlayer::CheckOutput() const {
+  if (Started()) ThrowIfFailed(module_->checkOutput(player_));
+}
+
 bool SoundPlayer::IsOpen() const { return Started() && module_->isOpen(player_) != 0; }
 bool SoundPlayer::IsPlaying() const { return Started() && module_->isPlaying(player_) != 0; }
+
+int SoundPlayer::PositionTick() const { return Started() ? module_->positionTick(player_) : -1; }
 
 }  // namespace volemo

@@ -1,6 +1,7 @@
-// The player of the play, stop and save commands, over the playback module:
-// open a MIDI file, play it from the start in the background, stop, close,
-// and ask whether it plays. See Player for what each does; each throws
+// The player of the play, stop and save commands and of the workbench, over
+// the playback module: open a MIDI file, play it in the background from its
+// start or a later tick, stop, close, and ask whether it plays, how far, and
+// whether the sound output failed. See Player for what each does; each throws
 // PlayerError as Player's does. Without the module (it could not be
 // loaded) Open and Play throw why, and nothing is open or playing.
 #pragma once
@@ -24,11 +25,13 @@ class SoundPlayer {
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
   void Open(const std::string& midPath);
-  void Play();
+  void Play(int fromTick = 0);
   void Stop();
   void Close();
   bool IsOpen() const;
   bool IsPlaying() const;
+  void CheckOutput() const;
+  int PositionTick() const;
 
  private:
   // Waits for the start; true when it made the module's player.

@@ -2,6 +2,7 @@
 // throws PlayerError, also when the module cannot be loaded.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "module_interface.h"
@@ -18,8 +19,10 @@ class SoundRenderer {
   SoundRenderer(const SoundRenderer&) = delete;
   SoundRenderer& operator=(const SoundRenderer&) = delete;
 
-  // To FLAC when outPath ends in ".flac", WAV otherwise.
-  void RenderFile(const std::string& midPath, const std::string& outPath);
+  // To FLAC when outPath ends in ".flac", WAV otherwise. stop, asked after
+  // each block of sound, ends the render with a message when it returns
+  // true.
+  void RenderFile(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
   void RenderBytes(const std::string& midi, const std::string& outPath);
 
  private:
@@ -28,6 +31,6 @@ class SoundRenderer {
 };
 
 // Renders the MIDI file at midPath with every core.
-void RenderSound(const std::string& midPath, const std::string& outPath);
+void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
 
 }  // namespace volemo

@@ -3,7 +3,8 @@
 #include <fluidsynth.h>
 #include <sys/stat.h>
 
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 
 #include "fluid_log.h"
 #include "player_error.h"
@@ -17,7 +18,21 @@ FileStamp StampOf(const std::string& path) {
   return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
 
-bool Replaced(const LoadedSoundFont& soundFont) { return StampOf(soundFont.path) != soundFont.stamp; }
+namespace {
+
+// Whether stat's error means nothing is there. Links are followed, so a
+// dangling default-GM.sf2 (no alternative installed) counts as missing.
+bool Missing(int error) { return error == ENOENT || error == ENOTDIR; }
+
+}  // namespace
+
+bool Replaced(const LoadedSoundFont& soundFont) {
+  if (StampOf(soundFont.path) != soundFont.stamp) return true;
+  struct stat st;
+  for (const std::string& path : soundFont.passedOver)
+    if (stat(path.c_str(), &st) == 0 || !Missing(errno)) return true;
+  return false;
+}
 
 std::vector<std::string> SoundFontCandidates() {
   return {ProgramDir() + "soundfont.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
@@ -25,18 +40,24 @@ std::vector<std::string> SoundFontCandidates() {
 }
 
 LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates) {
+  std::vector<std::string> passedOver;
   for (const std::string& path : candidates) {
-    std::error_code ec;
-    // is_regular_file follows links: a dangling default-GM.sf2 (no
-    // alternative installed) is passed over like a missing file.
-    if (!std::filesystem::is_regular_file(path, ec)) continue;
+    const std::string cannotLoad = "SoundFont \"" + path + "\" を読み込めません";
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+      if (!Missing(errno)) throw MakePlayerError(cannotLoad + "。", std::strerror(errno));
+      passedOver.push_back(path);
+      continue;
+    }
+    // Never opened otherwise: a FIFO would block the open for ever, and
+    // /dev/zero never ends.
+    if (!S_ISREG(st.st_mode)) throw MakePlayerError(cannotLoad + "（通常のファイルではありません）。");
     // Stamped first: a file changed while it loads counts as replaced.
     const FileStamp stamp = StampOf(path);
     const uint64_t mark = FluidLogMark();
     const int id = fluid_synth_sfload(synth, path.c_str(), 1);
-    if (id == FLUID_FAILED)
-      throw MakePlayerError("SoundFont \"" + path + "\" を読み込めません。", FluidErrorsSince(mark));
-    return {path, id, stamp};
+    if (id == FLUID_FAILED) throw MakePlayerError(cannotLoad + "。", FluidErrorsSince(mark));
+    return {path, id, stamp, std::move(passedOver)};
   }
   std::string tried;
   for (const std::string& path : candidates) tried += (tried.empty() ? "" : ", ") + path;

@@ -32,11 +32,14 @@ struct LoadedSoundFont {
   std::string path;
   int id = -1;  // FluidSynth's
   FileStamp stamp;
+  std::vector<std::string> passedOver;  // the candidates before it, missing then
 };
 
 // True when the file at the SoundFont's path is no longer the one loaded
 // (rewritten, replaced or gone): reading voices from it would give noise or
-// nothing, so the SoundFont is to be loaded anew.
+// nothing. True too when something has appeared at a candidate passed over
+// (the user's own put beside the program). Either way the SoundFont is to be
+// loaded anew.
 bool Replaced(const LoadedSoundFont& soundFont);
 
 // In order: the user's own beside the program, then Debian's.
@@ -44,8 +47,9 @@ std::vector<std::string> SoundFontCandidates();
 
 // Loads the first candidate that exists into synth. Throws PlayerError
 // naming every path tried when none exists, or naming the file with
-// FluidSynth's text when it exists but does not load: a broken file the user
-// put there is reported rather than passed over.
+// FluidSynth's or the system's text when it exists but does not load: a
+// broken file the user put there, or a folder, FIFO or device, is reported
+// rather than passed over.
 LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates);
 
 }  // namespace volemo

@@ -15,8 +15,9 @@ command -v xdpyinfo >/dev/null || { echo "needs xdpyinfo: apt-get install x11-ut
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+data=$(mktemp -d)  # the takes of these runs, with the database as on a first start
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$data"' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb VOLEMO_DATA_DIR=$data
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 for _ in $(seq "$runs"); do "$probe" 3 "$program" "$@" 2>/dev/null; done

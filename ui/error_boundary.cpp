@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "cp932.h"
 #include "gui_benri.h"
 
 namespace volemo {
@@ -10,13 +9,8 @@ namespace volemo {
 void RunHandler(const std::function<void()>& handler) {
   try {
     handler();
-  } catch (const WindowError& e) {
-    ShowError(QString::fromUtf8(e.what()));
-  } catch (const EncodingError& e) {
-    ShowError(QString::fromUtf8(e.what()));
   } catch (const std::exception& e) {
-    // The engine's and the player's messages are CP932, like all their texts.
-    ShowError(QString::fromStdString(Utf8FromCp932(e.what())));
+    ShowError(QString::fromUtf8(e.what()));  // every exception text is UTF-8
   } catch (...) {
     ShowError(QStringLiteral("原因不明のエラー"));
   }

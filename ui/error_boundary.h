@@ -11,8 +11,8 @@
 
 namespace volemo {
 
-// A failure of the window itself; what() is UTF-8, since file names in its
-// messages may hold characters CP932 lacks.
+// A failure of the window itself; what() is UTF-8, as every exception text
+// of the program.
 class WindowError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

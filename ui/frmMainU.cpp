@@ -11,9 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -21,11 +23,14 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmHelpU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "random_source.h"
 #include "scale_table.h"
 #include "spin_field.h"
+#include "take_keeper.h"
+#include "take_list.h"
 #include "toolbar_pictures.h"
 #include "voice_names.h"
 
@@ -118,9 +123,24 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
 
+  playbackWatch_ = new QTimer(this);
+  playbackWatch_->setInterval(100);
+  connect(playbackWatch_, &QTimer::timeout, this, Handler([this] { WatchPlayback(); }));
+
   settings_ = std::make_unique<WindowSettings>(*this);
   RunHandler([this] { FormCreate(); });
+  // Start-up stays as it is unless the user asked for the last settings.
+  takes_ = new TakeKeeper(*settings_, state_, this);
+  RunHandler([this] { takes_->RestoreLastSettings(); });
+  connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
+  connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {
+    if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, *phrase_);
+  });
   help_ = new TfrmHelp(this);
+  // Open again if it was open when the program last ended, once this window
+  // is up.
+  if (TfrmWorkbench::WasOpen())
+    QMetaObject::invokeMethod(this, Handler([this] { mnuWorkbenchClick(); }), Qt::QueuedConnection);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -164,7 +184,17 @@ void TfrmMain::BuildMenus() {
            {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
-            &TfrmMain::mnuMakeAndPlayClick}});
+            &TfrmMain::mnuMakeAndPlayClick},
+           {},
+           {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+  // The take list itself is in the workbench; its keys work in both windows.
+  addMenu(QStringLiteral("テイク(&T)"),
+          {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
+           {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+            &TfrmMain::mnuTakeForwardClick}});
+  // Also Ctrl+Y, as in most programs.
+  findChild<QAction*>(QStringLiteral("mnuTakeForward"))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   addMenu(QStringLiteral("ヘルプ(&H)"),
           {{"mnuEasyHelp", "簡単な使い方", {}, &TfrmMain::mnuEasyHelpClick},
            {},
@@ -202,6 +232,8 @@ void TfrmMain::BuildToolBar() {
   auto* remake = Named(new QCheckBox(QStringLiteral("再生の度にパターンを作り直す")), "chkMakePattern");
   remake->setChecked(FindControl("chkMakePattern")->initial != 0);
   bar->addWidget(remake);
+  bar->addSeparator();
+  button("ToolButton9", ToolbarPicture::Workbench, "フレーズの作業台 (F6)", &TfrmMain::mnuWorkbenchClick);
   addToolBar(bar);
 }
 
@@ -403,8 +435,8 @@ void TfrmMain::FormCreate() {
   state_.random.Seed(ClockSeed());
   state_.scaleDefinitions.clear();
   const int selected = LoadScaleTable(
-      state_, ProgramDir() + "Scale.dat", [](const std::string& text, const std::string& caption) {
-        ShowWarning(FromCp932(text), FromCp932(caption));
+      state_, DataPath("Scale.dat"), [](const std::string& text, const std::string& caption) {
+        ShowWarning(QString::fromStdString(text), QString::fromStdString(caption));
       });
   auto* scales = findChild<QComboBox*>(QStringLiteral("cmbScale"));
   for (const std::string& name : state_.scaleNames) scales->addItem(FromCp932(name));
@@ -419,11 +451,19 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose() {
   if (player_) ClosePlayer(*player_);
+  takes_->KeepLastSettings();
 }
 
 SoundPlayer& TfrmMain::player() {
   if (!player_) player_ = std::make_unique<SoundPlayer>();
   return *player_;
+}
+
+void TfrmMain::WatchPlayback() {
+  if (player_ && player_->IsPlaying()) return;
+  // Ended, stopped, or the output failed: this is the one time to say so.
+  playbackWatch_->stop();
+  if (player_) player_->CheckOutput();
 }
 
 bool TfrmMain::event(QEvent* event) {
@@ -438,6 +478,24 @@ bool TfrmMain::event(QEvent* event) {
 }
 
 void TfrmMain::N2Click() { close(); }
+
+void TfrmMain::mnuWorkbenchClick() {
+  if (!workbench_) {
+    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> SoundPlayer& { return player(); },
+                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_},
+                                   this);
+    // The take list beside the roll, and the take keys in that window too.
+    takeList_ = new TakeList(*takes_);
+    auto* splitter = workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"));
+    splitter->addWidget(takeList_);
+    splitter->setSizes({splitter->width() - takeList_->minimumSizeHint().width(), takeList_->minimumSizeHint().width()});
+    for (const char* name : {"mnuTakeBack", "mnuTakeForward"})
+      workbench_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+  }
+  workbench_->show();
+  workbench_->raise();
+  workbench_->activateWindow();
+}
 
 void TfrmMain::btnScaleSetClick() { ApplyScale(*settings_, state_); }
 

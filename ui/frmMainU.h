@@ -5,22 +5,29 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "engine_state.h"
+#include "phrase.h"
 #include "sound_player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
 class QComboBox;
 class QGridLayout;
+class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace volemo {
 
 class SpinField;
+class TakeKeeper;
+class TakeList;
 class TfrmHelp;
+class TfrmWorkbench;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -34,6 +41,7 @@ class TfrmMain : public QMainWindow {
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
   SoundPlayer& player();
+  TakeKeeper& takes() { return *takes_; }
 
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
@@ -77,6 +85,16 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
+  void mnuWorkbenchClick();
+
+  // Takes.
+  void mnuTakeBackClick();
+  void mnuTakeForwardClick();
+  void TakeRestored();
+
+  // While a phrase plays, the window asks the player now and then whether
+  // the sound output still works: the sound thread never touches widgets.
+  void WatchPlayback();
 
   // Help menu.
   void mnuEasyHelpClick();
@@ -86,9 +104,17 @@ class TfrmMain : public QMainWindow {
 
   EngineState state_;
   std::unique_ptr<SoundPlayer> player_;
+  QTimer* playbackWatch_ = nullptr;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
+  std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  // The composed phrases of this run's takes: a take put back can be
+  // re-rolled and mutated again.
+  std::map<int64_t, Phrase> takePhrases_;
+  TfrmWorkbench* workbench_ = nullptr;  // made when first opened
+  TakeKeeper* takes_ = nullptr;
+  TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 
 }  // namespace volemo

@@ -1,44 +1,69 @@
 // The main window's commands: playing, stopping, saving and copying the
 // phrase, the engine commands behind the menus, and the help menu.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <optional>
 
 #include "composer.h"
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
+#include "take_keeper.h"
+#include "use_vorlin_dll.h"
 #include "version_box.h"
 
 namespace volemo {
 namespace {
 
-// The system's error text without its trailing blanks, control characters
-// and periods.
-QString SystemErrorText(const std::error_code& error) {
-  QString text = QString::fromLocal8Bit(error.message());
-  while (!text.isEmpty() && (text.back().unicode() <= 32 || text.back() == u'.')) text.chop(1);
-  return text;
+// Writes bytes to path through a temporary file beside it, renamed over it
+// only once complete: a write that fails (a full disk) leaves the file that
+// was there as it was, and the box gives the system's own reason.
+void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  // Unbuffered, and written until all is written or a write fails: Qt's
+  // buffered flush, and a short write that filled the disk, would both
+  // pass unnoticed and the commit would put a cut file in place. The write
+  // after a short one fails with the system's reason.
+  qint64 written = 0;
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    for (qint64 n = 0; written < bytes.size(); written += n)
+      if ((n = file.write(bytes.constData() + written, bytes.size() - written)) <= 0) break;
+  }
+  if (written == bytes.size() && file.isOpen() && file.commit()) return;
+  throw WindowError(
+      QStringLiteral("ファイル \"%1\" を作成できません。 %2").arg(path, file.errorString()).toStdString());
 }
 
-[[noreturn]] void ThrowCannotCreate(const QString& path, const std::error_code& error) {
-  throw WindowError(QStringLiteral("ファイル \"%1\". %2 を作成できません")
-                        .arg(path, SystemErrorText(error))
-                        .toStdString());
-}
-
-std::filesystem::path LocalPath(const QString& name) {
-  return std::filesystem::path(name.toStdString());
+// The MIDI file of the MML text, compiled into a file of this command's own
+// beside temp.mid (which another copy of the program may be rewriting);
+// nullopt when the text does not compile, LastCompileMessage telling why.
+std::optional<QByteArray> CompileToMidi(const std::string& mml) {
+  const QString scratchDir = QFileInfo(QString::fromStdString(TempMidPath())).absolutePath();
+  QTemporaryFile midi(scratchDir + QStringLiteral("/save-XXXXXX.mid"));
+  if (!midi.open())
+    throw WindowError(QStringLiteral("一時ファイルを %1 に作成できません。 %2")
+                          .arg(scratchDir, midi.errorString())
+                          .toStdString());
+  if (!CompileMmlToMidi(mml, QFile::encodeName(midi.fileName()).toStdString())) return std::nullopt;
+  // The compiler replaced the file by name: read the new one, not the
+  // empty one still open.
+  QFile compiled(midi.fileName());
+  if (!compiled.open(QIODevice::ReadOnly))
+    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 %2")
+                          .arg(compiled.fileName(), compiled.errorString())
+                          .toStdString());
+  return compiled.readAll();
 }
 
 }  // namespace
@@ -47,51 +72,65 @@ void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); 
 
 void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_, state_); }
 
-void TfrmMain::mnuPhraseMakeClick() { ComposePhrase(*settings_, state_); }
+void TfrmMain::mnuPhraseMakeClick() {
+  const TakeCommand take(*takes_, "make");
+  phrase_ = ComposePhrase(*settings_, state_);
+}
 
 void TfrmMain::mnuPhrasePlayClick() {
+  TakeCommand take(*takes_, "edit");  // unless composed here: the text as the user left it
   if (settings_->IsChecked("chkMakePattern")) {
     settings_->SetMmlText({});
     settings_->SetPatternText({});
   }
-  if (settings_->MmlText().empty()) ComposePhrase(*settings_, state_);
+  if (settings_->MmlText().empty()) {
+    phrase_ = ComposePhrase(*settings_, state_);
+    take.operation = "play";
+  }
   PlayMml(*settings_, player(), settings_->MmlText());
+  playbackWatch_->start();
 }
 
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
-  ComposePhrase(*settings_, state_);
+  const TakeCommand take(*takes_, "make-and-play");
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
+  const TakeCommand take(*takes_, "random-make-and-play");
   MakeRandomPattern(*settings_, state_);
-  ComposePhrase(*settings_, state_);
+  phrase_ = ComposePhrase(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuSaveMidiClick() {
-  const std::filesystem::path scratch = TempMidPath();
-  if (!std::filesystem::exists(scratch)) {
+  const TakeCommand take(*takes_, "save");
+  if (settings_->MmlText().empty()) {
     mnuPhrasePlayClick();
     QApplication::processEvents();
   }
+  // The phrase on screen is what is saved, compiled now: temp.mid may hold
+  // an earlier phrase, or another program's. Text that does not compile
+  // leaves its message and nothing to save.
+  const std::optional<QByteArray> midi = CompileToMidi(settings_->MmlText());
+  if (!midi) {
+    settings_->SetStatus(LastCompileMessage());
+    return;
+  }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMidi);
   if (!target) return;
-  ClosePlayer(player());  // frees the scratch file
-  // Without a scratch file (its compile failed) there is nothing to save,
-  // and the user must not be told it was saved.
-  std::error_code error;
-  std::filesystem::copy_file(scratch, LocalPath(*target),
-                             std::filesystem::copy_options::overwrite_existing, error);
-  if (error) ThrowCannotCreate(*target, error);
+  ClosePlayer(player());
+  WriteWholeFile(*target, *midi);
   settings_->SetStatus(Cp932FromUtf8("保存しました。"));
 }
 
 void TfrmMain::mnuSaveMmlClick() {
+  const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
-    ComposePhrase(*settings_, state_);
+    phrase_ = ComposePhrase(*settings_, state_);
     QApplication::processEvents();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);
@@ -99,11 +138,7 @@ void TfrmMain::mnuSaveMmlClick() {
   // Encoded before the file is touched: text CP932 cannot hold stops the
   // save with nothing written.
   const std::string text = settings_->MmlText();
-  std::ofstream file(LocalPath(*target), std::ios::binary | std::ios::trunc);
-  if (!file) ThrowCannotCreate(*target, std::error_code(errno, std::generic_category()));
-  file.write(text.data(), std::streamsize(text.size()));
-  file.close();
-  if (!file) ThrowCannotCreate(*target, std::error_code(errno, std::generic_category()));
+  WriteWholeFile(*target, QByteArray::fromStdString(text));
   settings_->SetStatus(Cp932FromUtf8("保存しました。"));
 }
 
@@ -116,13 +151,30 @@ void TfrmMain::mnuCopyMMLClick() {
   QApplication::beep();
 }
 
+void TfrmMain::mnuTakeBackClick() { takes_->Back(); }
+
+void TfrmMain::mnuTakeForwardClick() { takes_->Forward(); }
+
+// A take put back plays as it is (never composed anew) when the workbench's
+// play-on-change says so (it is on until the workbench is made).
+void TfrmMain::TakeRestored() {
+  if (const auto it = takePhrases_.find(*takes_->current()); it != takePhrases_.end()) phrase_ = it->second;
+  const auto* playOnChange = workbench_ ? workbench_->findChild<QCheckBox*>(QStringLiteral("chkPlayOnChange")) : nullptr;
+  if (!playOnChange || playOnChange->isChecked()) {
+    PlayMml(*settings_, player(), settings_->MmlText());
+    playbackWatch_->start();
+  }
+}
+
 void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }
 
 void TfrmMain::mnuVersionClick() { ShowVersionBox(this); }
 
 void TfrmMain::mnuToWebClick() {
-  OpenDocument(QUrl::fromLocalFile(QString::fromStdString(ProgramDir()) + "manual/index.html")
-                   .toString());
+  const std::string manual = DataPath("manual/index.html");
+  if (OpenDocument(QUrl::fromLocalFile(QString::fromStdString(manual)).toString())) return;
+  // No xdg-open or no viewer: the user can still open the file by hand.
+  settings_->SetStatus(Cp932FromUtf8Lossy("マニュアルを開くアプリがありません。マニュアルの場所: " + manual));
 }
 
 }  // namespace volemo

@@ -66,6 +66,10 @@ int32_t SpinField::value() const {
   return SpinValue(text().toStdString(), minimum_);
 }
 
+void SpinField::setText(const QString& text) {
+  if (text != lineEdit()->text()) lineEdit()->setText(text);
+}
+
 void SpinField::setValue(int v) {
   const QString t = QString::number(std::clamp(v, minimum_, maximum_));
   if (t != lineEdit()->text()) lineEdit()->setText(t);

@@ -25,6 +25,8 @@ class SpinField : public QAbstractSpinBox {
   // Clamps v into the range and shows it; a different text counts as a
   // change of the field.
   void setValue(int v);
+  // Shows text as if typed: not clamped, a change of the field when it differs.
+  void setText(const QString& text);
 
   void stepBy(int steps) override;
   QValidator::State validate(QString& input, int& pos) const override;

@@ -67,6 +67,25 @@ void DrawDisc(QPainter& p, QColor gem) {
   p.drawPolygon(facets);
 }
 
+void DrawWorkbench(QPainter& p) {
+  p.setPen(QPen(QColor(90, 90, 95), 0.8));
+  p.setBrush(QColor(248, 248, 250));
+  p.drawRect(QRectF(0.5, 1.5, 15, 13));
+  p.setPen(QPen(QColor(200, 200, 208), 0.5));
+  for (double x : {4.5, 8.5, 12.5}) p.drawLine(QPointF(x, 2), QPointF(x, 14));
+  p.setPen(QPen(QColor(30, 40, 60), 0.6));
+  p.setBrush(QColor(70, 120, 190));
+  p.drawRect(QRectF(1.5, 10, 5, 2.5));
+  p.drawRect(QRectF(9, 4, 5.5, 2.5));
+  p.setBrush(QColor(235, 150, 40));
+  p.drawRect(QRectF(4.5, 7, 6.5, 2.5));
+  // The pin at the middle note's left end.
+  p.setPen(QPen(QColor(40, 40, 40), 0.8));
+  p.drawLine(QPointF(5.2, 6.8), QPointF(6.3, 8.6));
+  p.setBrush(QColor(200, 20, 30));
+  p.drawEllipse(QPointF(4.8, 6.0), 1.5, 1.5);
+}
+
 void Draw(QPainter& p, ToolbarPicture picture) {
   switch (picture) {
     case ToolbarPicture::SaveMidi:
@@ -85,6 +104,9 @@ void Draw(QPainter& p, ToolbarPicture picture) {
       break;
     case ToolbarPicture::RandomAndPlay:
       DrawDisc(p, QColor(215, 25, 30));
+      break;
+    case ToolbarPicture::Workbench:
+      DrawWorkbench(p);
       break;
   }
 }

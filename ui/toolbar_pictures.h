@@ -12,6 +12,7 @@ enum class ToolbarPicture {
   Stop,           // the same key holding a black square
   MakeAndPlay,    // a round grey disc with a green gem
   RandomAndPlay,  // the same disc with a red gem
+  Workbench,      // a small piano roll: notes on a grid, one held by a pin
 };
 
 QIcon DrawToolbarPicture(ToolbarPicture picture);

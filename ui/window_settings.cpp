@@ -86,6 +86,19 @@ void WindowSettings::SetPatternText(const std::string& text) { ToBox(*pattern_, 
 std::string WindowSettings::MmlText() const { return FromBox(*mml_); }
 void WindowSettings::SetMmlText(const std::string& text) { ToBox(*mml_, text); }
 
+void WindowSettings::SetText(std::string_view name, const std::string& text) {
+  Control<SpinField>(name).setText(QString::fromStdString(Utf8FromCp932(text)));
+}
+
+void WindowSettings::SetIndex(std::string_view name, int index) {
+  auto& list = Control<QComboBox>(name);
+  if (index < -1 || index >= list.count())
+    throw std::out_of_range(std::string(name) + " has no entry " + std::to_string(index));
+  list.setCurrentIndex(index);
+}
+
+void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<QCheckBox>(name).setChecked(checked); }
+
 void WindowSettings::SetStatus(const std::string& text) {
   status_->setText(QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(text))));
 }

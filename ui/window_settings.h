@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "settings.h"
+#include "control_values.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,7 +14,7 @@ class QWidget;
 
 namespace volemo {
 
-class WindowSettings : public Settings {
+class WindowSettings : public EditableSettings {
  public:
   // Finds every control of the settings table among the window's children
   // by its object name.
@@ -31,6 +31,11 @@ class WindowSettings : public Settings {
   std::string MmlText() const override;
   void SetMmlText(const std::string& text) override;
   void SetStatus(const std::string& text) override;
+  // As the user would: a spin field's text runs its change handler; a list's
+  // selection made here runs none.
+  void SetText(std::string_view spinName, const std::string& text) override;
+  void SetIndex(std::string_view listName, int index) override;
+  void SetChecked(std::string_view checkName, bool checked) override;
 
  private:
   template <class T>

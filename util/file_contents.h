@@ -1,14 +1,10 @@
-// Reading a file whole, and putting one in place whole.
+// Putting a file in place whole.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace volemo {
-
-// Reads the whole file at path into bytes with one read of its size.
-// Returns 0 or the errno value of the step that failed.
-int ReadFileContents(const std::string& path, std::string& bytes);
 
 // Writes bytes to "path.part" and renames it over path, so that path holds
 // either what it held or all of bytes, whenever the program is stopped.

@@ -4,8 +4,10 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 #include <algorithm>
 
@@ -38,6 +40,17 @@ QString ApplicationTitleOf(const QString& programFileName) {
   return name.left(1) + name.mid(1).toLower();
 }
 
+QString LoadQtJapanese() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
+    delete translator;
+    return folder + QStringLiteral("/qtbase_ja.qm");
+  }
+  QCoreApplication::installTranslator(translator);
+  return {};
+}
+
 void ShowWarning(const QString& text, const QString& caption) {
   ShowMessageBox(QMessageBox::Warning, caption.isEmpty() ? ApplicationTitle() : caption, text);
 }
@@ -51,12 +64,9 @@ QString ErrorBoxText(const QString& message) {
   return message;
 }
 
-void OpenDocument(const QString& address) {
-  if (answerer) {
-    answerer->OpenDocument(address);
-    return;
-  }
-  QDesktopServices::openUrl(QUrl(address));
+bool OpenDocument(const QString& address) {
+  if (answerer) return answerer->OpenDocument(address);
+  return QDesktopServices::openUrl(QUrl(address));
 }
 
 std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& request) {

@@ -1,6 +1,7 @@
-// Small helpers between the program and the desktop: its title, the warning
-// and error boxes, opening a document in the desktop's viewer, and the one
-// door through which every modal box, modal window and the save dialog pass.
+// Small helpers between the program and the desktop: its title, Qt's own
+// texts in Japanese, the warning and error boxes, opening a document in the
+// desktop's viewer, and the one door through which every modal box, modal
+// window and the save dialog pass.
 #pragma once
 
 #include <QString>
@@ -19,6 +20,11 @@ namespace volemo {
 QString ApplicationTitle();
 QString ApplicationTitleOf(const QString& programFileName);
 
+// Installs Qt's own Japanese translations (qtbase_ja) in the application, so
+// that the dialogs and menus Qt draws speak the window's language whatever
+// the locale. Returns the file it could not load, or an empty string.
+QString LoadQtJapanese();
+
 // A modal warning box with one OK button; an empty caption means the
 // application title.
 void ShowWarning(const QString& text, const QString& caption = {});
@@ -31,9 +37,10 @@ void ShowError(const QString& message);
 // (letters, digits and Japanese characters, but not ")").
 QString ErrorBoxText(const QString& message);
 
-// Asks the desktop to open the address (a web or file URL); the result is
-// not checked.
-void OpenDocument(const QString& address);
+// Asks the desktop to open the address (a web or file URL); false when the
+// desktop has no way to (no xdg-open, no handler). Whether the viewer then
+// shows it is not known.
+bool OpenDocument(const QString& address);
 
 // The save dialog's question and the user's answer.
 struct SaveRequest {
@@ -66,7 +73,7 @@ class ModalAnswerer {
   // Called once the modal window is open; whatever is still open when it
   // returns is rejected.
   virtual void WhileModal(QDialog& dialog) = 0;
-  virtual void OpenDocument(const QString& address) = 0;
+  virtual bool OpenDocument(const QString& address) = 0;
 };
 void SetModalAnswerer(ModalAnswerer* answerer);
 

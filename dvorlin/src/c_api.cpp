@@ -2,6 +2,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <new>
 #include <optional>
 #include <string>
@@ -52,11 +53,7 @@ int32_t Guarded(char* msgBuffer, Compile compile) {
   try {
     done = compile(message);
   } catch (...) {
-    try {
-      message = dvorlin::msg::OutOfMemory();
-    } catch (...) {
-      message.clear();
-    }
+    message = dvorlin::msg::ForException(std::current_exception());
   }
   PutMessage(msgBuffer, message);
   return done ? 1 : 0;

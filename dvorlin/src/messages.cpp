@@ -3,7 +3,10 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <exception>
 #include <initializer_list>
+#include <memory>
+#include <new>
 
 #include "cp932_bytes.h"
 
@@ -27,20 +30,40 @@ std::string ToCp932(std::string_view utf8) {
   return out;
 }
 
-// A token as it appears in a message: at most a few characters, control
-// bytes shown by their code so the message stays one readable line.
-std::string Excerpt(std::string_view token) {
-  constexpr size_t kLimit = 24;
+// True when ch (one double-byte character) is CP932 that converts: an
+// unassigned pair does not.
+bool ConvertibleChar(iconv_t toUtf8, std::string_view ch) {
+  char out[8];
+  char* src = const_cast<char*>(ch.data());
+  size_t srcLeft = ch.size();
+  char* dst = out;
+  size_t dstLeft = sizeof out;
+  iconv(toUtf8, nullptr, nullptr, nullptr, nullptr);  // a fresh state for each character
+  return iconv(toUtf8, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1) && srcLeft == 0;
+}
+
+// A text as it appears in a message: at most limit bytes of it, control
+// bytes and bytes that are not CP932 shown by their code ("<81>"), so the
+// message stays one readable line of valid CP932.
+std::string Excerpt(std::string_view token, size_t limit = 24) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const std::unique_ptr<void, int (*)(iconv_t)> toUtf8(iconv_open("UTF-8", "CP932"), iconv_close);
+  const bool converts = toUtf8.get() != reinterpret_cast<iconv_t>(-1);
   std::string out;
-  const size_t keep = WholeCharPrefix(token, kLimit);
-  for (size_t i = 0; i < keep; ++i) {
-    const auto b = static_cast<unsigned char>(token[i]);
-    if (b < 0x20 || b == 0x7F) {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      out += {'<', kHex[b >> 4], kHex[b & 15], '>'};
+  const size_t keep = WholeCharPrefix(token, limit);
+  for (size_t i = 0; i < keep;) {
+    const size_t size = CharSize(token, i);
+    const std::string_view ch = token.substr(i, size);
+    const auto b = static_cast<unsigned char>(ch[0]);
+    // Single bytes: ASCII without its control codes, and half-width kana.
+    const bool shown = size == 2 ? converts && ConvertibleChar(toUtf8.get(), ch)
+                                 : (b >= 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF);
+    if (shown) {
+      out += ch;
     } else {
-      out += static_cast<char>(b);
+      for (const char c : ch) out += {'<', kHex[static_cast<unsigned char>(c) >> 4], kHex[c & 15], '>'};
     }
+    i += size;
   }
   if (keep < token.size()) out += "...";
   return out;
@@ -150,8 +173,9 @@ std::string TooManyEvents(int limit) {
   return Fill("MIDI イベントが多すぎます（{} 個まで）。繰り返しの回数を確かめてください。", {limit});
 }
 std::string TooLong() { return Fill("曲が長すぎます（24 時間まで）。繰り返しの回数や長さを確かめてください。", {}); }
-std::string TooMuchWork() {
-  return Fill("繰り返しが多すぎて処理が終わりません。繰り返しの回数を確かめてください。", {});
+std::string TooMuchWork(int64_t limit) {
+  return Fill("実行する命令が多すぎます（繰り返しの各回を数えて {} 個まで）。繰り返しの回数を確かめてください。",
+              {limit});
 }
 
 std::string NoMml() { return Fill("MML が渡されていません。", {}); }
@@ -172,5 +196,24 @@ std::string CannotWrite(int error) {
   }
 }
 std::string OutOfMemory() { return Fill("メモリが足りません。", {}); }
+std::string InternalError(std::string_view what) {
+  return Fill("コンパイラの内部エラーです（{}）。", {Excerpt(what, 200)});
+}
+
+std::string ForException(std::exception_ptr error) noexcept {
+  try {
+    try {
+      std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+      return OutOfMemory();
+    } catch (const std::exception& e) {
+      return InternalError(e.what());
+    } catch (...) {
+      return InternalError("?");
+    }
+  } catch (...) {
+    return {};  // not even the message could be made
+  }
+}
 
 }  // namespace dvorlin::msg

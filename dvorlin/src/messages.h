@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,7 @@ std::string KeyOutOfRange(std::string_view token, int64_t octave, int64_t key);
 std::string DivTooShort(std::string_view token, int64_t ticks, int items);
 std::string TooManyEvents(int limit);
 std::string TooLong();
-std::string TooMuchWork();
+std::string TooMuchWork(int64_t limit);
 
 // The C functions.
 std::string NoMml();
@@ -47,5 +48,10 @@ std::string NoPath();
 std::string NoBuffer();
 std::string CannotWrite(int error);
 std::string OutOfMemory();
+std::string InternalError(std::string_view what);
+// For a failure that reached the C boundary: out of memory for
+// std::bad_alloc, else an internal error quoting its text. Empty when not
+// even that could be made.
+std::string ForException(std::exception_ptr error) noexcept;
 
 }  // namespace dvorlin::msg

@@ -13,8 +13,9 @@ namespace {
 
 constexpr int kMaxEvents = 1'000'000;
 constexpr int64_t kMaxMicros = int64_t{24} * 60 * 60 * 1'000'000;
-// Instructions run, repeats included: enough for a million events, and a
-// bound on repeats that make none ("[9999[9999[9999 v1]]]").
+// Instructions run, each pass of a repeat counted again: enough for a
+// million events, and a bound on repeats that make none
+// ("[9999[9999[9999 v1]]]").
 constexpr int64_t kMaxSteps = 20'000'000;
 // A sweep moves the bend every two ticks (about 2 ms at tempo 120).
 constexpr int64_t kSweepStepTicks = 2;
@@ -24,7 +25,7 @@ constexpr int kChannels = 16;
 // so the sounding length is known only at the end.
 struct WrittenNote {
   uint32_t start;
-  uint32_t length;  // at most kMaxTick, as the time it fits in
+  uint32_t length;  // ticks fit in 32 bits: see Advance
   uint8_t channel;
   uint8_t key;
   uint8_t velocity;
@@ -47,7 +48,7 @@ class Performer {
   Song Run() {
     for (size_t i = 0; i < code_.size(); ++i) {
       if (++steps_ > kMaxSteps) {
-        Fail(code_[i], [] { return msg::TooMuchWork(); }, true);
+        Fail(code_[i], [] { return msg::TooMuchWork(kMaxSteps); }, true);
         break;
       }
       if (!Execute(i)) break;
@@ -108,6 +109,8 @@ class Performer {
       case Op::Channel: channel_ = static_cast<uint8_t>(in.a); return true;
       case Op::Tempo:
         if (!CountEvents(in, 1)) return false;
+        tempoMicros_ = MicrosAt(now_);
+        tempoTick_ = now_;
         bpm_ = in.a;
         if (tempos_.back().tick == now_) tempos_.pop_back();
         tempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
@@ -152,19 +155,35 @@ class Performer {
   }
 
   bool AddNote(const Instr& in, int64_t key, int64_t length) {
-    if (gate_ == 0) return true;
+    if (gate_ == 0) {
+      // Kept (for ties to lengthen) without counting as events: they are
+      // never written to the file.
+      if (silentCount_ < kMaxEvents) {
+        ++silentCount_;
+        notes_.push_back({static_cast<uint32_t>(now_), static_cast<uint32_t>(length), channel_,
+                          static_cast<uint8_t>(key), 0, 0});
+      }
+      return true;
+    }
     if (!CountEvents(in, 2)) return false;
     notes_.push_back({static_cast<uint32_t>(now_), static_cast<uint32_t>(length), channel_, static_cast<uint8_t>(key),
                       velocity_, gate_});
     return true;
   }
 
+  // Time is bounded by the clock, not by ticks: at tempo 999 a tick lasts
+  // about 125 microseconds, so 24 hours (the end of a sweep too) stay below
+  // 700 million ticks, well within 32 bits. The file splits delta times
+  // longer than four bytes hold.
   bool Advance(const Instr& in, int64_t ticks) {
     now_ += ticks;
-    micros_ += ticks * 125'000 / bpm_;  // 60,000,000 / (480 * bpm) per tick
-    if (now_ > kMaxTick || micros_ > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
+    if (MicrosAt(now_) > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
     return true;
   }
+
+  // The time of a tick at or after the last tempo change: 60,000,000 /
+  // (480 * bpm) microseconds a tick, rounded once per tempo.
+  int64_t MicrosAt(int64_t tick) const { return tempoMicros_ + (tick - tempoTick_) * 125'000 / bpm_; }
 
   bool CountEvents(const Instr& in, int count) {
     events_ += count;
@@ -184,7 +203,7 @@ class Performer {
   // time does not move.
   bool Sweep(const Instr& in) {
     const int64_t length = in.ticks;
-    if (now_ + length > kMaxTick) return Fail(in, [] { return msg::TooLong(); }, true);
+    if (MicrosAt(now_ + length) > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
     const int64_t distance = in.b - in.a;
     const int64_t steps = std::min<int64_t>(std::abs(distance), std::max<int64_t>(1, length / kSweepStepTicks));
     if (!CountEvents(in, static_cast<int>(steps + 1))) return false;
@@ -229,6 +248,10 @@ class Performer {
     std::vector<int32_t> lastOfKey(kChannels * 128, -1);
     song.notes.reserve(notes_.size());
     for (const WrittenNote& w : notes_) {
+      if (w.gate == 0) {
+        song.silentNotes.push_back({w.start, w.length, w.channel, w.key, 0});
+        continue;
+      }
       Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
                 w.velocity};
       int32_t& last = lastOfKey[w.channel * 128 + w.key];
@@ -257,9 +280,11 @@ class Performer {
   Reporter& reporter_;
 
   int64_t now_ = 0;
-  int64_t micros_ = 0;
+  int64_t tempoTick_ = 0;  // where the tempo last changed
+  int64_t tempoMicros_ = 0;
   int64_t steps_ = 0;
   int events_ = 0;
+  int silentCount_ = 0;
   int32_t bpm_ = 120;
   int32_t octave_ = 5;
   int32_t defaultLength_ = kTicksPerQuarter;

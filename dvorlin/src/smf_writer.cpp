@@ -60,8 +60,18 @@ class TrackWriter {
     runningStatus_ = status;
   }
 
+  // A delta time holds at most 28 bits; a longer gap is bridged by empty
+  // text events, which players pass over. Like every meta event, they end
+  // the running status.
   void Delta(uint32_t tick) {
-    PutVariableLength(out_, tick - lastTick_);
+    constexpr uint32_t kLongestDelta = 0x0FFFFFFF;
+    uint32_t delta = tick - lastTick_;
+    for (; delta > kLongestDelta; delta -= kLongestDelta) {
+      PutVariableLength(out_, kLongestDelta);
+      out_.insert(out_.end(), {0xFF, 0x01, 0x00});
+      runningStatus_ = 0;
+    }
+    PutVariableLength(out_, delta);
     lastTick_ = tick;
   }
 

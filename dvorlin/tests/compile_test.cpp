@@ -2,9 +2,12 @@
 // and the file's variable-length times read back by midicsv.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "dvorlin/compile.h"
+#include "messages.h"
 #include "midicsv_reader.h"
 #include "test_support.h"
 
@@ -19,12 +22,42 @@ TEST(Diagnostics, CountLinesByAnyLineBreakAndColumnsByCharacter) {
     int line, column;
   };
   for (const Case& c : {Case{"c\r\n  x", 2, 3}, Case{"c\rx", 2, 1}, Case{"c\n\nd x", 3, 3},
-                        Case{"c\r\n\r\nx", 3, 1}, Case{Cp932("// ドレミ\r\nc /*ドレミ*/ x"), 2, 11}}) {
+                        Case{"c\r\n\r\nx", 3, 1}, Case{Cp932("// ドレミ\r\nc /*ドレミ*/ x"), 2, 11},
+                        Case{"/* \x81 */x", 1, 8}, Case{"/* \x81\r\n*/x", 2, 3}}) {
     SCOPED_TRACE(c.mml);
     const Performance p = Perform(c.mml);
     ASSERT_EQ(p.diagnostics.size(), 1u) << Messages(p);
     EXPECT_EQ(p.diagnostics[0].line, c.line);
     EXPECT_EQ(p.diagnostics[0].column, c.column);
+  }
+}
+
+// Messages hold only CP932 that converts: what is not is quoted by its code.
+TEST(Diagnostics, BytesThatAreNotCp932AreQuotedByTheirCode) {
+  struct Case {
+    std::string mml, message;
+  };
+  for (const Case& c : {Case{"c \x81 d", "1行目 3文字目: \"<81>\" は未定義の命令です。"},
+                        Case{"c \xFD", "1行目 3文字目: \"<FD>\" は未定義の命令です。"},
+                        Case{"c \x85\x40", "1行目 3文字目: \"<85><40>\" は未定義の命令です。"},
+                        Case{"c \xE0", "1行目 3文字目: \"<E0>\" は未定義の命令です。"},
+                        Case{"Tempo=1\x81", "1行目 7文字目: \"1<81>\" は数ではありません（\"Tempo=\" の後には数を書いてください）。"},
+                        Case{Cp932("c ア"), "1行目 3文字目: \"ア\" は未定義の命令です。"}}) {
+    SCOPED_TRACE(c.mml);
+    EXPECT_EQ(Messages(Perform(c.mml)), c.message);
+  }
+}
+
+TEST(Diagnostics, OnlyAFailedAllocationIsOutOfMemory) {
+  struct Case {
+    std::exception_ptr error;
+    std::string message;
+  };
+  for (const Case& c : {Case{std::make_exception_ptr(std::bad_alloc()), "メモリが足りません。"},
+                        Case{std::make_exception_ptr(std::length_error("vector::reserve")),
+                             "コンパイラの内部エラーです（vector::reserve）。"},
+                        Case{std::make_exception_ptr(42), "コンパイラの内部エラーです（?）。"}}) {
+    EXPECT_EQ(Utf8(msg::ForException(c.error)), c.message);
   }
 }
 
@@ -47,6 +80,20 @@ TEST(Diagnostics, ALongLineOfMistakesGivesOneMessage) {
 TEST(Diagnostics, TextBeyondSixteenMegabytesIsRefusedUnread) {
   const Performance p = Perform(std::string((size_t{16} << 20) + 1, ' '));
   EXPECT_EQ(Messages(p), "1行目 1文字目: MML が長すぎます（16 MB まで）。");
+}
+
+// A note of gate 0 sounds nothing, yet a picture of the phrase shows it.
+TEST(SilentNotes, GateZeroNotesAreKeptApartWithTheirWrittenLengthTiesIncluded) {
+  const Performance p = Perform("l16 q0 c^ 'eg' q50 d q0 Div{ab}8");
+  ASSERT_TRUE(p.ok()) << Messages(p);
+  ASSERT_EQ(p.song.notes.size(), 1u);
+  EXPECT_EQ(p.song.notes[0].start, 360u);
+  EXPECT_EQ(p.song.notes[0].length, 60u);
+  std::string silent;
+  for (const Note& n : p.song.silentNotes)
+    silent += std::to_string(n.start) + "+" + std::to_string(n.length) + ":" + std::to_string(n.key) + " ";
+  EXPECT_EQ(silent, "0+240:60 240+120:64 240+120:67 480+120:69 600+120:71 ");
+  EXPECT_EQ(p.song.endTick, 720u);
 }
 
 TEST(Sweep, MovesInEvenStepsOfTwoTicksAndEndsExactlyAtTheTarget) {

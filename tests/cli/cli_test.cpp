@@ -1,7 +1,14 @@
 // Runs the real volemo-cli binary and checks what it writes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,42 +16,13 @@
 
 #include "composer.h"
 #include "memory_settings.h"
+#include "run_cli.h"
 #include "scale_table.h"
 
 namespace volemo {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-Result RunCli(const std::vector<std::string>& args) {
-  const fs::path dir = fs::temp_directory_path();
-  const fs::path out = dir / ("volemo-cli-out-" + std::to_string(getpid()));
-  const fs::path err = dir / ("volemo-cli-err-" + std::to_string(getpid()));
-  std::string command = "'" VOLEMO_CLI "'";
-  for (const std::string& a : args) {
-    std::string quoted;
-    for (char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    command += " '" + quoted + "'";
-  }
-  command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int raw = std::system(command.c_str());
-  Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  fs::remove(out);
-  fs::remove(err);
-  return r;
-}
 
 std::string BodyOf(const std::string& doc) {
   const size_t start = doc.find("[4 \r\n");
@@ -69,6 +47,31 @@ TEST(Cli, PhraseIsTheEnginesDocumentForTheSameSeed) {
   EXPECT_EQ(r.out, settings.MmlText());
   EXPECT_TRUE(r.out.starts_with("Tempo=110;Channel(1);Voice(1)\r\nv120l16[4 \r\n"));
   EXPECT_TRUE(r.out.ends_with("\r\n]"));
+}
+
+// The operations after composing, pinned as exact bytes: a script's
+// --reroll of a seed gives the same phrase in every version.
+TEST(Cli, PhraseOperationsGiveThePinnedBytes) {
+  const std::vector<std::string> args = {"phrase", "--seed", "1", "--lock", "1-3,5", "--reroll", "--mutate", "2"};
+  const Result mml = RunCli(args);
+  ASSERT_EQ(mml.status, 0) << mml.err;
+  EXPECT_EQ(mml.out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.mml"));
+  std::vector<std::string> withNotes = args;
+  withNotes.push_back("--notes");
+  EXPECT_EQ(RunCli(withNotes).out, ReadFile(VOLEMO_CLI_GOLDEN_DIR "/seed1_lock_reroll_mutate.notes"));
+}
+
+// A lock holds for the operations after it, not before.
+TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
+  auto firstKey = [](const std::vector<std::string>& args) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.out.substr(0, r.out.find('\n'));
+  };
+  const std::string composed = firstKey({"phrase", "--seed", "4", "--notes"});
+  EXPECT_EQ(composed, "1\t0\t24\t65\tF5\t0");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--lock", "1", "--reroll", "--notes"}), "1\t0\t24\t65\tF5\t1");
+  EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
 }
 
 TEST(Cli, PatternHonoursSetOptionsInOrder) {
@@ -125,13 +128,43 @@ TEST(Cli, RandomWeightsComeAfterTheSetOptions) {
 TEST(Cli, MissingScaleFileWarnsThenReportsTheListIndexAndStillComposes) {
   const Result r = RunCli({"phrase", "--seed", "2", "--scale-file", "/nonexistent/Scale.dat", "--steps", "4"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const size_t warning = r.err.find("スケール定義ファイル\"Scale.dat\"がありません。");
+  const size_t warning = r.err.find("スケール定義ファイル\"/nonexistent/Scale.dat\"がありません。");
   const size_t listIndex = r.err.find("リストのインデックスが範囲を超えています (-1)");
   ASSERT_NE(warning, std::string::npos) << r.err;
   ASSERT_NE(listIndex, std::string::npos) << r.err;
   EXPECT_LT(warning, listIndex);
   EXPECT_NE(r.err.find("読み込みエラー"), std::string::npos);
   EXPECT_TRUE(r.out.ends_with("\r\n]"));
+}
+
+// File names reach the messages as they are (UTF-8, "é" included), the
+// system's reason follows the sentence, and a FIFO given as the scale file
+// is refused at once instead of waiting for a writer.
+TEST(Cli, FilesThatCannotBeUsedAreNamedAsGiven) {
+  char pattern[] = "/tmp/volemo-cli-files-XXXXXX";
+  const fs::path dir = mkdtemp(pattern);
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_directory(dir / "é");
+  std::ofstream(dir / "c.mml", std::ios::binary) << "o5c4";
+  ASSERT_EQ(RunCli({"compile", (dir / "c.mml").string(), (dir / "c.mid").string()}).status, 0);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } cases[] = {
+      {{"pattern", "--seed", "1", "--scale-file", (dir / "fifo").string()}, 0,
+       "ファイル \"" + (dir / "fifo").string() + "\" は開けません。 通常のファイルではありません"},
+      {{"pattern", "--seed", "1", "--scale-file", (dir / "é").string()}, 0,
+       "ファイル \"" + (dir / "é").string() + "\" は開けません。 Is a directory"},
+      {{"render", (dir / "c.mid").string(), (dir / "é" / "no" / "out.wav").string()}, 1,
+       "\"" + (dir / "é" / "no" / "out.wav").string() + "\""},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  fs::remove_all(dir);
 }
 
 TEST(Cli, BadUsageExitsWithTwo) {
@@ -158,6 +191,14 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"batch", "--count", "2", "--out", "/nonexistent/b", "--formats", "mid,ogg"},
            {"batch", "--count", "2", "--out", "/nonexistent/b", "--seed", "4294967295"},
            {"batch", "--count", "2", "--out", "/nonexistent/b", "--jobs", "0"},
+           {"phrase", "--lock", "0"},
+           {"phrase", "--lock", "3-1"},
+           {"phrase", "--lock", "1,,2"},
+           {"phrase", "--lock", "1-"},
+           {"phrase", "--seed", "1", "--lock", "30-35"},  // 34 notes
+           {"phrase", "--mutate", "-1"},
+           {"phrase", "--mutate", "x"},
+           {"phrase", "--length", "0", "--notes"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());
@@ -192,6 +233,165 @@ TEST(Cli, CompileWritesAMidiFileOrReportsTheCompilersMessage) {
   fs::remove_all(dir);
 }
 
+// A new folder under the system's temporary one, removed with all in it.
+struct ScratchDir {
+  fs::path path;
+  ScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "volemo-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path = pattern;
+  }
+  ~ScratchDir() { fs::remove_all(path); }
+  std::string operator/(const std::string& name) const { return (path / name).string(); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(path)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// Starts volemo-cli (its output thrown away, the interrupts at their
+// defaults) and returns its process id once it has created a file in dir,
+// or has ended, or a minute has passed.
+pid_t StartCliUntilItCreatesAFile(const std::vector<std::string>& args, const fs::path& dir) {
+  const int watch = inotify_init1(IN_CLOEXEC);
+  inotify_add_watch(watch, dir.c_str(), IN_CREATE);
+  std::vector<std::string> words = {VOLEMO_CLI};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&defaults, signal);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+  pid_t pid = -1;
+  EXPECT_EQ(posix_spawn(&pid, VOLEMO_CLI, &actions, &attributes, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
+  pollfd event{watch, POLLIN, 0};
+  for (int slice = 0; slice < 600 && poll(&event, 1, 100) == 0;) {
+    siginfo_t info{};
+    if (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid) break;
+    ++slice;
+  }
+  close(watch);
+  return pid;
+}
+
+int WaitFor(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return status;
+}
+
+// MML of notes for hours: piano, four whole notes at a time.
+std::string LongPiece(int wholeNotes) { return "t120 l1 [" + std::to_string(wholeNotes / 4) + " cegc]"; }
+
+TEST(Cli, CompileReportsNulBytesAtTheirPlaceAndFilesItCannotReadWithTheSystemsReason) {
+  const ScratchDir dir;
+  fs::create_directory(dir.path / "folder.mml");
+  WriteFile(dir / "nul.mml", std::string("c d\0e f", 7));
+  WriteFile(dir / "nul2.mml", std::string("c\r\n\x83\x41 \x81 \0", 9));  // ア, then a lone lead byte
+  struct Case {
+    std::string in, message;
+  };
+  for (const Case& c : {Case{"nul.mml", "1行目 4文字目: NUL バイト \"<00>\" は MML に書けません。\n"},
+                        Case{"nul2.mml", "2行目 5文字目: NUL バイト \"<00>\" は MML に書けません。\n"},
+                        Case{"folder.mml", "volemo-cli compile: MML ファイル \"" + (dir / "folder.mml") +
+                                               "\" を読み込めません。 Is a directory\n"},
+                        Case{"missing.mml", "volemo-cli compile: MML ファイル \"" + (dir / "missing.mml") +
+                                                "\" を開けません。 No such file or directory\n"}}) {
+    const Result r = RunCli({"compile", dir / c.in, dir / "out.mid"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, c.message);
+    EXPECT_FALSE(fs::exists(dir / "out.mid"));
+  }
+}
+
+// Each command writes its file under a temporary name: an interrupt waits
+// for it to be renamed into place (compile), or stops the work and removes
+// it (render), then ends the program as it would have.
+TEST(Cli, InterruptsWhileWritingLeaveNoTemporaryFileBehind) {
+  const ScratchDir dir;
+  WriteFile(dir / "in.mml", "l64 [500 [1000 c]]");  // a million events: a file of megabytes
+  ASSERT_EQ(RunCli({"compile", dir / "in.mml", dir / "out.mid"}).status, 0);
+  const std::string compiled = ReadFile(dir / "out.mid");
+  fs::remove(dir / "out.mid");
+  WriteFile(dir / "long.mml", LongPiece(4000));
+  ASSERT_EQ(RunCli({"compile", dir / "long.mml", dir / "in.mid"}).status, 0);
+  fs::remove(dir / "long.mml");
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    pid_t pid = StartCliUntilItCreatesAFile({"compile", dir / "in.mml", dir / "out.mid"}, dir.path);
+    kill(pid, signal);
+    int status = WaitFor(pid);
+    // The compile may have ended before the signal came.
+    EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) || status == 0) << status;
+    EXPECT_EQ(ReadFile(dir / "out.mid"), compiled);
+    fs::remove(dir / "out.mid");
+
+    pid = StartCliUntilItCreatesAFile({"render", dir / "in.mid", dir / "out.wav"}, dir.path);
+    kill(pid, signal);
+    status = WaitFor(pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"in.mid", "in.mml"}));
+  }
+}
+
+// Hours of music to a disk that is full at once: the render ends at the
+// first write that fails, long before the CPU time it is given runs out.
+TEST(Cli, RenderToAFullDiskStopsAtTheFirstFailedWriteWithTheSystemsReason) {
+  const ScratchDir dir;
+  WriteFile(dir / "long.mml", LongPiece(10800));  // six hours
+  ASSERT_EQ(RunCli({"compile", dir / "long.mml", dir / "in.mid"}).status, 0);
+  const Result r = RunCli({"render", dir / "in.mid", dir / "out.wav"}, "trap '' XFSZ; ulimit -f 64; ulimit -t 30; exec ");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "volemo-cli: ファイル \"" + (dir / "out.wav") + "\" を書き込めません。 File too large\n");
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"in.mid", "long.mml"}));
+}
+
+// The first render is held still while its file is open and the second
+// runs to its end: the first, renamed last, stands whole.
+TEST(Cli, TwoRendersToOneFileAtOnceEachWriteTheirOwn) {
+  const ScratchDir dir;
+  WriteFile(dir / "a.mml", LongPiece(60));
+  WriteFile(dir / "b.mml", "t120 l4 dfa");
+  ASSERT_EQ(RunCli({"compile", dir / "a.mml", dir / "a.mid"}).status, 0);
+  ASSERT_EQ(RunCli({"compile", dir / "b.mml", dir / "b.mid"}).status, 0);
+  ASSERT_EQ(RunCli({"render", dir / "a.mid", dir / "a.wav"}).status, 0);
+
+  const pid_t first = StartCliUntilItCreatesAFile({"render", dir / "a.mid", dir / "out.wav"}, dir.path);
+  kill(first, SIGSTOP);
+  const Result second = RunCli({"render", dir / "b.mid", dir / "out.wav"});
+  kill(first, SIGCONT);
+  const int status = WaitFor(first);
+  EXPECT_EQ(second.status, 0) << second.err;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(ReadFile(dir / "out.wav") == ReadFile(dir / "a.wav"));
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.mid", "a.mml", "a.wav", "b.mid", "b.mml", "out.wav"}));
+}
+
+TEST(Cli, PlayWhoseSoundOutputFailsEndsWithTheReason) {
+  setenv("VOLEMO_AUDIO_DRIVER", "file", 1);
+  setenv("VOLEMO_AUDIO_FILE", "/dev/full", 1);
+  const Result r = RunCli({"phrase", "--seed", "1", "--play"});
+  unsetenv("VOLEMO_AUDIO_DRIVER");
+  unsetenv("VOLEMO_AUDIO_FILE");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("演奏中に音声出力が止まりました。 file: /dev/full: "), std::string::npos) << r.err;
+}
+
 TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-play-" + std::to_string(getpid()));
   fs::create_directories(dir);
@@ -219,7 +419,8 @@ TEST(Cli, BrokenPlaybackModuleFailsOnlyWhatSoundsWithAMessage) {
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-module-" + std::to_string(getpid()));
   fs::create_directories(dir);
   fs::copy_file(VOLEMO_CLI, dir / "volemo-cli");
-  fs::copy_file(fs::path(VOLEMO_CLI).parent_path() / "Scale.dat", dir / "Scale.dat");
+  for (const char* file : {"Scale.dat", "libdvorlin.so.1"})
+    fs::copy_file(fs::path(VOLEMO_CLI).parent_path() / file, dir / file);
   std::ofstream(dir / "libvolemo-playback.so") << "not a library";
   const std::string cli = (dir / "volemo-cli").string();
   const std::string err = (dir / "err").string();

@@ -57,12 +57,34 @@ TEST(PickNote, AllWeightsZeroTakesTheLastOf3001Candidates) {
   EXPECT_EQ(e.state.random.seed(), last.seed());
 }
 
+// Keys above 127 fail like rejected candidates, drawing exactly as before;
+// when the attempts run out on one, the note is 127.
+TEST(PickNote, NeverAcceptsAKeyAbove127) {
+  int capped = 0;
+  for (uint32_t seed = 1; seed <= 8; ++seed) {
+    Engine e(seed);
+    e.settings.SetText("spnOct1", "10");
+    e.settings.SetText("spnOct2", "10");  // C10 to B10: candidates 120..130
+    RandomSource reference;
+    reference.Seed(seed);
+    for (int i = 0; i < 3001 * 2 - 1; ++i) reference.Next(100);
+    const int last = 120 + static_cast<int>(reference.Next(11));
+    EXPECT_EQ(PickNote(e.settings, e.state), std::min(last, 127)) << "all weights 0, seed " << seed;
+    EXPECT_EQ(e.state.random.seed(), reference.seed());
+    capped += last > 127;
+
+    ApplyDefinition(e, "A06085090604");
+    for (int i = 0; i < 200; ++i) EXPECT_LE(PickNote(e.settings, e.state), 127) << "Major, seed " << seed;
+  }
+  EXPECT_GT(capped, 0) << "pick seeds whose last candidate lies above 127";
+}
+
 TEST(PickNote, EqualEndsAlwaysGiveThatNote) {
   Engine e(3);
   e.RangeC4ToC4();
   for (int i = 0; i < 20; ++i) EXPECT_EQ(PickNote(e.settings, e.state), 48);
   e.state.lastNote = -1;
-  EXPECT_EQ(NoteToMml(e.state, PickNote(e.settings, e.state)), "o4c");
+  EXPECT_EQ(NoteToMml(e.state.lastNote, PickNote(e.settings, e.state)), "o4c");
 }
 
 TEST(PickNote, SwappedEndsBehaveLikeTheRightOrder) {
@@ -86,7 +108,7 @@ TEST(PickNote, UnconfirmedOctavesAreClampedToTheFieldsRange) {
     const int note = PickNote(e.settings, e.state);
     EXPECT_GE(note, 12);   // C1
     EXPECT_LT(note, 131);  // B10
-    EXPECT_FALSE(NoteToMml(e.state, note).empty());
+    EXPECT_FALSE(NoteToMml(e.state.lastNote, note).empty());
   }
   e.settings.SetText("spnOct1", "abc");  // not a number: the minimum, octave 1
   e.settings.SetText("spnOct2", "1");
@@ -96,16 +118,16 @@ TEST(PickNote, UnconfirmedOctavesAreClampedToTheFieldsRange) {
 
 TEST(NoteToMml, FirstNoteIsAbsoluteThenOctaveMarks) {
   EngineState state;
-  EXPECT_EQ(NoteToMml(state, 48), "o4c");
-  EXPECT_EQ(NoteToMml(state, 62), ">d");
-  EXPECT_EQ(NoteToMml(state, 50), "<d");
-  EXPECT_EQ(NoteToMml(state, 38), "<d");
-  EXPECT_EQ(NoteToMml(state, 46), "a+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 48), "o4c");
+  EXPECT_EQ(NoteToMml(state.lastNote, 62), ">d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 50), "<d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 38), "<d");
+  EXPECT_EQ(NoteToMml(state.lastNote, 46), "a+");
   EXPECT_EQ(state.lastNote, 46);
-  EXPECT_EQ(NoteToMml(state, 130), ">>>>>>>a+");
-  EXPECT_EQ(NoteToMml(state, 13), "<<<<<<<<<c+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 130), ">>>>>>>a+");
+  EXPECT_EQ(NoteToMml(state.lastNote, 13), "<<<<<<<<<c+");
   state.lastNote = -1;
-  EXPECT_EQ(NoteToMml(state, 131), "o10b");
+  EXPECT_EQ(NoteToMml(state.lastNote, 131), "o10b");
 }
 
 }  // namespace

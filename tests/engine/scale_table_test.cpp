@@ -1,6 +1,7 @@
 #include "scale_table.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -101,7 +102,7 @@ TEST(ScaleTable, ApplyWithNothingSelectedFailsAndChangesNothing) {
     ApplyScale(e.settings, e.state);
     FAIL() << "no error";
   } catch (const EngineError& error) {
-    EXPECT_EQ(error.what(), Sj("リストのインデックスが範囲を超えています (-1)"));
+    EXPECT_EQ(error.what(), std::string("リストのインデックスが範囲を超えています (-1)"));
   }
   EXPECT_EQ(e.state.weights, Weights({0, 0, 3}));
   EXPECT_EQ(e.settings.Position("src2"), 3);
@@ -140,8 +141,8 @@ TEST_F(ScaleFile, MissingFileWarnsThenApplyingFails) {
   Engine e;
   const int selected = LoadScaleTable(e.state, (dir_ / "Scale.dat").string(), warn_);
   ASSERT_EQ(warnings_.size(), 1u);
-  EXPECT_EQ(warnings_[0].first, Sj("スケール定義ファイル\"Scale.dat\"がありません。"));
-  EXPECT_EQ(warnings_[0].second, Sj("読み込みエラー"));
+  EXPECT_EQ(warnings_[0].first, "スケール定義ファイル\"Scale.dat\"がありません。");
+  EXPECT_EQ(warnings_[0].second, "読み込みエラー");
   EXPECT_EQ(selected, -1);
   EXPECT_TRUE(e.state.scaleNames.empty());
   EXPECT_TRUE(e.state.scaleDefinitions.empty());
@@ -151,18 +152,60 @@ TEST_F(ScaleFile, MissingFileWarnsThenApplyingFails) {
   EXPECT_EQ(e.state.weights, ScaleWeights{});
 }
 
-TEST_F(ScaleFile, UnreadableFileFailsWithThePathAndTheSystemsReason) {
-  Engine e;
+// What is not a scale file is refused without being read: a FIFO would
+// block the start for ever, /dev/zero fill the memory.
+TEST_F(ScaleFile, WhatIsNotAScaleFileFailsWithThePathAndTheReasonAfterTheSentence) {
   const fs::path path = dir_ / "Scale.dat";
-  fs::create_directory(path);  // exists, but cannot be read as a file
-  try {
-    LoadScaleTable(e.state, path.string(), warn_);
-    FAIL() << "no error";
-  } catch (const EngineError& error) {
-    EXPECT_EQ(error.what(), Sj("ファイル \"") + path.string() + "\". Is a directory" + Sj(" は開けません"));
+  const struct {
+    void (*make)(const fs::path&);
+    const char* reason;
+  } cases[] = {
+      {[](const fs::path& p) { fs::create_directory(p); }, "Is a directory"},
+      {[](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "通常のファイルではありません"},
+      {[](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, "通常のファイルではありません"},
+      {[](const fs::path& p) {
+         std::ofstream(p) << "Major\n";
+         fs::resize_file(p, 4 * 1024 * 1024 + 1);
+       },
+       "スケール定義ファイルとしては大きすぎます（4 MiB まで）"},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    c.make(path);
+    try {
+      LoadScaleTable(e.state, path.string(), warn_);
+      ADD_FAILURE() << "no error: " << c.reason;
+    } catch (const EngineError& error) {
+      EXPECT_EQ(error.what(), "ファイル \"" + path.string() + "\" は開けません。 " + c.reason);
+    }
+    EXPECT_TRUE(warnings_.empty());
+    EXPECT_TRUE(e.state.scaleNames.empty());
+    fs::remove_all(path);
   }
-  EXPECT_TRUE(warnings_.empty());
-  EXPECT_TRUE(e.state.scaleNames.empty());
+}
+
+// A file without the start-up scale says what it lacks before the list-index
+// box says that nothing is selected.
+TEST_F(ScaleFile, FileWithoutMajorWarnsWhatItLacks) {
+  const struct {
+    std::string bytes;
+    const char* lacks;
+  } cases[] = {
+      {"", "スケールがありません"},
+      {"\r\n\r\n", "スケールがありません"},
+      {std::string("\0Major\r\nA0A0AA0A0A0A", 20), "スケールがありません"},
+      {"\x89PNG\r\n\x1a\n\xff\xd8", "\"Major\" という名前のスケールがありません"},
+      {"Minor\nA0A\nDorian\nA0A0\n", "\"Major\" という名前のスケールがありません"},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    const std::string path = Write(c.bytes);
+    warnings_.clear();
+    EXPECT_EQ(LoadScaleTable(e.state, path, warn_), -1);
+    ASSERT_EQ(warnings_.size(), 1u) << c.lacks;
+    EXPECT_EQ(warnings_[0].first, "スケール定義ファイル\"" + path + "\"に" + c.lacks + "。");
+    EXPECT_EQ(warnings_[0].second, "読み込みエラー");
+  }
 }
 
 TEST(ShippedScaleFile, HoldsMajorAndOnlyDigitsTheSlidersShow) {

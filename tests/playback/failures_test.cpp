@@ -2,11 +2,13 @@
 // SoundFont. A process of its own: once an output opens it stays open.
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
-#include "cp932.h"
+#include "file_sink.h"
 #include "player.h"
 #include "shared_synth.h"
 #include "smf_builder.h"
@@ -20,9 +22,35 @@ std::string OpenError(Player& player, const std::string& path) {
   try {
     player.Open(path);
   } catch (const PlayerError& e) {
-    return Utf8FromCp932(e.what());
+    return e.what();
   }
   return "(opened)";
+}
+
+// First in the process: a sound output that works would stay open.
+TEST(FailingSoundOutput, PlayEndsWithTheDriversOwnReason) {
+  const std::string dir = test::TestDir();
+  const std::string path = dir + "long.mid";
+  test::WriteFile(path, test::Smf({{60, 0, 9600}}));  // 10 s
+  // An ALSA device, and the file sink, whose sound goes to a full disk.
+  test::WriteFile(dir + "full.conf",
+                  "pcm.!default { type file slave.pcm { type null } file \"/dev/full\" format \"raw\" }\n");
+  setenv("ALSA_CONFIG_PATH", (dir + "full.conf").c_str(), 1);
+  setenv("VOLEMO_AUDIO_FILE", "/dev/full", 1);
+  for (const auto& [driver, reason] : {std::pair{"alsa", "alsa: The audio device error: Input/output error"},
+                                       std::pair{"file", "file: /dev/full: No space left on device"}}) {
+    setenv("VOLEMO_AUDIO_DRIVER", driver, 1);
+    Player player;
+    player.Open(path);
+    player.Play();
+    EXPECT_TRUE(test::Eventually([&] { return !player.IsPlaying(); })) << driver;
+    try {
+      player.CheckOutput();
+      ADD_FAILURE() << driver << ": no error";
+    } catch (const PlayerError& e) {
+      EXPECT_EQ(std::string(e.what()), std::string("演奏中に音声出力が止まりました。 ") + reason);
+    }
+  }
 }
 
 TEST(NoSoundOutput, OpeningSaysSoAndGivesEachDriversOwnText) {
@@ -66,7 +94,7 @@ class SoundFont : public testing::Test {
     try {
       LoadSoundFont(synth, candidates);
     } catch (const PlayerError& e) {
-      message = Utf8FromCp932(e.what());
+      message = e.what();
     }
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);
@@ -88,12 +116,27 @@ TEST_F(SoundFont, BrokenFileIsReportedNotPassedOver) {
   EXPECT_GT(message.size(), ("SoundFont \"" + broken + "\" を読み込めません。 ").size());  // FluidSynth's reason
 }
 
+TEST_F(SoundFont, FolderFifoOrDeviceIsReportedNeverOpened) {
+  const std::string path = test::TestDir() + "not-a-file.sf2";
+  const std::vector<std::function<void()>> makers = {
+      [&] { std::filesystem::create_directory(path); },
+      [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },  // opening it would wait for a writer for ever
+      [&] { std::filesystem::create_symlink("/dev/zero", path); },
+  };
+  for (const auto& make : makers) {
+    make();
+    EXPECT_EQ(LoadError({path, "/usr/share/sounds/sf2/FluidR3_GM.sf2"}),
+              "SoundFont \"" + path + "\" を読み込めません（通常のファイルではありません）。");
+    std::filesystem::remove(path);
+  }
+}
+
 TEST_F(SoundFont, FileRewrittenReplacedOrRemovedSinceLoadingIsNoLongerTheOneLoaded) {
   // Voices are read from the file long after it loaded, at the places its
   // samples had then.
   const std::string path = test::TestDir() + "font.sf2";
   test::WriteFile(path, "first");
-  LoadedSoundFont loaded{path, 1, StampOf(path)};
+  LoadedSoundFont loaded{path, 1, StampOf(path), {}};
   EXPECT_FALSE(Replaced(loaded));
   test::WriteFile(path, "rewritten");
   EXPECT_TRUE(Replaced(loaded));
@@ -107,6 +150,15 @@ TEST_F(SoundFont, FileRewrittenReplacedOrRemovedSinceLoadingIsNoLongerTheOneLoad
   loaded.stamp = StampOf(path);
   std::filesystem::remove(path);
   EXPECT_TRUE(Replaced(loaded));
+
+  // The user's own put beside the program while Debian's plays.
+  const std::string own = test::TestDir() + "own.sf2";
+  test::WriteFile(path, "loaded");
+  loaded = {path, 1, StampOf(path), {own}};
+  EXPECT_FALSE(Replaced(loaded));
+  test::WriteFile(own, "the user's");
+  EXPECT_TRUE(Replaced(loaded));
+  std::filesystem::remove(own);
 }
 
 TEST_F(SoundFont, UsersOwnBesideTheProgramComesFirst) {

@@ -11,9 +11,13 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+
+#include <sys/resource.h>
 
 #include "StrUnit.h"
 #include "cp932.h"
@@ -31,6 +35,30 @@ namespace {
 // A mistake on each of two lines, so the compiler's message has two lines
 // joined by CR LF.
 const char kBadMml[] = "t120 [4 o4c\r\nz d\r\nz e]";
+
+// Lowers the limit on the size of files this process writes, and puts it
+// back; a write past it fails with EFBIG instead of ending the process.
+class FileSizeLimit {
+ public:
+  FileSizeLimit() {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() { Restore(); }
+  void Lower(rlim_t bytes) {
+    rlimit lowered = old_;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  void Restore() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = SIG_DFL;
+};
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -62,6 +90,14 @@ class CommandsTest : public QObject {
   }
   // Play replays the box as it stands, as the user may have edited it.
   void KeepTheBoxOnPlay() { Find<QCheckBox>(W(), "chkMakePattern")->setChecked(false); }
+  // The box's text compiled, as Save MIDI must write it.
+  std::string CompiledBox() {
+    const std::string probe = InDir("probe.mid").toStdString();
+    if (!CompileMmlToMidi(W().settings().MmlText(), probe)) qFatal("the box does not compile");
+    std::string bytes = ReadBytes(probe);
+    fs::remove(probe);
+    return bytes;
+  }
   const Answerer::ShownBox& OnlyErrorBox() {
     if (answerer_->boxes.size() != 1 || answerer_->boxes[0].kind != ModalAnswerer::Box::Error)
       qFatal("expected exactly one error box");
@@ -170,7 +206,7 @@ class CommandsTest : public QObject {
     QVERIFY(answerer_->boxes.empty());
   }
 
-  void SaveMidiBeforeAnyPlayPlaysFirstThenCopiesTempMid() {
+  void SaveMidiBeforeAnyPlayPlaysFirstThenSavesWhatWasPlayed() {
     Answer(InDir("phrase.mid"));
     Trigger("mnuSaveMidi");
     QCOMPARE(answerer_->saveRequests.size(), size_t(1));
@@ -181,30 +217,60 @@ class CommandsTest : public QObject {
     QVERIFY(fs::exists(scratch_));
     QCOMPARE(ReadBytes(InDir("phrase.mid").toStdString()), ReadBytes(scratch_));
     QCOMPARE(Status(), QStringLiteral("保存しました。"));
-    QVERIFY(!W().player().IsOpen());  // closed before the copy
+    QVERIFY(!W().player().IsOpen());  // closed before the save
   }
 
-  void SaveMidiCopiesALeftoverTempMidWithoutMakingAnything() {
+  // What is saved is the phrase in the box, whatever temp.mid holds.
+  void SaveMidiSavesThePhraseInTheBoxNotTheLastTempMid() {
     WriteBytes(scratch_, "MThd left by an earlier run");
-    Answer(InDir("old.mid"));
+    Answer(InDir("first.mid"));
+    Click("ToolButton2");  // an empty box: the phrase is made and played first
+    QVERIFY(!Mml().isEmpty());
+    QCOMPARE(ReadBytes(InDir("first.mid").toStdString()), CompiledBox());
+
+    KeepTheBoxOnPlay();
+    W().settings().SetMmlText("t120 [4 o4c d e]");  // edited, not played
+    Answer(InDir("edited.mid"));
     Click("ToolButton2");
-    QCOMPARE(ReadBytes(InDir("old.mid").toStdString()), std::string("MThd left by an earlier run"));
-    QVERIFY(Mml().isEmpty());
+    QCOMPARE(ReadBytes(InDir("edited.mid").toStdString()), CompiledBox());
     QCOMPARE(Status(), QStringLiteral("保存しました。"));
   }
 
-  void SaveMidiWithNothingCompiledSaysItCannotCreateTheFile() {
+  void SaveMidiOfTextThatDoesNotCompileShowsTheMessageAndSavesNothing() {
+    Click("ToolButton4");  // a good temp.mid from an earlier phrase
     KeepTheBoxOnPlay();
     W().settings().SetMmlText(kBadMml);
     Answer(InDir("none.mid"));
     Trigger("mnuSaveMidi");
-    const QString compileMessage = Status();
-    QVERIFY(!compileMessage.isEmpty());
-    const auto& box = OnlyErrorBox();
-    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"%1\". ").arg(InDir("none.mid"))), qPrintable(box.text));
-    QVERIFY2(box.text.endsWith(QStringLiteral(" を作成できません.")), qPrintable(box.text));
+    QVERIFY(!CompileMmlToMidi(kBadMml, InDir("probe.mid").toStdString()));
+    QCOMPARE(Status(), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(LastCompileMessage()))));
+    QVERIFY(answerer_->saveRequests.empty());  // nothing to save: no name is asked for
+    QVERIFY(answerer_->boxes.empty());
     QVERIFY(!QFile::exists(InDir("none.mid")));
-    QCOMPARE(Status(), compileMessage);  // never "保存しました。"
+  }
+
+  // A save that cannot be written whole (a full disk; here a file size
+  // limit) leaves the file it was to replace as it was, leaves no temporary
+  // file behind, and the box gives the system's reason.
+  void SaveThatCannotBeWrittenKeepsTheOldFileAndGivesTheReason() {
+    for (const char* command : {"mnuSaveMml", "mnuSaveMidi"}) {
+      answerer_->boxes.clear();
+      W().settings().SetStatus("");
+      W().settings().SetMmlText("t120 [4 o4c d e f g a b >c]");
+      const QString target = InDir("kept.x");
+      WriteBytes(target.toStdString(), "the old file");
+      Answer(target);
+      FileSizeLimit limit;
+      answerer_->onSaveAnswer = [&limit] { limit.Lower(8); };
+      Trigger(command);
+      limit.Restore();
+      answerer_->onSaveAnswer = nullptr;
+      QCOMPARE(QString::fromStdString(ReadBytes(target.toStdString())), QStringLiteral("the old file"));
+      QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.x")});
+      QCOMPARE(OnlyErrorBox().text, QStringLiteral("ファイル \"%1\" を作成できません。 %2.")
+                                        .arg(target, QString::fromLocal8Bit(std::strerror(EFBIG))));
+      QVERIFY(Status().isEmpty());
+    }
   }
 
   void CancelledSaveWritesNothing() {
@@ -249,8 +315,8 @@ class CommandsTest : public QObject {
     Answer(QStringLiteral("/nonexistent-volemo-dir/x.mml"));
     Trigger("mnuSaveMml");
     const auto& box = OnlyErrorBox();
-    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"/nonexistent-volemo-dir/x.mml\". ")), qPrintable(box.text));
-    QVERIFY(box.text.endsWith(QStringLiteral(" を作成できません.")));
+    QCOMPARE(box.text, QStringLiteral("ファイル \"/nonexistent-volemo-dir/x.mml\" を作成できません。 %1.")
+                           .arg(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QCOMPARE(box.caption, ApplicationTitle());
     QVERIFY(Status().isEmpty());
     // The failed command was abandoned; the window still works.

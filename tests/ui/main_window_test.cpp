@@ -20,9 +20,14 @@
 #include <filesystem>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "controls.h"
+#include "engine_error.h"
+#include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "player_error.h"
 #include "spin_field.h"
 #include "ui_test_support.h"
 
@@ -177,6 +182,7 @@ class MainWindowTest : public QObject {
         {"mnuPhrasePlay", "フレーズの演奏", {}},
         {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏", QKeySequence(Qt::Key_F5)},
         {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9)},
+        {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6)},
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
@@ -195,16 +201,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
-                                 "mnuPhraseMakeAndPlay", "mnuMakeAndPlay",
+                                 "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
+                                 "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
     for (QAction* a : bar->actions()) tools << (a->isSeparator() ? "-" : bar->widgetForAction(a)->objectName());
     QCOMPARE(tools, QStringList({"-", "ToolButton2", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
-                                 "ToolButton8", "-", "chkMakePattern"}));
+                                 "ToolButton8", "-", "chkMakePattern", "-", "ToolButton9"}));
     for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5"})
       QVERIFY2(Find<QToolButton>(w, name)->toolTip().isEmpty(), name);
-    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8"}) {
+    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8", "ToolButton9"}) {
       // Drawn pictures on a clear ground: the corner shows the toolbar.
       const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
       QCOMPARE(picture.size(), QSize(16, 16));
@@ -213,6 +220,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(Find<QToolButton>(w, "ToolButton7")->toolTip(), QStringLiteral("パターン作成演奏"));
     QCOMPARE(Find<QToolButton>(w, "ToolButton8")->toolTip(), QStringLiteral("パターン変更して演奏"));
+    QCOMPARE(Find<QToolButton>(w, "ToolButton9")->toolTip(), QStringLiteral("フレーズの作業台 (F6)"));
     QCOMPARE(Find<QCheckBox>(w, "chkMakePattern")->text(), QStringLiteral("再生の度にパターンを作り直す"));
     // A right click on the menu bar or status bar offers no way to hide the toolbar.
     QCOMPARE(w.createPopupMenu(), nullptr);
@@ -381,32 +389,77 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer_->boxes[2].text, answerer_->boxes[1].text);
   }
 
+  // A scale file that cannot be read, or is no file to read (a FIFO would
+  // hold the start for ever), ends loading in the cannot-open box alone.
   void StartWithAnUnreadableScaleFileShowsOnlyTheCannotOpenBox() {
-    RemoveScaleFile();
     const std::string path = InProgramDir("Scale.dat");
-    std::filesystem::create_directory(path);  // there, but no file to read
-    TfrmMain& w = Start();
-    RemoveScaleFile();
-    QCOMPARE(answerer_->boxes.size(), size_t(1));  // no warning, no list-index box
-    const auto& box = answerer_->boxes[0];
-    QCOMPARE(box.kind, ModalAnswerer::Box::Error);
-    QCOMPARE(box.caption, ApplicationTitle());
-    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル \"%1\". ").arg(QString::fromStdString(path))),
-             qPrintable(box.text));
-    QVERIFY2(box.text.endsWith(QStringLiteral(" は開けません.")), qPrintable(box.text));
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 0);
-    QCOMPARE(SliderPositions(w), (std::array<int, 12>{}));
-    QCOMPARE(w.state().weights, (std::array<int, 12>{}));
-    QVERIFY(w.isVisible());
+    const struct {
+      void (*make)(const std::string&);
+      QString reason;
+    } cases[] = {
+        {[](const std::string& p) { std::filesystem::create_directory(p); }, QStringLiteral("Is a directory")},
+        {[](const std::string& p) { mkfifo(p.c_str(), 0600); }, QStringLiteral("通常のファイルではありません")},
+    };
+    for (const auto& c : cases) {
+      RemoveScaleFile();
+      c.make(path);
+      answerer_->boxes.clear();
+      TfrmMain& w = Start();
+      RemoveScaleFile();
+      QCOMPARE(answerer_->boxes.size(), size_t(1));  // no warning, no list-index box
+      const auto& box = answerer_->boxes[0];
+      QCOMPARE(box.kind, ModalAnswerer::Box::Error);
+      QCOMPARE(box.caption, ApplicationTitle());
+      QCOMPARE(box.text, QStringLiteral("ファイル \"%1\" は開けません。 %2.").arg(QString::fromStdString(path), c.reason));
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 0);
+      QCOMPARE(SliderPositions(w), (std::array<int, 12>{}));
+      QCOMPARE(w.state().weights, (std::array<int, 12>{}));
+      QVERIFY(w.isVisible());
+    }
   }
 
-  void StartWithoutMajorSelectsNothing() {
-    WriteScaleFile("Minor\nA0A\nDorian\nA0A0\n");
-    TfrmMain& w = Start();
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), 2);
-    QCOMPARE(Find<QComboBox>(w, "cmbScale")->currentIndex(), -1);
-    QCOMPARE(answerer_->boxes.size(), size_t(1));
-    QCOMPARE(answerer_->boxes[0].kind, ModalAnswerer::Box::Error);
+  // A scale file without "Major" first says so, naming the file; the
+  // list-index box follows as when the file is missing.
+  void StartWithoutMajorSaysWhatTheFileLacksThenReportsTheListIndex() {
+    const QString path = QString::fromStdString(InProgramDir("Scale.dat"));
+    const struct {
+      QByteArray bytes;
+      int scales;
+      QString lacks;
+    } cases[] = {
+        {"", 0, QStringLiteral("スケールがありません")},
+        {"\x89PNG\r\n\x1a\n", 1, QStringLiteral("\"Major\" という名前のスケールがありません")},
+        {"Minor\nA0A\nDorian\nA0A0\n", 2, QStringLiteral("\"Major\" という名前のスケールがありません")},
+    };
+    for (const auto& c : cases) {
+      WriteScaleFile(c.bytes);
+      answerer_->boxes.clear();
+      TfrmMain& w = Start();
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->count(), c.scales);
+      QCOMPARE(Find<QComboBox>(w, "cmbScale")->currentIndex(), -1);
+      QCOMPARE(answerer_->boxes.size(), size_t(2));
+      QCOMPARE(answerer_->boxes[0].kind, ModalAnswerer::Box::Warning);
+      QCOMPARE(answerer_->boxes[0].caption, QStringLiteral("読み込みエラー"));
+      QCOMPARE(answerer_->boxes[0].text, QStringLiteral("スケール定義ファイル\"%1\"に%2。").arg(path, c.lacks));
+      QCOMPARE(answerer_->boxes[1].kind, ModalAnswerer::Box::Error);
+      QCOMPARE(answerer_->boxes[1].text, QStringLiteral("リストのインデックスが範囲を超えています (-1)"));
+    }
+  }
+
+  // Whatever part of the program raised it, a message reaches the box as
+  // it was written: file names keep characters such as "é".
+  void EveryKindOfExceptionShowsItsTextAsWritten() {
+    const QString text = QStringLiteral("ファイル \"/tmp/café.mid\" を開けません。");
+    const std::string utf8 = text.toStdString();
+    const std::function<void()> throwers[] = {
+        [&] { throw EngineError(utf8); },
+        [&] { throw MakePlayerError(utf8); },
+        [&] { throw WindowError(utf8); },
+        [&] { throw std::runtime_error(utf8); },
+    };
+    for (const auto& thrower : throwers) RunHandler(thrower);
+    QCOMPARE(answerer_->boxes.size(), std::size(throwers));
+    for (const auto& box : answerer_->boxes) QCOMPARE(box.text, ErrorBoxText(text));
   }
 
   void ErrorBoxEndsTheMessageWithAPeriodOnlyAfterLettersDigitsAndJapanese() {
@@ -456,11 +509,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer_->modalTitles, (std::vector<QString>{ApplicationTitle(), ApplicationTitle()}));
   }
 
-  void SupportPageIsTheManualBesideTheProgram() {
+  void SupportPageIsTheManualBesideTheProgramAndSaysWhereWhenNothingOpensIt() {
     TfrmMain& w = Start();
+    const QString manual = QString::fromStdString(InProgramDir("manual/index.html"));
     Find<QAction>(w, "mnuToWeb")->trigger();
-    QCOMPARE(answerer_->openedDocuments,
-             std::vector<QString>{QUrl::fromLocalFile(QString::fromStdString(InProgramDir("manual/index.html"))).toString()});
+    QCOMPARE(answerer_->openedDocuments, std::vector<QString>{QUrl::fromLocalFile(manual).toString()});
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(), QString());
+    answerer_->desktopOpensDocuments = false;
+    Find<QAction>(w, "mnuToWeb")->trigger();
+    QCOMPARE(Find<QLabel>(w, "sbarText")->text(),
+             QStringLiteral("マニュアルを開くアプリがありません。マニュアルの場所: ") + manual);
+  }
+
+  // The translator stays installed for the tests after this one, as in the program.
+  void QtsOwnDialogTextsAreJapanese() {
+    QCOMPARE(LoadQtJapanese(), QString());
+    const std::pair<const char*, const char*> texts[] = {
+        {"QFileDialog", "%1 already exists.\nDo you want to replace it?"},
+        {"QFileDialog", "Save As"},
+        {"QPlatformTheme", "&Yes"},
+        {"QWidgetTextControl", "&Copy"},
+    };
+    QStringList translated;
+    for (const auto& [context, text] : texts) translated << QCoreApplication::translate(context, text);
+    QCOMPARE(translated.join(u'|'),
+             QStringLiteral("%1 は既に存在します。\n置き換えますか?|名前を付けて保存|はい(&Y)|コピー(&C)"));
   }
 
   void ApplicationTitleIsTheProgramNameUpToItsFirstDotLowerCasedAfterItsFirstLetter() {

@@ -34,6 +34,7 @@ class Answerer : public ModalAnswerer {
   std::optional<SaveAnswer> AskSaveFileName(const SaveRequest& request) override {
     saveRequests.push_back(request);
     if (saveAnswers.empty()) return std::nullopt;  // nobody there: cancel
+    if (onSaveAnswer) onSaveAnswer();
     const std::optional<SaveAnswer> answer = saveAnswers.front();
     saveAnswers.pop_front();
     return answer;
@@ -46,14 +47,19 @@ class Answerer : public ModalAnswerer {
       action(dialog);
     }
   }
-  void OpenDocument(const QString& address) override { openedDocuments.push_back(address); }
+  bool OpenDocument(const QString& address) override {
+    openedDocuments.push_back(address);
+    return desktopOpensDocuments;
+  }
 
   std::vector<ShownBox> boxes;
   std::vector<SaveRequest> saveRequests;
   std::deque<std::optional<SaveAnswer>> saveAnswers;  // nullopt: cancel
+  std::function<void()> onSaveAnswer;                 // runs as a name is given
   std::deque<std::function<void(QDialog&)>> whileModal;
   std::vector<QString> modalTitles;
   std::vector<QString> openedDocuments;
+  bool desktopOpensDocuments = true;
 };
 
 // The scale file in the program directory, as the window reads it at start.

@@ -57,6 +57,10 @@ struct Song {
   std::vector<ProgramChange> programs;
   std::vector<PitchBend> bends;  // in the order they take effect
   uint32_t endTick = 0;          // the end of the last note, bend or rest
+  // Notes written with gate 0 (q0): they make no sound and no event, but a
+  // picture of the music shows them. Length as written, ties included;
+  // velocity 0. The first million only.
+  std::vector<Note> silentNotes;
 };
 
 struct Performance {

@@ -1,0 +1,96 @@
+#include "phrase_operations.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+#include <stdexcept>
+
+#include "note_choice.h"
+
+namespace volemo::cli {
+namespace {
+
+// "1,3,5-8": numbers from 1, ranges low-high with low <= high.
+std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
+  const std::string bad = "--lock takes note numbers from 1 such as 1,3,5-8, not \"" + list + "\"";
+  auto number = [&](const std::string& text) {
+    long long n = 0;
+    try {
+      n = ParseInteger(text, "--lock");
+    } catch (const UsageError&) {
+      throw UsageError(bad);
+    }
+    if (n < 1 || n > std::numeric_limits<int>::max()) throw UsageError(bad);
+    return static_cast<int>(n);
+  };
+  std::vector<std::pair<int, int>> ranges;
+  size_t at = 0;
+  do {
+    const size_t comma = std::min(list.find(',', at), list.size());
+    const std::string item = list.substr(at, comma - at);
+    const size_t dash = item.find('-');
+    const int low = number(item.substr(0, dash));
+    const int high = dash == std::string::npos ? low : number(item.substr(dash + 1));
+    if (high < low) throw UsageError(bad);
+    ranges.emplace_back(low, high);
+    at = comma + 1;
+  } while (at <= list.size());
+  return ranges;
+}
+
+}  // namespace
+
+const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in command-line order:
+  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
+                        they stand in the MML, both notes of a chord or double counting
+  --reroll              redraw every unlocked note's key (repeatable)
+  --mutate K            redraw K unlocked notes chosen at random (repeatable)
+  --notes               write the final phrase's notes instead of the MML, one a line,
+                        tab-separated: number, start tick, sounding ticks, MIDI key,
+                        name (C4 = 48), locked 0/1
+)";
+
+bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations) {
+  if (auto list = args.TakeValue("--lock")) {
+    operations.push_back({PhraseOperation::Lock, ParseNoteList(*list), 0, "--lock " + *list});
+  } else if (args.TakeFlag("--reroll")) {
+    operations.push_back({PhraseOperation::Reroll, {}, 0, "--reroll"});
+  } else if (auto k = args.TakeValue("--mutate")) {
+    const long long count = ParseInteger(*k, "--mutate");
+    if (count < 0 || count > std::numeric_limits<int>::max())
+      throw UsageError("--mutate takes a count of notes from 0, not " + *k);
+    operations.push_back({PhraseOperation::Mutate, {}, static_cast<int>(count), "--mutate " + *k});
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Phrase& phrase, const Settings& settings,
+                           EngineState& state) {
+  for (const PhraseOperation& op : operations) {
+    switch (op.kind) {
+      case PhraseOperation::Lock:
+        for (const auto& [low, high] : op.ranges) {
+          if (static_cast<size_t>(high) > phrase.Notes().size())
+            throw UsageError(op.option + ": the phrase has " + std::to_string(phrase.Notes().size()) +
+                             " notes, no note " + std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1)));
+          for (int n = low; n <= high; ++n) phrase.SetLocked(n, true);
+        }
+        break;
+      case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
+      case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
+    }
+  }
+}
+
+std::string NoteList(const Phrase& phrase) {
+  std::string text;
+  for (const PhraseNote& n : phrase.Notes()) {
+    text += std::to_string(n.number) + '\t' + std::to_string(n.startTick) + '\t' + std::to_string(n.soundingTicks) +
+            '\t' + std::to_string(n.key) + '\t' + NoteName(n.key) + '\t' + (n.locked ? '1' : '0') + '\n';
+  }
+  return text;
+}
+
+}  // namespace volemo::cli

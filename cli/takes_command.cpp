@@ -1,0 +1,163 @@
+// volemo-cli takes ... and volemo-cli presets ...: the kept phrases and the
+// presets, in the same database as the window's.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdint>
+#include <iostream>
+#include <memory>
+
+#include "commands.h"
+#include "cp932.h"
+#include "phrase_export.h"
+#include "presets.h"
+#include "session.h"
+#include "take_store.h"
+
+namespace volemo::cli {
+namespace {
+
+constexpr char kTakesHelp[] = R"(Usage: volemo-cli takes list [--starred] [--limit N] [--json]
+       volemo-cli takes show ID
+       volemo-cli takes export ID FILE
+       volemo-cli takes star|unstar|delete ID
+The phrases the window (and 'phrase --keep') kept, newest first.
+  list      one line each: id, time, star, name, scale and key, tempo, voice, pattern;
+            --json prints one JSON object per line instead
+  show      the take's MML as 'phrase' prints it (CP932, CR LF)
+  export    write the take to FILE: .mid, .mml or .wav by its extension
+The database is $VOLEMO_DATA_DIR/takes.sqlite3, else $XDG_DATA_HOME/volemo/takes.sqlite3
+(default ~/.local/share/volemo/).
+)";
+
+const char* const kKeyNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+std::string Control(const Take& take, std::string_view name) {
+  for (const auto& [control, value] : take.controls)
+    if (control == name) return value;
+  return "";
+}
+
+std::string KeyName(const Take& take) {
+  const std::string key = Control(take, "cmbKey");
+  const int index = key.empty() ? -1 : std::atoi(key.c_str());
+  return index >= 0 && index < 12 ? kKeyNames[index] : "";
+}
+
+nlohmann::ordered_json ToJson(const Take& take) {
+  nlohmann::ordered_json settings = nlohmann::ordered_json::object();
+  for (const auto& [name, value] : take.controls) settings[name] = value;
+  nlohmann::ordered_json j = {
+      {"id", take.id},
+      {"created", take.created},
+      {"operation", take.operation},
+      {"parent", take.parent ? nlohmann::ordered_json(*take.parent) : nlohmann::ordered_json(nullptr)},
+      {"starred", take.starred},
+      {"name", take.name},
+      {"scale", take.scale},
+      {"weights", take.weights},
+      {"pattern", take.pattern},
+      {"mml", take.mml},
+      {"settings", settings},
+      {"random_state", take.randomState},
+  };
+  return j;
+}
+
+int64_t TakeId(ArgumentReader& args) {
+  const long long id = ParseInteger(args.TakePositional("ID"), "ID");
+  if (!args.AtEnd()) args.RejectNext();
+  return id;
+}
+
+Take Existing(const TakeStore& store, int64_t id) {
+  std::optional<Take> take = store.Get(id);
+  if (!take) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+  return *take;
+}
+
+int List(TakeStore& store, ArgumentReader& args) {
+  bool starred = false, json = false;
+  int limit = -1;
+  while (!args.AtEnd()) {
+    if (args.TakeFlag("--starred")) starred = true;
+    else if (args.TakeFlag("--json")) json = true;
+    else if (auto n = args.TakeValue("--limit")) {
+      const long long v = ParseInteger(*n, "--limit");
+      if (v < 0 || v > INT32_MAX) throw UsageError("--limit takes 0 or more, not " + *n);
+      limit = static_cast<int>(v);
+    } else args.RejectNext();
+  }
+  for (const Take& t : store.List(starred, limit)) {
+    if (json) {
+      std::cout << ToJson(t).dump() << '\n';
+      continue;
+    }
+    std::string pattern = t.pattern;
+    std::erase(pattern, '\r');
+    std::replace(pattern.begin(), pattern.end(), '\n', ' ');
+    std::cout << t.id << '\t' << t.created << '\t' << (t.starred ? "★" : "") << '\t' << t.name << '\t'
+              << t.scale << ' ' << KeyName(t) << '\t' << Control(t, "spnTempo") << '\t'
+              << Control(t, "spnVoice") << '\t' << pattern << '\n';
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunTakes(ArgumentReader& args) {
+  if (args.AtEnd() || args.TakeFlag("--help")) {
+    std::cout << kTakesHelp;
+    return 0;
+  }
+  const std::string action = args.TakePositional("action");
+  TakeStore store(TakesDatabasePath());
+  if (action == "list") return List(store, args);
+  if (action == "show") {
+    WriteOutput(Cp932FromUtf8(Existing(store, TakeId(args)).mml));
+    return 0;
+  }
+  if (action == "export") {
+    const int64_t id = ParseInteger(args.TakePositional("ID"), "ID");
+    const std::string file = args.TakePositional("FILE");
+    if (!args.AtEnd()) args.RejectNext();
+    if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml or .wav: " + file);
+    try {
+      ExportPhrase(Cp932FromUtf8(Existing(store, id).mml), file);
+    } catch (const PlayerError& e) {
+      ReportOnStderr(e.what());
+      return 1;
+    }
+    return 0;
+  }
+  if (action == "star" || action == "unstar" || action == "delete") {
+    const int64_t id = TakeId(args);
+    const bool found = action == "delete" ? store.Remove(id) : store.SetStarred(id, action == "star");
+    if (!found) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+    return 0;
+  }
+  throw UsageError("unknown action " + action);
+}
+
+int RunPresets(ArgumentReader& args) {
+  if (args.TakeFlag("--help")) {
+    std::cout << "Usage: volemo-cli presets list\n"
+                 "The presets that 'phrase --preset NAME' and 'pattern --preset NAME' take:\n"
+                 "those that come with Volemo, then those saved in the window.\n";
+    return 0;
+  }
+  if (args.TakePositional("action") != "list") throw UsageError("the only action is list");
+  if (!args.AtEnd()) args.RejectNext();
+  // The shipped presets are listed even when the database cannot be read.
+  std::unique_ptr<TakeStore> store;
+  try {
+    store = std::make_unique<TakeStore>(TakesDatabasePath());
+  } catch (const StoreError& e) {
+    std::cerr << "volemo-cli: " << e.what() << '\n';
+  }
+  for (const Preset& p : AllPresets(store.get()))
+    std::cout << p.name << '\t' << p.scale << (p.shipped ? "\t(shipped)" : "") << '\n';
+  return 0;
+}
+
+}  // namespace volemo::cli

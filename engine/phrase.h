@@ -1,0 +1,73 @@
+// A composed phrase that knows its notes: where each stands in the MML
+// text, when it sounds, its key and whether it is locked. Its operations
+// redraw the keys of unlocked notes and write the MML again; the pattern,
+// every gate and mute decision, every bend and the timing stay as composed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine_state.h"
+#include "settings.h"
+
+namespace volemo {
+
+struct PhraseNote {
+  int number = 0;        // 1.. in the order the notes stand in the MML text
+  size_t textBegin = 0;  // the note's text (octave marks and name) is
+  size_t textEnd = 0;    //   Mml()[textBegin, textEnd)
+  int64_t startTick = 0;      // 480 ticks a quarter note, body start = 0
+  int64_t soundingTicks = 0;  // after the gate, ties included; 0 at gate 0
+  int key = 0;                // the note number, which is the MIDI key (o4c = 48)
+  int gate = 100;             // percent in force for the note
+  char symbol = 'N';          // the pattern symbol it belongs to: N m B W d
+  bool locked = false;
+};
+
+class Phrase {
+ public:
+  Phrase() = default;
+  // texts[i] stands before note i and texts.back() after the last note, so
+  // texts holds one more entry than notes. Each note gives its key, timing,
+  // gate and symbol; numbers, text offsets and the MML are filled in here.
+  Phrase(std::vector<std::string> texts, std::vector<PhraseNote> notes);
+
+  // The MML document exactly as written.
+  const std::string& Mml() const { return mml_; }
+  // Indexed by number - 1.
+  const std::vector<PhraseNote>& Notes() const { return notes_; }
+
+  // Throws std::out_of_range for a number that is not 1..Notes().size().
+  void SetLocked(int number, bool locked);
+  void SetAllLocked(bool locked);
+  int UnlockedCount() const;
+
+  // Redraws the key of every unlocked note by the note choice (range and
+  // scale weights as the settings hold them now), in text order, and
+  // writes the MML again: octave marks follow the new keys.
+  void Reroll(const Settings& settings, EngineState& state);
+
+  // Redraws k unlocked notes chosen at random (every unlocked note when
+  // fewer are unlocked); a redrawn key may come out as it was. Throws
+  // std::invalid_argument for k < 0.
+  void Mutate(int k, const Settings& settings, EngineState& state);
+
+ private:
+  void Write();
+  void Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state);
+
+  std::vector<std::string> texts_;
+  std::vector<PhraseNote> notes_;
+  std::string mml_;
+};
+
+// Empty when the operations may work on phrase while the MML box holds
+// boxText; otherwise why not, as a Japanese status text (CP932): no phrase
+// composed yet (phrase is null), or the box no longer holds exactly the
+// text the phrase wrote (a hand edit, which must not be overwritten).
+std::string WhyPhraseUnavailable(const Phrase* phrase, std::string_view boxText);
+
+}  // namespace volemo

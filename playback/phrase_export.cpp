@@ -1,0 +1,72 @@
+#include "phrase_export.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "cp932.h"
+#include "sound_render.h"
+#include "use_vorlin_dll.h"
+
+namespace volemo {
+namespace {
+
+std::string Extension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+void Compile(const std::string& mml, const std::string& midPath) {
+  if (!CompileMmlToMidi(mml, midPath)) throw PlayerError(LastCompileMessage());
+}
+
+// Through a file of its own name in the same folder, renamed over the
+// target once complete.
+void WriteText(const std::string& text, const std::string& path) {
+  const std::string part = path + ".part-" + std::to_string(getpid());
+  std::ofstream out(part, std::ios::binary | std::ios::trunc);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  std::error_code ec;
+  if (out) std::filesystem::rename(part, path, ec);
+  if (!out || ec) {
+    const std::string reason = ec ? ec.message() : std::strerror(errno);
+    std::filesystem::remove(part, ec);
+    throw MakePlayerError("ファイル \"" + path + "\" を作成できません。", reason);
+  }
+}
+
+}  // namespace
+
+bool CanExportTo(const std::string& path) {
+  const std::string ext = Extension(path);
+  return ext == ".mid" || ext == ".mml" || ext == ".wav";
+}
+
+void ExportPhrase(const std::string& mml, const std::string& path) {
+  const std::string ext = Extension(path);
+  if (ext == ".mml") return WriteText(mml, path);
+  if (ext == ".mid") return Compile(mml, path);
+  if (ext != ".wav") throw MakePlayerError("\"" + path + "\": .mid, .mml か .wav のファイル名にしてください。");
+  std::string midi = (std::filesystem::temp_directory_path() / "volemo-export-XXXXXX.mid").string();
+  const int fd = mkstemps(midi.data(), 4);
+  if (fd < 0) throw MakePlayerError("一時ファイルを作成できません。", std::strerror(errno));
+  close(fd);
+  struct Remove {
+    std::string path;
+    ~Remove() {
+      std::error_code ec;
+      std::filesystem::remove(path, ec);
+    }
+  } scratch{midi};
+  Compile(mml, midi);
+  RenderSound(midi, path);
+}
+
+}  // namespace volemo

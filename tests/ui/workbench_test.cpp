@@ -1,0 +1,289 @@
+// The workbench driven as a person would: real clicks at the notes'
+// rectangles, its buttons and keys, with the real engine, compiler and
+// player (sound goes to a file sink).
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QtTest>
+#include <memory>
+
+#include "frmMainU.h"
+#include "frmWorkbench.h"
+#include "note_choice.h"
+#include "roll_content.h"
+#include "roll_views.h"
+#include "spin_field.h"
+#include "ui_test_support.h"
+
+using namespace volemo;
+using namespace volemo::test;
+
+namespace {
+
+// Every kind of step but the chord, whose two notes may come out as one key
+// and sound as one note.
+const char kPattern[] = "NmNN dN^N rBNN Nm^N";
+
+struct Place {
+  uint32_t start, length;
+  bool silent;
+  bool operator==(const Place&) const = default;
+};
+
+}  // namespace
+
+class WorkbenchTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<TfrmMain> window_;
+
+  TfrmMain& W() { return *window_; }
+  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
+  RollEditor& Editor() { return Bench().editor(); }
+  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
+  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
+  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
+  void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
+  void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(Notes(), Qt::LeftButton, modifiers, Editor().NoteRect(note).center());
+  }
+  std::vector<Place> Rhythm() {
+    std::vector<Place> places;
+    for (const RollNote& n : Editor().content().notes) places.push_back({n.start, n.length, n.silent});
+    return places;
+  }
+  std::vector<int> Keys() {
+    std::vector<int> keys;
+    for (const RollNote& n : Editor().content().notes) keys.push_back(n.key);
+    return keys;
+  }
+  // A composed phrase of the pattern, 32 steps, in the box and on the roll.
+  void Compose(const char* pattern = kPattern) {
+    W().settings().SetPatternText(pattern);
+    Find<QAction>(W(), "mnuPhraseMake")->trigger();
+    QTRY_VERIFY(Editor().Number(0) == 1);
+    QVERIFY(Editor().content().notes.size() >= 20);
+    QCOMPARE(Editor().content().passes, 4);
+  }
+
+ private slots:
+  void init() {
+    CopyShippedScaleFile();
+    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
+    answerer_ = std::make_unique<Answerer>();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QTest::keyClick(&W(), Qt::Key_F6);
+    QApplication::setActiveWindow(&Bench());
+    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    answerer_.reset();
+    QVERIFY(QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).value("workbench/open").toBool());
+  }
+
+  void ClicksAndKeysLockAndUnlockWithAPinModifierClickOnlyPlays() {
+    Compose();
+    ClickNote(3);
+    const int number = Editor().Number(3);
+    QVERIFY(number > 0);
+    QVERIFY(Editor().Locked(3));
+    QCOMPARE(Status(), QStringLiteral("%1 番目の音をロックしました。").arg(number));
+    // The pin is drawn at the note's left end, in its own red.
+    Notes()->PaintBackground();
+    const QImage roll = Notes()->grab().toImage();
+    const QRect r = Editor().NoteRect(3);
+    QCOMPARE(roll.pixelColor(r.left() + std::min(r.height(), 9) / 2 + 1, r.top() + std::min(r.height(), 9) / 2 - 1),
+             QColor(200, 20, 30));
+    ClickNote(3);
+    QVERIFY(!Editor().Locked(3));
+
+    QTest::keyClick(Notes(), Qt::Key_Home);
+    QTest::keyClick(Notes(), Qt::Key_Right);
+    QTest::keyClick(Notes(), Qt::Key_Space);
+    QCOMPARE(Editor().Selected(), 1);
+    QVERIFY(Editor().Locked(1));
+
+    ClickNote(5, Qt::ShiftModifier);
+    QVERIFY(!Editor().Locked(5));
+    QVERIFY(W().player().IsPlaying());
+
+    Press("btnLockAll");
+    QCOMPARE(Status(), QStringLiteral("全ての音をロックしました。"));
+    for (int i = 0; i < int(Editor().content().notes.size()); ++i) QVERIFY(Editor().Locked(i));
+    const QString mml = Mml();
+    QTest::keyClick(Notes(), Qt::Key_M);
+    QCOMPARE(Status(), QStringLiteral("ロックしていない音がありません。"));
+    QCOMPARE(Mml(), mml);
+    QTest::keyClick(Notes(), Qt::Key_U);
+    QCOMPARE(Status(), QStringLiteral("全ての音のロックを外しました。"));
+    QVERIFY(!Editor().Locked(0));
+  }
+
+  void RerollKeepsLockedNotesAndTheRhythmAndPlays() {
+    Compose();
+    for (int note : {0, 4, 9}) ClickNote(note);
+    const std::vector<Place> rhythm = Rhythm();
+    const std::vector<int> before = Keys();
+    for (int round = 0; round < 5; ++round) {
+      QTest::keyClick(Notes(), Qt::Key_R);
+      QCOMPARE(Status(), QStringLiteral("ロックしていない音を選び直しました。"));
+      QVERIFY(Rhythm() == rhythm);
+      for (int note : {0, 4, 9}) {
+        QCOMPARE(Keys()[size_t(note)], before[size_t(note)]);
+        QVERIFY(Editor().Locked(note));
+      }
+    }
+    QVERIFY(Keys() != before);
+    QVERIFY(W().player().IsPlaying());
+  }
+
+  void MutateChangesAtMostKNotesAndPlaysOnlyWhenAsked() {
+    Compose();
+    Find<QCheckBox>(Bench(), "chkPlayOnChange")->setChecked(false);
+    Find<QSpinBox>(Bench(), "spnMutateCount")->setValue(3);
+    ClickNote(2);
+    for (int round = 0; round < 8; ++round) {
+      const std::vector<int> before = Keys();
+      const std::vector<Place> rhythm = Rhythm();
+      Press("btnMutate");
+      QCOMPARE(Status(), QStringLiteral("ロックしていない音から 3 個を選び直しました。"));
+      QVERIFY(Rhythm() == rhythm);
+      int changed = 0;
+      for (size_t i = 0; i < before.size(); ++i) changed += before[i] != Keys()[i];
+      QVERIFY2(changed <= 3, qPrintable(QString::number(changed)));
+      QCOMPARE(Keys()[2], before[2]);
+    }
+    QVERIFY(!W().player().IsPlaying());
+  }
+
+  void AnEditedBoxShowsOnTheRollAndIsNeverOverwritten() {
+    Compose();
+    auto* box = Find<QPlainTextEdit>(W(), "memMML");
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, " o4c");
+    const QString edited = Mml();
+    const QString why = QStringLiteral("MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。");
+    QTRY_COMPARE(Editor().content().passes, 1);  // the added note ends the repeats
+    QCOMPARE(Editor().content().notes.back().key, 48);
+    QCOMPARE(Editor().Number(0), 0);
+    QCOMPARE(Find<QLabel>(Bench(), "lblWorkbench")->text(), why);
+    for (const char* name : {"btnReroll", "btnMutate", "btnLockAll", "btnUnlockAll"})
+      QVERIFY2(!Find<QPushButton>(Bench(), name)->isEnabled(), name);
+    ClickNote(0);
+    QCOMPARE(Status(), why);
+    QTest::keyClick(Notes(), Qt::Key_Space);
+    QTest::keyClick(Notes(), Qt::Key_R);
+    QCOMPARE(Mml(), edited);
+    QVERIFY(!Editor().Locked(0));
+  }
+
+  void PlayheadFollowsThePlayerFromTheRulerAndScrollsWhenZoomed() {
+    Compose();
+    // Zoomed in four times around the left edge: most of the phrase lies
+    // beyond the view.
+    for (int i = 0; i < 6; ++i) {
+      QWheelEvent wheel(QPointF(0, 10), Notes()->mapToGlobal(QPointF(0, 10)), {}, QPoint(0, 120),
+                        Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(Notes(), &wheel);
+    }
+    QVERIFY(Editor().Zoom() > 3.5);
+    QCOMPARE(Editor().Scroll(), 0);
+    auto* ruler = Find<RollRuler>(Bench(), "rollRuler");
+    const int x = ruler->width() * 3 / 4;
+    const int from = Editor().TickAt(x);
+    QTest::mouseClick(ruler, Qt::LeftButton, {}, QPoint(x, 5));
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QTRY_VERIFY(Editor().Playhead() >= from);
+    const int first = Editor().Playhead();
+    QTRY_VERIFY(Editor().Playhead() != first);
+    QTRY_VERIFY(Editor().Scroll() > 0);  // the page turned with the sound
+    QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
+    QTRY_COMPARE(Editor().Playhead(), -1);
+  }
+
+  // Only C4 in the range: every chord is C4 twice, which sounds as one note.
+  void AChordOfOneKeyTwiceShowsAsOneNoteOnOnePassWithItsNumber() {
+    Find<SpinField>(W(), "spnOct2")->setValue(4);
+    Find<QComboBox>(W(), "cmbOct2")->setCurrentIndex(0);
+    Compose("NW");
+    QCOMPARE(Editor().content().notes.size(), size_t(32));
+    for (int i = 0; i < 32; ++i) QCOMPARE(Editor().Number(i), i % 2 ? 3 * (i / 2) + 2 : 3 * (i / 2) + 1);
+    // A click locks both notes of the chord: re-rolls over a wider range
+    // leave them one note.
+    ClickNote(1);
+    const uint32_t start = Editor().content().notes[1].start;
+    Find<SpinField>(W(), "spnOct2")->setValue(5);
+    for (int round = 0; round < 3; ++round) {
+      QTest::keyClick(Notes(), Qt::Key_R);
+      int atStart = 0;
+      for (const RollNote& n : Editor().content().notes) atStart += n.start == start;
+      QCOMPARE(atStart, 1);
+    }
+  }
+
+  void RemembersWhetherItWasOpenAndItsSize() {
+    Bench().resize(700, 310);
+    window_.reset();  // the program ends with it open and starts again
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QTRY_VERIFY(W().findChild<TfrmWorkbench*>() && Bench().isVisible());
+    QCOMPARE(Bench().size(), QSize(700, 310));
+    Bench().close();
+    window_.reset();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCoreApplication::processEvents();
+    QVERIFY(!W().findChild<TfrmWorkbench*>());
+    QTest::keyClick(&W(), Qt::Key_F6);  // for cleanup()
+  }
+
+  void RollReadsTheSoundingNotesOnePassOfARepeatAndSilentOutlines_data() {
+    QTest::addColumn<QByteArray>("mml");
+    QTest::addColumn<int>("minNotes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << QByteArray("l16 o4 c d q50 e f") << 1
+                           << "1x480: 0+120:C4 120+120:D4 240+60:E4 360+60:F4";
+    QTest::newRow("silent") << QByteArray("[4 l16 o4 q100 c q0 d]") << 1 << "4x240: 0+120:C4 120+120:D4s";
+    QTest::newRow("unequal passes") << QByteArray("[2 l16 c] d") << 1
+                                    << "1x360: 0+120:C5 120+120:C5 240+120:D5";
+    QTest::newRow("shortest pass") << QByteArray("[3 l16 c c]") << 1 << "6x120: 0+120:C5";
+    QTest::newRow("pass of the phrase") << QByteArray("[3 l16 c c]") << 2
+                                        << "3x240: 0+120:C5 120+120:C5";
+    QTest::newRow("bends repeat") << QByteArray("[2 l16 p%.T(-8192,0,!32) c]") << 1 << "2x120: 0+120:C5~-8192";
+    QTest::newRow("bend differs") << QByteArray("l16 p%.T(-8192,0,!32) c p%100 c") << 1
+                                  << "1x240: 0+120:C5~-8192 120+120:C5~100";
+    QTest::newRow("mistake") << QByteArray("l16 c d o10 b") << 1 << "1x240: 0+120:C5 120+120:D5 !";
+  }
+
+  void RollReadsTheSoundingNotesOnePassOfARepeatAndSilentOutlines() {
+    QFETCH(QByteArray, mml);
+    QFETCH(int, minNotes);
+    QFETCH(QString, expected);
+    const RollContent c = ReadRoll(mml.toStdString(), size_t(minNotes));
+    QString got = QStringLiteral("%1x%2:").arg(c.passes).arg(c.endTick);
+    for (const RollNote& n : c.notes)
+      got += QStringLiteral(" %1+%2:%3%4%5")
+                 .arg(n.start)
+                 .arg(n.length)
+                 .arg(QString::fromStdString(NoteName(n.key)), n.silent ? "s" : "",
+                      n.bendAtStart ? QStringLiteral("~%1").arg(n.bendAtStart) : QString());
+    if (!c.message.empty()) got += QStringLiteral(" !");
+    QCOMPARE(got, expected);
+  }
+};
+
+QTEST_MAIN(WorkbenchTest)
+#include "workbench_test.moc"

@@ -1,0 +1,100 @@
+// The phrase workbench: a window beside the main window that shows the
+// phrase in the MML box on a piano roll, follows the sound with a
+// playhead, and locks, re-rolls and mutates the composed phrase's notes.
+// The roll is the three views of roll_views.h over one RollEditor; the
+// operations are in frmWorkbench_commands.cpp.
+//
+// The right side of the splitter "splitWorkbench" is free for a panel
+// beside the roll: splitter->addWidget(panel).
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine_state.h"
+#include "phrase.h"
+#include "roll_editor.h"
+#include "settings.h"
+#include "sound_player.h"
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QSpinBox;
+class QSplitter;
+
+namespace volemo {
+
+class RollNoteView;
+class TakeKeeper;
+
+// What the workbench shares with the main window.
+struct WorkbenchLinks {
+  Settings& settings;
+  EngineState& state;
+  std::optional<Phrase>& phrase;  // the last composed phrase, if any
+  std::function<SoundPlayer&()> player;
+  QPlainTextEdit& mmlBox;
+  TakeKeeper& takes;  // re-roll and mutate keep their phrase as a take
+};
+
+class TfrmWorkbench : public QWidget {
+  Q_OBJECT
+
+ public:
+  TfrmWorkbench(WorkbenchLinks links, QWidget* parent);
+  ~TfrmWorkbench() override;
+
+  // Whether the workbench was open when the program last ended.
+  static bool WasOpen();
+
+  RollEditor& editor() { return editor_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildControls();
+  // The roll again from the MML box, and the operations on or off.
+  void Refresh();
+  void FollowPlayer();
+  void SaveState(bool open);
+
+  // Operations on the phrase (frmWorkbench_commands.cpp).
+  void ToggleLock(int note);
+  void SetAllLocked(bool locked);
+  void Reroll();
+  void Mutate();
+  void HearNote(int note);
+  void PlayFrom(int tick);
+  // The phrase as the operations may change it, or null after saying why
+  // not on the status line.
+  Phrase* EditablePhrase();
+  // Puts the phrase's new MML in the box, reports, and plays it when
+  // play-on-change is on.
+  void PhraseChanged(const char* status);
+
+  WorkbenchLinks links_;
+  RollEditor editor_;
+  RollNoteView* notes_ = nullptr;
+  QScrollBar* scroll_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QPushButton* reroll_ = nullptr;
+  QPushButton* mutate_ = nullptr;
+  QSpinBox* mutateCount_ = nullptr;
+  QPushButton* lockAll_ = nullptr;
+  QPushButton* unlockAll_ = nullptr;
+  QCheckBox* playOnChange_ = nullptr;
+  QLabel* state_ = nullptr;
+  QTimer follow_;
+  bool stale_ = true;  // the box changed while the window was hidden
+};
+
+}  // namespace volemo

@@ -1,0 +1,77 @@
+// The piano roll's three views over one RollEditor: the keyboard at the
+// left, the bars-and-beats ruler on top, and the notes. Each paints itself
+// from the editor's geometry; the editor's signals keep them in step.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace volemo {
+
+class RollEditor;
+
+// The keys of the rows, white and black, with their names.
+class RollKeyboard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RollKeyboard(RollEditor& editor, QWidget* parent = nullptr);
+  QSize sizeHint() const override { return {44, 200}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  RollEditor& editor_;
+};
+
+// Bars and beats. A click asks to play from the time clicked.
+class RollRuler : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RollRuler(RollEditor& editor, QWidget* parent = nullptr);
+  QSize sizeHint() const override { return {400, 18}; }
+
+ signals:
+  void playFromRequested(int tick);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  RollEditor& editor_;
+};
+
+// The notes over the grid, and the playhead over them. The grid and notes
+// are painted once into a picture kept until the editor's view changes; a
+// moving playhead repaints only the strips it leaves and enters.
+class RollNoteView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RollNoteView(RollEditor& editor, QWidget* parent = nullptr);
+  QSize sizeHint() const override { return {640, 260}; }
+  // The picture of grid and notes, painted anew (what a repaint after a
+  // change costs).
+  void PaintBackground();
+
+ signals:
+  // A plain click: lock or unlock. With Shift or Ctrl: hear the note alone.
+  void noteClicked(int note, Qt::KeyboardModifiers modifiers);
+
+ protected:
+  bool event(QEvent* event) override;  // a note's tooltip
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  RollEditor& editor_;
+  QPixmap background_;
+  bool stale_ = true;
+};
+
+}  // namespace volemo

@@ -1,0 +1,42 @@
+// The takes as a table, newest first: the list's model. It holds the takes
+// the store gave it and computes each cell when the view asks, so a long
+// list costs only the rows on screen.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "take.h"
+
+namespace volemo {
+
+class TakeListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column { kTime, kStar, kName, kScale, kTempo, kVoice, kPattern, kColumnCount };
+  static constexpr char kStarred[] = "★";
+
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetTakes(std::vector<Take> takes);
+  const Take& TakeAt(int row) const { return takes_[static_cast<size_t>(row)]; }
+  int RowOf(int64_t id) const;  // -1 when not listed
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // The name column: asks for the rename, which the store confirms by a
+  // new list.
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+ signals:
+  void renameRequested(int64_t id, const QString& name);
+
+ private:
+  std::vector<Take> takes_;
+};
+
+}  // namespace volemo
