@@ -11,7 +11,7 @@
 
 #include "engine_state.h"
 #include "phrase.h"
-#include "player.h"
+#include "sound_player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
@@ -40,7 +40,7 @@ class TfrmMain : public QMainWindow {
   Settings& settings() { return *settings_; }
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
-  Player& player();
+  SoundPlayer& player();
   TakeKeeper& takes() { return *takes_; }
 
   // None: the toolbar is part of the window, not something to hide.
@@ -103,7 +103,7 @@ class TfrmMain : public QMainWindow {
   void N2Click();
 
   EngineState state_;
-  std::unique_ptr<Player> player_;
+  std::unique_ptr<SoundPlayer> player_;
   QTimer* playbackWatch_ = nullptr;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;
