@@ -66,8 +66,8 @@ echo "== the installed programs, without the build folder"
 mv "$build" "$moved"
 mkdir "$tmp/work"
 cd "$tmp/work"
-loaded=$(realpath -m "$(ldd "$root/bin/volemo-cli" | awk '/libdvorlin/ {print $3}')")
-[[ "$loaded" == "$(realpath "$root/${lib#./}/libdvorlin.so.1")" ]] || fail "volemo-cli loads libdvorlin from '$loaded'"
+loaded=$(realpath -m "$(ldd "$root/bin/Volemo" | awk '/libdvorlin/ {print $3}')")
+[[ "$loaded" == "$(realpath "$root/${lib#./}/libdvorlin.so.1")" ]] || fail "Volemo loads libdvorlin from '$loaded'"
 "$root/bin/volemo-cli" phrase --seed 7 2>"$tmp/stderr" | cmp - "$tmp/expected.mml" ||
   fail "the installed volemo-cli composes another phrase: $(cat "$tmp/stderr")"
 "$root/bin/volemo-cli" phrase --seed 7 --wav phrase.wav >/dev/null 2>"$tmp/stderr" && [[ -s phrase.wav ]] ||
