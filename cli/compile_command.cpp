@@ -28,6 +28,34 @@ constexpr size_t kMostRead = (size_t{16} << 20) + 1;
   throw std::runtime_error("MML ファイル \"" + path + "\" " + what + " " + std::strerror(error));
 }
 
+// The compiler touches some 25 bytes of memory for each byte of MML. For a
+// long document the heap is grown at once and backed by 2 MB pages where
+// the system has them: one page fault where there would be 512. A block
+// held to the end keeps the memory below the first 2 MB boundary apart, so
+// that the large allocations that follow (the text, the instructions) start
+// on it instead of in small pages before it.
+void GrowHeapInLargePages(size_t bytes) {
+  constexpr uintptr_t kLarge = 2 << 20;
+  // Blocks this large come from the top of the heap, not from the small
+  // blocks freed before.
+  constexpr size_t kFromTop = 128 << 10;
+  constexpr uintptr_t kChunkOverhead = 64;  // more than malloc's header and rounding
+  static void* heldBelow = nullptr;
+  void* probe = std::malloc(kFromTop);
+  const auto top = reinterpret_cast<uintptr_t>(probe);
+  std::free(probe);
+  uintptr_t boundary = (top + kLarge - 1) & ~(kLarge - 1);
+  if (boundary - top < kFromTop + kChunkOverhead) boundary += kLarge;
+  if (!heldBelow) heldBelow = std::malloc(boundary - top - kChunkOverhead);
+  void* block = std::malloc(bytes);
+  const auto at = reinterpret_cast<uintptr_t>(block);
+  const uintptr_t from = (at + kLarge - 1) & ~(kLarge - 1), to = (at + bytes) & ~(kLarge - 1);
+  if (block && to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+  // The heap keeps it (see the trim threshold in main) for the compiler's
+  // allocations.
+  std::free(block);
+}
+
 std::string ReadMmlFile(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) FileError(path, "を開けません。", errno);
@@ -36,8 +64,11 @@ std::string ReadMmlFile(const std::string& path) {
   std::string text;
   // Room for the whole file at once: a long document is not copied again
   // and again as the string grows.
-  if (error == 0 && S_ISREG(info.st_mode))
-    text.reserve(std::min(static_cast<size_t>(info.st_size) + 1, kMostRead));
+  if (error == 0 && S_ISREG(info.st_mode)) {
+    const size_t size = std::min(static_cast<size_t>(info.st_size) + 1, kMostRead);
+    if (size > (256 << 10)) GrowHeapInLargePages(size * 32);
+    text.reserve(size);
+  }
   while (error == 0 && text.size() < kMostRead) {
     char chunk[65536];
     const ssize_t n = read(fd, chunk, std::min(sizeof chunk, kMostRead - text.size()));
@@ -73,20 +104,6 @@ bool ReportNul(const std::string& mml) {
   return true;
 }
 
-// The compiler touches some 25 bytes of memory for each byte of MML. For a
-// long document the heap is grown at once and backed by 2 MB pages where
-// the system has them: one page fault where there would be 512.
-void GrowHeapInLargePages(size_t bytes) {
-  constexpr uintptr_t kLarge = 2 << 20;
-  void* block = std::malloc(bytes);
-  const auto at = reinterpret_cast<uintptr_t>(block);
-  const uintptr_t from = (at + kLarge - 1) & ~(kLarge - 1), to = (at + bytes) & ~(kLarge - 1);
-  if (block && to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-  // The heap keeps it (see the trim threshold in main) for the compiler's
-  // allocations.
-  std::free(block);
-}
-
 }  // namespace
 
 bool CompileToFile(const std::string& mml, const std::string& midPath) {
@@ -112,7 +129,6 @@ int RunCompile(ArgumentReader& args) {
   const std::string out = args.TakePositional("OUT.mid");
   if (!args.AtEnd()) args.RejectNext();
   const std::string mml = ReadMmlFile(in);
-  if (mml.size() > (256 << 10)) GrowHeapInLargePages(mml.size() * 32);
   return CompileToFile(mml, out) ? 0 : 1;
 }
 
