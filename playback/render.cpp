@@ -179,6 +179,13 @@ class SoundFile {
   // Adds frames (interleaved pairs) of which the first keep are sure to
   // stay, whatever follows.
   void Add(const std::vector<int16_t>& frames, int64_t keep) {
+    if (held_.empty()) {
+      // Most blocks: written straight from frames, without a copy.
+      const int64_t now = std::clamp<int64_t>(keep - written_, 0, static_cast<int64_t>(frames.size() / 2));
+      PutFrames(frames.data(), now);
+      held_.assign(frames.begin() + now * 2, frames.end());
+      return;
+    }
     held_.insert(held_.end(), frames.begin(), frames.end());
     Put(keep - written_);
   }
@@ -206,13 +213,18 @@ class SoundFile {
   void Put(int64_t frames) {
     frames = std::min<int64_t>(frames, static_cast<int64_t>(held_.size() / 2));
     if (frames <= 0) return;
+    PutFrames(held_.data(), frames);
+    held_.erase(held_.begin(), held_.begin() + frames * 2);
+  }
+
+  void PutFrames(const int16_t* data, int64_t frames) {
+    if (frames <= 0) return;
     if (flac_) {
-      if (sf_writef_short(flac_, held_.data(), frames) != frames) Fail("を書き込めません。", sf_strerror(flac_));
+      if (sf_writef_short(flac_, data, frames) != frames) Fail("を書き込めません。", sf_strerror(flac_));
     } else {
       // Samples are little-endian on every machine this builds for.
-      Write(held_.data(), static_cast<size_t>(frames) * 4);
+      Write(data, static_cast<size_t>(frames) * 4);
     }
-    held_.erase(held_.begin(), held_.begin() + frames * 2);
     written_ += frames;
   }
 
@@ -282,8 +294,14 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   int64_t soundEnd = 0;  // one past the last frame above the silence level
   for (;;) {
     fluid_synth_write_float(synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+    // The block's last loud frame, found from its end.
+    for (int i = kBlockFrames; i-- > 0;) {
+      if (std::max(std::fabs(left[i]), std::fabs(right[i])) >= kSilence) {
+        soundEnd = frames + i + 1;
+        break;
+      }
+    }
     for (int i = 0; i < kBlockFrames; ++i) {
-      if (std::max(std::fabs(left[i]), std::fabs(right[i])) >= kSilence) soundEnd = frames + i + 1;
       pcm[2 * i] = ToPcm(left[i]);
       pcm[2 * i + 1] = ToPcm(right[i]);
     }
