@@ -118,6 +118,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   text->setTextFormat(Qt::PlainText);
   sbar->addWidget(text, 1);
   setStatusBar(sbar);
+  setAcceptDrops(true);
+  for (auto* box : findChildren<QPlainTextEdit*>()) box->viewport()->installEventFilter(this);
 
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen())
@@ -166,7 +168,9 @@ void TfrmMain::BuildMenus() {
     }
   };
   addMenu(QStringLiteral("ファイル(&F)"),
-          {{"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
+          {{"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::mnuOpenMmlClick},
+           {},
+           {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
            {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
            {},
            {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},

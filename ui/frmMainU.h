@@ -16,6 +16,8 @@
 #include "window_settings.h"
 
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGridLayout;
 class QTimer;
 class QToolButton;
@@ -43,12 +45,21 @@ class TfrmMain : public QMainWindow {
   Player& player();
   TakeKeeper& takes() { return *takes_; }
 
+  // Opens a file as the desktop, a drop or the File menu hands it over: a
+  // MIDI file (.mid) plays, any other is MML text for the MML box. A
+  // failure shows in the error box and changes nothing.
+  void OpenFile(const QString& path);
+
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  // Drops on the text boxes, which would otherwise take a file's name as text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building the window.
@@ -82,10 +93,15 @@ class TfrmMain : public QMainWindow {
   void ToolButton5Click();
   void mnuPhraseMakeAndPlayClick();
   void mnuMakeAndPlayClick();
+  void mnuOpenMmlClick();
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
   void mnuCopyMMLClick();
   void mnuWorkbenchClick();
+
+  // Files in (frmMainU_files.cpp).
+  void OpenMml(const QString& path);
+  void PlayMidiFile(const QString& path);
 
   // Takes.
   void mnuTakeBackClick();

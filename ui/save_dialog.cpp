@@ -25,11 +25,19 @@ const SaveDialog::Kind SaveDialog::kMidi{QStringLiteral("MIDI(*.mid)"), QStringL
 const SaveDialog::Kind SaveDialog::kMml{QStringLiteral("MML(*.mml)"), QStringLiteral("mml")};
 
 std::optional<QString> SaveDialog::Ask(QWidget* parent, const Kind& kind) {
+  return AskWith(parent, kind, &AskSaveFileName);
+}
+
+std::optional<QString> SaveDialog::AskOpen(QWidget* parent, const Kind& kind) {
+  return AskWith(parent, kind, &AskOpenFileName);
+}
+
+std::optional<QString> SaveDialog::AskWith(QWidget* parent, const Kind& kind, Dialog dialog) {
   const SaveRequest request{WithExtension(lastPath_, kind.extension),
                             {kind.filterLabel, QStringLiteral("全て (*)")},
                             lastFilter_,
                             kind.extension};
-  const std::optional<SaveAnswer> answer = AskSaveFileName(parent, request);
+  const std::optional<SaveAnswer> answer = dialog(parent, request);
   if (!answer) return std::nullopt;
   lastPath_ = answer->fileName;
   lastFilter_ = answer->filterIndex;

@@ -183,6 +183,7 @@ class MainWindowTest : public QObject {
         {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏", QKeySequence(Qt::Key_F5)},
         {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9)},
         {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6)},
+        {"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
@@ -198,7 +199,7 @@ class MainWindowTest : public QObject {
       menus << menu->text();
       for (QAction* item : menu->menu()->actions()) menus << (item->isSeparator() ? "-" : item->objectName());
     }
-    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",

@@ -1,0 +1,123 @@
+// Phrases in and out of the main window: files opened from the menu and
+// dropped on the window.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+
+#include "cp932.h"
+#include "frmMainU.h"
+#include "ui_test_support.h"
+#include "use_vorlin_dll.h"
+
+using namespace volemo;
+using namespace volemo::test;
+
+namespace {
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+  std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace
+
+class FilesTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<TfrmMain> window_;
+  std::unique_ptr<QTemporaryDir> dir_;
+
+  TfrmMain& W() { return *window_; }
+  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
+  QString InDir(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
+  // Drops the files on target as the desktop would; true when it was taken.
+  bool Drop(QWidget* target, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();  // the file opens once the drop has ended
+    return drop.isAccepted();
+  }
+
+ private slots:
+  void init() {
+    CopyShippedScaleFile();
+    answerer_ = std::make_unique<Answerer>();
+    dir_ = std::make_unique<QTemporaryDir>();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    answerer_.reset();
+    dir_.reset();
+  }
+
+  // Every way in takes the same encodings: the box holds CP932 either way,
+  // and a file CP932 cannot hold changes nothing and says why.
+  void OpenedAndDroppedMmlFilesFillTheBoxInEitherEncoding() {
+    const struct {
+      const char* file;
+      std::string bytes;
+      std::string box;  // empty: refused
+    } cases[] = {
+        {"sjis.mml", "t120 o4 c \x83\x58", "t120 o4 c \x83\x58"},
+        {"utf8.mml", "\xEF\xBB\xBF" "t90 d ス", "t90 d \x83\x58"},
+        {"accent.mml", "t90 d é", ""},
+    };
+    for (const bool dropped : {false, true}) {
+      for (const auto& c : cases) {
+        W().settings().SetMmlText("old");
+        answerer_->boxes.clear();
+        const QString path = InDir(c.file);
+        WriteBytes(path, c.bytes);
+        if (dropped) {
+          QVERIFY(Drop(Find<QPlainTextEdit>(W(), "memMML")->viewport(), path));
+        } else {
+          answerer_->openAnswers.push_back(SaveAnswer{path, 0});
+          Find<QAction>(W(), "mnuOpenMml")->trigger();
+        }
+        if (c.box.empty()) {
+          QCOMPARE(W().settings().MmlText(), std::string("old"));
+          QCOMPARE(answerer_->boxes.size(), size_t(1));
+          QVERIFY(answerer_->boxes[0].text.contains(QStringLiteral("\"é\"")));
+        } else {
+          QCOMPARE(W().settings().MmlText(), c.box);
+          QCOMPARE(Status(), QStringLiteral("開きました: ") + QString::fromLatin1(c.file));
+          QVERIFY(answerer_->boxes.empty());
+        }
+      }
+    }
+    // The file dialogs share their memory: the next one starts at the file opened.
+    answerer_->openAnswers.push_back(std::nullopt);
+    Find<QAction>(W(), "mnuOpenMml")->trigger();
+    QCOMPARE(answerer_->openRequests.back().fileName, InDir("utf8.mml"));
+  }
+
+  void DroppedMidiPlaysAndOtherFilesAreNotTaken() {
+    const QString midi = InDir("drop.mid");
+    QVERIFY(CompileMmlToMidi("t240 o4 c d e f g", midi.toStdString()));
+    QVERIFY(Drop(&W(), midi));
+    QVERIFY(W().player().IsPlaying());
+    QCOMPARE(Status(), QStringLiteral("演奏を開始しました: drop.mid"));
+
+    WriteBytes(InDir("notes.txt"), "c d e");
+    QVERIFY(!Drop(&W(), InDir("notes.txt")));
+  }
+};
+
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"
