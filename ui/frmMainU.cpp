@@ -25,6 +25,7 @@
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "phrase_drag.h"
 #include "play_sequence.h"
 #include "random_source.h"
 #include "scale_table.h"
@@ -224,6 +225,11 @@ void TfrmMain::BuildToolBar() {
   };
   bar->addSeparator();
   button("ToolButton2", ToolbarPicture::SaveMidi, nullptr, &TfrmMain::mnuSaveMidiClick);
+  auto* handle = Named(new DragHandle, "DragHandle");
+  handle->setToolTip(QStringLiteral("ここからフレーズをドラッグ (MIDI と MML)"));
+  connect(handle, &DragHandle::dragRequested, this,
+          Handler([this, handle] { DragPhrase(*handle, *settings_, state_); }));
+  bar->addWidget(handle);
   bar->addSeparator();
   button("ToolButton4", ToolbarPicture::Play, nullptr, &TfrmMain::mnuPhrasePlayClick);
   button("ToolButton5", ToolbarPicture::Stop, nullptr, &TfrmMain::ToolButton5Click);

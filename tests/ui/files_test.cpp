@@ -1,7 +1,9 @@
 // Phrases in and out of the main window: files opened from the menu and
 // dropped on the window.
 #include <QAction>
+#include <QSignalSpy>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -12,6 +14,9 @@
 
 #include "cp932.h"
 #include "frmMainU.h"
+#include "phrase_drag.h"
+#include "roll_views.h"
+#include "spin_field.h"
 #include "ui_test_support.h"
 #include "use_vorlin_dll.h"
 
@@ -22,6 +27,11 @@ namespace {
 
 void WriteBytes(const QString& path, const std::string& bytes) {
   std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string ReadBytes(const QString& path) {
+  std::ifstream file(path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 }  // namespace
@@ -55,6 +65,7 @@ class FilesTest : public QObject {
     CopyShippedScaleFile();
     answerer_ = std::make_unique<Answerer>();
     dir_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CACHE_HOME", dir_->filePath(QStringLiteral("cache")).toLocal8Bit());
     window_ = std::make_unique<TfrmMain>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -105,6 +116,42 @@ class FilesTest : public QObject {
     answerer_->openAnswers.push_back(std::nullopt);
     Find<QAction>(W(), "mnuOpenMml")->trigger();
     QCOMPARE(answerer_->openRequests.back().fileName, InDir("utf8.mml"));
+  }
+
+  // Each drag hands out a file of its own: the phrase's MIDI as the box
+  // compiles now, beside the box's text; a file handed out earlier stays.
+  void DragCarriesANewMidiFileOfThePhraseAndItsMml() {
+    Find<QComboBox>(W(), "cmbKey")->setCurrentIndex(3);
+    Find<SpinField>(W(), "spnTempo")->setValue(95);
+    Find<QAction>(W(), "mnuPhraseMake")->trigger();
+    const QString folder = dir_->filePath(QStringLiteral("cache/volemo/drag/"));
+    QStringList files;
+    for (int i = 0; i < 2; ++i) {
+      const std::unique_ptr<QMimeData> data = PhraseDragData(W().settings(), W().state());
+      QVERIFY(data);
+      QCOMPARE(data->urls().size(), 1);
+      files << data->urls()[0].toLocalFile();
+      QCOMPARE(data->text(), Find<QPlainTextEdit>(W(), "memMML")->toPlainText());
+    }
+    QCOMPARE(files, QStringList({folder + "Major_D#_95bpm.mid", folder + "Major_D#_95bpm-2.mid"}));
+    const QString probe = InDir("probe.mid");
+    QVERIFY(CompileMmlToMidi(W().settings().MmlText(), probe.toStdString()));
+    for (const QString& file : files) QCOMPARE(ReadBytes(file), ReadBytes(probe));
+
+    // Text that does not compile hands out nothing.
+    W().settings().SetMmlText("t120 [4 o4c");
+    QVERIFY(!PhraseDragData(W().settings(), W().state()));
+    QCOMPARE(QDir(folder).count(), 4u);  // ".", "..", and the two
+
+    // The workbench's roll asks for the drag when pressed between its notes and moved.
+    Find<QAction>(W(), "mnuWorkbench")->trigger();
+    auto* notes = W().findChild<RollNoteView*>(QStringLiteral("rollNotes"));
+    QSignalSpy drags(notes, &RollNoteView::dragRequested);
+    QTest::mousePress(notes, Qt::LeftButton, {}, QPoint(1, 1));
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 1), notes->mapToGlobal(QPointF(40, 1)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(notes, &move);
+    QCOMPARE(drags.count(), 1);
   }
 
   void DroppedMidiPlaysAndOtherFilesAreNotTaken() {

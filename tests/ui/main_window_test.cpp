@@ -208,11 +208,12 @@ class MainWindowTest : public QObject {
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
     for (QAction* a : bar->actions()) tools << (a->isSeparator() ? "-" : bar->widgetForAction(a)->objectName());
-    QCOMPARE(tools, QStringList({"-", "ToolButton2", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
+    QCOMPARE(tools, QStringList({"-", "ToolButton2", "DragHandle", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
                                  "ToolButton8", "-", "chkMakePattern", "-", "ToolButton9"}));
     for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5"})
       QVERIFY2(Find<QToolButton>(w, name)->toolTip().isEmpty(), name);
-    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8", "ToolButton9"}) {
+    for (const char* name : {"ToolButton2", "DragHandle", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8",
+                             "ToolButton9"}) {
       // Drawn pictures on a clear ground: the corner shows the toolbar.
       const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
       QCOMPARE(picture.size(), QSize(16, 16));
