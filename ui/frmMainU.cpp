@@ -186,6 +186,7 @@ void TfrmMain::BuildMenus() {
           {{"mnuPhraseMake", "パターンを元にフレーズを作成", {}, &TfrmMain::mnuPhraseMakeClick},
            {},
            {"mnuPhrasePlay", "フレーズの演奏", {}, &TfrmMain::mnuPhrasePlayClick},
+           {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmMain::mnuLoopPlayClick},
            {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
@@ -197,6 +198,7 @@ void TfrmMain::BuildMenus() {
           {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
            {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             &TfrmMain::mnuTakeForwardClick}});
+  findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->setCheckable(true);
   // Also Ctrl+Y, as in most programs.
   findChild<QAction*>(QStringLiteral("mnuTakeForward"))
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});

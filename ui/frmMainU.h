@@ -90,6 +90,7 @@ class TfrmMain : public QMainWindow {
   void mnuPatternParamRandomClick();
   void mnuPhraseMakeClick();
   void mnuPhrasePlayClick();
+  void mnuLoopPlayClick();
   void ToolButton5Click();
   void mnuPhraseMakeAndPlayClick();
   void mnuMakeAndPlayClick();

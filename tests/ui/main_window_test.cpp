@@ -184,6 +184,7 @@ class MainWindowTest : public QObject {
         {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9)},
         {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6)},
         {"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
@@ -201,7 +202,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
-                                 "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
+                                 "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay", "mnuLoopPlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
                                  "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
