@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dvorlin/compile.h"
+#include "long_document.h"
 
 namespace {
 
@@ -33,17 +34,7 @@ void CompileInMemory(benchmark::State& state, const std::string& mml) {
 void BM_CompileDefaultPhrase(benchmark::State& state) { CompileInMemory(state, kDefaultPhrase); }
 BENCHMARK(BM_CompileDefaultPhrase);
 
-// 100,000 notes written out, composer-shaped: octave marks, gate changes,
-// ties, rests, chords and doubles, 16 steps to a line.
-std::string LongDocument() {
-  std::string mml = "Tempo=120;Channel(1);Voice(1)\r\nv100l16\r\n";
-  constexpr char kLine[] = "q100o4c>d<e q20f q100g^a>c+ r 'ce'<b Div{ga}^ d-e f|\r\n";
-  constexpr int kNotesPerLine = 15;
-  for (int notes = 0; notes < 100'000; notes += kNotesPerLine) mml += kLine;
-  return mml;
-}
-
-void BM_Compile100kNotes(benchmark::State& state) { CompileInMemory(state, LongDocument()); }
+void BM_Compile100kNotes(benchmark::State& state) { CompileInMemory(state, volemo::bench::LongDocument()); }
 BENCHMARK(BM_Compile100kNotes)->Unit(benchmark::kMillisecond);
 
 }  // namespace

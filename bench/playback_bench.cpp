@@ -17,6 +17,7 @@
 #include "memory_settings.h"
 #include "midi_file.h"
 #include "play_sequence.h"
+#include "player.h"
 #include "render.h"
 #include "resident_voices.h"
 #include "scale_table.h"
@@ -123,7 +124,7 @@ BENCHMARK(BM_OpenAgainOnTheSameVoice)->Unit(benchmark::kMicrosecond);
 void BM_PlayMmlCall(benchmark::State& state) {
   EngineState engine;
   MemorySettings settings(engine);
-  Player player;
+  SoundPlayer player;
   const std::string mml = DefaultPhrase();
   for (auto _ : state) PlayMml(settings, player, mml);
 }
@@ -142,7 +143,7 @@ bool SinkHasSound() {
 void BM_PlayMmlToFirstSoundInFileSink(benchmark::State& state) {
   EngineState engine;
   MemorySettings settings(engine);
-  Player player;
+  SoundPlayer player;
   const std::string mml = "t120 o5 l8 c";
   PlayMml(settings, player, mml);  // SoundFont loaded, output open
   for (auto _ : state) {
@@ -199,6 +200,24 @@ void BM_RenderDefaultPhrase(benchmark::State& state) {
   state.counters["realtime_x"] = benchmark::Counter(seconds * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RenderDefaultPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The sixty seconds of piano of the comparison with other renderers
+// (bench/data/piano60.mml), on one or two of FluidSynth's threads; as
+// volemo-cli render does it, but without the process and the SoundFont
+// load.
+void BM_RenderPiano60s(benchmark::State& state) {
+  std::string mml;
+  std::ifstream in(VOLEMO_BENCH_DATA "/piano60.mml", std::ios::binary);
+  mml.assign(std::istreambuf_iterator<char>(in), {});
+  const std::string mid = kDir + "piano60.mid";
+  if (!CompileMmlToMidi(mml, mid)) state.SkipWithError("piano60.mml does not compile");
+  const MidiFile midi = ReadMidiFile(mid);
+  Renderer renderer(static_cast<int>(state.range(0)), false);
+  renderer.Render(midi, mid, kDir + "piano60.wav");  // the SoundFont load, once
+  for (auto _ : state) renderer.Render(midi, mid, kDir + "piano60.wav");
+  state.counters["realtime_x"] = benchmark::Counter(midi.seconds * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RenderPiano60s)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace volemo

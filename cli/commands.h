@@ -15,6 +15,7 @@ int RunPhrase(ArgumentReader& args);
 int RunPattern(ArgumentReader& args);
 int RunCompile(ArgumentReader& args);
 int RunRender(ArgumentReader& args);
+int RunBatch(ArgumentReader& args);
 int RunTakes(ArgumentReader& args);
 int RunPresets(ArgumentReader& args);
 

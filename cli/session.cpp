@@ -18,9 +18,9 @@
 
 namespace volemo::cli {
 
-Session::Session(const SessionOptions& options) {
-  state.random.Seed(options.seed ? *options.seed : ClockSeed());
-
+// The random source has no part in reading the scale file and setting the
+// controls, so the seed and the drawing can come last.
+Session::Session(const SessionOptions& options) : randomWeights_(options.randomWeights) {
   const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
     const auto warn = [](const std::string& text, const std::string& caption) {
@@ -43,8 +43,19 @@ Session::Session(const SessionOptions& options) {
   }
   if (options.preset) ApplyPreset(*options.preset);
   for (const auto& [control, value] : options.sets) Set(control, value);
-  if (options.randomWeights) RandomizePatternWeights(settings, state);
   if (options.pattern) settings.SetPatternText(*options.pattern);
+  Seed(options.seed ? *options.seed : ClockSeed());
+}
+
+Session::Session(const Session& other, uint32_t seed)
+    : state(other.state), settings(state, other.settings), randomWeights_(other.randomWeights_) {
+  Seed(seed);
+}
+
+void Session::Seed(uint32_t seed) {
+  state.random.Seed(seed);
+  // Every weight is drawn anew, whatever the session copied held.
+  if (randomWeights_) RandomizePatternWeights(settings, state);
 }
 
 // Re-applies the selected scale in the selected key, as picking a scale or

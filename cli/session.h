@@ -39,6 +39,10 @@ class Session {
   // Engine failures the window would show in its boxes (missing scale
   // file, no scale selected) go to stderr and the work carries on.
   explicit Session(const SessionOptions& options);
+  // The session other's options give under another seed, without reading
+  // the scale file again (a batch makes thousands from one). Nothing may
+  // have been composed in other: the engine remembers its last note.
+  Session(const Session& other, uint32_t seed);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -46,9 +50,13 @@ class Session {
   MemorySettings settings{state};
 
  private:
+  // Seeds the random source, then draws what the options ask to draw.
+  void Seed(uint32_t seed);
   void Set(const std::string& control, const std::string& value);
   void ApplyPreset(const std::string& name);
   void ApplySelectedScale();
+
+  bool randomWeights_ = false;
 };
 
 // Writes CP932 bytes to stdout exactly as they are; throws

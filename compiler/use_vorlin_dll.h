@@ -6,8 +6,11 @@
 namespace volemo {
 
 // Compiles mml (CP932) into a MIDI file at midiPath; true on success.
-// The library's message is kept after every call, successful or not.
+// The library's message is kept after every call, successful or not, for
+// the calling thread.
 bool CompileMmlToMidi(const std::string& mml, const std::string& midiPath);
+// The same into memory: midi gets the file's bytes (none on failure).
+bool CompileMmlToBytes(const std::string& mml, std::string& midi);
 const std::string& LastCompileMessage();
 
 }  // namespace volemo

@@ -17,6 +17,10 @@ MemorySettings::MemorySettings(EngineState& state) : state_(state) {
   }
 }
 
+MemorySettings::MemorySettings(EngineState& state, const MemorySettings& values)
+    : state_(state), controls_(values.controls_), pattern_(values.pattern_), mml_(values.mml_),
+      status_(values.status_) {}
+
 const MemorySettings::Control& MemorySettings::Find(std::string_view name,
                                                     ControlKind kind) const {
   const auto it = controls_.find(name);

@@ -15,6 +15,8 @@ namespace volemo {
 class MemorySettings : public EditableSettings {
  public:
   explicit MemorySettings(EngineState& state);
+  // The controls of values over state, which is usually a copy of theirs.
+  MemorySettings(EngineState& state, const MemorySettings& values);
 
   int32_t Value(std::string_view name) const override;
   std::string Text(std::string_view name) const override;

@@ -7,16 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "midi_file.h"
 #include "player_error.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace volemo;

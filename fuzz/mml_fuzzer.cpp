@@ -15,12 +15,9 @@
 #include <vector>
 
 #include "dvorlin.h"
+#include "fuzz_check.h"
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -6,16 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "memory_settings.h"
 #include "scale_table.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace volemo;

@@ -65,9 +65,9 @@ class Reader {
   size_t pos_ = 0;
 };
 
-// Walks one track, returning its end tick and collecting its tempo changes
-// and voice events.
-int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, std::vector<VoiceEvent>& voices) {
+// Walks one track, returning its end tick, collecting its tempo changes and
+// voice events and counting its notes.
+int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi) {
   int64_t tick = 0;
   uint8_t running = 0;
   while (!r.AtEnd()) {
@@ -101,7 +101,8 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, std::vector<Voice
     }
     const uint8_t kind = status & 0xF0;
     const uint8_t second = kind == 0xC0 || kind == 0xD0 ? 0 : r.Byte();
-    if (kind == 0xC0 || (kind == 0xB0 && (first == 0 || first == 32))) voices.push_back({status, first, second});
+    if (kind == 0xC0 || (kind == 0xB0 && (first == 0 || first == 32))) midi.voiceEvents.push_back({status, first, second});
+    if (kind == 0x90 && second > 0) ++midi.notes;
   }
   return tick;
 }
@@ -155,7 +156,7 @@ MidiFile ParseMidiFile(std::string bytes) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi.voiceEvents));
+    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");

@@ -18,6 +18,7 @@ struct VoiceEvent {
 struct MidiFile {
   std::string bytes;
   int lastTick = 0;       // the end of the longest track, in the file's ticks
+  int notes = 0;          // note-ons of velocity above 0, in all tracks
   double seconds = 0.0;   // when that tick sounds, following the tempo changes
   std::vector<VoiceEvent> voiceEvents;  // each track's in its order, track after track
 };

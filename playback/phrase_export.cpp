@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "cp932.h"
-#include "render.h"
+#include "sound_render.h"
 #include "use_vorlin_dll.h"
 
 namespace volemo {
@@ -66,7 +66,7 @@ void ExportPhrase(const std::string& mml, const std::string& path) {
     }
   } scratch{midi};
   Compile(mml, midi);
-  RenderMidiToWav(midi, path);
+  RenderSound(midi, path);
 }
 
 }  // namespace volemo

@@ -21,7 +21,7 @@ std::string TempMidPathIn(const std::string& programDir) {
 
 std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
 
-void PlayMml(Settings& settings, Player& player, const std::string& mml, int fromTick) {
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick) {
   player.Close();
   const std::string path = TempMidPath();
   if (!CompileMmlToMidi(mml, path)) {
@@ -33,12 +33,12 @@ void PlayMml(Settings& settings, Player& player, const std::string& mml, int fro
   settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
 }
 
-void StopPlayback(Player& player) {
+void StopPlayback(SoundPlayer& player) {
   if (!player.IsPlaying()) return;
   player.Stop();
   player.Close();
 }
 
-void ClosePlayer(Player& player) { player.Close(); }
+void ClosePlayer(SoundPlayer& player) { player.Close(); }
 
 }  // namespace volemo

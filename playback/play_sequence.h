@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "player.h"
+#include "sound_player.h"
 #include "settings.h"
 
 namespace volemo {
@@ -22,13 +22,13 @@ std::string TempMidPathIn(const std::string& programDir);
 // closed. Errors of the player propagate (PlayerError) and the status line
 // keeps its text: a phrase that cannot sound is never announced as playing.
 // fromTick starts the sound later in the phrase (see Player::Play).
-void PlayMml(Settings& settings, Player& player, const std::string& mml, int fromTick = 0);
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick = 0);
 
 // Stops and closes the player, but only while it plays: a phrase that has
 // ended stays open.
-void StopPlayback(Player& player);
+void StopPlayback(SoundPlayer& player);
 
 // Before temp.mid is copied, and when the window closes.
-void ClosePlayer(Player& player);
+void ClosePlayer(SoundPlayer& player);
 
 }  // namespace volemo

@@ -2,19 +2,52 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "midi_file.h"
 #include "player_error.h"
 
 namespace volemo {
 
-// Renders the MIDI file at midPath into a 44.1 kHz 16-bit stereo WAV file at
-// wavPath as fast as the CPU allows, with the live player's SoundFont, level
-// and sample-exact timing. The sound lasts as long as the music, and longer
-// only while its last notes and their reverb still ring (down to -60 dBFS).
-// Throws PlayerError; a file already at wavPath is replaced only by a
-// complete new one. A failed write ends the render at once; so does stop,
-// asked after each block of sound, when it returns true.
+class OfflineSynth;
+
+// A synthesizer of its own for rendering, so rendering never disturbs what
+// plays live, and renderers render side by side. It keeps its SoundFont
+// from one render to the next until the file is replaced.
+class Renderer {
+ public:
+  // threads: FluidSynth's workers for this synthesizer (1 to 8). A
+  // synthesizer kept from one render to the next carries a trace of the
+  // last into the next (the reverb's state, the order of its voices: a few
+  // samples a step apart, a tail a little longer): with repeatable, every
+  // render starts on a new one (some 20 ms more) and sounds the same
+  // whatever was rendered before.
+  Renderer(int threads, bool repeatable);
+  ~Renderer();
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  // Renders midi into a 44.1 kHz 16-bit stereo file at outPath, FLAC when
+  // its name ends in ".flac", WAV otherwise, as fast as the processor
+  // allows, with the live player's SoundFont, level and sample-exact
+  // timing. The sound lasts as long as the music, and longer only while its
+  // last notes and their reverb still ring (down to -60 dBFS). name is the
+  // MIDI file's for messages. Throws PlayerError; a file already at outPath
+  // is replaced only by a complete new one. A failed write ends the render
+  // at once; so does stop, asked after each block of sound, when it returns
+  // true.
+  void Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
+              const std::function<bool()>& stop = {});
+
+ private:
+  const int threads_;
+  const bool repeatable_;
+  std::unique_ptr<OfflineSynth> offline_;
+};
+
+// Renders the MIDI file at midPath with the process's shared renderer,
+// which uses every core (one render at a time). Throws PlayerError.
 void RenderMidiToWav(const std::string& midPath, const std::string& wavPath,
                      const std::function<bool()>& stop = {});
 

@@ -66,8 +66,15 @@ int main(int argc, char** argv) {
   }
   xcb_window_t window = 0;
   xcb_generic_event_t* e;
+  /* Windows of a few pixels (a toolkit's hidden helpers) are no window the
+     user sees, and never show painted content. */
   while (!window && (e = xcb_wait_for_event(c))) {
-    if ((e->response_type & 0x7F) == XCB_MAP_NOTIFY) window = ((xcb_map_notify_event_t*)e)->window;
+    if ((e->response_type & 0x7F) == XCB_MAP_NOTIFY) {
+      const xcb_window_t mapped = ((xcb_map_notify_event_t*)e)->window;
+      xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, mapped), NULL);
+      if (g && g->width >= 16 && g->height >= 16) window = mapped;
+      free(g);
+    }
     free(e);
   }
   const double mapped = Now() - start;
@@ -78,8 +85,15 @@ int main(int argc, char** argv) {
   const long rssSettled = RssKiB(pid);
   printf("mapped_ms=%.1f painted_ms=%.1f rss_shown_mib=%.1f rss_settled_mib=%.1f\n", mapped, painted,
          rssShown / 1024.0, rssSettled / 1024.0);
+  fflush(stdout);
+  /* A program that asks before it quits (Qsynth) is made to. */
   kill(pid, SIGTERM);
-  waitpid(pid, NULL, 0);
+  int ended = 0;
+  for (int i = 0; i < 200 && !ended; ++i) ended = waitpid(pid, NULL, WNOHANG) == pid || (usleep(10000), 0);
+  if (!ended) {
+    kill(pid, SIGKILL);
+    waitpid(pid, NULL, 0);
+  }
   xcb_disconnect(c);
   return 0;
 }

@@ -466,8 +466,8 @@ void TfrmMain::FormClose() {
   takes_->KeepLastSettings();
 }
 
-Player& TfrmMain::player() {
-  if (!player_) player_ = std::make_unique<Player>();
+SoundPlayer& TfrmMain::player() {
+  if (!player_) player_ = std::make_unique<SoundPlayer>();
   return *player_;
 }
 
@@ -480,9 +480,10 @@ void TfrmMain::WatchPlayback() {
 
 bool TfrmMain::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  // The player starts loading the SoundFont in the background. It waits
-  // until the window has painted itself once, so that the two do not
-  // compete for the processor while the user waits for the window.
+  // The player loads the playback module and the SoundFont in the
+  // background. It waits until the window has painted itself once, so that
+  // the two do not compete for the processor while the user waits for the
+  // window.
   if (event->type() == QEvent::UpdateRequest && !player_)
     QMetaObject::invokeMethod(this, Handler([this] { player(); }), Qt::QueuedConnection);
   return handled;
@@ -492,7 +493,7 @@ void TfrmMain::N2Click() { close(); }
 
 void TfrmMain::mnuWorkbenchClick() {
   if (!workbench_) {
-    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> Player& { return player(); },
+    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> SoundPlayer& { return player(); },
                                     *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_},
                                    this);
     // The take list beside the roll, and the take keys in that window too.

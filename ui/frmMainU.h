@@ -11,7 +11,7 @@
 
 #include "engine_state.h"
 #include "phrase.h"
-#include "player.h"
+#include "sound_player.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
@@ -42,7 +42,7 @@ class TfrmMain : public QMainWindow {
   Settings& settings() { return *settings_; }
   const EngineState& state() const { return state_; }
   // Made on first use, or once the window has painted itself.
-  Player& player();
+  SoundPlayer& player();
   TakeKeeper& takes() { return *takes_; }
 
   // Opens a file as the desktop, a drop or the File menu hands it over: a
@@ -120,7 +120,7 @@ class TfrmMain : public QMainWindow {
   void N2Click();
 
   EngineState state_;
-  std::unique_ptr<Player> player_;
+  std::unique_ptr<SoundPlayer> player_;
   QTimer* playbackWatch_ = nullptr;
   SaveDialog saveDialog_;
   std::unique_ptr<WindowSettings> settings_;

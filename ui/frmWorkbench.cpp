@@ -240,7 +240,7 @@ void TfrmWorkbench::Refresh() {
 }
 
 void TfrmWorkbench::FollowPlayer() {
-  Player& player = links_.player();
+  SoundPlayer& player = links_.player();
   const RollContent& content = editor_.content();
   const int tick = player.IsPlaying() ? player.PositionTick() : -1;
   if (tick < 0 || content.endTick == 0 || uint64_t(tick) >= uint64_t{content.endTick} * content.passes) {

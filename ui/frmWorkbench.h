@@ -16,9 +16,9 @@
 
 #include "engine_state.h"
 #include "phrase.h"
-#include "player.h"
 #include "roll_editor.h"
 #include "settings.h"
+#include "sound_player.h"
 
 class QCheckBox;
 class QLabel;
@@ -38,7 +38,7 @@ struct WorkbenchLinks {
   Settings& settings;
   EngineState& state;
   std::optional<Phrase>& phrase;  // the last composed phrase, if any
-  std::function<Player&()> player;
+  std::function<SoundPlayer&()> player;
   QPlainTextEdit& mmlBox;
   TakeKeeper& takes;  // re-roll and mutate keep their phrase as a take
 };

@@ -97,7 +97,7 @@ void TfrmWorkbench::HearNote(int note) {
     throw WindowError(QStringLiteral("一時ファイル \"%1\" を作成できません: %2")
                           .arg(file.fileName(), file.errorString())
                           .toStdString());
-  Player& player = links_.player();
+  SoundPlayer& player = links_.player();
   player.Open(file.fileName().toStdString());
   player.Play(int(n.start));
 }

@@ -55,9 +55,18 @@ size_t CharacterLength(std::string_view utf8) {
   return n;
 }
 
+// ASCII reads the same in both encodings, and most texts are nothing else:
+// they need no converter (opening one costs more than most conversions).
+bool IsAscii(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 // Converts UTF-8 to CP932; an unconvertible character is replaced by
 // replacement, or, when replacement is empty, reported as EncodingError.
 std::string FromUtf8(std::string_view utf8, std::string_view replacement) {
+  if (IsAscii(utf8)) return std::string(utf8);
   Converter converter("CP932", "UTF-8");
   std::string out;
   out.reserve(utf8.size());
@@ -81,6 +90,7 @@ std::string Cp932FromUtf8(std::string_view utf8) { return FromUtf8(utf8, {}); }
 std::string Cp932FromUtf8Lossy(std::string_view utf8) { return FromUtf8(utf8, "?"); }
 
 std::string Utf8FromCp932(std::string_view cp932) {
+  if (IsAscii(cp932)) return std::string(cp932);
   Converter converter("UTF-8", "CP932");
   std::string out;
   out.reserve(cp932.size() * 3 / 2);

@@ -9,10 +9,15 @@
      at midiPath (written to a temporary file beside it and renamed into
      place); zero when it did not write one, with a message for the user in
      the buffer. A failed call leaves an existing file at midiPath untouched.
+   - MMLtoMIDIBuffer compiles into memory instead: on success it returns
+     non-zero with *midi pointing at *size bytes of the file, which the
+     caller gives back with FreeMIDIBuffer; on failure zero, *midi NULL and
+     *size 0, with the message as for MMLtoMIDI.
    - The library never prints and keeps nothing between calls. */
 #ifndef DVORLIN_H
 #define DVORLIN_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -23,6 +28,8 @@ extern "C" {
 
 DVORLIN_EXPORT void SetErrMsgLen(int32_t length);
 DVORLIN_EXPORT int32_t MMLtoMIDI(const char* mml, const char* midiPath, char* msgBuffer);
+DVORLIN_EXPORT int32_t MMLtoMIDIBuffer(const char* mml, uint8_t** midi, size_t* size, char* msgBuffer);
+DVORLIN_EXPORT void FreeMIDIBuffer(uint8_t* midi);
 
 #ifdef __cplusplus
 }

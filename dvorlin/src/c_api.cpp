@@ -1,8 +1,12 @@
-// The library's two exported functions over the C++ compiler.
+// The library's exported functions over the C++ compiler.
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <new>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cp932_bytes.h"
 #include "dvorlin.h"
@@ -25,20 +29,34 @@ void PutMessage(char* buffer, const std::string& message) {
   buffer[keep] = '\0';
 }
 
-// True when the file stands at midiPath; else message says why not.
-bool Compile(const char* mml, const char* midiPath, std::string& message) {
+// The file's bytes, or none with message saying why not.
+std::optional<std::vector<uint8_t>> Smf(const char* mml, std::string& message) {
   if (mml == nullptr) {
     message = dvorlin::msg::NoMml();
-  } else if (midiPath == nullptr || *midiPath == '\0') {
-    message = dvorlin::msg::NoPath();
-  } else if (const dvorlin::Performance performance = dvorlin::Perform(mml); !performance.ok()) {
-    message = dvorlin::FormatDiagnostics(performance.diagnostics);
-  } else if (const int error = dvorlin::ReplaceFile(midiPath, dvorlin::WriteSmf(performance.song)); error != 0) {
-    message = dvorlin::msg::CannotWrite(error);
-  } else {
-    return true;
+    return std::nullopt;
   }
-  return false;
+  const dvorlin::Performance performance = dvorlin::Perform(mml);
+  if (!performance.ok()) {
+    message = dvorlin::FormatDiagnostics(performance.diagnostics);
+    return std::nullopt;
+  }
+  return dvorlin::WriteSmf(performance.song);
+}
+
+// Runs compile (which sets its message on failure) and puts the message in
+// the caller's buffer. Nothing may leave through the C boundary but the
+// result and the text.
+template <class Compile>
+int32_t Guarded(char* msgBuffer, Compile compile) {
+  std::string message;
+  bool done = false;
+  try {
+    done = compile(message);
+  } catch (...) {
+    message = dvorlin::msg::ForException(std::current_exception());
+  }
+  PutMessage(msgBuffer, message);
+  return done ? 1 : 0;
 }
 
 }  // namespace
@@ -48,16 +66,39 @@ extern "C" {
 void SetErrMsgLen(int32_t length) { messageLength.store(length); }
 
 int32_t MMLtoMIDI(const char* mml, const char* midiPath, char* msgBuffer) {
-  // Nothing may leave through the C boundary but the result and the text.
-  std::string message;
-  bool written = false;
-  try {
-    written = Compile(mml, midiPath, message);
-  } catch (...) {
-    message = dvorlin::msg::ForException(std::current_exception());
-  }
-  PutMessage(msgBuffer, message);
-  return written ? 1 : 0;
+  return Guarded(msgBuffer, [&](std::string& message) {
+    if (midiPath == nullptr || *midiPath == '\0') {
+      message = dvorlin::msg::NoPath();
+      return false;
+    }
+    const std::optional<std::vector<uint8_t>> smf = Smf(mml, message);
+    if (!smf) return false;
+    if (const int error = dvorlin::ReplaceFile(midiPath, *smf); error != 0) {
+      message = dvorlin::msg::CannotWrite(error);
+      return false;
+    }
+    return true;
+  });
 }
+
+int32_t MMLtoMIDIBuffer(const char* mml, uint8_t** midi, size_t* size, char* msgBuffer) {
+  if (midi) *midi = nullptr;
+  if (size) *size = 0;
+  return Guarded(msgBuffer, [&](std::string& message) {
+    if (!midi || !size) {
+      message = dvorlin::msg::NoBuffer();
+      return false;
+    }
+    const std::optional<std::vector<uint8_t>> smf = Smf(mml, message);
+    if (!smf) return false;
+    *midi = static_cast<uint8_t*>(std::malloc(smf->size()));
+    if (!*midi) throw std::bad_alloc();
+    std::memcpy(*midi, smf->data(), smf->size());
+    *size = smf->size();
+    return true;
+  });
+}
+
+void FreeMIDIBuffer(uint8_t* midi) { std::free(midi); }
 
 }  // extern "C"

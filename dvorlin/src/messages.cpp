@@ -180,6 +180,7 @@ std::string TooMuchWork(int64_t limit) {
 
 std::string NoMml() { return Fill("MML が渡されていません。", {}); }
 std::string NoPath() { return Fill("MIDI ファイルの保存先が指定されていません。", {}); }
+std::string NoBuffer() { return Fill("MIDI ファイルの受け取り先が指定されていません。", {}); }
 std::string CannotWrite(int error) {
   switch (error) {
     case ENOENT:

@@ -45,6 +45,7 @@ std::string TooMuchWork(int64_t limit);
 // The C functions.
 std::string NoMml();
 std::string NoPath();
+std::string NoBuffer();
 std::string CannotWrite(int error);
 std::string OutOfMemory();
 std::string InternalError(std::string_view what);

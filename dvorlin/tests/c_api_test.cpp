@@ -82,6 +82,28 @@ TEST(MessageBuffer, MissingArgumentsAreReportedNotFollowed) {
   EXPECT_TRUE(dir.Names().empty());
 }
 
+TEST(MidiBuffer, HoldsTheFileMMLtoMIDIWritesOrNothingAndTheMessage) {
+  ScratchDir dir;
+  ASSERT_NE(CompileFile("t90 c d 'ce'", dir.File("a.mid")).result, 0);
+  std::vector<char> message(256, '#');
+  SetErrMsgLen(256);
+  uint8_t* midi = nullptr;
+  size_t size = 0;
+  ASSERT_NE(MMLtoMIDIBuffer("t90 c d 'ce'", &midi, &size, message.data()), 0);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(midi), size), ReadBytes(dir.File("a.mid")));
+  EXPECT_EQ(message[0], '\0');
+  FreeMIDIBuffer(midi);
+
+  midi = reinterpret_cast<uint8_t*>(message.data());
+  EXPECT_EQ(MMLtoMIDIBuffer("c x", &midi, &size, message.data()), 0);
+  EXPECT_EQ(midi, nullptr);
+  EXPECT_EQ(size, 0u);
+  EXPECT_EQ(Utf8(message.data()), Utf8(CompileFile("c x", dir.File("b.mid")).message));
+  EXPECT_EQ(MMLtoMIDIBuffer("c", nullptr, &size, message.data()), 0);
+  EXPECT_EQ(Utf8(message.data()), "MIDI ファイルの受け取り先が指定されていません。");
+  FreeMIDIBuffer(nullptr);
+}
+
 TEST(MidiFile, WrittenWholeUnderItsNameWithNothingLeftBeside) {
   ScratchDir dir;
   const std::string path = dir.File("temp.mid");

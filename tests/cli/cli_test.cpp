@@ -186,6 +186,11 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--range", "C4-B11"},
            {"phrase", "--range", "Cb1-C4"},  // B0: below the lowest octave
            {"phrase", "--pattern", "é"},
+           {"batch", "--out", "/nonexistent/b"},
+           {"batch", "--count", "0", "--out", "/nonexistent/b"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--formats", "mid,ogg"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--seed", "4294967295"},
+           {"batch", "--count", "2", "--out", "/nonexistent/b", "--jobs", "0"},
            {"phrase", "--lock", "0"},
            {"phrase", "--lock", "3-1"},
            {"phrase", "--lock", "1,,2"},
@@ -409,8 +414,28 @@ TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   fs::remove_all(dir);
 }
 
+TEST(Cli, BrokenPlaybackModuleFailsOnlyWhatSoundsWithAMessage) {
+  // A copy of the program with a module beside it that is no library.
+  const fs::path dir = fs::temp_directory_path() / ("volemo-cli-module-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  fs::copy_file(VOLEMO_CLI, dir / "volemo-cli");
+  for (const char* file : {"Scale.dat", "libdvorlin.so.1"})
+    fs::copy_file(fs::path(VOLEMO_CLI).parent_path() / file, dir / file);
+  std::ofstream(dir / "libvolemo-playback.so") << "not a library";
+  const std::string cli = (dir / "volemo-cli").string();
+  const std::string err = (dir / "err").string();
+  EXPECT_EQ(std::system((cli + " phrase --seed 1 --mid " + (dir / "p.mid").string() + " >/dev/null").c_str()), 0);
+  const int raw = std::system((cli + " render " + (dir / "p.mid").string() + " " + (dir / "p.wav").string() +
+                               " 2>" + err).c_str());
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_NE(ReadFile(err).find("再生モジュールを読み込めません。"), std::string::npos) << ReadFile(err);
+  EXPECT_NE(ReadFile(err).find("libvolemo-playback.so"), std::string::npos) << ReadFile(err);
+  EXPECT_FALSE(fs::exists(dir / "p.wav"));
+  fs::remove_all(dir);
+}
+
 TEST(Cli, HelpAndVersion) {
-  for (const char* command : {"phrase", "pattern"}) {
+  for (const char* command : {"phrase", "pattern", "batch"}) {
     const Result r = RunCli({command, "--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--scale-file"), std::string::npos);

@@ -47,7 +47,7 @@ echo "== dpkg-deb --contents"
 dpkg-deb --contents "$deb" | tee "$tmp/contents"
 lib=$(cd "$root" && find . -name 'libdvorlin.so.1.0.0' -printf '%h')
 for file in usr/bin/Volemo usr/bin/volemo-cli "usr/${lib#./}/libdvorlin.so.1.0.0" "usr/${lib#./}/pkgconfig/dvorlin.pc" \
-  usr/include/dvorlin.h usr/share/volemo/Scale.dat usr/share/volemo/manual/index.html \
+  "usr/${lib#./}/volemo/libvolemo-playback.so" usr/include/dvorlin.h usr/share/volemo/Scale.dat usr/share/volemo/manual/index.html \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" "usr/share/mime/packages/$id.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
   usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright; do
@@ -70,6 +70,8 @@ loaded=$(realpath -m "$(ldd "$root/bin/volemo-cli" | awk '/libdvorlin/ {print $3
 [[ "$loaded" == "$(realpath "$root/${lib#./}/libdvorlin.so.1")" ]] || fail "volemo-cli loads libdvorlin from '$loaded'"
 "$root/bin/volemo-cli" phrase --seed 7 2>"$tmp/stderr" | cmp - "$tmp/expected.mml" ||
   fail "the installed volemo-cli composes another phrase: $(cat "$tmp/stderr")"
+"$root/bin/volemo-cli" phrase --seed 7 --wav phrase.wav >/dev/null 2>"$tmp/stderr" && [[ -s phrase.wav ]] ||
+  fail "the installed volemo-cli cannot render (the playback module): $(cat "$tmp/stderr")"
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/bin/Volemo" --version | grep -qx 'Volemo [0-9.]*' ||
   fail "Volemo --version needs a display"
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/bin/Volemo" --help | grep -q '^Usage: Volemo' ||

@@ -9,7 +9,9 @@
 #include "engine_state.h"
 #include "file_sink.h"
 #include "memory_settings.h"
+#include "midi_file.h"
 #include "program_dir.h"
+#include "smf_builder.h"
 #include "test_files.h"
 #include "use_vorlin_dll.h"
 
@@ -26,9 +28,15 @@ class PlaySequence : public testing::Test {
   // Before the player, whose first one starts the sound output.
   const std::string& sink_ = test::UseFileSink();
 
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const std::string path = test::TestDir() + name;
+    test::WriteFile(path, bytes);
+    return path;
+  }
+
   EngineState state_;
   MemorySettings settings_{state_};
-  Player player_;
+  SoundPlayer player_;
 };
 
 TEST_F(PlaySequence, CompilesIntoTempMidPlaysAndSaysSo) {
@@ -73,6 +81,25 @@ TEST_F(PlaySequence, StopEndsThePhraseAndClosesOnlyWhilePlaying) {
   ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
   StopPlayback(player_);
   EXPECT_TRUE(player_.IsOpen());
+  ClosePlayer(player_);
+  EXPECT_FALSE(player_.IsOpen());
+}
+
+TEST_F(PlaySequence, StopPlaybackStopsAndClosesOnlyWhilePlaying) {
+  StopPlayback(player_);  // nothing open
+  EXPECT_FALSE(player_.IsOpen());
+
+  player_.Open(Write("short.mid", test::Smf({{72, 0, 120}}, 240)));
+  player_.Play();
+  ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+  StopPlayback(player_);  // ended by itself: stays open
+  EXPECT_TRUE(player_.IsOpen());
+
+  player_.Open(Write("long.mid", test::Smf({{60, 0, 9600}}, 120, 16)));  // organ
+  player_.Play();
+  StopPlayback(player_);
+  EXPECT_FALSE(player_.IsPlaying());
+  EXPECT_FALSE(player_.IsOpen());
   ClosePlayer(player_);
   EXPECT_FALSE(player_.IsOpen());
 }

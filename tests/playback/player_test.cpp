@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "file_sink.h"
-#include "play_sequence.h"
 #include "shared_synth.h"
 #include "smf_builder.h"
 #include "test_files.h"
@@ -205,25 +204,6 @@ TEST_F(PlayerTest, OpeningSomethingElseThanMidiFailsAndLeavesItClosed) {
   } catch (const PlayerError& e) {
     EXPECT_NE(std::string(e.what()).find("bad.mid"), std::string::npos);
   }
-  EXPECT_FALSE(player_.IsOpen());
-}
-
-TEST_F(PlayerTest, StopPlaybackStopsAndClosesOnlyWhilePlaying) {
-  StopPlayback(player_);  // nothing open
-  EXPECT_FALSE(player_.IsOpen());
-
-  player_.Open(Write("short.mid", Smf({{72, 0, 120}}, 240)));
-  player_.Play();
-  ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
-  StopPlayback(player_);  // ended by itself: stays open
-  EXPECT_TRUE(player_.IsOpen());
-
-  player_.Open(Write("long.mid", Smf({{60, 0, 9600}}, 120, kOrgan)));
-  player_.Play();
-  StopPlayback(player_);
-  EXPECT_FALSE(player_.IsPlaying());
-  EXPECT_FALSE(player_.IsOpen());
-  ClosePlayer(player_);
   EXPECT_FALSE(player_.IsOpen());
 }
 

@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <filesystem>
 
@@ -45,6 +46,24 @@ TEST_F(Render, WritesCdQualityStereoPcm) {
   EXPECT_EQ(wav.bits, 16);
   for (const auto& entry : std::filesystem::directory_iterator(dir_))
     EXPECT_FALSE(entry.path().string().ends_with(".part")) << entry.path();
+}
+
+TEST_F(Render, FlacHoldsTheSamplesOfTheWavAndRepeatableRendersDoNotDependOnTheLast) {
+  Renderer renderer(1, true);
+  const MidiFile chord = ParseMidiFile(Smf({{60, 0, 480}, {64, 0, 480}, {67, 240, 960}}, 120, 48));
+  renderer.Render(chord, "chord", dir_ + "first.wav");
+  renderer.Render(ParseMidiFile(Smf({{40, 0, 1920}}, 90, 19)), "organ", dir_ + "other.wav");
+  renderer.Render(chord, "chord", dir_ + "again.flac");
+  const test::Wav wav = ReadWav(dir_ + "first.wav");
+  SF_INFO info{};
+  SNDFILE* flac = sf_open((dir_ + "again.flac").c_str(), SFM_READ, &info);
+  ASSERT_NE(flac, nullptr) << sf_strerror(nullptr);
+  EXPECT_EQ(info.format, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+  std::vector<int16_t> samples(static_cast<size_t>(info.frames) * info.channels);
+  EXPECT_EQ(sf_readf_short(flac, samples.data(), info.frames), info.frames);
+  sf_close(flac);
+  EXPECT_GT(wav.Seconds(), 1.5);
+  EXPECT_TRUE(samples == wav.samples) << samples.size() << " samples, not " << wav.samples.size();
 }
 
 TEST_F(Render, A4QuarterAt120IsA440HzToneOfHalfASecond) {

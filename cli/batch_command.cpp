@@ -1,0 +1,326 @@
+// volemo-cli batch: thousands of phrases into one folder, over every core,
+// listed in a manifest; stopped at any point, the same command finishes it.
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+#include "batch_manifest.h"
+#include "batch_progress.h"
+#include "commands.h"
+#include "composer.h"
+#include "cp932.h"
+#include "midi_file.h"
+#include "random_source.h"
+#include "sound_render.h"
+#include "use_vorlin_dll.h"
+#include "file_contents.h"
+
+namespace volemo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// In the order a phrase's files are listed.
+constexpr std::array<std::string_view, 4> kFormats = {"mid", "mml", "wav", "flac"};
+
+struct BatchOptions {
+  uint64_t count = 0;
+  std::string dir;  // ends with '/'
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+  std::vector<std::string_view> formats;  // in the order of kFormats
+  SessionOptions session;
+};
+
+const char kHelp[] = R"(Usage: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
+Makes N phrases with the seeds S, S+1, ..., S+N-1: phrase i is the same bytes
+as 'volemo-cli phrase --seed S+i' with the same options. Its files are
+DIR/NNNNNN.mid and so on (NNNNNN = i), and DIR/manifest.jsonl lists each
+phrase on one line: its files, seed, settings, pattern, note count, and
+length in ticks and seconds. A batch stopped at any point leaves only
+complete files, all listed; the same command run again makes the rest.
+
+Batch options:
+  --count N             how many phrases (1 or more)
+  --out DIR             the folder of the files (made when missing)
+  --seed S              the first seed; default: the clock, or the one of the
+                          batch already in DIR
+  --jobs J              phrases made at once; default: the number of cores.
+                          The files are the same for any number
+  --formats LIST        which files, comma-separated: mid, mml, wav, flac
+                          (default mid,mml); the sound files are rendered as
+                          'volemo-cli render' does, a phrase on each job
+)";
+
+std::vector<std::string_view> ParseFormats(const std::string& list) {
+  std::vector<std::string_view> formats;
+  for (size_t start = 0; start <= list.size();) {
+    const size_t end = std::min(list.find(',', start), list.size());
+    const std::string_view name = std::string_view(list).substr(start, end - start);
+    const auto it = std::find(kFormats.begin(), kFormats.end(), name);
+    if (it == kFormats.end())
+      throw UsageError("--formats takes mid, mml, wav, flac separated by commas, not " + list);
+    formats.push_back(*it);
+    start = end + 1;
+  }
+  std::sort(formats.begin(), formats.end(), [](std::string_view a, std::string_view b) {
+    return std::find(kFormats.begin(), kFormats.end(), a) < std::find(kFormats.begin(), kFormats.end(), b);
+  });
+  formats.erase(std::unique(formats.begin(), formats.end()), formats.end());
+  return formats;
+}
+
+BatchOptions ReadOptions(ArgumentReader& args) {
+  BatchOptions o;
+  std::string formats = "mid,mml";
+  while (!args.AtEnd()) {
+    if (auto v = args.TakeValue("--count")) {
+      const long long count = ParseInteger(*v, "--count");
+      if (count < 1) throw UsageError("--count takes 1 or more, not " + *v);
+      o.count = static_cast<uint64_t>(count);
+    } else if (auto v = args.TakeValue("--out")) {
+      if (v->empty()) throw UsageError("--out takes a folder");
+      o.dir = v->back() == '/' ? *v : *v + '/';
+    } else if (auto v = args.TakeValue("--jobs")) {
+      const long long jobs = ParseInteger(*v, "--jobs");
+      if (jobs < 1 || jobs > 1024) throw UsageError("--jobs takes 1 to 1024, not " + *v);
+      o.jobs = static_cast<unsigned>(jobs);
+    } else if (auto v = args.TakeValue("--formats")) {
+      formats = *v;
+    } else if (!TakeSessionOption(args, o.session)) {
+      args.RejectNext();
+    }
+  }
+  if (o.count == 0) throw UsageError("--count is missing");
+  if (o.dir.empty()) throw UsageError("--out is missing");
+  o.formats = ParseFormats(formats);
+  return o;
+}
+
+// Set from the signal handler; the workers finish the phrase in hand.
+std::atomic<bool> stopRequested{false};
+void RequestStop(int) { stopRequested = true; }
+
+class Batch {
+ public:
+  Batch(const BatchOptions& options, const Session& prepared, uint32_t firstSeed)
+      : o_(options), prepared_(prepared), firstSeed_(firstSeed), settings_(SettingsOf(prepared)) {
+    digits_ = 6;
+    for (uint64_t n = o_.count - 1; n >= 1'000'000; n /= 10) ++digits_;
+  }
+
+  std::string Name(uint32_t index) const {
+    char name[16];
+    std::snprintf(name, sizeof name, "%0*u", digits_, index);
+    return name;
+  }
+
+  // Keeps the manifest's records that are of this batch and whose files are
+  // all there; throws for a record of another seed or other settings.
+  void TakeOver(std::map<uint32_t, PhraseRecord> records) {
+    for (auto& [index, r] : records) {
+      if (r.seed != firstSeed_ + static_cast<uint64_t>(index) || r.settings != SettingsOf(Session(prepared_, r.seed)))
+        throw std::runtime_error(o_.dir + "manifest.jsonl lists phrase " + std::to_string(index) +
+                                 " with another seed or other settings: give the options of that batch, "
+                                 "or another folder");
+      std::vector<std::string> wanted;
+      for (std::string_view f : o_.formats) wanted.push_back(Name(index) + "." + std::string(f));
+      const bool complete = r.files == wanted && std::all_of(wanted.begin(), wanted.end(), [&](const auto& f) {
+                              return fs::exists(o_.dir + f);
+                            });
+      if (complete) lines_[index] = ManifestLine(r);
+    }
+  }
+
+  // Makes every phrase the manifest does not list. Returns the exit status.
+  int Run() {
+    ReplaceManifest(ManifestPath(), lines_);
+    for (uint64_t i = 0; i < o_.count; ++i)
+      if (!lines_.contains(static_cast<uint32_t>(i))) todo_.push_back(static_cast<uint32_t>(i));
+    manifest_ = open(ManifestPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (manifest_ < 0) throw std::runtime_error("cannot write " + ManifestPath() + ": " + std::strerror(errno));
+
+    Progress progress(todo_.size());
+    std::vector<std::thread> workers;
+    for (unsigned j = 0; j < std::min<size_t>(o_.jobs, std::max<size_t>(todo_.size(), 1)); ++j)
+      workers.emplace_back([this] { Work(); });
+    {
+      std::unique_lock lock(mutex_);
+      while (finished_ < workers.size()) {
+        progressChanged_.wait_for(lock, std::chrono::milliseconds(100));
+        progress.Show(done_);
+      }
+    }
+    for (std::thread& w : workers) w.join();
+    progress.Show(done_);
+    progress.End();
+    FlushPending();
+    close(manifest_);
+
+    if (!error_.empty()) {
+      std::cerr << "volemo-cli batch: " << error_ << '\n';
+      return 1;
+    }
+    if (done_ < todo_.size()) {
+      std::cerr << "volemo-cli batch: stopped; " << lines_.size() << " phrases are complete in " << o_.dir
+                << ". The same command makes the rest.\n";
+      return 130;
+    }
+    ReplaceManifest(ManifestPath(), lines_);
+    return 0;
+  }
+
+ private:
+  std::string ManifestPath() const { return o_.dir + "manifest.jsonl"; }
+
+  void Work() {
+    // A rendered phrase takes a hundred times as long as the others.
+    const size_t chunk = Renders() ? 1 : 16;
+    std::unique_ptr<SoundRenderer> renderer;
+    std::vector<std::pair<uint32_t, std::string>> lines;
+    while (!stopRequested && !failed_) {
+      const size_t start = next_.fetch_add(chunk);
+      if (start >= todo_.size()) break;
+      for (size_t k = start; k < std::min(start + chunk, todo_.size()) && !stopRequested && !failed_; ++k) {
+        try {
+          lines.emplace_back(todo_[k], ManifestLine(MakePhrase(todo_[k], renderer)));
+        } catch (const std::exception& e) {
+          std::lock_guard lock(mutex_);
+          if (error_.empty()) error_ = Name(todo_[k]) + ": " + e.what();
+          failed_ = true;
+        }
+      }
+      Record(lines);
+    }
+    std::lock_guard lock(mutex_);
+    ++finished_;
+    progressChanged_.notify_one();
+  }
+
+  bool Renders() const { return o_.formats.back() == "wav" || o_.formats.back() == "flac"; }
+
+  PhraseRecord MakePhrase(uint32_t index, std::unique_ptr<SoundRenderer>& renderer) {
+    PhraseRecord r;
+    r.index = index;
+    r.seed = firstSeed_ + index;
+    Session session(prepared_, r.seed);
+    // Only drawn weights make the settings differ from phrase to phrase.
+    r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
+    ComposePhrase(session.settings, session.state);
+    const std::string mml = session.settings.MmlText();
+    r.pattern = session.settings.PatternText();
+
+    std::string midi;
+    if (!CompileMmlToBytes(mml, midi)) throw std::runtime_error(Utf8FromCp932(LastCompileMessage()));
+    const MidiFile read = ParseMidiFile(midi);
+    r.notes = read.notes;
+    r.ticks = read.lastTick;
+    r.seconds = read.seconds;
+    for (std::string_view format : o_.formats) {
+      const std::string name = Name(index) + "." + std::string(format);
+      if (format == "wav" || format == "flac") {
+        // The cores are shared among the jobs.
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        // Repeatable: a phrase sounds the same whichever job renders it after which other.
+        if (!renderer) renderer = std::make_unique<SoundRenderer>(std::max(1u, cores / o_.jobs), true);
+        renderer->RenderBytes(midi, o_.dir + name);
+      } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
+        throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
+      }
+      r.files.push_back(name);
+    }
+    return r;
+  }
+
+  // The lines of complete phrases join the manifest in large writes; a
+  // batch killed before a write only makes those phrases again.
+  void Record(std::vector<std::pair<uint32_t, std::string>>& lines) {
+    std::lock_guard lock(mutex_);
+    for (auto& [index, line] : lines) {
+      pending_ += line;
+      lines_[index] = std::move(line);
+    }
+    done_ += lines.size();
+    lines.clear();
+    if (pending_.size() >= (1 << 16)) FlushPending();
+  }
+
+  void FlushPending() {
+    for (size_t at = 0; at < pending_.size();) {
+      const ssize_t n = write(manifest_, pending_.data() + at, pending_.size() - at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        if (error_.empty()) error_ = "cannot write " + ManifestPath() + ": " + std::strerror(errno);
+        failed_ = true;
+        break;
+      }
+      at += static_cast<size_t>(n);
+    }
+    pending_.clear();
+  }
+
+  const BatchOptions& o_;
+  const Session& prepared_;
+  const uint32_t firstSeed_;
+  const std::string settings_;  // of prepared_
+  int digits_;
+  std::vector<uint32_t> todo_;
+  std::atomic<size_t> next_{0};
+  std::atomic<bool> failed_{false};
+
+  std::mutex mutex_;  // guards what follows
+  std::condition_variable progressChanged_;
+  std::map<uint32_t, std::string> lines_;
+  std::string pending_;
+  int manifest_ = -1;
+  size_t done_ = 0;
+  size_t finished_ = 0;  // workers
+  std::string error_;
+};
+
+}  // namespace
+
+int RunBatch(ArgumentReader& args) {
+  if (args.TakeFlag("--help")) {
+    std::cout << kHelp << '\n' << kSessionOptionsHelp;
+    return 0;
+  }
+  const BatchOptions options = ReadOptions(args);
+  const auto checkSeeds = [&](uint32_t first) {
+    if (options.count - 1 > std::numeric_limits<uint32_t>::max() - first)
+      throw UsageError("the seeds from " + std::to_string(first) + " pass 4294967295 before " +
+                       std::to_string(options.count) + " phrases");
+  };
+  if (options.session.seed) checkSeeds(*options.session.seed);
+  const Session prepared(options.session);
+  std::error_code ec;
+  fs::create_directories(options.dir, ec);
+  if (ec) throw std::runtime_error("cannot make the folder " + options.dir + ": " + ec.message());
+
+  std::map<uint32_t, PhraseRecord> records = ReadManifest(options.dir + "manifest.jsonl");
+  uint32_t firstSeed = ClockSeed();
+  if (options.session.seed) firstSeed = *options.session.seed;
+  else if (!records.empty()) firstSeed = records.begin()->second.seed - records.begin()->first;
+  checkSeeds(firstSeed);
+
+  Batch batch(options, prepared, firstSeed);
+  batch.TakeOver(std::move(records));
+  struct sigaction stop {};
+  stop.sa_handler = RequestStop;
+  stop.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &stop, nullptr);
+  sigaction(SIGTERM, &stop, nullptr);
+  return batch.Run();
+}
+
+}  // namespace volemo::cli

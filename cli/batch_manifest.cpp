@@ -1,0 +1,81 @@
+#include "batch_manifest.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+
+#include "controls.h"
+#include "cp932.h"
+#include "file_contents.h"
+
+namespace volemo::cli {
+
+std::string SettingsOf(const Session& session) {
+  Json settings = Json::object();
+  const int scale = session.settings.Index("cmbScale");
+  const auto& names = session.state.scaleNames;
+  settings["scale"] = scale >= 0 && scale < static_cast<int>(names.size()) ? Json(Utf8FromCp932(names[scale])) : Json();
+  for (const ControlInfo& c : AllControls()) {
+    Json& value = settings[std::string(c.name)];
+    switch (c.kind) {
+      case ControlKind::Spin:
+        value = Utf8FromCp932(session.settings.Text(c.name));
+        break;
+      case ControlKind::Slider:
+        value = session.settings.Position(c.name);
+        break;
+      case ControlKind::List:
+        value = session.settings.Index(c.name);
+        break;
+      case ControlKind::Check:
+        value = session.settings.IsChecked(c.name);
+        break;
+    }
+  }
+  return settings.dump();
+}
+
+std::string ManifestLine(const PhraseRecord& r) {
+  const Json line = {{"index", r.index}, {"seed", r.seed},   {"files", r.files}, {"pattern", Utf8FromCp932(r.pattern)},
+                     {"notes", r.notes}, {"ticks", r.ticks}, {"seconds", r.seconds}};
+  // The settings, the same for most phrases of a batch, come dumped already.
+  std::string text = line.dump();
+  text.pop_back();
+  return text + ",\"settings\":" + r.settings + "}\n";
+}
+
+std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
+  std::map<uint32_t, PhraseRecord> records;
+  std::ifstream in(path, std::ios::binary);
+  std::string text;
+  while (std::getline(in, text)) {
+    if (in.eof()) break;  // no line break: cut short
+    const Json line = Json::parse(text, nullptr, false);
+    try {
+      PhraseRecord r;
+      r.index = line.at("index").get<uint32_t>();
+      r.seed = line.at("seed").get<uint32_t>();
+      r.files = line.at("files").get<std::vector<std::string>>();
+      r.pattern = Cp932FromUtf8(line.at("pattern").get<std::string>());
+      r.notes = line.at("notes").get<int>();
+      r.ticks = line.at("ticks").get<int>();
+      r.seconds = line.at("seconds").get<double>();
+      r.settings = line.at("settings").dump();
+      records[r.index] = std::move(r);
+    } catch (const std::exception&) {
+      // Not a line of ours (a discarded parse is not an object either).
+    }
+  }
+  return records;
+}
+
+void ReplaceManifest(const std::string& path, const std::map<uint32_t, std::string>& lines) {
+  std::string text;
+  for (const auto& [index, line] : lines) text += line;
+  if (const int error = ReplaceFileContents(path, text); error != 0)
+    throw std::runtime_error("cannot write " + path + ": " + std::strerror(error));
+}
+
+}  // namespace volemo::cli

@@ -1,0 +1,73 @@
+// The playback module's side of module_interface.h: the table over the
+// player and the renderer. No exception leaves the module; each becomes the
+// message the program shows.
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "module_interface.h"
+#include "player.h"
+#include "render.h"
+
+struct VolemoPlayer {
+  volemo::Player player;
+};
+
+struct VolemoRenderer {
+  VolemoRenderer(int threads, bool repeatable) : renderer(threads, repeatable) {}
+  volemo::Renderer renderer;
+};
+
+namespace {
+
+thread_local std::string message;
+
+// Runs fn; NULL when it returned, else the message of what it threw.
+template <class Fn>
+const char* Guarded(Fn fn) {
+  try {
+    fn();
+    return nullptr;
+  } catch (const std::exception& e) {
+    message = e.what();
+  } catch (...) {
+    message = volemo::MakePlayerError("再生モジュールで原因不明のエラーが起きました。").what();
+  }
+  return message.c_str();
+}
+
+const VolemoPlayback kTable = {
+    VOLEMO_PLAYBACK_VERSION,
+    [](VolemoPlayer** player) { return Guarded([&] { *player = new VolemoPlayer; }); },
+    [](VolemoPlayer* player) { delete player; },
+    [](VolemoPlayer* player, const char* midPath) { return Guarded([&] { player->player.Open(midPath); }); },
+    [](VolemoPlayer* player, int fromTick) { return Guarded([&] { player->player.Play(fromTick); }); },
+    [](VolemoPlayer* player) { return Guarded([&] { player->player.Stop(); }); },
+    [](VolemoPlayer* player) { return Guarded([&] { player->player.Close(); }); },
+    [](const VolemoPlayer* player) { return player->player.IsOpen() ? 1 : 0; },
+    [](const VolemoPlayer* player) { return player->player.IsPlaying() ? 1 : 0; },
+    [](const VolemoPlayer* player) { return Guarded([&] { player->player.CheckOutput(); }); },
+    [](const VolemoPlayer* player) { return player->player.PositionTick(); },
+    [](int threads, int repeatable, VolemoRenderer** renderer) {
+      return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
+    },
+    [](VolemoRenderer* renderer) { delete renderer; },
+    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*), void* context) {
+      return Guarded([&] {
+        std::function<bool()> asked;
+        if (stop) asked = [=] { return stop(context) != 0; };
+        renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath, asked);
+      });
+    },
+    [](VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath) {
+      return Guarded([&] {
+        const std::string name = outPath;
+        volemo::MidiFile file = volemo::ParseMidiFile(std::string(reinterpret_cast<const char*>(midi), size));
+        renderer->renderer.Render(file, name, outPath);
+      });
+    },
+};
+
+}  // namespace
+
+extern "C" const VolemoPlayback* volemo_playback(void) { return &kTable; }

@@ -1,0 +1,66 @@
+/* The one interface between the program and its playback module,
+   libvolemo-playback.so: FluidSynth and the many libraries it brings in
+   (sound servers, SDL, X11...) are loaded only when something first plays
+   or renders, so the window and the command line start without them.
+
+   Conventions
+   - The program opens the module with dlopen and calls volemo_playback()
+     for this table; it checks the version before any other call.
+   - Texts are zero-terminated; paths are as the system takes them.
+   - A function that can fail returns NULL when it succeeded, otherwise its
+     message (UTF-8, for the user), valid until the calling thread's next
+     call into the module.
+   - A player or renderer is used by one thread at a time. */
+#ifndef VOLEMO_PLAYBACK_MODULE_INTERFACE_H
+#define VOLEMO_PLAYBACK_MODULE_INTERFACE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Changes whenever the table or a function's meaning changes. */
+#define VOLEMO_PLAYBACK_VERSION 2
+
+typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
+typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
+
+typedef struct VolemoPlayback {
+  uint32_t version;
+
+  /* The live player on the program's one real-time synthesizer; the first
+     starts that synthesizer's SoundFont and sound output in the background. */
+  const char* (*newPlayer)(VolemoPlayer** player);
+  void (*deletePlayer)(VolemoPlayer* player);
+  const char* (*open)(VolemoPlayer* player, const char* midPath);
+  const char* (*play)(VolemoPlayer* player, int fromTick);
+  const char* (*stop)(VolemoPlayer* player);
+  const char* (*close)(VolemoPlayer* player);
+  int (*isOpen)(const VolemoPlayer* player);
+  int (*isPlaying)(const VolemoPlayer* player);
+  /* The sound output's failure since play, if any. */
+  const char* (*checkOutput)(const VolemoPlayer* player);
+  int (*positionTick)(const VolemoPlayer* player);
+
+  /* Offline rendering, as fast as the processor allows, to a sound file:
+     FLAC when outPath ends in ".flac", WAV otherwise. Renderers render
+     side by side, each on its own synthesizer with threads workers; a
+     repeatable one sounds the same whatever it rendered before (see
+     Renderer). renderFile asks stop(context), when stop is not NULL, after
+     each block of sound, and gives up when it returns nonzero. */
+  const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
+  void (*deleteRenderer)(VolemoRenderer* renderer);
+  const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
+                            int (*stop)(void* context), void* context);
+  const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
+} VolemoPlayback;
+
+__attribute__((visibility("default"))) const VolemoPlayback* volemo_playback(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

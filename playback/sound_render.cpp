@@ -1,0 +1,32 @@
+#include "sound_render.h"
+
+#include <thread>
+
+#include "playback_module.h"
+
+namespace volemo {
+
+SoundRenderer::SoundRenderer(int threads, bool repeatable) : module_(PlaybackModule()) {
+  ThrowIfFailed(module_.newRenderer(threads, repeatable ? 1 : 0, &renderer_));
+}
+
+SoundRenderer::~SoundRenderer() { module_.deleteRenderer(renderer_); }
+
+void SoundRenderer::RenderFile(const std::string& midPath, const std::string& outPath,
+                               const std::function<bool()>& stop) {
+  // The module asks through a plain function; context is stop itself.
+  const auto ask = [](void* context) { return (*static_cast<const std::function<bool()>*>(context))() ? 1 : 0; };
+  ThrowIfFailed(module_.renderFile(renderer_, midPath.c_str(), outPath.c_str(), stop ? +ask : nullptr,
+                                   const_cast<std::function<bool()>*>(&stop)));
+}
+
+void SoundRenderer::RenderBytes(const std::string& midi, const std::string& outPath) {
+  ThrowIfFailed(module_.renderBytes(renderer_, reinterpret_cast<const uint8_t*>(midi.data()), midi.size(),
+                                    outPath.c_str()));
+}
+
+void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop) {
+  SoundRenderer(static_cast<int>(std::thread::hardware_concurrency()), false).RenderFile(midPath, outPath, stop);
+}
+
+}  // namespace volemo

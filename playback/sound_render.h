@@ -1,0 +1,36 @@
+// Offline rendering over the playback module: see Renderer. Each function
+// throws PlayerError, also when the module cannot be loaded.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "module_interface.h"
+#include "player_error.h"
+
+namespace volemo {
+
+class SoundRenderer {
+ public:
+  // A synthesizer of its own with threads workers (1 to 8); see Renderer
+  // for repeatable.
+  SoundRenderer(int threads, bool repeatable);
+  ~SoundRenderer();
+  SoundRenderer(const SoundRenderer&) = delete;
+  SoundRenderer& operator=(const SoundRenderer&) = delete;
+
+  // To FLAC when outPath ends in ".flac", WAV otherwise. stop, asked after
+  // each block of sound, ends the render with a message when it returns
+  // true.
+  void RenderFile(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
+  void RenderBytes(const std::string& midi, const std::string& outPath);
+
+ private:
+  const VolemoPlayback& module_;
+  VolemoRenderer* renderer_ = nullptr;
+};
+
+// Renders the MIDI file at midPath with every core.
+void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
+
+}  // namespace volemo

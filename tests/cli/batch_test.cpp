@@ -1,0 +1,179 @@
+// volemo-cli batch, run as a process: its files are the phrase command's,
+// the same for any number of jobs, and whole after an interruption.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <thread>
+
+namespace volemo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class Batch : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string dir = (fs::temp_directory_path() / "volemo-batch-XXXXXX").string();
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    dir_ = dir;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Starts volemo-cli with args, its output in files of the test's folder.
+  pid_t Start(const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(VOLEMO_CLI)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, (dir_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, 2, (dir_ / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    EXPECT_EQ(posix_spawn(&pid, VOLEMO_CLI, &files, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    return pid;
+  }
+  // The exit status, or 128 + the signal that ended it.
+  int Wait(pid_t pid) {
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+  }
+  int Run(const std::vector<std::string>& args) { return Wait(Start(args)); }
+  std::string Out() const { return ReadFile(dir_ / "stdout"); }
+  std::string Err() const { return ReadFile(dir_ / "stderr"); }
+
+  // Every file of a folder by name, with its bytes.
+  static std::map<std::string, std::string> Contents(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(dir)) files[e.path().filename()] = ReadFile(e.path());
+    return files;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(Batch, EachPhraseIsThePhraseCommandsBytesAndTheManifestDescribesIt) {
+  const fs::path out = dir_ / "out";
+  ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "40", "--tempo", "90", "--out", out, "--jobs", "2", "--formats",
+                 "wav,mml,mid"}),
+            0)
+      << Err();
+  const std::map<std::string, std::string> files = Contents(out);
+  ASSERT_EQ(files.size(), 10u);
+  std::istringstream manifest(files.at("manifest.jsonl"));
+  std::string line;
+  for (int i = 0; i < 3; ++i) {
+    const std::string stem = "00000" + std::to_string(i);
+    const fs::path mid = dir_ / "phrase.mid";
+    const fs::path wav = dir_ / "phrase.wav";
+    ASSERT_EQ(Run({"phrase", "--seed", std::to_string(40 + i), "--tempo", "90", "--mid", mid, "--wav", wav}), 0)
+        << Err();
+    EXPECT_EQ(files.at(stem + ".mml"), Out());
+    EXPECT_EQ(files.at(stem + ".mid"), ReadFile(mid));
+    EXPECT_TRUE(files.at(stem + ".wav") == ReadFile(wav));
+
+    // The figures as midicsv reads them from the file.
+    ASSERT_EQ(std::system(("midicsv '" + mid.string() + "' > '" + (dir_ / "csv").string() + "'").c_str()), 0);
+    std::istringstream csv(ReadFile(dir_ / "csv"));
+    int notes = 0, end = 0, tempo = 0;  // one tempo: the phrase's
+    for (std::string row; std::getline(csv, row);) {
+      int track, tick, channel, key, velocity;
+      char kind[32];
+      const int read =
+          std::sscanf(row.c_str(), "%d, %d, %31[^,], %d, %d, %d", &track, &tick, kind, &channel, &key, &velocity);
+      if (read < 3) continue;
+      end = std::max(end, tick);
+      notes += std::string(kind) == "Note_on_c" && velocity > 0;
+      if (std::string(kind) == "Tempo") tempo = channel;
+    }
+    std::ostringstream expected;
+    expected << "{\"index\":" << i << ",\"seed\":" << 40 + i << ",\"files\":[\"" << stem << ".mid\",\"" << stem
+             << ".mml\",\"" << stem << ".wav\"],\"pattern\":\"";
+    ASSERT_TRUE(std::getline(manifest, line));
+    EXPECT_TRUE(line.starts_with(expected.str())) << line;
+    EXPECT_NE(line.find(",\"notes\":" + std::to_string(notes) + ",\"ticks\":" + std::to_string(end) + ","),
+              std::string::npos) << line;
+    const double seconds = end / 480.0 * tempo / 1e6;
+    EXPECT_NEAR(std::stod(line.substr(line.find("\"seconds\":") + 10)), seconds, 1e-6);
+    EXPECT_NE(line.find("\"spnTempo\":\"90\""), std::string::npos);
+  }
+}
+
+TEST_F(Batch, FilesAreTheSameForAnyNumberOfJobs) {
+  const std::vector<std::string> common = {"batch", "--count", "300", "--seed", "7", "--random-weights"};
+  std::vector<std::string> one = common, two = common;
+  one.insert(one.end(), {"--out", dir_ / "one", "--jobs", "1"});
+  two.insert(two.end(), {"--out", dir_ / "two", "--jobs", "2"});
+  ASSERT_EQ(Run(one), 0) << Err();
+  ASSERT_EQ(Run(two), 0) << Err();
+  const auto files = Contents(dir_ / "one");
+  EXPECT_EQ(files.size(), 601u);
+  EXPECT_TRUE(files == Contents(dir_ / "two"));
+
+  // Rendered side by side, each phrase after another one or none.
+  for (const char* jobs : {"1", "3"})
+    ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "7", "--formats", "flac", "--out", dir_ / jobs, "--jobs", jobs}),
+              0)
+        << Err();
+  EXPECT_TRUE(Contents(dir_ / "1") == Contents(dir_ / "3"));
+}
+
+TEST_F(Batch, InterruptedBatchKeepsOnlyListedCompleteFilesAndResumesToTheSameFiles) {
+  const fs::path out = dir_ / "out";
+  const std::vector<std::string> args = {"batch", "--count", "5000", "--seed", "3", "--out", out};
+  const pid_t pid = Start(args);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(out / "000040.mml") && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  kill(pid, SIGINT);
+  ASSERT_EQ(Wait(pid), 130) << "the batch ended before the interrupt";
+
+  std::set<std::string> listed, present;
+  std::istringstream manifest(ReadFile(out / "manifest.jsonl"));
+  for (std::string line; std::getline(manifest, line);)
+    for (const char* ext : {".mid", ".mml"}) {
+      const size_t at = line.find(ext);
+      ASSERT_NE(at, std::string::npos) << line;
+      listed.insert(line.substr(at - 6, 6) + ext);
+    }
+  for (const auto& e : fs::directory_iterator(out)) present.insert(e.path().filename());
+  present.erase("manifest.jsonl");
+  EXPECT_TRUE(listed == present) << listed.size() << " listed, " << present.size() << " present";
+  EXPECT_LT(listed.size(), 10000u);
+
+  // Other settings in the same folder are refused, and change nothing.
+  std::vector<std::string> other = args;
+  other.insert(other.end(), {"--tempo", "91"});
+  EXPECT_EQ(Run(other), 1);
+  EXPECT_NE(Err().find("other settings"), std::string::npos) << Err();
+
+  ASSERT_EQ(Run(args), 0) << Err();
+  std::vector<std::string> whole = args;
+  whole[6] = dir_ / "whole";
+  ASSERT_EQ(Run(whole), 0) << Err();
+  const auto files = Contents(out);
+  EXPECT_EQ(files.size(), 10001u);
+  EXPECT_TRUE(files == Contents(dir_ / "whole"));
+}
+
+}  // namespace
+}  // namespace volemo
