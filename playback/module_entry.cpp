@@ -48,6 +48,7 @@ const VolemoPlayback kTable = {
     [](const VolemoPlayer* player) { return player->player.IsPlaying() ? 1 : 0; },
     [](const VolemoPlayer* player) { return Guarded([&] { player->player.CheckOutput(); }); },
     [](const VolemoPlayer* player) { return player->player.PositionTick(); },
+    [](VolemoPlayer* player, int loop) { return Guarded([&] { player->player.SetLoop(loop != 0); }); },
     [](int threads, int repeatable, VolemoRenderer** renderer) {
       return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
     },

@@ -22,7 +22,7 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 2
+#define VOLEMO_PLAYBACK_VERSION 3
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
@@ -43,6 +43,8 @@ typedef struct VolemoPlayback {
   /* The sound output's failure since play, if any. */
   const char* (*checkOutput)(const VolemoPlayer* player);
   int (*positionTick)(const VolemoPlayer* player);
+  /* Nonzero: plays start over at the file's end until stopped. */
+  const char* (*setLoop)(VolemoPlayer* player, int loop);
 
   /* Offline rendering, as fast as the processor allows, to a sound file:
      FLAC when outPath ends in ".flac", WAV otherwise. Renderers render

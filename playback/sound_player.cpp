@@ -34,6 +34,7 @@ void SoundPlayer::Open(const std::string& midPath) {
 
 void SoundPlayer::Play(int fromTick) {
   if (!Started()) std::rethrow_exception(failure_);
+  ThrowIfFailed(module_->setLoop(player_, loop_ ? 1 : 0));
   ThrowIfFailed(module_->play(player_, fromTick));
 }
 
@@ -45,6 +46,11 @@ void SoundPlayer::Stop() {
 
 void SoundPlayer::Close() {
   if (Started()) ThrowIfFailed(module_->close(player_));
+}
+
+void SoundPlayer::SetLoop(bool loop) {
+  loop_ = loop;
+  if (Started()) ThrowIfFailed(module_->setLoop(player_, loop ? 1 : 0));
 }
 
 void SoundPlayer::CheckOutput() const {

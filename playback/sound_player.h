@@ -28,6 +28,8 @@ class SoundPlayer {
   void Play(int fromTick = 0);
   void Stop();
   void Close();
+  // Kept until the module is there, and for every play after.
+  void SetLoop(bool loop);
   bool IsOpen() const;
   bool IsPlaying() const;
   void CheckOutput() const;
@@ -40,6 +42,7 @@ class SoundPlayer {
   const VolemoPlayback* module_ = nullptr;
   VolemoPlayer* player_ = nullptr;
   std::exception_ptr failure_;  // why not, when not
+  bool loop_ = false;
   mutable std::thread start_;
 };
 
