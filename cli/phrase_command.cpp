@@ -85,7 +85,7 @@ int RunPhrase(ArgumentReader& args) {
       const std::string mid = midPath.empty() ? TempMidPath() : midPath;
       if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
       const DeferInterrupts whileWriting;
-      RenderSound(mid, wavPath, InterruptPending);
+      RenderSound(mid, wavPath, [](double) { return InterruptPending(); });
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

@@ -53,10 +53,11 @@ const VolemoPlayback kTable = {
       return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
     },
     [](VolemoRenderer* renderer) { delete renderer; },
-    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*), void* context) {
+    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*, double),
+       void* context) {
       return Guarded([&] {
-        std::function<bool()> asked;
-        if (stop) asked = [=] { return stop(context) != 0; };
+        volemo::RenderStop asked;
+        if (stop) asked = [=](double seconds) { return stop(context, seconds) != 0; };
         renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath, asked);
       });
     },

@@ -47,15 +47,16 @@ typedef struct VolemoPlayback {
   const char* (*setLoop)(VolemoPlayer* player, int loop);
 
   /* Offline rendering, as fast as the processor allows, to a sound file:
-     FLAC when outPath ends in ".flac", WAV otherwise. Renderers render
-     side by side, each on its own synthesizer with threads workers; a
-     repeatable one sounds the same whatever it rendered before (see
-     Renderer). renderFile asks stop(context), when stop is not NULL, after
-     each block of sound, and gives up when it returns nonzero. */
+     WAV, FLAC or Ogg Vorbis by outPath's extension (.wav, .flac, .ogg).
+     Renderers render side by side, each on its own synthesizer with
+     threads workers; a repeatable one sounds the same whatever it rendered
+     before (see Renderer). renderFile asks stop(context, seconds), when
+     stop is not NULL, after each block of sound with the seconds rendered
+     so far, and gives up when it returns nonzero. */
   const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
   void (*deleteRenderer)(VolemoRenderer* renderer);
   const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
-                            int (*stop)(void* context), void* context);
+                            int (*stop)(void* context, double secondsRendered), void* context);
   const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
 } VolemoPlayback;
 

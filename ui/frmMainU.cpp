@@ -173,6 +173,7 @@ void TfrmMain::BuildMenus() {
            {},
            {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
            {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
+           {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
            {},
            {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
            {},

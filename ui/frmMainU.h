@@ -97,10 +97,11 @@ class TfrmMain : public QMainWindow {
   void mnuOpenMmlClick();
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
+  void mnuSaveAudioClick();
   void mnuCopyMMLClick();
   void mnuWorkbenchClick();
 
-  // Files in (frmMainU_files.cpp).
+  // Files in and out (frmMainU_files.cpp).
   void OpenMml(const QString& path);
   void PlayMidiFile(const QString& path);
 

@@ -1,5 +1,5 @@
-// The main window's files in: the open command, files dropped on the
-// window and files named at start-up.
+// The main window's files in and out: the open command, files dropped on
+// the window and files named at start-up, and the audio export.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "audio_export.h"
+#include "composer.h"
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmMainU.h"
@@ -69,6 +71,17 @@ void TfrmMain::PlayMidiFile(const QString& path) {
   player().Play();
   playbackWatch_->start();
   settings_->SetStatus(Cp932FromUtf8("演奏を開始しました: ") + Cp932Name(path));
+}
+
+void TfrmMain::mnuSaveAudioClick() {
+  const TakeCommand take(*takes_, "save");
+  if (settings_->MmlText().empty()) phrase_ = ComposePhrase(*settings_, state_);
+  const std::optional<QString> target = saveDialog_.AskAudio(this);
+  if (!target) return;
+  if (ExportAudio(this, settings_->MmlText(), *target))
+    settings_->SetStatus(Cp932FromUtf8("書き出しました: ") + Cp932Name(*target));
+  else
+    settings_->SetStatus(Cp932FromUtf8("書き出しを中止しました。"));
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -26,6 +26,10 @@ class SaveDialog {
   std::optional<QString> Ask(QWidget* parent, const Kind& kind);
   // The file to open, in the same folder; nullopt when the user cancels.
   std::optional<QString> AskOpen(QWidget* parent, const Kind& kind);
+  // The sound file to render to: WAV, FLAC or Ogg Vorbis as the filter
+  // chosen (remembered apart from the other commands' filter) says, unless
+  // the name typed has one of those extensions itself.
+  std::optional<QString> AskAudio(QWidget* parent);
   // A file opened some other way (dropped, named at start-up) is
   // remembered as if it had been chosen here.
   void Remember(const QString& path) { lastPath_ = path; }
@@ -36,6 +40,7 @@ class SaveDialog {
 
   QString lastPath_;
   int lastFilter_ = 0;
+  int lastAudioFilter_ = 0;
 };
 
 }  // namespace volemo

@@ -1,6 +1,7 @@
 // Phrases in and out of the main window: files opened from the menu and
 // dropped on the window.
 #include <QAction>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QtTest>
 #include <fstream>
 #include <memory>
+
+#include <sndfile.h>
 
 #include "cp932.h"
 #include "frmMainU.h"
@@ -152,6 +155,50 @@ class FilesTest : public QObject {
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(notes, &move);
     QCOMPARE(drags.count(), 1);
+  }
+
+  // The filter chosen names the format of a name typed without one; the
+  // FLAC and Ogg Vorbis files decode to as many frames as the WAV file.
+  void AudioExportWritesEachFormatAndCancelLeavesNothing() {
+    W().settings().SetMmlText("t150 o4 c8 e8 g4");
+    const auto waitForTheEnd = [](QDialog& d) { QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 60000); };
+    const struct {
+      const char* file;
+      int format;
+    } outputs[] = {{"p.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
+                   {"p.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+                   {"p.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS}};
+    std::vector<sf_count_t> frames;
+    for (int filter = 0; filter < 3; ++filter) {
+      answerer_->saveAnswers.push_back(SaveAnswer{InDir("p"), filter});
+      answerer_->whileModal.push_back(waitForTheEnd);
+      Find<QAction>(W(), "mnuSaveAudio")->trigger();
+      QCOMPARE(Status(), QStringLiteral("書き出しました: ") + QString::fromLatin1(outputs[filter].file));
+      SF_INFO info{};
+      SNDFILE* file = sf_open(InDir(outputs[filter].file).toLocal8Bit().constData(), SFM_READ, &info);
+      QVERIFY2(file, sf_strerror(nullptr));
+      sf_close(file);
+      QCOMPARE(info.format, outputs[filter].format);
+      QCOMPARE(info.samplerate, 44100);
+      frames.push_back(info.frames);
+    }
+    QVERIFY(frames[0] > 44100 / 2);
+    QCOMPARE(frames[1], frames[0]);
+    QCOMPARE(frames[2], frames[0]);
+
+    // Part way through four minutes of phrase, cancelled.
+    W().settings().SetMmlText("t60 [16 o4 c1 e1 g1 c1]");
+    answerer_->saveAnswers.push_back(SaveAnswer{InDir("long.flac"), 0});
+    answerer_->whileModal.push_back([](QDialog& d) {
+      auto& progress = static_cast<QProgressDialog&>(d);
+      QTRY_VERIFY_WITH_TIMEOUT(progress.value() > 0, 60000);
+      progress.cancel();
+    });
+    Find<QAction>(W(), "mnuSaveAudio")->trigger();
+    QCOMPARE(Status(), QStringLiteral("書き出しを中止しました。"));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"p.flac", "p.ogg", "p.wav"}));
+    QVERIFY(answerer_->boxes.empty());
   }
 
   void DroppedMidiPlaysAndOtherFilesAreNotTaken() {

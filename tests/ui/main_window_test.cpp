@@ -200,7 +200,7 @@ class MainWindowTest : public QObject {
       menus << menu->text();
       for (QAction* item : menu->menu()->actions()) menus << (item->isSeparator() ? "-" : item->objectName());
     }
-    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "mnuSaveAudio", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay", "mnuLoopPlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
