@@ -22,10 +22,18 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 3
+#define VOLEMO_PLAYBACK_VERSION 4
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
+typedef struct VolemoPort VolemoPort;         /* output to a MIDI port: see PortOutput */
+
+/* A channel message and when it sounds, from the start of the phrase. */
+typedef struct VolemoMidiEvent {
+  double seconds;
+  uint8_t size; /* 2 or 3 */
+  uint8_t bytes[3];
+} VolemoMidiEvent;
 
 typedef struct VolemoPlayback {
   uint32_t version;
@@ -58,6 +66,21 @@ typedef struct VolemoPlayback {
   const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
                             int (*stop)(void* context, double secondsRendered), void* context);
   const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
+
+  /* MIDI ports (see port_output.h): listPorts gives their names, one per
+     line, in a text valid until the thread's next call. playPort copies
+     the events; lengthSeconds is the phrase's, where a loop starts over.
+     portFailure is NULL while the port works. */
+  const char* (*listPorts)(const char** names);
+  const char* (*openPort)(const char* name, VolemoPort** port);
+  void (*closePort)(VolemoPort* port);
+  const char* (*playPort)(VolemoPort* port, const VolemoMidiEvent* events, size_t count, double lengthSeconds,
+                          int loop);
+  void (*stopPort)(VolemoPort* port);
+  void (*setPortLoop)(VolemoPort* port, int loop);
+  int (*portPlaying)(const VolemoPort* port);
+  double (*portPosition)(const VolemoPort* port);
+  const char* (*portFailure)(const VolemoPort* port);
 } VolemoPlayback;
 
 __attribute__((visibility("default"))) const VolemoPlayback* volemo_playback(void);
