@@ -92,10 +92,14 @@ class JackOutput : public PortOutput {
     void* buffer = jack_port_get_buffer(self->port_, frames);
     jack_midi_clear_buffer(buffer);
     const jack_nframes_t cycle = jack_last_frame_time(self->client_);
+    // Events of a cycle go in in time order: a late one, or the release,
+    // goes at the time of the last written.
+    jack_nframes_t last = 0;
     const auto write = [&](jack_nframes_t offset, const uint8_t* bytes, size_t size) {
-      jack_midi_event_write(buffer, std::min(offset, frames - 1), bytes, size);
+      last = std::max(last, std::min(offset, frames - 1));
+      jack_midi_event_write(buffer, last, bytes, size);
     };
-    const auto release = [&] { self->schedule_.Release([&](const uint8_t* b, size_t n) { write(0, b, n); }); };
+    const auto release = [&] { self->schedule_.Release([&](const uint8_t* b, size_t n) { write(last, b, n); }); };
     int state = self->state_.load(std::memory_order_acquire);
     if (state == kStopping) {
       release();

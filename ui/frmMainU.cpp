@@ -25,6 +25,7 @@
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "output_menu.h"
 #include "phrase_drag.h"
 #include "play_sequence.h"
 #include "random_source.h"
@@ -194,6 +195,9 @@ void TfrmMain::BuildMenus() {
             &TfrmMain::mnuMakeAndPlayClick},
            {},
            {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+  outputMenu_ = new OutputMenu([this]() -> SoundPlayer& { return player(); },
+                               [this](const std::string& why) { settings_->SetStatus(Cp932FromUtf8Lossy(why)); }, this);
+  menuBar()->addMenu(outputMenu_);
   // The take list itself is in the workbench; its keys work in both windows.
   addMenu(QStringLiteral("テイク(&T)"),
           {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
@@ -468,7 +472,10 @@ void TfrmMain::FormClose() {
 }
 
 SoundPlayer& TfrmMain::player() {
-  if (!player_) player_ = std::make_unique<SoundPlayer>();
+  if (!player_) {
+    player_ = std::make_unique<SoundPlayer>();
+    outputMenu_->Apply();
+  }
   return *player_;
 }
 
@@ -476,6 +483,8 @@ void TfrmMain::WatchPlayback() {
   if (player_ && player_->IsPlaying()) return;
   // Ended, stopped, or the output failed: this is the one time to say so.
   playbackWatch_->stop();
+  if (const std::string why = player_ ? player_->TakePortFailure() : std::string(); !why.empty())
+    return settings_->SetStatus(Cp932FromUtf8Lossy(why));
   if (player_) player_->CheckOutput();
 }
 

@@ -25,6 +25,7 @@ class QWidget;
 
 namespace volemo {
 
+class OutputMenu;
 class SpinField;
 class TakeKeeper;
 class TakeList;
@@ -132,6 +133,7 @@ class TfrmMain : public QMainWindow {
   std::map<int64_t, Phrase> takePhrases_;
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
+  OutputMenu* outputMenu_ = nullptr;
   TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 

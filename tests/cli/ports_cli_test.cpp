@@ -20,7 +20,7 @@ TEST(PortsCli, APhrasePlayedIntoAJackPortArrivesAsCompiled) {
   // A unique part of the port's name is enough.
   Result r = RunCli({"phrase", "--seed", "7", "--tempo", "240", "--mid", mid, "--midi-out", "monitor"});
   EXPECT_EQ(r.status, 0) << r.err;
-  test::ExpectNotesAsIn(mid, monitor);
+  EXPECT_EQ(test::NotesDifferFrom(mid, monitor), "");
 
   r = RunCli({"phrase", "--seed", "7", "--midi-out", "nowhere"});
   EXPECT_EQ(r.status, 1);

@@ -1,6 +1,5 @@
 #include "jack_test_support.h"
 
-#include <gtest/gtest.h>
 #include <jack/jack.h>
 #include <jack/midiport.h>
 #include <signal.h>
@@ -49,7 +48,7 @@ JackServer::JackServer() {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  ADD_FAILURE() << "jackd -d dummy did not start (Debian: jackd2)";
+  throw std::runtime_error("jackd -d dummy did not start (Debian: jackd2)");
 }
 
 JackServer::~JackServer() {
@@ -60,14 +59,11 @@ JackServer::~JackServer() {
 
 MidiMonitor::MidiMonitor() : messages_(100000) {
   client_ = Connect("midi-monitor");
-  if (!client_) {
-    ADD_FAILURE() << "no JACK server for the monitor";
-    return;
-  }
+  if (!client_) throw std::runtime_error("no JACK server for the monitor");
   port_ = jack_port_register(client_, "input", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
   rate_ = jack_get_sample_rate(client_);
   jack_set_process_callback(client_, Process, this);
-  if (!port_ || jack_activate(client_) != 0) ADD_FAILURE() << "the monitor cannot start";
+  if (!port_ || jack_activate(client_) != 0) throw std::runtime_error("the monitor cannot start");
 }
 
 MidiMonitor::~MidiMonitor() {
@@ -76,7 +72,6 @@ MidiMonitor::~MidiMonitor() {
 
 int MidiMonitor::Process(uint32_t frames, void* arg) {
   auto* self = static_cast<MidiMonitor*>(arg);
-  if (!self->port_) return 0;
   void* buffer = jack_port_get_buffer(self->port_, frames);
   const jack_nframes_t cycle = jack_last_frame_time(self->client_);
   const uint32_t count = jack_midi_get_event_count(buffer);
@@ -98,13 +93,13 @@ std::vector<MidiMonitor::Message> MidiMonitor::Received() const {
 }
 
 void MidiMonitor::Vanish() {
-  jack_port_t* port = std::exchange(port_, nullptr);
-  jack_port_unregister(client_, port);
+  jack_client_close(client_);
+  client_ = nullptr;
 }
 
-void ExpectNotesAsIn(const std::string& midPath, const MidiMonitor& monitor) {
+std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor) {
   const dvorlin::testing::HeardFile file = dvorlin::testing::ReadWithMidicsv(midPath);
-  ASSERT_FALSE(file.notes.empty());
+  if (file.notes.empty()) return "midicsv reads no notes in " + midPath;
   const auto seconds = [&](int tick) {  // through the tempo changes
     double s = 0;
     int at = 0, tempo = 500000;
@@ -137,7 +132,8 @@ void ExpectNotesAsIn(const std::string& midPath, const MidiMonitor& monitor) {
            std::make_tuple(std::get<0>(b), std::get<3>(b) != 0, std::get<2>(b));
   };
   std::stable_sort(due.begin(), due.end(), order);
-  ASSERT_EQ(heard.size(), due.size());
+  if (heard.size() != due.size())
+    return std::to_string(heard.size()) + " note messages arrived, " + std::to_string(due.size()) + " were due";
   const double heardStart = std::get<0>(heard.front()), dueStart = std::get<0>(due.front());
   for (size_t i = 0; i < due.size(); ++i) {
     // Sent in time order: at one time the order may differ, so each heard
@@ -147,11 +143,15 @@ void ExpectNotesAsIn(const std::string& midPath, const MidiMonitor& monitor) {
       return std::get<1>(d) == std::get<1>(heard[i]) && std::get<2>(d) == std::get<2>(heard[i]) &&
              std::get<3>(d) == std::get<3>(heard[i]) && std::abs(std::get<0>(d) - dueStart - at) <= 0.001;
     });
-    EXPECT_NE(match, due.end()) << "message " << i << " at " << at << " s: channel " << std::get<1>(heard[i])
-                                << ", key " << std::get<2>(heard[i]) << ", velocity " << std::get<3>(heard[i]);
-    if (match != due.end()) std::get<1>(*match) = -1;  // matched once only
+    if (match == due.end())
+      return "message " + std::to_string(i) + " at " + std::to_string(at) + " s (channel " +
+             std::to_string(std::get<1>(heard[i])) + ", key " + std::to_string(std::get<2>(heard[i])) +
+             ", velocity " + std::to_string(std::get<3>(heard[i])) + ") is not due then";
+    std::get<1>(*match) = -1;  // matched once only
   }
-  for (const auto& n : file.notes) EXPECT_TRUE(allNotesOff.count(n.channel)) << "channel " << n.channel;
+  for (const auto& n : file.notes)
+    if (!allNotesOff.count(n.channel)) return "no all notes off on channel " + std::to_string(n.channel);
+  return {};
 }
 
 }  // namespace volemo::test

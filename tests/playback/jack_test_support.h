@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include <stdexcept>
 
 typedef struct _jack_client jack_client_t;
 typedef struct _jack_port jack_port_t;
@@ -16,7 +17,8 @@ namespace volemo::test {
 
 // jackd on the dummy backend (no sound card), under a name of this
 // process's own, for the life of the object: the process's JACK clients
-// find it through JACK_DEFAULT_SERVER. Fails the test when it does not start.
+// find it through JACK_DEFAULT_SERVER. Throws std::runtime_error when it
+// does not start, as the monitor does (for GoogleTest and Qt Test alike).
 class JackServer {
  public:
   JackServer();
@@ -45,7 +47,7 @@ class MidiMonitor {
 
   std::vector<Message> Received() const;
   double Rate() const { return rate_; }
-  // Unregisters the port while a phrase plays into it.
+  // Quits, its port gone with it, as a synthesizer that is closed.
   void Vanish();
 
  private:
@@ -61,7 +63,7 @@ class MidiMonitor {
 // Every note of the file at midPath as midicsv reads it, against what the
 // monitor received: channel, key, velocity, and its on and off each within
 // 1 ms of its due time, counted from the first note; then "all notes off"
-// on every channel the notes used.
-void ExpectNotesAsIn(const std::string& midPath, const MidiMonitor& monitor);
+// on every channel the notes used. Empty when all is so, else what is not.
+std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor);
 
 }  // namespace volemo::test

@@ -204,7 +204,7 @@ class MainWindowTest : public QObject {
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay", "mnuLoopPlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
-                                 "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
+                                 "出力(&O)", "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
