@@ -62,10 +62,12 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/overwrite-question.png"
 echo "wrote $out/overwrite-question.png"
+# No to the question, then cancel the dialog: the main window has the focus again.
 xdotool key Escape
 sleep 0.3
 xdotool key Escape
 sleep 0.5
+xdotool windowfocus --sync "$window"
 
 # Three takes kept from presets by the command line, the second starred, so
 # that the take list shows a few kinds.
@@ -79,10 +81,10 @@ done
 # the tenth note on (P), so that the playhead stands in mid-phrase.
 xdotool mousemove --window "$window" 136 33 click 1
 sleep 0.5
-xdotool key --window "$window" F6
-workbench=$(xdotool search --sync --onlyvisible --name 'フレーズの作業台')
+xdotool key F6
+workbench=$(xdotool search --sync --onlyvisible --name ' - Volemo$')  # the workbench's title; ASCII, whatever the locale
 sleep 0.5
-xdotool key --window "$workbench" Home space Right Right Right space Right Right space \
+xdotool windowfocus --sync "$workbench" key Home space Right Right Right space Right Right space \
   Right Right Right Right space p
 sleep 0.4
 import -window "$workbench" "$out/workbench.png"
