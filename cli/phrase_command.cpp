@@ -93,7 +93,8 @@ int RunPhrase(ArgumentReader& args) {
     if (!midiOut.empty()) PlayIntoPort(mid, midiOut);
     if (!wavPath.empty()) {
       const DeferInterrupts whileWriting;
-      RenderSound(mid, wavPath, [](double) { return InterruptPending(); });
+      // Repeatable, as the batch renders: the same arguments give the same bytes.
+      SoundRenderer(1, true).RenderFile(mid, wavPath, [](double) { return InterruptPending(); });
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

@@ -201,7 +201,7 @@ std::unique_ptr<Renderer> shared;
 
 }  // namespace
 
-Renderer::Renderer(int threads, bool repeatable) : threads_(threads), repeatable_(repeatable) {}
+Renderer::Renderer(int threads, bool repeatable) : threads_(repeatable ? 1 : threads), repeatable_(repeatable) {}
 Renderer::~Renderer() = default;
 
 void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,

@@ -26,7 +26,9 @@ class Renderer {
   // last into the next (the reverb's state, the order of its voices: a few
   // samples a step apart, a tail a little longer): with repeatable, every
   // render starts on a new one (some 20 ms more) and sounds the same
-  // whatever was rendered before.
+  // whatever was rendered before. Workers take the voices as they come
+  // free, so a block's sums may round another way from run to run: a
+  // repeatable renderer has one, whatever threads says.
   Renderer(int threads, bool repeatable);
   ~Renderer();
   Renderer(const Renderer&) = delete;
