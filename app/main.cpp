@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLabel>
 #include <cstring>
 #include <iostream>
 #include <thread>
@@ -17,9 +16,9 @@ constexpr const char* kUsage =
     "Usage: Volemo [FILE.mml]\n"
     "       Volemo --help | --version\n"
     "\n"
-    "Opens the phrase maker's window (Japanese). FILE.mml, as the desktop passes it,\n"
-    "is accepted but not opened yet. Qt's own options (e.g. -platform offscreen) are\n"
-    "understood too. volemo-cli(1) runs the same engine without the window.\n";
+    "Opens the phrase maker's window (Japanese) with FILE.mml in its MML box (CP932\n"
+    "or UTF-8); a MIDI file (.mid) plays. Qt's own options (e.g. -platform offscreen)\n"
+    "are understood too. volemo-cli(1) runs the same engine without the window.\n";
 
 }  // namespace
 
@@ -62,14 +61,7 @@ int main(int argc, char* argv[]) {
   }
 
   volemo::TfrmMain window;
-  if (!files.isEmpty()) {
-    // Opening a file comes later; say so rather than start as if it were open.
-    std::cerr << "Volemo: opening files is not supported yet; not opened: "
-              << files.join(QStringLiteral(", ")).toLocal8Bit().toStdString() << '\n';
-    window.findChild<QLabel*>(QStringLiteral("sbarText"))
-        ->setText(QStringLiteral("ファイルを開く機能はまだありません。開いていないファイル: ") +
-                  files.join(QStringLiteral(", ")));
-  }
   window.show();
+  for (const QString& file : files) window.OpenFile(file);
   return app.exec();
 }

@@ -229,10 +229,9 @@ class Batch {
     for (std::string_view format : o_.formats) {
       const std::string name = Name(index) + "." + std::string(format);
       if (format == "wav" || format == "flac") {
-        // The cores are shared among the jobs.
-        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        // Repeatable: a phrase sounds the same whichever job renders it after which other.
-        if (!renderer) renderer = std::make_unique<SoundRenderer>(std::max(1u, cores / o_.jobs), true);
+        // Repeatable: a phrase sounds the same whichever job renders it
+        // after which other; the jobs, not FluidSynth's workers, use the cores.
+        if (!renderer) renderer = std::make_unique<SoundRenderer>(1, true);
         renderer->RenderBytes(midi, o_.dir + name);
       } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
         throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));

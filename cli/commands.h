@@ -18,6 +18,7 @@ int RunRender(ArgumentReader& args);
 int RunBatch(ArgumentReader& args);
 int RunTakes(ArgumentReader& args);
 int RunPresets(ArgumentReader& args);
+int RunPorts(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.
@@ -27,5 +28,8 @@ bool CompileToFile(const std::string& mml, const std::string& midPath);
 // ended; false when it did not compile (the message is the status). Throws
 // PlayerError when it cannot play or the sound output fails while it plays.
 bool PlayToTheEnd(Settings& settings, const std::string& mml);
+// Plays the MIDI file into the port named (see FindMidiPort) and returns at
+// its end, its notes released; throws PlayerError (the port went away too).
+void PlayIntoPort(const std::string& midPath, const std::string& port);
 
 }  // namespace volemo::cli

@@ -21,10 +21,11 @@ constexpr std::array kCommands = {
     Command{"phrase", volemo::cli::RunPhrase, "compose a phrase and write its MML to standard output"},
     Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
     Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
-    Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV file"},
+    Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV, FLAC or Ogg Vorbis file"},
     Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
     Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
     Command{"presets", volemo::cli::RunPresets, "list the presets"},
+    Command{"ports", volemo::cli::RunPorts, "list the MIDI ports a phrase can be played into"},
 };
 
 void PrintUsage(std::ostream& out) {

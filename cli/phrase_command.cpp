@@ -15,7 +15,7 @@ namespace volemo::cli {
 
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
-  std::string midPath, wavPath;
+  std::string midPath, wavPath, midiOut;
   bool play = false, notes = false, keep = false;
   std::vector<PhraseOperation> operations;
   while (!args.AtEnd()) {
@@ -26,7 +26,10 @@ int RunPhrase(ArgumentReader& args) {
                    "Output:\n"
                    "  --mid FILE            also compile the phrase into the MIDI file FILE\n"
                    "  --play                play the phrase (through temp.mid) and wait for its end\n"
-                   "  --wav FILE            render the phrase to the WAV file FILE\n"
+                   "  --midi-out PORT       play the phrase into the MIDI port PORT (a full name, or a\n"
+                   "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
+                   "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
+                   "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
                 << kPhraseOperationsHelp << '\n'
                 << kSessionOptionsHelp;
@@ -38,6 +41,10 @@ int RunPhrase(ArgumentReader& args) {
     }
     if (auto wav = args.TakeValue("--wav")) {
       wavPath = *wav;
+      continue;
+    }
+    if (auto port = args.TakeValue("--midi-out")) {
+      midiOut = *port;
       continue;
     }
     if (args.TakeFlag("--play")) {
@@ -80,12 +87,14 @@ int RunPhrase(ArgumentReader& args) {
       ReportOnStderr(Utf8FromCp932(session.settings.Status()));
       return 1;
     }
+    // The scratch file is what the window would have played.
+    const std::string mid = midPath.empty() ? TempMidPath() : midPath;
+    if (midPath.empty() && (!midiOut.empty() || !wavPath.empty()) && !CompileToFile(mml, mid)) return 1;
+    if (!midiOut.empty()) PlayIntoPort(mid, midiOut);
     if (!wavPath.empty()) {
-      // The scratch file is what the window would have played.
-      const std::string mid = midPath.empty() ? TempMidPath() : midPath;
-      if (midPath.empty() && !CompileToFile(mml, mid)) return 1;
       const DeferInterrupts whileWriting;
-      RenderSound(mid, wavPath, InterruptPending);
+      // Repeatable, as the batch renders: the same arguments give the same bytes.
+      SoundRenderer(1, true).RenderFile(mid, wavPath, [](double) { return InterruptPending(); });
     }
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());

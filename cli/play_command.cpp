@@ -27,17 +27,17 @@ bool PlayToTheEnd(Settings& settings, const std::string& mml) {
 
 int RunRender(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli render IN.mid OUT.wav\n"
-                 "Renders a MIDI file to a 44.1 kHz 16-bit stereo WAV file with the player's\n"
-                 "SoundFont, as fast as the machine allows.\n";
+    std::cout << "Usage: volemo-cli render IN.mid OUT.{wav,flac,ogg}\n"
+                 "Renders a MIDI file to a 44.1 kHz stereo sound file with the player's SoundFont,\n"
+                 "as fast as the machine allows: 16-bit WAV, FLAC or Ogg Vorbis by OUT's extension.\n";
     return 0;
   }
   const std::string in = args.TakePositional("IN.mid");
-  const std::string out = args.TakePositional("OUT.wav");
+  const std::string out = args.TakePositional("OUT.{wav,flac,ogg}");
   if (!args.AtEnd()) args.RejectNext();
   try {
     const DeferInterrupts whileWriting;
-    RenderSound(in, out, InterruptPending);
+    RenderSound(in, out, [](double) { return InterruptPending(); });
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

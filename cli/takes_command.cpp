@@ -25,7 +25,7 @@ The phrases the window (and 'phrase --keep') kept, newest first.
   list      one line each: id, time, star, name, scale and key, tempo, voice, pattern;
             --json prints one JSON object per line instead
   show      the take's MML as 'phrase' prints it (CP932, CR LF)
-  export    write the take to FILE: .mid, .mml or .wav by its extension
+  export    write the take to FILE: .mid, .mml, .wav, .flac or .ogg by its extension
 The database is $VOLEMO_DATA_DIR/takes.sqlite3, else $XDG_DATA_HOME/volemo/takes.sqlite3
 (default ~/.local/share/volemo/).
 )";
@@ -121,7 +121,7 @@ int RunTakes(ArgumentReader& args) {
     const int64_t id = ParseInteger(args.TakePositional("ID"), "ID");
     const std::string file = args.TakePositional("FILE");
     if (!args.AtEnd()) args.RejectNext();
-    if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml or .wav: " + file);
+    if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml, .wav, .flac or .ogg: " + file);
     try {
       ExportPhrase(Cp932FromUtf8(Existing(store, id).mml), file);
     } catch (const PlayerError& e) {

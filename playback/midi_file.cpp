@@ -66,8 +66,10 @@ class Reader {
 };
 
 // Walks one track, returning its end tick, collecting its tempo changes and
-// voice events and counting its notes.
-int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi) {
+// voice events and counting its notes; and its channel messages into events
+// when given.
+int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
+                  std::vector<TimedEvent>* events = nullptr) {
   int64_t tick = 0;
   uint8_t running = 0;
   while (!r.AtEnd()) {
@@ -106,35 +108,49 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi) {
       ++midi.notes;
       midi.drumNotes |= (status & 0x0F) == kDrumChannel;
     }
+    if (events)
+      events->push_back({0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
+                         {status, first, second}});
   }
   return tick;
 }
 
-double TicksToSeconds(int64_t endTick, uint16_t division, std::vector<TempoChange> tempos) {
-  if (division & 0x8000) {
-    // SMPTE time: frames per second (29 stands for 29.97) times ticks per frame.
-    const int fps = -static_cast<int8_t>(division >> 8);
-    const double frameRate = fps == 29 ? 30000.0 / 1001.0 : fps;
-    return endTick / (frameRate * (division & 0xFF));
+// Seconds at ticks, following the tempo changes (of any track: they apply
+// to all of them).
+class TempoMap {
+ public:
+  TempoMap(uint16_t division, std::vector<TempoChange> tempos) : division_(division), tempos_(std::move(tempos)) {
+    std::stable_sort(tempos_.begin(), tempos_.end(),
+                     [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
   }
-  // Tempo changes in any track apply to all of them.
-  std::stable_sort(tempos.begin(), tempos.end(),
-                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
-  double seconds = 0.0;
-  int64_t at = 0;
-  uint32_t tempo = kDefaultTempo;
-  for (const TempoChange& t : tempos) {
-    if (t.tick >= endTick) break;
-    seconds += static_cast<double>(t.tick - at) * tempo / division / 1e6;
-    at = t.tick;
-    tempo = t.microsPerQuarter;
+
+  // For ticks in increasing order, each call going on from the last.
+  double Seconds(int64_t tick) {
+    if (division_ & 0x8000) {
+      // SMPTE time: frames per second (29 stands for 29.97) times ticks per frame.
+      const int fps = -static_cast<int8_t>(division_ >> 8);
+      const double frameRate = fps == 29 ? 30000.0 / 1001.0 : fps;
+      return tick / (frameRate * (division_ & 0xFF));
+    }
+    for (; next_ < tempos_.size() && tempos_[next_].tick < tick; ++next_) {
+      seconds_ += static_cast<double>(tempos_[next_].tick - at_) * tempo_ / division_ / 1e6;
+      at_ = tempos_[next_].tick;
+      tempo_ = tempos_[next_].microsPerQuarter;
+    }
+    return seconds_ + static_cast<double>(tick - at_) * tempo_ / division_ / 1e6;
   }
-  return seconds + static_cast<double>(endTick - at) * tempo / division / 1e6;
-}
 
-}  // namespace
+ private:
+  uint16_t division_;
+  std::vector<TempoChange> tempos_;
+  size_t next_ = 0;
+  double seconds_ = 0.0;
+  int64_t at_ = 0;
+  uint32_t tempo_ = kDefaultTempo;
+};
 
-MidiFile ParseMidiFile(std::string bytes) {
+// Walks the whole file; events, when given, receive the channel messages.
+MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
     throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
@@ -159,15 +175,30 @@ MidiFile ParseMidiFile(std::string bytes) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi));
+    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi, events));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
 
+  TempoMap tempoMap(division, std::move(tempos));
+  if (events) {
+    std::stable_sort(events->begin(), events->end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
+    for (TimedEvent& e : *events) e.seconds = tempoMap.Seconds(e.tick);
+  }
   midi.lastTick = static_cast<int>(lastTick);
-  midi.seconds = TicksToSeconds(lastTick, division, std::move(tempos));
+  midi.seconds = tempoMap.Seconds(lastTick);
   midi.bytes = std::move(bytes);
   return midi;
+}
+
+}  // namespace
+
+MidiFile ParseMidiFile(std::string bytes) { return Parse(std::move(bytes), nullptr); }
+
+std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
+  std::vector<TimedEvent> events;
+  Parse(midi.bytes, &events);
+  return events;
 }
 
 MidiFile ReadMidiFile(const std::string& path) {

@@ -27,10 +27,22 @@ struct MidiFile {
   std::vector<VoiceEvent> voiceEvents;  // each track's in its order, track after track
 };
 
+// A channel message of a file and when it sounds.
+struct TimedEvent {
+  double seconds;  // from the file's start, following the tempo changes
+  int tick;
+  uint8_t size;    // 2 or 3
+  uint8_t bytes[3];
+};
+
 // Checks the chunk structure and every event, so that a file the
 // synthesizer's player would quietly skip is reported instead. Throws
 // PlayerError saying what is wrong (no file name).
 MidiFile ParseMidiFile(std::string bytes);
+
+// The channel messages of every track of a parsed file, in the order they
+// sound (a track's own order among those at one tick, earlier tracks first).
+std::vector<TimedEvent> TimedEvents(const MidiFile& midi);
 
 // Reads and parses the file at path; throws PlayerError naming the path.
 MidiFile ReadMidiFile(const std::string& path);

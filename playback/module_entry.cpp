@@ -3,14 +3,22 @@
 // message the program shows.
 #include <exception>
 #include <functional>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "module_interface.h"
 #include "player.h"
+#include "port_output.h"
 #include "render.h"
 
 struct VolemoPlayer {
   volemo::Player player;
+};
+
+struct VolemoPort {
+  std::unique_ptr<volemo::PortOutput> output;
+  std::string failure;  // kept for the C caller
 };
 
 struct VolemoRenderer {
@@ -48,14 +56,16 @@ const VolemoPlayback kTable = {
     [](const VolemoPlayer* player) { return player->player.IsPlaying() ? 1 : 0; },
     [](const VolemoPlayer* player) { return Guarded([&] { player->player.CheckOutput(); }); },
     [](const VolemoPlayer* player) { return player->player.PositionTick(); },
+    [](VolemoPlayer* player, int loop) { return Guarded([&] { player->player.SetLoop(loop != 0); }); },
     [](int threads, int repeatable, VolemoRenderer** renderer) {
       return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
     },
     [](VolemoRenderer* renderer) { delete renderer; },
-    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*), void* context) {
+    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*, double),
+       void* context) {
       return Guarded([&] {
-        std::function<bool()> asked;
-        if (stop) asked = [=] { return stop(context) != 0; };
+        volemo::RenderStop asked;
+        if (stop) asked = [=](double seconds) { return stop(context, seconds) != 0; };
         renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath, asked);
       });
     },
@@ -65,6 +75,36 @@ const VolemoPlayback kTable = {
         volemo::MidiFile file = volemo::ParseMidiFile(std::string(reinterpret_cast<const char*>(midi), size));
         renderer->renderer.Render(file, name, outPath);
       });
+    },
+    [](const char** names) {
+      // The names in message, which Guarded leaves alone on success.
+      return Guarded([&] {
+        std::string text;
+        for (const std::string& name : volemo::ListMidiPorts()) text += name + "\n";
+        message = std::move(text);
+        *names = message.c_str();
+      });
+    },
+    [](const char* name, VolemoPort** port) {
+      return Guarded([&] { *port = new VolemoPort{volemo::OpenMidiPort(name), {}}; });
+    },
+    [](VolemoPort* port) { delete port; },
+    [](VolemoPort* port, const VolemoMidiEvent* events, size_t count, double length, int loop) {
+      return Guarded([&] {
+        std::vector<volemo::TimedEvent> timed(count);
+        for (size_t i = 0; i < count; ++i)
+          timed[i] = {events[i].seconds, 0, events[i].size, {events[i].bytes[0], events[i].bytes[1], events[i].bytes[2]}};
+        port->output->Play(std::move(timed), length, loop != 0);
+      });
+    },
+    [](VolemoPort* port) { port->output->Stop(); },
+    [](VolemoPort* port, int loop) { port->output->SetLoop(loop != 0); },
+    [](const VolemoPort* port) { return port->output->IsPlaying() ? 1 : 0; },
+    [](const VolemoPort* port) { return port->output->Position(); },
+    [](const VolemoPort* port) -> const char* {
+      auto* p = const_cast<VolemoPort*>(port);
+      p->failure = p->output->Failure();
+      return p->failure.empty() ? nullptr : p->failure.c_str();
     },
 };
 

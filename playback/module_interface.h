@@ -22,10 +22,18 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 2
+#define VOLEMO_PLAYBACK_VERSION 4
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
+typedef struct VolemoPort VolemoPort;         /* output to a MIDI port: see PortOutput */
+
+/* A channel message and when it sounds, from the start of the phrase. */
+typedef struct VolemoMidiEvent {
+  double seconds;
+  uint8_t size; /* 2 or 3 */
+  uint8_t bytes[3];
+} VolemoMidiEvent;
 
 typedef struct VolemoPlayback {
   uint32_t version;
@@ -43,18 +51,36 @@ typedef struct VolemoPlayback {
   /* The sound output's failure since play, if any. */
   const char* (*checkOutput)(const VolemoPlayer* player);
   int (*positionTick)(const VolemoPlayer* player);
+  /* Nonzero: plays start over at the file's end until stopped. */
+  const char* (*setLoop)(VolemoPlayer* player, int loop);
 
   /* Offline rendering, as fast as the processor allows, to a sound file:
-     FLAC when outPath ends in ".flac", WAV otherwise. Renderers render
-     side by side, each on its own synthesizer with threads workers; a
-     repeatable one sounds the same whatever it rendered before (see
-     Renderer). renderFile asks stop(context), when stop is not NULL, after
-     each block of sound, and gives up when it returns nonzero. */
+     WAV, FLAC or Ogg Vorbis by outPath's extension (.wav, .flac, .ogg).
+     Renderers render side by side, each on its own synthesizer with
+     threads workers; a repeatable one sounds the same whatever it rendered
+     before (see Renderer). renderFile asks stop(context, seconds), when
+     stop is not NULL, after each block of sound with the seconds rendered
+     so far, and gives up when it returns nonzero. */
   const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
   void (*deleteRenderer)(VolemoRenderer* renderer);
   const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
-                            int (*stop)(void* context), void* context);
+                            int (*stop)(void* context, double secondsRendered), void* context);
   const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
+
+  /* MIDI ports (see port_output.h): listPorts gives their names, one per
+     line, in a text valid until the thread's next call. playPort copies
+     the events; lengthSeconds is the phrase's, where a loop starts over.
+     portFailure is NULL while the port works. */
+  const char* (*listPorts)(const char** names);
+  const char* (*openPort)(const char* name, VolemoPort** port);
+  void (*closePort)(VolemoPort* port);
+  const char* (*playPort)(VolemoPort* port, const VolemoMidiEvent* events, size_t count, double lengthSeconds,
+                          int loop);
+  void (*stopPort)(VolemoPort* port);
+  void (*setPortLoop)(VolemoPort* port, int loop);
+  int (*portPlaying)(const VolemoPort* port);
+  double (*portPosition)(const VolemoPort* port);
+  const char* (*portFailure)(const VolemoPort* port);
 } VolemoPlayback;
 
 __attribute__((visibility("default"))) const VolemoPlayback* volemo_playback(void);

@@ -18,7 +18,8 @@ ReleaseAtEnd::ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int las
 int ReleaseAtEnd::OnTick(void* data, int tick) {
   auto* self = static_cast<ReleaseAtEnd*>(data);
   // The player has sent the events of this tick already, the last
-  // note-offs among them.
+  // note-offs among them. A loop starts over: its end releases again.
+  if (tick < self->lastTick_) self->released_ = false;
   if (!self->released_ && tick >= self->lastTick_) {
     self->released_ = true;
     ReleaseAllNotes(self->synth_);

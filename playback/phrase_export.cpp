@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -10,6 +11,8 @@
 #include <fstream>
 
 #include "cp932.h"
+#include "midi_file.h"
+#include "sound_format.h"
 #include "sound_render.h"
 #include "use_vorlin_dll.h"
 
@@ -46,14 +49,15 @@ void WriteText(const std::string& text, const std::string& path) {
 
 bool CanExportTo(const std::string& path) {
   const std::string ext = Extension(path);
-  return ext == ".mid" || ext == ".mml" || ext == ".wav";
+  return ext == ".mid" || ext == ".mml" || SoundFormatOf(path) != SoundFormat::None;
 }
 
-void ExportPhrase(const std::string& mml, const std::string& path) {
+void ExportPhrase(const std::string& mml, const std::string& path, const std::function<bool(double)>& stop) {
   const std::string ext = Extension(path);
   if (ext == ".mml") return WriteText(mml, path);
   if (ext == ".mid") return Compile(mml, path);
-  if (ext != ".wav") throw MakePlayerError("\"" + path + "\": .mid, .mml か .wav のファイル名にしてください。");
+  if (SoundFormatOf(path) == SoundFormat::None)
+    throw MakePlayerError("\"" + path + "\": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。");
   std::string midi = (std::filesystem::temp_directory_path() / "volemo-export-XXXXXX.mid").string();
   const int fd = mkstemps(midi.data(), 4);
   if (fd < 0) throw MakePlayerError("一時ファイルを作成できません。", std::strerror(errno));
@@ -66,7 +70,10 @@ void ExportPhrase(const std::string& mml, const std::string& path) {
     }
   } scratch{midi};
   Compile(mml, midi);
-  RenderSound(midi, path);
+  const double seconds = std::max(ReadMidiFile(midi).seconds, 0.001);
+  std::function<bool(double)> asked;
+  if (stop) asked = [&](double rendered) { return stop(std::min(rendered / seconds, 1.0)); };
+  RenderSound(midi, path, asked);
 }
 
 }  // namespace volemo

@@ -37,6 +37,7 @@ void Player::Play(int fromTick) {
       player_ = new_fluid_player(synth);
       if (!player_) return;
       releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick);
+      fluid_player_set_loop(player_, loop_ ? -1 : 1);
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
                 (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&
                 fluid_player_play(player_) == FLUID_OK;
@@ -68,6 +69,17 @@ void Player::DeleteFluidPlayer() {
 }
 
 void Player::Stop() { DeleteFluidPlayer(); }
+
+void Player::SetLoop(bool loop) {
+  loop_ = loop;
+  if (!player_) return;
+  const auto set = [&] { fluid_player_set_loop(player_, loop ? -1 : 1); };
+  if (shared_.Rendering()) {
+    shared_.Hold(set);
+  } else {
+    set();
+  }
+}
 
 void Player::Close() {
   file_.reset();

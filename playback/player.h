@@ -40,6 +40,10 @@ class Player {
   // Stop, then forget the file; nothing when nothing is open.
   void Close();
 
+  // While on, a play starts over at the file's end, without a gap, until
+  // Stop; turned off during a play, that play ends at the file's end.
+  void SetLoop(bool loop);
+
   bool IsOpen() const { return file_.has_value(); }
   // True from Play until the last event has played and the last note has
   // died away, or until Stop, or until the sound output fails.
@@ -58,6 +62,7 @@ class Player {
   SharedSynth& shared_;
   std::optional<MidiFile> file_;
   fluid_player_t* player_ = nullptr;
+  bool loop_ = false;
   std::unique_ptr<ReleaseAtEnd> releaseAtEnd_;  // hooked into player_
 };
 

@@ -26,6 +26,7 @@
 #include "output_level.h"
 #include "resident_voices.h"
 #include "shared_synth.h"
+#include "sound_format.h"
 #include "soundfont.h"
 
 namespace volemo {
@@ -82,29 +83,6 @@ class OfflineSynth {
 
 namespace {
 
-void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
-}
-
-std::string WavHeader(uint32_t frames) {
-  constexpr uint32_t kRate = static_cast<uint32_t>(kSampleRate);
-  constexpr uint32_t kFrameBytes = 4;  // two channels of 16 bits
-  const uint32_t dataBytes = frames * kFrameBytes;
-  std::string h = "RIFF";
-  PutLittleEndian(h, 36 + dataBytes, 4);
-  h += "WAVEfmt ";
-  PutLittleEndian(h, 16, 4);  // size of the format chunk
-  PutLittleEndian(h, 1, 2);   // PCM
-  PutLittleEndian(h, 2, 2);   // channels
-  PutLittleEndian(h, kRate, 4);
-  PutLittleEndian(h, kRate * kFrameBytes, 4);
-  PutLittleEndian(h, kFrameBytes, 2);
-  PutLittleEndian(h, 16, 2);  // bits per sample
-  h += "data";
-  PutLittleEndian(h, dataBytes, 4);
-  return h;
-}
-
 // Nothing of the last render may carry over into the next. FluidSynth's
 // reset silences the reverb only for a moment: what its delay lines held
 // comes back some 50 ms later. So the synthesizer runs, unheard, until it
@@ -128,13 +106,6 @@ struct PlayerDeleter {
   void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
 };
 
-bool EndsWithFlac(const std::string& path) {
-  if (path.size() < 5) return false;
-  std::string end = path.substr(path.size() - 5);
-  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return end == ".flac";
-}
-
 // The sound file being made, under a name of this process's own beside the
 // target (so renders of two processes to one file never share it), renamed
 // over the target when complete and removed otherwise. Every failure throws
@@ -144,32 +115,32 @@ bool EndsWithFlac(const std::string& path) {
 class SoundFile {
  public:
   explicit SoundFile(const std::string& target) : target_(target) {
-    const bool flac = EndsWithFlac(target);
+    const SoundFormat format = SoundFormatOf(target);
+    if (format == SoundFormat::None)
+      throw MakePlayerError("\"" + target + "\": .wav, .flac か .ogg のファイル名にしてください。");
     const std::string folder = target.substr(0, target.rfind('/') + 1);  // "" when target has no '/'
+    const std::string extension = target.substr(target.rfind('.'));
     for (unsigned attempt = 0; fd_ < 0; ++attempt) {
-      path_ = folder + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(attempt) +
-              (flac ? ".flac.part" : ".wav.part");
+      path_ = folder + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + extension + ".part";
       fd_ = open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && (errno != EEXIST || attempt == 99)) Fail("を作成できません。", std::strerror(errno));
     }
-    if (flac) {
-      SF_INFO info{};
-      info.samplerate = static_cast<int>(kSampleRate);
-      info.channels = 2;
-      info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-      flac_ = sf_open_fd(fd_, SFM_WRITE, &info, SF_FALSE);
-      if (!flac_) {
-        const std::string why = sf_strerror(nullptr);
-        close(fd_);
-        unlink(path_.c_str());
-        Fail("を作成できません。", why);
-      }
-    } else {
-      Write(WavHeader(0).data(), 44);
+    SF_INFO info{};
+    info.samplerate = static_cast<int>(kSampleRate);
+    info.channels = 2;
+    info.format = format == SoundFormat::Flac        ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16
+                  : format == SoundFormat::OggVorbis ? SF_FORMAT_OGG | SF_FORMAT_VORBIS
+                                                     : SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    file_ = sf_open_fd(fd_, SFM_WRITE, &info, SF_FALSE);
+    if (!file_) {
+      const std::string why = sf_strerror(nullptr);
+      close(fd_);
+      unlink(path_.c_str());
+      Fail("を作成できません。", why);
     }
   }
   ~SoundFile() {
-    if (flac_) sf_close(flac_);
+    if (file_) sf_close(file_);
     if (fd_ >= 0) close(fd_);
     if (!done_) unlink(path_.c_str());
   }
@@ -193,15 +164,12 @@ class SoundFile {
   // Ends the file at length frames (at most those added) and puts it in place.
   void Finish(int64_t length) {
     Put(length - written_);
-    if (flac_) {
-      const int error = sf_close(flac_);
-      flac_ = nullptr;
-      if (error != 0) Fail("を書き込めません。", sf_error_number(error));
-    } else {
-      const std::string header = WavHeader(static_cast<uint32_t>(length));
-      if (pwrite(fd_, header.data(), header.size(), 0) != static_cast<ssize_t>(header.size()))
-        Fail("を書き込めません。", std::strerror(errno));
+    errno = 0;
+    if (sf_close(file_) != 0) {
+      file_ = nullptr;
+      Fail("を書き込めません。", SoundFileError());
     }
+    file_ = nullptr;
     const int closed = close(fd_);
     fd_ = -1;
     if (closed != 0) Fail("を書き込めません。", std::strerror(errno));
@@ -219,21 +187,16 @@ class SoundFile {
 
   void PutFrames(const int16_t* data, int64_t frames) {
     if (frames <= 0) return;
-    if (flac_) {
-      if (sf_writef_short(flac_, data, frames) != frames) Fail("を書き込めません。", sf_strerror(flac_));
-    } else {
-      // Samples are little-endian on every machine this builds for.
-      Write(data, static_cast<size_t>(frames) * 4);
-    }
+    errno = 0;
+    if (sf_writef_short(file_, data, frames) != frames) Fail("を書き込めません。", SoundFileError());
     written_ += frames;
   }
 
-  void Write(const void* data, size_t size) {
-    for (size_t done = 0; done < size;) {
-      const ssize_t n = write(fd_, static_cast<const char*>(data) + done, size - done);
-      if (n < 0 && errno != EINTR) Fail("を書き込めません。", std::strerror(errno));
-      if (n > 0) done += static_cast<size_t>(n);
-    }
+  // The system's own reason where a write failed (libsndfile words it as
+  // its own), else libsndfile's.
+  std::string SoundFileError() const {
+    if (errno != 0) return std::strerror(errno);
+    return sf_strerror(file_);
   }
 
   [[noreturn]] void Fail(std::string_view what, const std::string& why) const {
@@ -243,7 +206,7 @@ class SoundFile {
   const std::string target_;
   std::string path_;
   int fd_ = -1;
-  SNDFILE* flac_ = nullptr;
+  SNDFILE* file_ = nullptr;
   std::vector<int16_t> held_;
   int64_t written_ = 0;
   bool done_ = false;
@@ -254,11 +217,11 @@ std::unique_ptr<Renderer> shared;
 
 }  // namespace
 
-Renderer::Renderer(int threads, bool repeatable) : threads_(threads), repeatable_(repeatable) {}
+Renderer::Renderer(int threads, bool repeatable) : threads_(repeatable ? 1 : threads), repeatable_(repeatable) {}
 Renderer::~Renderer() = default;
 
 void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
-                      const std::function<bool()>& stop) {
+                      const RenderStop& stop) {
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
   if (midi.seconds > kLongestSeconds)
@@ -307,7 +270,7 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
     }
     frames += kBlockFrames;
     out.Add(pcm, std::max(musicEnd, soundEnd));
-    if (stop && stop()) throw MakePlayerError("ファイル \"" + outPath + "\" の作成を中断しました。");
+    if (stop && stop(static_cast<double>(frames) / kSampleRate)) throw MakePlayerError("ファイル \"" + outPath + "\" の作成を中断しました。");
     // FluidSynth's player stops at once on a file it cannot read; it keeps
     // "playing" two seconds past the end of one it can.
     if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
@@ -320,7 +283,7 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   out.Finish(std::max(musicEnd, soundEnd));
 }
 
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const std::function<bool()>& stop) {
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const RenderStop& stop) {
   const MidiFile midi = ReadMidiFile(midPath);
   std::lock_guard lock(sharedMutex);
   if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()), false);

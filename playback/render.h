@@ -12,6 +12,10 @@ namespace volemo {
 
 class OfflineSynth;
 
+// Asked after each block of sound with the seconds rendered so far; true
+// ends the render.
+using RenderStop = std::function<bool(double secondsRendered)>;
+
 // A synthesizer of its own for rendering, so rendering never disturbs what
 // plays live, and renderers render side by side. It keeps its SoundFont
 // from one render to the next until the file is replaced.
@@ -22,23 +26,25 @@ class Renderer {
   // last into the next (the reverb's state, the order of its voices: a few
   // samples a step apart, a tail a little longer): with repeatable, every
   // render starts on a new one (some 20 ms more) and sounds the same
-  // whatever was rendered before.
+  // whatever was rendered before. Workers take the voices as they come
+  // free, so a block's sums may round another way from run to run: a
+  // repeatable renderer has one, whatever threads says.
   Renderer(int threads, bool repeatable);
   ~Renderer();
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
 
-  // Renders midi into a 44.1 kHz 16-bit stereo file at outPath, FLAC when
-  // its name ends in ".flac", WAV otherwise, as fast as the processor
+  // Renders midi into a 44.1 kHz stereo file at outPath, 16-bit WAV or
+  // FLAC or Ogg Vorbis by its name (see SoundFormatOf; any other name is
+  // refused), written with libsndfile, as fast as the processor
   // allows, with the live player's SoundFont, level and sample-exact
   // timing. The sound lasts as long as the music, and longer only while its
   // last notes and their reverb still ring (down to -60 dBFS). name is the
   // MIDI file's for messages. Throws PlayerError; a file already at outPath
   // is replaced only by a complete new one. A failed write ends the render
-  // at once; so does stop, asked after each block of sound, when it returns
-  // true.
+  // at once; so does stop when it returns true.
   void Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
-              const std::function<bool()>& stop = {});
+              const RenderStop& stop = {});
 
  private:
   const int threads_;
@@ -48,7 +54,6 @@ class Renderer {
 
 // Renders the MIDI file at midPath with the process's shared renderer,
 // which uses every core (one render at a time). Throws PlayerError.
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath,
-                     const std::function<bool()>& stop = {});
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const RenderStop& stop = {});
 
 }  // namespace volemo

@@ -7,11 +7,13 @@
 #pragma once
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "module_interface.h"
 #include "player_error.h"
+#include "port_player.h"
 
 namespace volemo {
 
@@ -28,6 +30,18 @@ class SoundPlayer {
   void Play(int fromTick = 0);
   void Stop();
   void Close();
+  // Kept until the module is there, and for every play after.
+  void SetLoop(bool loop);
+  // Where plays go from the next Open: the built-in synthesizer, the MIDI
+  // port of this full name (none when empty), or both. Throws PlayerError
+  // when the port cannot be opened, and plays then go to the built-in
+  // synthesizer alone.
+  void SetOutput(bool builtin, const std::string& port);
+  // The port plays go to; empty for none.
+  std::string OutputPort() const { return port_ ? port_->Port() : std::string(); }
+  // Why the port's output ended, once: the port is let go, and plays go to
+  // the built-in synthesizer. Empty while it works.
+  std::string TakePortFailure();
   bool IsOpen() const;
   bool IsPlaying() const;
   void CheckOutput() const;
@@ -40,6 +54,9 @@ class SoundPlayer {
   const VolemoPlayback* module_ = nullptr;
   VolemoPlayer* player_ = nullptr;
   std::exception_ptr failure_;  // why not, when not
+  bool loop_ = false;
+  bool builtin_ = true;
+  std::unique_ptr<PortPlayer> port_;
   mutable std::thread start_;
 };
 

@@ -13,11 +13,12 @@ SoundRenderer::SoundRenderer(int threads, bool repeatable) : module_(PlaybackMod
 SoundRenderer::~SoundRenderer() { module_.deleteRenderer(renderer_); }
 
 void SoundRenderer::RenderFile(const std::string& midPath, const std::string& outPath,
-                               const std::function<bool()>& stop) {
+                               const std::function<bool(double)>& stop) {
   // The module asks through a plain function; context is stop itself.
-  const auto ask = [](void* context) { return (*static_cast<const std::function<bool()>*>(context))() ? 1 : 0; };
+  using Stop = std::function<bool(double)>;
+  const auto ask = [](void* context, double seconds) { return (*static_cast<const Stop*>(context))(seconds) ? 1 : 0; };
   ThrowIfFailed(module_.renderFile(renderer_, midPath.c_str(), outPath.c_str(), stop ? +ask : nullptr,
-                                   const_cast<std::function<bool()>*>(&stop)));
+                                   const_cast<Stop*>(&stop)));
 }
 
 void SoundRenderer::RenderBytes(const std::string& midi, const std::string& outPath) {
@@ -25,7 +26,7 @@ void SoundRenderer::RenderBytes(const std::string& midi, const std::string& outP
                                     outPath.c_str()));
 }
 
-void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop) {
+void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool(double)>& stop) {
   SoundRenderer(static_cast<int>(std::thread::hardware_concurrency()), false).RenderFile(midPath, outPath, stop);
 }
 

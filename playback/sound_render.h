@@ -19,10 +19,11 @@ class SoundRenderer {
   SoundRenderer(const SoundRenderer&) = delete;
   SoundRenderer& operator=(const SoundRenderer&) = delete;
 
-  // To FLAC when outPath ends in ".flac", WAV otherwise. stop, asked after
-  // each block of sound, ends the render with a message when it returns
-  // true.
-  void RenderFile(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
+  // To WAV, FLAC or Ogg Vorbis by outPath's extension (see SoundFormatOf).
+  // stop, asked after each block of sound with the seconds rendered so
+  // far, ends the render with a message when it returns true.
+  void RenderFile(const std::string& midPath, const std::string& outPath,
+                  const std::function<bool(double secondsRendered)>& stop = {});
   void RenderBytes(const std::string& midi, const std::string& outPath);
 
  private:
@@ -31,6 +32,7 @@ class SoundRenderer {
 };
 
 // Renders the MIDI file at midPath with every core.
-void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool()>& stop = {});
+void RenderSound(const std::string& midPath, const std::string& outPath,
+                 const std::function<bool(double secondsRendered)>& stop = {});
 
 }  // namespace volemo

@@ -25,6 +25,8 @@
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "output_menu.h"
+#include "phrase_drag.h"
 #include "play_sequence.h"
 #include "random_source.h"
 #include "scale_table.h"
@@ -118,6 +120,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   text->setTextFormat(Qt::PlainText);
   sbar->addWidget(text, 1);
   setStatusBar(sbar);
+  setAcceptDrops(true);
+  for (auto* box : findChildren<QPlainTextEdit*>()) box->viewport()->installEventFilter(this);
 
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen())
@@ -166,8 +170,11 @@ void TfrmMain::BuildMenus() {
     }
   };
   addMenu(QStringLiteral("ファイル(&F)"),
-          {{"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
+          {{"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::mnuOpenMmlClick},
+           {},
+           {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
            {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
+           {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
            {},
            {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
            {},
@@ -181,17 +188,22 @@ void TfrmMain::BuildMenus() {
           {{"mnuPhraseMake", "パターンを元にフレーズを作成", {}, &TfrmMain::mnuPhraseMakeClick},
            {},
            {"mnuPhrasePlay", "フレーズの演奏", {}, &TfrmMain::mnuPhrasePlayClick},
+           {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmMain::mnuLoopPlayClick},
            {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
            {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
             &TfrmMain::mnuMakeAndPlayClick},
            {},
            {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+  outputMenu_ = new OutputMenu([this]() -> SoundPlayer& { return player(); },
+                               [this](const std::string& why) { settings_->SetStatus(Cp932FromUtf8Lossy(why)); }, this);
+  menuBar()->addMenu(outputMenu_);
   // The take list itself is in the workbench; its keys work in both windows.
   addMenu(QStringLiteral("テイク(&T)"),
           {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
            {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             &TfrmMain::mnuTakeForwardClick}});
+  findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->setCheckable(true);
   // Also Ctrl+Y, as in most programs.
   findChild<QAction*>(QStringLiteral("mnuTakeForward"))
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -220,6 +232,11 @@ void TfrmMain::BuildToolBar() {
   };
   bar->addSeparator();
   button("ToolButton2", ToolbarPicture::SaveMidi, nullptr, &TfrmMain::mnuSaveMidiClick);
+  auto* handle = Named(new DragHandle, "DragHandle");
+  handle->setToolTip(QStringLiteral("ここからフレーズをドラッグ (MIDI と MML)"));
+  connect(handle, &DragHandle::dragRequested, this,
+          Handler([this, handle] { DragPhrase(*handle, *settings_, state_); }));
+  bar->addWidget(handle);
   bar->addSeparator();
   button("ToolButton4", ToolbarPicture::Play, nullptr, &TfrmMain::mnuPhrasePlayClick);
   button("ToolButton5", ToolbarPicture::Stop, nullptr, &TfrmMain::ToolButton5Click);
@@ -455,7 +472,10 @@ void TfrmMain::FormClose() {
 }
 
 SoundPlayer& TfrmMain::player() {
-  if (!player_) player_ = std::make_unique<SoundPlayer>();
+  if (!player_) {
+    player_ = std::make_unique<SoundPlayer>();
+    outputMenu_->Apply();
+  }
   return *player_;
 }
 
@@ -463,6 +483,8 @@ void TfrmMain::WatchPlayback() {
   if (player_ && player_->IsPlaying()) return;
   // Ended, stopped, or the output failed: this is the one time to say so.
   playbackWatch_->stop();
+  if (const std::string why = player_ ? player_->TakePortFailure() : std::string(); !why.empty())
+    return settings_->SetStatus(Cp932FromUtf8Lossy(why));
   if (player_) player_->CheckOutput();
 }
 

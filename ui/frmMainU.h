@@ -16,6 +16,8 @@
 #include "window_settings.h"
 
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGridLayout;
 class QTimer;
 class QToolButton;
@@ -23,6 +25,7 @@ class QWidget;
 
 namespace volemo {
 
+class OutputMenu;
 class SpinField;
 class TakeKeeper;
 class TakeList;
@@ -43,12 +46,21 @@ class TfrmMain : public QMainWindow {
   SoundPlayer& player();
   TakeKeeper& takes() { return *takes_; }
 
+  // Opens a file as the desktop, a drop or the File menu hands it over: a
+  // MIDI file (.mid) plays, any other is MML text for the MML box. A
+  // failure shows in the error box and changes nothing.
+  void OpenFile(const QString& path);
+
   // None: the toolbar is part of the window, not something to hide.
   QMenu* createPopupMenu() override { return nullptr; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  // Drops on the text boxes, which would otherwise take a file's name as text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building the window.
@@ -79,13 +91,20 @@ class TfrmMain : public QMainWindow {
   void mnuPatternParamRandomClick();
   void mnuPhraseMakeClick();
   void mnuPhrasePlayClick();
+  void mnuLoopPlayClick();
   void ToolButton5Click();
   void mnuPhraseMakeAndPlayClick();
   void mnuMakeAndPlayClick();
+  void mnuOpenMmlClick();
   void mnuSaveMidiClick();
   void mnuSaveMmlClick();
+  void mnuSaveAudioClick();
   void mnuCopyMMLClick();
   void mnuWorkbenchClick();
+
+  // Files in and out (frmMainU_files.cpp).
+  void OpenMml(const QString& path);
+  void PlayMidiFile(const QString& path);
 
   // Takes.
   void mnuTakeBackClick();
@@ -114,6 +133,7 @@ class TfrmMain : public QMainWindow {
   std::map<int64_t, Phrase> takePhrases_;
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
+  OutputMenu* outputMenu_ = nullptr;
   TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 

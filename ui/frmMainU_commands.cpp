@@ -91,6 +91,12 @@ void TfrmMain::mnuPhrasePlayClick() {
   playbackWatch_->start();
 }
 
+// For this play and every later one, the built-in synthesizer's and the
+// workbench's alike.
+void TfrmMain::mnuLoopPlayClick() {
+  player().SetLoop(findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->isChecked());
+}
+
 void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {

@@ -18,6 +18,7 @@
 
 #include "cp932.h"
 #include "error_boundary.h"
+#include "phrase_drag.h"
 #include "roll_views.h"
 
 namespace volemo {
@@ -151,6 +152,8 @@ void TfrmWorkbench::BuildControls() {
   });
   connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
   connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
+  connect(notes_, &RollNoteView::dragRequested, this,
+          Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
   connect(notes_, &RollNoteView::noteClicked, this, [this](int note, Qt::KeyboardModifiers modifiers) {
     RunHandler([&] {
       if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {

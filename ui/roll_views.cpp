@@ -1,5 +1,6 @@
 #include "roll_views.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -251,9 +252,21 @@ void RollNoteView::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   const int note = editor_.NoteAt(event->position().toPoint());
-  if (note < 0) return;
+  dragFrom_.reset();
+  if (note < 0) {
+    dragFrom_ = event->position().toPoint();
+    return;
+  }
   editor_.Select(note);
   emit noteClicked(note, event->modifiers());
+}
+
+void RollNoteView::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragFrom_ || !(event->buttons() & Qt::LeftButton) ||
+      (event->position().toPoint() - *dragFrom_).manhattanLength() < QApplication::startDragDistance())
+    return QWidget::mouseMoveEvent(event);
+  dragFrom_.reset();
+  emit dragRequested();
 }
 
 void RollNoteView::wheelEvent(QWheelEvent* event) {

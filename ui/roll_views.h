@@ -3,6 +3,8 @@
 // from the editor's geometry; the editor's signals keep them in step.
 #pragma once
 
+#include <optional>
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -60,16 +62,20 @@ class RollNoteView : public QWidget {
  signals:
   // A plain click: lock or unlock. With Shift or Ctrl: hear the note alone.
   void noteClicked(int note, Qt::KeyboardModifiers modifiers);
+  // Pressed between the notes and moved: the phrase is to be dragged out.
+  void dragRequested();
 
  protected:
   bool event(QEvent* event) override;  // a note's tooltip
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
   RollEditor& editor_;
+  std::optional<QPoint> dragFrom_;  // a press between the notes
   QPixmap background_;
   bool stale_ = true;
 };

@@ -228,13 +228,14 @@ void TakeList::ExportSelected() {
   // file chosen, one file each named from its number and name.
   SaveRequest request;
   request.fileName = ids.size() == 1 ? ExportName(first, QStringLiteral("mid")) : QStringLiteral("テイク.mid");
-  request.filters = {QStringLiteral("MIDI(*.mid)"), QStringLiteral("MML(*.mml)"), QStringLiteral("WAV(*.wav)")};
+  request.filters = {QStringLiteral("MIDI(*.mid)"), QStringLiteral("MML(*.mml)"), QStringLiteral("WAV(*.wav)"),
+                     QStringLiteral("FLAC(*.flac)"), QStringLiteral("Ogg Vorbis(*.ogg)")};
   request.defaultSuffix = QStringLiteral("mid");
   const std::optional<SaveAnswer> answer = AskSaveFileName(window(), request);
   if (!answer) return;
   const QFileInfo chosen(answer->fileName);
   if (!CanExportTo(chosen.filePath().toStdString()))
-    throw WindowError("書き出せるのは .mid, .mml, .wav のファイルです: " + chosen.fileName().toStdString());
+    throw WindowError("書き出せるのは .mid, .mml, .wav, .flac, .ogg のファイルです: " + chosen.fileName().toStdString());
   for (const int64_t id : ids) {
     const Take& take = model_.TakeAt(model_.RowOf(id));
     const QString path = ids.size() == 1 ? chosen.filePath() : chosen.dir().filePath(ExportName(take, chosen.suffix()));

@@ -86,6 +86,29 @@ void DrawWorkbench(QPainter& p) {
   p.drawEllipse(QPointF(4.8, 6.0), 1.5, 1.5);
 }
 
+void DrawDragOut(QPainter& p) {
+  p.setPen(QPen(QColor(90, 90, 95), 0.8));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(0.5, 3.5, 9, 12));
+  // The eighth note on the sheet.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 30, 40));
+  p.drawEllipse(QPointF(4, 12.2), 2, 1.5);
+  p.setPen(QPen(QColor(30, 30, 40), 0.9));
+  p.drawLine(QPointF(5.8, 12), QPointF(5.8, 6));
+  p.drawLine(QPointF(5.8, 6), QPointF(8, 8));
+  // The green arrow from the sheet out to the top right.
+  QPainterPath arrow;
+  arrow.moveTo(7.5, 5.5);
+  arrow.cubicTo(8.5, 2.5, 10.5, 2.0, 12.5, 2.5);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(20, 150, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(arrow);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 150, 60));
+  p.drawPolygon(QPolygonF({QPointF(15.5, 3.2), QPointF(11.6, 0.2), QPointF(11.2, 5.4)}));
+}
+
 void Draw(QPainter& p, ToolbarPicture picture) {
   switch (picture) {
     case ToolbarPicture::SaveMidi:
@@ -107,6 +130,9 @@ void Draw(QPainter& p, ToolbarPicture picture) {
       break;
     case ToolbarPicture::Workbench:
       DrawWorkbench(p);
+      break;
+    case ToolbarPicture::DragOut:
+      DrawDragOut(p);
       break;
   }
 }

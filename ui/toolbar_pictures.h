@@ -13,6 +13,7 @@ enum class ToolbarPicture {
   MakeAndPlay,    // a round grey disc with a green gem
   RandomAndPlay,  // the same disc with a red gem
   Workbench,      // a small piano roll: notes on a grid, one held by a pin
+  DragOut,        // an eighth note on a sheet with a curved arrow leaving it
 };
 
 QIcon DrawToolbarPicture(ToolbarPicture picture);

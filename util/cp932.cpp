@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -100,6 +101,17 @@ std::string Utf8FromCp932(std::string_view cp932) {
     cp932.remove_prefix(used + 1);
   }
   return out;
+}
+
+std::string Cp932FromTextFile(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) return Cp932FromUtf8(bytes.substr(kByteOrderMark.size()));
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(bytes);
+  // CP932's two-byte characters are almost never valid UTF-8 as a whole.
+  std::string ignored;
+  if (Converter("UTF-32LE", "UTF-8").Convert(bytes, ignored) == bytes.size()) return Cp932FromUtf8(bytes);
+  return std::string(bytes);
 }
 
 }  // namespace volemo

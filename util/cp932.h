@@ -23,4 +23,11 @@ std::string Cp932FromUtf8Lossy(std::string_view utf8);
 // Bytes that are not valid CP932 come out as U+FFFD.
 std::string Utf8FromCp932(std::string_view cp932);
 
+// A text file's bytes as CP932, whichever of the two encodings it is in:
+// a file that is UTF-8 (it starts with the byte order mark, or it holds
+// characters beyond ASCII and is valid UTF-8 throughout) is converted, and
+// throws EncodingError when CP932 cannot hold one of its characters; any
+// other file is taken as CP932, as it is.
+std::string Cp932FromTextFile(std::string_view bytes);
+
 }  // namespace volemo

@@ -69,10 +69,12 @@ bool OpenDocument(const QString& address) {
   return QDesktopServices::openUrl(QUrl(address));
 }
 
-std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& request) {
-  if (answerer) return answerer->AskSaveFileName(request);
+namespace {
+
+std::optional<SaveAnswer> AskFileName(QWidget* parent, const SaveRequest& request, QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setAcceptMode(mode);
+  if (mode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(request.filters);
   dialog.selectNameFilter(request.filters.value(request.filterIndex));
   dialog.setDefaultSuffix(request.defaultSuffix);
@@ -80,6 +82,18 @@ std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& re
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return SaveAnswer{dialog.selectedFiles().front(),
                     std::max<int>(0, int(request.filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+}  // namespace
+
+std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& request) {
+  if (answerer) return answerer->AskSaveFileName(request);
+  return AskFileName(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<SaveAnswer> AskOpenFileName(QWidget* parent, const SaveRequest& request) {
+  if (answerer) return answerer->AskOpenFileName(request);
+  return AskFileName(parent, request, QFileDialog::AcceptOpen);
 }
 
 int RunModal(QDialog& dialog) {

@@ -1,7 +1,7 @@
 // Small helpers between the program and the desktop: its title, Qt's own
 // texts in Japanese, the warning and error boxes, opening a document in the
 // desktop's viewer, and the one door through which every modal box, modal
-// window and the save dialog pass.
+// window and the save and open dialogs pass.
 #pragma once
 
 #include <QString>
@@ -58,6 +58,10 @@ struct SaveAnswer {
 // the user cancels.
 std::optional<SaveAnswer> AskSaveFileName(QWidget* parent, const SaveRequest& request);
 
+// The open dialog, with the same question (the proposed name picks the
+// folder it starts in); nullopt when the user cancels.
+std::optional<SaveAnswer> AskOpenFileName(QWidget* parent, const SaveRequest& request);
+
 // Runs a modal window until it closes; returns its result.
 int RunModal(QDialog& dialog);
 
@@ -70,6 +74,7 @@ class ModalAnswerer {
   virtual ~ModalAnswerer() = default;
   virtual void ShowBox(Box kind, const QString& caption, const QString& text) = 0;
   virtual std::optional<SaveAnswer> AskSaveFileName(const SaveRequest& request) = 0;
+  virtual std::optional<SaveAnswer> AskOpenFileName(const SaveRequest& request) = 0;
   // Called once the modal window is open; whatever is still open when it
   // returns is rejected.
   virtual void WhileModal(QDialog& dialog) = 0;

@@ -407,10 +407,18 @@ TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(ReadFile(dir / "again.wav"), wav);
 
+  r = RunCli({"render", (dir / "p.mid").string(), (dir / "again.OGG").string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(ReadFile(dir / "again.OGG").starts_with("OggS"));
+
   r = RunCli({"render", (dir / "p.wav").string(), (dir / "no.wav").string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("MIDI"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(dir / "no.wav"));
+  r = RunCli({"render", (dir / "p.mid").string(), (dir / "no.mp3").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(".wav, .flac か .ogg"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "no.mp3"));
   fs::remove_all(dir);
 }
 

@@ -30,5 +30,20 @@ TEST(Cp932, BytesThatAreNotCp932BecomeReplacementCharacters) {
   EXPECT_EQ(Utf8FromCp932("\xFF" "B"), "\xEF\xBF\xBD" "B");
 }
 
+TEST(Cp932, TextFilesInEitherEncodingComeOutAsCp932) {
+  const struct {
+    const char* bytes;
+    const char* cp932;
+  } cases[] = {
+      {"t120 cde", "t120 cde"},                                  // ASCII
+      {"\x83\x58\x83\x50 c", "\x83\x58\x83\x50 c"},                // CP932 as it is
+      {"スケ c", "\x83\x58\x83\x50 c"},                             // UTF-8
+      {"\xEF\xBB\xBF" "t120", "t120"},                               // the byte order mark
+      {"\x82\xA0\xE3\x81", "\x82\xA0\xE3\x81"},                    // cut UTF-8: CP932
+  };
+  for (const auto& c : cases) EXPECT_EQ(Cp932FromTextFile(c.bytes), c.cp932) << c.bytes;
+  EXPECT_THROW(Cp932FromTextFile("c é"), EncodingError);
+}
+
 }  // namespace
 }  // namespace volemo

@@ -79,9 +79,9 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/bin/Volemo" --help 
 # The window runs until it is closed: still running after a while means it
 # started (a missing library or plugin ends it at once).
 status=0
+printf 't120 o4 c d e' >phrase.mml
 QT_QPA_PLATFORM=offscreen VOLEMO_AUDIO_DRIVER=file timeout 3 "$root/bin/Volemo" phrase.mml 2>"$tmp/stderr" || status=$?
 [[ $status -eq 124 ]] || fail "the installed Volemo ended with status $status: $(cat "$tmp/stderr")"
-grep -q 'not opened: phrase.mml' "$tmp/stderr" || fail "Volemo FILE.mml says nothing: $(cat "$tmp/stderr")"
 
 cat >use_dvorlin.c <<'C'
 #include <dvorlin.h>

@@ -90,6 +90,30 @@ TEST_F(PlayerTest, NoteTheFileNeverEndsIsReleasedAtTheEnd) {
   EXPECT_LT(SinkDbfs(1.8, 2.0), -70);
 }
 
+TEST_F(PlayerTest, LoopStartsOverWithoutAGapUntilTurnedOff) {
+  // A sixteenth at 120 in a file of one beat (0.5 s).
+  player_.SetLoop(true);
+  player_.Open(Write("loop.mid", Smf({{72, 0, 120}}, 120, 0, 480)));
+  player_.Play();
+  const std::vector<double> sound = test::Mono(test::SinkSound(1.7), 44100, 0, 1.7);
+  // Where the note starts: the first loud 1 ms after 5 quiet ones.
+  std::vector<double> onsets;
+  constexpr size_t kWindow = 44;
+  const auto level = [&](size_t from) {
+    return test::Rms(std::vector<double>(sound.begin() + from, sound.begin() + from + kWindow));
+  };
+  for (size_t at = 5 * kWindow; at + kWindow <= sound.size(); at += kWindow)
+    if (level(at) > 0.01 && level(at - 5 * kWindow) < 0.003) {
+      onsets.push_back(at / 44100.0);
+      at += 100 * kWindow;
+    }
+  ASSERT_GE(onsets.size(), 3u);
+  for (size_t i = 1; i < onsets.size(); ++i) EXPECT_NEAR(onsets[i] - onsets[i - 1], 0.5, 0.004) << i;
+  EXPECT_TRUE(player_.IsPlaying());
+  player_.SetLoop(false);
+  EXPECT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
+}
+
 TEST_F(PlayerTest, StopReleasesEveryNoteAndKeepsTheFileOpen) {
   // Ten seconds of held organ chord, sustain pedal down.
   player_.Open(Write("long.mid", Smf({{60, 0, 9600}, {64, 0, 9600}}, 120, kOrgan, -1, "\xB0\x40\x7F")));

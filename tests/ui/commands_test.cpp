@@ -193,6 +193,20 @@ class CommandsTest : public QObject {
     QVERIFY(!W().player().IsOpen());
   }
 
+  void LoopPlayRepeatsUntilStoppedOrTurnedOff() {
+    KeepTheBoxOnPlay();
+    W().settings().SetMmlText("t240 o4 c8");  // an eighth at 240: 0.125 s
+    Trigger("mnuLoopPlay");
+    Click("ToolButton4");
+    QTest::qWait(600);  // well past the phrase's end: started over
+    QVERIFY(W().player().IsPlaying());
+    Click("ToolButton5");
+    QVERIFY(!W().player().IsPlaying());
+    Click("ToolButton4");
+    Trigger("mnuLoopPlay");  // off: this play ends at the phrase's end
+    QTRY_VERIFY(!W().player().IsPlaying());
+  }
+
   void F5AndF9MakeAndPlay() {
     QTest::keyClick(&W(), Qt::Key_F5);
     QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));

@@ -183,6 +183,8 @@ class MainWindowTest : public QObject {
         {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏", QKeySequence(Qt::Key_F5)},
         {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9)},
         {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6)},
+        {"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
@@ -198,20 +200,21 @@ class MainWindowTest : public QObject {
       menus << menu->text();
       for (QAction* item : menu->menu()->actions()) menus << (item->isSeparator() ? "-" : item->objectName());
     }
-    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuSaveMidi", "mnuSaveMml", "-", "mnuCopyMML", "-", "N2",
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "mnuSaveAudio", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
-                                 "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay",
+                                 "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay", "mnuLoopPlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",
-                                 "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
+                                 "出力(&O)", "テイク(&T)", "mnuTakeBack", "mnuTakeForward",
                                  "ヘルプ(&H)", "mnuEasyHelp", "-", "mnuVersion", "-", "mnuToWeb"}));
     auto* bar = Find<QToolBar>(w, "ToolBar1");
     QStringList tools;
     for (QAction* a : bar->actions()) tools << (a->isSeparator() ? "-" : bar->widgetForAction(a)->objectName());
-    QCOMPARE(tools, QStringList({"-", "ToolButton2", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
+    QCOMPARE(tools, QStringList({"-", "ToolButton2", "DragHandle", "-", "ToolButton4", "ToolButton5", "-", "ToolButton7",
                                  "ToolButton8", "-", "chkMakePattern", "-", "ToolButton9"}));
     for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5"})
       QVERIFY2(Find<QToolButton>(w, name)->toolTip().isEmpty(), name);
-    for (const char* name : {"ToolButton2", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8", "ToolButton9"}) {
+    for (const char* name : {"ToolButton2", "DragHandle", "ToolButton4", "ToolButton5", "ToolButton7", "ToolButton8",
+                             "ToolButton9"}) {
       // Drawn pictures on a clear ground: the corner shows the toolbar.
       const QImage picture = Find<QToolButton>(w, name)->icon().pixmap(16, 16).toImage();
       QCOMPARE(picture.size(), QSize(16, 16));

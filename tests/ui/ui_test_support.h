@@ -39,6 +39,13 @@ class Answerer : public ModalAnswerer {
     saveAnswers.pop_front();
     return answer;
   }
+  std::optional<SaveAnswer> AskOpenFileName(const SaveRequest& request) override {
+    openRequests.push_back(request);
+    if (openAnswers.empty()) return std::nullopt;
+    const std::optional<SaveAnswer> answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+  }
   void WhileModal(QDialog& dialog) override {
     modalTitles.push_back(dialog.windowTitle());
     if (!whileModal.empty()) {
@@ -56,6 +63,8 @@ class Answerer : public ModalAnswerer {
   std::vector<SaveRequest> saveRequests;
   std::deque<std::optional<SaveAnswer>> saveAnswers;  // nullopt: cancel
   std::function<void()> onSaveAnswer;                 // runs as a name is given
+  std::vector<SaveRequest> openRequests;
+  std::deque<std::optional<SaveAnswer>> openAnswers;  // nullopt: cancel
   std::deque<std::function<void(QDialog&)>> whileModal;
   std::vector<QString> modalTitles;
   std::vector<QString> openedDocuments;

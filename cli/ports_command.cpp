@@ -1,0 +1,43 @@
+// volemo-cli ports, and playing a phrase into one of them.
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "commands.h"
+#include "interrupts.h"
+#include "player_error.h"
+#include "port_player.h"
+#include "session.h"
+
+namespace volemo::cli {
+
+int RunPorts(ArgumentReader& args) {
+  if (args.TakeFlag("--help")) {
+    std::cout << "Usage: volemo-cli ports\n"
+                 "Lists the MIDI ports a phrase can be played into (phrase --midi-out PORT), one per\n"
+                 "line: JACK's by their names, the ALSA sequencer's as alsa:CLIENT:PORT.\n";
+    return 0;
+  }
+  if (!args.AtEnd()) args.RejectNext();
+  try {
+    for (const std::string& port : MidiPorts()) std::cout << port << '\n';
+  } catch (const PlayerError& e) {
+    ReportOnStderr(e.what());
+    return 1;
+  }
+  return 0;
+}
+
+void PlayIntoPort(const std::string& midPath, const std::string& port) {
+  PortPlayer player(FindMidiPort(port));
+  player.Open(midPath);
+  // Interrupted, the notes still get their note-offs before the program ends.
+  const DeferInterrupts whilePlaying;
+  player.Play();
+  while (player.IsPlaying() && !InterruptPending()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  const std::string failure = player.Failure();
+  player.Close();
+  if (!failure.empty()) throw PlayerError(failure);
+}
+
+}  // namespace volemo::cli

@@ -1,0 +1,54 @@
+// A phrase played into a MIDI port over the playback module (see
+// PortOutput), as SoundPlayer plays one on the built-in synthesizer. Every
+// function throws PlayerError, also when the module cannot be loaded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "midi_file.h"
+#include "module_interface.h"
+
+namespace volemo {
+
+// The ports a phrase can be played into, one name each.
+std::vector<std::string> MidiPorts();
+// The port of this full name, or else the one port whose name contains
+// it; the message names the ports when none or several do.
+std::string FindMidiPort(const std::string& name);
+
+class PortPlayer {
+ public:
+  // Connects client "Volemo", port "out" to the port of this full name.
+  explicit PortPlayer(const std::string& port);
+  ~PortPlayer();
+  PortPlayer(const PortPlayer&) = delete;
+  PortPlayer& operator=(const PortPlayer&) = delete;
+
+  const std::string& Port() const { return port_; }
+  void Open(const std::string& midPath);
+  // From fromTick on: what the file sets before it (voice, controllers,
+  // bends) goes out at once.
+  void Play(int fromTick = 0);
+  void Stop();
+  void Close();
+  void SetLoop(bool loop);
+  bool IsOpen() const { return !events_.empty() || lastTick_ > 0; }
+  bool IsPlaying() const;
+  // Why the output ended (the port went away); empty while it works.
+  std::string Failure() const;
+  // The tick of the latest event sent, for a window to follow; -1 when not playing.
+  int PositionTick() const;
+
+ private:
+  const VolemoPlayback& module_;
+  const std::string port_;
+  VolemoPort* output_ = nullptr;
+  std::vector<TimedEvent> events_;
+  int lastTick_ = 0;
+  double seconds_ = 0;
+  double startSeconds_ = 0;  // of the play's first tick
+  bool loop_ = false;
+};
+
+}  // namespace volemo

@@ -1,0 +1,13 @@
+// The sound files rendering writes, chosen by the name's extension.
+#pragma once
+
+#include <string>
+
+namespace volemo {
+
+enum class SoundFormat { None, Wav, Flac, OggVorbis };
+
+// .wav, .flac or .ogg, in any letter case; None for any other name.
+SoundFormat SoundFormatOf(const std::string& path);
+
+}  // namespace volemo

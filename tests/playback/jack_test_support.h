@@ -1,0 +1,69 @@
+// A JACK server and a receiving client of the test's own, and the check of
+// what a phrase played into it against its MIDI file as midicsv reads it.
+#pragma once
+
+#include <sys/types.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+#include <stdexcept>
+
+typedef struct _jack_client jack_client_t;
+typedef struct _jack_port jack_port_t;
+
+namespace volemo::test {
+
+// jackd on the dummy backend (no sound card), under a name of this
+// process's own, for the life of the object: the process's JACK clients
+// find it through JACK_DEFAULT_SERVER. Throws std::runtime_error when it
+// does not start, as the monitor does (for GoogleTest and Qt Test alike).
+class JackServer {
+ public:
+  JackServer();
+  ~JackServer();
+  JackServer(const JackServer&) = delete;
+  JackServer& operator=(const JackServer&) = delete;
+
+ private:
+  pid_t pid_ = -1;
+};
+
+// The client "midi-monitor" with the MIDI input "input", recording every
+// message that arrives with its frame time.
+class MidiMonitor {
+ public:
+  struct Message {
+    uint32_t frame;
+    uint8_t size;
+    uint8_t bytes[3];
+  };
+
+  MidiMonitor();
+  ~MidiMonitor();
+  MidiMonitor(const MidiMonitor&) = delete;
+  MidiMonitor& operator=(const MidiMonitor&) = delete;
+
+  std::vector<Message> Received() const;
+  double Rate() const { return rate_; }
+  // Quits, its port gone with it, as a synthesizer that is closed.
+  void Vanish();
+
+ private:
+  static int Process(uint32_t frames, void* arg);
+
+  jack_client_t* client_ = nullptr;
+  jack_port_t* port_ = nullptr;
+  double rate_ = 0;
+  std::vector<Message> messages_;  // its capacity is never exceeded
+  std::atomic<size_t> count_{0};
+};
+
+// Every note of the file at midPath as midicsv reads it, against what the
+// monitor received: channel, key, velocity, and its on and off each within
+// 1 ms of its due time, counted from the first note; then "all notes off"
+// on every channel the notes used. Empty when all is so, else what is not.
+std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor);
+
+}  // namespace volemo::test
