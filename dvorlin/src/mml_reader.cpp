@@ -42,9 +42,11 @@ struct LengthText {
 class Reader {
  public:
   Reader(std::string_view text, Reporter& reporter) : s_(text), reporter_(reporter) {
-    // Composer phrases hold about one instruction in two bytes; growing
-    // the list would copy it, while capacity never used costs nothing.
-    code_.reserve(text.size() / 2 + 16);
+    // Every instruction begins at a byte of its own, so the list never
+    // grows (growing would copy it, and a composer's long melody holds more
+    // than one instruction in two bytes), while capacity never used costs
+    // nothing.
+    code_.reserve(text.size() + 16);
   }
 
   Program Read() {
