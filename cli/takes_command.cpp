@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "cp932.h"
+#include "interrupts.h"
 #include "phrase_export.h"
 #include "presets.h"
 #include "session.h"
@@ -123,7 +124,9 @@ int RunTakes(ArgumentReader& args) {
     if (!args.AtEnd()) args.RejectNext();
     if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml, .wav, .flac or .ogg: " + file);
     try {
-      ExportPhrase(Cp932FromUtf8(Existing(store, id).mml), file);
+      // An interrupt stops a render and takes its files away, as render's does.
+      const DeferInterrupts whileWriting;
+      ExportPhrase(Cp932FromUtf8(Existing(store, id).mml), file, [](double) { return InterruptPending(); });
     } catch (const PlayerError& e) {
       ReportOnStderr(e.what());
       return 1;

@@ -63,10 +63,11 @@ class JackOutput : public PortOutput {
     int playing = kPlaying, starting = kStarting;
     if (!state_.compare_exchange_strong(playing, kStopping) && !state_.compare_exchange_strong(starting, kIdle))
       return;
-    // The callback releases the notes in its next cycle; a server that has
-    // gone runs no more cycles.
+    // The callback releases the notes in its next cycle (a port merely
+    // disconnected still has its cycles: the schedule must not be touched
+    // before); a server that has gone runs no more.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (state_.load() == kStopping && !lost_ && std::chrono::steady_clock::now() < giveUp)
+    while (state_.load() == kStopping && !serverGone_ && std::chrono::steady_clock::now() < giveUp)
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     state_.store(kIdle);
   }
@@ -133,7 +134,11 @@ class JackOutput : public PortOutput {
       self->lost_ = true;
   }
 
-  static void ServerGone(void* arg) { static_cast<JackOutput*>(arg)->lost_ = true; }
+  static void ServerGone(void* arg) {
+    auto* self = static_cast<JackOutput*>(arg);
+    self->serverGone_ = true;
+    self->lost_ = true;
+  }
 
   const std::string target_;
   jack_client_t* client_ = nullptr;
@@ -143,6 +148,7 @@ class JackOutput : public PortOutput {
   std::atomic<int> state_{kIdle};
   std::atomic<jack_nframes_t> start_{0};
   std::atomic<bool> lost_{false};
+  std::atomic<bool> serverGone_{false};
 };
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "cp932.h"
+#include "file_contents.h"
 #include "midi_file.h"
 #include "sound_format.h"
 #include "sound_render.h"
@@ -29,20 +29,9 @@ void Compile(const std::string& mml, const std::string& midPath) {
   if (!CompileMmlToMidi(mml, midPath)) throw PlayerError(LastCompileMessage());
 }
 
-// Through a file of its own name in the same folder, renamed over the
-// target once complete.
 void WriteText(const std::string& text, const std::string& path) {
-  const std::string part = path + ".part-" + std::to_string(getpid());
-  std::ofstream out(part, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  std::error_code ec;
-  if (out) std::filesystem::rename(part, path, ec);
-  if (!out || ec) {
-    const std::string reason = ec ? ec.message() : std::strerror(errno);
-    std::filesystem::remove(part, ec);
-    throw MakePlayerError("ファイル \"" + path + "\" を作成できません。", reason);
-  }
+  if (const int error = ReplaceFileContents(path, text); error != 0)
+    throw MakePlayerError("ファイル \"" + path + "\" を作成できません。", std::strerror(error));
 }
 
 }  // namespace

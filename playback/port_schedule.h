@@ -27,7 +27,7 @@ class PortSchedule {
   void EmitUntil(double until, Emit emit) {
     for (;;) {
       if (next_ == events_.size()) {
-        if (!loop_ || length_ <= 0) return;
+        if (!loop_ || length_ <= 0 || events_.empty()) return;
         next_ = 0;
         passStart_ = passStart_ + length_;
       }

@@ -5,11 +5,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 namespace volemo {
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  const std::string part = path + ".part";
+  // A name of the process's own: two programs writing one path each put a
+  // whole file in place, the last one renamed winning.
+  const std::string part = path + ".part-" + std::to_string(getpid());
   const int fd = open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return errno;
   int error = 0;

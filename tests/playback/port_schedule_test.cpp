@@ -44,5 +44,17 @@ TEST(PortSchedule, LoopsWithoutAGapAndReleasesWhatStillSounds) {
                        }));
 }
 
+// A file of rests only (no channel events, a length all the same) looping
+// into a port: nothing to hand out, never an event past the list's end.
+TEST(PortSchedule, LoopingAPhraseWithoutEventsEmitsNothing) {
+  PortSchedule schedule;
+  schedule.Load({}, 2.0);
+  schedule.SetLoop(true);
+  int emitted = 0;
+  schedule.EmitUntil(10, [&](double, const uint8_t*, size_t) { ++emitted; });
+  EXPECT_EQ(emitted, 0);
+  EXPECT_FALSE(schedule.Ended(10));
+}
+
 }  // namespace
 }  // namespace volemo
