@@ -16,17 +16,12 @@
 #include <sstream>
 #include <thread>
 
+#include "run_cli.h"
+
 namespace volemo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class Batch : public testing::Test {
  protected:

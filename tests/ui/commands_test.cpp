@@ -60,15 +60,6 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = SIG_DFL;
 };
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 }  // namespace
 
 class CommandsTest : public QObject {

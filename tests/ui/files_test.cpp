@@ -26,19 +26,6 @@
 using namespace volemo;
 using namespace volemo::test;
 
-namespace {
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string ReadBytes(const QString& path) {
-  std::ifstream file(path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
-}  // namespace
-
 class FilesTest : public QObject {
   Q_OBJECT
 

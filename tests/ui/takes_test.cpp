@@ -40,11 +40,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
 // What a take restores: every control, the weights and both boxes.
 struct Shown {
   ControlValues controls;

@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <QtTest>
 #include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +20,19 @@
 #include "gui_benri.h"
 
 namespace volemo::test {
+
+// A file's bytes, and a file made of bytes (replacing what was there).
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+inline std::string ReadBytes(const QString& path) { return ReadBytes(std::filesystem::path(path.toStdString())); }
+inline void WriteBytes(const QString& path, const std::string& bytes) {
+  WriteBytes(std::filesystem::path(path.toStdString()), bytes);
+}
 
 class Answerer : public ModalAnswerer {
  public:
