@@ -104,7 +104,10 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
     const uint8_t kind = status & 0xF0;
     const uint8_t second = kind == 0xC0 || kind == 0xD0 ? 0 : r.Byte();
     if (kind == 0xC0 || (kind == 0xB0 && (first == 0 || first == 32))) midi.voiceEvents.push_back({status, first, second});
-    if (kind == 0x90 && second > 0) ++midi.notes;
+    if (kind == 0x90 && second > 0) {
+      ++midi.notes;
+      midi.drumNotes |= (status & 0x0F) == kDrumChannel;
+    }
     if (events)
       events->push_back({0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
                          {status, first, second}});

@@ -15,10 +15,14 @@ struct VoiceEvent {
   uint8_t data2 = 0;
 };
 
+// Channel 10 of General MIDI, counted from 0: the drums.
+constexpr int kDrumChannel = 9;
+
 struct MidiFile {
   std::string bytes;
   int lastTick = 0;       // the end of the longest track, in the file's ticks
   int notes = 0;          // note-ons of velocity above 0, in all tracks
+  bool drumNotes = false;  // whether any of them is on channel 10, the drums'
   double seconds = 0.0;   // when that tick sounds, following the tempo changes
   std::vector<VoiceEvent> voiceEvents;  // each track's in its order, track after track
 };

@@ -49,14 +49,18 @@ constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 // renderer keeps its synthesizer.
 class OfflineSynth {
  public:
-  explicit OfflineSynth(int threads) : settings_(NewSynthSettings()) {
+  // drums: whether channel 10 plays the drums. Without, it is a melodic
+  // channel like the others, and the drum kit's samples (some 15 ms of
+  // reading) are never read.
+  OfflineSynth(int threads, bool drums) : settings_(NewSynthSettings()) {
     fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one caller at a time
     fluid_settings_setint(settings_.get(), "synth.cpu-cores", std::clamp(threads, 1, 8));
     fluid_settings_setint(settings_.get(), "audio.realtime-prio", 0);  // its workers are no audio threads
     const uint64_t mark = FluidLogMark();
     synth_.reset(new_fluid_synth(settings_.get()));
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
-    soundFont_ = LoadSoundFont(synth_.get(), SoundFontCandidates());
+    soundFont_ = LoadSoundFont(synth_.get(), SoundFontCandidates(), false);
+    if (!drums) fluid_synth_set_channel_type(synth_.get(), kDrumChannel, CHANNEL_TYPE_MELODIC);
     voices_ = std::make_unique<ResidentVoices>(synth_.get());
   }
 
@@ -225,13 +229,17 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   if (offline_ && Replaced(offline_->soundFont())) offline_.reset();
   // Made while the old one still holds the SoundFont's samples, which the
   // new one then shares instead of reading them again.
-  if (!offline_ || repeatable_) offline_ = std::make_unique<OfflineSynth>(threads_);
+  const bool fresh = !offline_ || repeatable_;
+  if (fresh) offline_ = std::make_unique<OfflineSynth>(threads_, midi.drumNotes);
   fluid_synth_t* synth = offline_->synth();
   // As the live player does: a voice read once stays read for the next
   // render of the same phrase.
   offline_->voices().HoldVoicesOf(midi);
   std::vector<float> left(kBlockFrames), right(kBlockFrames);
-  fluid_synth_system_reset(synth);
+  // A new synthesizer is as a reset leaves it but for the voices just
+  // chosen; its reset would make channel 10 the drums' again.
+  if (fresh) offline_->voices().SelectResetVoices();
+  else fluid_synth_system_reset(synth);
   DrainReverb(synth, left, right);
 
   const uint64_t mark = FluidLogMark();

@@ -17,7 +17,6 @@ ResidentVoices::ResidentVoices(fluid_synth_t* synth) : synth_(synth) {
 }
 
 void ResidentVoices::SelectResetVoices() {
-  // What a reset selects, without a reset's silencing of every note.
   for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel) {
     fluid_synth_cc(synth_, channel, 0, 0);
     fluid_synth_cc(synth_, channel, 32, 0);

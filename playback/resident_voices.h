@@ -33,12 +33,16 @@ class ResidentVoices {
   // cannot be read.
   void HoldVoicesOf(const MidiFile& file);
 
+  // Every channel to the voice a reset selects (on channel 10 the drums',
+  // unless it was made a melodic channel), without a reset's silencing of
+  // every note.
+  void SelectResetVoices();
+
  private:
   struct Preset {
     int sfont, bank, program;
     auto operator<=>(const Preset&) const = default;
   };
-  void SelectResetVoices();
   Preset OnChannel(int channel) const;
 
   fluid_synth_t* synth_;

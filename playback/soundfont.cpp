@@ -39,7 +39,8 @@ std::vector<std::string> SoundFontCandidates() {
           "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"};
 }
 
-LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates) {
+LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates,
+                              bool selectVoices) {
   std::vector<std::string> passedOver;
   for (const std::string& path : candidates) {
     const std::string cannotLoad = "SoundFont \"" + path + "\" を読み込めません";
@@ -55,7 +56,7 @@ LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::strin
     // Stamped first: a file changed while it loads counts as replaced.
     const FileStamp stamp = StampOf(path);
     const uint64_t mark = FluidLogMark();
-    const int id = fluid_synth_sfload(synth, path.c_str(), 1);
+    const int id = fluid_synth_sfload(synth, path.c_str(), selectVoices ? 1 : 0);
     if (id == FLUID_FAILED) throw MakePlayerError(cannotLoad + "。", FluidErrorsSince(mark));
     return {path, id, stamp, std::move(passedOver)};
   }

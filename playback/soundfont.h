@@ -49,7 +49,9 @@ std::vector<std::string> SoundFontCandidates();
 // naming every path tried when none exists, or naming the file with
 // FluidSynth's or the system's text when it exists but does not load: a
 // broken file the user put there, or a folder, FIFO or device, is reported
-// rather than passed over.
-LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates);
+// rather than passed over. selectVoices: every channel then selects its
+// voice after a reset (with dynamic sample loading, reading its samples).
+LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::string>& candidates,
+                              bool selectVoices = true);
 
 }  // namespace volemo

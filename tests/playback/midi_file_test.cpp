@@ -65,6 +65,19 @@ TEST(MidiFile, RunningStatusProgramChangeAndSysExAreWalkedOver) {
   EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).lastTick, 400);
 }
 
+TEST(MidiFile, DrumNotesAreNoteOnsOnChannel10) {
+  // The renderer reads the drum kit only for these.
+  const struct {
+    std::string noteOn;
+    bool drums;
+  } cases[] = {{"\x99\x26\x64", true}, {"\x90\x26\x64", false}, {std::string("\x99\x26\x00", 3), false},
+               {"\x98\x26\x64", false}};
+  for (const auto& c : cases) {
+    const std::string track = Vlq(0) + c.noteOn + Vlq(480) + std::string("\x89\x26\x00", 3) + Vlq(0) + kEndOfTrack;
+    EXPECT_EQ(ParseMidiFile(Header(0, 1, 480) + Chunk("MTrk", track)).drumNotes, c.drums) << int(c.noteOn[0] & 0xFF);
+  }
+}
+
 TEST(MidiFile, BankSelectsAndProgramChangesAreKeptInTrackOrder) {
   // Track 1: bank 8 on channel 1, a note, then by running status program 40
   // and program 41 after a rest; a modulation wheel and channel pressure in
