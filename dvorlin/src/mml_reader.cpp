@@ -57,7 +57,7 @@ class Reader {
     }
     for (const size_t open : repeats_)
       Report(code_[open].pos, [] { return msg::MissingClose("[", "]"); });
-    return std::move(code_);
+    return {std::move(code_), notes_};
   }
 
  private:
@@ -148,6 +148,8 @@ class Reader {
   // after reporting a mistake in it.
   bool ReadLength(size_t start, LengthText& out) {
     out = {};
+    // Most items carry none: that is found without a call to read one.
+    if (!IsDigit(Peek()) && Peek() != '%' && Peek() != '.') return true;
     int64_t amount = kWholeNote;
     int64_t divisor = 1;
     bool number = true;
@@ -310,6 +312,7 @@ class Reader {
     Length length;
     if (!ReadItemLength(start, context, length)) return;
     const size_t at = Emit(Op::Note, start);
+    ++notes_;
     code_[at].a = pitch;
     code_[at].SetLength(length);
   }
@@ -539,7 +542,8 @@ class Reader {
   std::string_view s_;
   Reporter& reporter_;
   size_t p_ = 0;
-  Program code_;
+  std::vector<Instr> code_;
+  size_t notes_ = 0;
   std::vector<size_t> repeats_;  // open RepeatBegin instructions
 };
 
