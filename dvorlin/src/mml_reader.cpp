@@ -148,8 +148,6 @@ class Reader {
   // after reporting a mistake in it.
   bool ReadLength(size_t start, LengthText& out) {
     out = {};
-    // Most items carry none: that is found without a call to read one.
-    if (!IsDigit(Peek()) && Peek() != '%' && Peek() != '.') return true;
     int64_t amount = kWholeNote;
     int64_t divisor = 1;
     bool number = true;
@@ -186,6 +184,11 @@ class Reader {
   // A length where a note, rest or tie may carry one; inside a chord or a
   // Div the group's own length rules.
   bool ReadItemLength(size_t start, Context context, Length& out) {
+    // Most items carry none: that is found without a call to read one.
+    if (!IsDigit(Peek()) && Peek() != '%' && Peek() != '.') {
+      out = {};
+      return true;
+    }
     LengthText text;
     if (!ReadLength(start, text)) return false;
     if (text.written && context == Context::Chord) {
@@ -218,10 +221,12 @@ class Reader {
   bool ReadCommand(Context context) {
     const size_t start = p_;
     const char c = s_[p_];
+    // Notes, the most common, before the jump on the others.
+    if (c >= 'a' && c <= 'g') {
+      ReadNote(start, context);
+      return true;
+    }
     switch (c) {
-      case 'a': case 'b': case 'c': case 'd': case 'e': case 'f': case 'g':
-        ReadNote(start, context);
-        return true;
       case 'r':
       case '^': {
         ++p_;
