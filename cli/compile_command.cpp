@@ -28,7 +28,7 @@ constexpr size_t kMostRead = (size_t{16} << 20) + 1;
   throw std::runtime_error("MML ファイル \"" + path + "\" " + what + " " + std::strerror(error));
 }
 
-// The compiler touches some 25 bytes of memory for each byte of MML. For a
+// The compiler's memory spans some 28 bytes for each byte of MML. For a
 // long document the heap is grown at once and backed by 2 MB pages where
 // the system has them: one page fault where there would be 512. A block
 // held to the end keeps the memory below the first 2 MB boundary apart, so

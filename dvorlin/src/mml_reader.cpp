@@ -57,7 +57,7 @@ class Reader {
     }
     for (const size_t open : repeats_)
       Report(code_[open].pos, [] { return msg::MissingClose("[", "]"); });
-    return std::move(code_);
+    return {std::move(code_), notes_};
   }
 
  private:
@@ -184,6 +184,11 @@ class Reader {
   // A length where a note, rest or tie may carry one; inside a chord or a
   // Div the group's own length rules.
   bool ReadItemLength(size_t start, Context context, Length& out) {
+    // Most items carry none: that is found without a call to read one.
+    if (!IsDigit(Peek()) && Peek() != '%' && Peek() != '.') {
+      out = {};
+      return true;
+    }
     LengthText text;
     if (!ReadLength(start, text)) return false;
     if (text.written && context == Context::Chord) {
@@ -216,10 +221,12 @@ class Reader {
   bool ReadCommand(Context context) {
     const size_t start = p_;
     const char c = s_[p_];
+    // Notes, the most common, before the jump on the others.
+    if (c >= 'a' && c <= 'g') {
+      ReadNote(start, context);
+      return true;
+    }
     switch (c) {
-      case 'a': case 'b': case 'c': case 'd': case 'e': case 'f': case 'g':
-        ReadNote(start, context);
-        return true;
       case 'r':
       case '^': {
         ++p_;
@@ -310,6 +317,7 @@ class Reader {
     Length length;
     if (!ReadItemLength(start, context, length)) return;
     const size_t at = Emit(Op::Note, start);
+    ++notes_;
     code_[at].a = pitch;
     code_[at].SetLength(length);
   }
@@ -539,7 +547,8 @@ class Reader {
   std::string_view s_;
   Reporter& reporter_;
   size_t p_ = 0;
-  Program code_;
+  std::vector<Instr> code_;
+  size_t notes_ = 0;
   std::vector<size_t> repeats_;  // open RepeatBegin instructions
 };
 

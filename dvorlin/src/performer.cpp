@@ -39,10 +39,11 @@ struct OpenRepeat {
 
 class Performer {
  public:
-  Performer(const Program& code, std::string_view mml, Reporter& reporter)
-      : code_(code), mml_(mml), reporter_(reporter) {
+  Performer(const Program& program, std::string_view mml, Reporter& reporter)
+      : code_(program.code), mml_(mml), reporter_(reporter) {
     tempos_.push_back({0, MicrosPerQuarter()});
-    notes_.reserve(std::count_if(code.begin(), code.end(), [](const Instr& in) { return in.op == Op::Note; }));
+    lastTick_ = LastTickInTime();
+    notes_.reserve(program.notes);
   }
 
   Song Run() {
@@ -112,6 +113,7 @@ class Performer {
         tempoMicros_ = MicrosAt(now_);
         tempoTick_ = now_;
         bpm_ = in.a;
+        lastTick_ = LastTickInTime();
         if (tempos_.back().tick == now_) tempos_.pop_back();
         tempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
         return true;
@@ -151,7 +153,7 @@ class Performer {
       return divShare_ + (divLeft_ == 0 ? divRemainder_ : 0);
     }
     if (in.ticks > 0) return in.ticks;
-    return DottedTicks(defaultLength_, 1, in.dots);
+    return in.dots == 0 ? defaultLength_ : DottedTicks(defaultLength_, 1, in.dots);
   }
 
   bool AddNote(const Instr& in, int64_t key, int64_t length) {
@@ -177,13 +179,22 @@ class Performer {
   // longer than four bytes hold.
   bool Advance(const Instr& in, int64_t ticks) {
     now_ += ticks;
-    if (MicrosAt(now_) > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
+    if (now_ > lastTick_) return Fail(in, [] { return msg::TooLong(); }, true);
     return true;
   }
 
   // The time of a tick at or after the last tempo change: 60,000,000 /
   // (480 * bpm) microseconds a tick, rounded once per tempo.
   int64_t MicrosAt(int64_t tick) const { return tempoMicros_ + (tick - tempoTick_) * 125'000 / bpm_; }
+
+  // The last tick within 24 hours at the current tempo, found once per
+  // tempo so that time moves on without a division. A tick lasts at least
+  // 125 microseconds, so the first guess is at most one short.
+  int64_t LastTickInTime() const {
+    int64_t tick = tempoTick_ + (kMaxMicros - tempoMicros_) * bpm_ / 125'000;
+    while (MicrosAt(tick + 1) <= kMaxMicros) ++tick;
+    return tick;
+  }
 
   bool CountEvents(const Instr& in, int count) {
     events_ += count;
@@ -203,7 +214,7 @@ class Performer {
   // time does not move.
   bool Sweep(const Instr& in) {
     const int64_t length = in.ticks;
-    if (MicrosAt(now_ + length) > kMaxMicros) return Fail(in, [] { return msg::TooLong(); }, true);
+    if (now_ + length > lastTick_) return Fail(in, [] { return msg::TooLong(); }, true);
     const int64_t distance = in.b - in.a;
     const int64_t steps = std::min<int64_t>(std::abs(distance), std::max<int64_t>(1, length / kSweepStepTicks));
     if (!CountEvents(in, static_cast<int>(steps + 1))) return false;
@@ -252,8 +263,11 @@ class Performer {
         song.silentNotes.push_back({w.start, w.length, w.channel, w.key, 0});
         continue;
       }
-      Note note{w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
-                w.velocity};
+      // Built in its place: a copy from the stack would read it back
+      // before its bytes reached the cache.
+      Note& note = song.notes.emplace_back(Note{
+          w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
+          w.velocity});
       int32_t& last = lastOfKey[w.channel * 128 + w.key];
       if (last >= 0) {
         Note& before = song.notes[last];
@@ -266,8 +280,7 @@ class Performer {
           }
         }
       }
-      last = static_cast<int32_t>(song.notes.size());
-      song.notes.push_back(note);
+      last = static_cast<int32_t>(song.notes.size() - 1);
       end = std::max<int64_t>(end, int64_t{note.start} + note.length);
     }
     std::erase_if(song.notes, [](const Note& n) { return n.length == 0; });
@@ -275,13 +288,14 @@ class Performer {
     return song;
   }
 
-  const Program& code_;
+  const std::vector<Instr>& code_;
   std::string_view mml_;
   Reporter& reporter_;
 
   int64_t now_ = 0;
   int64_t tempoTick_ = 0;  // where the tempo last changed
   int64_t tempoMicros_ = 0;
+  int64_t lastTick_ = 0;  // see LastTickInTime
   int64_t steps_ = 0;
   int events_ = 0;
   int silentCount_ = 0;

@@ -3,6 +3,7 @@
 // jumping back for repeats.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -58,7 +59,10 @@ struct Instr {
   }
 };
 
-using Program = std::vector<Instr>;
+struct Program {
+  std::vector<Instr> code;
+  size_t notes = 0;  // Note instructions, counted for the performer's room
+};
 
 // Ticks of a length given as a fraction of a whole note (1920 / divisor) or
 // in ticks, with dots: each dot adds half of what the one before added.

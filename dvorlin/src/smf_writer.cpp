@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "dvorlin/compile.h"
@@ -9,73 +10,114 @@
 namespace dvorlin {
 namespace {
 
-void PutVariableLength(std::vector<uint8_t>& out, uint32_t value) {
-  uint8_t groups[5];
-  int count = 0;
-  groups[count++] = value & 0x7F;
-  while (value >>= 7) groups[count++] = 0x80 | (value & 0x7F);
-  while (count > 0) out.push_back(groups[--count]);
+// The file's bytes. Each event is written through a plain pointer into
+// room made for it beforehand: pushing bytes one by one onto a vector checks
+// its capacity and reloads its end at every byte.
+class Output {
+ public:
+  // The most bytes written into one Room: a delta time and a meta event
+  // with four bytes of data.
+  static constexpr size_t kMostAtOnce = 16;
+
+  explicit Output(size_t expected) : bytes_(expected) {}
+
+  uint8_t* Room() {
+    if (bytes_.size() - used_ < kMostAtOnce) bytes_.resize(2 * bytes_.size() + kMostAtOnce);
+    return bytes_.data() + used_;
+  }
+  void Wrote(const uint8_t* end) { used_ = static_cast<size_t>(end - bytes_.data()); }
+  size_t size() const { return used_; }
+  uint8_t* At(size_t offset) { return bytes_.data() + offset; }
+
+  std::vector<uint8_t> Take() {
+    bytes_.resize(used_);
+    return std::move(bytes_);
+  }
+
+ private:
+  std::vector<uint8_t> bytes_;
+  size_t used_ = 0;
+};
+
+uint8_t* PutBytes(uint8_t* at, std::initializer_list<uint8_t> bytes) {
+  for (const uint8_t b : bytes) *at++ = b;
+  return at;
 }
 
-void PutBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  while (bytes-- > 0) out.push_back(static_cast<uint8_t>(value >> (8 * bytes)));
+// Seven bits a byte, the highest first; each byte but the last has its top
+// bit set.
+uint8_t* PutVariableLength(uint8_t* at, uint32_t value) {
+  int shift = 0;
+  while (shift < 28 && value >> (shift + 7) != 0) shift += 7;
+  for (; shift > 0; shift -= 7) *at++ = static_cast<uint8_t>(0x80 | ((value >> shift) & 0x7F));
+  *at++ = value & 0x7F;
+  return at;
 }
+
+uint8_t* PutBigEndian(uint8_t* at, uint32_t value, int bytes) {
+  while (bytes-- > 0) *at++ = static_cast<uint8_t>(value >> (8 * bytes));
+  return at;
+}
+
+// A channel message: a status byte and one or two data bytes.
+struct ChannelMessage {
+  uint32_t tick;
+  uint8_t status;
+  uint8_t data[2];
+  uint8_t size;  // of data
+};
 
 // One MTrk chunk, its length filled in when it ends. Channel messages use
 // running status.
 class TrackWriter {
  public:
-  explicit TrackWriter(std::vector<uint8_t>& out) : out_(out) {
-    out_.insert(out_.end(), {'M', 'T', 'r', 'k', 0, 0, 0, 0});
+  explicit TrackWriter(Output& out) : out_(out) {
+    out_.Wrote(PutBytes(out_.Room(), {'M', 'T', 'r', 'k', 0, 0, 0, 0}));
     start_ = out_.size();
   }
 
-  void Channel(uint32_t tick, uint8_t status, uint8_t data) {
-    Status(tick, status);
-    out_.push_back(data);
-  }
-  void Channel(uint32_t tick, uint8_t status, uint8_t data1, uint8_t data2) {
-    Status(tick, status);
-    out_.push_back(data1);
-    out_.push_back(data2);
+  void Channel(const ChannelMessage& m) {
+    uint8_t* at = Delta(m.tick);
+    if (m.status != runningStatus_) *at++ = m.status;
+    runningStatus_ = m.status;
+    // Both data bytes go into the room; size of them count.
+    at[0] = m.data[0];
+    at[1] = m.data[1];
+    out_.Wrote(at + m.size);
   }
 
   void Meta(uint32_t tick, uint8_t type, std::initializer_list<uint8_t> data) {
-    Delta(tick);
-    out_.insert(out_.end(), {0xFF, type, static_cast<uint8_t>(data.size())});
-    out_.insert(out_.end(), data);
+    uint8_t* at = PutBytes(Delta(tick), {0xFF, type, static_cast<uint8_t>(data.size())});
+    out_.Wrote(PutBytes(at, data));
     runningStatus_ = 0;
   }
 
   void End(uint32_t tick) {
     Meta(tick < lastTick_ ? lastTick_ : tick, 0x2F, {});
-    const auto length = static_cast<uint32_t>(out_.size() - start_);
-    for (int i = 0; i < 4; ++i) out_[start_ - 4 + i] = static_cast<uint8_t>(length >> (8 * (3 - i)));
+    PutBigEndian(out_.At(start_ - 4), static_cast<uint32_t>(out_.size() - start_), 4);
   }
 
  private:
-  void Status(uint32_t tick, uint8_t status) {
-    Delta(tick);
-    if (status != runningStatus_) out_.push_back(status);
-    runningStatus_ = status;
+  // Returns where the event goes.
+  uint8_t* Delta(uint32_t tick) {
+    if (tick - lastTick_ > kLongestDelta) Bridge(tick);
+    const uint32_t delta = tick - lastTick_;
+    lastTick_ = tick;
+    return PutVariableLength(out_.Room(), delta);
   }
 
   // A delta time holds at most 28 bits; a longer gap is bridged by empty
   // text events, which players pass over. Like every meta event, they end
   // the running status.
-  void Delta(uint32_t tick) {
-    constexpr uint32_t kLongestDelta = 0x0FFFFFFF;
-    uint32_t delta = tick - lastTick_;
-    for (; delta > kLongestDelta; delta -= kLongestDelta) {
-      PutVariableLength(out_, kLongestDelta);
-      out_.insert(out_.end(), {0xFF, 0x01, 0x00});
+  void Bridge(uint32_t tick) {
+    for (; tick - lastTick_ > kLongestDelta; lastTick_ += kLongestDelta) {
+      out_.Wrote(PutBytes(PutVariableLength(out_.Room(), kLongestDelta), {0xFF, 0x01, 0x00}));
       runningStatus_ = 0;
     }
-    PutVariableLength(out_, delta);
-    lastTick_ = tick;
   }
 
-  std::vector<uint8_t>& out_;
+  static constexpr uint32_t kLongestDelta = 0x0FFFFFFF;
+  Output& out_;
   size_t start_ = 0;
   uint32_t lastTick_ = 0;
   uint8_t runningStatus_ = 0;
@@ -87,7 +129,7 @@ struct NoteOff {
   uint8_t key;
 };
 
-void WriteConductor(std::vector<uint8_t>& out, const Song& song) {
+void WriteConductor(Output& out, const Song& song) {
   TrackWriter track(out);
   track.Meta(0, 0x58, {4, 2, 24, 8});  // 4/4, a click every quarter
   for (const TempoChange& t : song.tempos)
@@ -100,36 +142,46 @@ void WriteConductor(std::vector<uint8_t>& out, const Song& song) {
 // Merges the four kinds of channel events in time. At one tick: note-offs
 // first (so a key can start again where it ended), then program changes and
 // bends, which must be in place when the notes of that tick start.
-void WriteChannelTrack(std::vector<uint8_t>& out, const Song& song) {
+void WriteChannelTrack(Output& out, const Song& song) {
   TrackWriter track(out);
   constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
+  // Views of their own: the song's lists would be read anew after every
+  // byte written.
+  const std::span<const Note> notes = song.notes;
+  const std::span<const ProgramChange> programs = song.programs;
+  const std::span<const PitchBend> bends = song.bends;
   std::vector<NoteOff> offs;  // a min-heap on tick: the notes sounding
   const auto laterOff = [](const NoteOff& x, const NoteOff& y) { return x.tick > y.tick; };
   size_t note = 0, program = 0, bend = 0;
   while (true) {
     const uint64_t offAt = offs.empty() ? kNever : offs.front().tick;
-    const uint64_t programAt = program < song.programs.size() ? song.programs[program].tick : kNever;
-    const uint64_t bendAt = bend < song.bends.size() ? song.bends[bend].tick : kNever;
-    const uint64_t noteAt = note < song.notes.size() ? song.notes[note].start : kNever;
+    const uint64_t programAt = program < programs.size() ? programs[program].tick : kNever;
+    const uint64_t bendAt = bend < bends.size() ? bends[bend].tick : kNever;
+    const uint64_t noteAt = note < notes.size() ? notes[note].start : kNever;
     if (offAt == kNever && programAt == kNever && bendAt == kNever && noteAt == kNever) break;
+    ChannelMessage message;
     if (offAt <= programAt && offAt <= bendAt && offAt <= noteAt) {
       std::pop_heap(offs.begin(), offs.end(), laterOff);
-      const NoteOff off = offs.back();
+      // Read field by field: the note-off was often stored just now, and
+      // a copy of the whole would wait for the store to reach the cache.
+      const NoteOff& off = offs.back();
+      message = {off.tick, static_cast<uint8_t>(0x80 | off.channel), {off.key, 64}, 2};
       offs.pop_back();
-      track.Channel(off.tick, 0x80 | off.channel, off.key, 64);
     } else if (programAt <= bendAt && programAt <= noteAt) {
-      const ProgramChange& p = song.programs[program++];
-      track.Channel(p.tick, 0xC0 | p.channel, p.program);
+      const ProgramChange& p = programs[program++];
+      message = {p.tick, static_cast<uint8_t>(0xC0 | p.channel), {p.program, 0}, 1};
     } else if (bendAt <= noteAt) {
-      const PitchBend& b = song.bends[bend++];
+      const PitchBend& b = bends[bend++];
       const int value = b.value + 8192;
-      track.Channel(b.tick, 0xE0 | b.channel, value & 0x7F, value >> 7);
+      message = {b.tick, static_cast<uint8_t>(0xE0 | b.channel),
+                 {static_cast<uint8_t>(value & 0x7F), static_cast<uint8_t>(value >> 7)}, 2};
     } else {
-      const Note& n = song.notes[note++];
-      track.Channel(n.start, 0x90 | n.channel, n.key, n.velocity);
+      const Note& n = notes[note++];
+      message = {n.start, static_cast<uint8_t>(0x90 | n.channel), {n.key, n.velocity}, 2};
       offs.push_back({n.start + n.length, n.channel, n.key});
       std::push_heap(offs.begin(), offs.end(), laterOff);
     }
+    track.Channel(message);
   }
   track.End(song.endTick);
 }
@@ -137,16 +189,17 @@ void WriteChannelTrack(std::vector<uint8_t>& out, const Song& song) {
 }  // namespace
 
 std::vector<uint8_t> WriteSmf(const Song& song) {
-  std::vector<uint8_t> out;
-  out.reserve(64 + 8 * song.notes.size() + 4 * (song.bends.size() + song.programs.size() + song.tempos.size()));
-  out.insert(out.end(), {'M', 'T', 'h', 'd'});
-  PutBigEndian(out, 6, 4);
-  PutBigEndian(out, 1, 2);  // format 1
-  PutBigEndian(out, 2, 2);  // tracks
-  PutBigEndian(out, kTicksPerQuarter, 2);
+  // Enough for most songs at once: a note takes two events of four or five
+  // bytes.
+  Output out(64 + 10 * song.notes.size() + 4 * (song.bends.size() + song.programs.size()) + 8 * song.tempos.size());
+  uint8_t* at = PutBytes(out.Room(), {'M', 'T', 'h', 'd'});
+  at = PutBigEndian(at, 6, 4);
+  at = PutBigEndian(at, 1, 2);  // format 1
+  at = PutBigEndian(at, 2, 2);  // tracks
+  out.Wrote(PutBigEndian(at, kTicksPerQuarter, 2));
   WriteConductor(out, song);
   WriteChannelTrack(out, song);
-  return out;
+  return out.Take();
 }
 
 }  // namespace dvorlin
