@@ -29,7 +29,9 @@ const char* const kKeyNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G
 // even by another copy of the program dragging at the same moment.
 std::filesystem::path ClaimNewFile(const std::filesystem::path& dir, const std::string& stem) {
   for (int n = 1;; ++n) {
-    const std::filesystem::path path = dir / (stem + (n > 1 ? "-" + std::to_string(n) : "") + ".mid");
+    std::string name = stem;
+    if (n > 1) name += '-' + std::to_string(n);
+    const std::filesystem::path path = dir / (name + ".mid");
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0) {
       close(fd);
