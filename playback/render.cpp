@@ -232,6 +232,9 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
   const bool fresh = !offline_ || repeatable_;
   if (fresh) offline_ = std::make_unique<OfflineSynth>(threads_, midi.drumNotes);
   fluid_synth_t* synth = offline_->synth();
+  // The reset before playing makes channel 10 the drums' again: the voices
+  // are chosen as it will play them.
+  if (!fresh) fluid_synth_set_channel_type(synth, kDrumChannel, CHANNEL_TYPE_DRUM);
   // As the live player does: a voice read once stays read for the next
   // render of the same phrase.
   offline_->voices().HoldVoicesOf(midi);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -22,9 +23,16 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// A name of the process's own: two programs writing one path each put a
-// whole file in place, the last one renamed winning.
-std::string PartName(const std::string& path) { return path + ".part-" + std::to_string(getpid()); }
+// "dir/" of "dir/name", "" of "name".
+std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+// A short name of its own in path's folder (so that a path near the longest
+// name still has room for it): two programs, or two threads, writing one
+// path each put a whole file in place, the last one renamed winning.
+std::string PartName(const std::string& path) {
+  static std::atomic<unsigned> count{0};
+  return FolderOf(path) + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(count++) + ".part";
+}
 
 // Gives the written file `self` the part name and renames it over path.
 int ReplaceWith(const std::string& self, const std::string& path) {
@@ -38,19 +46,18 @@ int ReplaceWith(const std::string& self, const std::string& path) {
 }
 
 // Written as a file without a name (O_TMPFILE) that is given its name when
-// complete: nothing is left behind even when the program is killed, and a
-// new file costs its folder one change instead of a create and a rename (a
-// batch of phrases writes its files a third faster).
+// complete: a new file is never left behind half written, even when the
+// program is killed, and costs its folder one change instead of a create and
+// a rename (a batch of phrases writes its files a third faster).
 int WriteUnnamedThenLink(const std::string& path, std::string_view bytes) {
-  const size_t slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  const std::string folder = FolderOf(path);
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd < 0) return kCannot;
   int error = WriteAll(fd, bytes);
   if (error == 0) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0)
-      error = errno == EEXIST ? ReplaceWith(self, path) : kCannot;  // kCannot: no /proc, say
+      error = errno == EEXIST ? ReplaceWith(self, path) : errno == ENOENT ? kCannot : errno;  // ENOENT: no /proc
   }
   if (close(fd) != 0 && error == 0) error = errno;
   return error;

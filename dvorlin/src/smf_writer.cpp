@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -87,6 +88,7 @@ class TrackWriter {
   }
 
   void Meta(uint32_t tick, uint8_t type, std::initializer_list<uint8_t> data) {
+    assert(data.size() <= 4);  // see kMostAtOnce
     uint8_t* at = PutBytes(Delta(tick), {0xFF, type, static_cast<uint8_t>(data.size())});
     out_.Wrote(PutBytes(at, data));
     runningStatus_ = 0;

@@ -35,12 +35,15 @@ TEST(ReplaceFileContents, PutsTheWholeFileInPlaceOrLeavesWhatWasThere) {
   const fs::path before = fs::current_path();
   fs::current_path(dir);
 
+  const std::string longest(255, 'n');  // a part name must not grow it
   const struct {
     std::string path, bytes;
     int error;
   } cases[] = {
       {"a.mid", "new", 0},
       {"a.mid", "replaced", 0},
+      {longest, "new", 0},
+      {longest, "replaced", 0},
       {(dir / "b.mml").string(), std::string(100000, 'x'), 0},
       {"missing/c.mid", "x", ENOENT},
       {"folder", "x", EISDIR},
@@ -51,7 +54,7 @@ TEST(ReplaceFileContents, PutsTheWholeFileInPlaceOrLeavesWhatWasThere) {
       EXPECT_EQ(Read(c.path), c.bytes) << c.path;
     }
   }
-  EXPECT_EQ(Names(dir), (std::set<std::string>{"a.mid", "b.mml", "folder"}));
+  EXPECT_EQ(Names(dir), (std::set<std::string>{"a.mid", "b.mml", "folder", longest}));
   EXPECT_TRUE(fs::is_empty(dir / "folder"));
   fs::current_path(before);
   fs::remove_all(dir);
