@@ -1,9 +1,7 @@
 #include "render.h"
 
-#include <fcntl.h>
 #include <fluidsynth.h>
 #include <sndfile.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -20,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "file_contents.h"
 #include "fluid_log.h"
 #include "midi_file.h"
 #include "note_release.h"
@@ -106,43 +105,27 @@ struct PlayerDeleter {
   void operator()(fluid_player_t* p) const { delete_fluid_player(p); }
 };
 
-// The sound file being made, under a name of this process's own beside the
-// target (so renders of two processes to one file never share it), renamed
-// over the target when complete and removed otherwise. Every failure throws
-// at once with the reason. Frames come in whole blocks, but only those up to
-// the end of the sound stay: the frames after the last loud one are held
-// back until a louder one follows or the length is known.
+// The sound file being made, put in place over the target only when
+// complete (see PendingFile: renders of two processes to one file never
+// share it). Every failure throws at once with the reason. Frames come in
+// whole blocks, but only those up to the end of the sound stay: the frames
+// after the last loud one are held back until a louder one follows or the
+// length is known.
 class SoundFile {
  public:
-  explicit SoundFile(const std::string& target) : target_(target) {
-    const SoundFormat format = SoundFormatOf(target);
-    if (format == SoundFormat::None)
-      throw MakePlayerError("\"" + target + "\": .wav, .flac か .ogg のファイル名にしてください。");
-    const std::string folder = target.substr(0, target.rfind('/') + 1);  // "" when target has no '/'
-    const std::string extension = target.substr(target.rfind('.'));
-    for (unsigned attempt = 0; fd_ < 0; ++attempt) {
-      path_ = folder + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + extension + ".part";
-      fd_ = open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd_ < 0 && (errno != EEXIST || attempt == 99)) Fail("を作成できません。", std::strerror(errno));
-    }
+  explicit SoundFile(const std::string& target) : target_(target), format_(FormatOf(target)), pending_(target) {
+    if (pending_.fd() < 0) Fail("を作成できません。", std::strerror(pending_.error()));
     SF_INFO info{};
     info.samplerate = static_cast<int>(kSampleRate);
     info.channels = 2;
-    info.format = format == SoundFormat::Flac        ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16
-                  : format == SoundFormat::OggVorbis ? SF_FORMAT_OGG | SF_FORMAT_VORBIS
-                                                     : SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    file_ = sf_open_fd(fd_, SFM_WRITE, &info, SF_FALSE);
-    if (!file_) {
-      const std::string why = sf_strerror(nullptr);
-      close(fd_);
-      unlink(path_.c_str());
-      Fail("を作成できません。", why);
-    }
+    info.format = format_ == SoundFormat::Flac        ? SF_FORMAT_FLAC | SF_FORMAT_PCM_16
+                  : format_ == SoundFormat::OggVorbis ? SF_FORMAT_OGG | SF_FORMAT_VORBIS
+                                                      : SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    file_ = sf_open_fd(pending_.fd(), SFM_WRITE, &info, SF_FALSE);
+    if (!file_) Fail("を作成できません。", sf_strerror(nullptr));
   }
   ~SoundFile() {
     if (file_) sf_close(file_);
-    if (fd_ >= 0) close(fd_);
-    if (!done_) unlink(path_.c_str());
   }
   SoundFile(const SoundFile&) = delete;
   SoundFile& operator=(const SoundFile&) = delete;
@@ -170,11 +153,7 @@ class SoundFile {
       Fail("を書き込めません。", SoundFileError());
     }
     file_ = nullptr;
-    const int closed = close(fd_);
-    fd_ = -1;
-    if (closed != 0) Fail("を書き込めません。", std::strerror(errno));
-    if (rename(path_.c_str(), target_.c_str()) != 0) Fail("を作成できません。", std::strerror(errno));
-    done_ = true;
+    if (const int error = pending_.PutInPlace(); error != 0) Fail("を作成できません。", std::strerror(error));
   }
 
  private:
@@ -203,13 +182,20 @@ class SoundFile {
     throw MakePlayerError("ファイル \"" + target_ + "\" " + std::string(what), why);
   }
 
+  // Before anything is created: a name of another kind is refused.
+  static SoundFormat FormatOf(const std::string& target) {
+    const SoundFormat format = SoundFormatOf(target);
+    if (format == SoundFormat::None)
+      throw MakePlayerError("\"" + target + "\": .wav, .flac か .ogg のファイル名にしてください。");
+    return format;
+  }
+
   const std::string target_;
-  std::string path_;
-  int fd_ = -1;
+  const SoundFormat format_;
+  PendingFile pending_;
   SNDFILE* file_ = nullptr;
   std::vector<int16_t> held_;
   int64_t written_ = 0;
-  bool done_ = false;
 };
 
 std::mutex sharedMutex;

@@ -12,17 +12,6 @@ namespace volemo {
 
 namespace {
 
-constexpr int kCannot = -1;  // the way tried is not open here: take the next
-
-int WriteAll(int fd, std::string_view bytes) {
-  for (size_t done = 0; done < bytes.size();) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n >= 0) done += static_cast<size_t>(n);
-    else if (errno != EINTR) return errno;
-  }
-  return 0;
-}
-
 // "dir/" of "dir/name", "" of "name".
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
 
@@ -34,47 +23,67 @@ std::string PartName(const std::string& path) {
   return FolderOf(path) + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(count++) + ".part";
 }
 
-// Gives the written file `self` the part name and renames it over path.
-int ReplaceWith(const std::string& self, const std::string& path) {
+// The name through which an unnamed file is linked.
+std::string SelfName(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+// Gives the file `from` names (a part file, or an unnamed file through
+// /proc) the part name too, and renames that over path.
+int LinkAndRename(const std::string& from, const std::string& path) {
   const std::string part = PartName(path);
-  unlink(part.c_str());
-  if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, part.c_str(), AT_SYMLINK_FOLLOW) != 0) return errno;
+  if (linkat(AT_FDCWD, from.c_str(), AT_FDCWD, part.c_str(), AT_SYMLINK_FOLLOW) != 0) return errno;
   if (std::rename(part.c_str(), path.c_str()) == 0) return 0;
   const int error = errno;
   unlink(part.c_str());
   return error;
 }
 
-// Written as a file without a name (O_TMPFILE) that is given its name when
-// complete: a new file is never left behind half written, even when the
-// program is killed, and costs its folder one change instead of a create and
-// a rename (a batch of phrases writes its files a third faster).
-int WriteUnnamedThenLink(const std::string& path, std::string_view bytes) {
-  const std::string folder = FolderOf(path);
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  if (fd < 0) return kCannot;
-  int error = WriteAll(fd, bytes);
-  if (error == 0) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) != 0)
-      error = errno == EEXIST ? ReplaceWith(self, path) : errno == ENOENT ? kCannot : errno;  // ENOENT: no /proc
+}  // namespace
+
+PendingFile::PendingFile(std::string target) : target_(std::move(target)) {
+  // Unnamed (O_TMPFILE): a new file then costs its folder one change instead
+  // of a create and a rename (a batch of phrases writes its files a third
+  // faster). Its name comes through /proc, which must be there.
+  const std::string folder = FolderOf(target_);
+  fd_ = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+  if (fd_ >= 0 && access(SelfName(fd_).c_str(), F_OK) == 0) return;
+  if (fd_ >= 0) close(fd_);
+  part_ = PartName(target_);
+  fd_ = open(part_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0) error_ = errno;
+}
+
+PendingFile::~PendingFile() {
+  if (fd_ >= 0) close(fd_);
+  if (!placed_ && !part_.empty()) unlink(part_.c_str());
+}
+
+int PendingFile::PutInPlace() {
+  if (fd_ < 0) return error_;
+  int error = 0;
+  if (!part_.empty()) {
+    if (close(fd_) != 0) error = errno;
+    fd_ = -1;
+    if (error == 0 && std::rename(part_.c_str(), target_.c_str()) != 0) error = errno;
+  } else {
+    const std::string self = SelfName(fd_);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) != 0)
+      error = errno == EEXIST ? LinkAndRename(self, target_) : errno;
+    if (close(fd_) != 0 && error == 0) error = errno;
+    fd_ = -1;
   }
-  if (close(fd) != 0 && error == 0) error = errno;
+  placed_ = error == 0;
   return error;
 }
 
-}  // namespace
-
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  if (const int error = WriteUnnamedThenLink(path, bytes); error != kCannot) return error;
-  const std::string part = PartName(path);
-  const int fd = open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  int error = WriteAll(fd, bytes);
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && std::rename(part.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) unlink(part.c_str());
-  return error;
+  PendingFile file(path);
+  if (file.fd() < 0) return file.error();
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t n = write(file.fd(), bytes.data() + done, bytes.size() - done);
+    if (n >= 0) done += static_cast<size_t>(n);
+    else if (errno != EINTR) return errno;
+  }
+  return file.PutInPlace();
 }
 
 }  // namespace volemo

@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -253,12 +251,26 @@ struct ScratchDir {
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// Whether the process has a file in dir open for writing: named, or without
+// a name yet ("dir/#inode (deleted)").
+bool WritesAFileIn(pid_t pid, const fs::path& dir) {
+  const std::string proc = "/proc/" + std::to_string(pid);
+  std::error_code ec;
+  for (const auto& fd : fs::directory_iterator(proc + "/fd", ec)) {
+    if (!fs::read_symlink(fd.path(), ec).string().starts_with(dir.string() + "/")) continue;
+    std::ifstream info(proc + "/fdinfo/" + fd.path().filename().string());
+    std::string field;
+    int flags = 0;
+    while (info >> field && field != "flags:") {}
+    if (info >> std::oct >> flags && (flags & O_ACCMODE) != O_RDONLY) return true;
+  }
+  return false;
+}
+
 // Starts volemo-cli (its output thrown away, the interrupts at their
-// defaults) and returns its process id once it has created a file in dir,
-// or has ended, or a minute has passed.
-pid_t StartCliUntilItCreatesAFile(const std::vector<std::string>& args, const fs::path& dir) {
-  const int watch = inotify_init1(IN_CLOEXEC);
-  inotify_add_watch(watch, dir.c_str(), IN_CREATE);
+// defaults) and returns its process id once it writes a file in dir, or has
+// ended, or a minute has passed.
+pid_t StartCliUntilItWritesAFileIn(const std::vector<std::string>& args, const fs::path& dir) {
   std::vector<std::string> words = {VOLEMO_CLI};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -279,13 +291,11 @@ pid_t StartCliUntilItCreatesAFile(const std::vector<std::string>& args, const fs
   EXPECT_EQ(posix_spawn(&pid, VOLEMO_CLI, &actions, &attributes, argv.data(), environ), 0);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
-  pollfd event{watch, POLLIN, 0};
-  for (int slice = 0; slice < 600 && poll(&event, 1, 100) == 0;) {
+  for (int slice = 0; slice < 60000 && !WritesAFileIn(pid, dir); ++slice) {
     siginfo_t info{};
     if (waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid) break;
-    ++slice;
+    usleep(1000);
   }
-  close(watch);
   return pid;
 }
 
@@ -319,9 +329,9 @@ TEST(Cli, CompileReportsNulBytesAtTheirPlaceAndFilesItCannotReadWithTheSystemsRe
   }
 }
 
-// Each command writes its file under a temporary name: an interrupt waits
-// for it to be renamed into place (compile), or stops the work and removes
-// it (render), then ends the program as it would have.
+// Each command writes its file under a temporary name or none: an interrupt
+// waits for it to be put in place (compile), or stops the work and lets it
+// go (render), then ends the program as it would have.
 TEST(Cli, InterruptsWhileWritingLeaveNoTemporaryFileBehind) {
   const ScratchDir dir;
   WriteFile(dir / "in.mml", "l64 [500 [1000 c]]");  // a million events: a file of megabytes
@@ -333,7 +343,7 @@ TEST(Cli, InterruptsWhileWritingLeaveNoTemporaryFileBehind) {
   fs::remove(dir / "long.mml");
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
-    pid_t pid = StartCliUntilItCreatesAFile({"compile", dir / "in.mml", dir / "out.mid"}, dir.path);
+    pid_t pid = StartCliUntilItWritesAFileIn({"compile", dir / "in.mml", dir / "out.mid"}, dir.path);
     kill(pid, signal);
     int status = WaitFor(pid);
     // The compile may have ended before the signal came.
@@ -341,7 +351,7 @@ TEST(Cli, InterruptsWhileWritingLeaveNoTemporaryFileBehind) {
     EXPECT_EQ(ReadFile(dir / "out.mid"), compiled);
     fs::remove(dir / "out.mid");
 
-    pid = StartCliUntilItCreatesAFile({"render", dir / "in.mid", dir / "out.wav"}, dir.path);
+    pid = StartCliUntilItWritesAFileIn({"render", dir / "in.mid", dir / "out.wav"}, dir.path);
     kill(pid, signal);
     status = WaitFor(pid);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
@@ -362,7 +372,7 @@ TEST(Cli, RenderToAFullDiskStopsAtTheFirstFailedWriteWithTheSystemsReason) {
 }
 
 // The first render is held still while its file is open and the second
-// runs to its end: the first, renamed last, stands whole.
+// runs to its end: the first, put in place last, stands whole.
 TEST(Cli, TwoRendersToOneFileAtOnceEachWriteTheirOwn) {
   const ScratchDir dir;
   WriteFile(dir / "a.mml", LongPiece(60));
@@ -371,7 +381,7 @@ TEST(Cli, TwoRendersToOneFileAtOnceEachWriteTheirOwn) {
   ASSERT_EQ(RunCli({"compile", dir / "b.mml", dir / "b.mid"}).status, 0);
   ASSERT_EQ(RunCli({"render", dir / "a.mid", dir / "a.wav"}).status, 0);
 
-  const pid_t first = StartCliUntilItCreatesAFile({"render", dir / "a.mid", dir / "out.wav"}, dir.path);
+  const pid_t first = StartCliUntilItWritesAFileIn({"render", dir / "a.mid", dir / "out.wav"}, dir.path);
   kill(first, SIGSTOP);
   const Result second = RunCli({"render", dir / "b.mid", dir / "out.wav"});
   kill(first, SIGCONT);
