@@ -9,6 +9,16 @@
 namespace volemo {
 namespace {
 
+// A curved shaft with a filled head at its end.
+void DrawArrow(QPainter& p, const QPainterPath& shaft, const QPolygonF& head, QColor color) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(shaft);
+  p.setPen(Qt::NoPen);
+  p.setBrush(color);
+  p.drawPolygon(head);
+}
+
 void DrawSaveMidi(QPainter& p) {
   // The sheet, top left.
   p.setPen(QPen(QColor(90, 90, 90), 0.8));
@@ -29,13 +39,7 @@ void DrawSaveMidi(QPainter& p) {
   QPainterPath arrow;
   arrow.moveTo(4.5, 6.5);
   arrow.cubicTo(4.5, 11.0, 6.0, 12.0, 8.0, 12.0);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(220, 20, 20), 1.6, Qt::SolidLine, Qt::RoundCap));
-  p.drawPath(arrow);
-  QPolygonF head({QPointF(10.4, 12.0), QPointF(7.2, 9.6), QPointF(7.2, 14.4)});
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(220, 20, 20));
-  p.drawPolygon(head);
+  DrawArrow(p, arrow, QPolygonF({QPointF(10.4, 12.0), QPointF(7.2, 9.6), QPointF(7.2, 14.4)}), QColor(220, 20, 20));
 }
 
 void DrawKey(QPainter& p) {
@@ -101,12 +105,7 @@ void DrawDragOut(QPainter& p) {
   QPainterPath arrow;
   arrow.moveTo(7.5, 5.5);
   arrow.cubicTo(8.5, 2.5, 10.5, 2.0, 12.5, 2.5);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(20, 150, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
-  p.drawPath(arrow);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(20, 150, 60));
-  p.drawPolygon(QPolygonF({QPointF(15.5, 3.2), QPointF(11.6, 0.2), QPointF(11.2, 5.4)}));
+  DrawArrow(p, arrow, QPolygonF({QPointF(15.5, 3.2), QPointF(11.6, 0.2), QPointF(11.2, 5.4)}), QColor(20, 150, 60));
 }
 
 void Draw(QPainter& p, ToolbarPicture picture) {
