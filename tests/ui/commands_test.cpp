@@ -71,7 +71,6 @@ class CommandsTest : public QObject {
   fs::path scratch_;
 
   TfrmMain& W() { return *window_; }
-  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(W(), name), Qt::LeftButton); }
   void Trigger(const char* name) { Find<QAction>(W(), name)->trigger(); }
@@ -121,7 +120,7 @@ class CommandsTest : public QObject {
 
   void EngineCommandsFillTheBoxesAndSaySo() {
     QTest::keyClick(&W(), Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(Status(), QStringLiteral("ランダムなパターンを作成"));
+    QCOMPARE(StatusText(W()), QStringLiteral("ランダムなパターンを作成"));
     QVERIFY(!Find<QPlainTextEdit>(W(), "memRythm")->toPlainText().isEmpty());
 
     const int before = Find<QSlider>(W(), "scrP0")->value() + Find<QSlider>(W(), "scrP2")->value();
@@ -130,14 +129,14 @@ class CommandsTest : public QObject {
     QVERIFY(before != after || Find<QSlider>(W(), "scrP6")->value() != 0);
 
     Trigger("mnuPhraseMake");
-    QCOMPARE(Status(), QStringLiteral("MMLフレーズを作成しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("MMLフレーズを作成しました。"));
     QVERIFY(Mml().contains(QStringLiteral("[4 ")));
     QVERIFY(!fs::exists(scratch_));  // making is not playing
   }
 
   void PlayMakesANewPhraseCompilesTempMidAndStartsThePlayer() {
     Click("ToolButton4");
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QVERIFY(fs::file_size(scratch_) > 14);
     QCOMPARE(ReadBytes(scratch_).substr(0, 4), std::string("MThd"));
     QVERIFY(W().player().IsOpen());
@@ -152,7 +151,7 @@ class CommandsTest : public QObject {
     const QString edited = Mml() + QStringLiteral("\n");
     Find<QPlainTextEdit>(W(), "memMML")->setPlainText(edited);
     Trigger("mnuPhrasePlay");
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QCOMPARE(Mml(), edited);
     QVERIFY(W().player().IsPlaying());
   }
@@ -167,8 +166,8 @@ class CommandsTest : public QObject {
     KeepTheBoxOnPlay();
     W().settings().SetMmlText(kBadMml);
     Click("ToolButton4");
-    QCOMPARE(Status(), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(message))));
-    QVERIFY(!Status().contains(u'\r') && !Status().contains(u'\n'));
+    QCOMPARE(StatusText(W()), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(message))));
+    QVERIFY(!StatusText(W()).contains(u'\r') && !StatusText(W()).contains(u'\n'));
     QVERIFY(!W().player().IsOpen());
     QCOMPARE(ReadBytes(scratch_), good);
     QVERIFY(answerer_->boxes.empty());
@@ -200,11 +199,11 @@ class CommandsTest : public QObject {
 
   void F5AndF9MakeAndPlay() {
     QTest::keyClick(&W(), Qt::Key_F5);
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QVERIFY(W().player().IsPlaying());
     Click("ToolButton5");
     QTest::keyClick(&W(), Qt::Key_F9);
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QVERIFY(W().player().IsPlaying());
     Click("ToolButton8");
     QVERIFY(W().player().IsPlaying());
@@ -221,7 +220,7 @@ class CommandsTest : public QObject {
     QVERIFY(asked.fileName.isEmpty());
     QVERIFY(fs::exists(scratch_));
     QCOMPARE(ReadBytes(InDir("phrase.mid").toStdString()), ReadBytes(scratch_));
-    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("保存しました。"));
     QVERIFY(!W().player().IsOpen());  // closed before the save
   }
 
@@ -238,7 +237,7 @@ class CommandsTest : public QObject {
     Answer(InDir("edited.mid"));
     Click("ToolButton2");
     QCOMPARE(ReadBytes(InDir("edited.mid").toStdString()), CompiledBox());
-    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("保存しました。"));
   }
 
   void SaveMidiOfTextThatDoesNotCompileShowsTheMessageAndSavesNothing() {
@@ -248,7 +247,7 @@ class CommandsTest : public QObject {
     Answer(InDir("none.mid"));
     Trigger("mnuSaveMidi");
     QVERIFY(!CompileMmlToMidi(kBadMml, InDir("probe.mid").toStdString()));
-    QCOMPARE(Status(), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(LastCompileMessage()))));
+    QCOMPARE(StatusText(W()), QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(LastCompileMessage()))));
     QVERIFY(answerer_->saveRequests.empty());  // nothing to save: no name is asked for
     QVERIFY(answerer_->boxes.empty());
     QVERIFY(!QFile::exists(InDir("none.mid")));
@@ -276,7 +275,7 @@ class CommandsTest : public QObject {
                                         .arg(target, QString::fromLocal8Bit(std::strerror(EFBIG))));
       // The take store shares the size limit and may say takes are not kept;
       // the save itself must not claim success.
-      QVERIFY(Status() != QStringLiteral("保存しました。"));
+      QVERIFY(StatusText(W()) != QStringLiteral("保存しました。"));
     }
   }
 
@@ -285,7 +284,7 @@ class CommandsTest : public QObject {
     Click("ToolButton2");
     QCOMPARE(answerer_->saveRequests.size(), size_t(2));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
-    QVERIFY(Status() != QStringLiteral("保存しました。"));
+    QVERIFY(StatusText(W()) != QStringLiteral("保存しました。"));
   }
 
   void SaveMmlWritesTheBoxBytesExactly() {
@@ -296,7 +295,7 @@ class CommandsTest : public QObject {
     QCOMPARE(answerer_->saveRequests[0].defaultSuffix, QStringLiteral("mml"));
     QCOMPARE(answerer_->saveRequests[0].filters.front(), QStringLiteral("MML(*.mml)"));
     QCOMPARE(ReadBytes(InDir("phrase.mml").toStdString()), text);
-    QCOMPARE(Status(), QStringLiteral("保存しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("保存しました。"));
   }
 
   void SaveMmlOfAnEmptyBoxMakesThePhraseWithoutPlaying() {
@@ -314,7 +313,7 @@ class CommandsTest : public QObject {
     Trigger("mnuSaveMml");
     QVERIFY2(OnlyErrorBox().text.contains(QStringLiteral("🎵")), qPrintable(OnlyErrorBox().text));
     QVERIFY(!QFile::exists(InDir("emoji.mml")));
-    QVERIFY(Status().isEmpty());
+    QVERIFY(StatusText(W()).isEmpty());
   }
 
   void SaveToAPlaceThatCannotBeCreatedReportsItAndCarriesOn() {
@@ -325,10 +324,10 @@ class CommandsTest : public QObject {
     QCOMPARE(box.text, QStringLiteral("ファイル \"/nonexistent-volemo-dir/x.mml\" を作成できません。 %1.")
                            .arg(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QCOMPARE(box.caption, ApplicationTitle());
-    QVERIFY(Status().isEmpty());
+    QVERIFY(StatusText(W()).isEmpty());
     // The failed command was abandoned; the window still works.
     Trigger("mnuPhraseMake");
-    QCOMPARE(Status(), QStringLiteral("MMLフレーズを作成しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("MMLフレーズを作成しました。"));
   }
 
   void OneSaveDialogRemembersThePathAndFilterUnderEachCommandsExtension() {
@@ -348,12 +347,12 @@ class CommandsTest : public QObject {
   void CopyMmlPutsTheBoxTextOnTheClipboard() {
     Trigger("mnuCopyMML");  // an empty box copies empty text
     QCOMPARE(QApplication::clipboard()->text(), QString());
-    QCOMPARE(Status(), QStringLiteral("クリップボードにコピー！！"));
+    QCOMPARE(StatusText(W()), QStringLiteral("クリップボードにコピー！！"));
     W().settings().SetStatus("");
     Find<QPlainTextEdit>(W(), "memMML")->setPlainText(QStringLiteral("t120 [4 o4c\n; ドレミ♪]"));
     Trigger("mnuCopyMML");
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("t120 [4 o4c\n; ドレミ♪]"));
-    QCOMPARE(Status(), QStringLiteral("クリップボードにコピー！！"));
+    QCOMPARE(StatusText(W()), QStringLiteral("クリップボードにコピー！！"));
   }
 
   void ClosingTheWindowClosesThePlayer() {

@@ -34,7 +34,6 @@ class FilesTest : public QObject {
   std::unique_ptr<QTemporaryDir> dir_;
 
   TfrmMain& W() { return *window_; }
-  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
   QString InDir(const char* name) { return dir_->filePath(QString::fromLatin1(name)); }
   // Drops the files on target as the desktop would; true when it was taken.
   bool Drop(QWidget* target, const QString& path) {
@@ -97,7 +96,7 @@ class FilesTest : public QObject {
           QVERIFY(answerer_->boxes[0].text.contains(QStringLiteral("\"é\"")));
         } else {
           QCOMPARE(W().settings().MmlText(), c.box);
-          QCOMPARE(Status(), QStringLiteral("開きました: ") + QString::fromLatin1(c.file));
+          QCOMPARE(StatusText(W()), QStringLiteral("開きました: ") + QString::fromLatin1(c.file));
           QVERIFY(answerer_->boxes.empty());
         }
       }
@@ -160,7 +159,7 @@ class FilesTest : public QObject {
       answerer_->saveAnswers.push_back(SaveAnswer{InDir("p"), filter});
       answerer_->whileModal.push_back(waitForTheEnd);
       Find<QAction>(W(), "mnuSaveAudio")->trigger();
-      QCOMPARE(Status(), QStringLiteral("書き出しました: ") + QString::fromLatin1(outputs[filter].file));
+      QCOMPARE(StatusText(W()), QStringLiteral("書き出しました: ") + QString::fromLatin1(outputs[filter].file));
       SF_INFO info{};
       SNDFILE* file = sf_open(InDir(outputs[filter].file).toLocal8Bit().constData(), SFM_READ, &info);
       QVERIFY2(file, sf_strerror(nullptr));
@@ -182,7 +181,7 @@ class FilesTest : public QObject {
       progress.cancel();
     });
     Find<QAction>(W(), "mnuSaveAudio")->trigger();
-    QCOMPARE(Status(), QStringLiteral("書き出しを中止しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("書き出しを中止しました。"));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({"p.flac", "p.ogg", "p.wav"}));
     QVERIFY(answerer_->boxes.empty());
@@ -193,7 +192,7 @@ class FilesTest : public QObject {
     QVERIFY(CompileMmlToMidi("t240 o4 c d e f g", midi.toStdString()));
     QVERIFY(Drop(&W(), midi));
     QVERIFY(W().player().IsPlaying());
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました: drop.mid"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました: drop.mid"));
 
     WriteBytes(InDir("notes.txt"), "c d e");
     QVERIFY(!Drop(&W(), InDir("notes.txt")));

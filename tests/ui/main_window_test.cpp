@@ -369,7 +369,7 @@ class MainWindowTest : public QObject {
     w.settings().SetPatternText("NrN^");
     QCOMPARE(w.settings().PatternText(), std::string("NrN^"));
     w.settings().SetStatus(Cp932("一行目\r\n二行目\r\n"));
-    QCOMPARE(Find<QLabel>(w, "sbarText")->text(), QStringLiteral("一行目 二行目 "));
+    QCOMPARE(StatusText(w), QStringLiteral("一行目 二行目 "));
   }
 
   void StartWithoutScaleFileWarnsThenReportsTheListIndex() {
@@ -517,10 +517,10 @@ class MainWindowTest : public QObject {
     const QString manual = QString::fromStdString(InProgramDir("manual/index.html"));
     Find<QAction>(w, "mnuToWeb")->trigger();
     QCOMPARE(answerer_->openedDocuments, std::vector<QString>{QUrl::fromLocalFile(manual).toString()});
-    QCOMPARE(Find<QLabel>(w, "sbarText")->text(), QString());
+    QCOMPARE(StatusText(w), QString());
     answerer_->desktopOpensDocuments = false;
     Find<QAction>(w, "mnuToWeb")->trigger();
-    QCOMPARE(Find<QLabel>(w, "sbarText")->text(),
+    QCOMPARE(StatusText(w),
              QStringLiteral("マニュアルを開くアプリがありません。マニュアルの場所: ") + manual);
   }
 

@@ -63,7 +63,7 @@ class PortsTest : public QObject {
     play("t60 o4 c1 d1 e1 f1");
     QTRY_VERIFY_WITH_TIMEOUT(monitor->Received().size() > before, 20000);
     monitor->Vanish();
-    QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>(*window, "sbarText")->text(),
+    QTRY_COMPARE_WITH_TIMEOUT(StatusText(*window),
                               QStringLiteral("MIDI ポート \"midi-monitor:input\" への出力が途切れました（ポートがなくなりました）。"),
                               20000);
     QVERIFY(!window->player().IsPlaying());

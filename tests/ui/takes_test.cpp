@@ -58,7 +58,6 @@ class TakesTest : public QObject {
   std::unique_ptr<TfrmMain> window_;
 
   TfrmMain& W() { return *window_; }
-  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
   Shown Now() {
     Settings& s = W().settings();
     return {CaptureControls(s), W().state().weights, s.PatternText(), s.MmlText()};
@@ -161,7 +160,7 @@ class TakesTest : public QObject {
     ClickTake(takes[1].id);
     QVERIFY(Now() == first);
     QCOMPARE(Find<QComboBox>(W(), "cmbVoice")->currentIndex(), 0);  // the name followed the number
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QCOMPARE(ReadBytes(TempMidPath()).substr(0, 4), std::string("MThd"));
 
     Find<QCheckBox>(W(), "chkPlayOnChange")->setChecked(false);
@@ -169,7 +168,7 @@ class TakesTest : public QObject {
     ClickTake(takes[0].id);
     QVERIFY(Now() == second);
     QCOMPARE(Find<QComboBox>(W(), "cmbVoice")->currentText(), QStringLiteral("Flute"));
-    QCOMPARE(Status(), QStringLiteral("-"));
+    QCOMPARE(StatusText(W()), QStringLiteral("-"));
     // A command from an older take starts a new way; nothing is lost.
     ClickTake(takes[1].id);
     Find<QAction>(W(), "mnuPhraseMake")->trigger();
@@ -305,15 +304,15 @@ class TakesTest : public QObject {
     window_.reset();
     std::ofstream(data_->filePath(QStringLiteral("takes.sqlite3")).toStdString()) << std::string(4096, 'x');
     OpenWindow();
-    QVERIFY(Status().startsWith(QStringLiteral("テイクを記録できません: ")));
-    QVERIFY(Status().contains(QStringLiteral("file is not a database")));
+    QVERIFY(StatusText(W()).startsWith(QStringLiteral("テイクを記録できません: ")));
+    QVERIFY(StatusText(W()).contains(QStringLiteral("file is not a database")));
     QVERIFY(W().takes().store() == nullptr);
     Key(Qt::Key_F9);
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QVERIFY(!W().settings().MmlText().empty());
     QVERIFY(!List().isEnabled());
     Key(Qt::Key_Z, Qt::ControlModifier);  // nothing to step to, nothing said
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QVERIFY(answerer_->boxes.empty());
   }
 };

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDialog>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <QtTest>
@@ -103,6 +104,9 @@ T* Find(QWidget& window, const char* name) {
   if (!w) qFatal("no control named %s", name);
   return w;
 }
+
+// The text of the window's status line.
+inline QString StatusText(QWidget& window) { return Find<QLabel>(window, "sbarText")->text(); }
 
 // The CP932 bytes of a UTF-8 literal, for comparing with the record's texts.
 std::string Cp932(const char* utf8);

@@ -49,7 +49,6 @@ class WorkbenchTest : public QObject {
   TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
   RollEditor& Editor() { return Bench().editor(); }
   RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
-  QString Status() { return Find<QLabel>(W(), "sbarText")->text(); }
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
   void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
@@ -99,7 +98,7 @@ class WorkbenchTest : public QObject {
     const int number = Editor().Number(3);
     QVERIFY(number > 0);
     QVERIFY(Editor().Locked(3));
-    QCOMPARE(Status(), QStringLiteral("%1 番目の音をロックしました。").arg(number));
+    QCOMPARE(StatusText(W()), QStringLiteral("%1 番目の音をロックしました。").arg(number));
     // The pin is drawn at the note's left end, in its own red.
     Notes()->PaintBackground();
     const QImage roll = Notes()->grab().toImage();
@@ -120,14 +119,14 @@ class WorkbenchTest : public QObject {
     QVERIFY(W().player().IsPlaying());
 
     Press("btnLockAll");
-    QCOMPARE(Status(), QStringLiteral("全ての音をロックしました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("全ての音をロックしました。"));
     for (int i = 0; i < int(Editor().content().notes.size()); ++i) QVERIFY(Editor().Locked(i));
     const QString mml = Mml();
     QTest::keyClick(Notes(), Qt::Key_M);
-    QCOMPARE(Status(), QStringLiteral("ロックしていない音がありません。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音がありません。"));
     QCOMPARE(Mml(), mml);
     QTest::keyClick(Notes(), Qt::Key_U);
-    QCOMPARE(Status(), QStringLiteral("全ての音のロックを外しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("全ての音のロックを外しました。"));
     QVERIFY(!Editor().Locked(0));
   }
 
@@ -138,7 +137,7 @@ class WorkbenchTest : public QObject {
     const std::vector<int> before = Keys();
     for (int round = 0; round < 5; ++round) {
       QTest::keyClick(Notes(), Qt::Key_R);
-      QCOMPARE(Status(), QStringLiteral("ロックしていない音を選び直しました。"));
+      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音を選び直しました。"));
       QVERIFY(Rhythm() == rhythm);
       for (int note : {0, 4, 9}) {
         QCOMPARE(Keys()[size_t(note)], before[size_t(note)]);
@@ -158,7 +157,7 @@ class WorkbenchTest : public QObject {
       const std::vector<int> before = Keys();
       const std::vector<Place> rhythm = Rhythm();
       Press("btnMutate");
-      QCOMPARE(Status(), QStringLiteral("ロックしていない音から 3 個を選び直しました。"));
+      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音から 3 個を選び直しました。"));
       QVERIFY(Rhythm() == rhythm);
       int changed = 0;
       for (size_t i = 0; i < before.size(); ++i) changed += before[i] != Keys()[i];
@@ -182,7 +181,7 @@ class WorkbenchTest : public QObject {
     for (const char* name : {"btnReroll", "btnMutate", "btnLockAll", "btnUnlockAll"})
       QVERIFY2(!Find<QPushButton>(Bench(), name)->isEnabled(), name);
     ClickNote(0);
-    QCOMPARE(Status(), why);
+    QCOMPARE(StatusText(W()), why);
     QTest::keyClick(Notes(), Qt::Key_Space);
     QTest::keyClick(Notes(), Qt::Key_R);
     QCOMPARE(Mml(), edited);
@@ -204,7 +203,7 @@ class WorkbenchTest : public QObject {
     const int x = ruler->width() * 3 / 4;
     const int from = Editor().TickAt(x);
     QTest::mouseClick(ruler, Qt::LeftButton, {}, QPoint(x, 5));
-    QCOMPARE(Status(), QStringLiteral("演奏を開始しました。"));
+    QCOMPARE(StatusText(W()), QStringLiteral("演奏を開始しました。"));
     QTRY_VERIFY(Editor().Playhead() >= from);
     const int first = Editor().Playhead();
     QTRY_VERIFY(Editor().Playhead() != first);
