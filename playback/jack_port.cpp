@@ -45,6 +45,13 @@ class JackOutput : public PortOutput {
       jack_client_close(client_);
       throw MakePlayerError("MIDI ポート \"" + target + "\" に接続できません。");
     }
+    // The server takes a new connection into its graph when a cycle
+    // starts: a play begun in the cycle running now would lose its first
+    // events. Two cycle starts from here include that one.
+    const uint32_t from = cycles_.load();
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (cycles_.load() - from < 2 && !serverGone_ && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 
   ~JackOutput() override {
@@ -90,6 +97,7 @@ class JackOutput : public PortOutput {
 
   static int Process(jack_nframes_t frames, void* arg) {
     auto* self = static_cast<JackOutput*>(arg);
+    self->cycles_.fetch_add(1, std::memory_order_relaxed);
     void* buffer = jack_port_get_buffer(self->port_, frames);
     jack_midi_clear_buffer(buffer);
     const jack_nframes_t cycle = jack_last_frame_time(self->client_);
@@ -149,6 +157,7 @@ class JackOutput : public PortOutput {
   std::atomic<jack_nframes_t> start_{0};
   std::atomic<bool> lost_{false};
   std::atomic<bool> serverGone_{false};
+  std::atomic<uint32_t> cycles_{0};
 };
 
 }  // namespace

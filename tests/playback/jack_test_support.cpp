@@ -63,6 +63,8 @@ MidiMonitor::MidiMonitor() : messages_(100000) {
   port_ = jack_port_register(client_, "input", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
   rate_ = jack_get_sample_rate(client_);
   jack_set_process_callback(client_, Process, this);
+  jack_set_xrun_callback(
+      client_, [](void* arg) { return ++static_cast<MidiMonitor*>(arg)->xruns_, 0; }, this);
   if (!port_ || jack_activate(client_) != 0) throw std::runtime_error("the monitor cannot start");
 }
 

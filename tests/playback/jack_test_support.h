@@ -47,6 +47,10 @@ class MidiMonitor {
 
   std::vector<Message> Received() const;
   double Rate() const { return rate_; }
+  // Cycles the server missed since the monitor started: on a loaded
+  // machine a server without real-time priority misses some, and the
+  // messages of a missed cycle are lost on the way.
+  int Xruns() const { return xruns_.load(); }
   // Quits, its port gone with it, as a synthesizer that is closed.
   void Vanish();
 
@@ -58,6 +62,7 @@ class MidiMonitor {
   double rate_ = 0;
   std::vector<Message> messages_;  // its capacity is never exceeded
   std::atomic<size_t> count_{0};
+  std::atomic<int> xruns_{0};
 };
 
 // Every note of the file at midPath as midicsv reads it, against what the
