@@ -99,7 +99,7 @@ void MidiMonitor::Vanish() {
   client_ = nullptr;
 }
 
-std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor) {
+std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor, size_t first) {
   const dvorlin::testing::HeardFile file = dvorlin::testing::ReadWithMidicsv(midPath);
   if (file.notes.empty()) return "midicsv reads no notes in " + midPath;
   const auto seconds = [&](int tick) {  // through the tempo changes
@@ -122,11 +122,12 @@ std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monit
   }
   std::vector<Due> heard;
   std::set<int> allNotesOff;
-  for (const MidiMonitor::Message& m : monitor.Received()) {
-    const int kind = m.bytes[0] & 0xF0, channel = (m.bytes[0] & 0x0F) + 1;
+  const std::vector<MidiMonitor::Message> received = monitor.Received();
+  for (auto m = received.begin() + static_cast<ptrdiff_t>(std::min(first, received.size())); m != received.end(); ++m) {
+    const int kind = m->bytes[0] & 0xF0, channel = (m->bytes[0] & 0x0F) + 1;
     if (kind == 0x90 || kind == 0x80)
-      heard.emplace_back(m.frame / monitor.Rate(), channel, m.bytes[1], kind == 0x90 ? m.bytes[2] : 0);
-    if (kind == 0xB0 && m.bytes[1] == 123) allNotesOff.insert(channel);
+      heard.emplace_back(m->frame / monitor.Rate(), channel, m->bytes[1], kind == 0x90 ? m->bytes[2] : 0);
+    if (kind == 0xB0 && m->bytes[1] == 123) allNotesOff.insert(channel);
   }
   // In time order; the offs before the ons at one time, as a player sends them.
   const auto order = [](const Due& a, const Due& b) {

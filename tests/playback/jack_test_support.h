@@ -69,6 +69,7 @@ class MidiMonitor {
 // monitor received: channel, key, velocity, and its on and off each within
 // 1 ms of its due time, counted from the first note; then "all notes off"
 // on every channel the notes used. Empty when all is so, else what is not.
-std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor);
+// The messages the monitor received before the first-th are not looked at.
+std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor, size_t first = 0);
 
 }  // namespace volemo::test
