@@ -56,7 +56,7 @@ class OfflineSynth {
     fluid_settings_setint(settings_.get(), "synth.cpu-cores", std::clamp(threads, 1, 8));
     fluid_settings_setint(settings_.get(), "audio.realtime-prio", 0);  // its workers are no audio threads
     const uint64_t mark = FluidLogMark();
-    synth_.reset(new_fluid_synth(settings_.get()));
+    synth_.reset(NewSynth(settings_.get()));
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
     soundFont_ = LoadSoundFont(synth_.get(), SoundFontCandidates(), false);
     if (!drums) fluid_synth_set_channel_type(synth_.get(), kDrumChannel, CHANNEL_TYPE_MELODIC);

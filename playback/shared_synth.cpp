@@ -1,5 +1,7 @@
 #include "shared_synth.h"
 
+#include <mutex>
+
 #include "fluid_log.h"
 #include "output_level.h"
 #include "player_error.h"
@@ -22,6 +24,12 @@ fluid_settings_t* NewSynthSettings() {
   return settings;
 }
 
+fluid_synth_t* NewSynth(fluid_settings_t* settings) {
+  static std::mutex making;
+  const std::lock_guard lock(making);
+  return new_fluid_synth(settings);
+}
+
 SharedSynth& SharedSynth::Get() {
   static SharedSynth instance;
   return instance;
@@ -38,7 +46,7 @@ SharedSynth::~SharedSynth() {
 
 void SharedSynth::StartUp() {
   settings_ = NewSynthSettings();
-  synth_ = new_fluid_synth(settings_);
+  synth_ = NewSynth(settings_);
   if (!synth_) return;  // Ready() reports it
   // Failures are left for Ready() to retry and report on the window's thread.
   try {
@@ -64,7 +72,7 @@ fluid_synth_t* SharedSynth::Ready() {
   if (startUp_.joinable()) startUp_.join();
   if (!synth_) {
     const uint64_t mark = FluidLogMark();
-    synth_ = new_fluid_synth(settings_);
+    synth_ = NewSynth(settings_);
     if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
   }
   if (!soundFont_ || Replaced(*soundFont_)) LoadSoundFont();

@@ -61,5 +61,9 @@ class SharedSynth {
 // Settings both the live and the offline synthesizer start from, so that
 // both sound the same.
 fluid_settings_t* NewSynthSettings();
+// A synthesizer, made one at a time in the process: FluidSynth sets up
+// its default modulators at its first synthesizer after marking them done,
+// and another made meanwhile copies them unset and sounds otherwise.
+fluid_synth_t* NewSynth(fluid_settings_t* settings);
 
 }  // namespace volemo
