@@ -85,6 +85,10 @@ std::string FluidErrorsSince(uint64_t mark) {
   return JoinedErrorsSince(mark, [](const Entry&) { return true; });
 }
 
+std::string OwnErrorsSince(uint64_t mark) {
+  return JoinedErrorsSince(mark, [id = std::this_thread::get_id()](const Entry& e) { return e.thread == id; });
+}
+
 std::string DriverErrorsSince(uint64_t mark, std::thread::id thread) {
   return JoinedErrorsSince(mark, [&](const Entry& e) { return e.thread == thread && !e.inRenderCallback; });
 }

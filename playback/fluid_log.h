@@ -17,6 +17,10 @@ void CaptureFluidLog();
 uint64_t FluidLogMark();
 // FluidSynth's error texts since mark, joined by " / "; empty when none.
 std::string FluidErrorsSince(uint64_t mark);
+// The same, of the calling thread only: for an operation whose failure
+// shows only in the log, which must not take a sound driver's errors,
+// reported meanwhile on its own thread, for its own.
+std::string OwnErrorsSince(uint64_t mark);
 // FluidSynth's error texts since mark that the given thread reported outside
 // the render callback, joined by " / ". An audio driver reports on its sound
 // thread outside the callback only when it gives up.

@@ -56,7 +56,7 @@ void ResidentVoices::HoldVoicesOf(const MidiFile& file) {
   phrase_ = std::move(needed);
   // A SoundFont file that has gone or cannot be read since it was loaded
   // leaves the voice silent.
-  if (const std::string errors = FluidErrorsSince(mark); !errors.empty())
+  if (const std::string errors = OwnErrorsSince(mark); !errors.empty())
     throw MakePlayerError("SoundFont から音色を読み込めません。", errors);
 }
 
