@@ -49,9 +49,7 @@ class JackOutput : public PortOutput {
     // starts: a play begun in the cycle running now would lose its first
     // events. Two cycle starts from here include that one.
     const uint32_t from = cycles_.load();
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (cycles_.load() - from < 2 && !serverGone_ && std::chrono::steady_clock::now() < giveUp)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    WaitForCycles([&] { return cycles_.load() - from >= 2; });
   }
 
   ~JackOutput() override {
@@ -73,9 +71,7 @@ class JackOutput : public PortOutput {
     // The callback releases the notes in its next cycle (a port merely
     // disconnected still has its cycles: the schedule must not be touched
     // before); a server that has gone runs no more.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (state_.load() == kStopping && !serverGone_ && std::chrono::steady_clock::now() < giveUp)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    WaitForCycles([&] { return state_.load() != kStopping; });
     state_.store(kIdle);
   }
 
@@ -94,6 +90,15 @@ class JackOutput : public PortOutput {
 
  private:
   enum State { kIdle, kStarting, kPlaying, kStopping };
+
+  // Until the process callback has brought done about, the server has gone
+  // (it runs no more cycles) or a second has passed (a stalled server).
+  template <class Done>
+  void WaitForCycles(Done done) const {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (!done() && !serverGone_ && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 
   static int Process(jack_nframes_t frames, void* arg) {
     auto* self = static_cast<JackOutput*>(arg);

@@ -157,4 +157,19 @@ std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monit
   return {};
 }
 
+std::string PlayedNotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor,
+                                  const std::function<void()>& play) {
+  std::string differs;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const size_t first = monitor.Received().size();
+    const int missed = monitor.Xruns();
+    play();
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!(differs = NotesDifferFrom(midPath, monitor, first)).empty() && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (differs.empty() || monitor.Xruns() == missed) break;
+  }
+  return differs;
+}
+
 }  // namespace volemo::test
