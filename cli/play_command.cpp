@@ -35,6 +35,7 @@ int RunRender(ArgumentReader& args) {
   const std::string in = args.TakePositional("IN.mid");
   const std::string out = args.TakePositional("OUT.{wav,flac,ogg}");
   if (!args.AtEnd()) args.RejectNext();
+  RefuseOutputOverInput(in, out);
   try {
     const DeferInterrupts whileWriting;
     RenderSound(in, out, [](double) { return InterruptPending(); });

@@ -41,7 +41,7 @@ void Player::Play(int fromTick) {
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
                 (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&
                 fluid_player_play(player_) == FLUID_OK;
-    });
+    }, AudioOutput::Sound::Starts);
   } catch (...) {
     DeleteFluidPlayer();
     throw;
@@ -62,7 +62,7 @@ void Player::DeleteFluidPlayer() {
     ReleaseAllNotes(synth);
   };
   if (shared_.Rendering()) {
-    shared_.Hold(tearDown);
+    shared_.Hold(tearDown, AudioOutput::Sound::Ends);
   } else {
     tearDown();
   }
