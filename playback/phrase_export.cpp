@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <filesystem>
 
 #include "file_contents.h"
@@ -18,11 +17,6 @@ std::string Extension(const std::string& path) {
   return ext;
 }
 
-void WriteWhole(const std::string& bytes, const std::string& path) {
-  if (const int error = ReplaceFileContents(path, bytes); error != 0)
-    throw MakePlayerError("ファイル \"" + path + "\" を作成できません。", std::strerror(error));
-}
-
 }  // namespace
 
 MidiFile CompilePhrase(const std::string& mml) { return ParseMidiFile(CompileMml(mml)); }
@@ -34,11 +28,11 @@ bool CanExportTo(const std::string& path) {
 
 void ExportPhrase(const std::string& mml, const std::string& path, const std::function<bool(double)>& stop) {
   const std::string ext = Extension(path);
-  if (ext == ".mml") return WriteWhole(mml, path);
+  if (ext == ".mml") return WriteWholeFile(path, mml);
   if (ext != ".mid" && SoundFormatOf(path) == SoundFormat::None)
     throw MakePlayerError("\"" + path + "\": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。");
   const MidiFile midi = CompilePhrase(mml);
-  if (ext == ".mid") return WriteWhole(midi.bytes, path);
+  if (ext == ".mid") return WriteWholeFile(path, midi.bytes);
   const double seconds = std::max(midi.seconds, 0.001);
   std::function<bool(double)> asked;
   if (stop) asked = [&](double rendered) { return stop(std::min(rendered / seconds, 1.0)); };
