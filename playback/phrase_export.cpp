@@ -1,33 +1,22 @@
 #include "phrase_export.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 
 #include "file_contents.h"
 #include "sound_format.h"
 #include "sound_render.h"
 
 namespace volemo {
-namespace {
-
-std::string Extension(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
-
-}  // namespace
 
 MidiFile CompilePhrase(const std::string& mml) { return ParseMidiFile(CompileMml(mml)); }
 
 bool CanExportTo(const std::string& path) {
-  const std::string ext = Extension(path);
+  const std::string ext = LowerExtension(path);
   return ext == ".mid" || ext == ".mml" || SoundFormatOf(path) != SoundFormat::None;
 }
 
 void ExportPhrase(const std::string& mml, const std::string& path, const std::function<bool(double)>& stop) {
-  const std::string ext = Extension(path);
+  const std::string ext = LowerExtension(path);
   if (ext == ".mml") return WriteWholeFile(path, mml);
   if (ext != ".mid" && SoundFormatOf(path) == SoundFormat::None)
     throw MakePlayerError("\"" + path + "\": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。");
