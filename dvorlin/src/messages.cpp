@@ -141,6 +141,10 @@ std::string WordSyntax(std::string_view word) {
   return Fill("\"{}\" の後には \"=数\" か \"(数)\" を書いてください。", {Excerpt(word)});
 }
 std::string DivWithoutBrace() { return Fill("\"Div\" の後に \"{\" がありません。", {}); }
+std::string MeterSyntax(std::string_view token) {
+  return Fill("\"{}\": 拍子は \"Meter(分子/分母)\" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 のいずれかで書いてください。",
+              {Excerpt(token)});
+}
 std::string BendSyntax(std::string_view token) {
   return Fill("\"{}\": ピッチベンドは \"p%数\" か \"p%.T(始め,終わり,!長さ)\" で書いてください。", {Excerpt(token)});
 }
