@@ -32,7 +32,7 @@ int RunPhrase(ArgumentReader& args) {
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp;
+                << kSessionOptionsHelp << kGrooveOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -64,7 +64,7 @@ int RunPhrase(ArgumentReader& args) {
   }
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase = ComposePhrase(session.settings, session.state);
+  Phrase phrase = Compose(session);
   ApplyPhraseOperations(operations, phrase, session.settings, session.state);
   session.settings.SetMmlText(phrase.Mml());
   const std::string& mml = session.settings.MmlText();

@@ -6,6 +6,7 @@
 
 #include "StrUnit.h"
 #include "controls.h"
+#include "cp932.h"
 #include "engine_error.h"
 #include "input_file.h"
 

@@ -1,4 +1,4 @@
-#include "player.h"
+#include "synth_player.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ class PlayerTest : public testing::Test {
     EXPECT_LT(test::Dbfs(test::Rms(test::Mono(kept, 44100, std::max(0.0, seconds - 0.1), seconds))), -70);
   }
 
-  Player player_;
+  SynthPlayer player_;
 };
 
 TEST_F(PlayerTest, PlaysInTheBackgroundAndStaysOpenAfterTheEnd) {
