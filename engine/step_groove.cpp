@@ -29,8 +29,13 @@ StepGroove::StepGroove(const GrooveSettings& groove, int64_t stepTicks, int step
     const int64_t grid = kWholeNoteTicks / groove.swingGrid;
     boundaries_.resize(count + 1);
     int64_t shortest = stepTicks;
+    // A body that ends inside a pair (7/8 swung in 8ths) plays that last
+    // part pair straight, so it still ends on its grid.
+    const int64_t end = count * stepTicks;
+    const int64_t swungEnd = end - end % (2 * grid);
     for (int i = 0; i <= count; ++i) {
-      boundaries_[i] = SwingTick(i * stepTicks, grid, groove.swing);
+      const int64_t tick = i * stepTicks;
+      boundaries_[i] = tick < swungEnd ? SwingTick(tick, grid, groove.swing) : tick;
       if (i > 0) shortest = std::min(shortest, boundaries_[i] - boundaries_[i - 1]);
     }
     // Two neighbours moved towards each other by less than half of the
