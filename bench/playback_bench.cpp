@@ -194,10 +194,11 @@ BENCHMARK(BM_FirstPeriodOnANewVoice)->Arg(0)->Arg(1)->Unit(benchmark::kMicroseco
 void BM_RenderDefaultPhrase(benchmark::State& state) {
   const std::string mid = kDir + "phrase.mid";
   CompileMmlToMidi(DefaultPhrase(), mid);
-  const double seconds = ReadMidiFile(mid).seconds;
-  RenderMidiToWav(mid, kDir + "phrase.wav");  // the SoundFont load, once
-  for (auto _ : state) RenderMidiToWav(mid, kDir + "phrase.wav");
-  state.counters["realtime_x"] = benchmark::Counter(seconds * state.iterations(), benchmark::Counter::kIsRate);
+  const MidiFile midi = ReadMidiFile(mid);
+  Renderer renderer(static_cast<int>(std::thread::hardware_concurrency()), false);
+  renderer.Render(midi, mid, kDir + "phrase.wav");  // the SoundFont load, once
+  for (auto _ : state) renderer.Render(midi, mid, kDir + "phrase.wav");
+  state.counters["realtime_x"] = benchmark::Counter(midi.seconds * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RenderDefaultPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
 

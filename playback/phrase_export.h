@@ -25,7 +25,8 @@ bool CanExportTo(const std::string& path);
 // .mid compiled, a sound file compiled and rendered (see SoundFormatOf). An
 // existing file is replaced only by a complete new one, and a render that
 // fails or is stopped leaves nothing. Throws CompileError when the phrase
-// does not compile, PlayerError when the file could not be written. While
+// does not compile, FileError or PlayerError when the file could not be
+// written. While
 // rendering, stop is asked after each block of sound with the share of the
 // phrase done (0 to 1); true ends the render.
 void ExportPhrase(const std::string& mml, const std::string& path,

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "cp932.h"
@@ -30,9 +29,10 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
     settings.SetStatus(LastCompileMessage());
     return;
   }
-  const std::string path = TempMidPath();
-  if (const int error = ReplaceFileContents(path, midi); error != 0) {
-    settings.SetStatus(Cp932FromUtf8Lossy("ファイル \"" + path + "\" を作成できません。 " + std::strerror(error)));
+  try {
+    WriteWholeFile(TempMidPath(), midi);
+  } catch (const FileError& e) {
+    settings.SetStatus(Cp932FromUtf8Lossy(e.what()));
     return;
   }
   player.Open(ParseMidiFile(std::move(midi)));

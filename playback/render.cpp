@@ -12,10 +12,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "file_contents.h"
@@ -32,11 +30,9 @@ namespace volemo {
 namespace {
 
 // Long blocks let FluidSynth spread the voices over its worker threads with
-// little waiting (60 s of piano on two threads: 185 times real time with
-// blocks of 4,096 frames, 215 to 225 with 16,384); the end of the sound is
-// still found to the frame. FluidSynth places a few events a block apart
-// with another length: of 5.3 million samples of that piano, 627 differ, by
-// at most 27 steps.
+// little waiting; the end of the sound is still found to the frame.
+// FluidSynth places a few events a block apart with another length, so a
+// change of length changes a few samples by a few steps.
 constexpr int kBlockFrames = 16384;
 constexpr float kSilence = 0.001f;          // -60 dBFS
 constexpr double kLongestTailSeconds = 30;  // for voices that never die away
@@ -49,8 +45,7 @@ constexpr double kLongestTailSeconds = 30;  // for voices that never die away
 class OfflineSynth {
  public:
   // drums: whether channel 10 plays the drums. Without, it is a melodic
-  // channel like the others, and the drum kit's samples (some 15 ms of
-  // reading) are never read.
+  // channel like the others, and the drum kit's samples are never read.
   OfflineSynth(int threads, bool drums) : settings_(NewSynthSettings()) {
     fluid_settings_setint(settings_.get(), "synth.threadsafe-api", 0);  // one caller at a time
     fluid_settings_setint(settings_.get(), "synth.cpu-cores", std::clamp(threads, 1, 8));
@@ -198,9 +193,6 @@ class SoundFile {
   int64_t written_ = 0;
 };
 
-std::mutex sharedMutex;
-std::unique_ptr<Renderer> shared;
-
 }  // namespace
 
 Renderer::Renderer(int threads, bool repeatable) : threads_(repeatable ? 1 : threads), repeatable_(repeatable) {}
@@ -270,13 +262,6 @@ void Renderer::Render(const MidiFile& midi, const std::string& name, const std::
     if ((musicOver && quiet) || frames >= lastFrame) break;
   }
   out.Finish(std::max(musicEnd, soundEnd));
-}
-
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const RenderStop& stop) {
-  const MidiFile midi = ReadMidiFile(midPath);
-  std::lock_guard lock(sharedMutex);
-  if (!shared) shared = std::make_unique<Renderer>(static_cast<int>(std::thread::hardware_concurrency()), false);
-  shared->Render(midi, midPath, wavPath, stop);
 }
 
 }  // namespace volemo

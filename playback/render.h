@@ -25,7 +25,7 @@ class Renderer {
   // synthesizer kept from one render to the next carries a trace of the
   // last into the next (the reverb's state, the order of its voices: a few
   // samples a step apart, a tail a little longer): with repeatable, every
-  // render starts on a new one (some 20 ms more) and sounds the same
+  // render starts on a new one (a little slower) and sounds the same
   // whatever was rendered before. Workers take the voices as they come
   // free, so a block's sums may round another way from run to run: a
   // repeatable renderer has one, whatever threads says.
@@ -51,9 +51,5 @@ class Renderer {
   const bool repeatable_;
   std::unique_ptr<OfflineSynth> offline_;
 };
-
-// Renders the MIDI file at midPath with the process's shared renderer,
-// which uses every core (one render at a time). Throws PlayerError.
-void RenderMidiToWav(const std::string& midPath, const std::string& wavPath, const RenderStop& stop = {});
 
 }  // namespace volemo

@@ -7,6 +7,9 @@ namespace volemo {
 
 enum class SoundFormat { None, Wav, Flac, OggVorbis };
 
+// The name's extension with its dot, in lower case ("" for none).
+std::string LowerExtension(const std::string& path);
+
 // .wav, .flac or .ogg, in any letter case; None for any other name.
 SoundFormat SoundFormatOf(const std::string& path);
 

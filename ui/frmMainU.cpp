@@ -56,12 +56,6 @@ QString FromCp932(const std::string& text) {
   return QString::fromStdString(Utf8FromCp932(text));
 }
 
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 QPlainTextEdit* TextBox(const char* name, int fontPixels) {
   auto* box = Named(new QPlainTextEdit, name);
   box->setFont(PixelFont("IPAGothic", fontPixels, QFont::TypeWriter));
@@ -108,8 +102,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   BuildToolBar();
   auto* pages = Named(new QTabWidget, "PageControl1");
   // In the window before its pages are added: every level that joins the
-  // window later hands each control below it the font again (5 million
-  // instructions before the first paint).
+  // window later hands each control below it the font again, all before
+  // the first paint.
   setCentralWidget(pages);
   pages->addTab(BuildScalePage(), QStringLiteral("スケール"));
   pages->addTab(BuildPatternPage(), QStringLiteral("パターン"));
@@ -419,9 +413,8 @@ QWidget* TfrmMain::BuildPhraseColumn() {
   voices->setMaxVisibleItems(20);
   // Wide enough for the longest name, reckoned from the font's letter width
   // rather than by measuring all 128 names, which the list would otherwise
-  // do at every size request: 11 of the 136 million instructions the window
-  // ran before its first paint. The names have no icons, so no room is kept
-  // for one.
+  // do at every size request, a good share of the work before the window's
+  // first paint. The names have no icons, so no room is kept for one.
   voices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   voices->setIconSize(QSize(0, 0));
   voices->setMinimumContentsLength(13);

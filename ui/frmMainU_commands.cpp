@@ -4,13 +4,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPlainTextEdit>
-#include <QSaveFile>
+#include <QFile>
 #include <QUrl>
 #include <optional>
 
 #include "composer.h"
 #include "cp932.h"
 #include "error_boundary.h"
+#include "file_contents.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
 #include "frmWorkbench.h"
@@ -22,28 +23,6 @@
 #include "version_box.h"
 
 namespace volemo {
-namespace {
-
-// Writes bytes to path through a temporary file beside it, renamed over it
-// only once complete: a write that fails (a full disk) leaves the file that
-// was there as it was, and the box gives the system's own reason.
-void WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  // Unbuffered, and written until all is written or a write fails: Qt's
-  // buffered flush, and a short write that filled the disk, would both
-  // pass unnoticed and the commit would put a cut file in place. The write
-  // after a short one fails with the system's reason.
-  qint64 written = 0;
-  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    for (qint64 n = 0; written < bytes.size(); written += n)
-      if ((n = file.write(bytes.constData() + written, bytes.size() - written)) <= 0) break;
-  }
-  if (written == bytes.size() && file.isOpen() && file.commit()) return;
-  throw WindowError(
-      QStringLiteral("ファイル \"%1\" を作成できません。 %2").arg(path, file.errorString()).toStdString());
-}
-
-}  // namespace
 
 void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); }
 
@@ -106,7 +85,7 @@ void TfrmMain::mnuSaveMidiClick() {
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMidi);
   if (!target) return;
   player().Close();
-  WriteWholeFile(*target, QByteArray::fromStdString(midi));
+  WriteWholeFile(QFile::encodeName(*target).toStdString(), midi);
   settings_->SetStatus(Cp932FromUtf8("保存しました。"));
 }
 
@@ -121,7 +100,7 @@ void TfrmMain::mnuSaveMmlClick() {
   // Encoded before the file is touched: text CP932 cannot hold stops the
   // save with nothing written.
   const std::string text = settings_->MmlText();
-  WriteWholeFile(*target, QByteArray::fromStdString(text));
+  WriteWholeFile(QFile::encodeName(*target).toStdString(), text);
   settings_->SetStatus(Cp932FromUtf8("保存しました。"));
 }
 

@@ -18,6 +18,7 @@
 
 #include "cp932.h"
 #include "error_boundary.h"
+#include "gui_benri.h"
 #include "phrase_drag.h"
 #include "roll_views.h"
 
@@ -30,12 +31,6 @@ constexpr int kFollowMs = 33;
 constexpr int kIdleMs = 150;
 
 QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
-
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.

@@ -27,12 +27,6 @@
 namespace volemo {
 namespace {
 
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 QPushButton* Button(const char* name, const QString& text) {
   auto* b = Named(new QPushButton(text), name);
   b->setAutoDefault(false);

@@ -158,8 +158,8 @@ class PictureEngine : public QIconEngine {
     return pixmap;
   }
   // The window icon is drawn at every size offered before the window maps;
-  // without a list it is drawn up to 128 pixels, 7 of the 136 million
-  // instructions the window ran before its first paint.
+  // without a list it is drawn up to 128 pixels, all before the window's
+  // first paint.
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
   }

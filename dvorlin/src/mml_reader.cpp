@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "cp932_bytes.h"
+#include "cp932.h"
 #include "messages.h"
 
 namespace dvorlin {
+
+using volemo::CharSize;
 namespace {
 
 constexpr int kMaxNesting = 32;

@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "composer.h"
 #include "memory_settings.h"
@@ -20,6 +21,13 @@ namespace {
 using test::Note;
 using test::ReadWav;
 using test::Smf;
+
+// The file at midPath rendered as the render command renders it, with every
+// core, on one renderer kept from call to call.
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
+  static Renderer renderer(static_cast<int>(std::thread::hardware_concurrency()), false);
+  renderer.Render(ReadMidiFile(midPath), midPath, wavPath);
+}
 
 class Render : public testing::Test {
  protected:
