@@ -1,6 +1,8 @@
 #include "step_groove.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "random_source.h"
 #include "swing.h"
@@ -26,6 +28,8 @@ StepGroove::StepGroove(const GrooveSettings& groove, int64_t stepTicks, int step
     : stepTicks_(stepTicks), shapesTime_(groove.ShapesTime()), shapesVelocity_(groove.ShapesVelocity()) {
   const int count = std::max(stepCount, 0);
   if (shapesTime_ && stepTicks > 0) {
+    if (groove.swingGrid < 1 || groove.swingGrid > kWholeNoteTicks)
+      throw std::invalid_argument("a swing grid of " + std::to_string(groove.swingGrid) + "ths is no note length");
     const int64_t grid = kWholeNoteTicks / groove.swingGrid;
     boundaries_.resize(count + 1);
     int64_t shortest = stepTicks;
