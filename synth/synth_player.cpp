@@ -1,4 +1,4 @@
-#include "player.h"
+#include "synth_player.h"
 
 #include <fluidsynth.h>
 
@@ -10,23 +10,23 @@
 
 namespace volemo {
 
-Player::Player() : shared_(SharedSynth::Get()) {}
+SynthPlayer::SynthPlayer() : shared_(SharedSynth::Get()) {}
 
-Player::~Player() { Close(); }
+SynthPlayer::~SynthPlayer() { Close(); }
 
-void Player::Open(const std::string& midPath) {
+void SynthPlayer::Open(const std::string& midPath) {
   Close();  // also when the file cannot be read
   Open(ReadMidiFile(midPath));
 }
 
-void Player::Open(MidiFile file) {
+void SynthPlayer::Open(MidiFile file) {
   Close();
   shared_.Ready();
   shared_.HoldVoicesOf(file);
   file_ = std::move(file);
 }
 
-void Player::Play(int fromTick) {
+void SynthPlayer::Play(int fromTick) {
   if (!file_) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
   fluid_synth_t* synth = shared_.Ready();
   const uint64_t mark = FluidLogMark();
@@ -56,7 +56,7 @@ void Player::Play(int fromTick) {
   }
 }
 
-void Player::DeleteFluidPlayer() {
+void SynthPlayer::DeleteFluidPlayer() {
   if (!player_) return;
   fluid_player_t* player = std::exchange(player_, nullptr);
   fluid_synth_t* synth = shared_.Synth();
@@ -72,9 +72,9 @@ void Player::DeleteFluidPlayer() {
   }
 }
 
-void Player::Stop() { DeleteFluidPlayer(); }
+void SynthPlayer::Stop() { DeleteFluidPlayer(); }
 
-void Player::SetLoop(bool loop) {
+void SynthPlayer::SetLoop(bool loop) {
   loop_ = loop;
   if (!player_) return;
   const auto set = [&] { fluid_player_set_loop(player_, loop ? -1 : 1); };
@@ -85,16 +85,16 @@ void Player::SetLoop(bool loop) {
   }
 }
 
-void Player::Close() {
+void SynthPlayer::Close() {
   file_.reset();
   DeleteFluidPlayer();
 }
 
-int Player::PositionTick() const {
+int SynthPlayer::PositionTick() const {
   return player_ ? fluid_player_get_current_tick(player_) : -1;
 }
 
-bool Player::IsPlaying() const {
+bool SynthPlayer::IsPlaying() const {
   if (!player_ || !shared_.Rendering() || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING)
     return false;
   // FluidSynth's player keeps "playing" two seconds past the end; the phrase
@@ -103,7 +103,7 @@ bool Player::IsPlaying() const {
          fluid_synth_get_active_voice_count(shared_.Synth()) > 0;
 }
 
-void Player::CheckOutput() const {
+void SynthPlayer::CheckOutput() const {
   if (!player_) return;
   if (const std::string why = shared_.OutputFailure(); !why.empty())
     throw MakePlayerError("演奏中に音声出力が止まりました。", why);

@@ -23,6 +23,14 @@
 #include "version_box.h"
 
 namespace volemo {
+namespace {
+
+// The window shows the phrase just made before the save dialog opens. A
+// key or click meanwhile waits for the command to end: run here, its
+// command would be kept in this command's take.
+void ShowPendingPaint() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+}  // namespace
 
 void TfrmMain::mnuPatternRandomClick() { MakeRandomPattern(*settings_, state_); }
 
@@ -72,7 +80,7 @@ void TfrmMain::mnuSaveMidiClick() {
   const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
     mnuPhrasePlayClick();
-    QApplication::processEvents();
+    ShowPendingPaint();
   }
   // The phrase on screen is what is saved, compiled now: temp.mid may hold
   // an earlier phrase, or another program's. Text that does not compile
@@ -93,7 +101,7 @@ void TfrmMain::mnuSaveMmlClick() {
   const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
     phrase_ = ComposePhrase(*settings_, state_);
-    QApplication::processEvents();
+    ShowPendingPaint();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);
   if (!target) return;

@@ -19,9 +19,10 @@ std::string TempMidPathIn(const std::string& programDir);
 // Closes the player (the last phrase stops), compiles mml and, on success,
 // writes it to TempMidPath(), opens and plays it and says so on the status
 // line; on failure the status line shows the compiler's message (or why
-// temp.mid could not be written) and the player stays closed. Errors of the player propagate (PlayerError) and the status line
-// keeps its text: a phrase that cannot sound is never announced as playing.
-// fromTick starts the sound later in the phrase (see Player::Play).
+// temp.mid could not be written) and the player stays closed. Errors of the
+// player propagate (PlayerError) and the status line keeps its text: a
+// phrase that cannot sound is never announced as playing.
+// fromTick starts the sound later in the phrase (see SynthPlayer::Play).
 void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick = 0);
 
 // Stops and closes the player, but only while it plays: a phrase that has

@@ -19,7 +19,36 @@ OutputMenu::OutputMenu(std::function<SoundPlayer&()> player, std::function<void(
   const QSettings stored = Stored();
   port_ = stored.value(QStringLiteral("output/port")).toString();
   builtin_ = stored.value(QStringLiteral("output/builtin"), true).toBool() || port_.isEmpty();
-  connect(this, &QMenu::aboutToShow, this, Handler([this] { Rebuild(); }));
+  connect(this, &QMenu::aboutToShow, this, Handler([this] {
+    Rebuild();
+    AskForPorts();
+  }));
+}
+
+OutputMenu::~OutputMenu() {
+  if (asking_.joinable()) asking_.join();
+}
+
+void OutputMenu::AskForPorts() {
+  if (asking_.joinable()) return;  // an answer is on its way
+  asking_ = std::thread([this] {
+    QStringList ports;
+    QString failure;
+    try {
+      for (const std::string& port : MidiPorts()) ports << QString::fromStdString(port);
+    } catch (const PlayerError& e) {
+      failure = QString::fromStdString(e.what());
+    }
+    // Runs on the window's thread; dropped with the menu if it is gone.
+    QMetaObject::invokeMethod(this, Handler([this, ports, failure] { Found(ports, failure); }), Qt::QueuedConnection);
+  });
+}
+
+void OutputMenu::Found(const QStringList& ports, const QString& failure) {
+  asking_.join();
+  ports_ = ports;
+  failure_ = failure;
+  Rebuild();
 }
 
 void OutputMenu::Apply() {
@@ -39,12 +68,12 @@ void OutputMenu::Rebuild() {
   // Off only while a port plays: something always sounds.
   connect(builtin, &QAction::triggered, this, Handler([this] { Choose(!builtin_ || port_.isEmpty(), port_); }));
   addSeparator();
-  QStringList ports;
-  try {
-    for (const std::string& port : MidiPorts()) ports << QString::fromStdString(port);
-  } catch (const PlayerError& e) {
-    addAction(QString::fromStdString(e.what()))->setEnabled(false);
+  if (!ports_) {
+    addAction(QStringLiteral("（MIDI ポートを探しています…）"))->setEnabled(false);
+    return;
   }
+  const QStringList& ports = *ports_;
+  if (!failure_.isEmpty()) addAction(failure_)->setEnabled(false);
   for (const QString& port : ports) {
     QAction* item = addAction(port);
     item->setObjectName(QStringLiteral("mnuOutPort"));

@@ -1,5 +1,5 @@
 // The program's one real-time synthesizer. It is made, given its SoundFont
-// and connected to the sound output in the background from the first Player
+// and connected to the sound output in the background from the first SynthPlayer
 // on, so that neither the window nor the first play waits for the SoundFont
 // longer than it must; every phrase after that plays on it.
 #pragma once

@@ -24,7 +24,7 @@ extern "C" {
 /* Changes whenever the table or a function's meaning changes. */
 #define VOLEMO_PLAYBACK_VERSION 5
 
-typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
+typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see SynthPlayer */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
 typedef struct VolemoPort VolemoPort;         /* output to a MIDI port: see PortOutput */
 
@@ -60,7 +60,7 @@ typedef struct VolemoPlayback {
      WAV, FLAC or Ogg Vorbis by outPath's extension (.wav, .flac, .ogg).
      Renderers render side by side, each on its own synthesizer with
      threads workers; a repeatable one sounds the same whatever it rendered
-     before (see Renderer). render takes a MIDI file's bytes, name being
+     before (see SynthRenderer). render takes a MIDI file's bytes, name being
      the file's for messages; it asks stop(context, seconds), when stop is
      not NULL, after each block of sound with the seconds rendered so far,
      and gives up when it returns nonzero. */

@@ -1,4 +1,4 @@
-#include "render.h"
+#include "synth_render.h"
 
 #include <fluidsynth.h>
 #include <sndfile.h>
@@ -195,10 +195,10 @@ class SoundFile {
 
 }  // namespace
 
-Renderer::Renderer(int threads, bool repeatable) : threads_(repeatable ? 1 : threads), repeatable_(repeatable) {}
-Renderer::~Renderer() = default;
+SynthRenderer::SynthRenderer(int threads, bool repeatable) : threads_(repeatable ? 1 : threads), repeatable_(repeatable) {}
+SynthRenderer::~SynthRenderer() = default;
 
-void Renderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
+void SynthRenderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
                       const RenderStop& stop) {
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;

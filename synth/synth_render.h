@@ -19,7 +19,7 @@ using RenderStop = std::function<bool(double secondsRendered)>;
 // A synthesizer of its own for rendering, so rendering never disturbs what
 // plays live, and renderers render side by side. It keeps its SoundFont
 // from one render to the next until the file is replaced.
-class Renderer {
+class SynthRenderer {
  public:
   // threads: FluidSynth's workers for this synthesizer (1 to 8). A
   // synthesizer kept from one render to the next carries a trace of the
@@ -29,10 +29,10 @@ class Renderer {
   // whatever was rendered before. Workers take the voices as they come
   // free, so a block's sums may round another way from run to run: a
   // repeatable renderer has one, whatever threads says.
-  Renderer(int threads, bool repeatable);
-  ~Renderer();
-  Renderer(const Renderer&) = delete;
-  Renderer& operator=(const Renderer&) = delete;
+  SynthRenderer(int threads, bool repeatable);
+  ~SynthRenderer();
+  SynthRenderer(const SynthRenderer&) = delete;
+  SynthRenderer& operator=(const SynthRenderer&) = delete;
 
   // Renders midi into a 44.1 kHz stereo file at outPath, 16-bit WAV or
   // FLAC or Ogg Vorbis by its name (see SoundFormatOf; any other name is

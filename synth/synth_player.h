@@ -16,14 +16,14 @@ namespace volemo {
 class ReleaseAtEnd;
 class SharedSynth;
 
-class Player {
+class SynthPlayer {
  public:
   // Starts the shared synthesizer's start-up (SoundFont and sound output)
   // in the background if this is the program's first player.
-  Player();
-  ~Player();
-  Player(const Player&) = delete;
-  Player& operator=(const Player&) = delete;
+  SynthPlayer();
+  ~SynthPlayer();
+  SynthPlayer(const SynthPlayer&) = delete;
+  SynthPlayer& operator=(const SynthPlayer&) = delete;
 
   // Reads the file into memory (the file is not held open) and makes sure
   // the synthesizer is ready, waiting for its SoundFont if need be, with the

@@ -103,7 +103,12 @@ class AlsaOutput : public PortOutput {
 
   void SetLoop(bool loop) override { schedule_.SetLoop(loop); }
   bool IsPlaying() const override { return playing_ && !lost_; }
-  double Position() const override { return playing_ ? schedule_.Position(QueueSeconds()) : -1; }
+  // The feeder holds the lock while it uses the sequencer: one handle is
+  // never used by two threads at once.
+  double Position() const override {
+    std::lock_guard lock(mutex_);
+    return playing_ ? schedule_.Position(QueueSeconds()) : -1;
+  }
   std::string Failure() const override {
     return lost_ ? "MIDI ポート \"" + target_ + "\" への出力が途切れました（ポートがなくなりました）。" : "";
   }
@@ -169,7 +174,7 @@ class AlsaOutput : public PortOutput {
   int port_ = -1, queue_ = -1;
   snd_midi_event_t* encoder_ = nullptr;
   PortSchedule schedule_;
-  std::mutex mutex_;
+  mutable std::mutex mutex_;  // held by whoever uses seq_ while the feeder runs
   std::condition_variable wake_;
   bool stop_ = false;
   std::atomic<bool> playing_{false}, lost_{false};

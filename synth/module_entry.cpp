@@ -8,12 +8,12 @@
 #include <string>
 
 #include "module_interface.h"
-#include "player.h"
+#include "synth_player.h"
 #include "port_output.h"
-#include "render.h"
+#include "synth_render.h"
 
 struct VolemoPlayer {
-  volemo::Player player;
+  volemo::SynthPlayer player;
 };
 
 struct VolemoPort {
@@ -23,7 +23,7 @@ struct VolemoPort {
 
 struct VolemoRenderer {
   VolemoRenderer(int threads, bool repeatable) : renderer(threads, repeatable) {}
-  volemo::Renderer renderer;
+  volemo::SynthRenderer renderer;
 };
 
 namespace {
