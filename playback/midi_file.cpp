@@ -68,7 +68,7 @@ class Reader {
 // Walks one track, returning its end tick, collecting its tempo changes and
 // voice events and counting its notes; and its channel messages into events
 // when given.
-int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
+int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFile& midi,
                   std::vector<TimedEvent>* events = nullptr) {
   int64_t tick = 0;
   uint8_t running = 0;
@@ -110,7 +110,7 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
     }
     if (events)
       events->push_back({0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
-                         {status, first, second}});
+                         {status, first, second}, track});
   }
   return tick;
 }
@@ -158,13 +158,15 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
   const uint32_t headerLength = file.Big(4);
   if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");
   Reader header(file.Take(headerLength), "ヘッダ");
-  header.Big(2);  // format: 0, 1 and 2 are all played as simultaneous tracks
+  const int format = static_cast<int>(header.Big(2));  // 0, 1 and 2 are all played as simultaneous tracks
   const uint32_t declaredTracks = header.Big(2);
   const uint16_t division = static_cast<uint16_t>(header.Big(2));
   if (division == 0 || ((division & 0x8000) && (division & 0xFF) == 0))
     header.Fail("時間の分解能 0 を指定しています");
 
   MidiFile midi;
+  midi.format = format;
+  midi.division = division;
   std::vector<TempoChange> tempos;
   int64_t lastTick = 0;
   int tracks = 0;
@@ -175,11 +177,14 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi, events));
+    lastTick = std::max(lastTick, ReadTrack(track, tracks - 1, tempos, midi, events));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
 
+  const auto earliest = std::min_element(tempos.begin(), tempos.end(),
+                                         [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  if (earliest != tempos.end()) midi.firstTempo = earliest->microsPerQuarter;
   TempoMap tempoMap(division, std::move(tempos));
   if (events) {
     std::stable_sort(events->begin(), events->end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });

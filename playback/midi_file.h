@@ -20,6 +20,9 @@ constexpr int kDrumChannel = 9;
 
 struct MidiFile {
   std::string bytes;
+  int format = 0;          // as the header says: 0, 1 or 2
+  uint16_t division = 0;   // the header's: ticks a quarter note, or SMPTE time when its top bit is set
+  uint32_t firstTempo = 0;  // microseconds a quarter note of the earliest tempo change; 0 when none
   int lastTick = 0;       // the end of the longest track, in the file's ticks
   int notes = 0;          // note-ons of velocity above 0, in all tracks
   bool drumNotes = false;  // whether any of them is on channel 10, the drums'
@@ -33,6 +36,7 @@ struct TimedEvent {
   int tick;
   uint8_t size;    // 2 or 3
   uint8_t bytes[3];
+  int track = 0;   // the file's track it is in, from 0
 };
 
 // Checks the chunk structure and every event, so that a file the
