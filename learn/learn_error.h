@@ -2,13 +2,13 @@
 // says why, in Japanese as the window shows it.
 #pragma once
 
-#include <stdexcept>
+#include "volemo_error.h"
 
 namespace volemo {
 
-class LearnError : public std::runtime_error {
+class LearnError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 }  // namespace volemo
