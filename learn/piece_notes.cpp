@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
-#include <map>
 #include <set>
 #include <tuple>
 
@@ -38,39 +36,40 @@ std::string SelectionText(const NoteSelection& selection) {
 
 PieceNotes ReadPieceNotes(const MidiFile& midi, const NoteSelection& selection, const std::string& name) {
   if (midi.format == 2) Refuse(name, "形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。");
-  const std::vector<TimedEvent> events = TimedEvents(midi);
-  int tracks = 0;
-  for (const TimedEvent& e : events) tracks = std::max(tracks, e.track + 1);
-  if (selection.track && (*selection.track < 1 || *selection.track > tracks))
-    Refuse(name, "トラック " + std::to_string(*selection.track) + " はありません（音のあるトラックは " +
-                     std::to_string(tracks) + " まで）。");
-
   PieceNotes piece;
   piece.ticksPerQuarter = TicksPerQuarter(midi.division);
   piece.firstTempo = midi.firstTempo;
-  // Notes still sounding, by track, channel and key: a note-off ends the
-  // earliest of its key.
-  std::map<std::tuple<int, int, int>, std::deque<size_t>> sounding;
+  piece.notes.reserve(static_cast<size_t>(midi.notes));
+  // A track at a time: the notes still sounding, by channel and key (a
+  // note-off ends the earliest of its key), and by channel for the bends,
+  // which move the notes of their own track.
+  std::array<std::vector<size_t>, 16 * 128> sounding;
+  std::array<std::vector<size_t>, 16> open;
   std::array<int, 16> bend;
-  bend.fill(kBendCentre);
-  std::array<std::vector<size_t>, 16> open;  // the sounding notes of each channel, for the bends
+  int track = -1;
   std::set<int> used;
   bool drumsLeftOut = false;
-  for (const TimedEvent& e : events) {
+  ForEachChannelMessage(midi, [&](const TimedEvent& e) {
+    if (e.track != track) {
+      for (auto& notes : sounding) notes.clear();
+      for (auto& notes : open) notes.clear();
+      bend.fill(kBendCentre);
+      track = e.track;
+    }
+    if (selection.track && e.track + 1 != *selection.track) return;
     const int kind = e.bytes[0] & 0xF0, channel = e.bytes[0] & 0x0F;
     if (kind == 0xE0) {
       bend[channel] = e.bytes[1] | e.bytes[2] << 7;
       if (bend[channel] != kBendCentre)
         for (size_t i : open[channel]) piece.notes[i].bent = true;
-      continue;
+      return;
     }
-    if (kind != 0x90 && kind != 0x80) continue;
-    if (selection.track && e.track + 1 != *selection.track) continue;
+    if (kind != 0x90 && kind != 0x80) return;
     if (selection.channel ? channel + 1 != *selection.channel : channel == kDrumChannel) {
       drumsLeftOut |= !selection.channel && kind == 0x90 && e.bytes[2] > 0;
-      continue;
+      return;
     }
-    auto& keyNotes = sounding[{e.track, channel, e.bytes[1]}];
+    std::vector<size_t>& keyNotes = sounding[channel * 128 + e.bytes[1]];
     if (kind == 0x90 && e.bytes[2] > 0) {
       keyNotes.push_back(piece.notes.size());
       open[channel].push_back(piece.notes.size());
@@ -78,11 +77,14 @@ PieceNotes ReadPieceNotes(const MidiFile& midi, const NoteSelection& selection, 
       used.insert(e.track + 1);
     } else if (!keyNotes.empty()) {
       const size_t i = keyNotes.front();
-      keyNotes.pop_front();
+      keyNotes.erase(keyNotes.begin());
       piece.notes[i].length = e.tick - piece.notes[i].start;
       std::erase(open[channel], i);
     }
-  }
+  });
+  if (selection.track && (*selection.track < 1 || *selection.track > track + 1))
+    Refuse(name, "トラック " + std::to_string(*selection.track) + " はありません（音のあるトラックは " +
+                     std::to_string(track + 1) + " まで）。");
   // A note never ended lasts to the end of the file.
   for (PieceNote& n : piece.notes)
     if (n.length < 0) n.length = midi.lastTick - n.start;

@@ -15,9 +15,14 @@ constexpr std::array kTripletValues = {3, 6, 12, 24, 48};
 constexpr double kTripletTolerance = 0.05;
 
 int NoteValueOf(double ticks, int ticksPerQuarter) {
-  const auto distance = [&](int value) { return std::abs(std::log(ticks * value / (4.0 * ticksPerQuarter))); };
+  // The ratio of the two lengths, the larger over the smaller: its logarithm
+  // is their distance on a logarithmic scale.
+  const auto distance = [&](int value) {
+    const double ratio = ticks * value / (4.0 * ticksPerQuarter);
+    return std::max(ratio, 1 / ratio);
+  };
   for (int value : kTripletValues)
-    if (distance(value) < kTripletTolerance) return value;
+    if (distance(value) < std::exp(kTripletTolerance)) return value;
   int best = kStraightValues.front();
   for (int value : kStraightValues)
     if (distance(value) < distance(best)) best = value;

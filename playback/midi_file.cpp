@@ -67,9 +67,9 @@ class Reader {
 
 // Walks one track, returning its end tick, collecting its tempo changes and
 // voice events and counting its notes; and its channel messages into events
-// when given.
+// and to visit when given.
 int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFile& midi,
-                  std::vector<TimedEvent>* events = nullptr) {
+                  std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit) {
   int64_t tick = 0;
   uint8_t running = 0;
   while (!r.AtEnd()) {
@@ -108,9 +108,12 @@ int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFi
       ++midi.notes;
       midi.drumNotes |= (status & 0x0F) == kDrumChannel;
     }
-    if (events)
-      events->push_back({0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
-                         {status, first, second}, track});
+    if (events || visit) {
+      const TimedEvent event{0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
+                             {status, first, second}, track};
+      if (events) events->push_back(event);
+      if (visit) (*visit)(event);
+    }
   }
   return tick;
 }
@@ -149,8 +152,9 @@ class TempoMap {
   uint32_t tempo_ = kDefaultTempo;
 };
 
-// Walks the whole file; events, when given, receive the channel messages.
-MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
+// Walks the whole file; events and visit, when given, receive the channel
+// messages.
+MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
     throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
@@ -177,7 +181,7 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tracks - 1, tempos, midi, events));
+    lastTick = std::max(lastTick, ReadTrack(track, tracks - 1, tempos, midi, events, visit));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
@@ -192,18 +196,25 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
   }
   midi.lastTick = static_cast<int>(lastTick);
   midi.seconds = tempoMap.Seconds(lastTick);
-  midi.bytes = std::move(bytes);
   return midi;
 }
 
 }  // namespace
 
-MidiFile ParseMidiFile(std::string bytes) { return Parse(std::move(bytes), nullptr); }
+MidiFile ParseMidiFile(std::string bytes) {
+  MidiFile midi = Parse(bytes, nullptr);
+  midi.bytes = std::move(bytes);
+  return midi;
+}
 
 std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
   std::vector<TimedEvent> events;
   Parse(midi.bytes, &events);
   return events;
+}
+
+void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit) {
+  Parse(midi.bytes, nullptr, &visit);
 }
 
 MidiFile ReadMidiFile(const std::string& path) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,11 @@ MidiFile ParseMidiFile(std::string bytes);
 // The channel messages of every track of a parsed file, in the order they
 // sound (a track's own order among those at one tick, earlier tracks first).
 std::vector<TimedEvent> TimedEvents(const MidiFile& midi);
+
+// The channel messages of a parsed file track after track, each track's in
+// its order, without their seconds: a large file's, without holding them all.
+using ChannelMessageVisitor = std::function<void(const TimedEvent&)>;
+void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit);
 
 // Reads and parses the file at path; throws PlayerError naming the path.
 MidiFile ReadMidiFile(const std::string& path);
