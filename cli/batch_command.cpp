@@ -216,7 +216,7 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    ComposePhrase(session.settings, session.state);
+    Compose(session);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();
 
@@ -291,7 +291,7 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp;
+    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp;
     return 0;
   }
   const BatchOptions options = ReadOptions(args);

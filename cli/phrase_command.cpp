@@ -40,7 +40,7 @@ int RunPhrase(ArgumentReader& args) {
                    "                        go on, each drawn by what followed the one before in it\n"
                    "  --bars N              how many 4/4 bars --continue composes (default 1)\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp;
+                << kSessionOptionsHelp << kGrooveOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -84,7 +84,7 @@ int RunPhrase(ArgumentReader& args) {
   const uint32_t randomState = session.state.random.seed();
   Phrase phrase;
   if (continuePath.empty()) {
-    phrase = ComposePhrase(session.settings, session.state);
+    phrase = Compose(session);
   } else {
     const PieceNotes piece = ReadPieceNotes(continuePath, {});
     try {

@@ -18,6 +18,9 @@ inline constexpr std::array<std::string_view, 7> kRhythmSymbolSliders = {"scrP0"
 int RhythmPercent(int weight, int total);
 
 char DrawRhythmSymbol(const Settings& settings, RandomSource& random);
+// A symbol that sounds (not ^ or r) by the same weights; N when they
+// leave practically nothing else.
+char DrawSoundingSymbol(const Settings& settings, RandomSource& random);
 
 // Draws a pattern of spnPatternCount symbols (capped at the field's maximum
 // at use; none for a count of 0 or less) in groups of four into the pattern
