@@ -1,6 +1,8 @@
 // volemo-cli learn: the settings a MIDI file or the starred takes suggest.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -32,7 +34,8 @@ the step, the first tempo and the median velocity.
   --json              print everything found as one JSON object
   --groove STEPS      print the groove template instead: for each of STEPS steps of
                       a 4/4 bar (16 or 12) the onsets, their mean offset from the
-                      step (percent of a step) and mean velocity, and the swing
+                      step (percent of a step) and mean velocity, and the swing; of
+                      sixteenths also as phrase's options (--swing S --swing-grid 16)
   --scale-file PATH   find the key among the scales of PATH instead of Scale.dat
 )";
 
@@ -55,6 +58,14 @@ Groove LearnGroove(const PieceNotes& piece, int steps) {
   return groove;
 }
 
+// The swing of a template of sixteenths as the phrase's groove options take
+// it (50 to 75 on the 16ths' grid); none for other templates.
+std::optional<std::string> SwingOptions(const Groove& groove) {
+  if (groove.steps != 16 || !groove.swing) return std::nullopt;
+  const long swing = std::clamp(std::lround(*groove.swing), 50L, 75L);
+  return "--swing " + std::to_string(swing) + " --swing-grid 16";
+}
+
 std::string GrooveText(const Groove& groove) {
   std::string text = "step\tonsets\toffset%\tvelocity\n";
   char line[96];
@@ -67,6 +78,7 @@ std::string GrooveText(const Groove& groove) {
     std::snprintf(line, sizeof line, "swing\t%.1f\n", *groove.swing);
     text += line;
   }
+  if (const auto options = SwingOptions(groove)) text += "options\t" + *options + "\n";
   return text;
 }
 
@@ -74,8 +86,10 @@ nlohmann::ordered_json GrooveJson(const Groove& groove) {
   nlohmann::ordered_json steps = nlohmann::ordered_json::array();
   for (const GrooveStep& g : groove.steps_)
     steps.push_back({{"onsets", g.count}, {"offset", g.meanOffset}, {"velocity", g.meanVelocity}});
+  const std::optional<std::string> options = SwingOptions(groove);
   return {{"steps", groove.steps},
           {"swing", groove.swing ? nlohmann::ordered_json(*groove.swing) : nlohmann::ordered_json(nullptr)},
+          {"options", options ? nlohmann::ordered_json(*options) : nlohmann::ordered_json(nullptr)},
           {"template", steps}};
 }
 

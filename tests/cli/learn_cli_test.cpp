@@ -67,7 +67,9 @@ TEST_F(LearnCli, ASwungFileGivesItsSwing) {
   for (int i = 0; i < 64; ++i) notes.push_back({60 + i % 5, i / 2 * 240 + (i % 2 ? 149 : 0), 60});
   const Result r = RunCli({"learn", Write("swung.mid", test::Smf(notes)), "--groove", "16", "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NEAR(nlohmann::json::parse(r.out)["groove"]["swing"].get<double>(), 62.0, 1.0);
+  const nlohmann::json groove = nlohmann::json::parse(r.out)["groove"];
+  EXPECT_NEAR(groove["swing"].get<double>(), 62.0, 1.0);
+  EXPECT_EQ(groove["options"], "--swing 62 --swing-grid 16");
 }
 
 TEST_F(LearnCli, TheStarredTakesTeachWhatTheirMidiFilesDo) {
