@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <iostream>
 
 #include "commands.h"
 #include "composer.h"
+#include "continuation.h"
 #include "cp932.h"
 #include "interrupts.h"
 #include "phrase_operations.h"
@@ -18,6 +20,8 @@ int RunPhrase(ArgumentReader& args) {
   std::string midPath, wavPath, midiOut;
   bool play = false, notes = false, keep = false;
   std::vector<PhraseOperation> operations;
+  std::string continuePath;
+  int continueBars = 0;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
       std::cout << "Usage: volemo-cli phrase [OPTIONS]\n"
@@ -30,7 +34,11 @@ int RunPhrase(ArgumentReader& args) {
                    "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
                    "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
                    "                        extension (.wav, .flac, .ogg)\n"
-                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
+                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
+                   "  --continue FILE.mid   compose the bars that follow the MIDI file instead: its style\n"
+                   "                        is set (as --style), then its rhythm symbols and intervals\n"
+                   "                        go on, each drawn by what followed the one before in it\n"
+                   "  --bars N              how many 4/4 bars --continue composes (default 1)\n\n"
                 << kPhraseOperationsHelp << '\n'
                 << kSessionOptionsHelp << kGrooveOptionsHelp;
       return 0;
@@ -45,6 +53,15 @@ int RunPhrase(ArgumentReader& args) {
     }
     if (auto port = args.TakeValue("--midi-out")) {
       midiOut = *port;
+      continue;
+    }
+    if (auto start = args.TakeValue("--continue")) {
+      continuePath = *start;
+      options.sets.emplace_back(kStyleEntry, *start);  // its style, in order with the --set options
+      continue;
+    }
+    if (auto bars = args.TakeValue("--bars")) {
+      continueBars = static_cast<int>(std::clamp<long long>(ParseInteger(*bars, "--bars"), -1, 1 << 20));
       continue;
     }
     if (args.TakeFlag("--play")) {
@@ -62,9 +79,21 @@ int RunPhrase(ArgumentReader& args) {
     if (TakePhraseOperation(args, operations)) continue;
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
+  if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase = Compose(session);
+  Phrase phrase;
+  if (continuePath.empty()) {
+    phrase = Compose(session);
+  } else {
+    const PieceNotes piece = ReadPieceNotes(continuePath, {});
+    try {
+      phrase = ComposeContinuation(piece, LearnStyle(piece, session.state), continueBars ? continueBars : 1,
+                                   session.settings, session.state);
+    } catch (const std::invalid_argument& e) {
+      throw UsageError(std::string("--bars: ") + e.what());
+    }
+  }
   ApplyPhraseOperations(operations, phrase, session.settings, session.state);
   session.settings.SetMmlText(phrase.Mml());
   const std::string& mml = session.settings.MmlText();

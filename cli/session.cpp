@@ -16,6 +16,7 @@
 #include "random_source.h"
 #include "rhythm_pattern.h"
 #include "scale_table.h"
+#include "style.h"
 
 namespace volemo::cli {
 
@@ -44,7 +45,10 @@ Session::Session(const SessionOptions& options)
     ApplySelectedScale();
   }
   if (options.preset) ApplyPreset(*options.preset);
-  for (const auto& [control, value] : options.sets) Set(control, value);
+  for (const auto& [control, value] : options.sets) {
+    if (control == kStyleEntry) SetStyle(value);
+    else Set(control, value);
+  }
   if (options.pattern) settings.SetPatternText(*options.pattern);
   Seed(options.seed ? *options.seed : ClockSeed());
 }
@@ -92,6 +96,11 @@ void Session::Set(const std::string& control, const std::string& value) {
   } catch (const std::logic_error& e) {  // a bad value or list index
     throw UsageError(e.what());
   }
+}
+
+void Session::SetStyle(const std::string& midiPath) {
+  for (const auto& [control, value] : StyleControls(LearnStyle(ReadPieceNotes(midiPath, {}), state)))
+    Set(control, value);
 }
 
 Phrase Compose(Session& session) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,12 +19,16 @@
 
 namespace volemo::cli {
 
+inline constexpr std::string_view kStyleEntry = "--style";
+
 struct SessionOptions {
   std::optional<uint32_t> seed;          // none: the clock, as the window does
   std::optional<std::string> scaleFile;  // a path; none: DataPath("Scale.dat")
   std::optional<std::string> scale;      // CP932
   std::optional<std::string> preset;     // UTF-8: a shipped or saved preset's name
-  std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
+  // control, CP932 value; in order. A control named kStyleEntry stands for
+  // the controls learned from the MIDI file its value names.
+  std::vector<std::pair<std::string, std::string>> sets;
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
   GrooveOptions groove;
@@ -57,6 +62,7 @@ class Session {
   // Seeds the random source, then draws what the options ask to draw.
   void Seed(uint32_t seed);
   void Set(const std::string& control, const std::string& value);
+  void SetStyle(const std::string& midiPath);
   void ApplyPreset(const std::string& name);
   void ApplySelectedScale();
 

@@ -172,6 +172,9 @@ void TfrmMain::BuildMenus() {
            {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
            {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
            {},
+           {"mnuLearnMidi", "MIDIファイルから学ぶ…", {}, &TfrmMain::mnuLearnMidiClick},
+           {"mnuLearnStarred", "スター付きのテイクから学ぶ", {}, &TfrmMain::mnuLearnStarredClick},
+           {},
            {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
            {},
            {"N2", "閉じる(&C)", {}, &TfrmMain::N2Click}});
