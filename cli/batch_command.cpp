@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "batch_manifest.h"
+#include "arrangement_options.h"
 #include "batch_progress.h"
 #include "commands.h"
 #include "composer.h"
@@ -216,7 +217,7 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    ComposePhrase(session.settings, session.state);
+    ComposeArrangement(session.settings, session.state, o_.session.arrangement);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();
 
@@ -291,7 +292,7 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp;
+    std::cout << kHelp << '\n' << kSessionOptionsHelp << '\n' << kArrangementOptionsHelp;
     return 0;
   }
   const BatchOptions options = ReadOptions(args);

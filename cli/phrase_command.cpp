@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "arrangement_options.h"
 #include "commands.h"
 #include "composer.h"
 #include "cp932.h"
@@ -32,7 +33,8 @@ int RunPhrase(ArgumentReader& args) {
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp;
+                << kSessionOptionsHelp << '\n'
+                << kArrangementOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -64,7 +66,8 @@ int RunPhrase(ArgumentReader& args) {
   }
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase = ComposePhrase(session.settings, session.state);
+  Arrangement arrangement = ComposeArrangement(session.settings, session.state, options.arrangement);
+  Phrase& phrase = arrangement.parts.front();
   ApplyPhraseOperations(operations, phrase, session.settings, session.state);
   session.settings.SetMmlText(phrase.Mml());
   const std::string& mml = session.settings.MmlText();

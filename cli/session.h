@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "arrangement.h"
 #include "engine_state.h"
 #include "memory_settings.h"
 
@@ -24,6 +25,7 @@ struct SessionOptions {
   std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
+  ArrangementSettings arrangement;       // the line and the parts
 };
 
 // Takes the next argument when it is one of the shared options (or one of

@@ -21,9 +21,10 @@ constexpr int kStepsPerLine = 16;
 // the gate applies to the whole length, ties included.
 class PhraseWriter {
  public:
-  PhraseWriter(const Settings& settings, EngineState& state)
+  PhraseWriter(const Settings& settings, EngineState& state, const MelodyLine& line)
       : settings_(settings),
         state_(state),
+        line_(line),
         gateN_(settings.Position("scrGateN")),
         gateM_(settings.Position("scrGateM")),
         step_(StepTicks(settings.Value("spnL"))) {}
@@ -75,6 +76,7 @@ class PhraseWriter {
   // The phrase between head and tail. The repeat plays the body again at
   // once, so ties at its start lengthen the last notes of the pass before.
   Phrase Finish(const std::string& head, std::string_view tail) {
+    line_.Cadence(notes_, settings_, state_);
     for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += leadingTieCount_ * step_;
     for (PhraseNote& n : notes_)
       n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
@@ -94,7 +96,7 @@ class PhraseWriter {
   // A note whose soundingTicks holds its written length until Finish.
   void Note(char symbol, int64_t start, int64_t length) {
     PhraseNote note;
-    note.key = PickNote(settings_, state_);
+    note.key = line_.Choose(notes_, notes_.size(), start, settings_, state_);
     note.startTick = start;
     note.soundingTicks = length;
     note.gate = lastGate_;
@@ -116,6 +118,7 @@ class PhraseWriter {
 
   const Settings& settings_;
   EngineState& state_;
+  const MelodyLine& line_;
   const int gateN_, gateM_;
   const int64_t step_;
   int lastGate_ = -1;
@@ -142,7 +145,9 @@ int64_t StepTicks(int32_t noteValue) {
   return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
 }
 
-Phrase ComposePhrase(Settings& settings, EngineState& state) {
+Phrase ComposePhrase(Settings& settings, EngineState& state) { return ComposePhrase(settings, state, {}); }
+
+Phrase ComposePhrase(Settings& settings, EngineState& state, const MelodyOptions& options) {
   // A box holding only blanks and line breaks is treated as an empty box
   // and gets a drawn pattern. That pattern is itself empty when the pattern
   // length is 0 or less; the phrase then has an empty body.
@@ -153,8 +158,10 @@ Phrase ComposePhrase(Settings& settings, EngineState& state) {
   }
   const std::string_view p = TrimControlAndBlank(pattern);
 
-  PhraseWriter writer(settings, state);
-  const int stepCount = CountAtMost(settings, "spnCount");
+  const int stepCount = std::max(CountAtMost(settings, "spnCount"), options.minSteps);
+  const MelodyLine line(options.line, options.chords, stepCount * StepTicks(settings.Value("spnL")),
+                        std::clamp(settings.Index("cmbKey"), 0, 11));
+  PhraseWriter writer(settings, state, line);
   // A pattern without any step symbol would never reach the step count: it
   // is read once, so its blanks come out and the phrase has no notes.
   const bool hasSteps = p.find_first_of(kStepSymbols) != std::string_view::npos;
@@ -169,7 +176,8 @@ Phrase ComposePhrase(Settings& settings, EngineState& state) {
     } while (hasSteps ? steps < stepCount : index < p.size());
   }
 
-  Phrase phrase = writer.Finish(Header(settings) + "[4 \r\n", "\r\n]");
+  Phrase phrase = writer.Finish(options.opening + Header(settings) + "[4 \r\n", "\r\n]");
+  if (line.Shapes() || options.line.cadence > 0) phrase.SetKeyChooser(line.Chooser());
   state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
   settings.SetMmlText(phrase.Mml());
   static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");
