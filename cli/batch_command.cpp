@@ -233,7 +233,7 @@ class Batch {
         // Repeatable: a phrase sounds the same whichever job renders it
         // after which other; the jobs, not FluidSynth's workers, use the cores.
         if (!renderer) renderer = std::make_unique<SoundRenderer>(1, true);
-        renderer->RenderBytes(midi, o_.dir + name);
+        renderer->Render(read, o_.dir + name, o_.dir + name);
       } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
         throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
       }

@@ -30,6 +30,8 @@ namespace {
 
 thread_local std::string message;
 
+std::string Bytes(const uint8_t* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
+
 // Runs fn; NULL when it returned, else the message of what it threw.
 template <class Fn>
 const char* Guarded(Fn fn) {
@@ -48,7 +50,9 @@ const VolemoPlayback kTable = {
     VOLEMO_PLAYBACK_VERSION,
     [](VolemoPlayer** player) { return Guarded([&] { *player = new VolemoPlayer; }); },
     [](VolemoPlayer* player) { delete player; },
-    [](VolemoPlayer* player, const char* midPath) { return Guarded([&] { player->player.Open(midPath); }); },
+    [](VolemoPlayer* player, const uint8_t* midi, size_t size) {
+      return Guarded([&] { player->player.Open(volemo::ParseMidiFile(Bytes(midi, size))); });
+    },
     [](VolemoPlayer* player, int fromTick) { return Guarded([&] { player->player.Play(fromTick); }); },
     [](VolemoPlayer* player) { return Guarded([&] { player->player.Stop(); }); },
     [](VolemoPlayer* player) { return Guarded([&] { player->player.Close(); }); },
@@ -61,19 +65,12 @@ const VolemoPlayback kTable = {
       return Guarded([&] { *renderer = new VolemoRenderer(threads, repeatable != 0); });
     },
     [](VolemoRenderer* renderer) { delete renderer; },
-    [](VolemoRenderer* renderer, const char* midPath, const char* outPath, int (*stop)(void*, double),
-       void* context) {
+    [](VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* name, const char* outPath,
+       int (*stop)(void*, double), void* context) {
       return Guarded([&] {
         volemo::RenderStop asked;
         if (stop) asked = [=](double seconds) { return stop(context, seconds) != 0; };
-        renderer->renderer.Render(volemo::ReadMidiFile(midPath), midPath, outPath, asked);
-      });
-    },
-    [](VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath) {
-      return Guarded([&] {
-        const std::string name = outPath;
-        volemo::MidiFile file = volemo::ParseMidiFile(std::string(reinterpret_cast<const char*>(midi), size));
-        renderer->renderer.Render(file, name, outPath);
+        renderer->renderer.Render(volemo::ParseMidiFile(Bytes(midi, size)), name, outPath, asked);
       });
     },
     [](const char** names) {

@@ -22,7 +22,7 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 4
+#define VOLEMO_PLAYBACK_VERSION 5
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see Player */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
@@ -42,7 +42,9 @@ typedef struct VolemoPlayback {
      starts that synthesizer's SoundFont and sound output in the background. */
   const char* (*newPlayer)(VolemoPlayer** player);
   void (*deletePlayer)(VolemoPlayer* player);
-  const char* (*open)(VolemoPlayer* player, const char* midPath);
+  /* A MIDI file's bytes, copied: the program compiles into memory, and
+     reads a file itself where one is named. */
+  const char* (*open)(VolemoPlayer* player, const uint8_t* midi, size_t size);
   const char* (*play)(VolemoPlayer* player, int fromTick);
   const char* (*stop)(VolemoPlayer* player);
   const char* (*close)(VolemoPlayer* player);
@@ -58,14 +60,14 @@ typedef struct VolemoPlayback {
      WAV, FLAC or Ogg Vorbis by outPath's extension (.wav, .flac, .ogg).
      Renderers render side by side, each on its own synthesizer with
      threads workers; a repeatable one sounds the same whatever it rendered
-     before (see Renderer). renderFile asks stop(context, seconds), when
-     stop is not NULL, after each block of sound with the seconds rendered
-     so far, and gives up when it returns nonzero. */
+     before (see Renderer). render takes a MIDI file's bytes, name being
+     the file's for messages; it asks stop(context, seconds), when stop is
+     not NULL, after each block of sound with the seconds rendered so far,
+     and gives up when it returns nonzero. */
   const char* (*newRenderer)(int threads, int repeatable, VolemoRenderer** renderer);
   void (*deleteRenderer)(VolemoRenderer* renderer);
-  const char* (*renderFile)(VolemoRenderer* renderer, const char* midPath, const char* outPath,
-                            int (*stop)(void* context, double secondsRendered), void* context);
-  const char* (*renderBytes)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* outPath);
+  const char* (*render)(VolemoRenderer* renderer, const uint8_t* midi, size_t size, const char* name,
+                        const char* outPath, int (*stop)(void* context, double secondsRendered), void* context);
 
   /* MIDI ports (see port_output.h): listPorts gives their names, one per
      line, in a text valid until the thread's next call. playPort copies

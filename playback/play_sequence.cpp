@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "cp932.h"
+#include "file_contents.h"
 #include "program_dir.h"
 #include "use_vorlin_dll.h"
 #include "user_dirs.h"
@@ -23,12 +25,17 @@ std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
 
 void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick) {
   player.Close();
-  const std::string path = TempMidPath();
-  if (!CompileMmlToMidi(mml, path)) {
+  std::string midi;
+  if (!CompileMmlToBytes(mml, midi)) {
     settings.SetStatus(LastCompileMessage());
     return;
   }
-  player.Open(path);
+  const std::string path = TempMidPath();
+  if (const int error = ReplaceFileContents(path, midi); error != 0) {
+    settings.SetStatus(Cp932FromUtf8Lossy("ファイル \"" + path + "\" を作成できません。 " + std::strerror(error)));
+    return;
+  }
+  player.Open(ParseMidiFile(std::move(midi)));
   player.Play(fromTick);
   settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
 }
@@ -38,7 +45,5 @@ void StopPlayback(SoundPlayer& player) {
   player.Stop();
   player.Close();
 }
-
-void ClosePlayer(SoundPlayer& player) { player.Close(); }
 
 }  // namespace volemo

@@ -1,5 +1,5 @@
-// Compiling the phrase into the scratch file temp.mid and playing it, as
-// the play, stop and save commands and the closing window need it.
+// The window's play: the phrase compiled, kept in the scratch file temp.mid
+// and played; and its stop.
 #pragma once
 
 #include <string>
@@ -16,10 +16,10 @@ std::string TempMidPath();
 // The same choice for a given program folder (ending with "/").
 std::string TempMidPathIn(const std::string& programDir);
 
-// Closes the player (the last phrase stops), compiles mml into TempMidPath()
-// and, on success, opens and plays it and says so on the status line; on
-// failure the status line shows the compiler's message and the player stays
-// closed. Errors of the player propagate (PlayerError) and the status line
+// Closes the player (the last phrase stops), compiles mml and, on success,
+// writes it to TempMidPath(), opens and plays it and says so on the status
+// line; on failure the status line shows the compiler's message (or why
+// temp.mid could not be written) and the player stays closed. Errors of the player propagate (PlayerError) and the status line
 // keeps its text: a phrase that cannot sound is never announced as playing.
 // fromTick starts the sound later in the phrase (see Player::Play).
 void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick = 0);
@@ -28,7 +28,5 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
 // ended stays open.
 void StopPlayback(SoundPlayer& player);
 
-// Before temp.mid is copied, and when the window closes.
-void ClosePlayer(SoundPlayer& player);
 
 }  // namespace volemo

@@ -15,8 +15,12 @@ Player::Player() : shared_(SharedSynth::Get()) {}
 Player::~Player() { Close(); }
 
 void Player::Open(const std::string& midPath) {
+  Close();  // also when the file cannot be read
+  Open(ReadMidiFile(midPath));
+}
+
+void Player::Open(MidiFile file) {
   Close();
-  MidiFile file = ReadMidiFile(midPath);
   shared_.Ready();
   shared_.HoldVoicesOf(file);
   file_ = std::move(file);

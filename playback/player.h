@@ -31,6 +31,8 @@ class Player {
   // Throws PlayerError when the file is not a MIDI file, or there is no
   // SoundFont or sound output.
   void Open(const std::string& midPath);
+  // The same for a file already read.
+  void Open(MidiFile file);
   // Plays the open file from fromTick (its start by default; the voice,
   // tempo and bends set before that tick still apply) and returns at once.
   // Throws PlayerError when nothing is open or playing cannot start.

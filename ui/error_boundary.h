@@ -6,16 +6,17 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <utility>
+
+#include "volemo_error.h"
 
 namespace volemo {
 
 // A failure of the window itself; what() is UTF-8, as every exception text
 // of the program.
-class WindowError : public std::runtime_error {
+class WindowError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 void RunHandler(const std::function<void()>& handler);

@@ -467,7 +467,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormClose() {
-  if (player_) ClosePlayer(*player_);
+  if (player_) player_->Close();
   takes_->KeepLastSettings();
 }
 

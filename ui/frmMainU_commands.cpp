@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <optional>
 
@@ -43,27 +41,6 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes) {
   if (written == bytes.size() && file.isOpen() && file.commit()) return;
   throw WindowError(
       QStringLiteral("ファイル \"%1\" を作成できません。 %2").arg(path, file.errorString()).toStdString());
-}
-
-// The MIDI file of the MML text, compiled into a file of this command's own
-// beside temp.mid (which another copy of the program may be rewriting);
-// nullopt when the text does not compile, LastCompileMessage telling why.
-std::optional<QByteArray> CompileToMidi(const std::string& mml) {
-  const QString scratchDir = QFileInfo(QString::fromStdString(TempMidPath())).absolutePath();
-  QTemporaryFile midi(scratchDir + QStringLiteral("/save-XXXXXX.mid"));
-  if (!midi.open())
-    throw WindowError(QStringLiteral("一時ファイルを %1 に作成できません。 %2")
-                          .arg(scratchDir, midi.errorString())
-                          .toStdString());
-  if (!CompileMmlToMidi(mml, QFile::encodeName(midi.fileName()).toStdString())) return std::nullopt;
-  // The compiler replaced the file by name: read the new one, not the
-  // empty one still open.
-  QFile compiled(midi.fileName());
-  if (!compiled.open(QIODevice::ReadOnly))
-    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 %2")
-                          .arg(compiled.fileName(), compiled.errorString())
-                          .toStdString());
-  return compiled.readAll();
 }
 
 }  // namespace
@@ -121,15 +98,15 @@ void TfrmMain::mnuSaveMidiClick() {
   // The phrase on screen is what is saved, compiled now: temp.mid may hold
   // an earlier phrase, or another program's. Text that does not compile
   // leaves its message and nothing to save.
-  const std::optional<QByteArray> midi = CompileToMidi(settings_->MmlText());
-  if (!midi) {
+  std::string midi;
+  if (!CompileMmlToBytes(settings_->MmlText(), midi)) {
     settings_->SetStatus(LastCompileMessage());
     return;
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMidi);
   if (!target) return;
-  ClosePlayer(player());
-  WriteWholeFile(*target, *midi);
+  player().Close();
+  WriteWholeFile(*target, QByteArray::fromStdString(midi));
   settings_->SetStatus(Cp932FromUtf8("保存しました。"));
 }
 

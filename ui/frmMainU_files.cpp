@@ -66,8 +66,8 @@ void TfrmMain::OpenMml(const QString& path) {
 }
 
 void TfrmMain::PlayMidiFile(const QString& path) {
-  ClosePlayer(player());
-  player().Open(QFile::encodeName(path).toStdString());
+  player().Close();
+  player().Open(ReadMidiFile(QFile::encodeName(path).toStdString()));
   player().Play();
   playbackWatch_->start();
   settings_->SetStatus(Cp932FromUtf8("演奏を開始しました: ") + Cp932Name(path));

@@ -2,7 +2,6 @@
 // phrase, and hearing the phrase from a place or one note alone.
 #include <QCheckBox>
 #include <QSpinBox>
-#include <QTemporaryFile>
 
 #include "cp932.h"
 #include "error_boundary.h"
@@ -88,17 +87,10 @@ void TfrmWorkbench::PlayFrom(int tick) {
 void TfrmWorkbench::HearNote(int note) {
   const RollContent& content = editor_.content();
   const RollNote& n = content.notes[size_t(note)];
-  // Its own file, read whole by the player: temp.mid keeps the phrase for
-  // saving.
-  QTemporaryFile file;
+  // Played from memory: temp.mid keeps the phrase for saving.
   const std::vector<uint8_t> smf = SingleNoteSmf(content, n);
-  if (!file.open() || file.write(reinterpret_cast<const char*>(smf.data()), qint64(smf.size())) != qint64(smf.size()) ||
-      !file.flush())
-    throw WindowError(QStringLiteral("一時ファイル \"%1\" を作成できません: %2")
-                          .arg(file.fileName(), file.errorString())
-                          .toStdString());
   SoundPlayer& player = links_.player();
-  player.Open(file.fileName().toStdString());
+  player.Open(ParseMidiFile(std::string(smf.begin(), smf.end())));
   player.Play(int(n.start));
 }
 

@@ -2,17 +2,18 @@
 // locale's encoding and Qt's).
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "volemo_error.h"
 
 namespace volemo {
 
 // What() names the first character that could not be converted, in a
 // Japanese sentence for the error box (UTF-8).
-class EncodingError : public std::runtime_error {
+class EncodingError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 // Throws EncodingError naming the first character CP932 cannot hold.
