@@ -2,6 +2,8 @@
 // batch.
 #pragma once
 
+#include <string>
+
 #include "arguments.h"
 #include "arrangement.h"
 
@@ -12,5 +14,10 @@ namespace volemo::cli {
 bool TakeArrangementOption(ArgumentReader& args, ArrangementSettings& arrangement);
 
 extern const char kArrangementOptionsHelp[];
+
+// --chords-table: one line a bar of the body (at least one for each chord),
+// tab-separated: bar from 1, start tick, symbol, the root's key and the
+// chord's keys (comma-separated) as the chord part voices them; LF.
+std::string ChordsTable(const Arrangement& arrangement);
 
 }  // namespace volemo::cli

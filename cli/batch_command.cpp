@@ -217,7 +217,8 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    ComposeArrangement(session.settings, session.state, o_.session.arrangement);
+    const Arrangement arrangement = ComposeArrangement(session.settings, session.state, o_.session.arrangement);
+    for (const music::Chord& chord : arrangement.chords) r.progression.push_back(chord.symbol);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();
 

@@ -17,7 +17,7 @@ namespace volemo::cli {
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath, midiOut;
-  bool play = false, notes = false, keep = false;
+  bool play = false, notes = false, keep = false, chordsTable = false;
   std::vector<PhraseOperation> operations;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
@@ -57,6 +57,10 @@ int RunPhrase(ArgumentReader& args) {
       notes = true;
       continue;
     }
+    if (args.TakeFlag("--chords-table")) {
+      chordsTable = true;
+      continue;
+    }
     if (args.TakeFlag("--keep")) {
       keep = true;
       continue;
@@ -67,14 +71,15 @@ int RunPhrase(ArgumentReader& args) {
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement = ComposeArrangement(session.settings, session.state, options.arrangement);
-  Phrase& phrase = arrangement.parts.front();
-  ApplyPhraseOperations(operations, phrase, session.settings, session.state);
-  session.settings.SetMmlText(phrase.Mml());
+  ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
+  session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)
     throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
                      " is not a note length the MML can hold (1 to 1920)");
-  WriteOutput(notes ? NoteList(phrase) : mml);
+  if (chordsTable && arrangement.chords.empty())
+    throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
+  WriteOutput(chordsTable ? ChordsTable(arrangement) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {

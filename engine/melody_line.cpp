@@ -10,8 +10,6 @@
 namespace volemo {
 namespace {
 
-constexpr int64_t kBarTicks = 1920;
-constexpr int64_t kBeatTicks = 480;
 constexpr int kHighestKey = 127;
 constexpr int kFifth = 7;
 // The contour's pull: a key's weight halves for every this many semitones

@@ -14,6 +14,9 @@
 
 namespace volemo {
 
+constexpr int64_t kBeatTicks = 480;
+constexpr int64_t kBarTicks = 4 * kBeatTicks;  // chords change by bars of 4/4
+
 enum class Contour { Free, Arch, Rising, Falling, Wave };
 
 // "free", "arch", "rising", "falling", "wave"; nullopt for another word.

@@ -31,28 +31,22 @@ std::vector<int> NearestInversion(const std::vector<int>& tones, const std::vect
   std::vector<int> best;
   int bestCost = INT_MAX;
   for (int base = low; base <= high; ++base) {
-    for (size_t r = 0; r < tones.size(); ++r) {
-      if (base % 12 != tones[r]) continue;
-      // Rotation r in close position: each tone the first of its pitch
-      // class above the one before.
-      std::vector<int> keys{base};
-      for (size_t k = 1; k < tones.size(); ++k) {
-        const int pitch = tones[(r + k) % tones.size()];
-        int key = keys.back() + 1;
-        while (key % 12 != pitch) ++key;
-        keys.push_back(key);
-      }
-      if (keys.back() > high) continue;
-      int cost = 0;
-      if (previous.empty()) {
-        for (int k : keys) cost += std::abs(k - center);
-      } else {
-        cost = VoiceLeadingSize(previous, keys);
-      }
-      if (cost < bestCost) {
-        bestCost = cost;
-        best = keys;
-      }
+    if (std::find(tones.begin(), tones.end(), base % 12) == tones.end()) continue;
+    // Close position over base: each tone at its first key at or above it,
+    // all within the octave.
+    std::vector<int> keys;
+    for (int p : tones) keys.push_back(base + ((p - base) % 12 + 12) % 12);
+    std::sort(keys.begin(), keys.end());
+    if (keys.back() > high) continue;
+    int cost = 0;
+    if (previous.empty()) {
+      for (int k : keys) cost += std::abs(k - center);
+    } else {
+      cost = VoiceLeadingSize(previous, keys);
+    }
+    if (cost < bestCost) {
+      bestCost = cost;
+      best = keys;
     }
   }
   return best;

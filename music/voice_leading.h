@@ -12,8 +12,9 @@ namespace volemo::music {
 // note of the other chord, summed both ways.
 int VoiceLeadingSize(const std::vector<int>& from, const std::vector<int>& to);
 
-// The tones (pitch classes) in close position, some inversion of them,
-// between the keys low and high, that moves least from previous (keys, low
+// The tones (pitch classes) in close position (all within an octave above
+// the lowest, one inversion for each tone in the bass) between the keys low
+// and high, that moves least from previous (keys, low
 // to high); without a previous chord, the one nearest center. On a tie the
 // lower. The keys low to high; empty when no inversion fits.
 std::vector<int> NearestInversion(const std::vector<int>& tones, const std::vector<int>& previous, int low, int high,
