@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "cp932.h"
 #include "file_contents.h"
+#include "input_file.h"
 
 namespace volemo::cli {
 
@@ -34,6 +35,21 @@ std::string SettingsOf(const Session& session) {
         break;
     }
   }
+  // Only a batch that uses them records the groove settings, so a batch
+  // without them keeps its manifest as it was.
+  const GrooveSettings& g = session.groove;
+  if (!(g == GrooveSettings{})) {
+    Json groove = {{"stepProbability", g.stepProbability}, {"swing", g.swing},
+                   {"swingGrid", g.swingGrid},             {"humanizeTime", g.humanizeTime},
+                   {"humanizeVelocity", g.humanizeVelocity}, {"beatAccent", g.beatAccent},
+                   {"barAccent", g.barAccent},             {"form", g.form},
+                   {"sectionBars", g.sectionBars},         {"variation", g.variation}};
+    groove["euclid"] = g.euclid ? Json::array({g.euclid->onsets, g.euclid->steps, g.euclid->rotation}) : Json();
+    groove["meter"] = g.meter ? Json(std::to_string(g.meter->numerator) + "/" + std::to_string(g.meter->denominator))
+                              : Json();
+    groove["beats"] = g.meter ? Json(BeatsText(g.meter->beats)) : Json();
+    settings["groove"] = std::move(groove);
+  }
   return settings.dump();
 }
 
@@ -48,10 +64,11 @@ std::string ManifestLine(const PhraseRecord& r) {
 }
 
 std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
+  if (const auto failure = CheckInputFile(path)) throw std::runtime_error("cannot read " + path + ": " + failure->reason);
   std::map<uint32_t, PhraseRecord> records;
   std::ifstream in(path, std::ios::binary);
   std::string text;
-  while (std::getline(in, text)) {
+  for (int number = 1; std::getline(in, text); ++number) {
     if (in.eof()) break;  // no line break: cut short
     const Json line = Json::parse(text, nullptr, false);
     try {
@@ -67,7 +84,9 @@ std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
       if (line.contains("progression")) r.progression = line.at("progression").get<std::vector<std::string>>();
       records[r.index] = std::move(r);
     } catch (const std::exception&) {
-      // Not a line of ours (a discarded parse is not an object either).
+      // A discarded parse is not an object either.
+      throw std::runtime_error(path + " is not a batch's manifest (line " + std::to_string(number) +
+                               "): give another folder, or take the file away");
     }
   }
   return records;

@@ -33,7 +33,7 @@ int RunPhrase(ArgumentReader& args) {
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp << '\n'
+                << kSessionOptionsHelp << kGrooveOptionsHelp << '\n'
                 << kArrangementOptionsHelp;
       return 0;
     }
@@ -70,7 +70,7 @@ int RunPhrase(ArgumentReader& args) {
   }
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Arrangement arrangement = ComposeArrangement(session.settings, session.state, options.arrangement);
+  Arrangement arrangement = Compose(session, options.arrangement);
   ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
   session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();

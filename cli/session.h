@@ -13,7 +13,9 @@
 #include "arguments.h"
 #include "arrangement.h"
 #include "engine_state.h"
+#include "groove_options.h"
 #include "memory_settings.h"
+#include "phrase.h"
 
 namespace volemo::cli {
 
@@ -26,6 +28,7 @@ struct SessionOptions {
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
   ArrangementSettings arrangement;       // the line and the parts
+  GrooveOptions groove;
 };
 
 // Takes the next argument when it is one of the shared options (or one of
@@ -50,6 +53,7 @@ class Session {
 
   EngineState state;
   MemorySettings settings{state};
+  GrooveSettings groove;
 
  private:
   // Seeds the random source, then draws what the options ask to draw.
@@ -60,6 +64,10 @@ class Session {
 
   bool randomWeights_ = false;
 };
+
+// Composes the session's phrase under its groove, with the parts asked
+// for; a form or meter the steps cannot fill is bad usage.
+Arrangement Compose(Session& session, const ArrangementSettings& arrangement);
 
 // Writes CP932 bytes to stdout exactly as they are; throws
 // std::runtime_error when they cannot all be written.

@@ -14,7 +14,8 @@ std::string Arrangement::Mml() const {
   return mml;
 }
 
-Arrangement ComposeArrangement(Settings& settings, EngineState& state, const ArrangementSettings& arrangement) {
+Arrangement ComposeArrangement(Settings& settings, EngineState& state, const ArrangementSettings& arrangement,
+                               const GrooveSettings& groove) {
   Arrangement result;
   const int key = std::clamp(settings.Index("cmbKey"), 0, 11);
   if (arrangement.HasChords()) result.chords = MakeProgression(arrangement.progression, key, state);
@@ -28,7 +29,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   }
   if (arrangement.HasParts()) melody.opening = "Part(melody)\r\n";
   result.names.push_back("melody");
-  result.parts.push_back(ComposePhrase(settings, state, melody));
+  result.parts.push_back(ComposePhrase(settings, state, groove, melody));
   if (!arrangement.HasParts()) return result;
 
   // The body's length: the melody's steps, which the rests and ties of the

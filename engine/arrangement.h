@@ -9,6 +9,7 @@
 #include "accompaniment.h"
 #include "chord.h"
 #include "engine_state.h"
+#include "groove_settings.h"
 #include "melody_line.h"
 #include "phrase.h"
 #include "settings.h"
@@ -36,8 +37,10 @@ struct Arrangement {
 
 // Composes every part; without parts and progression, the melody alone with
 // the line's settings, as ComposePhrase does. With a progression the body
-// holds at least one bar for each chord. Puts the document in the MML box.
+// holds at least one bar for each chord; the groove shapes the melody.
+// Puts the document in the MML box.
 // Throws EngineError for a progression that cannot be read.
-Arrangement ComposeArrangement(Settings& settings, EngineState& state, const ArrangementSettings& arrangement);
+Arrangement ComposeArrangement(Settings& settings, EngineState& state, const ArrangementSettings& arrangement,
+                               const GrooveSettings& groove = {});
 
 }  // namespace volemo

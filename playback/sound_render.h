@@ -1,4 +1,4 @@
-// Offline rendering over the playback module: see Renderer. Each function
+// Offline rendering over the playback module: see SynthRenderer. Each function
 // throws PlayerError, also when the module cannot be loaded.
 #pragma once
 
@@ -13,7 +13,7 @@ namespace volemo {
 
 class SoundRenderer {
  public:
-  // A synthesizer of its own with threads workers (1 to 8); see Renderer
+  // A synthesizer of its own with threads workers (1 to 8); see SynthRenderer
   // for repeatable.
   SoundRenderer(int threads, bool repeatable);
   ~SoundRenderer();

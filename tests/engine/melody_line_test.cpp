@@ -18,7 +18,7 @@ Phrase ComposeLine(uint32_t seed, const LineSettings& line, Engine& e) {
   e.settings.SetPatternText("");
   MelodyOptions options;
   options.line = line;
-  return ComposePhrase(e.settings, e.state, options);
+  return ComposePhrase(e.settings, e.state, {}, options);
 }
 
 // The measure over Major C4-B5: smooth, bounded, closing on C.

@@ -1,0 +1,122 @@
+#include "window_settings.h"
+
+#include <QAbstractSlider>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <stdexcept>
+
+#include "StrUnit.h"
+#include "controls.h"
+#include "cp932.h"
+#include "spin_field.h"
+
+namespace volemo {
+namespace {
+
+template <class T>
+T* FindNamed(QWidget& window, std::string_view name) {
+  T* w = window.findChild<T*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+  if (!w) throw std::logic_error("no control named " + std::string(name));
+  return w;
+}
+
+// The boxes hold lines the Qt way ("\n"); the engine's texts break lines
+// with CR LF.
+std::string FromBox(const QPlainTextEdit& box) {
+  QString text = box.toPlainText();
+  text.replace(u'\n', QStringLiteral("\r\n"));
+  return Cp932FromUtf8(text.toStdString());
+}
+
+// Whether a line of text is longer than any a phrase writes.
+bool HasLongLine(const QString& text) {
+  constexpr qsizetype kLong = 4096;
+  for (qsizetype start = 0; start < text.size();) {
+    const qsizetype end = text.indexOf(u'\n', start);
+    if ((end < 0 ? text.size() : end) - start > kLong) return true;
+    if (end < 0) break;
+    start = end + 1;
+  }
+  return false;
+}
+
+void ToBox(QPlainTextEdit& box, const std::string& cp932) {
+  QString text = QString::fromStdString(Utf8FromCp932(cp932));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(u'\r', u'\n');
+  // Wrapped at word boundaries, each row of a long line without blanks
+  // searches the rest of the line for one: its layout grows with the
+  // square of its length. Such a line wraps anywhere instead.
+  box.setWordWrapMode(HasLongLine(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+  box.setPlainText(text);
+}
+
+}  // namespace
+
+WindowSettings::WindowSettings(QWidget& window)
+    : pattern_(FindNamed<QPlainTextEdit>(window, "memRythm")),
+      mml_(FindNamed<QPlainTextEdit>(window, "memMML")),
+      status_(FindNamed<QLabel>(window, "sbarText")) {
+  for (const ControlInfo& c : AllControls())
+    controls_.emplace(std::string(c.name), FindNamed<QWidget>(window, c.name));
+}
+
+template <class T>
+T& WindowSettings::Control(std::string_view name) const {
+  const auto it = controls_.find(name);
+  T* w = it == controls_.end() ? nullptr : qobject_cast<T*>(it->second);
+  if (!w) throw std::logic_error("no control of this kind named " + std::string(name));
+  return *w;
+}
+
+int32_t WindowSettings::Value(std::string_view name) const {
+  return Control<SpinField>(name).value();
+}
+
+std::string WindowSettings::Text(std::string_view name) const {
+  return Cp932FromUtf8(Control<SpinField>(name).text().toStdString());
+}
+
+int WindowSettings::Index(std::string_view name) const {
+  return Control<QComboBox>(name).currentIndex();
+}
+
+bool WindowSettings::IsChecked(std::string_view name) const {
+  return Control<QCheckBox>(name).isChecked();
+}
+
+int WindowSettings::Position(std::string_view name) const {
+  return Control<QAbstractSlider>(name).value();
+}
+
+void WindowSettings::SetPosition(std::string_view name, int v) {
+  // The slider clamps, and reports valueChanged (which runs its change
+  // handler) only when the position really changes.
+  Control<QAbstractSlider>(name).setValue(v);
+}
+
+std::string WindowSettings::PatternText() const { return FromBox(*pattern_); }
+void WindowSettings::SetPatternText(const std::string& text) { ToBox(*pattern_, text); }
+std::string WindowSettings::MmlText() const { return FromBox(*mml_); }
+void WindowSettings::SetMmlText(const std::string& text) { ToBox(*mml_, text); }
+
+void WindowSettings::SetText(std::string_view name, const std::string& text) {
+  Control<SpinField>(name).setText(QString::fromStdString(Utf8FromCp932(text)));
+}
+
+void WindowSettings::SetIndex(std::string_view name, int index) {
+  auto& list = Control<QComboBox>(name);
+  if (index < -1 || index >= list.count())
+    throw std::out_of_range(std::string(name) + " has no entry " + std::to_string(index));
+  list.setCurrentIndex(index);
+}
+
+void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<QCheckBox>(name).setChecked(checked); }
+
+void WindowSettings::SetStatus(const std::string& text) {
+  status_->setText(QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(text))));
+}
+
+}  // namespace volemo
