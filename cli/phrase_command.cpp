@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "arrangement_options.h"
 #include "commands.h"
 #include "composer.h"
 #include "continuation.h"
@@ -18,7 +19,7 @@ namespace volemo::cli {
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath, midiOut;
-  bool play = false, notes = false, keep = false;
+  bool play = false, notes = false, keep = false, chordsTable = false;
   std::vector<PhraseOperation> operations;
   std::string continuePath;
   int continueBars = 0;
@@ -40,7 +41,8 @@ int RunPhrase(ArgumentReader& args) {
                    "                        go on, each drawn by what followed the one before in it\n"
                    "  --bars N              how many 4/4 bars --continue composes (default 1)\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp << kGrooveOptionsHelp;
+                << kSessionOptionsHelp << kGrooveOptionsHelp << '\n'
+                << kArrangementOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -72,6 +74,10 @@ int RunPhrase(ArgumentReader& args) {
       notes = true;
       continue;
     }
+    if (args.TakeFlag("--chords-table")) {
+      chordsTable = true;
+      continue;
+    }
     if (args.TakeFlag("--keep")) {
       keep = true;
       continue;
@@ -82,25 +88,31 @@ int RunPhrase(ArgumentReader& args) {
   if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase;
+  Arrangement arrangement;
   if (continuePath.empty()) {
-    phrase = Compose(session);
+    arrangement = Compose(session, options.arrangement);
   } else {
+    if (options.arrangement.HasParts() || options.arrangement.HasChords())
+      throw UsageError("--continue composes a melody alone: no --parts or --chords with it");
     const PieceNotes piece = ReadPieceNotes(continuePath, {});
     try {
-      phrase = ComposeContinuation(piece, LearnStyle(piece, session.state), continueBars ? continueBars : 1,
-                                   session.settings, session.state);
+      arrangement.names.push_back("melody");
+      arrangement.parts.push_back(ComposeContinuation(piece, LearnStyle(piece, session.state),
+                                                      continueBars ? continueBars : 1, session.settings,
+                                                      session.state));
     } catch (const std::invalid_argument& e) {
       throw UsageError(std::string("--bars: ") + e.what());
     }
   }
-  ApplyPhraseOperations(operations, phrase, session.settings, session.state);
-  session.settings.SetMmlText(phrase.Mml());
+  ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
+  session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)
     throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
                      " is not a note length the MML can hold (1 to 1920)");
-  WriteOutput(notes ? NoteList(phrase) : mml);
+  if (chordsTable && arrangement.chords.empty())
+    throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
+  WriteOutput(chordsTable ? ChordsTable(arrangement) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {

@@ -103,9 +103,9 @@ void Session::SetStyle(const std::string& midiPath) {
     Set(control, value);
 }
 
-Phrase Compose(Session& session) {
+Arrangement Compose(Session& session, const ArrangementSettings& arrangement) {
   try {
-    return ComposePhrase(session.settings, session.state, session.groove);
+    return ComposeArrangement(session.settings, session.state, arrangement, session.groove);
   } catch (const std::invalid_argument& e) {
     throw UsageError(e.what());
   }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "arrangement.h"
 #include "engine_state.h"
 #include "groove_options.h"
 #include "memory_settings.h"
@@ -31,6 +32,7 @@ struct SessionOptions {
   std::vector<std::pair<std::string, std::string>> sets;
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
+  ArrangementSettings arrangement;       // the line and the parts
   GrooveOptions groove;
 };
 
@@ -69,9 +71,9 @@ class Session {
   bool randomWeights_ = false;
 };
 
-// Composes the session's phrase under its groove; a form or meter the
-// steps cannot fill is bad usage.
-Phrase Compose(Session& session);
+// Composes the session's phrase under its groove, with the parts asked
+// for; a form or meter the steps cannot fill is bad usage.
+Arrangement Compose(Session& session, const ArrangementSettings& arrangement);
 
 // Writes CP932 bytes to stdout exactly as they are; throws
 // std::runtime_error when they cannot all be written.

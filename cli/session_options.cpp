@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "arrangement_options.h"
 #include "controls.h"
 #include "cp932.h"
 #include "session.h"
@@ -149,6 +150,7 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     AddKey(options, *v);
   } else if (auto v = args.TakeValue("--range")) {
     AddRange(options, *v);
+  } else if (TakeArrangementOption(args, options.arrangement)) {
   } else if (TakeGrooveOption(args, options.groove)) {
   } else if (args.TakeFlag("--no-voice")) {
     AddSet(options, "chkVoice", "0");
