@@ -73,6 +73,17 @@ void Timeline::EndAll(uint32_t frame, MidiSink& sink) {
   soundingCount_ = 0;
 }
 
+void Timeline::EndBefore(double tick, uint32_t frame, MidiSink& sink) {
+  for (uint32_t i = 0; i < soundingCount_;) {
+    if (sounding_[i].endTick <= tick) {
+      Send(blockStart_ + frame, {sounding_[i].status, sounding_[i].key, 0}, sink);
+      sounding_[i] = sounding_[--soundingCount_];
+    } else {
+      ++i;
+    }
+  }
+}
+
 void Timeline::Report(uint32_t frame, const TransportReport& report, MidiSink& sink) {
   const int64_t at = blockStart_ + frame;
   const double expected = TicksAt(at);
@@ -88,7 +99,10 @@ void Timeline::Report(uint32_t frame, const TransportReport& report, MidiSink& s
   else if (report.frame)
     told = static_cast<double>(*report.frame) / sampleRate_ * beatsPerMinute_ / 60 * TicksPerBeat();
   const bool jump = told && std::abs(*told - expected) > kJumpTicks;
-  if (jump) EndAll(frame, sink);
+  // Back, every note ends. Forward, as when the host skipped cycles, the
+  // notes that would still sound there sound on.
+  if (jump && *told < expected) EndAll(frame, sink);
+  if (jump && *told > expected) EndBefore(*told, frame, sink);
   anchorTicks_ = jump ? *told : expected;
   anchorFrame_ = at;
 

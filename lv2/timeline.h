@@ -74,6 +74,7 @@ class Timeline {
   void Render(uint32_t from, uint32_t to, MidiSink& sink);
   void StartNote(int64_t frame, double tick, const LoopEvent& event, MidiSink& sink);
   void EndAll(uint32_t frame, MidiSink& sink);
+  void EndBefore(double tick, uint32_t frame, MidiSink& sink);
   void Send(int64_t frame, const std::array<uint8_t, 3>& message, MidiSink& sink);
   void TakeOver(int64_t bar);
 

@@ -67,17 +67,17 @@ TEST_F(PluginTiming, TempoChangeMidBlockTakesEffectAtItsFrame) {
   EXPECT_EQ(Sorted(host.Events(), until), Expected(notes, 2 * kBarTicks, 1, 120, {{0, 5 * kBarTicks, frameOf, false}}, until));
 }
 
-TEST_F(PluginTiming, RelocationEndsTheSoundingNotesAndPlaysOnFromTheNewPlace) {
-  // At tick 1200 (inside a block of 256) the host jumps to bar 1.
+TEST_F(PluginTiming, RelocationBackEndsTheSoundingNotesAndPlaysOnFromTheNewPlace) {
+  // At tick 1200 (inside a block of 256) the host goes back to the start.
   const int64_t jump = At120(1200);
   const std::vector<CliNote> notes = CliNotes(7, kDefaults);
   Host host;
   Prepare(host, 7);
   const int64_t until = jump + 3 * kBarFrames;
-  host.Run(until - kStart, 256, {{kStart, Rolling()}, {jump, Rolling(1)}});
-  const auto after = [&](int64_t tick) { return jump + (tick - kBarTicks) * kFramesPerTick; };
-  const auto expected = Expected(notes, 2 * kBarTicks, 1, 120,
-                                 {{0, 1200, At120, true}, {kBarTicks, 5 * kBarTicks, after, false}}, until);
+  host.Run(until - kStart, 256, {{kStart, Rolling()}, {jump, Rolling(0)}});
+  const auto after = [&](int64_t tick) { return jump + tick * kFramesPerTick; };
+  const auto expected =
+      Expected(notes, 2 * kBarTicks, 1, 120, {{0, 1200, At120, true}, {0, 4 * kBarTicks, after, false}}, until);
   EXPECT_EQ(Sorted(host.Events(), until), expected) << Describe(Sorted(host.Events(), until));
 }
 
