@@ -36,8 +36,7 @@ int main(int argc, char* argv[]) {
   }
   // Fontconfig reads its configuration on the other core while the
   // application connects to the display; the window's first font would
-  // otherwise wait for it (28 of the 112 million instructions before the
-  // first paint).
+  // otherwise wait for it before the first paint.
   std::thread fontconfig([] { FcInit(); });
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationVersion(QStringLiteral(VOLEMO_VERSION));

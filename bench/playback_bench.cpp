@@ -17,8 +17,8 @@
 #include "memory_settings.h"
 #include "midi_file.h"
 #include "play_sequence.h"
-#include "player.h"
-#include "render.h"
+#include "synth_player.h"
+#include "synth_render.h"
 #include "resident_voices.h"
 #include "scale_table.h"
 #include "shared_synth.h"
@@ -81,7 +81,7 @@ BENCHMARK(BM_SoundFontLoad)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_SoundFontLoadWhileLiveSynthHoldsIt(benchmark::State& state) {
   const std::string mid = kDir + "note.mid";
   CompileMmlToMidi("o5c", mid);
-  Player player;
+  SynthPlayer player;
   player.Open(mid);  // waits for the shared synthesizer's SoundFont
   for (auto _ : state) LoadInFreshSynth();
 }
@@ -104,7 +104,7 @@ const std::vector<std::string>& PhrasesOnEachVoice() {
 // Opening a phrase whose voice the phrase before did not use: its samples
 // are read from the SoundFont on the caller's thread.
 void BM_OpenOnANewVoice(benchmark::State& state) {
-  Player player;
+  SynthPlayer player;
   size_t next = 0;
   for (auto _ : state) player.Open(PhrasesOnEachVoice()[next++ % PhrasesOnEachVoice().size()]);
 }
@@ -112,7 +112,7 @@ BENCHMARK(BM_OpenOnANewVoice)->Unit(benchmark::kMillisecond);
 
 // Opening a phrase again: its voice is still in memory.
 void BM_OpenAgainOnTheSameVoice(benchmark::State& state) {
-  Player player;
+  SynthPlayer player;
   const std::string& violin = PhrasesOnEachVoice()[39];
   player.Open(violin);
   for (auto _ : state) player.Open(violin);
@@ -194,10 +194,11 @@ BENCHMARK(BM_FirstPeriodOnANewVoice)->Arg(0)->Arg(1)->Unit(benchmark::kMicroseco
 void BM_RenderDefaultPhrase(benchmark::State& state) {
   const std::string mid = kDir + "phrase.mid";
   CompileMmlToMidi(DefaultPhrase(), mid);
-  const double seconds = ReadMidiFile(mid).seconds;
-  RenderMidiToWav(mid, kDir + "phrase.wav");  // the SoundFont load, once
-  for (auto _ : state) RenderMidiToWav(mid, kDir + "phrase.wav");
-  state.counters["realtime_x"] = benchmark::Counter(seconds * state.iterations(), benchmark::Counter::kIsRate);
+  const MidiFile midi = ReadMidiFile(mid);
+  SynthRenderer renderer(static_cast<int>(std::thread::hardware_concurrency()), false);
+  renderer.Render(midi, mid, kDir + "phrase.wav");  // the SoundFont load, once
+  for (auto _ : state) renderer.Render(midi, mid, kDir + "phrase.wav");
+  state.counters["realtime_x"] = benchmark::Counter(midi.seconds * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RenderDefaultPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -212,7 +213,7 @@ void BM_RenderPiano60s(benchmark::State& state) {
   const std::string mid = kDir + "piano60.mid";
   if (!CompileMmlToMidi(mml, mid)) state.SkipWithError("piano60.mml does not compile");
   const MidiFile midi = ReadMidiFile(mid);
-  Renderer renderer(static_cast<int>(state.range(0)), false);
+  SynthRenderer renderer(static_cast<int>(state.range(0)), false);
   renderer.Render(midi, mid, kDir + "piano60.wav");  // the SoundFont load, once
   for (auto _ : state) renderer.Render(midi, mid, kDir + "piano60.wav");
   state.counters["realtime_x"] = benchmark::Counter(midi.seconds * state.iterations(), benchmark::Counter::kIsRate);

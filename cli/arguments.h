@@ -2,17 +2,18 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "volemo_error.h"
+
 namespace volemo::cli {
 
 // Bad usage: reported on stderr with exit status 2.
-class UsageError : public std::runtime_error {
+class UsageError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 class ArgumentReader {

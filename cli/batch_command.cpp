@@ -216,7 +216,7 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    ComposePhrase(session.settings, session.state);
+    Compose(session);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();
 
@@ -232,7 +232,7 @@ class Batch {
         // Repeatable: a phrase sounds the same whichever job renders it
         // after which other; the jobs, not FluidSynth's workers, use the cores.
         if (!renderer) renderer = std::make_unique<SoundRenderer>(1, true);
-        renderer->RenderBytes(midi, o_.dir + name);
+        renderer->Render(read, o_.dir + name, o_.dir + name);
       } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
         throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
       }
@@ -291,7 +291,7 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp;
+    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp;
     return 0;
   }
   const BatchOptions options = ReadOptions(args);

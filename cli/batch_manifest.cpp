@@ -34,6 +34,21 @@ std::string SettingsOf(const Session& session) {
         break;
     }
   }
+  // Only a batch that uses them records the groove settings, so a batch
+  // without them keeps its manifest as it was.
+  const GrooveSettings& g = session.groove;
+  if (!(g == GrooveSettings{})) {
+    Json groove = {{"stepProbability", g.stepProbability}, {"swing", g.swing},
+                   {"swingGrid", g.swingGrid},             {"humanizeTime", g.humanizeTime},
+                   {"humanizeVelocity", g.humanizeVelocity}, {"beatAccent", g.beatAccent},
+                   {"barAccent", g.barAccent},             {"form", g.form},
+                   {"sectionBars", g.sectionBars},         {"variation", g.variation}};
+    groove["euclid"] = g.euclid ? Json::array({g.euclid->onsets, g.euclid->steps, g.euclid->rotation}) : Json();
+    groove["meter"] = g.meter ? Json(std::to_string(g.meter->numerator) + "/" + std::to_string(g.meter->denominator))
+                              : Json();
+    groove["beats"] = g.meter ? Json(BeatsText(g.meter->beats)) : Json();
+    settings["groove"] = std::move(groove);
+  }
   return settings.dump();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "arguments.h"
+#include "midi_file.h"
 #include "settings.h"
 
 namespace volemo::cli {
@@ -24,12 +25,12 @@ int RunPorts(ArgumentReader& args);
 // message goes to stderr and the result is false.
 bool CompileToFile(const std::string& mml, const std::string& midPath);
 
-// Plays mml as the window's play command does and returns when it has
-// ended; false when it did not compile (the message is the status). Throws
-// PlayerError when it cannot play or the sound output fails while it plays.
-bool PlayToTheEnd(Settings& settings, const std::string& mml);
-// Plays the MIDI file into the port named (see FindMidiPort) and returns at
-// its end, its notes released; throws PlayerError (the port went away too).
-void PlayIntoPort(const std::string& midPath, const std::string& port);
+// Plays midi on the built-in synthesizer and returns when it has ended.
+// Throws PlayerError when it cannot play or the sound output fails while
+// it plays.
+void PlayToTheEnd(const MidiFile& midi);
+// Plays midi into the port named (see FindMidiPort) and returns at its
+// end, its notes released; throws PlayerError (the port went away too).
+void PlayIntoPort(const MidiFile& midi, const std::string& port);
 
 }  // namespace volemo::cli

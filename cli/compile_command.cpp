@@ -90,14 +90,13 @@ bool ReportNul(const std::string& mml) {
   int line = 1;
   int column = 1;
   for (size_t i = 0; i < nul; ++i, ++column) {
-    const auto b = static_cast<unsigned char>(mml[i]);
-    const auto next = static_cast<unsigned char>(mml[i + 1]);  // mml[nul] at the most
+    const char b = mml[i];
     if (b == '\r' || b == '\n') {
-      if (b == '\r' && next == '\n') ++i;
+      if (b == '\r' && mml[i + 1] == '\n') ++i;  // mml[nul] at the most
       ++line;
       column = 0;
-    } else if (IsLeadByte(b) && ((next >= 0x40 && next <= 0x7E) || (next >= 0x80 && next <= 0xFC))) {
-      ++i;
+    } else {
+      i += CharSize(mml, i) - 1;
     }
   }
   std::cerr << line << "行目 " << column << "文字目: NUL バイト \"<00>\" は MML に書けません。\n";

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "commands.h"
-#include "rhythm_pattern.h"
+#include "pattern_source.h"
 #include "session.h"
 
 namespace volemo::cli {
@@ -12,13 +12,16 @@ int RunPattern(ArgumentReader& args) {
     if (args.TakeFlag("--help")) {
       std::cout << "Usage: volemo-cli pattern [OPTIONS]\n"
                    "Draws a random rhythm pattern and writes it to standard output.\n\n"
-                << kSessionOptionsHelp;
+                << kSessionOptionsHelp << "Of the groove options, --euclid K,N[,R] draws the pattern as a Euclidean rhythm.\n";
       return 0;
     }
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
   Session session(options);
-  MakeRandomPattern(session.settings, session.state);
+  GrooveSettings euclidOnly;
+  euclidOnly.euclid = session.groove.euclid;
+  if (!(session.groove == euclidOnly)) throw UsageError("of the groove options, pattern takes only --euclid");
+  DrawPattern(session.settings, session.state, session.groove);
   WriteOutput(session.settings.PatternText());
   return 0;
 }

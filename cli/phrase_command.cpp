@@ -5,7 +5,7 @@
 #include "cp932.h"
 #include "interrupts.h"
 #include "phrase_operations.h"
-#include "play_sequence.h"
+#include "phrase_export.h"
 #include "sound_render.h"
 #include "session.h"
 #include "snapshot.h"
@@ -25,14 +25,14 @@ int RunPhrase(ArgumentReader& args) {
                    "the MML document to standard output: CP932 bytes, CR LF line breaks.\n\n"
                    "Output:\n"
                    "  --mid FILE            also compile the phrase into the MIDI file FILE\n"
-                   "  --play                play the phrase (through temp.mid) and wait for its end\n"
+                   "  --play                play the phrase and wait for its end\n"
                    "  --midi-out PORT       play the phrase into the MIDI port PORT (a full name, or a\n"
                    "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
                    "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp;
+                << kSessionOptionsHelp << kGrooveOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -64,7 +64,7 @@ int RunPhrase(ArgumentReader& args) {
   }
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase = ComposePhrase(session.settings, session.state);
+  Phrase phrase = Compose(session);
   ApplyPhraseOperations(operations, phrase, session.settings, session.state);
   session.settings.SetMmlText(phrase.Mml());
   const std::string& mml = session.settings.MmlText();
@@ -82,21 +82,18 @@ int RunPhrase(ArgumentReader& args) {
     }
   }
   if (!midPath.empty() && !CompileToFile(mml, midPath)) return 1;
+  if (!play && midiOut.empty() && wavPath.empty()) return 0;
   try {
-    if (play && !PlayToTheEnd(session.settings, mml)) {
-      ReportOnStderr(Utf8FromCp932(session.settings.Status()));
-      return 1;
-    }
-    // The scratch file is what the window would have played.
-    const std::string mid = midPath.empty() ? TempMidPath() : midPath;
-    if (midPath.empty() && (!midiOut.empty() || !wavPath.empty()) && !CompileToFile(mml, mid)) return 1;
-    if (!midiOut.empty()) PlayIntoPort(mid, midiOut);
+    // In memory: runs side by side never hear or render each other's phrase.
+    const MidiFile midi = CompilePhrase(mml);
+    if (play) PlayToTheEnd(midi);
+    if (!midiOut.empty()) PlayIntoPort(midi, midiOut);
     if (!wavPath.empty()) {
       const DeferInterrupts whileWriting;
       // Repeatable, as the batch renders: the same arguments give the same bytes.
-      SoundRenderer(1, true).RenderFile(mid, wavPath, [](double) { return InterruptPending(); });
+      SoundRenderer(1, true).Render(midi, wavPath, wavPath, [](double) { return InterruptPending(); });
     }
-  } catch (const PlayerError& e) {
+  } catch (const Error& e) {
     ReportOnStderr(e.what());
     return 1;
   }

@@ -4,25 +4,21 @@
 
 #include "commands.h"
 #include "interrupts.h"
-#include "play_sequence.h"
+#include "sound_player.h"
 #include "sound_render.h"
 #include "session.h"
 
 namespace volemo::cli {
 
-bool PlayToTheEnd(Settings& settings, const std::string& mml) {
+void PlayToTheEnd(const MidiFile& midi) {
   SoundPlayer player;
-  {
-    const DeferInterrupts whileWriting;  // temp.mid
-    PlayMml(settings, player, mml);
-  }
-  if (!player.IsOpen()) return false;  // the compiler's message is the status
+  player.Open(midi);
+  player.Play();
   // The player tells only whether it still sounds; a short poll keeps the
   // return prompt without a thread of our own.
   while (player.IsPlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   player.CheckOutput();
-  ClosePlayer(player);
-  return true;
+  player.Close();
 }
 
 int RunRender(ArgumentReader& args) {
@@ -36,8 +32,9 @@ int RunRender(ArgumentReader& args) {
   const std::string out = args.TakePositional("OUT.{wav,flac,ogg}");
   if (!args.AtEnd()) args.RejectNext();
   try {
+    const MidiFile midi = ReadMidiFile(in);
     const DeferInterrupts whileWriting;
-    RenderSound(in, out, [](double) { return InterruptPending(); });
+    RenderSound(midi, in, out, [](double) { return InterruptPending(); });
   } catch (const PlayerError& e) {
     ReportOnStderr(e.what());
     return 1;

@@ -28,9 +28,9 @@ int RunPorts(ArgumentReader& args) {
   return 0;
 }
 
-void PlayIntoPort(const std::string& midPath, const std::string& port) {
+void PlayIntoPort(const MidiFile& midi, const std::string& port) {
   PortPlayer player(FindMidiPort(port));
-  player.Open(midPath);
+  player.Open(midi);
   // Interrupted, the notes still get their note-offs before the program ends.
   const DeferInterrupts whilePlaying;
   player.Play();

@@ -9,6 +9,7 @@
 #include "presets.h"
 #include "snapshot.h"
 #include "take_store.h"
+#include "composer.h"
 #include "cp932.h"
 #include "engine_error.h"
 #include "program_dir.h"
@@ -20,7 +21,8 @@ namespace volemo::cli {
 
 // The random source has no part in reading the scale file and setting the
 // controls, so the seed and the drawing can come last.
-Session::Session(const SessionOptions& options) : randomWeights_(options.randomWeights) {
+Session::Session(const SessionOptions& options)
+    : groove(FinishGroove(options.groove)), randomWeights_(options.randomWeights) {
   const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
     const auto warn = [](const std::string& text, const std::string& caption) {
@@ -48,7 +50,7 @@ Session::Session(const SessionOptions& options) : randomWeights_(options.randomW
 }
 
 Session::Session(const Session& other, uint32_t seed)
-    : state(other.state), settings(state, other.settings), randomWeights_(other.randomWeights_) {
+    : state(other.state), settings(state, other.settings), groove(other.groove), randomWeights_(other.randomWeights_) {
   Seed(seed);
 }
 
@@ -88,6 +90,14 @@ void Session::Set(const std::string& control, const std::string& value) {
   } catch (const EngineError& e) {
     ReportOnStderr(e.what());  // no scale to apply: the weights stay
   } catch (const std::logic_error& e) {  // a bad value or list index
+    throw UsageError(e.what());
+  }
+}
+
+Phrase Compose(Session& session) {
+  try {
+    return ComposePhrase(session.settings, session.state, session.groove);
+  } catch (const std::invalid_argument& e) {
     throw UsageError(e.what());
   }
 }

@@ -12,7 +12,9 @@
 
 #include "arguments.h"
 #include "engine_state.h"
+#include "groove_options.h"
 #include "memory_settings.h"
+#include "phrase.h"
 
 namespace volemo::cli {
 
@@ -24,6 +26,7 @@ struct SessionOptions {
   std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
+  GrooveOptions groove;
 };
 
 // Takes the next argument when it is one of the shared options (or one of
@@ -48,6 +51,7 @@ class Session {
 
   EngineState state;
   MemorySettings settings{state};
+  GrooveSettings groove;
 
  private:
   // Seeds the random source, then draws what the options ask to draw.
@@ -58,6 +62,10 @@ class Session {
 
   bool randomWeights_ = false;
 };
+
+// Composes the session's phrase under its groove; a form or meter the
+// steps cannot fill is bad usage.
+Phrase Compose(Session& session);
 
 // Writes CP932 bytes to stdout exactly as they are; throws
 // std::runtime_error when they cannot all be written.

@@ -145,6 +145,7 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     AddKey(options, *v);
   } else if (auto v = args.TakeValue("--range")) {
     AddRange(options, *v);
+  } else if (TakeGrooveOption(args, options.groove)) {
   } else if (args.TakeFlag("--no-voice")) {
     AddSet(options, "chkVoice", "0");
   } else {

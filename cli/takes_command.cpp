@@ -123,11 +123,12 @@ int RunTakes(ArgumentReader& args) {
     const std::string file = args.TakePositional("FILE");
     if (!args.AtEnd()) args.RejectNext();
     if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml, .wav, .flac or .ogg: " + file);
+    const std::string mml = Cp932FromUtf8(Existing(store, id).mml);
     try {
       // An interrupt stops a render and takes its files away, as render's does.
       const DeferInterrupts whileWriting;
-      ExportPhrase(Cp932FromUtf8(Existing(store, id).mml), file, [](double) { return InterruptPending(); });
-    } catch (const PlayerError& e) {
+      ExportPhrase(mml, file, [](double) { return InterruptPending(); });
+    } catch (const Error& e) {  // the compiler's message, or the file's
       ReportOnStderr(e.what());
       return 1;
     }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "cp932.h"
 #include "dvorlin.h"
 
 namespace volemo {
@@ -42,5 +43,11 @@ bool CompileMmlToBytes(const std::string& mml, std::string& midi) {
 }
 
 const std::string& LastCompileMessage() { return lastMessage; }
+
+std::string CompileMml(const std::string& mml) {
+  std::string midi;
+  if (!CompileMmlToBytes(mml, midi)) throw CompileError(Utf8FromCp932(lastMessage));
+  return midi;
+}
 
 }  // namespace volemo

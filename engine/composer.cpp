@@ -1,12 +1,15 @@
 #include "composer.h"
 
 #include <algorithm>
+#include <numeric>
 #include <string_view>
 
 #include "controls.h"
 #include "cp932.h"
 #include "note_choice.h"
-#include "rhythm_pattern.h"
+#include "pattern_source.h"
+#include "phrase_form.h"
+#include "step_groove.h"
 #include "text_trim.h"
 
 namespace volemo {
@@ -15,22 +18,32 @@ namespace {
 constexpr std::string_view kStepSymbols = "NmBWd^r";
 constexpr int kStepsPerLine = 16;
 
+bool IsStep(char ch) { return std::string_view(kStepSymbols).find(ch) != std::string_view::npos; }
+
 // Writes the body and records every note with its timing as the compiler
-// plays the first pass of the repeat: a tie lengthens the notes of the last
-// note or chord (the second note after a double, nothing after a rest), and
-// the gate applies to the whole length, ties included.
+// plays it: a tie lengthens the notes of the last note or chord (the second
+// note after a double, nothing after a rest). Each step starts, lasts and
+// sounds as the groove places it.
 class PhraseWriter {
  public:
-  PhraseWriter(const Settings& settings, EngineState& state)
+  PhraseWriter(const Settings& settings, EngineState& state, const StepGroove& groove)
       : settings_(settings),
         state_(state),
+        groove_(groove),
         gateN_(settings.Position("scrGateN")),
-        gateM_(settings.Position("scrGateM")),
-        step_(StepTicks(settings.Value("spnL"))) {}
+        gateM_(settings.Position("scrGateM")) {}
 
   // Appends the tokens of one pattern character; true when it is a step.
   bool Write(char ch) {
-    if (ch != '^' && std::string_view(kStepSymbols).find(ch) != std::string_view::npos) leadingTies_ = false;
+    if (IsStep(ch)) {
+      const GrooveStep step = groove_.At(index_);
+      now_ = step.start;
+      length_ = step.length;
+      lengthText_ = step.lengthText;
+      if (ch != '^' && ch != 'r' && !step.sounds) ch = 'r';
+      if (ch != '^') leadingTies_ = false;
+      if (ch != '^' && ch != 'r') SetVelocity(step.velocity);
+    }
     switch (ch) {
       case ' ': texts_.back() += ' '; return false;
       case 'N': SetGate(gateN_); OneNote('N'); return true;
@@ -45,25 +58,25 @@ class PhraseWriter {
         SetGate(MutedDraw() ? gateM_ : gateN_);
         texts_.back() += '\'';
         tieFirst_ = notes_.size();
-        Note('W', now_, step_);
-        Note('W', now_, step_);
-        texts_.back() += '\'';
+        Note('W', now_, length_);
+        Note('W', now_, length_);
+        texts_.back() += '\'' + lengthText_;
         return Advance(notes_.size());
       case 'd':
         SetGate(MutedDraw() ? gateM_ : gateN_);
         texts_.back() += "Div{";
-        Note('d', now_, step_ / 2);
+        Note('d', now_, length_ / 2);
         tieFirst_ = notes_.size();
-        Note('d', now_ + step_ / 2, step_ - step_ / 2);  // the last item takes the remainder
-        texts_.back() += '}';
+        Note('d', now_ + length_ / 2, length_ - length_ / 2);  // the last item takes the remainder
+        texts_.back() += '}' + lengthText_;
         return Advance(notes_.size());
       case '^':
-        texts_.back() += '^';
-        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += step_;
-        if (leadingTies_) ++leadingTieCount_;
+        texts_.back() += '^' + lengthText_;
+        for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += length_;
+        if (leadingTies_) leadingTieTicks_ += length_;
         return Advance(tieLast_);
       case 'r':
-        texts_.back() += 'r';
+        texts_.back() += 'r' + lengthText_;
         tieFirst_ = notes_.size();
         return Advance(notes_.size());
       default: return false;
@@ -72,21 +85,19 @@ class PhraseWriter {
 
   void Separator() { texts_.back() += "|\r\n"; }
 
-  // The phrase between head and tail. The repeat plays the body again at
-  // once, so ties at its start lengthen the last notes of the pass before.
-  Phrase Finish(const std::string& head, std::string_view tail) {
-    for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += leadingTieCount_ * step_;
-    for (PhraseNote& n : notes_)
-      n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
-    texts_.front().insert(0, head);
-    texts_.back() += tail;
-    return Phrase(std::move(texts_), std::move(notes_));
+  PhraseBody Take() {
+    const int64_t ticks = index_ > 0 ? now_ + length_ : 0;
+    return {std::move(texts_), std::move(notes_), ticks, leadingTieTicks_, tieFirst_, tieLast_};
   }
 
  private:
   void SetGate(int gate) {
     if (gate != lastGate_) texts_.back() += 'q' + std::to_string(gate);
     lastGate_ = gate;
+  }
+  void SetVelocity(int velocity) {
+    if (velocity >= 0 && velocity != lastVelocity_) texts_.back() += 'v' + std::to_string(velocity);
+    lastVelocity_ = velocity;
   }
   bool MutedDraw() {
     return static_cast<int>(state_.random.Next(100)) < settings_.Position("scrMuteRate");
@@ -104,25 +115,28 @@ class PhraseWriter {
   }
   bool OneNote(char symbol) {
     tieFirst_ = notes_.size();
-    Note(symbol, now_, step_);
+    Note(symbol, now_, length_);
+    texts_.back() += lengthText_;
     return Advance(notes_.size());
   }
   // Ends a step: what a tie after it lengthens ends at tieLast.
   bool Advance(size_t tieLast) {
     tieLast_ = tieLast;
-    now_ += step_;
+    ++index_;
     return true;
   }
 
   const Settings& settings_;
   EngineState& state_;
+  const StepGroove& groove_;
   const int gateN_, gateM_;
-  const int64_t step_;
-  int lastGate_ = -1;
-  int64_t now_ = 0;
+  int lastGate_ = -1, lastVelocity_ = -1;
+  int index_ = 0;
+  int64_t now_ = 0, length_ = 0;
+  std::string lengthText_;
   size_t tieFirst_ = 0, tieLast_ = 0;
   bool leadingTies_ = true;
-  int64_t leadingTieCount_ = 0;
+  int64_t leadingTieTicks_ = 0;
   std::vector<std::string> texts_{std::string()};
   std::vector<PhraseNote> notes_;
 };
@@ -142,19 +156,25 @@ int64_t StepTicks(int32_t noteValue) {
   return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
 }
 
-Phrase ComposePhrase(Settings& settings, EngineState& state) {
+PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount) {
   // A box holding only blanks and line breaks is treated as an empty box
   // and gets a drawn pattern. That pattern is itself empty when the pattern
   // length is 0 or less; the phrase then has an empty body.
+  const uint32_t seed = state.random.seed();
   std::string pattern = settings.PatternText();
   if (TrimControlAndBlank(pattern).empty()) {
-    MakeRandomPattern(settings, state);
+    DrawPattern(settings, state, groove);
     pattern = settings.PatternText();
   }
   const std::string_view p = TrimControlAndBlank(pattern);
 
-  PhraseWriter writer(settings, state);
-  const int stepCount = CountAtMost(settings, "spnCount");
+  const int64_t stepTicks = StepTicks(settings.Value("spnL"));
+  const StepGroove stepGroove(groove, stepTicks, stepCount, ValueInRange(settings, "spnV"), seed);
+  PhraseWriter writer(settings, state, stepGroove);
+  // Under a meter a line is a bar, when the bar holds whole steps.
+  int stepsPerLine = kStepsPerLine;
+  if (groove.meter && stepTicks > 0 && BarTicks(*groove.meter) % stepTicks == 0)
+    stepsPerLine = static_cast<int>(BarTicks(*groove.meter) / stepTicks);
   // A pattern without any step symbol would never reach the step count: it
   // is read once, so its blanks come out and the phrase has no notes.
   const bool hasSteps = p.find_first_of(kStepSymbols) != std::string_view::npos;
@@ -163,13 +183,71 @@ Phrase ComposePhrase(Settings& settings, EngineState& state) {
   if (!p.empty()) {
     do {
       const char ch = p[index % p.size()];
-      if (steps > 0 && steps % kStepsPerLine == 0) writer.Separator();
+      // Under a meter a blank at a bar's end does not make an empty line.
+      if (steps > 0 && steps % stepsPerLine == 0 && (IsStep(ch) || !groove.meter)) writer.Separator();
       if (writer.Write(ch)) ++steps;
       ++index;
     } while (hasSteps ? steps < stepCount : index < p.size());
   }
+  return writer.Take();
+}
 
-  Phrase phrase = writer.Finish(Header(settings) + "[4 \r\n", "\r\n]");
+Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::string_view tail, bool repeated) {
+  std::vector<std::string> texts{head};
+  std::vector<PhraseNote> notes;
+  size_t tailFirst = 0, tailLast = 0;  // of the body before, in notes
+  int64_t start = 0;
+  for (size_t b = 0; b < bodies.size(); ++b) {
+    PhraseBody& body = bodies[b];
+    for (PhraseNote& n : body.notes) n.startTick += start;
+    start += body.ticks;
+    if (b > 0)
+      for (size_t k = tailFirst; k < tailLast; ++k) notes[k].soundingTicks += body.leadingTieTicks;
+    const size_t first = notes.size();
+    texts.back() += body.texts.front();
+    texts.insert(texts.end(), std::make_move_iterator(body.texts.begin() + 1), std::make_move_iterator(body.texts.end()));
+    notes.insert(notes.end(), body.notes.begin(), body.notes.end());
+    tailFirst = first + body.tailFirst;
+    tailLast = first + body.tailLast;
+  }
+  // The repeat plays the body again at once, so ties at its start lengthen
+  // the last notes of the pass before.
+  if (repeated && !bodies.empty())
+    for (size_t k = tailFirst; k < tailLast; ++k) notes[k].soundingTicks += bodies.front().leadingTieTicks;
+  // The gate applies to the whole length, ties included.
+  for (PhraseNote& n : notes)
+    n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
+  texts.back() += tail;
+  return Phrase(std::move(texts), std::move(notes));
+}
+
+std::string PhraseHead(const Settings& settings, const GrooveSettings& groove) {
+  std::string head = Header(settings);
+  if (groove.meter)
+    head.insert(0, "Meter(" + std::to_string(groove.meter->numerator) + "/" + std::to_string(groove.meter->denominator) + ");");
+  return head;
+}
+
+namespace {
+
+int BodySteps(const Settings& settings, const GrooveSettings& groove) {
+  const int count = CountAtMost(settings, "spnCount");
+  const int64_t step = StepTicks(settings.Value("spnL"));
+  if (!groove.meter || step == 0) return count;
+  // The fewest whole bars that hold the count and end on a step.
+  const int64_t bar = BarTicks(*groove.meter);
+  const int64_t stepsPerWhole = bar / std::gcd(bar, step);
+  const int64_t wanted = std::max(count, 1);
+  return static_cast<int>((wanted + stepsPerWhole - 1) / stepsPerWhole * stepsPerWhole);
+}
+
+}  // namespace
+
+Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove) {
+  Phrase phrase = groove.form.empty()
+                      ? JoinBodies(PhraseHead(settings, groove) + "[4 \r\n",
+                                   {ComposeBody(settings, state, groove, BodySteps(settings, groove))}, "\r\n]", true)
+                      : ComposeForm(settings, state, groove);
   state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
   settings.SetMmlText(phrase.Mml());
   static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");

@@ -2,8 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine_state.h"
+#include "groove_settings.h"
 #include "phrase.h"
 #include "settings.h"
 
@@ -13,8 +17,32 @@ namespace volemo {
 // and line breaks; puts the document in the MML box and reports it on the
 // status line. The step count is capped at its field's maximum at use; a
 // pattern without any step symbol is read once (its blanks, no notes).
-// Returns the phrase with its notes, all unlocked.
-Phrase ComposePhrase(Settings& settings, EngineState& state);
+// Returns the phrase with its notes, all unlocked. The groove shapes its
+// pattern, timing, velocities, meter and form; at its defaults the phrase is
+// the pattern's steps four times over.
+Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove = {});
+
+// One pass of steps, before the gate: notes with their written lengths,
+// ties included, timed from the body's start.
+struct PhraseBody {
+  std::vector<std::string> texts;  // one more than notes, as a Phrase takes them
+  std::vector<PhraseNote> notes;
+  int64_t ticks = 0;               // the body's length
+  int64_t leadingTieTicks = 0;     // ties before its first note or rest lengthen what played before it
+  size_t tailFirst = 0, tailLast = 0;  // the notes a tie after the body lengthens
+};
+
+// The body of stepCount steps, drawing the pattern first when the box is
+// empty.
+PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount);
+
+// The bodies one after the other between head and tail, each body's leading
+// ties lengthening the last notes of the one before (and, when the bodies
+// are repeated, the first's those of the last), the gate then applied.
+Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::string_view tail, bool repeated);
+
+// The header, with the meter's command first when there is one.
+std::string PhraseHead(const Settings& settings, const GrooveSettings& groove);
 
 // Ticks of one step of the base note length (spnL's value), rounded to the
 // nearest tick as the compiler does; 0 for a length the compiler refuses,

@@ -26,9 +26,12 @@ class EditableSettings : public Settings {
   virtual void SetChecked(std::string_view checkName, bool checked) = 0;
 };
 
-using ControlValues = std::vector<std::pair<std::string, std::string>>;  // CP932 values
+// Names and values. The engine's own (CaptureControls, SetControl) are
+// CP932, as its settings are; a take or a preset holds UTF-8 ones, converted
+// only in snapshot.h.
+using ControlValues = std::vector<std::pair<std::string, std::string>>;
 
-// Every control of the settings table, in the table's order.
+// Every control of the settings table, in the table's order (CP932).
 ControlValues CaptureControls(const Settings& settings);
 
 // Sets one control as the user would: a slider takes any integer (clamped

@@ -17,12 +17,12 @@ constexpr std::array<std::string_view, 7> kSymbolSliders = {"scrP0", "scrP1", "s
 
 constexpr int kMaxSymbolAttempts = 5001;
 
-// A first symbol that must sound is redrawn at most this many times, then
-// taken as N. Weights that leave only rests and ties with a percentage
+// A symbol that must sound is redrawn at most this many times, then taken
+// as N. Weights that leave only rests and ties with a percentage
 // (N 1, r 100, ^ 100) would otherwise redraw practically forever; with any
 // sounding symbol at 1% or more, a thousand redraws all failing is rarer
 // than one in twenty thousand.
-constexpr int kMaxFirstSymbolRedraws = 1000;
+constexpr int kMaxSoundingRedraws = 1000;
 
 }  // namespace
 
@@ -51,17 +51,20 @@ char DrawRhythmSymbol(const Settings& settings, RandomSource& random) {
   return 'N';
 }
 
+char DrawSoundingSymbol(const Settings& settings, RandomSource& random) {
+  char s = DrawRhythmSymbol(settings, random);
+  for (int redraws = 0; s == '^' || s == 'r'; ++redraws)
+    s = redraws < kMaxSoundingRedraws ? DrawRhythmSymbol(settings, random) : 'N';
+  return s;
+}
+
 void MakeRandomPattern(Settings& settings, EngineState& state) {
   const int n = CountAtMost(settings, "spnPatternCount");
   std::string text;
   for (int i = 0; i < n; ++i) {
     if (i % 4 == 0) text += ' ';
-    char s = DrawRhythmSymbol(settings, state.random);
-    if (i == 0 && settings.IsChecked("chkPatternPlayFirst")) {
-      for (int redraws = 0; s == '^' || s == 'r'; ++redraws)
-        s = redraws < kMaxFirstSymbolRedraws ? DrawRhythmSymbol(settings, state.random) : 'N';
-    }
-    text += s;
+    const bool mustSound = i == 0 && settings.IsChecked("chkPatternPlayFirst");
+    text += mustSound ? DrawSoundingSymbol(settings, state.random) : DrawRhythmSymbol(settings, state.random);
   }
   settings.SetPatternText(std::string(TrimControlAndBlank(text)));
   static const std::string status = Cp932FromUtf8("ランダムなパターンを作成");

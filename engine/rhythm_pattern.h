@@ -10,6 +10,9 @@ namespace volemo {
 int RhythmPercent(int weight, int total);
 
 char DrawRhythmSymbol(const Settings& settings, RandomSource& random);
+// A symbol that sounds (not ^ or r) by the same weights; N when they
+// leave practically nothing else.
+char DrawSoundingSymbol(const Settings& settings, RandomSource& random);
 
 // Draws a pattern of spnPatternCount symbols (capped at the field's maximum
 // at use; none for a count of 0 or less) in groups of four into the pattern

@@ -12,6 +12,7 @@
 
 #include "StrUnit.h"
 #include "controls.h"
+#include "cp932.h"
 #include "engine_error.h"
 
 namespace volemo {

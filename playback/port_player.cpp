@@ -37,12 +37,11 @@ PortPlayer::PortPlayer(const std::string& port) : module_(PlaybackModule()), por
 
 PortPlayer::~PortPlayer() { module_.closePort(output_); }
 
-void PortPlayer::Open(const std::string& midPath) {
+void PortPlayer::Open(const MidiFile& midi) {
   Close();
-  const MidiFile file = ReadMidiFile(midPath);
-  events_ = TimedEvents(file);
-  lastTick_ = file.lastTick;
-  seconds_ = file.seconds;
+  events_ = TimedEvents(midi);
+  lastTick_ = midi.lastTick;
+  seconds_ = midi.seconds;
 }
 
 void PortPlayer::Play(int fromTick) {

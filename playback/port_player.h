@@ -26,7 +26,7 @@ class PortPlayer {
   PortPlayer& operator=(const PortPlayer&) = delete;
 
   const std::string& Port() const { return port_; }
-  void Open(const std::string& midPath);
+  void Open(const MidiFile& midi);
   // From fromTick on: what the file sets before it (voice, controllers,
   // bends) goes out at once.
   void Play(int fromTick = 0);

@@ -27,12 +27,12 @@ bool SoundPlayer::Started() const {
   return player_ != nullptr;
 }
 
-void SoundPlayer::Open(const std::string& midPath) {
+void SoundPlayer::Open(const MidiFile& midi) {
   if (builtin_) {
     if (!Started()) std::rethrow_exception(failure_);
-    ThrowIfFailed(module_->open(player_, midPath.c_str()));
+    ThrowIfFailed(module_->open(player_, reinterpret_cast<const uint8_t*>(midi.bytes.data()), midi.bytes.size()));
   }
-  if (port_) port_->Open(midPath);
+  if (port_) port_->Open(midi);
 }
 
 void SoundPlayer::Play(int fromTick) {

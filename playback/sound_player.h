@@ -1,9 +1,10 @@
 // The player of the play, stop and save commands and of the workbench, over
-// the playback module: open a MIDI file, play it in the background from its
-// start or a later tick, stop, close, and ask whether it plays, how far, and
-// whether the sound output failed. See Player for what each does; each throws
-// PlayerError as Player's does. Without the module (it could not be
-// loaded) Open and Play throw why, and nothing is open or playing.
+// the playback module: open a MIDI file read into memory, play it in the
+// background from its start or a later tick, stop, close, and ask whether it
+// plays, how far, and whether the sound output failed. See SynthPlayer for
+// what each does; each throws PlayerError as SynthPlayer's does. Without the
+// module (it could not be loaded) Open and Play throw why, and nothing is
+// open or playing.
 #pragma once
 
 #include <exception>
@@ -11,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "midi_file.h"
 #include "module_interface.h"
 #include "player_error.h"
 #include "port_player.h"
@@ -26,7 +28,7 @@ class SoundPlayer {
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-  void Open(const std::string& midPath);
+  void Open(const MidiFile& midi);
   void Play(int fromTick = 0);
   void Stop();
   void Close();

@@ -12,22 +12,18 @@ SoundRenderer::SoundRenderer(int threads, bool repeatable) : module_(PlaybackMod
 
 SoundRenderer::~SoundRenderer() { module_.deleteRenderer(renderer_); }
 
-void SoundRenderer::RenderFile(const std::string& midPath, const std::string& outPath,
-                               const std::function<bool(double)>& stop) {
+void SoundRenderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
+                           const std::function<bool(double)>& stop) {
   // The module asks through a plain function; context is stop itself.
   using Stop = std::function<bool(double)>;
   const auto ask = [](void* context, double seconds) { return (*static_cast<const Stop*>(context))(seconds) ? 1 : 0; };
-  ThrowIfFailed(module_.renderFile(renderer_, midPath.c_str(), outPath.c_str(), stop ? +ask : nullptr,
-                                   const_cast<Stop*>(&stop)));
+  ThrowIfFailed(module_.render(renderer_, reinterpret_cast<const uint8_t*>(midi.bytes.data()), midi.bytes.size(),
+                               name.c_str(), outPath.c_str(), stop ? +ask : nullptr, const_cast<Stop*>(&stop)));
 }
 
-void SoundRenderer::RenderBytes(const std::string& midi, const std::string& outPath) {
-  ThrowIfFailed(module_.renderBytes(renderer_, reinterpret_cast<const uint8_t*>(midi.data()), midi.size(),
-                                    outPath.c_str()));
-}
-
-void RenderSound(const std::string& midPath, const std::string& outPath, const std::function<bool(double)>& stop) {
-  SoundRenderer(static_cast<int>(std::thread::hardware_concurrency()), false).RenderFile(midPath, outPath, stop);
+void RenderSound(const MidiFile& midi, const std::string& name, const std::string& outPath,
+                 const std::function<bool(double)>& stop) {
+  SoundRenderer(static_cast<int>(std::thread::hardware_concurrency()), false).Render(midi, name, outPath, stop);
 }
 
 }  // namespace volemo

@@ -7,18 +7,18 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "control_values.h"
+#include "volemo_error.h"
 
 namespace volemo {
 
 // A database that cannot be opened, read or written. what() is UTF-8 and
 // names the file and SQLite's reason.
-class StoreError : public std::runtime_error {
+class StoreError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 struct Take {

@@ -1,8 +1,8 @@
 #include "StrUnit.h"
 
-namespace volemo {
+#include "cp932.h"
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+namespace volemo {
 
 std::string ReplaceCrLfWithBlank(std::string_view text) {
   std::string out;

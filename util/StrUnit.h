@@ -6,11 +6,9 @@
 
 namespace volemo {
 
-// True for the first byte of a two-byte CP932 character.
-bool IsLeadByte(unsigned char c);
-
 // Replaces every CR LF by one blank, never matching across the two bytes of
-// a double-byte character.
+// a double-byte character. As the status line has always done, a lead byte
+// takes the next byte with it whatever that is (see IsLeadByte).
 std::string ReplaceCrLfWithBlank(std::string_view text);
 
 }  // namespace volemo

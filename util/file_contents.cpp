@@ -1,11 +1,13 @@
 #include "file_contents.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace volemo {
@@ -21,6 +23,22 @@ std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind
 std::string PartName(const std::string& path) {
   static std::atomic<unsigned> count{0};
   return FolderOf(path) + ".volemo-" + std::to_string(getpid()) + "-" + std::to_string(count++) + ".part";
+}
+
+// The file a path names, through any symbolic links: a link the user made
+// stays a link, and the new contents go where it points. A link that points
+// nowhere names the file to be made.
+std::string FollowLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(static_cast<size_t>(info.st_size) + 1, '\0');
+    const ssize_t n = readlink(path.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<size_t>(n) >= target.size()) return path;
+    target.resize(static_cast<size_t>(n));
+    path = target.starts_with('/') ? target : FolderOf(path) + target;
+  }
+  return path;
 }
 
 // The name through which an unnamed file is linked.
@@ -39,7 +57,17 @@ int LinkAndRename(const std::string& from, const std::string& path) {
 
 }  // namespace
 
-PendingFile::PendingFile(std::string target) : target_(std::move(target)) {
+PendingFile::PendingFile(const std::string& target) : target_(FollowLinks(target)) {
+  // A file replaced keeps its permissions; one the user may not write is
+  // refused, not replaced behind their back.
+  struct stat info {};
+  if (stat(target_.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    if (access(target_.c_str(), W_OK) != 0) {
+      error_ = errno;
+      return;
+    }
+    mode_ = static_cast<int>(info.st_mode & 07777);
+  }
   // Unnamed (O_TMPFILE): a new file then costs its folder one change instead
   // of a create and a rename (a batch of phrases writes its files a third
   // faster). Its name comes through /proc, which must be there.
@@ -59,7 +87,12 @@ PendingFile::~PendingFile() {
 
 int PendingFile::PutInPlace() {
   if (fd_ < 0) return error_;
-  int error = 0;
+  int error = mode_ >= 0 && fchmod(fd_, static_cast<mode_t>(mode_)) != 0 ? errno : 0;
+  if (error != 0) {
+    close(fd_);
+    fd_ = -1;
+    return error;
+  }
   if (!part_.empty()) {
     if (close(fd_) != 0) error = errno;
     fd_ = -1;
@@ -73,6 +106,13 @@ int PendingFile::PutInPlace() {
   }
   placed_ = error == 0;
   return error;
+}
+
+FileError::FileError(const std::string& path, int error)
+    : Error("ファイル \"" + path + "\" を作成できません。 " + std::strerror(error)) {}
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+  if (const int error = ReplaceFileContents(path, bytes); error != 0) throw FileError(path, error);
 }
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {

@@ -20,6 +20,14 @@ namespace volemo {
 QString ApplicationTitle();
 QString ApplicationTitleOf(const QString& programFileName);
 
+// widget, given the object name by which the tests and the stored settings
+// find it.
+template <class T>
+T* Named(T* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
 // Installs Qt's own Japanese translations (qtbase_ja) in the application, so
 // that the dialogs and menus Qt draws speak the window's language whatever
 // the locale. Returns the file it could not load, or an empty string.

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "cp932_bytes.h"
+#include "cp932.h"
 #include "dvorlin.h"
 #include "dvorlin/compile.h"
-#include "file_output.h"
+#include "file_contents.h"
 #include "messages.h"
 
 namespace {
@@ -24,7 +24,7 @@ std::atomic<int32_t> messageLength{0};
 void PutMessage(char* buffer, const std::string& message) {
   const int32_t length = messageLength.load();
   if (buffer == nullptr || length <= 0) return;
-  const size_t keep = dvorlin::WholeCharPrefix(message, static_cast<size_t>(length) - 1);
+  const size_t keep = volemo::WholeCharPrefix(message, static_cast<size_t>(length) - 1);
   std::memcpy(buffer, message.data(), keep);
   buffer[keep] = '\0';
 }
@@ -73,7 +73,8 @@ int32_t MMLtoMIDI(const char* mml, const char* midiPath, char* msgBuffer) {
     }
     const std::optional<std::vector<uint8_t>> smf = Smf(mml, message);
     if (!smf) return false;
-    if (const int error = dvorlin::ReplaceFile(midiPath, *smf); error != 0) {
+    const std::string_view bytes(reinterpret_cast<const char*>(smf->data()), smf->size());
+    if (const int error = volemo::ReplaceFileContents(midiPath, bytes); error != 0) {
       message = dvorlin::msg::CannotWrite(error);
       return false;
     }

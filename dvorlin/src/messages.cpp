@@ -8,27 +8,14 @@
 #include <memory>
 #include <new>
 
-#include "cp932_bytes.h"
+#include "cp932.h"
 
 namespace dvorlin::msg {
-namespace {
 
-// The templates are written here in UTF-8 and converted when a message is
-// made, which happens only on the error path; the library keeps no state.
-std::string ToCp932(std::string_view utf8) {
-  const iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(utf8);
-  std::string out(utf8.size() * 2, '\0');
-  char* src = const_cast<char*>(utf8.data());
-  size_t srcLeft = utf8.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  if (rc == static_cast<size_t>(-1)) return std::string(utf8);
-  out.resize(out.size() - dstLeft);
-  return out;
-}
+using volemo::CharSize;
+using volemo::WholeCharPrefix;
+
+namespace {
 
 // True when ch (one double-byte character) is CP932 that converts: an
 // unassigned pair does not.
@@ -86,7 +73,8 @@ class Arg {
 
 // Converts the template and puts the arguments in place of its "{}" marks.
 std::string Fill(std::string_view utf8Template, std::initializer_list<Arg> args) {
-  const std::string templ = ToCp932(utf8Template);
+  // Written here in UTF-8, converted only when a message is made.
+  const std::string templ = volemo::Cp932FromUtf8(utf8Template);
   std::string out;
   auto arg = args.begin();
   size_t pos = 0;
@@ -153,6 +141,10 @@ std::string WordSyntax(std::string_view word) {
   return Fill("\"{}\" の後には \"=数\" か \"(数)\" を書いてください。", {Excerpt(word)});
 }
 std::string DivWithoutBrace() { return Fill("\"Div\" の後に \"{\" がありません。", {}); }
+std::string MeterSyntax(std::string_view token) {
+  return Fill("\"{}\": 拍子は \"Meter(分子/分母)\" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 のいずれかで書いてください。",
+              {Excerpt(token)});
+}
 std::string BendSyntax(std::string_view token) {
   return Fill("\"{}\": ピッチベンドは \"p%数\" か \"p%.T(始め,終わり,!長さ)\" で書いてください。", {Excerpt(token)});
 }

@@ -32,6 +32,7 @@ std::string BreakOutsideRepeat();
 std::string WordSyntax(std::string_view word);
 std::string DivWithoutBrace();
 std::string BendSyntax(std::string_view token);
+std::string MeterSyntax(std::string_view token);
 std::string SweepLength(std::string_view token);
 std::string NestingTooDeep(int limit);
 

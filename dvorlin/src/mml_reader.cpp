@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "cp932_bytes.h"
+#include "cp932.h"
 #include "messages.h"
 
 namespace dvorlin {
+
+using volemo::CharSize;
 namespace {
 
 constexpr int kMaxNesting = 32;
@@ -396,7 +398,8 @@ class Reader {
     }
   }
 
-  // Words: Div{...}, and Tempo, Channel and Voice with "=n" or "(n)". The
+  // Words: Div{...}, Tempo, Channel and Voice with "=n" or "(n)", and
+  // Meter with "=n/d" or "(n/d)". The
   // header's numbers are the user's field texts copied in, so anything may
   // stand where the number belongs.
   bool ReadWord(size_t start, Context context) {
@@ -419,6 +422,9 @@ class Reader {
     } else if (SameWord(word, "Voice")) {
       op = Op::Program;
       high = 128;
+    } else if (SameWord(word, "Meter")) {
+      op = Op::Meter;
+      high = 255;
     } else {
       Report(start, [&] { return msg::UnknownCommand(word); });
       return false;
@@ -438,13 +444,24 @@ class Reader {
            Peek() != '|')
       p_ += CharSize(s_, p_);
     const std::string_view text = Text(argument);
-    int64_t value = 0;
+    int64_t value = 0, denominator = 0;
     p_ = argument;
-    const bool number = ReadSigned(value) && p_ == argument + text.size();
+    bool number = ReadSigned(value);
+    if (op == Op::Meter) number = number && Peek() == '/' && (++p_, ReadDigits(denominator));
+    number = number && p_ == argument + text.size();
     p_ = argument + text.size();
     if (text.empty()) {
       Report(start, [&] { return msg::MissingNumber(command); });
       return false;
+    }
+    if (op == Op::Meter) {
+      int power = 0;
+      while (power < 6 && (int64_t{1} << power) < denominator) ++power;
+      if (!number || value < low || value > high || denominator != (int64_t{1} << power)) {
+        Report(argument, [&] { return msg::MeterSyntax(text); });
+        return false;
+      }
+      denominator = power;
     }
     if (!number) {
       Report(argument, [&] { return msg::NotANumber(text, command); });
@@ -462,7 +479,9 @@ class Reader {
       Report(start, [&] { return msg::OutOfRange(Text(start), low, high); });
       return false;
     }
-    code_[Emit(op, start)].a = static_cast<int32_t>(op == Op::Tempo ? value : value - 1);
+    Instr& instr = code_[Emit(op, start)];
+    instr.a = static_cast<int32_t>(op == Op::Tempo || op == Op::Meter ? value : value - 1);
+    instr.b = static_cast<int32_t>(denominator);
     return false;
   }
 

@@ -117,6 +117,11 @@ class Performer {
         if (tempos_.back().tick == now_) tempos_.pop_back();
         tempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
         return true;
+      case Op::Meter:
+        if (!CountEvents(in, 1)) return false;
+        if (!meters_.empty() && meters_.back().tick == now_) meters_.pop_back();
+        meters_.push_back({static_cast<uint32_t>(now_), static_cast<uint8_t>(in.a), static_cast<uint8_t>(in.b)});
+        return true;
       case Op::Program:
         if (!CountEvents(in, 1)) return false;
         programs_.push_back({static_cast<uint32_t>(now_), channel_, static_cast<uint8_t>(in.a)});
@@ -244,6 +249,7 @@ class Performer {
   Song Finish() {
     Song song;
     song.tempos = std::move(tempos_);
+    song.meters = std::move(meters_);
     song.programs = std::move(programs_);
     int64_t end = now_;
     for (const auto& bends : bends_) {
@@ -319,6 +325,7 @@ class Performer {
 
   std::vector<WrittenNote> notes_;
   std::vector<TempoChange> tempos_;
+  std::vector<TimeSignature> meters_;
   std::vector<ProgramChange> programs_;
   std::array<std::vector<PitchBend>, kChannels> bends_;
 };

@@ -26,6 +26,7 @@ enum class Op : uint8_t {
   Tempo,        // a: beats per minute
   Channel,      // a: 0..15
   Program,      // a: 0..127
+  Meter,        // a: numerator, b: denominator as a power of two
   Bend,         // a: -8192..8191
   BendSweep,    // a: from, b: to; length
   ChordBegin,   // length

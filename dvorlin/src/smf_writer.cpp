@@ -133,11 +133,24 @@ struct NoteOff {
 
 void WriteConductor(Output& out, const Song& song) {
   TrackWriter track(out);
-  track.Meta(0, 0x58, {4, 2, 24, 8});  // 4/4, a click every quarter
-  for (const TempoChange& t : song.tempos)
+  // 4/4 until the first signature; a signature before a tempo of its tick.
+  auto meter = song.meters.begin();
+  if (meter == song.meters.end() || meter->tick > 0) track.Meta(0, 0x58, {4, 2, 24, 8});
+  const auto writeMetersTo = [&](uint64_t tick) {
+    for (; meter != song.meters.end() && meter->tick <= tick; ++meter) {
+      // A click a beat: a dotted quarter in compound eighths, else the unit.
+      const bool compound = meter->denominatorPower == 3 && meter->numerator % 3 == 0 && meter->numerator > 3;
+      const int clocks = compound ? 36 : 96 >> meter->denominatorPower;
+      track.Meta(meter->tick, 0x58, {meter->numerator, meter->denominatorPower, static_cast<uint8_t>(std::max(clocks, 1)), 8});
+    }
+  };
+  for (const TempoChange& t : song.tempos) {
+    writeMetersTo(t.tick);
     track.Meta(t.tick, 0x51, {static_cast<uint8_t>(t.microsPerQuarter >> 16),
                               static_cast<uint8_t>(t.microsPerQuarter >> 8),
                               static_cast<uint8_t>(t.microsPerQuarter)});
+  }
+  writeMetersTo(std::numeric_limits<uint64_t>::max());
   track.End(song.endTick);
 }
 

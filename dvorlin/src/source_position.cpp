@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include "cp932_bytes.h"
+#include "cp932.h"
 
 namespace dvorlin {
+
+using volemo::CharSize;
 
 LineIndex::LineIndex(std::string_view text) : text_(text) {
   lineStarts_.push_back(0);

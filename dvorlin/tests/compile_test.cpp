@@ -5,6 +5,8 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "dvorlin/compile.h"
 #include "messages.h"
@@ -136,6 +138,54 @@ TEST(Limits, TwentyFourHoursAreAllowed) {
   const Performance p = Perform("Tempo=4 [1440 c1]");
   ASSERT_TRUE(p.ok()) << Messages(p);
   EXPECT_EQ(p.song.endTick, 1440u * 1920u);
+}
+
+TEST(Meter, SignaturesTakeNoTimeAndALaterOneAtTheSameTickReplacesIt) {
+  struct Case {
+    std::string mml;
+    std::vector<std::tuple<uint32_t, int, int>> meters;  // tick, numerator, power of two
+  } cases[] = {
+      {"c", {}},
+      {"Meter(7/8)c", {{0, 7, 3}}},
+      {"l4 c Meter=3/4 c Meter(12/8)", {{480, 3, 2}, {960, 12, 3}}},
+      {"Meter(6/8) METER(7/8) c", {{0, 7, 3}}},
+      {"Meter(5/1)c", {{0, 5, 0}}},
+  };
+  for (const Case& c : cases) {
+    const Performance p = Perform(c.mml);
+    ASSERT_TRUE(p.ok()) << c.mml << ": " << Messages(p);
+    std::vector<std::tuple<uint32_t, int, int>> meters;
+    for (const TimeSignature& t : p.song.meters) meters.emplace_back(t.tick, t.numerator, t.denominatorPower);
+    EXPECT_EQ(meters, c.meters) << c.mml;
+  }
+  // The file's 4/4 is the one a text without a signature gets.
+  EXPECT_EQ(WriteSmf(Perform("Meter(4/4)c").song), WriteSmf(Perform("c").song));
+}
+
+TEST(Meter, RefusesWhatIsNoSignature) {
+  for (const char* mml : {"Meter(7/9)", "Meter(0/4)", "Meter(256/4)", "Meter(7)", "Meter(/8)", "Meter(7/128)",
+                          "Meter(7/8", "Meter 7/8", "'c Meter(7/8)'"}) {
+    const Performance p = Perform(mml);
+    EXPECT_EQ(p.diagnostics.size(), 1u) << mml << ": " << Messages(p);
+  }
+  EXPECT_EQ(Messages(Perform("Meter(7/9)")),
+            "1行目 7文字目: \"7/9\": 拍子は \"Meter(分子/分母)\" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 "
+            "のいずれかで書いてください。");
+}
+
+TEST(Meter, EachSignatureIsInTheFileWithAClickABeat) {
+  struct Case {
+    std::string mml, signature;
+  } cases[] = {{"Meter(3/4)c", "3, 2, 24, 8"}, {"Meter(6/8)c", "6, 3, 36, 8"},  {"Meter(7/8)c", "7, 3, 12, 8"},
+               {"Meter(2/2)c", "2, 1, 48, 8"}, {"Meter(12/8)c", "12, 3, 36, 8"}, {"c Meter(5/4) c", "5, 2, 24, 8"}};
+  ScratchDir dir;
+  for (const Case& c : cases) {
+    const std::vector<uint8_t> bytes = WriteSmf(Perform(c.mml).song);
+    WriteBytes(dir.File("m.mid"), std::string(bytes.begin(), bytes.end()));
+    const HeardFile heard = ReadWithMidicsv(dir.File("m.mid"));
+    EXPECT_EQ(heard.timeSignature, c.signature) << c.mml;
+    EXPECT_TRUE(heard.faults.empty()) << c.mml;
+  }
 }
 
 TEST(SmfWriter, DeltaTimesSurviveEveryVariableLengthBoundary) {

@@ -113,6 +113,32 @@ TEST_F(Batch, EachPhraseIsThePhraseCommandsBytesAndTheManifestDescribesIt) {
   }
 }
 
+// The groove options make the phrase command's bytes; only a batch that
+// uses them records them, and a batch with others is not mixed in.
+TEST_F(Batch, GrooveIsThePhraseCommandsAndOnlyABatchUsingItRecordsIt) {
+  const std::vector<std::string> groove = {"--swing", "62", "--meter", "7/8", "--form", "AA'B", "--variation", "2"};
+  const fs::path out = dir_ / "out";
+  std::vector<std::string> batch = {"batch", "--count", "2", "--seed", "5", "--formats", "mml", "--out", out};
+  batch.insert(batch.end(), groove.begin(), groove.end());
+  ASSERT_EQ(Run(batch), 0) << Err();
+  const std::string manifest = ReadFile(out / "manifest.jsonl");
+  for (int i = 0; i < 2; ++i) {
+    std::vector<std::string> phrase = {"phrase", "--seed", std::to_string(5 + i)};
+    phrase.insert(phrase.end(), groove.begin(), groove.end());
+    ASSERT_EQ(Run(phrase), 0) << Err();
+    EXPECT_EQ(ReadFile(out / ("00000" + std::to_string(i) + ".mml")), Out());
+  }
+  for (const char* recorded : {"\"swing\":62,", "\"form\":\"AA'B\"", "\"variation\":2,", "\"meter\":\"7/8\"",
+                               "\"beats\":\"2+2+3\""})
+    EXPECT_NE(manifest.find(recorded), std::string::npos) << recorded << " in " << manifest;
+  batch[batch.size() - 7] = "60";  // another swing
+  EXPECT_NE(Run(batch), 0);
+  EXPECT_EQ(ReadFile(out / "manifest.jsonl"), manifest);
+
+  ASSERT_EQ(Run({"batch", "--count", "1", "--seed", "5", "--formats", "mml", "--out", dir_ / "plain"}), 0) << Err();
+  EXPECT_EQ(ReadFile(dir_ / "plain" / "manifest.jsonl").find("groove"), std::string::npos);
+}
+
 TEST_F(Batch, FilesAreTheSameForAnyNumberOfJobs) {
   const std::vector<std::string> common = {"batch", "--count", "300", "--seed", "7", "--random-weights"};
   std::vector<std::string> one = common, two = common;

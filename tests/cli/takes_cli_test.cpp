@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "run_cli.h"
+#include "take_store.h"
 
 namespace volemo {
 namespace {
@@ -100,6 +101,26 @@ TEST_F(TakesCli, ADatabaseThatCannotBeReadStopsOnlyTheKeeping) {
   const Result presets = RunCli({"presets", "list"});
   EXPECT_EQ(presets.status, 0);
   EXPECT_NE(presets.out.find("(shipped)"), std::string::npos);
+}
+
+// A phrase edited by hand may not compile: its export, whatever the kind of
+// file, reports the compiler's message as the compile command prints it
+// (it was shown as CP932 bytes read as UTF-8).
+TEST_F(TakesCli, ExportOfATakeThatDoesNotCompileGivesTheCompilersMessage) {
+  Take edited;
+  edited.operation = "edit";
+  edited.mml = "t120 [4 o4c\r\nz d\r\nz e]";
+  const std::string id = std::to_string(TakeStore(TakesDatabasePath()).Add(edited).id);
+  std::ofstream(dir_ / "edited.mml", std::ios::binary) << edited.mml;
+  const Result compiled = RunCli({"compile", (dir_ / "edited.mml").string(), (dir_ / "edited.mid").string()});
+  ASSERT_EQ(compiled.status, 1);
+  ASSERT_NE(compiled.err.find("行目"), std::string::npos) << compiled.err;
+  for (const char* file : {"x.wav", "nodir/x.mid", "x.mid", "x.flac"}) {
+    const Result r = RunCli({"takes", "export", id, (dir_ / file).string()});
+    EXPECT_EQ(r.status, 1) << file;
+    EXPECT_EQ(r.err, "volemo-cli: " + compiled.err) << file;
+    EXPECT_FALSE(fs::exists(dir_ / file)) << file;
+  }
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 
 #include <random>
 #include <set>
-#include <tuple>
 
 #include "dvorlin/compile.h"
 
+#include "compiled_notes.h"
 #include "composer.h"
 #include "engine_state.h"
 #include "memory_settings.h"
@@ -24,23 +24,6 @@ namespace {
 
 using dvorlin::testing::ScratchDir;
 using dvorlin::testing::Utf8;
-
-// The phrase's sounding notes against the first pass of the compiled repeat
-// (its earliest notes). Two equal notes of a chord sound as one.
-void ExpectNotesAsCompiled(const volemo::Phrase& phrase, const std::string& where) {
-  const dvorlin::Performance played = dvorlin::Perform(phrase.Mml());
-  ASSERT_TRUE(played.ok()) << where << ": " << Utf8(dvorlin::FormatDiagnostics(played.diagnostics));
-  using Heard = std::tuple<int64_t, int, int64_t>;
-  std::set<Heard> written, heard;
-  for (const PhraseNote& n : phrase.Notes())
-    if (n.soundingTicks > 0) written.insert({n.startTick, n.key, n.soundingTicks});
-  ASSERT_LE(written.size(), played.song.notes.size()) << where;
-  for (size_t i = 0; i < written.size(); ++i) {
-    const dvorlin::Note& n = played.song.notes[i];
-    heard.insert({n.start, n.key, n.length});
-  }
-  EXPECT_EQ(written, heard) << where << "\n" << phrase.Mml();
-}
 
 struct Composing {
   explicit Composing(uint32_t seed) {

@@ -45,5 +45,27 @@ TEST(Cp932, TextFilesInEitherEncodingComeOutAsCp932) {
   EXPECT_THROW(Cp932FromTextFile("c é"), EncodingError);
 }
 
+// The edges of both byte ranges, from the CP932 table: a lead byte makes a
+// character with a trail byte only, and alone at the end of the text.
+TEST(Cp932, ALeadByteTakesOnlyATrailByte) {
+  const struct {
+    unsigned char byte;
+    bool lead, trail;
+  } edges[] = {{0x3F, false, false}, {0x40, false, true}, {0x7E, false, true}, {0x7F, false, false},
+               {0x80, false, true},  {0x81, true, true},  {0x9F, true, true},  {0xA0, false, true},
+               {0xDF, false, true},  {0xE0, true, true},  {0xFC, true, true},  {0xFD, false, false}};
+  for (const auto& first : edges) {
+    for (const auto& second : edges) {
+      const std::string text{char(first.byte), char(second.byte)};
+      EXPECT_EQ(CharSize(text, 0), first.lead && second.trail ? 2u : 1u) << int(first.byte) << ' ' << int(second.byte);
+    }
+    EXPECT_EQ(CharSize(std::string(1, char(first.byte)), 0), 1u) << int(first.byte);
+  }
+  // A prefix never cuts a character: "ア" is 0x83 0x41.
+  EXPECT_EQ(WholeCharPrefix("a\x83\x41", 2), 1u);
+  EXPECT_EQ(WholeCharPrefix("a\x83\x41", 3), 3u);
+  EXPECT_EQ(WholeCharPrefix("a\x83\r", 2), 2u);
+}
+
 }  // namespace
 }  // namespace volemo

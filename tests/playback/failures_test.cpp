@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "file_sink.h"
-#include "player.h"
+#include "synth_player.h"
 #include "shared_synth.h"
 #include "smf_builder.h"
 #include "soundfont.h"
@@ -18,7 +18,7 @@
 namespace volemo {
 namespace {
 
-std::string OpenError(Player& player, const std::string& path) {
+std::string OpenError(SynthPlayer& player, const std::string& path) {
   try {
     player.Open(path);
   } catch (const PlayerError& e) {
@@ -40,7 +40,7 @@ TEST(FailingSoundOutput, PlayEndsWithTheDriversOwnReason) {
   for (const auto& [driver, reason] : {std::pair{"alsa", "alsa: The audio device error: Input/output error"},
                                        std::pair{"file", "file: /dev/full: No space left on device"}}) {
     setenv("VOLEMO_AUDIO_DRIVER", driver, 1);
-    Player player;
+    SynthPlayer player;
     player.Open(path);
     player.Play();
     EXPECT_TRUE(test::Eventually([&] { return !player.IsPlaying(); })) << driver;
@@ -63,7 +63,7 @@ TEST(NoSoundOutput, OpeningSaysSoAndGivesEachDriversOwnText) {
   const std::string path = test::TestDir() + "a.mid";
   test::WriteFile(path, test::Smf({{60, 0, 240}}));
 
-  Player player;
+  SynthPlayer player;
   const std::string message = OpenError(player, path);
   EXPECT_TRUE(message.starts_with("音声出力を開けません")) << message;
   EXPECT_NE(message.find("pulseaudio: "), std::string::npos) << message;

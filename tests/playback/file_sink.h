@@ -15,7 +15,7 @@
 
 namespace volemo::test {
 
-// Call before the process's first Player is made.
+// Call before the process's first SynthPlayer is made.
 inline const std::string& UseFileSink() {
   static const std::string sink = [] {
     const std::string path = TestDir() + "sink.raw";

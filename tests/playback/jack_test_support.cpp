@@ -159,15 +159,29 @@ std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monit
 
 std::string PlayedNotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor,
                                   const std::function<void()>& play) {
-  std::string differs;
+  return PlayedNotesDifferFrom({{midPath, monitor}}, play).front();
+}
+
+std::vector<std::string> PlayedNotesDifferFrom(const std::vector<PlayedPhrase>& phrases,
+                                               const std::function<void()>& play) {
+  std::vector<std::string> differs(phrases.size());
+  const auto allHeard = [&] {
+    return std::all_of(differs.begin(), differs.end(), [](const std::string& d) { return d.empty(); });
+  };
+  // The monitors share the server, and so its missed cycles.
+  const MidiMonitor& server = phrases.front().monitor;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const size_t first = monitor.Received().size();
-    const int missed = monitor.Xruns();
+    std::vector<size_t> first;
+    for (const PlayedPhrase& p : phrases) first.push_back(p.monitor.Received().size());
+    const int missed = server.Xruns();
     play();
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (!(differs = NotesDifferFrom(midPath, monitor, first)).empty() && std::chrono::steady_clock::now() < giveUp)
+    for (;;) {
+      for (size_t i = 0; i < phrases.size(); ++i) differs[i] = NotesDifferFrom(phrases[i].midPath, phrases[i].monitor, first[i]);
+      if (allHeard() || std::chrono::steady_clock::now() >= giveUp) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    if (differs.empty() || monitor.Xruns() == missed) break;
+    }
+    if (allHeard() || server.Xruns() == missed) break;
   }
   return differs;
 }

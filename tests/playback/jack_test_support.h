@@ -80,5 +80,13 @@ std::string NotesDifferFrom(const std::string& midPath, const MidiMonitor& monit
 // then, and only then, three times at most.
 std::string PlayedNotesDifferFrom(const std::string& midPath, const MidiMonitor& monitor,
                                   const std::function<void()>& play);
+// The same for phrases played at once, each into a monitor of its own:
+// what differs, one text per phrase.
+struct PlayedPhrase {
+  std::string midPath;
+  const MidiMonitor& monitor;
+};
+std::vector<std::string> PlayedNotesDifferFrom(const std::vector<PlayedPhrase>& phrases,
+                                               const std::function<void()>& play);
 
 }  // namespace volemo::test

@@ -81,7 +81,7 @@ TEST_F(PlaySequence, StopEndsThePhraseAndClosesOnlyWhilePlaying) {
   ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
   StopPlayback(player_);
   EXPECT_TRUE(player_.IsOpen());
-  ClosePlayer(player_);
+  player_.Close();
   EXPECT_FALSE(player_.IsOpen());
 }
 
@@ -89,18 +89,18 @@ TEST_F(PlaySequence, StopPlaybackStopsAndClosesOnlyWhilePlaying) {
   StopPlayback(player_);  // nothing open
   EXPECT_FALSE(player_.IsOpen());
 
-  player_.Open(Write("short.mid", test::Smf({{72, 0, 120}}, 240)));
+  player_.Open(ReadMidiFile(Write("short.mid", test::Smf({{72, 0, 120}}, 240))));
   player_.Play();
   ASSERT_TRUE(Eventually([&] { return !player_.IsPlaying(); }));
   StopPlayback(player_);  // ended by itself: stays open
   EXPECT_TRUE(player_.IsOpen());
 
-  player_.Open(Write("long.mid", test::Smf({{60, 0, 9600}}, 120, 16)));  // organ
+  player_.Open(ReadMidiFile(Write("long.mid", test::Smf({{60, 0, 9600}}, 120, 16))));  // organ
   player_.Play();
   StopPlayback(player_);
   EXPECT_FALSE(player_.IsPlaying());
   EXPECT_FALSE(player_.IsOpen());
-  ClosePlayer(player_);
+  player_.Close();
   EXPECT_FALSE(player_.IsOpen());
 }
 

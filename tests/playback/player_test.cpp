@@ -1,4 +1,4 @@
-#include "player.h"
+#include "synth_player.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ class PlayerTest : public testing::Test {
     return test::Dbfs(test::Rms(test::Mono(test::SinkSound(to), 44100, from, to)));
   }
 
-  Player player_;
+  SynthPlayer player_;
 };
 
 TEST_F(PlayerTest, PlaysInTheBackgroundAndStaysOpenAfterTheEnd) {

@@ -1,9 +1,10 @@
-#include "render.h"
+#include "synth_render.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "composer.h"
 #include "memory_settings.h"
@@ -20,6 +21,13 @@ namespace {
 using test::Note;
 using test::ReadWav;
 using test::Smf;
+
+// The file at midPath rendered as the render command renders it, with every
+// core, on one renderer kept from call to call.
+void RenderMidiToWav(const std::string& midPath, const std::string& wavPath) {
+  static SynthRenderer renderer(static_cast<int>(std::thread::hardware_concurrency()), false);
+  renderer.Render(ReadMidiFile(midPath), midPath, wavPath);
+}
 
 class Render : public testing::Test {
  protected:
@@ -49,7 +57,7 @@ TEST_F(Render, WritesCdQualityStereoPcm) {
 }
 
 TEST_F(Render, FlacHoldsTheSamplesOfTheWavAndRepeatableRendersDoNotDependOnTheLast) {
-  Renderer renderer(1, true);
+  SynthRenderer renderer(1, true);
   const MidiFile chord = ParseMidiFile(Smf({{60, 0, 480}, {64, 0, 480}, {67, 240, 960}}, 120, 48));
   renderer.Render(chord, "chord", dir_ + "first.wav");
   renderer.Render(ParseMidiFile(Smf({{40, 0, 1920}}, 90, 19)), "organ", dir_ + "other.wav");

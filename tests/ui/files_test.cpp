@@ -187,6 +187,25 @@ class FilesTest : public QObject {
     QVERIFY(answerer_->boxes.empty());
   }
 
+  // The compiler's message reads in the error box as the compile command
+  // prints it (it was CP932 shown as UTF-8), and nothing is written.
+  void AudioExportOfTextThatDoesNotCompileShowsTheCompilersMessage() {
+    const std::string bad = "t120 [4 o4c\r\nz d\r\nz e]";
+    QVERIFY(!CompileMmlToMidi(bad, InDir("probe.mid").toStdString()));
+    const QString message = QString::fromStdString(Utf8FromCp932(LastCompileMessage()));
+    QVERIFY(message.contains(QStringLiteral("行目")));
+    W().settings().SetMmlText(bad);
+    for (const char* file : {"bad.wav", "bad.ogg"}) {
+      answerer_->boxes.clear();
+      answerer_->saveAnswers.push_back(SaveAnswer{InDir(file), 0});
+      answerer_->whileModal.push_back([](QDialog& d) { QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 60000); });
+      Find<QAction>(W(), "mnuSaveAudio")->trigger();
+      QCOMPARE(answerer_->boxes.size(), size_t(1));
+      QCOMPARE(answerer_->boxes[0].text, message + QStringLiteral("."));  // the box ends every text so
+      QVERIFY(!QFile::exists(InDir(file)));
+    }
+  }
+
   void DroppedMidiPlaysAndOtherFilesAreNotTaken() {
     const QString midi = InDir("drop.mid");
     QVERIFY(CompileMmlToMidi("t240 o4 c d e f g", midi.toStdString()));

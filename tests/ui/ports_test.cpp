@@ -19,13 +19,19 @@ using namespace volemo::test;
 
 namespace {
 
-// The menu as it opens, and its item of this text.
+// The menu as it opens, and its item of this text, once there: the menu
+// asks for the ports on a thread of its own.
 QAction* OutputItem(TfrmMain& window, const QString& text) {
   auto* menu = Find<QMenu>(window, "mnuOutput");
   emit menu->aboutToShow();
-  for (QAction* item : menu->actions())
-    if (item->text() == text) return item;
-  qFatal("no output item %s", qPrintable(text));
+  QAction* found = nullptr;
+  QTest::qWaitFor([&] {
+    for (QAction* item : menu->actions())
+      if (item->text() == text) found = item;
+    return found != nullptr;
+  }, 20000);
+  if (!found) qFatal("no output item %s", qPrintable(text));
+  return found;
 }
 
 }  // namespace

@@ -37,6 +37,13 @@ struct TempoChange {
   uint32_t microsPerQuarter = 0;
 };
 
+// The time signature from tick on: numerator over 2^denominatorPower.
+struct TimeSignature {
+  uint32_t tick = 0;
+  uint8_t numerator = 4;
+  uint8_t denominatorPower = 2;
+};
+
 struct ProgramChange {
   uint32_t tick = 0;
   uint8_t channel = 0;
@@ -54,6 +61,7 @@ struct PitchBend {
 struct Song {
   std::vector<Note> notes;
   std::vector<TempoChange> tempos;
+  std::vector<TimeSignature> meters;  // in order of time, at most one a tick; none: 4/4
   std::vector<ProgramChange> programs;
   std::vector<PitchBend> bends;  // in the order they take effect
   uint32_t endTick = 0;          // the end of the last note, bend or rest
@@ -74,8 +82,8 @@ struct Performance {
 // the performance and is the only one reported.
 Performance Perform(std::string_view mml);
 
-// SMF format 1, division 480: a conductor track (time signature 4/4 and the
-// tempos) and one track of channel events.
+// SMF format 1, division 480: a conductor track (the time signatures, 4/4
+// until the first, and the tempos) and one track of channel events.
 std::vector<uint8_t> WriteSmf(const Song& song);
 
 // "L行目 C文字目: message" for each diagnostic, joined by CR LF (CP932).

@@ -1,0 +1,49 @@
+#include "play_sequence.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "cp932.h"
+#include "file_contents.h"
+#include "program_dir.h"
+#include "use_vorlin_dll.h"
+#include "user_dirs.h"
+
+namespace volemo {
+
+std::string TempMidPathIn(const std::string& programDir) {
+  if (access(programDir.c_str(), W_OK) == 0) return programDir + "temp.mid";
+  const std::filesystem::path dir = XdgBaseDir("XDG_CACHE_HOME", ".cache") / "volemo";
+  std::error_code ec;  // a folder that cannot be made shows as the compiler's failure to write
+  std::filesystem::create_directories(dir, ec);
+  return (dir / "temp.mid").string();
+}
+
+std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
+
+void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick) {
+  player.Close();
+  std::string midi;
+  if (!CompileMmlToBytes(mml, midi)) {
+    settings.SetStatus(LastCompileMessage());
+    return;
+  }
+  try {
+    WriteWholeFile(TempMidPath(), midi);
+  } catch (const FileError& e) {
+    settings.SetStatus(Cp932FromUtf8Lossy(e.what()));
+    return;
+  }
+  player.Open(ParseMidiFile(std::move(midi)));
+  player.Play(fromTick);
+  settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
+}
+
+void StopPlayback(SoundPlayer& player) {
+  if (!player.IsPlaying()) return;
+  player.Stop();
+  player.Close();
+}
+
+}  // namespace volemo

@@ -1,0 +1,534 @@
+#include "frmMainU.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "controls.h"
+#include "cp932.h"
+#include "error_boundary.h"
+#include "frmHelpU.h"
+#include "frmWorkbench.h"
+#include "gui_benri.h"
+#include "output_menu.h"
+#include "phrase_drag.h"
+#include "play_sequence.h"
+#include "random_source.h"
+#include "scale_table.h"
+#include "spin_field.h"
+#include "take_keeper.h"
+#include "take_list.h"
+#include "toolbar_pictures.h"
+#include "voice_names.h"
+
+namespace volemo {
+namespace {
+
+constexpr int kClientWidth = 611;
+constexpr int kClientHeight = 440;  // below the menu bar
+
+const char* const kPitchNames[12] = {"C",  "C#", "D",  "D#", "E",  "F",
+                                     "F#", "G",  "G#", "A",  "A#", "B"};
+
+QFont PixelFont(const char* family, int pixels, QFont::StyleHint fallback) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(pixels);
+  font.setStyleHint(fallback);
+  return font;
+}
+
+QString FromCp932(const std::string& text) {
+  return QString::fromStdString(Utf8FromCp932(text));
+}
+
+QPlainTextEdit* TextBox(const char* name, int fontPixels) {
+  auto* box = Named(new QPlainTextEdit, name);
+  box->setFont(PixelFont("IPAGothic", fontPixels, QFont::TypeWriter));
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab moves on to the next control, as in every other field of the window;
+  // a tab character would mean nothing to the pattern or the compiler.
+  box->setTabChangesFocus(true);
+  return box;
+}
+
+QVBoxLayout* Column(QWidget* owner, int spacing = 2) {
+  auto* column = new QVBoxLayout(owner);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->setSpacing(spacing);
+  return column;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(3);
+  for (QWidget* w : widgets) row->addWidget(w);
+  row->addStretch(1);
+  return row;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Volemo - ランダムフレーズメイカー"));
+  setWindowIcon(DrawToolbarPicture(ToolbarPicture::RandomAndPlay));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  // Dialogs and menus are windows of their own; they take the window's font too.
+  setAttribute(Qt::WA_WindowPropagation);
+  setFont(PixelFont("IPAPGothic", 12, QFont::SansSerif));
+  // The menu bar stays in the window (whose height it is part of) even on
+  // desktops with a global menu, and no time is spent looking for one.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+
+  BuildMenus();
+  BuildToolBar();
+  auto* pages = Named(new QTabWidget, "PageControl1");
+  // In the window before its pages are added: every level that joins the
+  // window later hands each control below it the font again, all before
+  // the first paint.
+  setCentralWidget(pages);
+  pages->addTab(BuildScalePage(), QStringLiteral("スケール"));
+  pages->addTab(BuildPatternPage(), QStringLiteral("パターン"));
+  pages->setCurrentIndex(1);
+  auto* sbar = Named(new QStatusBar, "sbar");
+  sbar->setSizeGripEnabled(false);
+  auto* text = Named(new QLabel, "sbarText");
+  text->setTextFormat(Qt::PlainText);
+  sbar->addWidget(text, 1);
+  setStatusBar(sbar);
+  setAcceptDrops(true);
+  for (auto* box : findChildren<QPlainTextEdit*>()) box->viewport()->installEventFilter(this);
+
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  playbackWatch_ = new QTimer(this);
+  playbackWatch_->setInterval(100);
+  connect(playbackWatch_, &QTimer::timeout, this, Handler([this] { WatchPlayback(); }));
+
+  settings_ = std::make_unique<WindowSettings>(*this);
+  RunHandler([this] { FormCreate(); });
+  // Start-up stays as it is unless the user asked for the last settings.
+  takes_ = new TakeKeeper(*settings_, state_, this);
+  RunHandler([this] { takes_->RestoreLastSettings(); });
+  connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
+  connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {
+    if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, *phrase_);
+  });
+  help_ = new TfrmHelp(this);
+  // Open again if it was open when the program last ended, once this window
+  // is up.
+  if (TfrmWorkbench::WasOpen())
+    QMetaObject::invokeMethod(this, Handler([this] { mnuWorkbenchClick(); }), Qt::QueuedConnection);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildMenus() {
+  struct Item {
+    const char* name;
+    const char* text;  // nullptr: separator
+    QKeySequence shortcut;
+    void (TfrmMain::*handler)();
+  };
+  const auto addMenu = [this](const QString& title, std::initializer_list<Item> items) {
+    QMenu* menu = menuBar()->addMenu(title);
+    for (const Item& item : items) {
+      if (!item.text) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      action->setObjectName(QString::fromLatin1(item.name));
+      action->setShortcut(item.shortcut);
+      connect(action, &QAction::triggered, this, Handler([this, h = item.handler] { (this->*h)(); }));
+    }
+  };
+  addMenu(QStringLiteral("ファイル(&F)"),
+          {{"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::mnuOpenMmlClick},
+           {},
+           {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
+           {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
+           {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
+           {},
+           {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
+           {},
+           {"N2", "閉じる(&C)", {}, &TfrmMain::N2Click}});
+  addMenu(QStringLiteral("パターン(&P)"),
+          {{"mnuPatternRandom", "ランダムにパターンを作る", QKeySequence(Qt::CTRL | Qt::Key_R),
+            &TfrmMain::mnuPatternRandomClick},
+           {"mnuPatternParamRandom", "パラメータをランダムに変更", {},
+            &TfrmMain::mnuPatternParamRandomClick}});
+  addMenu(QStringLiteral("フレーズ(&H)"),
+          {{"mnuPhraseMake", "パターンを元にフレーズを作成", {}, &TfrmMain::mnuPhraseMakeClick},
+           {},
+           {"mnuPhrasePlay", "フレーズの演奏", {}, &TfrmMain::mnuPhrasePlayClick},
+           {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmMain::mnuLoopPlayClick},
+           {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
+            QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
+           {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
+            &TfrmMain::mnuMakeAndPlayClick},
+           {},
+           {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+  outputMenu_ = new OutputMenu([this]() -> SoundPlayer& { return player(); },
+                               [this](const std::string& why) { settings_->SetStatus(Cp932FromUtf8Lossy(why)); }, this);
+  menuBar()->addMenu(outputMenu_);
+  // The take list itself is in the workbench; its keys work in both windows.
+  addMenu(QStringLiteral("テイク(&T)"),
+          {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
+           {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+            &TfrmMain::mnuTakeForwardClick}});
+  findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->setCheckable(true);
+  // Also Ctrl+Y, as in most programs.
+  findChild<QAction*>(QStringLiteral("mnuTakeForward"))
+      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  addMenu(QStringLiteral("ヘルプ(&H)"),
+          {{"mnuEasyHelp", "簡単な使い方", {}, &TfrmMain::mnuEasyHelpClick},
+           {},
+           {"mnuVersion", "バージョン情報", {}, &TfrmMain::mnuVersionClick},
+           {},
+           {"mnuToWeb", "サポートページへ", {}, &TfrmMain::mnuToWebClick}});
+}
+
+void TfrmMain::BuildToolBar() {
+  auto* bar = Named(new QToolBar, "ToolBar1");
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  bar->setIconSize(QSize(16, 16));
+  const auto button = [this, bar](const char* name, ToolbarPicture picture, const char* tip,
+                                  void (TfrmMain::*handler)()) {
+    auto* b = Named(new QToolButton, name);
+    b->setIcon(DrawToolbarPicture(picture));
+    b->setAutoRaise(true);
+    if (tip) b->setToolTip(QString::fromUtf8(tip));
+    connect(b, &QToolButton::clicked, this, Handler([this, handler] { (this->*handler)(); }));
+    bar->addWidget(b);
+  };
+  bar->addSeparator();
+  button("ToolButton2", ToolbarPicture::SaveMidi, nullptr, &TfrmMain::mnuSaveMidiClick);
+  auto* handle = Named(new DragHandle, "DragHandle");
+  handle->setToolTip(QStringLiteral("ここからフレーズをドラッグ (MIDI と MML)"));
+  connect(handle, &DragHandle::dragRequested, this,
+          Handler([this, handle] { DragPhrase(*handle, *settings_, state_); }));
+  bar->addWidget(handle);
+  bar->addSeparator();
+  button("ToolButton4", ToolbarPicture::Play, nullptr, &TfrmMain::mnuPhrasePlayClick);
+  button("ToolButton5", ToolbarPicture::Stop, nullptr, &TfrmMain::ToolButton5Click);
+  bar->addSeparator();
+  button("ToolButton7", ToolbarPicture::MakeAndPlay, "パターン作成演奏",
+         &TfrmMain::mnuPhraseMakeAndPlayClick);
+  button("ToolButton8", ToolbarPicture::RandomAndPlay, "パターン変更して演奏",
+         &TfrmMain::mnuMakeAndPlayClick);
+  bar->addSeparator();
+  auto* remake = Named(new QCheckBox(QStringLiteral("再生の度にパターンを作り直す")), "chkMakePattern");
+  remake->setChecked(FindControl("chkMakePattern")->initial != 0);
+  bar->addWidget(remake);
+  bar->addSeparator();
+  button("ToolButton9", ToolbarPicture::Workbench, "フレーズの作業台 (F6)", &TfrmMain::mnuWorkbenchClick);
+  addToolBar(bar);
+}
+
+SpinField* TfrmMain::AddSpin(const char* name) {
+  const ControlInfo& c = *FindControl(name);
+  auto* spin = Named(new SpinField(c.minimum, c.maximum, c.initial), name);
+  const int digits = QString::number(c.maximum).size();
+  spin->setFixedWidth(28 + 7 * digits);
+  return spin;
+}
+
+QComboBox* TfrmMain::AddPitchList(const char* name) {
+  auto* list = Named(new QComboBox, name);
+  for (const char* pitch : kPitchNames) list->addItem(QString::fromLatin1(pitch));
+  list->setCurrentIndex(FindControl(name)->initial);
+  return list;
+}
+
+QWidget* TfrmMain::AddSliderRow(QGridLayout* grid, int row, const QString& left,
+                                const char* name, const QString& right) {
+  const ControlInfo& c = *FindControl(name);
+  auto* slider = Named(new QSlider(Qt::Horizontal), name);
+  slider->setRange(c.minimum, c.maximum);
+  slider->setValue(c.initial);
+  grid->addWidget(new QLabel(left), row, 0);
+  grid->addWidget(slider, row, 1);
+  if (!right.isEmpty()) grid->addWidget(new QLabel(right), row, 2);
+  return slider;
+}
+
+QWidget* TfrmMain::BuildScalePage() {
+  auto* page = Named(new QWidget, "TabSheet1");
+  auto* outer = new QHBoxLayout(page);
+  outer->setContentsMargins(8, 4, 8, 4);
+  auto* column = new QVBoxLayout;
+  column->setSpacing(2);
+  outer->addLayout(column);
+  outer->addStretch(1);
+
+  auto* scales = Named(new QComboBox, "cmbScale");
+  scales->setMinimumWidth(220);
+  auto* keys = AddPitchList("cmbKey");
+  auto* apply = Named(new QPushButton(QStringLiteral("↓")), "btnScaleSet");
+  apply->setFixedWidth(40);
+  column->addWidget(new QLabel(QStringLiteral("スケールの選択")));
+  column->addLayout(Row({scales}));
+  column->addWidget(new QLabel(QStringLiteral("キー")));
+  column->addLayout(Row({keys, apply}));
+  column->addSpacing(4);
+
+  auto* grid = new QGridLayout;
+  grid->setVerticalSpacing(0);
+  grid->setHorizontalSpacing(8);
+  auto* low = new QLabel(QStringLiteral("低"));
+  auto* high = new QLabel(QStringLiteral("高"));
+  auto* ends = new QHBoxLayout;
+  ends->addWidget(low);
+  ends->addStretch(1);
+  ends->addWidget(high);
+  grid->addLayout(ends, 0, 1);
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "src" + std::to_string(i);
+    QWidget* slider = AddSliderRow(grid, i + 1, QString::fromLatin1(kPitchNames[i]), name.c_str());
+    slider->setProperty("tag", i);
+    slider->setFixedWidth(280);
+    connect(static_cast<QSlider*>(slider), &QSlider::valueChanged, this,
+            [this, i](int position) { RunHandler([&] { src0Change(i, position); }); });
+  }
+  column->addLayout(grid);
+  column->addStretch(1);
+
+  // Picking a scale or a key applies it as "↓" does; a selection made by
+  // the program (activated is the user's pick only) applies nothing.
+  connect(apply, &QPushButton::clicked, this, Handler([this] { btnScaleSetClick(); }));
+  connect(scales, &QComboBox::activated, this, Handler([this] { btnScaleSetClick(); }));
+  connect(keys, &QComboBox::activated, this, Handler([this] { btnScaleSetClick(); }));
+  return page;
+}
+
+QWidget* TfrmMain::BuildPatternPage() {
+  auto* page = Named(new QWidget, "TabSheet2");
+  auto* columns = new QHBoxLayout(page);
+  columns->setContentsMargins(2, 2, 2, 2);
+  columns->setSpacing(4);
+  columns->addWidget(BuildPatternColumn(), 1);
+  columns->addWidget(BuildPhraseColumn(), 1);
+  return page;
+}
+
+QWidget* TfrmMain::BuildPatternColumn() {
+  auto* panel = new QWidget;
+  auto* column = Column(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* make = Named(new QPushButton(QStringLiteral("ランダム")), "btnPatternMake");
+  auto* head = new QHBoxLayout;
+  head->addWidget(new QLabel(QStringLiteral("基本リズムパターン")));
+  head->addStretch(1);
+  head->addWidget(make);
+  column->addLayout(head);
+  auto* pattern = TextBox("memRythm", 16);
+  pattern->setFixedHeight(72);
+  column->addWidget(pattern);
+
+  auto* group = new QGroupBox(QStringLiteral("リズムパターンをランダムに作成するため"));
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(6, 2, 6, 4);
+  grid->setVerticalSpacing(0);
+  const struct {
+    const char* symbol;
+    const char* label;
+  } symbols[7] = {{"N", "普通に発音"}, {"r", "休符"},   {"^", "タイ"},  {"m", "ミュート"},
+                  {"d", "ダブル"},     {"W", "和音"}, {"B", "ベンド"}};
+  for (int i = 0; i < 7; ++i) {
+    const std::string name = "scrP" + std::to_string(i);
+    AddSliderRow(grid, i, QString::fromLatin1(symbols[i].symbol), name.c_str(),
+                 QString::fromUtf8(symbols[i].label));
+  }
+  auto* weights = Named(new QPushButton(QStringLiteral("*")), "btnPatternRandom");
+  weights->setFixedWidth(24);
+  grid->addWidget(weights, 0, 3);
+  auto* first = Named(new QCheckBox(QStringLiteral("一文字目を必ず発音する")), "chkPatternPlayFirst");
+  first->setChecked(FindControl("chkPatternPlayFirst")->initial != 0);
+  grid->addWidget(first, 7, 0, 1, 4);
+  grid->addLayout(Row({new QLabel(QStringLiteral("パターン長")), AddSpin("spnPatternCount"),
+                       new QLabel(QStringLiteral("個"))}),
+                  8, 0, 1, 4);
+
+  auto* gates = new QGroupBox(QStringLiteral("ゲートレート"));
+  auto* gateGrid = new QGridLayout(gates);
+  gateGrid->setContentsMargins(6, 0, 6, 2);
+  gateGrid->setVerticalSpacing(0);
+  AddSliderRow(gateGrid, 0, QStringLiteral("通常(N)"), "scrGateN");
+  AddSliderRow(gateGrid, 1, QStringLiteral("ミュート時(m)"), "scrGateM");
+  AddSliderRow(gateGrid, 2, QStringLiteral("他のミュート率"), "scrMuteRate");
+  grid->addWidget(gates, 9, 0, 1, 4);
+  column->addWidget(group);
+  column->addStretch(1);
+
+  connect(make, &QPushButton::clicked, this, Handler([this] { mnuPatternRandomClick(); }));
+  connect(weights, &QPushButton::clicked, this, Handler([this] { mnuPatternParamRandomClick(); }));
+  return panel;
+}
+
+QWidget* TfrmMain::BuildPhraseColumn() {
+  auto* panel = new QWidget;
+  auto* column = Column(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* group = new QGroupBox;
+  auto* rows = Column(group, 3);
+  rows->addLayout(Row({new QLabel(QStringLiteral("基本音符")), AddSpin("spnL"),
+                       new QLabel(QStringLiteral("分音符×")), AddSpin("spnCount"),
+                       new QLabel(QStringLiteral("個"))}));
+  rows->addLayout(Row({new QLabel(QStringLiteral("音域")), AddSpin("spnOct1"),
+                       AddPitchList("cmbOct1"), new QLabel(QStringLiteral("～")),
+                       AddSpin("spnOct2"), AddPitchList("cmbOct2")}));
+  rows->addLayout(Row({new QLabel(QStringLiteral("ベロシティ")), AddSpin("spnV")}));
+
+  auto* voiceOn = Named(new QCheckBox(QStringLiteral("音色")), "chkVoice");
+  voiceOn->setChecked(FindControl("chkVoice")->initial != 0);
+  SpinField* voice = AddSpin("spnVoice");
+  auto* voices = Named(new QComboBox, "cmbVoice");
+  for (const char* name : kVoiceNames) voices->addItem(QString::fromLatin1(name));
+  voices->setCurrentIndex(FindControl("cmbVoice")->initial);
+  voices->setMaxVisibleItems(20);
+  // Wide enough for the longest name, reckoned from the font's letter width
+  // rather than by measuring all 128 names, which the list would otherwise
+  // do at every size request, a good share of the work before the window's
+  // first paint. The names have no icons, so no room is kept for one.
+  voices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  voices->setIconSize(QSize(0, 0));
+  voices->setMinimumContentsLength(13);
+  auto* randomVoice = Named(new QPushButton(QStringLiteral("*")), "btnRndVoice");
+  randomVoice->setFixedWidth(24);
+  rows->addLayout(Row({voiceOn, voice, voices, randomVoice}));
+  rows->addLayout(Row({new QLabel(QStringLiteral("テンポ")), AddSpin("spnTempo"),
+                       new QLabel(QStringLiteral("チャンネル")), AddSpin("spnCH")}));
+  column->addWidget(group);
+
+  column->addWidget(new QLabel(QStringLiteral("オプション(MMLで)")));
+  auto* options = TextBox("Memo1", 12);
+  options->setFixedHeight(44);
+  column->addWidget(options);
+  column->addWidget(new QLabel(QStringLiteral("作成されたフレーズ")));
+  column->addWidget(TextBox("memMML", 13), 1);
+
+  // Picking a name sets the number and a new number selects its name; the
+  // program's selection of a name is not a pick, so the two never loop.
+  connect(voice, &SpinField::changed, this, Handler([this] { spnVoiceChange(); }));
+  connect(voices, &QComboBox::activated, this,
+          [this](int index) { RunHandler([&] { cmbVoiceChange(index); }); });
+  connect(randomVoice, &QPushButton::clicked, this, Handler([this] { btnRndVoiceClick(); }));
+  return panel;
+}
+
+void TfrmMain::FormCreate() {
+  state_.random.Seed(ClockSeed());
+  state_.scaleDefinitions.clear();
+  const int selected = LoadScaleTable(
+      state_, DataPath("Scale.dat"), [](const std::string& text, const std::string& caption) {
+        ShowWarning(QString::fromStdString(text), QString::fromStdString(caption));
+      });
+  auto* scales = findChild<QComboBox*>(QStringLiteral("cmbScale"));
+  for (const std::string& name : state_.scaleNames) scales->addItem(FromCp932(name));
+  scales->setCurrentIndex(selected);
+  ApplyScale(*settings_, state_);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  RunHandler([this] { FormClose(); });
+  event->accept();
+}
+
+void TfrmMain::FormClose() {
+  if (player_) player_->Close();
+  takes_->KeepLastSettings();
+}
+
+SoundPlayer& TfrmMain::player() {
+  if (!player_) {
+    player_ = std::make_unique<SoundPlayer>();
+    outputMenu_->Apply();
+  }
+  return *player_;
+}
+
+void TfrmMain::WatchPlayback() {
+  if (player_ && player_->IsPlaying()) return;
+  // Ended, stopped, or the output failed: this is the one time to say so.
+  playbackWatch_->stop();
+  if (const std::string why = player_ ? player_->TakePortFailure() : std::string(); !why.empty())
+    return settings_->SetStatus(Cp932FromUtf8Lossy(why));
+  if (player_) player_->CheckOutput();
+}
+
+bool TfrmMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The player loads the playback module and the SoundFont in the
+  // background. It waits until the window has painted itself once, so that
+  // the two do not compete for the processor while the user waits for the
+  // window.
+  if (event->type() == QEvent::UpdateRequest && !player_)
+    QMetaObject::invokeMethod(this, Handler([this] { player(); }), Qt::QueuedConnection);
+  return handled;
+}
+
+void TfrmMain::N2Click() { close(); }
+
+void TfrmMain::mnuWorkbenchClick() {
+  if (!workbench_) {
+    workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> SoundPlayer& { return player(); },
+                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_},
+                                   this);
+    // The take list beside the roll, and the take keys in that window too.
+    takeList_ = new TakeList(*takes_);
+    auto* splitter = workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"));
+    splitter->addWidget(takeList_);
+    splitter->setSizes({splitter->width() - takeList_->minimumSizeHint().width(), takeList_->minimumSizeHint().width()});
+    for (const char* name : {"mnuTakeBack", "mnuTakeForward"})
+      workbench_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+  }
+  workbench_->show();
+  workbench_->raise();
+  workbench_->activateWindow();
+}
+
+void TfrmMain::btnScaleSetClick() { ApplyScale(*settings_, state_); }
+
+void TfrmMain::src0Change(int tag, int position) { ScaleSliderChanged(state_, tag, position); }
+
+void TfrmMain::spnVoiceChange() {
+  // A number outside the voices (typed, not yet confirmed) selects no name.
+  const int index = findChild<SpinField*>(QStringLiteral("spnVoice"))->value() - 1;
+  auto* voices = findChild<QComboBox*>(QStringLiteral("cmbVoice"));
+  voices->setCurrentIndex(index >= 0 && index < voices->count() ? index : -1);
+}
+
+void TfrmMain::cmbVoiceChange(int index) {
+  findChild<SpinField*>(QStringLiteral("spnVoice"))->setValue(index + 1);
+}
+
+void TfrmMain::btnRndVoiceClick() {
+  findChild<SpinField*>(QStringLiteral("spnVoice"))->setValue(int(state_.random.Next(128)) + 1);
+}
+
+}  // namespace volemo

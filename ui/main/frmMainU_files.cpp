@@ -1,0 +1,114 @@
+// The main window's files in and out: the open command, files dropped on
+// the window and files named at start-up, and the audio export.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+
+#include "audio_export.h"
+#include "composer.h"
+#include "cp932.h"
+#include "error_boundary.h"
+#include "frmMainU.h"
+#include "play_sequence.h"
+#include "take_keeper.h"
+
+namespace volemo {
+namespace {
+
+// The first local file among the dropped ones that the window opens (MML or
+// MIDI), or an empty string.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+    if (url.isLocalFile() && (suffix == u"mml" || suffix == u"mid")) return url.toLocalFile();
+  }
+  return {};
+}
+
+std::string Cp932Name(const QString& path) {
+  return Cp932FromUtf8Lossy(QFileInfo(path).fileName().toStdString());
+}
+
+}  // namespace
+
+void TfrmMain::OpenFile(const QString& path) {
+  RunHandler([&] {
+    if (QFileInfo(path).suffix().toLower() == u"mid")
+      PlayMidiFile(path);
+    else
+      OpenMml(path);
+  });
+}
+
+void TfrmMain::mnuOpenMmlClick() {
+  if (const std::optional<QString> path = saveDialog_.AskOpen(this, SaveDialog::kMml)) OpenMml(*path);
+}
+
+void TfrmMain::OpenMml(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 %2").arg(path, file.errorString()).toStdString());
+  std::string mml;
+  try {
+    mml = Cp932FromTextFile(file.readAll().toStdString());
+  } catch (const EncodingError& e) {
+    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 ").arg(path).toStdString() + e.what());
+  }
+  const TakeCommand take(*takes_, "open");
+  settings_->SetMmlText(mml);
+  phrase_.reset();  // the text is no longer a composed phrase
+  saveDialog_.Remember(path);
+  settings_->SetStatus(Cp932FromUtf8("開きました: ") + Cp932Name(path));
+}
+
+void TfrmMain::PlayMidiFile(const QString& path) {
+  player().Close();
+  player().Open(ReadMidiFile(QFile::encodeName(path).toStdString()));
+  player().Play();
+  playbackWatch_->start();
+  settings_->SetStatus(Cp932FromUtf8("演奏を開始しました: ") + Cp932Name(path));
+}
+
+void TfrmMain::mnuSaveAudioClick() {
+  const TakeCommand take(*takes_, "save");
+  if (settings_->MmlText().empty()) phrase_ = ComposePhrase(*settings_, state_);
+  const std::optional<QString> target = saveDialog_.AskAudio(this);
+  if (!target) return;
+  if (ExportAudio(this, settings_->MmlText(), *target))
+    settings_->SetStatus(Cp932FromUtf8("書き出しました: ") + Cp932Name(*target));
+  else
+    settings_->SetStatus(Cp932FromUtf8("書き出しを中止しました。"));
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // After the drop has ended: the error box must not run inside the
+  // desktop's drag and drop.
+  QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+    auto* drag = static_cast<QDragMoveEvent*>(event);
+    if (DroppedFile(drag->mimeData()).isEmpty()) return false;
+    drag->acceptProposedAction();
+    return true;
+  }
+  if (event->type() == QEvent::Drop && !DroppedFile(static_cast<QDropEvent*>(event)->mimeData()).isEmpty()) {
+    dropEvent(static_cast<QDropEvent*>(event));
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace volemo

@@ -1,0 +1,297 @@
+#include "take_list.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "cp932.h"
+#include "error_boundary.h"
+#include "gui_benri.h"
+#include "phrase_export.h"
+#include "presets.h"
+#include "take_keeper.h"
+
+namespace volemo {
+namespace {
+
+QPushButton* Button(const char* name, const QString& text) {
+  auto* b = Named(new QPushButton(text), name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+// A name asked for in a small modal box; nullopt when cancelled.
+std::optional<QString> AskName(QWidget* parent, const QString& label, const QString& initial) {
+  QInputDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("presetNameDialog"));
+  dialog.setWindowTitle(ApplicationTitle());
+  dialog.setLabelText(label);
+  dialog.setTextValue(initial);
+  if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().trimmed().isEmpty()) return std::nullopt;
+  return dialog.textValue().trimmed();
+}
+
+// A file name from the take's number and name, without the characters a
+// file name cannot hold.
+QString ExportName(const Take& take, const QString& extension) {
+  QString name = QString::number(take.id);
+  if (!take.name.empty()) name += u'-' + QString::fromStdString(take.name);
+  name.replace(u'/', u'_');
+  return name + u'.' + extension;
+}
+
+}  // namespace
+
+TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keeper_(keeper) {
+  setObjectName(QStringLiteral("takeList"));
+  proxy_ = new QSortFilterProxyModel(this);
+  proxy_->setSourceModel(&model_);
+  proxy_->setFilterKeyColumn(TakeListModel::kStar);
+  view_ = Named(new QTableView, "takeTable");
+  view_->setModel(proxy_);
+  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+  view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  view_->horizontalHeader()->setStretchLastSection(true);
+  for (const auto& [column, width] : {std::pair{TakeListModel::kTime, 100}, {TakeListModel::kStar, 28},
+                                     {TakeListModel::kName, 110}, {TakeListModel::kScale, 130},
+                                     {TakeListModel::kTempo, 48}, {TakeListModel::kVoice, 120}})
+    view_->setColumnWidth(column, width);
+
+  auto* starredOnly = Named(new QCheckBox(QStringLiteral("★だけ表示")), "chkStarredOnly");
+  auto* star = Button("btnStarTake", QStringLiteral("★"));
+  star->setToolTip(QStringLiteral("星を付ける/外す (Ctrl+D)"));
+  auto* remove = Button("btnDeleteTake", QStringLiteral("削除"));
+  auto* exportTakes = Button("btnExportTakes", QStringLiteral("書き出し…"));
+  // How many takes without a star are kept (the newest); starred ones stay.
+  auto* keep = Named(new QSpinBox, "spnKeepTakes");
+  keep->setRange(1, 100000);
+  keep->setValue(TakeStore::kDefaultKeepUnstarred);
+  keep->setToolTip(QStringLiteral("★のないテイクを新しい順にいくつ残すか"));
+  keeper_.Use([&](TakeStore& store) { keep->setValue(store.KeepUnstarred()); });
+  auto* top = new QHBoxLayout;
+  top->addWidget(starredOnly);
+  top->addStretch(1);
+  for (QWidget* w : std::initializer_list<QWidget*>{star, remove, exportTakes}) top->addWidget(w);
+
+  presets_ = Named(new QComboBox, "cmbPreset");
+  presets_->setMinimumWidth(120);
+  auto* load = Button("btnPresetLoad", QStringLiteral("読み込む"));
+  auto* save = Button("btnPresetSave", QStringLiteral("保存…"));
+  auto* rename = Button("btnPresetRename", QStringLiteral("名前の変更…"));
+  auto* removePreset = Button("btnPresetDelete", QStringLiteral("削除"));
+  auto* restoreAtStart = Named(new QCheckBox(QStringLiteral("起動時に前回の設定を使う")), "chkRestoreAtStart");
+  // In rows, so that the list fits beside the roll in a narrow window.
+  auto* presetRow = new QHBoxLayout;
+  presetRow->addWidget(new QLabel(QStringLiteral("プリセット")));
+  presetRow->addWidget(presets_, 1);
+  auto* presetButtons = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) presetButtons->addWidget(w);
+  presetButtons->addStretch(1);
+  auto* options = new QHBoxLayout;
+  options->addWidget(new QLabel(QStringLiteral("残す数")));
+  options->addWidget(keep);
+  options->addStretch(1);
+  options->addWidget(restoreAtStart);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(top);
+  column->addWidget(view_, 1);
+  column->addLayout(presetRow);
+  column->addLayout(presetButtons);
+  column->addLayout(options);
+
+  // Star and delete from the keyboard while the list has the focus.
+  auto* starKey = new QAction(this);
+  starKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  auto* deleteKey = new QAction(this);
+  deleteKey->setShortcut(QKeySequence::Delete);
+  for (QAction* a : {starKey, deleteKey}) {
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view_->addAction(a);
+  }
+
+  connect(starredOnly, &QCheckBox::toggled, this, [this](bool on) {
+    proxy_->setFilterFixedString(on ? QString::fromUtf8(TakeListModel::kStarred) : QString());
+  });
+  connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, Handler([this] { TakeSelected(); }));
+  connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    if (index.column() == TakeListModel::kStar) RunHandler([this] { ToggleStar(); });
+  });
+  connect(star, &QPushButton::clicked, this, Handler([this] { ToggleStar(); }));
+  connect(starKey, &QAction::triggered, this, Handler([this] { ToggleStar(); }));
+  connect(remove, &QPushButton::clicked, this, Handler([this] { DeleteSelected(); }));
+  connect(deleteKey, &QAction::triggered, this, Handler([this] { DeleteSelected(); }));
+  connect(exportTakes, &QPushButton::clicked, this, Handler([this] { ExportSelected(); }));
+  connect(&model_, &TakeListModel::renameRequested, this, [this](int64_t id, const QString& name) {
+    keeper_.Use([&](TakeStore& store) { store.Rename(id, name.trimmed().toStdString()); });
+    QMetaObject::invokeMethod(this, [this] { Reload(); }, Qt::QueuedConnection);  // after the editor closes
+  });
+  connect(load, &QPushButton::clicked, this, Handler([this] { LoadPreset(); }));
+  connect(save, &QPushButton::clicked, this, Handler([this] { SavePreset(); }));
+  connect(rename, &QPushButton::clicked, this, Handler([this] { RenamePreset(); }));
+  connect(removePreset, &QPushButton::clicked, this, Handler([this] { DeletePreset(); }));
+  keeper_.Use([&](TakeStore& store) { restoreAtStart->setChecked(store.RestoreAtStart()); });
+  connect(restoreAtStart, &QCheckBox::toggled, this,
+          [this](bool on) { keeper_.Use([&](TakeStore& store) { store.SetRestoreAtStart(on); }); });
+  // Takes beyond the new number go with the next one kept.
+  connect(keep, &QSpinBox::valueChanged, this,
+          [this](int count) { keeper_.Use([&](TakeStore& store) { store.SetKeepUnstarred(count); }); });
+  connect(&keeper_, &TakeKeeper::takesChanged, this, [this] { Reload(); });
+  connect(&keeper_, &TakeKeeper::restored, this, [this] { ShowCurrent(); });
+
+  Reload();
+  ReloadPresets();
+}
+
+void TakeList::Reload() {
+  std::vector<Take> takes;
+  keeper_.Use([&](TakeStore& store) { takes = store.List(); });
+  setEnabled(keeper_.store() != nullptr);
+  model_.SetTakes(std::move(takes));
+  ShowCurrent();
+}
+
+// Selects the current take's row without putting it back again.
+void TakeList::ShowCurrent() {
+  const int row = keeper_.current() ? model_.RowOf(*keeper_.current()) : -1;
+  const QModelIndex index = proxy_->mapFromSource(model_.index(row, TakeListModel::kTime));
+  showing_ = true;
+  if (index.isValid()) {
+    view_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view_->scrollTo(index);
+  } else {
+    view_->selectionModel()->clearSelection();
+  }
+  showing_ = false;
+}
+
+void TakeList::TakeSelected() {
+  if (showing_) return;
+  const QModelIndex current = proxy_->mapToSource(view_->selectionModel()->currentIndex());
+  if (current.isValid()) keeper_.Restore(model_.TakeAt(current.row()).id);
+}
+
+std::vector<int64_t> TakeList::SelectedIds() const {
+  std::vector<int64_t> ids;
+  for (const QModelIndex& row : view_->selectionModel()->selectedRows())
+    ids.push_back(model_.TakeAt(proxy_->mapToSource(row).row()).id);
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+void TakeList::ToggleStar() {
+  const std::vector<int64_t> ids = SelectedIds();
+  if (ids.empty()) return;
+  // One star for all: on unless every selected take has one already.
+  const bool star = std::any_of(ids.begin(), ids.end(), [this](int64_t id) { return !model_.TakeAt(model_.RowOf(id)).starred; });
+  keeper_.Use([&](TakeStore& store) {
+    for (const int64_t id : ids) store.SetStarred(id, star);
+  });
+  Reload();
+}
+
+void TakeList::DeleteSelected() {
+  keeper_.Use([&](TakeStore& store) {
+    for (const int64_t id : SelectedIds()) store.Remove(id);
+  });
+  Reload();
+}
+
+void TakeList::ExportSelected() {
+  const std::vector<int64_t> ids = SelectedIds();
+  if (ids.empty()) return;
+  const Take& first = model_.TakeAt(model_.RowOf(ids.front()));
+  // One take: the file itself. Several: the folder and the kind of the
+  // file chosen, one file each named from its number and name.
+  SaveRequest request;
+  request.fileName = ids.size() == 1 ? ExportName(first, QStringLiteral("mid")) : QStringLiteral("テイク.mid");
+  request.filters = {QStringLiteral("MIDI(*.mid)"), QStringLiteral("MML(*.mml)"), QStringLiteral("WAV(*.wav)"),
+                     QStringLiteral("FLAC(*.flac)"), QStringLiteral("Ogg Vorbis(*.ogg)")};
+  request.defaultSuffix = QStringLiteral("mid");
+  const std::optional<SaveAnswer> answer = AskSaveFileName(window(), request);
+  if (!answer) return;
+  const QFileInfo chosen(answer->fileName);
+  if (!CanExportTo(chosen.filePath().toStdString()))
+    throw WindowError("書き出せるのは .mid, .mml, .wav, .flac, .ogg のファイルです: " + chosen.fileName().toStdString());
+  for (const int64_t id : ids) {
+    const Take& take = model_.TakeAt(model_.RowOf(id));
+    const QString path = ids.size() == 1 ? chosen.filePath() : chosen.dir().filePath(ExportName(take, chosen.suffix()));
+    ExportPhrase(Cp932FromUtf8(take.mml), path.toStdString());
+  }
+}
+
+void TakeList::ReloadPresets() {
+  const QString shown = presets_->currentText();
+  presets_->clear();
+  for (const Preset& p : AllPresets(keeper_.store())) presets_->addItem(QString::fromStdString(p.name));
+  presets_->setCurrentIndex(std::max(presets_->findText(shown), 0));
+}
+
+std::optional<Preset> TakeList::ChosenPreset() const {
+  const std::string name = presets_->currentText().toStdString();
+  for (Preset& p : AllPresets(keeper_.store()))
+    if (p.name == name) return std::move(p);
+  return std::nullopt;
+}
+
+void TakeList::LoadPreset() {
+  if (const std::optional<Preset> preset = ChosenPreset()) keeper_.ApplyPreset(*preset);
+}
+
+// A stored preset cannot take the name of a shipped one.
+void TakeList::CheckNewName(const QString& name) const {
+  for (const Preset& p : ShippedPresets())
+    if (p.name == name.toStdString()) throw WindowError("「" + p.name + "」は付属のプリセットの名前です。");
+}
+
+void TakeList::SavePreset() {
+  const std::optional<QString> name = AskName(window(), QStringLiteral("プリセットの名前"), {});
+  if (!name) return;
+  CheckNewName(*name);
+  const Preset preset = keeper_.CaptureSettings(name->toStdString());
+  keeper_.Use([&](TakeStore& store) { store.SavePreset(preset); });
+  ReloadPresets();
+  presets_->setCurrentText(*name);
+}
+
+void TakeList::RenamePreset() {
+  const std::optional<Preset> preset = ChosenPreset();
+  if (!preset) return;
+  if (preset->shipped) throw WindowError("付属のプリセット「" + preset->name + "」の名前は変えられません。");
+  const std::optional<QString> to = AskName(window(), QStringLiteral("新しい名前"), QString::fromStdString(preset->name));
+  if (!to) return;
+  CheckNewName(*to);
+  for (const Preset& p : AllPresets(keeper_.store()))
+    if (p.name == to->toStdString() && p.name != preset->name)
+      throw WindowError("「" + p.name + "」という名前のプリセットがもうあります。");
+  keeper_.Use([&](TakeStore& store) { store.RenamePreset(preset->name, to->toStdString()); });
+  ReloadPresets();
+  presets_->setCurrentText(*to);
+}
+
+void TakeList::DeletePreset() {
+  const std::optional<Preset> preset = ChosenPreset();
+  if (!preset) return;
+  if (preset->shipped) throw WindowError("付属のプリセット「" + preset->name + "」は削除できません。");
+  keeper_.Use([&](TakeStore& store) { store.RemovePreset(preset->name); });
+  ReloadPresets();
+}
+
+}  // namespace volemo

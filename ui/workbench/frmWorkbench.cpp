@@ -1,0 +1,303 @@
+#include "frmWorkbench.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSpinBox>
+#include <QSplitter>
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "cp932.h"
+#include "error_boundary.h"
+#include "gui_benri.h"
+#include "phrase_drag.h"
+#include "roll_views.h"
+
+namespace volemo {
+namespace {
+
+// The sound's place is asked for this often while it plays, and at the
+// slower rate only to notice that something has started.
+constexpr int kFollowMs = 33;
+constexpr int kIdleMs = 150;
+
+QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
+
+// Its key is taken by the window's keyPressEvent, so that a key pressed
+// while the button is unavailable still says why.
+QPushButton* Button(const char* name, const char* text, const char* tip, char key) {
+  auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
+  b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+  return b;
+}
+
+}  // namespace
+
+TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
+    : QWidget(parent, Qt::Window), links_(std::move(links)) {
+  setObjectName(QStringLiteral("frmWorkbench"));
+  setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
+  BuildControls();
+  resize(760, 380);
+  if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty()) {
+    restoreGeometry(geometry);
+  } else if (parent && parent->screen()) {
+    // First time: beside the main window where the screen has room, else
+    // under it.
+    const QRect screen = parent->screen()->availableGeometry();
+    const QRect main = parent->frameGeometry();
+    QPoint place = main.topRight() + QPoint(8, 0);
+    if (place.x() + width() > screen.right()) place = main.bottomLeft() + QPoint(0, 8);
+    if (screen.contains(QRect(place, size()))) move(place);
+  }
+
+  // After the command that changed the box has ended: the main window sets
+  // its phrase only once the composer has filled the box, and a command may
+  // change the box more than once.
+  connect(&links_.mmlBox, &QPlainTextEdit::textChanged, this, [this] {
+    if (stale_) return;
+    stale_ = true;
+    QMetaObject::invokeMethod(this, Handler([this] {
+      if (stale_ && isVisible()) Refresh();
+    }), Qt::QueuedConnection);
+  });
+  connect(&follow_, &QTimer::timeout, this, Handler([this] { FollowPlayer(); }));
+}
+
+TfrmWorkbench::~TfrmWorkbench() {
+  // The program ends with the workbench open: it opens again next time.
+  if (isVisible()) SaveState(true);
+}
+
+bool TfrmWorkbench::WasOpen() { return Stored().value("workbench/open", false).toBool(); }
+
+void TfrmWorkbench::SaveState(bool open) {
+  QSettings stored = Stored();
+  stored.setValue("workbench/open", open);
+  stored.setValue("workbench/geometry", saveGeometry());
+}
+
+void TfrmWorkbench::BuildControls() {
+  reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
+  mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
+                   'M');
+  mutateCount_ = Named(new QSpinBox, "spnMutateCount");
+  mutateCount_->setRange(1, 128);  // 64 steps of two notes each
+  mutateCount_->setValue(2);
+  mutateCount_->setSuffix(QStringLiteral(" 個"));
+  mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
+  lockAll_ = Button("btnLockAll", "全てロック", "全ての音をロックします", 'L');
+  unlockAll_ = Button("btnUnlockAll", "全て解除", "全ての音のロックを外します", 'U');
+  playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
+  playOnChange_->setChecked(true);
+
+  auto* buttons = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_}) buttons->addWidget(w);
+  buttons->addSpacing(12);
+  buttons->addWidget(lockAll_);
+  buttons->addWidget(unlockAll_);
+  buttons->addSpacing(12);
+  buttons->addWidget(playOnChange_);
+  buttons->addStretch(1);
+
+  auto* roll = new QWidget;
+  auto* grid = new QGridLayout(roll);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  auto* ruler = new RollRuler(editor_);
+  notes_ = new RollNoteView(editor_);
+  scroll_ = Named(new QScrollBar(Qt::Horizontal), "rollScroll");
+  grid->addWidget(ruler, 0, 1);
+  grid->addWidget(new RollKeyboard(editor_), 1, 0);
+  grid->addWidget(notes_, 1, 1);
+  grid->addWidget(scroll_, 2, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(1, 1);
+
+  splitter_ = Named(new QSplitter(Qt::Horizontal), "splitWorkbench");
+  splitter_->addWidget(roll);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setChildrenCollapsible(false);
+
+  state_ = Named(new QLabel, "lblWorkbench");
+  state_->setTextFormat(Qt::PlainText);
+  state_->setWordWrap(true);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 6, 6, 6);
+  column->setSpacing(4);
+  column->addLayout(buttons);
+  column->addWidget(splitter_, 1);
+  column->addWidget(state_);
+
+  connect(&editor_, &RollEditor::viewChanged, this, [this] {
+    const QSignalBlocker quiet(scroll_);
+    scroll_->setRange(0, std::max(0, editor_.ContentWidth() - editor_.ViewSize().width()));
+    scroll_->setPageStep(editor_.ViewSize().width());
+    scroll_->setValue(editor_.Scroll());
+  });
+  connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
+  connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
+  connect(notes_, &RollNoteView::dragRequested, this,
+          Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
+  connect(notes_, &RollNoteView::noteClicked, this, [this](int note, Qt::KeyboardModifiers modifiers) {
+    RunHandler([&] {
+      if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        HearNote(note);
+      } else {
+        ToggleLock(note);
+      }
+    });
+  });
+  connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
+  connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
+  connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
+}
+
+void TfrmWorkbench::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  SaveState(true);
+  if (stale_) RunHandler([this] { Refresh(); });
+  follow_.start(kIdleMs);
+  notes_->setFocus();
+}
+
+void TfrmWorkbench::closeEvent(QCloseEvent* event) {
+  follow_.stop();
+  SaveState(false);
+  event->accept();
+}
+
+void TfrmWorkbench::Refresh() {
+  stale_ = false;
+  std::string text, why;
+  try {
+    text = links_.settings.MmlText();
+    why = WhyPhraseUnavailable(links_.phrase ? &*links_.phrase : nullptr, text);
+  } catch (const EncodingError& error) {
+    why = Cp932FromUtf8Lossy(error.what());
+  }
+  const Phrase* phrase = why.empty() ? &*links_.phrase : nullptr;
+  // Each note on the roll is the phrase's note of the same start and key;
+  // notes of one start and key are taken in text order. Two of them that
+  // start together sound as one (a chord of one key twice), so a pass of
+  // the repeat holds at least as many notes as there are places.
+  std::multimap<std::pair<int64_t, int>, const PhraseNote*> byPlace;
+  size_t places = 0;
+  if (phrase) {
+    for (const PhraseNote& n : phrase->Notes()) {
+      const std::pair place(n.startTick, n.key);
+      places += byPlace.count(place) == 0;
+      byPlace.emplace(place, &n);
+    }
+  }
+  editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
+  if (phrase) {
+    const auto& notes = editor_.content().notes;
+    std::vector<int> numbers(notes.size(), 0);
+    std::vector<bool> locked(notes.size(), false);
+    for (size_t i = 0; i < notes.size(); ++i) {
+      const auto [first, last] = byPlace.equal_range(std::pair(int64_t{notes[i].start}, int{notes[i].key}));
+      if (first == last) continue;
+      numbers[i] = first->second->number;
+      // Locked when every note sounding as this one is (see ToggleLock).
+      locked[i] = std::all_of(first, last, [](const auto& n) { return n.second->locked; });
+      byPlace.erase(first);
+    }
+    editor_.SetNumbers(std::move(numbers), std::move(locked));
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_, lockAll_, unlockAll_})
+    w->setEnabled(phrase != nullptr);
+
+  QString line;
+  if (!editor_.content().message.empty()) {
+    line = QString::fromStdString(Utf8FromCp932(editor_.content().message));
+  } else if (!phrase) {
+    line = QString::fromStdString(Utf8FromCp932(why));
+  } else {
+    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
+               .arg(phrase->Notes().size())
+               .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
+  }
+  if (editor_.content().passes > 1) line += QStringLiteral("（%1 回繰り返し）").arg(editor_.content().passes);
+  state_->setText(line);
+}
+
+void TfrmWorkbench::FollowPlayer() {
+  SoundPlayer& player = links_.player();
+  const RollContent& content = editor_.content();
+  const int tick = player.IsPlaying() ? player.PositionTick() : -1;
+  if (tick < 0 || content.endTick == 0 || uint64_t(tick) >= uint64_t{content.endTick} * content.passes) {
+    editor_.SetPlayhead(-1);
+    if (follow_.interval() != kIdleMs) follow_.setInterval(kIdleMs);
+    return;
+  }
+  editor_.SetPlayhead(int(uint32_t(tick) % content.endTick));
+  if (follow_.interval() != kFollowMs) follow_.setInterval(kFollowMs);
+}
+
+void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
+  const bool zoomKey = event->modifiers() & Qt::ControlModifier;
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  const int middle = editor_.ViewSize().width() / 2;
+  switch (event->key()) {
+    case Qt::Key_Left: editor_.SelectNeighbour(-1, 0); break;
+    case Qt::Key_Right: editor_.SelectNeighbour(1, 0); break;
+    case Qt::Key_Up: editor_.SelectNeighbour(0, 1); break;
+    case Qt::Key_Down: editor_.SelectNeighbour(0, -1); break;
+    case Qt::Key_Home: editor_.Select(editor_.content().notes.empty() ? -1 : 0); break;
+    case Qt::Key_End: editor_.Select(int(editor_.content().notes.size()) - 1); break;
+    case Qt::Key_Space:
+      if (editor_.Selected() >= 0) RunHandler([this] { ToggleLock(editor_.Selected()); });
+      break;
+    case Qt::Key_R:
+    case Qt::Key_M:
+    case Qt::Key_L:
+    case Qt::Key_U:
+      if (!plain) return QWidget::keyPressEvent(event);
+      RunHandler([this, key = event->key()] {
+        if (key == Qt::Key_R) Reroll();
+        if (key == Qt::Key_M) Mutate();
+        if (key == Qt::Key_L || key == Qt::Key_U) SetAllLocked(key == Qt::Key_L);
+      });
+      break;
+    case Qt::Key_P:
+      if (!plain) return QWidget::keyPressEvent(event);
+      RunHandler([this] {
+        PlayFrom(editor_.Selected() >= 0 ? int(editor_.content().notes[size_t(editor_.Selected())].start) : 0);
+      });
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (editor_.Selected() >= 0) RunHandler([this] { HearNote(editor_.Selected()); });
+      break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      if (!zoomKey) return QWidget::keyPressEvent(event);
+      editor_.ZoomAt(middle, 1.25);
+      break;
+    case Qt::Key_Minus:
+      if (!zoomKey) return QWidget::keyPressEvent(event);
+      editor_.ZoomAt(middle, 0.8);
+      break;
+    case Qt::Key_0:
+      if (!zoomKey) return QWidget::keyPressEvent(event);
+      editor_.ZoomAt(middle, 0.0);
+      break;
+    default: return QWidget::keyPressEvent(event);
+  }
+  event->accept();
+}
+
+}  // namespace volemo
