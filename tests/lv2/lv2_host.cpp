@@ -107,24 +107,22 @@ const char* Host::Unmap(LV2_URID_Unmap_Handle handle, LV2_URID urid) {
   return urid >= 1 && urid <= uris.size() ? uris[urid - 1].c_str() : nullptr;
 }
 
-LV2_Worker_Status Host::Schedule(LV2_Worker_Schedule_Handle handle, uint32_t size, const void* data) {
-  Host& host = *static_cast<Host*>(handle);
-  if (host.requestCount_ == host.requests_.size() || size > host.requests_[0].data.size())
-    return LV2_WORKER_ERR_NO_SPACE;
-  Message& m = host.requests_[host.requestCount_++];
+LV2_Worker_Status Host::Queue(std::array<Message, 16>& queue, size_t& count, uint32_t size, const void* data) {
+  if (count == queue.size() || size > queue[0].data.size()) return LV2_WORKER_ERR_NO_SPACE;
+  Message& m = queue[count++];
   m.size = size;
   std::memcpy(m.data.data(), data, size);
   return LV2_WORKER_SUCCESS;
 }
 
+LV2_Worker_Status Host::Schedule(LV2_Worker_Schedule_Handle handle, uint32_t size, const void* data) {
+  Host& host = *static_cast<Host*>(handle);
+  return Queue(host.requests_, host.requestCount_, size, data);
+}
+
 LV2_Worker_Status Host::Respond(LV2_Worker_Respond_Handle handle, uint32_t size, const void* data) {
   Host& host = *static_cast<Host*>(handle);
-  if (host.answerCount_ == host.answers_.size() || size > host.answers_[0].data.size())
-    return LV2_WORKER_ERR_NO_SPACE;
-  Message& m = host.answers_[host.answerCount_++];
-  m.size = size;
-  std::memcpy(m.data.data(), data, size);
-  return LV2_WORKER_SUCCESS;
+  return Queue(host.answers_, host.answerCount_, size, data);
 }
 
 void Host::DoWork() {

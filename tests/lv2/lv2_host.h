@@ -63,6 +63,8 @@ class Host {
   static const char* Unmap(LV2_URID_Unmap_Handle handle, LV2_URID urid);
   static LV2_Worker_Status Schedule(LV2_Worker_Schedule_Handle handle, uint32_t size, const void* data);
   static LV2_Worker_Status Respond(LV2_Worker_Respond_Handle handle, uint32_t size, const void* data);
+  struct Message;
+  static LV2_Worker_Status Queue(std::array<Message, 16>& queue, size_t& count, uint32_t size, const void* data);
   void RunBlock(uint32_t frames, const std::vector<std::pair<uint32_t, Position>>& messages);
   void DoWork();
   uint32_t PortIndex(const std::string& symbol) const;
