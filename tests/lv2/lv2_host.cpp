@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 namespace volemo::lv2test {
@@ -147,22 +148,18 @@ void Host::RunBlock(uint32_t frames, const std::vector<std::pair<uint32_t, Posit
     lv2_atom_forge_frame_time(&forge_, offset);
     LV2_Atom_Forge_Frame object;
     lv2_atom_forge_object(&forge_, &object, 0, position);
-    if (p.speed) {
-      lv2_atom_forge_key(&forge_, Map(this, LV2_TIME__speed));
-      lv2_atom_forge_float(&forge_, *p.speed);
-    }
-    if (p.beatsPerMinute) {
-      lv2_atom_forge_key(&forge_, Map(this, LV2_TIME__beatsPerMinute));
-      lv2_atom_forge_float(&forge_, *p.beatsPerMinute);
-    }
-    if (p.bar) {
-      lv2_atom_forge_key(&forge_, Map(this, LV2_TIME__bar));
-      lv2_atom_forge_long(&forge_, *p.bar);
-    }
-    if (p.barBeat) {
-      lv2_atom_forge_key(&forge_, Map(this, LV2_TIME__barBeat));
-      lv2_atom_forge_float(&forge_, *p.barBeat);
-    }
+    const auto number = [this](const char* key, const auto& value) {
+      if (!value) return;
+      lv2_atom_forge_key(&forge_, Map(this, key));
+      if constexpr (std::is_same_v<std::decay_t<decltype(*value)>, float>)
+        lv2_atom_forge_float(&forge_, *value);
+      else
+        lv2_atom_forge_long(&forge_, *value);
+    };
+    number(LV2_TIME__speed, p.speed);
+    number(LV2_TIME__beatsPerMinute, p.beatsPerMinute);
+    number(LV2_TIME__bar, p.bar);
+    number(LV2_TIME__barBeat, p.barBeat);
     lv2_atom_forge_pop(&forge_, &object);
   }
   lv2_atom_forge_pop(&forge_, &sequence);
