@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <thread>
@@ -34,6 +35,9 @@ int main(int argc, char* argv[]) {
       return 0;
     }
   }
+  // A write past a file-size limit fails and is reported as that write's
+  // failure instead of ending the window.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Fontconfig reads its configuration on the other core while the
   // application connects to the display; the window's first font would
   // otherwise wait for it before the first paint.

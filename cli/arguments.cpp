@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "input_file.h"
+
 namespace volemo::cli {
 
 bool ArgumentReader::TakeFlag(std::string_view name) {
@@ -42,6 +44,10 @@ long long ParseInteger(std::string_view text, std::string_view what) {
   if (text.empty() || ec != std::errc() || ptr != end)
     throw UsageError(std::string(what) + " must be an integer, not \"" + std::string(text) + "\"");
   return value;
+}
+
+void RefuseOutputOverInput(const std::string& in, const std::string& out) {
+  if (SameFile(in, out)) throw UsageError(out + " is the input file " + in + ": writing it would destroy it");
 }
 
 }  // namespace volemo::cli

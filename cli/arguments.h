@@ -40,6 +40,10 @@ class ArgumentReader {
   size_t next_ = 0;
 };
 
+// Throws UsageError when out names the file in (itself or through a link):
+// writing out would destroy what is being read.
+void RefuseOutputOverInput(const std::string& in, const std::string& out);
+
 // The whole of text as an integer, or UsageError naming what.
 long long ParseInteger(std::string_view text, std::string_view what);
 

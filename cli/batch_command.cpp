@@ -1,7 +1,7 @@
 // volemo-cli batch: thousands of phrases into one folder, over every core,
 // listed in a manifest; stopped at any point, the same command finishes it.
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <iostream>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "batch_manifest.h"
@@ -20,11 +21,13 @@
 #include "commands.h"
 #include "composer.h"
 #include "cp932.h"
+#include "file_contents.h"
+#include "input_file.h"
+#include "interrupts.h"
 #include "midi_file.h"
 #include "random_source.h"
 #include "sound_render.h"
 #include "use_vorlin_dll.h"
-#include "file_contents.h"
 
 namespace volemo::cli {
 namespace {
@@ -107,9 +110,42 @@ BatchOptions ReadOptions(ArgumentReader& args) {
   return o;
 }
 
-// Set from the signal handler; the workers finish the phrase in hand.
-std::atomic<bool> stopRequested{false};
-void RequestStop(int) { stopRequested = true; }
+// Held while a batch works in its folder: a second batch into the same
+// folder would mix its lines and files into the first's.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& dir) : fd_(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) throw std::runtime_error("cannot open the folder " + dir + ": " + std::strerror(errno));
+    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    const int error = errno;
+    close(fd_);
+    if (error == EWOULDBLOCK)
+      throw std::runtime_error("another batch is working in " + dir + ": wait for it to end, or give another folder");
+    throw std::runtime_error("cannot lock the folder " + dir + ": " + std::strerror(error));
+  }
+  ~FolderLock() { close(fd_); }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int fd_;
+};
+
+// A batch that draws its first seed from the clock writes it down before
+// its first phrase: run again before any phrase was listed, the same
+// command still makes the same phrases.
+std::optional<uint32_t> RecordedSeed(const std::string& path) {
+  if (!fs::exists(path)) return std::nullopt;
+  std::string text;
+  if (const auto failure = ReadInputFile(path, 16, "too large for a seed", text))
+    throw std::runtime_error("cannot read " + path + ": " + failure->reason);
+  try {
+    const long long seed = ParseInteger(text.substr(0, text.find('\n')), path);
+    if (seed >= 0 && seed <= std::numeric_limits<uint32_t>::max()) return static_cast<uint32_t>(seed);
+  } catch (const UsageError&) {
+  }
+  throw std::runtime_error(path + " holds no seed: give --seed, or take the file away");
+}
 
 class Batch {
  public:
@@ -133,11 +169,13 @@ class Batch {
         throw std::runtime_error(o_.dir + "manifest.jsonl lists phrase " + std::to_string(index) +
                                  " with another seed or other settings: give the options of that batch, "
                                  "or another folder");
-      std::vector<std::string> wanted;
-      for (std::string_view f : o_.formats) wanted.push_back(Name(index) + "." + std::string(f));
-      const bool complete = r.files == wanted && std::all_of(wanted.begin(), wanted.end(), [&](const auto& f) {
-                              return fs::exists(o_.dir + f);
-                            });
+      // A record of more files than this run makes (an earlier run with
+      // more formats) stays as it is.
+      const bool wanted = std::all_of(o_.formats.begin(), o_.formats.end(), [&](std::string_view f) {
+        return std::find(r.files.begin(), r.files.end(), Name(index) + "." + std::string(f)) != r.files.end();
+      });
+      const bool complete =
+          wanted && std::all_of(r.files.begin(), r.files.end(), [&](const auto& f) { return fs::exists(o_.dir + f); });
       if (complete) lines_[index] = ManifestLine(r);
     }
   }
@@ -145,14 +183,14 @@ class Batch {
   // Makes every phrase the manifest does not list. Returns the exit status.
   int Run() {
     ReplaceManifest(ManifestPath(), lines_);
-    for (uint64_t i = 0; i < o_.count; ++i)
-      if (!lines_.contains(static_cast<uint32_t>(i))) todo_.push_back(static_cast<uint32_t>(i));
+    for (const auto& [index, line] : lines_) listed_.push_back(index);
+    todo_ = o_.count - listed_.size();
     manifest_ = open(ManifestPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (manifest_ < 0) throw std::runtime_error("cannot write " + ManifestPath() + ": " + std::strerror(errno));
 
-    Progress progress(todo_.size());
+    Progress progress(todo_);
     std::vector<std::thread> workers;
-    for (unsigned j = 0; j < std::min<size_t>(o_.jobs, std::max<size_t>(todo_.size(), 1)); ++j)
+    for (unsigned j = 0; j < std::min<uint64_t>(o_.jobs, std::max<uint64_t>(todo_, 1)); ++j)
       workers.emplace_back([this] { Work(); });
     {
       std::unique_lock lock(mutex_);
@@ -167,16 +205,21 @@ class Batch {
     FlushPending();
     close(manifest_);
 
+    // In the order of the phrases, however far the work went.
+    try {
+      ReplaceManifest(ManifestPath(), lines_);
+    } catch (const std::exception& e) {
+      if (error_.empty()) error_ = e.what();
+    }
     if (!error_.empty()) {
       std::cerr << "volemo-cli batch: " << error_ << '\n';
       return 1;
     }
-    if (done_ < todo_.size()) {
+    if (done_ < todo_) {
       std::cerr << "volemo-cli batch: stopped; " << lines_.size() << " phrases are complete in " << o_.dir
                 << ". The same command makes the rest.\n";
       return 130;
     }
-    ReplaceManifest(ManifestPath(), lines_);
     return 0;
   }
 
@@ -188,15 +231,16 @@ class Batch {
     const size_t chunk = Renders() ? 1 : 16;
     std::unique_ptr<SoundRenderer> renderer;
     std::vector<std::pair<uint32_t, std::string>> lines;
-    while (!stopRequested && !failed_) {
-      const size_t start = next_.fetch_add(chunk);
-      if (start >= todo_.size()) break;
-      for (size_t k = start; k < std::min(start + chunk, todo_.size()) && !stopRequested && !failed_; ++k) {
+    while (!InterruptPending() && !failed_) {
+      const uint64_t start = next_.fetch_add(chunk);
+      if (start >= todo_) break;
+      for (uint64_t k = start; k < std::min<uint64_t>(start + chunk, todo_) && !InterruptPending() && !failed_; ++k) {
+        const uint32_t index = IndexToDo(k);
         try {
-          lines.emplace_back(todo_[k], ManifestLine(MakePhrase(todo_[k], renderer)));
+          lines.emplace_back(index, ManifestLine(MakePhrase(index, renderer)));
         } catch (const std::exception& e) {
           std::lock_guard lock(mutex_);
-          if (error_.empty()) error_ = Name(todo_[k]) + ": " + e.what();
+          if (error_.empty()) error_ = Name(index) + ": " + e.what();
           failed_ = true;
         }
       }
@@ -205,6 +249,19 @@ class Batch {
     std::lock_guard lock(mutex_);
     ++finished_;
     progressChanged_.notify_one();
+  }
+
+  // The k-th index (from 0) that the manifest did not list: k plus the
+  // listed indices at or below it, found among them in order.
+  uint32_t IndexToDo(uint64_t k) const {
+    uint64_t index = k;
+    for (auto it = listed_.begin(); it != listed_.end();) {
+      const auto below = std::upper_bound(it, listed_.end(), index);
+      index += static_cast<uint64_t>(below - it);
+      it = below;
+      if (it == listed_.end() || *it > index) break;
+    }
+    return static_cast<uint32_t>(index);
   }
 
   bool Renders() const { return o_.formats.back() == "wav" || o_.formats.back() == "flac"; }
@@ -273,8 +330,9 @@ class Batch {
   const uint32_t firstSeed_;
   const std::string settings_;  // of prepared_
   int digits_;
-  std::vector<uint32_t> todo_;
-  std::atomic<size_t> next_{0};
+  std::vector<uint32_t> listed_;  // the indices taken over, in order
+  uint64_t todo_ = 0;              // how many more phrases
+  std::atomic<uint64_t> next_{0};
   std::atomic<bool> failed_{false};
 
   std::mutex mutex_;  // guards what follows
@@ -282,7 +340,7 @@ class Batch {
   std::map<uint32_t, std::string> lines_;
   std::string pending_;
   int manifest_ = -1;
-  size_t done_ = 0;
+  uint64_t done_ = 0;
   size_t finished_ = 0;  // workers
   std::string error_;
 };
@@ -301,24 +359,30 @@ int RunBatch(ArgumentReader& args) {
                        std::to_string(options.count) + " phrases");
   };
   if (options.session.seed) checkSeeds(*options.session.seed);
+  // An interrupt from here on lets the phrases in hand be finished and
+  // listed, then ends the program by it.
+  const DeferInterrupts untilListed;
   const Session prepared(options.session);
   std::error_code ec;
   fs::create_directories(options.dir, ec);
   if (ec) throw std::runtime_error("cannot make the folder " + options.dir + ": " + ec.message());
+  const FolderLock lock(options.dir);
 
   std::map<uint32_t, PhraseRecord> records = ReadManifest(options.dir + "manifest.jsonl");
+  const std::string seedPath = options.dir + "seed.txt";
+  const std::optional<uint32_t> recorded = RecordedSeed(seedPath);
   uint32_t firstSeed = ClockSeed();
   if (options.session.seed) firstSeed = *options.session.seed;
   else if (!records.empty()) firstSeed = records.begin()->second.seed - records.begin()->first;
+  else if (recorded) firstSeed = *recorded;
   checkSeeds(firstSeed);
+  if ((!options.session.seed || recorded) && recorded != firstSeed) {
+    if (const int error = ReplaceFileContents(seedPath, std::to_string(firstSeed) + "\n"); error != 0)
+      throw std::runtime_error("cannot write " + seedPath + ": " + std::strerror(error));
+  }
 
   Batch batch(options, prepared, firstSeed);
   batch.TakeOver(std::move(records));
-  struct sigaction stop {};
-  stop.sa_handler = RequestStop;
-  stop.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &stop, nullptr);
-  sigaction(SIGTERM, &stop, nullptr);
   return batch.Run();
 }
 

@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "cp932.h"
 #include "file_contents.h"
+#include "input_file.h"
 
 namespace volemo::cli {
 
@@ -62,10 +63,11 @@ std::string ManifestLine(const PhraseRecord& r) {
 }
 
 std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
+  if (const auto failure = CheckInputFile(path)) throw std::runtime_error("cannot read " + path + ": " + failure->reason);
   std::map<uint32_t, PhraseRecord> records;
   std::ifstream in(path, std::ios::binary);
   std::string text;
-  while (std::getline(in, text)) {
+  for (int number = 1; std::getline(in, text); ++number) {
     if (in.eof()) break;  // no line break: cut short
     const Json line = Json::parse(text, nullptr, false);
     try {
@@ -80,7 +82,9 @@ std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
       r.settings = line.at("settings").dump();
       records[r.index] = std::move(r);
     } catch (const std::exception&) {
-      // Not a line of ours (a discarded parse is not an object either).
+      // A discarded parse is not an object either.
+      throw std::runtime_error(path + " is not a batch's manifest (line " + std::to_string(number) +
+                               "): give another folder, or take the file away");
     }
   }
   return records;

@@ -36,7 +36,8 @@ std::string ManifestLine(const PhraseRecord& record);
 
 // The lines of the manifest at path by index, each parsed back into a
 // record; none when there is no file. A line cut short (a batch killed
-// while writing it) or not of this format is left out.
+// while writing it) is left out; a line of another format throws
+// std::runtime_error: the file is not a batch's, and is not to be replaced.
 std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path);
 
 // Writes the lines in the order of their indices to a new file and renames

@@ -1,9 +1,6 @@
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -14,19 +11,12 @@
 #include "StrUnit.h"
 #include "commands.h"
 #include "cp932.h"
+#include "input_file.h"
 #include "interrupts.h"
 #include "use_vorlin_dll.h"
 
 namespace volemo::cli {
 namespace {
-
-// The compiler refuses a text of more than 16 MB; one byte more is enough
-// for it to say so, and a link to an endless device is read no further.
-constexpr size_t kMostRead = (size_t{16} << 20) + 1;
-
-[[noreturn]] void FileError(const std::string& path, const char* what, int error) {
-  throw std::runtime_error("MML ファイル \"" + path + "\" " + what + " " + std::strerror(error));
-}
 
 // The compiler's memory spans some 28 bytes for each byte of MML. For a
 // long document the heap is grown at once and backed by 2 MB pages where
@@ -57,27 +47,14 @@ void GrowHeapInLargePages(size_t bytes) {
 }
 
 std::string ReadMmlFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) FileError(path, "を開けません。", errno);
   struct stat info {};
-  int error = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > (256 << 10) &&
+      static_cast<size_t>(info.st_size) <= kMostMmlBytes)
+    GrowHeapInLargePages(static_cast<size_t>(info.st_size) * 32);
   std::string text;
-  // Room for the whole file at once: a long document is not copied again
-  // and again as the string grows.
-  if (error == 0 && S_ISREG(info.st_mode)) {
-    const size_t size = std::min(static_cast<size_t>(info.st_size) + 1, kMostRead);
-    if (size > (256 << 10)) GrowHeapInLargePages(size * 32);
-    text.reserve(size);
-  }
-  while (error == 0 && text.size() < kMostRead) {
-    char chunk[65536];
-    const ssize_t n = read(fd, chunk, std::min(sizeof chunk, kMostRead - text.size()));
-    if (n == 0) break;
-    if (n > 0) text.append(chunk, static_cast<size_t>(n));
-    else if (errno != EINTR) error = errno;
-  }
-  close(fd);
-  if (error != 0) FileError(path, "を読み込めません。", error);
+  if (const auto failure = ReadInputFile(path, kMostMmlBytes, "MML が長すぎます（16 MB まで）", text))
+    throw std::runtime_error("MML ファイル \"" + path + "\" " + (failure->opened ? "を読み込めません。 " : "を開けません。 ") +
+                             failure->reason);
   return text;
 }
 
@@ -127,6 +104,7 @@ int RunCompile(ArgumentReader& args) {
   const std::string in = args.TakePositional("IN.mml");
   const std::string out = args.TakePositional("OUT.mid");
   if (!args.AtEnd()) args.RejectNext();
+  RefuseOutputOverInput(in, out);
   const std::string mml = ReadMmlFile(in);
   return CompileToFile(mml, out) ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 // volemo-cli: the phrase engine from the command line.
 #include <malloc.h>
 
+#include <csignal>
+
 #include <array>
 #include <iostream>
 #include <string_view>
@@ -43,6 +45,9 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 256 << 20);
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
   mallopt(M_TOP_PAD, 32 << 20);
+  // A write past a file-size limit fails, and is reported as the failure of
+  // that write, instead of ending the program where it stood.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::string_view first = argc > 1 ? argv[1] : "";
   if (first == "--help" || first == "-h") {
     PrintUsage(std::cout);

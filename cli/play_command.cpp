@@ -31,6 +31,7 @@ int RunRender(ArgumentReader& args) {
   const std::string in = args.TakePositional("IN.mid");
   const std::string out = args.TakePositional("OUT.{wav,flac,ogg}");
   if (!args.AtEnd()) args.RejectNext();
+  RefuseOutputOverInput(in, out);
   try {
     const MidiFile midi = ReadMidiFile(in);
     const DeferInterrupts whileWriting;

@@ -45,6 +45,20 @@ std::string KeyName(const Take& take) {
   return index >= 0 && index < 12 ? kKeyNames[index] : "";
 }
 
+// A field of a list line: its tabs, line breaks and backslashes escaped as
+// C writes them, so that each take stays one line of the same columns.
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\t') out += "\\t";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else out += c;
+  }
+  return out;
+}
+
 nlohmann::ordered_json ToJson(const Take& take) {
   nlohmann::ordered_json settings = nlohmann::ordered_json::object();
   for (const auto& [name, value] : take.controls) settings[name] = value;
@@ -91,15 +105,17 @@ int List(TakeStore& store, ArgumentReader& args) {
   }
   for (const Take& t : store.List(starred, limit)) {
     if (json) {
-      std::cout << ToJson(t).dump() << '\n';
+      // Bytes that are not UTF-8 (a name written by another program) come
+      // out as U+FFFD rather than ending the list.
+      std::cout << ToJson(t).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
       continue;
     }
     std::string pattern = t.pattern;
     std::erase(pattern, '\r');
     std::replace(pattern.begin(), pattern.end(), '\n', ' ');
-    std::cout << t.id << '\t' << t.created << '\t' << (t.starred ? "★" : "") << '\t' << t.name << '\t'
-              << t.scale << ' ' << KeyName(t) << '\t' << Control(t, "spnTempo") << '\t'
-              << Control(t, "spnVoice") << '\t' << pattern << '\n';
+    std::cout << t.id << '\t' << t.created << '\t' << (t.starred ? "★" : "") << '\t' << Escaped(t.name) << '\t'
+              << Escaped(t.scale) << ' ' << KeyName(t) << '\t' << Escaped(Control(t, "spnTempo")) << '\t'
+              << Escaped(Control(t, "spnVoice")) << '\t' << Escaped(pattern) << '\n';
   }
   return 0;
 }

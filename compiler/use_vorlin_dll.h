@@ -1,11 +1,15 @@
 // The one caller of the MML compiler library.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "volemo_error.h"
 
 namespace volemo {
+
+// The longest MML text the compiler takes, in bytes.
+constexpr size_t kMostMmlBytes = size_t{16} << 20;
 
 // MML that does not compile: what() is the compiler's message in UTF-8,
 // as the compile command prints it.

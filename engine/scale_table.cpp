@@ -1,19 +1,14 @@
 #include "scale_table.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "StrUnit.h"
 #include "controls.h"
 #include "cp932.h"
 #include "engine_error.h"
+#include "input_file.h"
 
 namespace volemo {
 namespace {
@@ -51,42 +46,18 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 // Far more than any list of scales needs; anything larger is not a scale
 // file, and reading it whole would only cost the start its time and memory.
-constexpr off_t kMaxScaleFileBytes = 4 * 1024 * 1024;
-
-struct OpenFile {
-  int fd;
-  ~OpenFile() {
-    if (fd >= 0) close(fd);
-  }
-};
+constexpr size_t kMaxScaleFileBytes = 4 * 1024 * 1024;
 
 [[noreturn]] void ThrowCannotOpen(const std::string& path, std::string_view reason) {
   throw EngineError("ファイル \"" + path + "\" は開けません。 " + std::string(reason));
 }
 
 std::string ReadScaleFile(const std::string& path) {
-  // Opened without waiting, so that a FIFO put in the file's place cannot
-  // hold the start; what is not a regular file is refused before any read.
-  const OpenFile file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  const int fd = file.fd;
-  if (fd < 0) ThrowCannotOpen(path, std::strerror(errno));
-  struct stat info {};
-  if (fstat(fd, &info) != 0) ThrowCannotOpen(path, std::strerror(errno));
-  if (S_ISDIR(info.st_mode)) ThrowCannotOpen(path, std::strerror(EISDIR));
-  if (!S_ISREG(info.st_mode)) ThrowCannotOpen(path, "通常のファイルではありません");
-  static const char kTooLarge[] = "スケール定義ファイルとしては大きすぎます（4 MiB まで）";
-  if (info.st_size > kMaxScaleFileBytes) ThrowCannotOpen(path, kTooLarge);
-  // The cap holds while reading too: the file may grow after fstat.
   std::string text;
-  char buffer[8192];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowCannotOpen(path, std::strerror(errno));
-    if (n == 0) return text;
-    text.append(buffer, static_cast<size_t>(n));
-    if (static_cast<off_t>(text.size()) > kMaxScaleFileBytes) ThrowCannotOpen(path, kTooLarge);
-  }
+  if (const auto failure =
+          ReadInputFile(path, kMaxScaleFileBytes, "スケール定義ファイルとしては大きすぎます（4 MiB まで）", text))
+    ThrowCannotOpen(path, failure->reason);
+  return text;
 }
 
 void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, "読み込みエラー"); }

@@ -1,6 +1,8 @@
 #include "step_groove.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "random_source.h"
 #include "swing.h"
@@ -26,11 +28,18 @@ StepGroove::StepGroove(const GrooveSettings& groove, int64_t stepTicks, int step
     : stepTicks_(stepTicks), shapesTime_(groove.ShapesTime()), shapesVelocity_(groove.ShapesVelocity()) {
   const int count = std::max(stepCount, 0);
   if (shapesTime_ && stepTicks > 0) {
+    if (groove.swingGrid < 1 || groove.swingGrid > kWholeNoteTicks)
+      throw std::invalid_argument("a swing grid of " + std::to_string(groove.swingGrid) + "ths is no note length");
     const int64_t grid = kWholeNoteTicks / groove.swingGrid;
     boundaries_.resize(count + 1);
     int64_t shortest = stepTicks;
+    // A body that ends inside a pair (7/8 swung in 8ths) plays that last
+    // part pair straight, so it still ends on its grid.
+    const int64_t end = count * stepTicks;
+    const int64_t swungEnd = end - end % (2 * grid);
     for (int i = 0; i <= count; ++i) {
-      boundaries_[i] = SwingTick(i * stepTicks, grid, groove.swing);
+      const int64_t tick = i * stepTicks;
+      boundaries_[i] = tick < swungEnd ? SwingTick(tick, grid, groove.swing) : tick;
       if (i > 0) shortest = std::min(shortest, boundaries_[i] - boundaries_[i - 1]);
     }
     // Two neighbours moved towards each other by less than half of the

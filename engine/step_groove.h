@@ -25,7 +25,8 @@ class StepGroove {
   // from seed, so the note choice draws as it would without them and one
   // setting's draws do not move with another's. The body ends on its grid:
   // the first and the last boundary are never moved. Throws
-  // std::invalid_argument for a swing the grid cannot hold.
+  // std::invalid_argument for a swing outside 50..75 % or a grid that is
+  // no note length.
   StepGroove(const GrooveSettings& groove, int64_t stepTicks, int stepCount, int velocity, uint32_t seed);
 
   // Steps past the body's count lie on the plain grid.

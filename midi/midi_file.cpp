@@ -1,14 +1,11 @@
 #include "midi_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
+#include "input_file.h"
 #include "player_error.h"
 
 namespace volemo {
@@ -202,9 +199,11 @@ std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
 }
 
 MidiFile ReadMidiFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw MakePlayerError("MIDI ファイル \"" + path + "\" を開けません。", std::strerror(errno));
-  std::string bytes(std::istreambuf_iterator<char>(in), {});
+  // Ten times what the compiler's longest piece makes.
+  constexpr size_t kMostBytes = size_t{128} << 20;
+  std::string bytes;
+  if (const auto failure = ReadInputFile(path, kMostBytes, "MIDI ファイルとしては大きすぎます（128 MiB まで）", bytes))
+    throw MakePlayerError("MIDI ファイル \"" + path + "\" を開けません。", failure->reason);
   try {
     return ParseMidiFile(std::move(bytes));
   } catch (const PlayerError& e) {

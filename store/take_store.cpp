@@ -1,14 +1,18 @@
 #include "take_store.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <type_traits>
 
+#include "input_file.h"
 #include "presets.h"
 #include "schema.h"
 #include "user_dirs.h"
@@ -53,6 +57,21 @@ ControlValues DecodeControls(std::string_view text) {
     values.emplace_back(std::string(line.substr(0, eq)), std::move(value));
   }
   return values;
+}
+
+// path in a file: URI, its '?', '#' and '%' escaped.
+std::string UriPath(const std::string& path) {
+  std::string out;
+  for (const char c : path) {
+    if (c == '?' || c == '#' || c == '%') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out;
 }
 
 std::string EncodeWeights(const std::array<int, 12>& weights) {
@@ -162,12 +181,32 @@ class TakeStore::Statement {
 };
 
 TakeStore::TakeStore(const std::string& path) : path_(path) {
+  if (const auto failure = CheckInputFile(path)) throw StoreError(path + ": " + failure->reason);
   std::error_code ec;
   const std::filesystem::path dir = std::filesystem::path(path).parent_path();
   if (!dir.empty()) std::filesystem::create_directories(dir, ec);
   if (ec) throw StoreError(path + ": " + ec.message());
-  const int rc = sqlite3_open_v2(path.c_str(), &db_,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  try {
+    Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  } catch (const StoreError&) {
+    // Takes that cannot be changed can still be read. A journal left by a
+    // writer is read too where there is one; without one, and without
+    // room to make it, only a file that nothing changes can be read.
+    const std::string folder = dir.empty() ? "." : dir.string();
+    if (access(path.c_str(), F_OK) != 0 || (access(path.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0))
+      throw;
+    readOnly_ = true;
+    const std::string uri = "file:" + UriPath(path);
+    try {
+      Open(uri + "?mode=ro", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    } catch (const StoreError&) {
+      Open(uri + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    }
+  }
+}
+
+void TakeStore::Open(const std::string& name, int flags) {
+  const int rc = sqlite3_open_v2(name.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   try {
     if (rc != SQLITE_OK) Fail();
     // A writer waits for another (a second window, the command line)
@@ -175,11 +214,14 @@ TakeStore::TakeStore(const std::string& path) : path_(path) {
     sqlite3_busy_timeout(db_, 5000);
     // In WAL a commit is complete once written to the log: a process killed
     // afterwards loses nothing, and NORMAL spares the sync of every commit.
-    Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA mmap_size=268435456");
+    if (!readOnly_)
+      Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA mmap_size=268435456");
     Migrate();
   } catch (...) {
     for (auto& [sql, st] : cache_) sqlite3_finalize(st);
+    cache_.clear();
     sqlite3_close(db_);
+    db_ = nullptr;
     throw;
   }
 }
@@ -190,7 +232,13 @@ TakeStore::~TakeStore() {
 }
 
 void TakeStore::Fail() const {
-  throw StoreError(path_ + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
+  if (readOnly_ && db_ && sqlite3_errcode(db_) == SQLITE_READONLY)
+    throw StoreError(path_ + ": read-only (the file or its folder cannot be written): the takes can be read, not changed");
+  if (!db_) throw StoreError(path_ + ": out of memory");
+  // An input or output error is the system's: its reason says what failed
+  // (a full disk, a file-size limit).
+  const int system = (sqlite3_errcode(db_) & 0xFF) == SQLITE_IOERR ? sqlite3_system_errno(db_) : 0;
+  throw StoreError(path_ + ": " + sqlite3_errmsg(db_) + (system ? std::string(" (") + std::strerror(system) + ")" : ""));
 }
 
 TakeStore::Statement TakeStore::Prepare(const char* sql) const {
@@ -285,7 +333,6 @@ std::vector<Take> TakeStore::List(bool starredOnly, int limit) const {
   Statement st = Prepare(starredOnly ? starred.c_str() : all.c_str());
   st.Bind(1, int64_t{limit});
   std::vector<Take> takes;
-  if (limit > 0) takes.reserve(static_cast<size_t>(limit));
   while (st.Step()) takes.push_back(st.ReadTake());
   return takes;
 }

@@ -27,7 +27,8 @@ class TakeStore {
 
   // Opens the database at path, making it and its folder when missing, and
   // brings its schema up to date. A database written by a newer program is
-  // refused, untouched.
+  // refused, untouched. One that cannot be written (it or its folder) is
+  // opened for reading: each change then throws, saying so.
   explicit TakeStore(const std::string& path);
   ~TakeStore();
   TakeStore(const TakeStore&) = delete;
@@ -73,6 +74,7 @@ class TakeStore {
   Statement Prepare(const char* sql) const;
   [[noreturn]] void Fail() const;
   void Exec(const char* sql);
+  void Open(const std::string& name, int flags);
   void Migrate();
   std::optional<std::string> Option(const char* key) const;
   void SetOption(const char* key, const std::string& value);
@@ -81,6 +83,7 @@ class TakeStore {
 
   std::string path_;
   sqlite3* db_ = nullptr;
+  bool readOnly_ = false;
   mutable std::vector<std::pair<const char*, sqlite3_stmt*>> cache_;
 };
 

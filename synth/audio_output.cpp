@@ -89,10 +89,12 @@ int AudioOutput::Render(void* data, int len, int, float*[], int nout, float* out
   return result;
 }
 
-void AudioOutput::Hold(const std::function<void()>& fn) {
+void AudioOutput::Hold(const std::function<void()>& fn, Sound sound) {
   std::lock_guard lock(renderMutex_);
   fn();
-  if (fileOutput_) fileOutput_->Restart();
+  if (!fileOutput_) return;
+  if (sound == Sound::Starts) fileOutput_->Restart();
+  else if (sound == Sound::Ends) fileOutput_->Pause();
 }
 
 std::string AudioOutput::Failure() const {

@@ -27,11 +27,15 @@ class AudioOutput {
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
 
+  // What a file output does after a Hold: Starts (emptied, it holds the
+  // sound from here on), Goes on as it was, or Ends (kept as it is, and no
+  // longer written: an idle program writes nothing).
+  enum class Sound { Starts, Goes, Ends };
+
   // Runs fn while the synthesizer renders nothing: the sound thread renders
   // silence meanwhile instead of waiting for fn. A FluidSynth MIDI player
   // hooks into the rendering, so one may only be made or deleted in here.
-  // A file output is emptied afterwards, so that it holds the sound since.
-  void Hold(const std::function<void()>& fn);
+  void Hold(const std::function<void()>& fn, Sound sound);
 
   // Empty while the sound goes out; otherwise the driver and why it
   // stopped. Asked from the player's thread only.

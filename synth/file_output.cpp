@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -56,7 +57,11 @@ FileOutput::~FileOutput() {
 void FileOutput::Restart() {
   // Fails only on a device such as /dev/null, which has nothing to empty.
   [[maybe_unused]] const int failed = ftruncate(fd_, 0);
+  ending_ = false;
+  writing_ = true;
 }
+
+void FileOutput::Pause() { ending_ = true; }
 
 std::string FileOutput::Failure() const {
   std::lock_guard lock(mutex_);
@@ -80,7 +85,9 @@ void FileOutput::Run() {
       pcm[2 * i + 1] = static_cast<int16_t>(std::lrint(right[i] * 32767.0f));
     }
     // Samples are little-endian on every machine this builds for.
-    const std::string why = WriteAll(fd_, reinterpret_cast<const char*>(pcm.data()), pcm.size() * 2);
+    const std::string why =
+        writing_ ? WriteAll(fd_, reinterpret_cast<const char*>(pcm.data()), pcm.size() * 2) : std::string();
+    if (ending_ && std::all_of(pcm.begin(), pcm.end(), [](int16_t s) { return s == 0; })) writing_ = false;
     lock.lock();
     if (!why.empty()) {
       failure_ = path_ + ": " + why;

@@ -5,6 +5,7 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -14,8 +15,9 @@ namespace volemo {
 
 class FileOutput {
  public:
-  // Opens the file, emptied, and starts rendering into it. Throws
-  // std::system_error naming the file when it cannot be opened.
+  // Opens the file, emptied, and starts rendering; the sound goes into the
+  // file from the first Restart. Throws std::system_error naming the file
+  // when it cannot be opened.
   FileOutput(const std::string& path, fluid_audio_func_t render, void* data);
   ~FileOutput();
   FileOutput(const FileOutput&) = delete;
@@ -23,6 +25,9 @@ class FileOutput {
 
   // Empties the file: it holds the sound from here on.
   void Restart();
+  // Ends the file once the sound has died away (the notes' release and the
+  // reverb): nothing more is written until Restart.
+  void Pause();
   // Empty while the sound reaches the file; otherwise the file and the
   // system's reason why writing failed, after which nothing renders.
   std::string Failure() const;
@@ -37,6 +42,8 @@ class FileOutput {
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   bool stop_ = false;
+  std::atomic<bool> writing_{false};
+  std::atomic<bool> ending_{false};
   std::string failure_;
   std::thread thread_;  // last: it starts once everything else is set
 };

@@ -35,7 +35,9 @@ class SharedSynth {
   void HoldVoicesOf(const MidiFile& file) { voices_->HoldVoicesOf(file); }
 
   // See AudioOutput::Hold. Only after Ready().
-  void Hold(const std::function<void()>& fn) { output_->Hold(fn); }
+  void Hold(const std::function<void()>& fn, AudioOutput::Sound sound = AudioOutput::Sound::Goes) {
+    output_->Hold(fn, sound);
+  }
   bool Rendering() const { return output_ && output_->IsOpen(); }
   // Why the sound output stopped; empty while it works. Only after Ready().
   std::string OutputFailure() const { return output_ ? output_->Failure() : ""; }

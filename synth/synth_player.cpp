@@ -45,7 +45,7 @@ void SynthPlayer::Play(int fromTick) {
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
                 (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&
                 fluid_player_play(player_) == FLUID_OK;
-    });
+    }, AudioOutput::Sound::Starts);
   } catch (...) {
     DeleteFluidPlayer();
     throw;
@@ -66,7 +66,7 @@ void SynthPlayer::DeleteFluidPlayer() {
     ReleaseAllNotes(synth);
   };
   if (shared_.Rendering()) {
-    shared_.Hold(tearDown);
+    shared_.Hold(tearDown, AudioOutput::Sound::Ends);
   } else {
     tearDown();
   }

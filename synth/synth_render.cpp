@@ -201,8 +201,9 @@ SynthRenderer::~SynthRenderer() = default;
 void SynthRenderer::Render(const MidiFile& midi, const std::string& name, const std::string& outPath,
                       const RenderStop& stop) {
   // The sizes in a WAV header are 32-bit: about 6.7 hours at this rate.
+  // FLAC and Ogg Vorbis count their frames in 64 bits.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
-  if (midi.seconds > kLongestSeconds)
+  if (SoundFormatOf(outPath) == SoundFormat::Wav && midi.seconds > kLongestSeconds)
     throw MakePlayerError("MIDI ファイル \"" + name + "\" は長すぎて WAV ファイルに収まりません。");
   if (offline_ && Replaced(offline_->soundFont())) offline_.reset();
   // Made while the old one still holds the SoundFont's samples, which the

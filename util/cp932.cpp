@@ -2,8 +2,8 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 
 namespace volemo {
@@ -103,15 +103,43 @@ std::string Utf8FromCp932(std::string_view cp932) {
   return out;
 }
 
-std::string Cp932FromTextFile(std::string_view bytes) {
+namespace {
+
+std::string DecodeTextFile(std::string_view bytes) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (bytes.starts_with(kByteOrderMark)) return Cp932FromUtf8(bytes.substr(kByteOrderMark.size()));
-  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::string(bytes);
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    // The converter takes the byte order from the mark, and drops it.
+    std::string utf8;
+    if (Converter("UTF-8", "UTF-16").Convert(bytes, utf8) != bytes.size())
+      throw EncodingError("UTF-16 のテキストとして読めません。");
+    return Cp932FromUtf8(utf8);
+  }
+  if (IsAscii(bytes)) return std::string(bytes);
   // CP932's two-byte characters are almost never valid UTF-8 as a whole.
   std::string ignored;
   if (Converter("UTF-32LE", "UTF-8").Convert(bytes, ignored) == bytes.size()) return Cp932FromUtf8(bytes);
   return std::string(bytes);
+}
+
+}  // namespace
+
+std::string Cp932FromTextFile(std::string_view bytes) {
+  std::string cp932 = DecodeTextFile(bytes);
+  // No trail byte of CP932 is below 0x40, so these are control characters
+  // wherever they stand: the file is not a text (or not one of MML).
+  int line = 1;
+  for (const char c : cp932) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == '\n') ++line;
+    if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F) {
+      char code[8];
+      std::snprintf(code, sizeof code, "<%02X>", b);
+      throw EncodingError(std::to_string(line) + "行目に制御文字 \"" + code +
+                          "\" があります。テキストの MML ではありません。");
+    }
+  }
+  return cp932;
 }
 
 }  // namespace volemo

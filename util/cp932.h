@@ -56,8 +56,10 @@ inline size_t WholeCharPrefix(std::string_view s, size_t limit) {
 // A text file's bytes as CP932, whichever of the two encodings it is in:
 // a file that is UTF-8 (it starts with the byte order mark, or it holds
 // characters beyond ASCII and is valid UTF-8 throughout) is converted, and
-// throws EncodingError when CP932 cannot hold one of its characters; any
-// other file is taken as CP932, as it is.
+// throws EncodingError when CP932 cannot hold one of its characters; so is
+// one in UTF-16 with its byte order mark; any other file is taken as CP932,
+// as it is. A text holding NUL or another control character than tab and
+// line breaks (a binary file) throws EncodingError naming its line.
 std::string Cp932FromTextFile(std::string_view bytes);
 
 }  // namespace volemo

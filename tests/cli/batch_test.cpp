@@ -5,9 +5,11 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -194,6 +196,110 @@ TEST_F(Batch, InterruptedBatchKeepsOnlyListedCompleteFilesAndResumesToTheSameFil
   const auto files = Contents(out);
   EXPECT_EQ(files.size(), 10001u);
   EXPECT_TRUE(files == Contents(dir_ / "whole"));
+}
+
+// The manifest's lines, each checked to be one, as indices.
+std::vector<uint64_t> ListedIndices(const fs::path& manifest) {
+  std::vector<uint64_t> indices;
+  std::istringstream lines(ReadFile(manifest));
+  for (std::string line; std::getline(lines, line);) indices.push_back(std::stoull(line.substr(9)));
+  return indices;
+}
+
+// Stopped by any of the interrupts, a batch finishes the phrases in hand,
+// lists them in order and ends by the signal. The work is never a list made
+// first: a batch of four billion stops as soon as one of a few.
+TEST_F(Batch, AStoppedBatchListsItsPhrasesInOrderAndEndsByTheSignal) {
+  const struct {
+    int signal;
+    std::string count, first;
+  } cases[] = {
+      {SIGHUP, "20000", "000040.mml"},
+      {SIGTERM, "4294967296", "0000000040.mml"},
+      {SIGINT, "4294967296", "0000000040.mml"},
+  };
+  for (const auto& c : cases) {
+    const fs::path out = dir_ / ("out" + std::to_string(c.signal));
+    // Within an address space that a list of every index would pass.
+    rlimit limit{}, before{};
+    getrlimit(RLIMIT_AS, &before);
+    limit = before;
+    limit.rlim_cur = rlim_t{3} << 30;
+    setrlimit(RLIMIT_AS, &limit);
+    const pid_t pid = Start({"batch", "--count", c.count, "--seed", "0", "--out", out});
+    setrlimit(RLIMIT_AS, &before);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fs::exists(out / c.first) && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    kill(pid, c.signal);
+    EXPECT_EQ(Wait(pid), 128 + c.signal) << Err();
+    const std::vector<uint64_t> listed = ListedIndices(out / "manifest.jsonl");
+    EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()));
+    size_t files = 0;
+    for (const auto& e : fs::directory_iterator(out)) files += e.path().filename() != "manifest.jsonl";
+    EXPECT_EQ(files, 2 * listed.size());
+    EXPECT_FALSE(listed.empty());
+  }
+}
+
+// A batch without --seed killed before it listed anything: the same command
+// makes the same phrases, keeping the files already made.
+TEST_F(Batch, ABatchOnTheClocksSeedFinishesWithTheSameSeed) {
+  const fs::path out = dir_ / "out";
+  const std::vector<std::string> args = {"batch", "--count", "3000", "--jobs", "1", "--out", out};
+  const pid_t pid = Start(args);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(out / "000002.mml") && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  kill(pid, SIGKILL);
+  Wait(pid);
+  ASSERT_TRUE(ReadFile(out / "manifest.jsonl").empty()) << "listed before it was killed";
+  const auto made = Contents(out);
+  ASSERT_EQ(Run(args), 0) << Err();
+  const auto files = Contents(out);
+  for (const auto& [name, bytes] : made)
+    if (name.ends_with(".mml") || name.ends_with(".mid")) {
+      EXPECT_TRUE(files.at(name) == bytes) << name;
+    }
+}
+
+// What a folder holds is never overwritten or mixed: a manifest that is not
+// a batch's, a batch working in the folder, the records of a batch with more
+// formats.
+TEST_F(Batch, AFoldersManifestIsKeptFromOtherFilesOtherBatchesAndFewerFormats) {
+  const fs::path foreign = dir_ / "foreign", busy = dir_ / "busy", more = dir_ / "more";
+  fs::create_directory(foreign);
+  std::ofstream(foreign / "manifest.jsonl") << "{\"id\":1,\"name\":\"mine\"}\n";
+  ASSERT_EQ(Run({"batch", "--count", "3", "--seed", "1", "--out", more}), 0) << Err();
+  const pid_t first = Start({"batch", "--count", "1000000", "--seed", "1", "--out", busy});
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(busy / "000040.mml") && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  const std::string listedMore = ReadFile(more / "manifest.jsonl");
+  const struct {
+    fs::path out;
+    std::string formats;
+    int status;
+    std::string message;
+  } cases[] = {
+      {foreign, "mid,mml", 1, "is not a batch's manifest"},
+      {busy, "mid,mml", 1, "another batch is working in"},
+      {more, "mid", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string before = ReadFile(c.out / "manifest.jsonl");
+    EXPECT_EQ(Wait(Start({"batch", "--count", "3", "--seed", "1", "--formats", c.formats, "--out", c.out})),
+              c.status) << c.out;
+    EXPECT_NE(Err().find(c.message), std::string::npos) << Err();
+    if (c.out != busy) {
+      EXPECT_EQ(ReadFile(c.out / "manifest.jsonl"), before);
+    }
+  }
+  EXPECT_EQ(ReadFile(more / "manifest.jsonl"), listedMore);
+  kill(first, SIGTERM);
+  Wait(first);
+  const std::vector<uint64_t> listed = ListedIndices(busy / "manifest.jsonl");
+  EXPECT_EQ(std::set<uint64_t>(listed.begin(), listed.end()).size(), listed.size()) << "a phrase listed twice";
 }
 
 }  // namespace

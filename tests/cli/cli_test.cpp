@@ -432,6 +432,18 @@ TEST(Cli, PhrasePlaysToItsEndAndRendersToWav) {
   fs::remove_all(dir);
 }
 
+// The file sink keeps the phrase once it has ended, for a player to play it
+// afterwards: the sound up to its end, no more.
+TEST(Cli, PlayIntoTheFileSinkLeavesThePhrasesSoundInTheFile) {
+  const ScratchDir dir;
+  const Result r = RunCli({"phrase", "--seed", "9", "--steps", "4", "--tempo", "300", "--play"},
+                          "export VOLEMO_AUDIO_DRIVER=file VOLEMO_AUDIO_FILE='" + dir / "sink.raw" + "'; exec ");
+  EXPECT_EQ(r.status, 0) << r.err;
+  const std::string sound = ReadFile(dir / "sink.raw");
+  EXPECT_GT(sound.size(), size_t{44100 * 4 / 2});  // more than half a second
+  EXPECT_NE(sound.find_first_not_of('\0'), std::string::npos) << "silent";
+}
+
 TEST(Cli, BrokenPlaybackModuleFailsOnlyWhatSoundsWithAMessage) {
   // A copy of the program with a module beside it that is no library.
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-module-" + std::to_string(getpid()));

@@ -1,6 +1,9 @@
 // volemo-cli's takes and presets, over a database in a folder of the test's own.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <nlohmann/json.hpp>
 
@@ -101,6 +104,70 @@ TEST_F(TakesCli, ADatabaseThatCannotBeReadStopsOnlyTheKeeping) {
   const Result presets = RunCli({"presets", "list"});
   EXPECT_EQ(presets.status, 0);
   EXPECT_NE(presets.out.find("(shipped)"), std::string::npos);
+}
+
+// Takes in a folder that cannot be written (or a file that cannot) are
+// still read; a change is refused, saying why. As root, the commands run as
+// nobody, for whom the modes hold.
+TEST_F(TakesCli, AReadOnlyDatabaseIsReadAndItsChangesRefusedSayingSo) {
+  ASSERT_EQ(RunCli({"phrase", "--seed", "5", "--keep"}).status, 0);
+  const std::string shown = RunCli({"takes", "show", "1"}).out;
+  const bool root = geteuid() == 0;
+  const std::string asUser = root ? "exec setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                            fs::perms::others_read | fs::perms::others_exec);
+  const fs::path db = dir_ / "takes.sqlite3";
+  if (root) {
+    ASSERT_EQ(chown(db.c_str(), 65534, 65534), 0);
+  }
+  const struct {
+    fs::perms folder, file;
+  } cases[] = {{fs::perms::owner_read | fs::perms::owner_exec, fs::perms::owner_read | fs::perms::owner_write},
+               {fs::perms::owner_read | fs::perms::owner_exec, fs::perms::owner_read}};
+  for (const auto& c : cases) {
+    if (root) {
+      ASSERT_EQ(chown(dir_.c_str(), 65534, 65534), 0);
+    }
+    fs::permissions(dir_, c.folder | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(db, c.file | fs::perms::others_read);
+    const Result list = RunCli({"takes", "list"}, asUser);
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_TRUE(list.out.starts_with("1\t")) << list.out;
+    const Result show = RunCli({"takes", "show", "1"}, asUser);
+    EXPECT_EQ(show.status, 0) << show.err;
+    EXPECT_EQ(show.out, shown);
+    const Result star = RunCli({"takes", "star", "1"}, asUser);
+    EXPECT_EQ(star.status, 1);
+    EXPECT_NE(star.err.find("read-only"), std::string::npos) << star.err;
+  }
+  fs::permissions(dir_, fs::perms::owner_all);
+  fs::permissions(db, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Names written by the window (or another program) hold what they hold:
+// each take stays one line, in the columns and in JSON, and a large limit
+// reserves nothing.
+TEST_F(TakesCli, EachTakeIsOneListLineWhateverItsNameHolds) {
+  for (const char* seed : {"1", "2"}) ASSERT_EQ(RunCli({"phrase", "--seed", seed, "--keep"}).status, 0);
+  {
+    TakeStore store(dir_ / "takes.sqlite3");
+    store.Rename(1, "a\tb\nc\\d");
+    store.Rename(2, "\xFF\xFE\x80");
+  }
+  const struct {
+    std::vector<std::string> args;
+    std::string holds;
+  } cases[] = {
+      {{"takes", "list"}, "\ta\\tb\\nc\\\\d\t"},
+      {{"takes", "list", "--limit", "100000000"}, "\ta\\tb\\nc\\\\d\t"},
+      {{"takes", "list", "--json"}, "\"name\":\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunCli(c.args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+    EXPECT_NE(r.out.find(c.holds), std::string::npos) << r.out;
+  }
 }
 
 // A phrase edited by hand may not compile: its export, whatever the kind of

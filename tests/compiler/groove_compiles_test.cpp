@@ -127,13 +127,17 @@ TEST(GrooveCompiles, MeterIsInTheFileAndThePhraseFillsWholeBars) {
       {"12/8", "12, 3, 36, 8", 23040},
   };
   for (const Case& c : cases) {
-    Grooved g(5);
-    g.groove.meter = ParseMeter(c.meter);
-    const HeardFile heard = g.Heard();
-    EXPECT_EQ(heard.timeSignature, c.signature) << c.meter;
-    ASSERT_EQ(heard.trackEnds.size(), 2u);
-    EXPECT_EQ(heard.trackEnds[1], c.endTick) << c.meter;
-    EXPECT_EQ(heard.trackEnds[1] % (4 * BarTicks(*g.groove.meter)), 0) << c.meter;
+    for (const int swing : {50, 62}) {  // swung, a body of 7/8 ends inside a pair of 8ths
+      Grooved g(5);
+      g.groove.meter = ParseMeter(c.meter);
+      g.groove.swing = swing;
+      g.groove.swingGrid = 8;
+      const HeardFile heard = g.Heard();
+      EXPECT_EQ(heard.timeSignature, c.signature) << c.meter;
+      ASSERT_EQ(heard.trackEnds.size(), 2u);
+      EXPECT_EQ(heard.trackEnds[1], c.endTick) << c.meter << ", swing " << swing;
+      EXPECT_EQ(heard.trackEnds[1] % (4 * BarTicks(*g.groove.meter)), 0) << c.meter;
+    }
   }
 }
 

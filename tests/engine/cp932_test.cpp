@@ -67,5 +67,37 @@ TEST(Cp932, ALeadByteTakesOnlyATrailByte) {
   EXPECT_EQ(WholeCharPrefix("a\x83\r", 2), 2u);
 }
 
+// Text in UTF-16 is known by its byte order mark; a text holding NUL or
+// another control character (a binary file, UTF-16 without its mark) is
+// not MML, and the message names its line.
+TEST(Cp932, TextFilesInUtf16AreConvertedAndOnesWithControlCharactersRefused) {
+  using namespace std::string_literals;
+  const struct {
+    std::string bytes;
+    std::string cp932;  // empty: refused with this in the message
+    std::string message = "";
+  } cases[] = {
+      {"\xFF\xFEt\0" "1\0\r\0\n\0\xB9\x30"s, "t1\r\n\x83\x58"},   // UTF-16LE: "t1", CR LF, ス
+      {"\xFE\xFF\0t\0" "1\x30\xB9"s, "t1\x83\x58"},                   // UTF-16BE
+      {"\xFF\xFEt"s, "", "UTF-16"},                                     // cut short
+      {"t\0\0\0"s, "", "1行目に制御文字 \"<00>\""},                    // UTF-16 without its mark
+      {"c d\r\ne \x1B[0m"s, "", "2行目に制御文字 \"<1B>\""},
+      {"\x83\x58\x7F"s, "", "\"<7F>\""},
+      {"t120\tc d\r\n"s, "t120\tc d\r\n"},                           // tab and line breaks are text
+  };
+  for (const auto& c : cases) {
+    if (!c.cp932.empty()) {
+      EXPECT_EQ(Cp932FromTextFile(c.bytes), c.cp932);
+      continue;
+    }
+    try {
+      Cp932FromTextFile(c.bytes);
+      ADD_FAILURE() << "not refused: " << c.bytes;
+    } catch (const EncodingError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace volemo

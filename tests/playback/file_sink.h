@@ -1,6 +1,6 @@
 // The live player's sound on a machine without sound: FluidSynth's file
 // driver writes it to a file that the tests read back. The file holds the
-// sound since the last play or stop.
+// sound since the last play, up to where it died away after a stop.
 #pragma once
 
 #include <chrono>
@@ -47,6 +47,16 @@ inline double SinkSeconds() {
 inline std::vector<int16_t> SinkSound(double seconds) {
   if (!Eventually([&] { return SinkSeconds() >= seconds; })) return {};
   return ReadRaw(UseFileSink());
+}
+
+// The sink's sound once nothing more is written to it.
+inline std::vector<int16_t> SettledSinkSound() {
+  for (double before = -1;;) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const double now = SinkSeconds();
+    if (now == before) return ReadRaw(UseFileSink());
+    before = now;
+  }
 }
 
 }  // namespace volemo::test

@@ -4,6 +4,7 @@
 #include <QProgressDialog>
 #include <QSignalSpy>
 #include <QApplication>
+#include <QToolButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
+#include <sys/stat.h>
 #include <memory>
 
 #include <sndfile.h>
@@ -51,6 +53,8 @@ class FilesTest : public QObject {
 
  private slots:
   void init() {
+    // Read when the first window's player starts, in the test's own folder.
+    qputenv("VOLEMO_AUDIO_FILE", "sink.raw");
     CopyShippedScaleFile();
     answerer_ = std::make_unique<Answerer>();
     dir_ = std::make_unique<QTemporaryDir>();
@@ -64,6 +68,66 @@ class FilesTest : public QObject {
     window_.reset();
     answerer_.reset();
     dir_.reset();
+  }
+
+  // A file that would hold the window (a FIFO, a device, one beyond the
+  // compiler's limit) or is not text is refused at once, naming it and
+  // why, and changes nothing; a text in UTF-16 opens.
+  void FilesThatCannotBeOpenedAreRefusedAtOnceNamingThem() {
+    QVERIFY(mkfifo(InDir("fifo.mml").toLocal8Bit().constData(), 0600) == 0);
+    QVERIFY(mkfifo(InDir("fifo.mid").toLocal8Bit().constData(), 0600) == 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), InDir("zero.mml")));
+    std::string longLine((size_t{16} << 20) + 2, 'c');
+    WriteBytes(InDir("long.mml"), longLine);
+    WriteBytes(InDir("utf16.mml"), std::string("\xFF\xFEt\0" "9\0 \0\xB9\x30", 10));
+    WriteBytes(InDir("binary.mml"), std::string("MThd\0\0\0\x06", 8));
+    const QString notRegular = QStringLiteral("通常のファイルではありません");
+    const struct {
+      const char* file;
+      QString reason;  // empty: opens
+      std::string box = "";
+    } cases[] = {
+        {"fifo.mml", notRegular},
+        {"zero.mml", notRegular},
+        {"fifo.mid", notRegular},
+        {"long.mml", QStringLiteral("MML が長すぎます（16 MB まで）")},
+        {"binary.mml", QStringLiteral("1行目に制御文字 \"<00>\"")},
+        {"utf16.mml", {}, "t9 \x83\x58"},
+    };
+    for (const auto& c : cases) {
+      W().settings().SetMmlText("old");
+      answerer_->boxes.clear();
+      W().OpenFile(InDir(c.file));
+      if (c.reason.isEmpty()) {
+        QCOMPARE(W().settings().MmlText(), c.box);
+        QVERIFY(answerer_->boxes.empty());
+        continue;
+      }
+      QCOMPARE(W().settings().MmlText(), std::string("old"));
+      QCOMPARE(answerer_->boxes.size(), size_t(1));
+      QVERIFY2(answerer_->boxes[0].text.contains(InDir(c.file)), qPrintable(answerer_->boxes[0].text));
+      QVERIFY2(answerer_->boxes[0].text.contains(c.reason), qPrintable(answerer_->boxes[0].text));
+    }
+  }
+
+  // The file sink holds a play's sound and ends once the sound has died
+  // away after the stop: an idle window writes nothing.
+  void TheFileSinkIsWrittenOnlyWhilePlaying() {
+    const QString midi = InDir("organ.mid");
+    QVERIFY(CompileMmlToMidi("t120 @17 l1 o4 c c c c", midi.toStdString()));
+    W().OpenFile(midi);
+    QVERIFY(W().player().IsPlaying());
+    QTest::qWait(300);
+    QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
+    const auto size = [] { return std::filesystem::file_size("sink.raw"); };
+    bool settled = false;
+    for (int i = 0; i < 50 && !settled; ++i) {
+      const auto before = size();
+      QTest::qWait(200);
+      settled = size() == before;
+    }
+    QVERIFY2(settled, qPrintable(QString::number(size())));
+    QVERIFY(size() > 44100 * 4 / 10);  // the sound before the stop is kept
   }
 
   // Every way in takes the same encodings: the box holds CP932 either way,

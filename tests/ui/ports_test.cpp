@@ -25,12 +25,12 @@ QAction* OutputItem(TfrmMain& window, const QString& text) {
   auto* menu = Find<QMenu>(window, "mnuOutput");
   emit menu->aboutToShow();
   QAction* found = nullptr;
-  QTest::qWaitFor([&] {
+  const bool shown = QTest::qWaitFor([&] {
     for (QAction* item : menu->actions())
       if (item->text() == text) found = item;
     return found != nullptr;
   }, 20000);
-  if (!found) qFatal("no output item %s", qPrintable(text));
+  if (!shown) qFatal("no output item %s", qPrintable(text));
   return found;
 }
 

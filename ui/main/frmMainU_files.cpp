@@ -12,8 +12,10 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmMainU.h"
+#include "input_file.h"
 #include "play_sequence.h"
 #include "take_keeper.h"
+#include "use_vorlin_dll.h"
 
 namespace volemo {
 namespace {
@@ -49,15 +51,21 @@ void TfrmMain::mnuOpenMmlClick() {
 }
 
 void TfrmMain::OpenMml(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 %2").arg(path, file.errorString()).toStdString());
+  const std::string cannotOpen = QStringLiteral("ファイル \"%1\" を開けません。 ").arg(path).toStdString();
+  static const char kTooLong[] = "MML が長すぎます（16 MB まで）";
+  // Read up to twice the compiler's limit: the same text in UTF-16 is
+  // twice as long as in CP932.
+  std::string bytes;
+  if (const auto failure = ReadInputFile(QFile::encodeName(path).toStdString(), 2 * kMostMmlBytes, kTooLong, bytes))
+    throw WindowError(cannotOpen + failure->reason);
   std::string mml;
   try {
-    mml = Cp932FromTextFile(file.readAll().toStdString());
+    mml = Cp932FromTextFile(bytes);
   } catch (const EncodingError& e) {
-    throw WindowError(QStringLiteral("ファイル \"%1\" を開けません。 ").arg(path).toStdString() + e.what());
+    throw WindowError(cannotOpen + e.what());
   }
+  // Refused before it reaches the box: the compiler would refuse it anyway.
+  if (mml.size() > kMostMmlBytes) throw WindowError(cannotOpen + kTooLong);
   const TakeCommand take(*takes_, "open");
   settings_->SetMmlText(mml);
   phrase_.reset();  // the text is no longer a composed phrase

@@ -30,10 +30,26 @@ std::string FromBox(const QPlainTextEdit& box) {
   return Cp932FromUtf8(text.toStdString());
 }
 
+// Whether a line of text is longer than any a phrase writes.
+bool HasLongLine(const QString& text) {
+  constexpr qsizetype kLong = 4096;
+  for (qsizetype start = 0; start < text.size();) {
+    const qsizetype end = text.indexOf(u'\n', start);
+    if ((end < 0 ? text.size() : end) - start > kLong) return true;
+    if (end < 0) break;
+    start = end + 1;
+  }
+  return false;
+}
+
 void ToBox(QPlainTextEdit& box, const std::string& cp932) {
   QString text = QString::fromStdString(Utf8FromCp932(cp932));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(u'\r', u'\n');
+  // Wrapped at word boundaries, each row of a long line without blanks
+  // searches the rest of the line for one: its layout grows with the
+  // square of its length. Such a line wraps anywhere instead.
+  box.setWordWrapMode(HasLongLine(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
   box.setPlainText(text);
 }
 
