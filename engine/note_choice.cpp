@@ -62,10 +62,12 @@ std::string NoteToMml(int& lastNote, int note) {
   return text;
 }
 
-std::string NoteName(int note) {
+std::string_view PitchClassName(int pitchClass) {
   static constexpr std::array<std::string_view, 12> kNames = {"C",  "C#", "D",  "D#", "E",  "F",
                                                               "F#", "G",  "G#", "A",  "A#", "B"};
-  return std::string(kNames[note % 12]) + std::to_string(note / 12);
+  return kNames[pitchClass];
 }
+
+std::string NoteName(int note) { return std::string(PitchClassName(note % 12)) + std::to_string(note / 12); }
 
 }  // namespace volemo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine_state.h"
@@ -21,6 +22,9 @@ std::pair<int, int> NoteRange(const Settings& settings);
 // The note's MML text: an absolute octave for the first note of a phrase
 // (lastNote < 0), relative octave marks after that. Sets lastNote to note.
 std::string NoteToMml(int& lastNote, int note);
+
+// C, C#, D ... B for 0..11: the names the key and range lists show.
+std::string_view PitchClassName(int pitchClass);
 
 // The note's name with its octave in the same numbering: C4 for 48, C#4
 // for 49.

@@ -50,7 +50,9 @@ for file in usr/bin/Volemo usr/bin/volemo-cli "usr/${lib#./}/libdvorlin.so.1.0.0
   "usr/${lib#./}/volemo/libvolemo-playback.so" usr/include/dvorlin.h usr/share/volemo/Scale.dat usr/share/volemo/manual/index.html \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" "usr/share/mime/packages/$id.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
-  usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright; do
+  usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright \
+  "usr/${lib#./}/lv2/volemo.lv2/volemo.so" "usr/${lib#./}/lv2/volemo.lv2/manifest.ttl" \
+  "usr/${lib#./}/lv2/volemo.lv2/volemo.ttl" "usr/${lib#./}/lv2/volemo.lv2/Scale.dat"; do
   grep -q " \./$file\( \|$\)" "$tmp/contents" || fail "the package lacks /$file"
 done
 dpkg-deb --field "$deb" Depends | grep -q 'fluid-soundfont-gm | timgm6mb-soundfont' || fail "no SoundFont dependency"
@@ -61,6 +63,10 @@ lintian_status=0
 lintian --fail-on error "$deb" >"$tmp/lintian" 2>&1 || lintian_status=$?
 grep -v 'root privileges' "$tmp/lintian" || true
 [[ $lintian_status -eq 0 ]] || fail "lintian reports an error"
+
+echo "== the installed LV2 bundle, in our own host"
+VOLEMO_LV2_BUNDLE="$root/${lib#./}/lv2/volemo.lv2" "$build/tests/lv2_tests" >"$tmp/lv2.log" 2>&1 ||
+  { cat "$tmp/lv2.log" >&2; fail "the installed plugin does not play as the built one"; }
 
 echo "== the installed programs, without the build folder"
 mv "$build" "$moved"

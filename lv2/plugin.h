@@ -1,0 +1,77 @@
+// The plugin instance: what its LV2 entry points share.
+#pragma once
+
+#include <lv2/atom/atom.h>
+#include <lv2/log/logger.h>
+#include <lv2/urid/urid.h>
+#include <lv2/worker/worker.h>
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "loop_phrase.h"
+#include "timeline.h"
+
+namespace volemo::lv2 {
+
+struct Urids {
+  LV2_URID atomBlank, atomObject, atomSequence, atomString, atomInt, atomLong, atomFloat, atomDouble;
+  LV2_URID midiEvent;
+  LV2_URID timePosition, timeBar, timeBarBeat, timeBeatsPerMinute, timeBeatsPerBar, timeBeatUnit, timeSpeed,
+      timeFrame;
+  LV2_URID stateMml, stateSeed, statePortSeed, stateRerolls, stateSettings;
+
+  explicit Urids(LV2_URID_Map* map);
+};
+
+// The worker's messages, copied through the host's queue.
+struct WorkMessage {
+  enum Kind : uint32_t { Compose, Free } kind;
+  PhraseRequest request;         // Compose
+  const LoopPhrase* phrase;      // Free
+};
+struct WorkAnswer {
+  LoopPhrase* phrase;  // null when composing failed
+};
+
+struct Plugin {
+  Plugin(double sampleRate, const LV2_Feature* const* features, const std::string& bundlePath);
+
+  // Audio thread.
+  void Run(uint32_t frames);
+  void Answer(const WorkAnswer& answer);
+  // Any thread but the audio thread; the lock keeps a phrase alive while
+  // state is saved from it.
+  void Delete(const LoopPhrase* phrase);
+
+  Urids urids;
+  LV2_Worker_Schedule* schedule;
+  LV2_Log_Logger logger{};
+  std::unique_ptr<PhraseMaker> maker;
+
+  const LV2_Atom_Sequence* controlIn = nullptr;
+  LV2_Atom_Sequence* midiOut = nullptr;
+  std::array<const float*, kPortCount> controls{};  // control input ports by index
+  float* seedInUse = nullptr;
+
+  Timeline timeline;
+  PhraseRequest requested;  // the newest phrase asked for
+  bool unsent = false;      // requested has not gone to the worker yet
+  bool composing = false;   // a request is with the worker
+  float lastNewPhrase = 0, lastReroll = 0;
+  // Phrases the timeline let go that could not yet be handed to the worker.
+  std::array<const LoopPhrase*, 8> toFree{};
+
+  std::mutex phrasesLock;
+  std::atomic<const LoopPhrase*> latest{nullptr};  // what state saves
+
+ private:
+  void ReadControls();
+  void Ask();
+  void Free(const LoopPhrase* phrase);
+};
+
+}  // namespace volemo::lv2
