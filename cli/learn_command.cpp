@@ -46,7 +46,7 @@ std::string KeyName(int tonic) {
 
 struct Groove {
   int steps;
-  std::vector<GrooveStep> steps_;
+  std::vector<GroovePosition> steps_;
   std::optional<double> swing;
 };
 
@@ -70,7 +70,7 @@ std::string GrooveText(const Groove& groove) {
   std::string text = "step\tonsets\toffset%\tvelocity\n";
   char line[96];
   for (size_t i = 0; i < groove.steps_.size(); ++i) {
-    const GrooveStep& g = groove.steps_[i];
+    const GroovePosition& g = groove.steps_[i];
     std::snprintf(line, sizeof line, "%zu\t%d\t%+.1f\t%.1f\n", i + 1, g.count, 100 * g.meanOffset, g.meanVelocity);
     text += line;
   }
@@ -84,7 +84,7 @@ std::string GrooveText(const Groove& groove) {
 
 nlohmann::ordered_json GrooveJson(const Groove& groove) {
   nlohmann::ordered_json steps = nlohmann::ordered_json::array();
-  for (const GrooveStep& g : groove.steps_)
+  for (const GroovePosition& g : groove.steps_)
     steps.push_back({{"onsets", g.count}, {"offset", g.meanOffset}, {"velocity", g.meanVelocity}});
   const std::optional<std::string> options = SwingOptions(groove);
   return {{"steps", groove.steps},

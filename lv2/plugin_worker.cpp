@@ -1,3 +1,4 @@
+#include <cstring>
 #include <exception>
 
 #include "plugin.h"
@@ -10,7 +11,9 @@ LV2_Worker_Status Work(LV2_Handle handle, LV2_Worker_Respond_Function respond, L
                        uint32_t size, const void* data) {
   Plugin& plugin = *static_cast<Plugin*>(handle);
   if (size != sizeof(WorkMessage)) return LV2_WORKER_ERR_UNKNOWN;
-  const auto& message = *static_cast<const WorkMessage*>(data);
+  // The host's ring buffer gives no alignment: the message is copied out.
+  WorkMessage message;
+  std::memcpy(&message, data, sizeof message);
   if (message.kind == WorkMessage::Free) {
     plugin.Delete(message.phrase);
     return LV2_WORKER_SUCCESS;
@@ -30,7 +33,9 @@ LV2_Worker_Status Work(LV2_Handle handle, LV2_Worker_Respond_Function respond, L
 
 LV2_Worker_Status Respond(LV2_Handle handle, uint32_t size, const void* data) {
   if (size != sizeof(WorkAnswer)) return LV2_WORKER_ERR_UNKNOWN;
-  static_cast<Plugin*>(handle)->Answer(*static_cast<const WorkAnswer*>(data));
+  WorkAnswer answer;
+  std::memcpy(&answer, data, sizeof answer);
+  static_cast<Plugin*>(handle)->Answer(answer);
   return LV2_WORKER_SUCCESS;
 }
 

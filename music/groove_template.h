@@ -13,7 +13,7 @@ struct Onset {
   int velocity = 0;
 };
 
-struct GrooveStep {
+struct GroovePosition {
   int count = 0;              // onsets nearest this step
   double meanOffset = 0.0;    // their mean distance from it, in steps (-0.5 to 0.5; later is positive)
   double meanVelocity = 0.0;  // 0 when count is 0
@@ -23,12 +23,12 @@ struct GrooveStep {
 // (16 sixteenths, or 12 triplet eighths, of a 4/4 bar); every onset counts
 // on its nearest step, bars starting at tick 0. Empty for steps < 1 or
 // barTicks < 1.
-std::vector<GrooveStep> GrooveTemplate(std::span<const Onset> onsets, int64_t barTicks, int steps);
+std::vector<GroovePosition> GrooveTemplate(std::span<const Onset> onsets, int64_t barTicks, int steps);
 
 // The swing of the template's pairs of steps: the share of a pair its first
 // step lasts, in percent (50 straight, 66 close to a triplet feel), from the
 // mean offset of the second steps weighed by their counts. None when no
 // onset is on a second step, or for an odd number of steps.
-std::optional<double> SwingPercent(std::span<const GrooveStep> groove);
+std::optional<double> SwingPercent(std::span<const GroovePosition> groove);
 
 }  // namespace volemo

@@ -56,7 +56,7 @@ TEST(CommonestStep, TheCommonestTimeBetweenOnsetsAsANoteValue) {
 TEST(GrooveTemplate, OffsetsAndVelocitiesPerStepAndTheSwingOfThePairs) {
   // Sixteenths of a 4/4 bar at 480 a quarter: 120 ticks a step.
   const std::vector<Onset> onsets = {{0, 100}, {150, 60}, {240, 80}, {390, 70}, {1920 + 3, 110}, {1920 + 1914, 90}};
-  const std::vector<GrooveStep> groove = GrooveTemplate(onsets, 1920, 16);
+  const std::vector<GroovePosition> groove = GrooveTemplate(onsets, 1920, 16);
   ASSERT_EQ(groove.size(), 16u);
   // Step 1: bar 1 on time, bar 2 three ticks late, and bar 3's 6 ticks early onset.
   EXPECT_EQ(groove[0].count, 3);
