@@ -28,6 +28,8 @@ constexpr std::array kCommands = {
     Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
     Command{"presets", volemo::cli::RunPresets, "list the presets"},
     Command{"ports", volemo::cli::RunPorts, "list the MIDI ports a phrase can be played into"},
+    Command{"scales", volemo::cli::RunScales, "list the scale names that --scale takes"},
+    Command{"controls", volemo::cli::RunControls, "list the controls that --set takes, with ranges and defaults"},
 };
 
 void PrintUsage(std::ostream& out) {
