@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "batch_manifest.h"
+#include "arrangement_options.h"
 #include "batch_progress.h"
 #include "commands.h"
 #include "composer.h"
@@ -273,7 +274,8 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    Compose(session);
+    const Arrangement arrangement = Compose(session, o_.session.arrangement);
+    for (const music::Chord& chord : arrangement.chords) r.progression.push_back(chord.symbol);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();
 
@@ -349,7 +351,7 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp;
+    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp << '\n' << kArrangementOptionsHelp;
     return 0;
   }
   const BatchOptions options = ReadOptions(args);

@@ -59,6 +59,7 @@ std::string ManifestLine(const PhraseRecord& r) {
   // The settings, the same for most phrases of a batch, come dumped already.
   std::string text = line.dump();
   text.pop_back();
+  if (!r.progression.empty()) text += ",\"progression\":" + Json(r.progression).dump();
   return text + ",\"settings\":" + r.settings + "}\n";
 }
 
@@ -80,6 +81,7 @@ std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
       r.ticks = line.at("ticks").get<int>();
       r.seconds = line.at("seconds").get<double>();
       r.settings = line.at("settings").dump();
+      if (line.contains("progression")) r.progression = line.at("progression").get<std::vector<std::string>>();
       records[r.index] = std::move(r);
     } catch (const std::exception&) {
       // A discarded parse is not an object either.

@@ -29,6 +29,7 @@ struct PhraseRecord {
   int ticks = 0;
   double seconds = 0;
   std::string settings;             // SettingsOf the phrase's session
+  std::vector<std::string> progression;  // the chords' symbols, one a bar; empty without chords
 };
 
 // The record as one line of the manifest, "\n" included.

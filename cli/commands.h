@@ -22,6 +22,7 @@ int RunPresets(ArgumentReader& args);
 int RunPorts(ArgumentReader& args);
 int RunScales(ArgumentReader& args);
 int RunControls(ArgumentReader& args);
+int RunLearn(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's
 // message goes to stderr and the result is false.

@@ -27,6 +27,7 @@ constexpr std::array kCommands = {
     Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
     Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
     Command{"presets", volemo::cli::RunPresets, "list the presets"},
+    Command{"learn", volemo::cli::RunLearn, "learn the settings from a MIDI file or the starred takes"},
     Command{"ports", volemo::cli::RunPorts, "list the MIDI ports a phrase can be played into"},
     Command{"scales", volemo::cli::RunScales, "list the scale names that --scale takes"},
     Command{"controls", volemo::cli::RunControls, "list the controls that --set takes, with ranges and defaults"},

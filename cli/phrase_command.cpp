@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <iostream>
 
+#include "arrangement_options.h"
 #include "commands.h"
 #include "composer.h"
+#include "continuation.h"
 #include "cp932.h"
 #include "interrupts.h"
 #include "phrase_operations.h"
@@ -16,8 +19,10 @@ namespace volemo::cli {
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath, midiOut;
-  bool play = false, notes = false, keep = false;
+  bool play = false, notes = false, keep = false, chordsTable = false;
   std::vector<PhraseOperation> operations;
+  std::string continuePath;
+  int continueBars = 0;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
       std::cout << "Usage: volemo-cli phrase [OPTIONS]\n"
@@ -30,9 +35,14 @@ int RunPhrase(ArgumentReader& args) {
                    "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
                    "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
                    "                        extension (.wav, .flac, .ogg)\n"
-                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n\n"
+                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
+                   "  --continue FILE.mid   compose the bars that follow the MIDI file instead: its style\n"
+                   "                        is set (as --style), then its rhythm symbols and intervals\n"
+                   "                        go on, each drawn by what followed the one before in it\n"
+                   "  --bars N              how many 4/4 bars --continue composes (default 1)\n\n"
                 << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp << kGrooveOptionsHelp;
+                << kSessionOptionsHelp << kGrooveOptionsHelp << '\n'
+                << kArrangementOptionsHelp;
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -47,12 +57,25 @@ int RunPhrase(ArgumentReader& args) {
       midiOut = *port;
       continue;
     }
+    if (auto start = args.TakeValue("--continue")) {
+      continuePath = *start;
+      options.sets.emplace_back(kStyleEntry, *start);  // its style, in order with the --set options
+      continue;
+    }
+    if (auto bars = args.TakeValue("--bars")) {
+      continueBars = static_cast<int>(std::clamp<long long>(ParseInteger(*bars, "--bars"), -1, 1 << 20));
+      continue;
+    }
     if (args.TakeFlag("--play")) {
       play = true;
       continue;
     }
     if (args.TakeFlag("--notes")) {
       notes = true;
+      continue;
+    }
+    if (args.TakeFlag("--chords-table")) {
+      chordsTable = true;
       continue;
     }
     if (args.TakeFlag("--keep")) {
@@ -62,16 +85,34 @@ int RunPhrase(ArgumentReader& args) {
     if (TakePhraseOperation(args, operations)) continue;
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
+  if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
-  Phrase phrase = Compose(session);
-  ApplyPhraseOperations(operations, phrase, session.settings, session.state);
-  session.settings.SetMmlText(phrase.Mml());
+  Arrangement arrangement;
+  if (continuePath.empty()) {
+    arrangement = Compose(session, options.arrangement);
+  } else {
+    if (options.arrangement.HasParts() || options.arrangement.HasChords())
+      throw UsageError("--continue composes a melody alone: no --parts or --chords with it");
+    const PieceNotes piece = ReadPieceNotes(continuePath, {});
+    try {
+      arrangement.names.push_back("melody");
+      arrangement.parts.push_back(ComposeContinuation(piece, LearnStyle(piece, session.state),
+                                                      continueBars ? continueBars : 1, session.settings,
+                                                      session.state));
+    } catch (const std::invalid_argument& e) {
+      throw UsageError(std::string("--bars: ") + e.what());
+    }
+  }
+  ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
+  session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)
     throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
                      " is not a note length the MML can hold (1 to 1920)");
-  WriteOutput(notes ? NoteList(phrase) : mml);
+  if (chordsTable && arrangement.chords.empty())
+    throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
+  WriteOutput(chordsTable ? ChordsTable(arrangement) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {

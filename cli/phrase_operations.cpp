@@ -45,9 +45,13 @@ const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in comma
                         they stand in the MML, both notes of a chord or double counting
   --reroll              redraw every unlocked note's key (repeatable)
   --mutate K            redraw K unlocked notes chosen at random (repeatable)
+  --on PART             the operations after it work on PART (melody, bass, chords,
+                        drums) or on all parts; before any, on the melody
   --notes               write the final phrase's notes instead of the MML, one a line,
                         tab-separated: number, start tick, sounding ticks, MIDI key,
-                        name (C4 = 48), locked 0/1
+                        name (C4 = 48), locked 0/1, and with parts the part
+  --chords-table        write the chords instead of the MML, a bar a line: bar, start
+                        tick, symbol, root key, keys
 )";
 
 bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations) {
@@ -55,6 +59,8 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
     operations.push_back({PhraseOperation::Lock, ParseNoteList(*list), 0, "--lock " + *list});
   } else if (args.TakeFlag("--reroll")) {
     operations.push_back({PhraseOperation::Reroll, {}, 0, "--reroll"});
+  } else if (auto part = args.TakeValue("--on")) {
+    operations.push_back({PhraseOperation::On, {}, 0, *part});
   } else if (auto k = args.TakeValue("--mutate")) {
     const long long count = ParseInteger(*k, "--mutate");
     if (count < 0 || count > std::numeric_limits<int>::max())
@@ -66,9 +72,10 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
   return true;
 }
 
-void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Phrase& phrase, const Settings& settings,
-                           EngineState& state) {
-  for (const PhraseOperation& op : operations) {
+namespace {
+
+void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& settings, EngineState& state) {
+  {
     switch (op.kind) {
       case PhraseOperation::Lock:
         for (const auto& [low, high] : op.ranges) {
@@ -80,15 +87,43 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Phras
         break;
       case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
+      case PhraseOperation::On: break;
     }
   }
 }
 
-std::string NoteList(const Phrase& phrase) {
+}  // namespace
+
+void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arrangement& arrangement,
+                           const Settings& settings, EngineState& state) {
+  std::string target = "melody";
+  for (const PhraseOperation& op : operations) {
+    if (op.kind == PhraseOperation::On) {
+      const auto& names = arrangement.names;
+      if (op.option != "all" && std::find(names.begin(), names.end(), op.option) == names.end())
+        throw UsageError("--on " + op.option + ": no such part (the phrase has " + [&] {
+          std::string list;
+          for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+          return list;
+        }() + "; or all)");
+      target = op.option;
+      continue;
+    }
+    for (size_t i = 0; i < arrangement.parts.size(); ++i)
+      if (target == "all" || arrangement.names[i] == target) ApplyOne(op, arrangement.parts[i], settings, state);
+  }
+}
+
+std::string NoteList(const Arrangement& arrangement) {
   std::string text;
-  for (const PhraseNote& n : phrase.Notes()) {
-    text += std::to_string(n.number) + '\t' + std::to_string(n.startTick) + '\t' + std::to_string(n.soundingTicks) +
-            '\t' + std::to_string(n.key) + '\t' + NoteName(n.key) + '\t' + (n.locked ? '1' : '0') + '\n';
+  const bool parts = arrangement.parts.size() > 1;
+  for (size_t i = 0; i < arrangement.parts.size(); ++i) {
+    for (const PhraseNote& n : arrangement.parts[i].Notes()) {
+      text += std::to_string(n.number) + '\t' + std::to_string(n.startTick) + '\t' + std::to_string(n.soundingTicks) +
+              '\t' + std::to_string(n.key) + '\t' + NoteName(n.key) + '\t' + (n.locked ? '1' : '0');
+      if (parts) text += '\t' + arrangement.names[i];
+      text += '\n';
+    }
   }
   return text;
 }

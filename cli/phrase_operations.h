@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "arrangement.h"
 #include "engine_state.h"
 #include "phrase.h"
 #include "settings.h"
@@ -14,24 +15,26 @@
 namespace volemo::cli {
 
 struct PhraseOperation {
-  enum Kind { Lock, Reroll, Mutate } kind;
+  enum Kind { Lock, Reroll, Mutate, On } kind;
   std::vector<std::pair<int, int>> ranges;  // Lock: note numbers, low to high
   int count = 0;             // Mutate: K
-  std::string option;        // as given, for messages
+  std::string option;        // as given, for messages; On: the part's name or "all"
 };
 
 // Takes the next argument when it is one of these operations and returns
 // true; throws UsageError for a bad list or count.
 bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations);
 
-// Runs them in order; a lock of a note the phrase does not have throws
+// Runs them in order on the melody, or on the parts the last --on named; a
+// lock of a note the part does not have, or a part not composed, throws
 // UsageError.
-void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Phrase& phrase, const Settings& settings,
-                           EngineState& state);
+void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arrangement& arrangement,
+                           const Settings& settings, EngineState& state);
 
 // One line a note, tab-separated: number, start tick, sounding ticks, MIDI
-// key, name with octave, locked 0/1; LF line breaks.
-std::string NoteList(const Phrase& phrase);
+// key, name with octave, locked 0/1, and with parts the part's name (notes
+// numbered within each part); LF line breaks.
+std::string NoteList(const Arrangement& arrangement);
 
 extern const char kPhraseOperationsHelp[];
 

@@ -16,6 +16,7 @@
 #include "random_source.h"
 #include "rhythm_pattern.h"
 #include "scale_table.h"
+#include "style.h"
 
 namespace volemo::cli {
 
@@ -73,7 +74,10 @@ Session::Session(const SessionOptions& options)
     ApplySelectedScale();
   }
   if (options.preset) ApplyPreset(*options.preset);
-  for (const auto& [control, value] : options.sets) Set(control, value);
+  for (const auto& [control, value] : options.sets) {
+    if (control == kStyleEntry) SetStyle(value);
+    else Set(control, value);
+  }
   if (options.pattern) settings.SetPatternText(*options.pattern);
   Seed(options.seed ? *options.seed : ClockSeed());
 }
@@ -123,9 +127,14 @@ void Session::Set(const std::string& control, const std::string& value) {
   }
 }
 
-Phrase Compose(Session& session) {
+void Session::SetStyle(const std::string& midiPath) {
+  for (const auto& [control, value] : StyleControls(LearnStyle(ReadPieceNotes(midiPath, {}), state)))
+    Set(control, value);
+}
+
+Arrangement Compose(Session& session, const ArrangementSettings& arrangement) {
   try {
-    return ComposePhrase(session.settings, session.state, session.groove);
+    return ComposeArrangement(session.settings, session.state, arrangement, session.groove);
   } catch (const std::invalid_argument& e) {
     throw UsageError(e.what());
   }

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "arguments.h"
+#include "arrangement.h"
 #include "engine_state.h"
 #include "groove_options.h"
 #include "memory_settings.h"
@@ -18,14 +20,19 @@
 
 namespace volemo::cli {
 
+inline constexpr std::string_view kStyleEntry = "--style";
+
 struct SessionOptions {
   std::optional<uint32_t> seed;          // none: the clock, as the window does
   std::optional<std::string> scaleFile;  // a path; none: DataPath("Scale.dat")
   std::optional<std::string> scale;      // CP932
   std::optional<std::string> preset;     // UTF-8: a shipped or saved preset's name
-  std::vector<std::pair<std::string, std::string>> sets;  // control, CP932 value; in order
+  // control, CP932 value; in order. A control named kStyleEntry stands for
+  // the controls learned from the MIDI file its value names.
+  std::vector<std::pair<std::string, std::string>> sets;
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
+  ArrangementSettings arrangement;       // the line and the parts
   GrooveOptions groove;
 };
 
@@ -57,15 +64,16 @@ class Session {
   // Seeds the random source, then draws what the options ask to draw.
   void Seed(uint32_t seed);
   void Set(const std::string& control, const std::string& value);
+  void SetStyle(const std::string& midiPath);
   void ApplyPreset(const std::string& name);
   void ApplySelectedScale();
 
   bool randomWeights_ = false;
 };
 
-// Composes the session's phrase under its groove; a form or meter the
-// steps cannot fill is bad usage.
-Phrase Compose(Session& session);
+// Composes the session's phrase under its groove, with the parts asked
+// for; a form or meter the steps cannot fill is bad usage.
+Arrangement Compose(Session& session, const ArrangementSettings& arrangement);
 
 // Writes CP932 bytes to stdout exactly as they are; throws
 // std::runtime_error when they cannot all be written.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "arrangement_options.h"
 #include "controls.h"
 #include "cp932.h"
 #include "session.h"
@@ -111,6 +112,8 @@ const char kSessionOptionsHelp[] = R"(Options:
                           scr... src...  a slider position (clamped to the slider)
                           cmb...  a list index; cmbKey and cmbScale re-apply the scale
                           chk...  0 or 1
+  --style FILE.mid      set the controls learned from the MIDI file, in order with the
+                        --set options (what 'volemo-cli learn FILE.mid' prints)
   --pattern TEXT        put TEXT in the pattern box first (otherwise it is empty)
   --random-weights      draw the seven rhythm symbol weights after the --set options
   --help                show this help
@@ -139,6 +142,8 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     const size_t eq = v->find('=');
     if (eq == std::string::npos || eq == 0) throw UsageError("--set takes CONTROL=VALUE, not " + *v);
     AddSet(options, v->substr(0, eq), v->substr(eq + 1));
+  } else if (auto v = args.TakeValue("--style")) {
+    options.sets.emplace_back(kStyleEntry, *v);
   } else if (auto v = args.TakeValue("--pattern")) {
     options.pattern = ToCp932(*v, "--pattern");
   } else if (args.TakeFlag("--random-weights")) {
@@ -147,6 +152,7 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     AddKey(options, *v);
   } else if (auto v = args.TakeValue("--range")) {
     AddRange(options, *v);
+  } else if (TakeArrangementOption(args, options.arrangement)) {
   } else if (TakeGrooveOption(args, options.groove)) {
   } else if (args.TakeFlag("--no-voice")) {
     AddSet(options, "chkVoice", "0");

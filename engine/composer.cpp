@@ -26,10 +26,11 @@ bool IsStep(char ch) { return std::string_view(kStepSymbols).find(ch) != std::st
 // sounds as the groove places it.
 class PhraseWriter {
  public:
-  PhraseWriter(const Settings& settings, EngineState& state, const StepGroove& groove)
+  PhraseWriter(const Settings& settings, EngineState& state, const StepGroove& groove, const MelodyLine* line)
       : settings_(settings),
         state_(state),
         groove_(groove),
+        line_(line),
         gateN_(settings.Position("scrGateN")),
         gateM_(settings.Position("scrGateM")) {}
 
@@ -105,7 +106,7 @@ class PhraseWriter {
   // A note whose soundingTicks holds its written length until Finish.
   void Note(char symbol, int64_t start, int64_t length) {
     PhraseNote note;
-    note.key = PickNote(settings_, state_);
+    note.key = line_ ? line_->Choose(notes_, notes_.size(), start, settings_, state_) : PickNote(settings_, state_);
     note.startTick = start;
     note.soundingTicks = length;
     note.gate = lastGate_;
@@ -129,6 +130,7 @@ class PhraseWriter {
   const Settings& settings_;
   EngineState& state_;
   const StepGroove& groove_;
+  const MelodyLine* line_;
   const int gateN_, gateM_;
   int lastGate_ = -1, lastVelocity_ = -1;
   int index_ = 0;
@@ -156,7 +158,8 @@ int64_t StepTicks(int32_t noteValue) {
   return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
 }
 
-PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount) {
+PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount,
+                       const MelodyLine* line) {
   // A box holding only blanks and line breaks is treated as an empty box
   // and gets a drawn pattern. That pattern is itself empty when the pattern
   // length is 0 or less; the phrase then has an empty body.
@@ -170,7 +173,7 @@ PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSetti
 
   const int64_t stepTicks = StepTicks(settings.Value("spnL"));
   const StepGroove stepGroove(groove, stepTicks, stepCount, ValueInRange(settings, "spnV"), seed);
-  PhraseWriter writer(settings, state, stepGroove);
+  PhraseWriter writer(settings, state, stepGroove, line);
   // Under a meter a line is a bar, when the bar holds whole steps.
   int stepsPerLine = kStepsPerLine;
   if (groove.meter && stepTicks > 0 && BarTicks(*groove.meter) % stepTicks == 0)
@@ -243,11 +246,20 @@ int BodySteps(const Settings& settings, const GrooveSettings& groove) {
 
 }  // namespace
 
-Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove) {
-  Phrase phrase = groove.form.empty()
-                      ? JoinBodies(PhraseHead(settings, groove) + "[4 \r\n",
-                                   {ComposeBody(settings, state, groove, BodySteps(settings, groove))}, "\r\n]", true)
-                      : ComposeForm(settings, state, groove);
+Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove,
+                     const MelodyOptions& melody) {
+  Phrase phrase;
+  if (groove.form.empty()) {
+    const int steps = std::max(BodySteps(settings, groove), melody.minSteps);
+    const MelodyLine line(melody.line, melody.chords, steps * StepTicks(settings.Value("spnL")),
+                          std::clamp(settings.Index("cmbKey"), 0, 11));
+    PhraseBody body = ComposeBody(settings, state, groove, steps, &line);
+    line.Cadence(body.notes, settings, state);
+    phrase = JoinBodies(melody.opening + PhraseHead(settings, groove) + "[4 \r\n", {std::move(body)}, "\r\n]", true);
+    if (line.Shapes() || melody.line.cadence > 0) phrase.SetKeyChooser(line.Chooser());
+  } else {
+    phrase = ComposeForm(settings, state, groove);
+  }
   state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
   settings.SetMmlText(phrase.Mml());
   static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");

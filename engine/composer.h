@@ -8,10 +8,21 @@
 
 #include "engine_state.h"
 #include "groove_settings.h"
+#include "melody_line.h"
 #include "phrase.h"
 #include "settings.h"
 
 namespace volemo {
+
+// What a melody adds to the phrase: the line's shape, the chords under it,
+// at least minSteps steps (a progression's bars), and a text written before
+// the header (a part's opening). The defaults add nothing.
+struct MelodyOptions {
+  LineSettings line;
+  ChordTimeline chords;
+  int minSteps = 0;
+  std::string opening;
+};
 
 // Draws a pattern first when the pattern box is empty or holds only blanks
 // and line breaks; puts the document in the MML box and reports it on the
@@ -19,8 +30,10 @@ namespace volemo {
 // pattern without any step symbol is read once (its blanks, no notes).
 // Returns the phrase with its notes, all unlocked. The groove shapes its
 // pattern, timing, velocities, meter and form; at its defaults the phrase is
-// the pattern's steps four times over.
-Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove = {});
+// the pattern's steps four times over. The melody's options shape the line
+// (not under a form); its Reroll and Mutate then draw by the same line.
+Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove = {},
+                     const MelodyOptions& melody = {});
 
 // One pass of steps, before the gate: notes with their written lengths,
 // ties included, timed from the body's start.
@@ -33,8 +46,9 @@ struct PhraseBody {
 };
 
 // The body of stepCount steps, drawing the pattern first when the box is
-// empty.
-PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount);
+// empty; each key by the line when there is one, else by the note choice.
+PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSettings& groove, int stepCount,
+                       const MelodyLine* line = nullptr);
 
 // The bodies one after the other between head and tail, each body's leading
 // ties lengthening the last notes of the one before (and, when the bodies

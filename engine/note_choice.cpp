@@ -22,10 +22,15 @@ constexpr int kHighestKey = 127;
 
 }  // namespace
 
-int PickNote(const Settings& settings, EngineState& state) {
+std::pair<int, int> NoteRange(const Settings& settings) {
   int low = settings.Index("cmbOct1") + ValueInRange(settings, "spnOct1") * 12;
   int high = settings.Index("cmbOct2") + ValueInRange(settings, "spnOct2") * 12;
   if (high < low) std::swap(low, high);
+  return {low, high};
+}
+
+int PickNote(const Settings& settings, EngineState& state) {
+  const auto [low, high] = NoteRange(settings);
 
   int total = std::accumulate(state.weights.begin(), state.weights.end(), 0);
   if (total == 0) total = 1;

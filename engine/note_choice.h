@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "engine_state.h"
 #include "settings.h"
@@ -12,6 +13,10 @@ namespace volemo {
 // to cmbOct2/spnOct2 (octaves clamped to their fields' range at use),
 // weighted by the scale weights. Never above 127, the highest MIDI key.
 int PickNote(const Settings& settings, EngineState& state);
+
+// The lowest and the highest note of that range, low <= high; high may
+// exceed 127.
+std::pair<int, int> NoteRange(const Settings& settings);
 
 // The note's MML text: an absolute octave for the first note of a phrase
 // (lastNote < 0), relative octave marks after that. Sets lastNote to note.

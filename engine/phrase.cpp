@@ -44,7 +44,7 @@ int Phrase::UnlockedCount() const {
 }
 
 void Phrase::Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state) {
-  for (size_t i : indexes) notes_[i].key = PickNote(settings, state);
+  for (size_t i : indexes) notes_[i].key = chooser_ ? chooser_(notes_, i, settings, state) : PickNote(settings, state);
   Write();
 }
 

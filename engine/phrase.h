@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine_state.h"
@@ -40,6 +42,12 @@ class Phrase {
   // Indexed by number - 1.
   const std::vector<PhraseNote>& Notes() const { return notes_; }
 
+  // How Reroll and Mutate draw the key of notes[index], the notes before it
+  // holding their keys: the note choice (PickNote) unless one is given.
+  using KeyChooser =
+      std::function<int(const std::vector<PhraseNote>& notes, size_t index, const Settings&, EngineState&)>;
+  void SetKeyChooser(KeyChooser chooser) { chooser_ = std::move(chooser); }
+
   // Throws std::out_of_range for a number that is not 1..Notes().size().
   void SetLocked(int number, bool locked);
   void SetAllLocked(bool locked);
@@ -62,6 +70,7 @@ class Phrase {
   std::vector<std::string> texts_;
   std::vector<PhraseNote> notes_;
   std::string mml_;
+  KeyChooser chooser_;
 };
 
 // Empty when the operations may work on phrase while the MML box holds

@@ -10,11 +10,6 @@
 namespace volemo {
 namespace {
 
-// Keep in step with the weight sliders: symbol i is weighted by scrP<i>.
-constexpr std::string_view kSymbols = "Nr^mdWB";
-constexpr std::array<std::string_view, 7> kSymbolSliders = {"scrP0", "scrP1", "scrP2", "scrP3",
-                                                            "scrP4", "scrP5", "scrP6"};
-
 constexpr int kMaxSymbolAttempts = 5001;
 
 // A symbol that must sound is redrawn at most this many times, then taken
@@ -38,7 +33,7 @@ int RhythmPercent(int weight, int total) {
 char DrawRhythmSymbol(const Settings& settings, RandomSource& random) {
   std::array<int, 7> weight;
   int total = 0;
-  for (size_t i = 0; i < weight.size(); ++i) total += weight[i] = settings.Position(kSymbolSliders[i]);
+  for (size_t i = 0; i < weight.size(); ++i) total += weight[i] = settings.Position(kRhythmSymbolSliders[i]);
   if (total == 0) total = 1;
   std::array<int, 7> percent;
   for (size_t i = 0; i < percent.size(); ++i) percent[i] = RhythmPercent(weight[i], total);
@@ -46,7 +41,7 @@ char DrawRhythmSymbol(const Settings& settings, RandomSource& random) {
   for (int attempt = 0; attempt < kMaxSymbolAttempts; ++attempt) {
     const uint32_t r = random.Next(100);
     const uint32_t k = random.Next(7);
-    if (static_cast<int>(r) < percent[k]) return kSymbols[k];
+    if (static_cast<int>(r) < percent[k]) return kRhythmSymbols[k];
   }
   return 'N';
 }
@@ -72,7 +67,7 @@ void MakeRandomPattern(Settings& settings, EngineState& state) {
 }
 
 void RandomizePatternWeights(Settings& settings, EngineState& state) {
-  for (std::string_view slider : kSymbolSliders)
+  for (std::string_view slider : kRhythmSymbolSliders)
     settings.SetPosition(slider, static_cast<int>(state.random.Next(100)));
 }
 

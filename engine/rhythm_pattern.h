@@ -1,10 +1,18 @@
 // Random rhythm patterns of the seven symbols N r ^ m d W B.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "engine_state.h"
 #include "settings.h"
 
 namespace volemo {
+
+// Symbol i is weighted by the slider kRhythmSymbolSliders[i].
+inline constexpr std::string_view kRhythmSymbols = "Nr^mdWB";
+inline constexpr std::array<std::string_view, 7> kRhythmSymbolSliders = {"scrP0", "scrP1", "scrP2", "scrP3",
+                                                                         "scrP4", "scrP5", "scrP6"};
 
 // Percentage of one symbol weight in total, as the pattern draw uses it.
 int RhythmPercent(int weight, int total);

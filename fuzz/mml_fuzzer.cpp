@@ -29,9 +29,12 @@ class SmfReader {
   explicit SmfReader(const std::string& bytes) : s_(bytes) {}
 
   void CheckWhole() {
-    Check(Take(4) == "MThd" && Number(4) == 6 && Number(2) == 1 && Number(2) == 2 && Number(2) == 480);
+    Check(Take(4) == "MThd" && Number(4) == 6 && Number(2) == 1);
+    // The conductor, then one track of channel events, or one for each part.
+    const uint32_t tracks = Number(2);
+    Check(tracks >= 2 && Number(2) == 480);
     CheckTrack(true);
-    CheckTrack(false);
+    for (uint32_t t = 1; t < tracks; ++t) CheckTrack(false);
     Check(p_ == s_.size());
   }
 
@@ -80,8 +83,9 @@ class SmfReader {
         Take(VariableLength());
         status = 0;
         if (type == 0x2F) break;
-        // Empty text events bridge gaps longer than a delta time holds.
-        Check(type == 0x01 || (conductor && (type == 0x51 || type == 0x58)));
+        // Empty text events bridge gaps longer than a delta time holds; a
+        // part's track carries its name.
+        Check(type == 0x01 || (conductor ? type == 0x51 || type == 0x58 : type == 0x03));
         continue;
       }
       Check(!conductor);

@@ -64,9 +64,9 @@ class Reader {
 
 // Walks one track, returning its end tick, collecting its tempo changes and
 // voice events and counting its notes; and its channel messages into events
-// when given.
-int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
-                  std::vector<TimedEvent>* events = nullptr) {
+// and to visit when given.
+int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFile& midi,
+                  std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit) {
   int64_t tick = 0;
   uint8_t running = 0;
   while (!r.AtEnd()) {
@@ -105,9 +105,12 @@ int64_t ReadTrack(Reader& r, std::vector<TempoChange>& tempos, MidiFile& midi,
       ++midi.notes;
       midi.drumNotes |= (status & 0x0F) == kDrumChannel;
     }
-    if (events)
-      events->push_back({0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
-                         {status, first, second}});
+    if (events || visit) {
+      const TimedEvent event{0.0, static_cast<int>(tick), static_cast<uint8_t>(kind == 0xC0 || kind == 0xD0 ? 2 : 3),
+                             {status, first, second}, track};
+      if (events) events->push_back(event);
+      if (visit) (*visit)(event);
+    }
   }
   return tick;
 }
@@ -146,8 +149,9 @@ class TempoMap {
   uint32_t tempo_ = kDefaultTempo;
 };
 
-// Walks the whole file; events, when given, receive the channel messages.
-MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
+// Walks the whole file; events and visit, when given, receive the channel
+// messages.
+MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
     throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
@@ -155,13 +159,15 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
   const uint32_t headerLength = file.Big(4);
   if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");
   Reader header(file.Take(headerLength), "ヘッダ");
-  header.Big(2);  // format: 0, 1 and 2 are all played as simultaneous tracks
+  const int format = static_cast<int>(header.Big(2));  // 0, 1 and 2 are all played as simultaneous tracks
   const uint32_t declaredTracks = header.Big(2);
   const uint16_t division = static_cast<uint16_t>(header.Big(2));
   if (division == 0 || ((division & 0x8000) && (division & 0xFF) == 0))
     header.Fail("時間の分解能 0 を指定しています");
 
   MidiFile midi;
+  midi.format = format;
+  midi.division = division;
   std::vector<TempoChange> tempos;
   int64_t lastTick = 0;
   int tracks = 0;
@@ -172,11 +178,14 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
     Reader track(data, "トラック " + std::to_string(tracks) + " ");
-    lastTick = std::max(lastTick, ReadTrack(track, tempos, midi, events));
+    lastTick = std::max(lastTick, ReadTrack(track, tracks - 1, tempos, midi, events, visit));
   }
   if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
   if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
 
+  const auto earliest = std::min_element(tempos.begin(), tempos.end(),
+                                         [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  if (earliest != tempos.end()) midi.firstTempo = earliest->microsPerQuarter;
   TempoMap tempoMap(division, std::move(tempos));
   if (events) {
     std::stable_sort(events->begin(), events->end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
@@ -184,18 +193,25 @@ MidiFile Parse(std::string bytes, std::vector<TimedEvent>* events) {
   }
   midi.lastTick = static_cast<int>(lastTick);
   midi.seconds = tempoMap.Seconds(lastTick);
-  midi.bytes = std::move(bytes);
   return midi;
 }
 
 }  // namespace
 
-MidiFile ParseMidiFile(std::string bytes) { return Parse(std::move(bytes), nullptr); }
+MidiFile ParseMidiFile(std::string bytes) {
+  MidiFile midi = Parse(bytes, nullptr);
+  midi.bytes = std::move(bytes);
+  return midi;
+}
 
 std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
   std::vector<TimedEvent> events;
   Parse(midi.bytes, &events);
   return events;
+}
+
+void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit) {
+  Parse(midi.bytes, nullptr, &visit);
 }
 
 MidiFile ReadMidiFile(const std::string& path) {

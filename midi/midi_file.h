@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ constexpr int kDrumChannel = 9;
 
 struct MidiFile {
   std::string bytes;
+  int format = 0;          // as the header says: 0, 1 or 2
+  uint16_t division = 0;   // the header's: ticks a quarter note, or SMPTE time when its top bit is set
+  uint32_t firstTempo = 0;  // microseconds a quarter note of the earliest tempo change; 0 when none
   int lastTick = 0;       // the end of the longest track, in the file's ticks
   int notes = 0;          // note-ons of velocity above 0, in all tracks
   bool drumNotes = false;  // whether any of them is on channel 10, the drums'
@@ -33,6 +37,7 @@ struct TimedEvent {
   int tick;
   uint8_t size;    // 2 or 3
   uint8_t bytes[3];
+  int track = 0;   // the file's track it is in, from 0
 };
 
 // Checks the chunk structure and every event, so that a file the
@@ -43,6 +48,11 @@ MidiFile ParseMidiFile(std::string bytes);
 // The channel messages of every track of a parsed file, in the order they
 // sound (a track's own order among those at one tick, earlier tracks first).
 std::vector<TimedEvent> TimedEvents(const MidiFile& midi);
+
+// The channel messages of a parsed file track after track, each track's in
+// its order, without their seconds: a large file's, without holding them all.
+using ChannelMessageVisitor = std::function<void(const TimedEvent&)>;
+void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit);
 
 // Reads and parses the file at path; throws PlayerError naming the path.
 MidiFile ReadMidiFile(const std::string& path);

@@ -155,6 +155,15 @@ std::string NestingTooDeep(int limit) {
   return Fill("繰り返しの入れ子が深すぎます（{} 段まで）。", {limit});
 }
 
+std::string PartSyntax() { return Fill("\"Part\" の後には \"(名前)\" を書いてください。", {}); }
+std::string PartInRepeat() { return Fill("\"Part\" は繰り返し [ ] の中では使えません。", {}); }
+std::string PartNameTooLong(size_t limit) {
+  return Fill("パートの名前が長すぎます（{} バイトまで）。", {static_cast<int64_t>(limit)});
+}
+std::string TooManyParts(size_t limit) {
+  return Fill("パートが多すぎます（{} 個まで）。", {static_cast<int64_t>(limit)});
+}
+
 std::string KeyOutOfRange(std::string_view token, int64_t octave, int64_t key) {
   return Fill("オクターブ {} の \"{}\" はノート番号 {} になり、範囲外です（0～127）。", {octave, Excerpt(token), key});
 }

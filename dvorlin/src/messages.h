@@ -35,6 +35,10 @@ std::string BendSyntax(std::string_view token);
 std::string MeterSyntax(std::string_view token);
 std::string SweepLength(std::string_view token);
 std::string NestingTooDeep(int limit);
+std::string PartSyntax();
+std::string PartInRepeat();
+std::string PartNameTooLong(size_t limit);
+std::string TooManyParts(size_t limit);
 
 // Playing it.
 std::string KeyOutOfRange(std::string_view token, int64_t octave, int64_t key);

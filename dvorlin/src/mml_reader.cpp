@@ -59,7 +59,7 @@ class Reader {
     }
     for (const size_t open : repeats_)
       Report(code_[open].pos, [] { return msg::MissingClose("[", "]"); });
-    return {std::move(code_), notes_};
+    return {std::move(code_), notes_, std::move(partNames_)};
   }
 
  private:
@@ -410,6 +410,10 @@ class Reader {
       ReadDiv(start);
       return false;
     }
+    if (SameWord(word, "Part")) {
+      if (Allowed(start, context, false, false)) ReadPart(start);
+      return false;
+    }
     Op op = Op::Tempo;
     int64_t low = 1;
     int64_t high = 0;
@@ -483,6 +487,41 @@ class Reader {
     instr.a = static_cast<int32_t>(op == Op::Tempo || op == Op::Meter ? value : value - 1);
     instr.b = static_cast<int32_t>(denominator);
     return false;
+  }
+
+  // Part(name): a new part from time zero. The name runs to the ")" on the
+  // same line, blanks around it dropped.
+  void ReadPart(size_t start) {
+    SkipSpaces();
+    if (Peek() != '(') {
+      Report(start, [] { return msg::PartSyntax(); });
+      return;
+    }
+    ++p_;
+    size_t from = p_;
+    while (!AtEnd() && !IsLineBreak(Peek()) && Peek() != ')') p_ += CharSize(s_, p_);
+    if (Peek() != ')') {
+      Report(start, [] { return msg::MissingCloseOnLine("Part(", ")"); });
+      return;
+    }
+    size_t to = p_;
+    ++p_;
+    while (from < to && IsSpace(s_[from])) ++from;
+    while (to > from && IsSpace(s_[to - 1])) --to;
+    const std::string_view name = s_.substr(from, to - from);
+    if (name.empty()) {
+      Report(start, [] { return msg::PartSyntax(); });
+    } else if (name.size() > kMaxPartName) {
+      Report(start, [] { return msg::PartNameTooLong(kMaxPartName); });
+    } else if (!repeats_.empty()) {
+      Report(start, [] { return msg::PartInRepeat(); });
+    } else if (partNames_.size() == kMaxParts) {
+      Report(start, [] { return msg::TooManyParts(kMaxParts - 1); });
+    } else {
+      if (partNames_.empty()) partNames_.emplace_back();
+      code_[Emit(Op::Part, start)].a = static_cast<int32_t>(partNames_.size());
+      partNames_.push_back(name);
+    }
   }
 
   // p%n sets the bend; p%.T(from,to,!n) sweeps it over a length.
@@ -569,6 +608,7 @@ class Reader {
   std::vector<Instr> code_;
   size_t notes_ = 0;
   std::vector<size_t> repeats_;  // open RepeatBegin instructions
+  std::vector<std::string_view> partNames_;
 };
 
 }  // namespace

@@ -40,7 +40,7 @@ struct OpenRepeat {
 class Performer {
  public:
   Performer(const Program& program, std::string_view mml, Reporter& reporter)
-      : code_(program.code), mml_(mml), reporter_(reporter) {
+      : code_(program.code), partNames_(program.partNames), mml_(mml), reporter_(reporter) {
     tempos_.push_back({0, MicrosPerQuarter()});
     lastTick_ = LastTickInTime();
     notes_.reserve(program.notes);
@@ -114,6 +114,11 @@ class Performer {
         tempoTick_ = now_;
         bpm_ = in.a;
         lastTick_ = LastTickInTime();
+        if (!parts_.empty()) {
+          // Merged by time when the parts are done.
+          partTempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
+          return true;
+        }
         if (tempos_.back().tick == now_) tempos_.pop_back();
         tempos_.push_back({static_cast<uint32_t>(now_), MicrosPerQuarter()});
         return true;
@@ -124,12 +129,12 @@ class Performer {
         return true;
       case Op::Program:
         if (!CountEvents(in, 1)) return false;
-        programs_.push_back({static_cast<uint32_t>(now_), channel_, static_cast<uint8_t>(in.a)});
+        programs_.push_back({static_cast<uint32_t>(now_), channel_, static_cast<uint8_t>(in.a), part_});
         return true;
       case Op::Bend:
         if (!CountEvents(in, 1)) return false;
         StartBend();
-        bends_[channel_].push_back({static_cast<uint32_t>(now_), channel_, static_cast<int16_t>(in.a)});
+        bends_[channel_].push_back({static_cast<uint32_t>(now_), channel_, static_cast<int16_t>(in.a), part_});
         return true;
       case Op::BendSweep: return Sweep(in);
       case Op::RepeatBegin: repeats_.push_back({i, in.a}); return true;
@@ -146,8 +151,31 @@ class Performer {
           repeats_.pop_back();
         }
         return true;
+      case Op::Part: StartPart(in); return true;
     }
     return true;
+  }
+
+  // A part starts at time zero with the state of a text's start. Its
+  // tempos go into the one tempo map; its bends are its own, so that a
+  // bend of this part never cuts a sweep of another short.
+  void StartPart(const Instr& in) {
+    parts_.push_back({notes_.size(), now_, &in});
+    for (auto& bends : bends_) {
+      earlierBends_.insert(earlierBends_.end(), bends.begin(), bends.end());
+      bends.clear();
+    }
+    part_ = static_cast<uint8_t>(in.a);
+    now_ = 0;
+    tempoTick_ = tempoMicros_ = 0;
+    bpm_ = 120;
+    lastTick_ = LastTickInTime();
+    octave_ = 5;
+    defaultLength_ = kTicksPerQuarter;
+    velocity_ = 100;
+    gate_ = 100;
+    channel_ = 0;
+    tieFirst_ = tieLast_ = notes_.size();
   }
 
   // The length an item takes: its share inside a Div, else its own or the
@@ -228,7 +256,7 @@ class Performer {
     for (int64_t k = 0; k <= steps; ++k) {
       const int64_t tick = steps == 0 ? now_ : now_ + length * k / steps;
       const int64_t value = steps == 0 ? in.a : in.a + distance * k / steps;
-      bends.push_back({static_cast<uint32_t>(tick), channel_, static_cast<int16_t>(value)});
+      bends.push_back({static_cast<uint32_t>(tick), channel_, static_cast<int16_t>(value), part_});
     }
     return true;
   }
@@ -252,6 +280,9 @@ class Performer {
     song.meters = std::move(meters_);
     song.programs = std::move(programs_);
     int64_t end = now_;
+    song.bends = std::move(earlierBends_);
+    for (const PartStart& part : parts_) end = std::max(end, part.endOfBefore);
+    for (const PitchBend& bend : song.bends) end = std::max<int64_t>(end, bend.tick);
     for (const auto& bends : bends_) {
       song.bends.insert(song.bends.end(), bends.begin(), bends.end());
       if (!bends.empty()) end = std::max<int64_t>(end, bends.back().tick);
@@ -264,16 +295,16 @@ class Performer {
     // starts; two starting together are one.
     std::vector<int32_t> lastOfKey(kChannels * 128, -1);
     song.notes.reserve(notes_.size());
-    for (const WrittenNote& w : notes_) {
+    const auto take = [&](const WrittenNote& w, uint8_t part) {
       if (w.gate == 0) {
-        song.silentNotes.push_back({w.start, w.length, w.channel, w.key, 0});
-        continue;
+        song.silentNotes.push_back({w.start, w.length, w.channel, w.key, 0, part});
+        return;
       }
       // Built in its place: a copy from the stack would read it back
       // before its bytes reached the cache.
       Note& note = song.notes.emplace_back(Note{
           w.start, static_cast<uint32_t>(std::max<int64_t>(1, int64_t{w.length} * w.gate / 100)), w.channel, w.key,
-          w.velocity});
+          w.velocity, part});
       int32_t& last = lastOfKey[w.channel * 128 + w.key];
       if (last >= 0) {
         Note& before = song.notes[last];
@@ -288,13 +319,74 @@ class Performer {
       }
       last = static_cast<int32_t>(song.notes.size() - 1);
       end = std::max<int64_t>(end, int64_t{note.start} + note.length);
+    };
+    if (parts_.empty()) {
+      for (const WrittenNote& w : notes_) take(w, 0);
+    } else {
+      TakeInOrderOfStart(take);
+      MergePartTempos(song);
+      std::stable_sort(song.programs.begin(), song.programs.end(),
+                       [](const ProgramChange& x, const ProgramChange& y) { return x.tick < y.tick; });
+      song.parts.assign(partNames_.begin(), partNames_.end());
     }
     std::erase_if(song.notes, [](const Note& n) { return n.length == 0; });
     song.endTick = static_cast<uint32_t>(end);
+    if (!parts_.empty()) CheckLengthOfParts(song);
     return song;
   }
 
+  // Each part's time starts again at zero: the notes of all parts are taken
+  // in order of start, each with its part.
+  template <class Take>
+  void TakeInOrderOfStart(Take& take) {
+    std::vector<std::pair<uint32_t, uint8_t>> order;  // note index, part
+    order.reserve(notes_.size());
+    uint8_t part = 0;
+    for (size_t i = 0, next = 0; i < notes_.size(); ++i) {
+      while (next < parts_.size() && parts_[next].firstNote <= i) part = static_cast<uint8_t>(parts_[next++].at->a);
+      order.push_back({static_cast<uint32_t>(i), part});
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](const auto& x, const auto& y) { return notes_[x.first].start < notes_[y.first].start; });
+    for (const auto& [i, p] : order) take(notes_[i], p);
+  }
+
+  // Every part's tempos in one map, in order of time; at one tick the last
+  // part's (and within it the last) holds.
+  void MergePartTempos(Song& song) {
+    std::vector<TempoChange>& tempos = song.tempos;
+    tempos.insert(tempos.end(), partTempos_.begin(), partTempos_.end());
+    std::stable_sort(tempos.begin(), tempos.end(),
+                     [](const TempoChange& x, const TempoChange& y) { return x.tick < y.tick; });
+    std::vector<TempoChange> merged;
+    for (const TempoChange& t : tempos) {
+      if (!merged.empty() && merged.back().tick == t.tick) merged.pop_back();
+      merged.push_back(t);
+    }
+    tempos = std::move(merged);
+  }
+
+  // Each part kept to 24 hours by its own tempos; the merged map may make
+  // the whole longer. Reported at the last Part command.
+  void CheckLengthOfParts(const Song& song) {
+    int64_t micros = 0;
+    for (size_t k = 0; k < song.tempos.size(); ++k) {
+      const TempoChange& t = song.tempos[k];
+      if (t.tick >= song.endTick) break;
+      const uint32_t until = k + 1 < song.tempos.size() ? std::min(song.tempos[k + 1].tick, song.endTick) : song.endTick;
+      micros += int64_t{until - t.tick} * t.microsPerQuarter / kTicksPerQuarter;
+    }
+    if (micros > kMaxMicros) reporter_.Report(parts_.back().at->pos, [] { return msg::TooLong(); });
+  }
+
+  struct PartStart {
+    size_t firstNote;      // of notes_
+    int64_t endOfBefore;   // the time the part before ended
+    const Instr* at;       // its Part command
+  };
+
   const std::vector<Instr>& code_;
+  const std::vector<std::string_view>& partNames_;
   std::string_view mml_;
   Reporter& reporter_;
 
@@ -322,6 +414,11 @@ class Performer {
   int64_t divShare_ = 0;
   int64_t divRemainder_ = 0;
   std::vector<OpenRepeat> repeats_;
+
+  uint8_t part_ = 0;
+  std::vector<PartStart> parts_;
+  std::vector<TempoChange> partTempos_;  // set in the parts after part 0
+  std::vector<PitchBend> earlierBends_;  // of the parts before this one
 
   std::vector<WrittenNote> notes_;
   std::vector<TempoChange> tempos_;

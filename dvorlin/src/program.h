@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace dvorlin {
@@ -35,6 +36,7 @@ enum class Op : uint8_t {
   RepeatBegin,  // a: count, b: index of the RepeatEnd
   RepeatBreak,  // b: index of the RepeatBegin it leaves
   RepeatEnd,    // b: index of the RepeatBegin
+  Part,         // a: index into Program::partNames
 };
 
 // A length as written: ticks, or 0 for the default length at the time of
@@ -63,7 +65,14 @@ struct Instr {
 struct Program {
   std::vector<Instr> code;
   size_t notes = 0;  // Note instructions, counted for the performer's room
+  // Empty without Part commands; else the text before the first Part is
+  // part 0, named "".
+  std::vector<std::string_view> partNames;
 };
+
+// Part names are written as track names of one byte's length.
+constexpr size_t kMaxPartName = 127;
+constexpr size_t kMaxParts = 64;
 
 // Ticks of a length given as a fraction of a whole note (1920 / divisor) or
 // in ticks, with dots: each dot adds half of what the one before added.

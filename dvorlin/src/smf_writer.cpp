@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 #include <span>
@@ -22,8 +23,8 @@ class Output {
 
   explicit Output(size_t expected) : bytes_(expected) {}
 
-  uint8_t* Room() {
-    if (bytes_.size() - used_ < kMostAtOnce) bytes_.resize(2 * bytes_.size() + kMostAtOnce);
+  uint8_t* Room(size_t most = kMostAtOnce) {
+    if (bytes_.size() - used_ < most) bytes_.resize(2 * bytes_.size() + most);
     return bytes_.data() + used_;
   }
   void Wrote(const uint8_t* end) { used_ = static_cast<size_t>(end - bytes_.data()); }
@@ -94,6 +95,16 @@ class TrackWriter {
     runningStatus_ = 0;
   }
 
+  // A track name: at most 127 bytes, so its length is one byte.
+  void Name(std::string_view name) {
+    assert(name.size() <= 127);
+    out_.Room(Output::kMostAtOnce + name.size());  // Delta's Room then finds it
+    uint8_t* at = PutBytes(Delta(0), {0xFF, 0x03, static_cast<uint8_t>(name.size())});
+    std::memcpy(at, name.data(), name.size());
+    out_.Wrote(at + name.size());
+    runningStatus_ = 0;
+  }
+
   void End(uint32_t tick) {
     Meta(tick < lastTick_ ? lastTick_ : tick, 0x2F, {});
     PutBigEndian(out_.At(start_ - 4), static_cast<uint32_t>(out_.size() - start_), 4);
@@ -157,14 +168,23 @@ void WriteConductor(Output& out, const Song& song) {
 // Merges the four kinds of channel events in time. At one tick: note-offs
 // first (so a key can start again where it ended), then program changes and
 // bends, which must be in place when the notes of that tick start.
-void WriteChannelTrack(Output& out, const Song& song) {
-  TrackWriter track(out);
-  constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
+// A named track starts with its name.
+struct ChannelEvents {
   // Views of their own: the song's lists would be read anew after every
   // byte written.
-  const std::span<const Note> notes = song.notes;
-  const std::span<const ProgramChange> programs = song.programs;
-  const std::span<const PitchBend> bends = song.bends;
+  std::span<const Note> notes;
+  std::span<const ProgramChange> programs;
+  std::span<const PitchBend> bends;
+  std::string_view name;
+};
+
+void WriteChannelTrack(Output& out, const ChannelEvents& events, uint32_t endTick) {
+  TrackWriter track(out);
+  if (!events.name.empty()) track.Name(events.name);
+  constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
+  const std::span<const Note> notes = events.notes;
+  const std::span<const ProgramChange> programs = events.programs;
+  const std::span<const PitchBend> bends = events.bends;
   std::vector<NoteOff> offs;  // a min-heap on tick: the notes sounding
   const auto laterOff = [](const NoteOff& x, const NoteOff& y) { return x.tick > y.tick; };
   size_t note = 0, program = 0, bend = 0;
@@ -198,7 +218,22 @@ void WriteChannelTrack(Output& out, const Song& song) {
     }
     track.Channel(message);
   }
-  track.End(song.endTick);
+  track.End(endTick);
+}
+
+// The events of one part, in the order the song holds them.
+struct PartEvents {
+  std::vector<Note> notes;
+  std::vector<ProgramChange> programs;
+  std::vector<PitchBend> bends;
+};
+
+std::vector<PartEvents> SplitByPart(const Song& song) {
+  std::vector<PartEvents> parts(song.parts.size());
+  for (const Note& n : song.notes) parts[n.part].notes.push_back(n);
+  for (const ProgramChange& p : song.programs) parts[p.part].programs.push_back(p);
+  for (const PitchBend& b : song.bends) parts[b.part].bends.push_back(b);
+  return parts;
 }
 
 }  // namespace
@@ -210,10 +245,23 @@ std::vector<uint8_t> WriteSmf(const Song& song) {
   uint8_t* at = PutBytes(out.Room(), {'M', 'T', 'h', 'd'});
   at = PutBigEndian(at, 6, 4);
   at = PutBigEndian(at, 1, 2);  // format 1
-  at = PutBigEndian(at, 2, 2);  // tracks
+  std::vector<ChannelEvents> tracks;
+  std::vector<PartEvents> parts;
+  if (song.parts.empty()) {
+    tracks.push_back({song.notes, song.programs, song.bends, {}});
+  } else {
+    parts = SplitByPart(song);
+    for (size_t p = 0; p < parts.size(); ++p) {
+      const PartEvents& e = parts[p];
+      // The text before the first part is a track only when it plays.
+      if (p == 0 && e.notes.empty() && e.programs.empty() && e.bends.empty()) continue;
+      tracks.push_back({e.notes, e.programs, e.bends, song.parts[p]});
+    }
+  }
+  at = PutBigEndian(at, static_cast<uint32_t>(1 + tracks.size()), 2);
   out.Wrote(PutBigEndian(at, kTicksPerQuarter, 2));
   WriteConductor(out, song);
-  WriteChannelTrack(out, song);
+  for (const ChannelEvents& track : tracks) WriteChannelTrack(out, track, song.endTick);
   return out.Take();
 }
 

@@ -140,6 +140,28 @@ TEST(Limits, TwentyFourHoursAreAllowed) {
   EXPECT_EQ(p.song.endTick, 1440u * 1920u);
 }
 
+// A name of 127 bytes and 63 parts are the most; one more is an error.
+TEST(Limits, PartNamesAndPartCountsAtTheirEdges) {
+  struct Case {
+    std::string mml;
+    bool ok;
+  };
+  auto parts = [](int n) {
+    std::string mml;
+    for (int i = 0; i < n; ++i) mml += "Part(p) c\r\n";
+    return mml;
+  };
+  for (const Case& c : {Case{"Part(" + std::string(127, 'n') + ") c", true},
+                        Case{"Part(" + std::string(128, 'n') + ") c", false}, Case{parts(63), true},
+                        Case{parts(64), false}}) {
+    const Performance p = Perform(c.mml);
+    EXPECT_EQ(p.ok(), c.ok) << c.mml.size() << ": " << Messages(p);
+    if (c.ok) {
+      EXPECT_FALSE(WriteSmf(p.song).empty());
+    }
+  }
+}
+
 TEST(Meter, SignaturesTakeNoTimeAndALaterOneAtTheSameTickReplacesIt) {
   struct Case {
     std::string mml;

@@ -7,7 +7,9 @@
 //   // expect: voice TICK VOICE [CHANNEL]
 //   // expect: bend TICK VALUE [CHANNEL]
 //   // expect: bend-count N             (then the bends listed need only be among them)
-//   // expect: end TICK                 (End_track of both tracks)
+//   // expect: end TICK                 (End_track of every track)
+//   // expect: track NAME NOTES         (with parts: each track after the conductor in
+//                                       order, its name, "-" for none, and its note count)
 //   // error: the whole message line    (the compile must fail with exactly these)
 // Notes, tempos, voices and bends are compared as whole lists.
 #include <gtest/gtest.h>
@@ -33,12 +35,22 @@ struct GoldenCase {
   int bendCount = -1;
   int end = -1;
   std::vector<std::string> errors;
+  std::vector<std::string> trackNames;  // empty: one unnamed track
+  std::vector<int> trackNotes;
 };
 
 void ParseExpectation(const std::string& text, GoldenCase& c) {
   std::istringstream in(text);
   std::string kind;
   in >> kind;
+  if (kind == "track") {
+    std::string name;
+    int notes = -1;
+    if (!(in >> name >> notes)) throw std::runtime_error("bad expectation: " + text);
+    c.trackNames.push_back(name == "-" ? "" : name);
+    c.trackNotes.push_back(notes);
+    return;
+  }
   std::vector<int> n;
   for (int v; in >> v;) n.push_back(v);
   auto need = [&](size_t low, size_t high) {
@@ -119,7 +131,12 @@ void RunGoldenFile(const std::string& file) {
     EXPECT_EQ(call.message, "");
     const HeardFile heard = ReadWithMidicsv(path);
     EXPECT_EQ(heard.format, 1);
-    EXPECT_EQ(heard.tracks, 2);
+    const size_t tracks = std::max<size_t>(1, c.trackNames.size());
+    EXPECT_EQ(heard.tracks, static_cast<int>(1 + tracks));
+    if (!c.trackNames.empty()) {
+      EXPECT_EQ(heard.trackNames, c.trackNames);
+      EXPECT_EQ(heard.trackNotes, c.trackNotes);
+    }
     EXPECT_EQ(heard.division, 480);
     EXPECT_EQ(heard.timeSignature, "4, 2, 24, 8");
     EXPECT_EQ(heard.faults, std::vector<std::string>{});
@@ -141,9 +158,9 @@ void RunGoldenFile(const std::string& file) {
             << "missing bend at " << bend.tick << " of " << bend.value;
     }
     if (c.end >= 0) {
-      EXPECT_EQ(heard.trackEnds, (std::vector<int>{c.end, c.end}));
+      EXPECT_EQ(heard.trackEnds, std::vector<int>(1 + tracks, c.end));
     }
-    EXPECT_GE(heard.trackEnds.size() == 2 ? heard.trackEnds[1] : -1, heard.lastNoteOff);
+    EXPECT_GE(heard.trackEnds.size() == 1 + tracks ? heard.trackEnds.back() : -1, heard.lastNoteOff);
   }
 }
 
@@ -156,6 +173,7 @@ TEST(Golden, TempoChannelVoiceBend) { RunGoldenFile("controls.mml"); }
 TEST(Golden, ComposerPhrases) { RunGoldenFile("composer.mml"); }
 TEST(Golden, ErrorMessages) { RunGoldenFile("errors.mml"); }
 TEST(Golden, Limits) { RunGoldenFile("limits.mml"); }
+TEST(Golden, Parts) { RunGoldenFile("parts.mml"); }
 
 }  // namespace
 }  // namespace dvorlin::testing

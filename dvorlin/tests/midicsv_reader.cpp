@@ -59,8 +59,18 @@ HeardFile ReadWithMidicsv(const std::string& path) {
     const int tick = std::stoi(f[1]);
     const std::string& type = f[2];
     auto number = [&](size_t i) { return std::stoi(f.at(i)); };
+    const int track = std::stoi(f[0]);
+    if (track >= 2 && file.trackNames.size() < static_cast<size_t>(track - 1)) {
+      file.trackNames.resize(track - 1);
+      file.trackNotes.resize(track - 1);
+    }
     if (type == "Header") {
       file.format = number(3), file.tracks = number(4), file.division = number(5);
+    } else if (type == "Title_t" && track >= 2) {
+      // midicsv quotes the text and doubles a quote inside.
+      std::string name = line.substr(line.find('"') + 1);
+      name.pop_back();
+      file.trackNames[track - 2] = name;
     } else if (type == "End_track") {
       file.trackEnds.push_back(tick);
     } else if (type == "Tempo") {
@@ -77,6 +87,7 @@ HeardFile ReadWithMidicsv(const std::string& path) {
       const int velocity = number(5);
       const auto at = sounding.find({channel, key});
       if (type == "Note_on_c" && velocity > 0) {
+        if (track >= 2) ++file.trackNotes[track - 2];
         if (at != sounding.end())
           file.faults.push_back("key " + std::to_string(key) + " started again at " + std::to_string(tick));
         sounding[{channel, key}] = {tick, velocity};

@@ -32,6 +32,10 @@ struct HeardFile {
   std::vector<HeardVoice> voices;
   std::vector<HeardBend> bends;
   std::vector<int> trackEnds;  // tick of each End_track
+  // Of each track after the conductor: its Title_t ("" without one) and
+  // how many notes start in it.
+  std::vector<std::string> trackNames;
+  std::vector<int> trackNotes;
   std::string timeSignature;   // "4, 2, 24, 8"
   int lastNoteOff = 0;
   // What a correct file never has: a key started while it still sounds on

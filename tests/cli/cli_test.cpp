@@ -72,6 +72,38 @@ TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
   EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
 }
 
+// Each part's notes carry its name; an operation on one part leaves the
+// others as they were; the chords table gives each bar's voicing.
+TEST(Cli, PartsListTheirNotesAndWorkOnePartAtATime) {
+  const std::vector<std::string> args = {"phrase", "--seed", "3", "--parts", "bass,chords,drums", "--chords",
+                                         "I vi IV V", "--notes"};
+  auto linesOf = [](const std::string& text, const std::string& part) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+      if (line.ends_with("\t" + part)) lines.push_back(line);
+    return lines;
+  };
+  const Result composed = RunCli(args);
+  ASSERT_EQ(composed.status, 0) << composed.err;
+  std::vector<std::string> rerolled = args;
+  rerolled.insert(rerolled.end(), {"--on", "bass", "--reroll"});
+  const Result after = RunCli(rerolled);
+  ASSERT_EQ(after.status, 0) << after.err;
+  for (const std::string part : {"melody", "bass", "chords", "drums"}) {
+    EXPECT_FALSE(linesOf(composed.out, part).empty()) << part;
+    if (part != "bass") {
+      EXPECT_EQ(linesOf(after.out, part), linesOf(composed.out, part)) << part;
+    }
+  }
+  EXPECT_NE(linesOf(after.out, "bass"), linesOf(composed.out, "bass"));
+
+  const Result table = RunCli({"phrase", "--seed", "3", "--chords", "I vi IV V", "--chords-table"});
+  EXPECT_EQ(table.out,
+            "1\t0\tC\t60\t60,64,67\n2\t1920\tAm\t69\t60,64,69\n"
+            "3\t3840\tF\t65\t60,65,69\n4\t5760\tG\t67\t59,62,67\n");
+}
+
 TEST(Cli, PatternHonoursSetOptionsInOrder) {
   const Result r = RunCli({"pattern", "--seed", "5", "--set", "spnPatternCount=9", "--set", "spnPatternCount=5"});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -197,6 +229,14 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--mutate", "-1"},
            {"phrase", "--mutate", "x"},
            {"phrase", "--length", "0", "--notes"},
+           {"phrase", "--smoothness", "101"},
+           {"phrase", "--max-leap", "0"},
+           {"phrase", "--contour", "zigzag"},
+           {"phrase", "--parts", "melody,piano"},
+           {"phrase", "--chords", "I H V"},
+           {"phrase", "--comping", "often"},
+           {"phrase", "--on", "bass", "--reroll"},  // no bass without --parts
+           {"phrase", "--chords-table"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());

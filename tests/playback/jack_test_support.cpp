@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,9 @@ JackServer::JackServer() {
   setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
   pid_ = fork();
   if (pid_ == 0) {
+    // Ends with the test, also one that aborts: an orphaned server would
+    // keep whatever the test inherited open (a build lock) for ever.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     // Its chatter would bury the test's own output.
     freopen("/dev/null", "w", stdout);
     freopen("/dev/null", "w", stderr);

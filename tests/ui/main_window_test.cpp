@@ -188,6 +188,8 @@ class MainWindowTest : public QObject {
         {"mnuEasyHelp", "簡単な使い方", {}},
         {"mnuVersion", "バージョン情報", {}},
         {"mnuToWeb", "サポートページへ", {}},
+        {"mnuLearnMidi", "MIDIファイルから学ぶ…", {}},
+        {"mnuLearnStarred", "スター付きのテイクから学ぶ", {}},
     };
     for (const auto& item : items) {
       auto* action = Find<QAction>(w, item.name);
@@ -200,7 +202,7 @@ class MainWindowTest : public QObject {
       menus << menu->text();
       for (QAction* item : menu->menu()->actions()) menus << (item->isSeparator() ? "-" : item->objectName());
     }
-    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "mnuSaveAudio", "-", "mnuCopyMML", "-", "N2",
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "mnuOpenMml", "-", "mnuSaveMidi", "mnuSaveMml", "mnuSaveAudio", "-", "mnuLearnMidi", "mnuLearnStarred", "-", "mnuCopyMML", "-", "N2",
                                  "パターン(&P)", "mnuPatternRandom", "mnuPatternParamRandom",
                                  "フレーズ(&H)", "mnuPhraseMake", "-", "mnuPhrasePlay", "mnuLoopPlay",
                                  "mnuPhraseMakeAndPlay", "mnuMakeAndPlay", "-", "mnuWorkbench",

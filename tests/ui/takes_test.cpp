@@ -300,6 +300,45 @@ class TakesTest : public QObject {
     QCOMPARE(W().settings().Text("spnTempo"), std::string("144"));
   }
 
+  // The controls learned make a phrase kept as one take, and undo puts the
+  // earlier settings back; what cannot be learned from changes nothing.
+  void LearningSetsTheControlsAsOneTakeAndUndoRestoresThem() {
+    Key(Qt::Key_F9);
+    const Shown before = Now();
+    const QString song = data_->filePath(QStringLiteral("song.mid"));
+    QVERIFY(CompileMmlToMidi("Tempo=96;\r\nv100l8o4defgab>cd<a", song.toStdString()));
+    answerer_->openAnswers.push_back(SaveAnswer{song, 0});
+    Find<QAction>(W(), "mnuLearnMidi")->trigger();
+    QVERIFY(answerer_->boxes.empty());
+    QCOMPARE(W().settings().Text("spnTempo"), std::string("96"));
+    QVERIFY(StatusText(W()).startsWith(QStringLiteral("学びました: ")));
+    QVERIFY(StatusText(W()).contains(QStringLiteral("ノート 9 個")));
+    QCOMPARE(W().takes().store()->List().size(), size_t(2));
+    QCOMPARE(W().takes().store()->List()[0].operation, std::string("learn"));
+    const Shown learned = Now();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(Now() == before);
+
+    const QString bad = data_->filePath(QStringLiteral("bad.mid"));
+    std::ofstream(bad.toStdString()) << "not MIDI";
+    answerer_->openAnswers.push_back(SaveAnswer{bad, 0});
+    Find<QAction>(W(), "mnuLearnMidi")->trigger();
+    QCOMPARE(answerer_->boxes.size(), size_t(1));
+    QVERIFY(answerer_->boxes[0].text.contains(bad));
+    QVERIFY(Now() == before);
+    Find<QAction>(W(), "mnuLearnStarred")->trigger();  // none starred
+    QCOMPARE(answerer_->boxes.size(), size_t(2));
+    QVERIFY(Now() == before);
+    QCOMPARE(W().takes().store()->List().size(), size_t(2));
+
+    QVERIFY(W().takes().store()->SetStarred(W().takes().store()->List()[0].id, true));
+    Find<QAction>(W(), "mnuLearnStarred")->trigger();
+    QCOMPARE(answerer_->boxes.size(), size_t(2));
+    QVERIFY(StatusText(W()).startsWith(QStringLiteral("学びました: ")));
+    QCOMPARE(W().takes().store()->List().size(), size_t(3));
+    QVERIFY(!(Now() == learned));
+  }
+
   void ADatabaseThatCannotBeReadIsToldOnceAndTheWindowWorksOn() {
     window_.reset();
     std::ofstream(data_->filePath(QStringLiteral("takes.sqlite3")).toStdString()) << std::string(4096, 'x');

@@ -132,7 +132,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   RunHandler([this] { takes_->RestoreLastSettings(); });
   connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {
-    if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, *phrase_);
+    RunHandler([&] {
+      if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, *phrase_);
+    });
   });
   help_ = new TfrmHelp(this);
   // Open again if it was open when the program last ended, once this window
@@ -169,6 +171,9 @@ void TfrmMain::BuildMenus() {
            {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
            {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
            {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
+           {},
+           {"mnuLearnMidi", "MIDIファイルから学ぶ…", {}, &TfrmMain::mnuLearnMidiClick},
+           {"mnuLearnStarred", "スター付きのテイクから学ぶ", {}, &TfrmMain::mnuLearnStarredClick},
            {},
            {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
            {},

@@ -26,6 +26,7 @@ class QWidget;
 namespace volemo {
 
 class OutputMenu;
+struct PieceNotes;
 class SpinField;
 class TakeKeeper;
 class TakeList;
@@ -100,6 +101,9 @@ class TfrmMain : public QMainWindow {
   void mnuSaveMmlClick();
   void mnuSaveAudioClick();
   void mnuCopyMMLClick();
+  void mnuLearnMidiClick();
+  void mnuLearnStarredClick();
+  void LearnFrom(const PieceNotes& piece);
   void mnuWorkbenchClick();
 
   // Files in and out (frmMainU_files.cpp).

@@ -25,8 +25,16 @@ void TakeKeeper::Fail(const StoreError& e) {
 }
 
 void TakeKeeper::Keep(const char* operation, uint32_t randomStateBefore) {
-  if (!store_ || settings_.MmlText().empty()) return;
-  Take take = CaptureTake(settings_, state_, operation, randomStateBefore);
+  if (!store_) return;
+  Take take;
+  try {
+    if (settings_.MmlText().empty()) return;
+    take = CaptureTake(settings_, state_, operation, randomStateBefore);
+  } catch (const EncodingError&) {
+    // A box whose text cannot be read is the command's own failure, already
+    // on its way to the error box.
+    return;
+  }
   take.parent = current_;
   Use([&](TakeStore& store) {
     // Played again as it was put back: nothing new.
@@ -102,14 +110,11 @@ TakeCommand::TakeCommand(TakeKeeper& keeper, const char* operation) : operation(
   if (keeper_.depth_++ == 0) keeper_.randomStateBefore_ = keeper_.state_.random.seed();
 }
 
+// Nothing here throws: the store's failures end in Fail, the box's in Keep,
+// and the slots of the signals run through the error boundary.
 TakeCommand::~TakeCommand() {
   if (--keeper_.depth_ > 0) return;
-  try {
-    keeper_.Keep(operation, keeper_.randomStateBefore_);
-  } catch (...) {
-    // A box whose text cannot be read is the command's own failure, already
-    // on its way to the error box.
-  }
+  keeper_.Keep(operation, keeper_.randomStateBefore_);
 }
 
 }  // namespace volemo

@@ -152,8 +152,8 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   // Takes beyond the new number go with the next one kept.
   connect(keep, &QSpinBox::valueChanged, this,
           [this](int count) { keeper_.Use([&](TakeStore& store) { store.SetKeepUnstarred(count); }); });
-  connect(&keeper_, &TakeKeeper::takesChanged, this, [this] { Reload(); });
-  connect(&keeper_, &TakeKeeper::restored, this, [this] { ShowCurrent(); });
+  connect(&keeper_, &TakeKeeper::takesChanged, this, Handler([this] { Reload(); }));
+  connect(&keeper_, &TakeKeeper::restored, this, Handler([this] { ShowCurrent(); }));
 
   Reload();
   ReloadPresets();

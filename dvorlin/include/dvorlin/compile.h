@@ -30,6 +30,7 @@ struct Note {
   uint8_t channel = 0;  // 0..15
   uint8_t key = 0;      // MIDI key 0..127
   uint8_t velocity = 0;
+  uint8_t part = 0;  // index into Song::parts; 0 without parts
 };
 
 struct TempoChange {
@@ -48,12 +49,14 @@ struct ProgramChange {
   uint32_t tick = 0;
   uint8_t channel = 0;
   uint8_t program = 0;  // 0..127
+  uint8_t part = 0;
 };
 
 struct PitchBend {
   uint32_t tick = 0;
   uint8_t channel = 0;
   int16_t value = 0;  // -8192..8191
+  uint8_t part = 0;
 };
 
 // The performed music. Notes are in order of start; notes of one key never
@@ -69,6 +72,9 @@ struct Song {
   // picture of the music shows them. Length as written, ties included;
   // velocity 0. The first million only.
   std::vector<Note> silentNotes;
+  // With Part commands: the parts' names (CP932), the text before the
+  // first Part being part 0 with an empty name. Empty without them.
+  std::vector<std::string> parts;
 };
 
 struct Performance {
@@ -83,7 +89,9 @@ struct Performance {
 Performance Perform(std::string_view mml);
 
 // SMF format 1, division 480: a conductor track (the time signatures, 4/4
-// until the first, and the tempos) and one track of channel events.
+// until the first, and the tempos) and one track of channel events; with
+// parts, one track for each part, named after it (part 0 only when it has
+// events, without a name).
 std::vector<uint8_t> WriteSmf(const Song& song);
 
 // "L行目 C文字目: message" for each diagnostic, joined by CR LF (CP932).

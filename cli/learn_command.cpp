@@ -1,0 +1,170 @@
+// volemo-cli learn: the settings a MIDI file or the starred takes suggest.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "commands.h"
+#include "cp932.h"
+#include "groove_template.h"
+#include "note_choice.h"
+#include "session.h"
+#include "style.h"
+#include "style_sources.h"
+
+namespace volemo::cli {
+namespace {
+
+constexpr char kLearnHelp[] = R"(Usage: volemo-cli learn FILE.mid [--track N] [--channel C] [--json] [--groove STEPS]
+       volemo-cli learn --starred [--json] [--groove STEPS]
+Reads the notes of a MIDI file (format 0 or 1; every track and channel but the
+drums unless --track or --channel chooses) or of the starred takes, and prints the
+settings that make phrases like them, as --set options for 'phrase' or 'pattern':
+    volemo-cli phrase $(volemo-cli learn song.mid) --seed 5
+They are: the scale and key that fit the notes best, the twelve scale weights (each
+pitch class's share of the notes, the commonest at 10), the seven rhythm weights
+(the notes read as N r ^ m d W B on their commonest step), the gates, the note range,
+the step, the first tempo and the median velocity.
+  --track N           only the notes of track N (from 1)
+  --channel C         only the notes of channel C (1 to 16; 10 reads the drums)
+  --starred           learn from the starred takes instead of a file
+  --json              print everything found as one JSON object
+  --groove STEPS      print the groove template instead: for each of STEPS steps of
+                      a 4/4 bar (16 or 12) the onsets, their mean offset from the
+                      step (percent of a step) and mean velocity, and the swing; of
+                      sixteenths also as phrase's options (--swing S --swing-grid 16)
+  --scale-file PATH   find the key among the scales of PATH instead of Scale.dat
+)";
+
+std::string KeyName(int tonic) {
+  const std::string name = NoteName(tonic);  // the octave 0 follows the name
+  return name.substr(0, name.size() - 1);
+}
+
+struct Groove {
+  int steps;
+  std::vector<GrooveStep> steps_;
+  std::optional<double> swing;
+};
+
+Groove LearnGroove(const PieceNotes& piece, int steps) {
+  std::vector<Onset> onsets;
+  for (const PieceNote& n : piece.notes) onsets.push_back({n.start, n.velocity});
+  Groove groove{steps, GrooveTemplate(onsets, 4 * int64_t{piece.ticksPerQuarter}, steps), std::nullopt};
+  groove.swing = SwingPercent(groove.steps_);
+  return groove;
+}
+
+// The swing of a template of sixteenths as the phrase's groove options take
+// it (50 to 75 on the 16ths' grid); none for other templates.
+std::optional<std::string> SwingOptions(const Groove& groove) {
+  if (groove.steps != 16 || !groove.swing) return std::nullopt;
+  const long swing = std::clamp(std::lround(*groove.swing), 50L, 75L);
+  return "--swing " + std::to_string(swing) + " --swing-grid 16";
+}
+
+std::string GrooveText(const Groove& groove) {
+  std::string text = "step\tonsets\toffset%\tvelocity\n";
+  char line[96];
+  for (size_t i = 0; i < groove.steps_.size(); ++i) {
+    const GrooveStep& g = groove.steps_[i];
+    std::snprintf(line, sizeof line, "%zu\t%d\t%+.1f\t%.1f\n", i + 1, g.count, 100 * g.meanOffset, g.meanVelocity);
+    text += line;
+  }
+  if (groove.swing) {
+    std::snprintf(line, sizeof line, "swing\t%.1f\n", *groove.swing);
+    text += line;
+  }
+  if (const auto options = SwingOptions(groove)) text += "options\t" + *options + "\n";
+  return text;
+}
+
+nlohmann::ordered_json GrooveJson(const Groove& groove) {
+  nlohmann::ordered_json steps = nlohmann::ordered_json::array();
+  for (const GrooveStep& g : groove.steps_)
+    steps.push_back({{"onsets", g.count}, {"offset", g.meanOffset}, {"velocity", g.meanVelocity}});
+  const std::optional<std::string> options = SwingOptions(groove);
+  return {{"steps", groove.steps},
+          {"swing", groove.swing ? nlohmann::ordered_json(*groove.swing) : nlohmann::ordered_json(nullptr)},
+          {"options", options ? nlohmann::ordered_json(*options) : nlohmann::ordered_json(nullptr)},
+          {"template", steps}};
+}
+
+nlohmann::ordered_json StyleJson(const std::string& source, const Style& style) {
+  nlohmann::ordered_json settings = nlohmann::ordered_json::object();
+  for (const auto& [name, value] : StyleControls(style)) settings[name] = value;
+  return {{"source", source},
+          {"notes", style.notes},
+          {"tracks", style.tracks},
+          {"key", style.key.scale >= 0 ? nlohmann::ordered_json(KeyName(style.key.tonic)) : nlohmann::ordered_json(nullptr)},
+          {"scale", style.key.scale >= 0 ? nlohmann::ordered_json(Utf8FromCp932(style.scaleName)) : nlohmann::ordered_json(nullptr)},
+          {"score", style.key.score},
+          {"symbols", style.symbols},
+          {"settings", settings}};
+}
+
+}  // namespace
+
+int RunLearn(ArgumentReader& args) {
+  SessionOptions options;
+  std::optional<std::string> path;
+  NoteSelection selection;
+  bool starred = false, json = false;
+  std::optional<int> grooveSteps;
+  while (!args.AtEnd()) {
+    if (args.TakeFlag("--help")) {
+      std::cout << kLearnHelp;
+      return 0;
+    }
+    if (auto v = args.TakeValue("--track")) {
+      const long long track = ParseInteger(*v, "--track");
+      if (track < 1 || track > 65535) throw UsageError("--track takes 1 to 65535, not " + *v);
+      selection.track = static_cast<int>(track);
+    } else if (auto v = args.TakeValue("--channel")) {
+      const long long channel = ParseInteger(*v, "--channel");
+      if (channel < 1 || channel > 16) throw UsageError("--channel takes 1 to 16, not " + *v);
+      selection.channel = static_cast<int>(channel);
+    } else if (auto v = args.TakeValue("--groove")) {
+      const long long steps = ParseInteger(*v, "--groove");
+      if (steps != 16 && steps != 12) throw UsageError("--groove takes 16 or 12, not " + *v);
+      grooveSteps = static_cast<int>(steps);
+    } else if (auto v = args.TakeValue("--scale-file")) {
+      options.scaleFile = *v;
+    } else if (args.TakeFlag("--starred")) {
+      starred = true;
+    } else if (args.TakeFlag("--json")) {
+      json = true;
+    } else if (!path) {
+      path = args.TakePositional("FILE.mid");
+    } else {
+      args.RejectNext();
+    }
+  }
+  if (starred == path.has_value()) throw UsageError(starred ? "--starred takes no file" : "missing FILE.mid");
+  if (starred && (selection.track || selection.channel))
+    throw UsageError("--track and --channel choose in a file, not among the takes");
+
+  const PieceNotes piece = starred ? StarredTakeNotes(TakeStore(TakesDatabasePath())) : ReadPieceNotes(*path, selection);
+  const std::string source = starred ? "starred takes" : *path;
+  if (grooveSteps && !json) {
+    WriteOutput(GrooveText(LearnGroove(piece, *grooveSteps)));
+    return 0;
+  }
+  const Session session(options);
+  const Style style = LearnStyle(piece, session.state);
+  if (json) {
+    nlohmann::ordered_json j = StyleJson(source, style);
+    if (grooveSteps) j["groove"] = GrooveJson(LearnGroove(piece, *grooveSteps));
+    WriteOutput(j.dump() + "\n");
+    return 0;
+  }
+  std::string text;
+  for (const auto& [name, value] : StyleControls(style)) text += (text.empty() ? "--set " : " --set ") + name + "=" + value;
+  WriteOutput(text + "\n");
+  return 0;
+}
+
+}  // namespace volemo::cli

@@ -1,0 +1,44 @@
+#include "part_writer.h"
+
+#include "melody_line.h"
+
+namespace volemo {
+namespace {
+
+std::string Ticks(int64_t ticks) { return "%" + std::to_string(ticks); }
+
+}  // namespace
+
+Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const std::vector<int>& keys,
+                 int64_t bodyTicks) {
+  std::string head = "\r\nPart(" + std::string(voice.name) + ")Channel(" + std::to_string(voice.channel) + ");";
+  if (voice.voice > 0) head += "Voice(" + std::to_string(voice.voice) + ")";
+  head += "\r\nv" + std::to_string(voice.velocity) + "q" + std::to_string(voice.gate) + "[4 \r\n";
+  std::vector<std::string> texts{head};
+  std::vector<PhraseNote> notes;
+  int64_t now = 0;
+  size_t next = 0;
+  for (const PartHit& hit : hits) {
+    std::string& before = texts.back();
+    if (hit.start > now) before += "r" + Ticks(hit.start - now) + " ";
+    if (hit.start > 0 && hit.start % kBarTicks == 0) before += "|\r\n";
+    if (hit.count > 1) before += "'";
+    for (int k = 0; k < hit.count; ++k) {
+      PhraseNote note;
+      note.startTick = hit.start;
+      note.soundingTicks = std::max<int64_t>(1, hit.length * voice.gate / 100);
+      note.key = keys[next++];
+      note.gate = voice.gate;
+      note.symbol = hit.count > 1 ? 'W' : 'N';
+      notes.push_back(note);
+      texts.emplace_back();
+    }
+    texts.back() += (hit.count > 1 ? "'" : "") + Ticks(hit.length) + " ";
+    now = hit.start + hit.length;
+  }
+  if (bodyTicks > now) texts.back() += "r" + Ticks(bodyTicks - now);
+  texts.back() += "\r\n]";
+  return Phrase(std::move(texts), std::move(notes));
+}
+
+}  // namespace volemo

@@ -1,0 +1,144 @@
+// The parts over many seeds, scales and progressions: what each part must
+// hold whatever the draws.
+#include "arrangement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <set>
+
+#include "composer.h"
+#include "engine_fixture.h"
+#include "harmony.h"
+#include "voice_leading.h"
+
+namespace volemo {
+namespace {
+
+struct Setting {
+  int scale;  // index in the shipped scale file
+  int key;
+  std::string progression;
+};
+const Setting kSettings[] = {
+    {0, 0, "I vi IV V"}, {5, 2, "random"}, {12, 7, "random"}, {0, 9, "ii7 V7 Imaj7 bVII Vsus4 vii\u00b0"},
+    {2, 4, "Am F#m7 Bb G"},
+};
+
+struct Composed {
+  Engine e;
+  Arrangement a;
+  const Phrase& Part(const std::string& name) const {
+    return a.parts[std::find(a.names.begin(), a.names.end(), name) - a.names.begin()];
+  }
+};
+
+Composed ComposeAll(uint32_t seed, const Setting& s, int pull) {
+  Composed c;
+  c.e.state.random.Seed(seed);
+  c.e.StartAsTheWindowDoes();
+  c.e.Set("cmbScale", std::to_string(s.scale));
+  c.e.Set("cmbKey", std::to_string(s.key));
+  ArrangementSettings settings;
+  settings.bass = settings.chords = settings.drums = true;
+  settings.progression = s.progression;
+  settings.line.chordPull = pull;
+  settings.comping = static_cast<Comping>(seed % 3);
+  c.a = ComposeArrangement(c.e.settings, c.e.state, settings);
+  return c;
+}
+
+// Notes by start tick: the chords of the chord part.
+std::map<int64_t, std::vector<int>> Strikes(const Phrase& part) {
+  std::map<int64_t, std::vector<int>> strikes;
+  for (const PhraseNote& n : part.Notes()) strikes[n.startTick].push_back(n.key);
+  for (auto& [tick, keys] : strikes) std::sort(keys.begin(), keys.end());
+  return strikes;
+}
+
+// Every close-position inversion of the tones within the chord part's
+// range: from each base key, each tone's first key at or above it.
+std::vector<std::vector<int>> Inversions(const std::vector<int>& tones) {
+  std::vector<std::vector<int>> all;
+  for (int base = kChordLow; base <= kChordHigh; ++base) {
+    if (std::find(tones.begin(), tones.end(), base % 12) == tones.end()) continue;
+    std::vector<int> keys;
+    for (int p : tones) keys.push_back(base + ((p - base) % 12 + 12) % 12);
+    std::sort(keys.begin(), keys.end());
+    if (keys.back() <= kChordHigh) all.push_back(keys);
+  }
+  return all;
+}
+
+TEST(Arrangement, EveryPartHoldsToItsChords) {
+  int strongNotes = 0;
+  for (const Setting& s : kSettings) {
+    for (uint32_t seed = 0; seed < 60; ++seed) {
+      Composed c = ComposeAll(seed, s, 100);
+      const std::vector<music::Chord>& chords = c.a.chords;
+      ASSERT_FALSE(chords.empty());
+      SCOPED_TRACE(s.progression + ", seed " + std::to_string(seed));
+      // A bass re-rolled keeps its roots where chords start.
+      if (seed % 2) c.a.parts[1].Reroll(c.e.settings, c.e.state);
+
+      for (const PhraseNote& n : c.Part("bass").Notes()) {
+        ASSERT_TRUE(n.key >= kBassLow && n.key <= kBassHigh) << n.key;
+        if (n.startTick % kBarTicks == 0) {
+          ASSERT_EQ(n.key % 12, ChordAt(chords, n.startTick).root) << n.startTick;
+        }
+      }
+
+      std::vector<int> before;
+      for (const auto& [tick, keys] : Strikes(c.Part("chords"))) {
+        const music::Chord& chord = ChordAt(chords, tick);
+        std::set<int> pitches, wanted(chord.tones.begin(), chord.tones.end());
+        for (int k : keys) pitches.insert(k % 12);
+        ASSERT_EQ(pitches, wanted) << tick;
+        ASSERT_EQ(keys.size(), chord.tones.size()) << tick;
+        if (!before.empty()) {
+          int least = 1 << 30;
+          for (const std::vector<int>& inversion : Inversions(chord.tones))
+            least = std::min(least, music::VoiceLeadingSize(before, inversion));
+          ASSERT_EQ(music::VoiceLeadingSize(before, keys), least) << tick;
+        }
+        before = keys;
+      }
+
+      for (const PhraseNote& n : c.Part("melody").Notes()) {
+        if (n.startTick % kBeatTicks != 0) continue;
+        ++strongNotes;
+        const std::vector<int>& tones = ChordAt(chords, n.startTick).tones;
+        ASSERT_NE(std::find(tones.begin(), tones.end(), n.key % 12), tones.end()) << "melody at " << n.startTick;
+      }
+
+      for (const PhraseNote& n : c.Part("drums").Notes())
+        ASSERT_TRUE(n.key == kKick || n.key == kSnare || n.key == kClosedHat || n.key == kOpenHat) << n.key;
+      const auto drums = Strikes(c.Part("drums"));
+      for (int64_t bar = 0; bar < c.a.bodyTicks; bar += kBarTicks)
+        ASSERT_TRUE(drums.contains(bar) && drums.at(bar).front() == kKick) << "bar at " << bar;
+    }
+  }
+  EXPECT_GT(strongNotes, 1000);
+}
+
+// Without parts or chords the arrangement is the phrase itself, and the
+// melody draws as it would alone when parts are added without a pull.
+TEST(Arrangement, WithoutPartsIsThePhraseAndPartsLeaveTheMelodyAlone) {
+  for (uint32_t seed = 0; seed < 50; ++seed) {
+    Engine alone(seed), arranged(seed), withParts(seed);
+    for (Engine* e : {&alone, &arranged, &withParts}) e->StartAsTheWindowDoes();
+    const std::string phrase = ComposePhrase(alone.settings, alone.state).Mml();
+    EXPECT_EQ(ComposeArrangement(arranged.settings, arranged.state, {}).Mml(), phrase);
+    ArrangementSettings parts;
+    parts.bass = parts.drums = true;
+    parts.progression = "I IV";  // two bars: the body's length as without them
+    const Arrangement a = ComposeArrangement(withParts.settings, withParts.state, parts);
+    EXPECT_EQ(a.parts.front().Mml(), "Part(melody)\r\n" + phrase);
+    EXPECT_EQ(withParts.settings.MmlText(), a.Mml());
+  }
+}
+
+}  // namespace
+}  // namespace volemo
