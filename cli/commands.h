@@ -20,6 +20,8 @@ int RunBatch(ArgumentReader& args);
 int RunTakes(ArgumentReader& args);
 int RunPresets(ArgumentReader& args);
 int RunPorts(ArgumentReader& args);
+int RunScales(ArgumentReader& args);
+int RunControls(ArgumentReader& args);
 int RunLearn(ArgumentReader& args);
 
 // Compiles mml into a MIDI file at midPath; on failure the compiler's

@@ -29,6 +29,8 @@ constexpr std::array kCommands = {
     Command{"presets", volemo::cli::RunPresets, "list the presets"},
     Command{"learn", volemo::cli::RunLearn, "learn the settings from a MIDI file or the starred takes"},
     Command{"ports", volemo::cli::RunPorts, "list the MIDI ports a phrase can be played into"},
+    Command{"scales", volemo::cli::RunScales, "list the scale names that --scale takes"},
+    Command{"controls", volemo::cli::RunControls, "list the controls that --set takes, with ranges and defaults"},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -20,6 +20,39 @@
 
 namespace volemo::cli {
 
+namespace {
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// The scale named exactly name, else the one scale whose name differs only
+// in letter case. The names are compared as UTF-8: a CP932 trail byte can
+// look like an ASCII letter.
+int FindScale(const std::vector<std::string>& names, const std::string& name, const std::string& path) {
+  const auto exact = std::find(names.begin(), names.end(), name);
+  if (exact != names.end()) return static_cast<int>(exact - names.begin());
+  const std::string wanted = AsciiLower(Utf8FromCp932(name));
+  std::vector<std::string> matches;
+  int found = -1;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string utf8 = Utf8FromCp932(names[i]);
+    if (AsciiLower(utf8) != wanted) continue;
+    matches.push_back("\"" + utf8 + "\"");
+    found = static_cast<int>(i);
+  }
+  if (matches.size() == 1) return found;
+  const std::string given = "\"" + Utf8FromCp932(name) + "\"";
+  if (matches.empty()) throw UsageError("no scale named " + given + " in " + path + " (see 'volemo-cli scales')");
+  std::string list;
+  for (const std::string& m : matches) list += (list.empty() ? "" : ", ") + m;
+  throw UsageError("the scale name " + given + " matches " + list + " but for letter case: give one exactly");
+}
+
+}  // namespace
+
 // The random source has no part in reading the scale file and setting the
 // controls, so the seed and the drawing can come last.
 Session::Session(const SessionOptions& options)
@@ -37,11 +70,7 @@ Session::Session(const SessionOptions& options)
   }
 
   if (options.scale) {
-    int found = -1;
-    for (size_t i = 0; i < state.scaleNames.size() && found < 0; ++i)
-      if (state.scaleNames[i] == *options.scale) found = static_cast<int>(i);
-    if (found < 0) throw UsageError("no scale named \"" + Utf8FromCp932(*options.scale) + "\" in " + path);
-    settings.SetIndex("cmbScale", found);
+    settings.SetIndex("cmbScale", FindScale(state.scaleNames, *options.scale, path));
     ApplySelectedScale();
   }
   if (options.preset) ApplyPreset(*options.preset);

@@ -102,10 +102,12 @@ const char kSessionOptionsHelp[] = R"(Options:
   --seed N              seed the random source (0 to 4294967295); default: the clock
   --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
                         else in the installed data folder)
-  --scale NAME          pick the scale named exactly NAME and apply it
+  --scale NAME          pick the scale NAME and apply it; letter case counts only when
+                        two names differ in nothing else ('volemo-cli scales' names them)
   --preset NAME         set the scale and the controls as the preset NAME does (after
                         --scale, before --set; 'volemo-cli presets list' names them)
-  --set CONTROL=VALUE   set a control, in command-line order (repeatable):
+  --set CONTROL=VALUE   set a control, in command-line order (repeatable;
+                        'volemo-cli controls' lists them with ranges and defaults):
                           spn...  the text as typed (not clamped)
                           scr... src...  a slider position (clamped to the slider)
                           cmb...  a list index; cmbKey and cmbScale re-apply the scale

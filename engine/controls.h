@@ -18,6 +18,7 @@ struct ControlInfo {
   int minimum;  // lists: 0; checks: 0
   int maximum;  // lists: last index, or -1 when filled at run time; checks: 1
   int initial;  // lists: selected index; checks: 1 = checked
+  std::string_view meaning;  // one English line, for the command line's list
 };
 
 std::span<const ControlInfo> AllControls();

@@ -504,6 +504,67 @@ TEST(Cli, BrokenPlaybackModuleFailsOnlyWhatSoundsWithAMessage) {
   fs::remove_all(dir);
 }
 
+// The lists are what the options take: every listed scale name is one
+// --scale picks, and every listed control set to its listed default leaves
+// the phrase as it is.
+TEST(Cli, ScalesAndControlsListWhatTheOptionsTake) {
+  const Result scales = RunCli({"scales"});
+  ASSERT_EQ(scales.status, 0) << scales.err;
+  std::istringstream names(scales.out);
+  int count = 0;
+  for (std::string name; std::getline(names, name); ++count) {
+    if (count % 7 != 0) continue;
+    EXPECT_EQ(RunCli({"pattern", "--seed", "1", "--scale", name}).status, 0) << name;
+  }
+  EXPECT_GT(count, 14);
+  EXPECT_TRUE(scales.out.starts_with("Major\n")) << scales.out;
+  EXPECT_NE(scales.out.find("\n琉球音階\n"), std::string::npos);
+
+  const Result controls = RunCli({"controls"});
+  ASSERT_EQ(controls.status, 0) << controls.err;
+  const std::string plain = RunCli({"phrase", "--seed", "5"}).out;
+  std::istringstream rows(controls.out);
+  std::string row;
+  std::getline(rows, row);  // the heading
+  int listed = 0;
+  for (std::string name, range, initial; rows >> name >> range >> initial; ++listed) {
+    std::getline(rows, row);
+    EXPECT_FALSE(row.empty()) << name << ": no meaning";
+    const Result set = RunCli({"phrase", "--seed", "5", "--set", name + "=" + initial});
+    EXPECT_EQ(set.status, 0) << name << set.err;
+    EXPECT_EQ(set.out, plain) << name;
+  }
+  EXPECT_EQ(listed, 39);
+}
+
+TEST(Cli, ScaleNameMatchesInAnyLetterCaseOnlyWhenOneScaleCouldBeMeant) {
+  char pattern[] = "/tmp/volemo-cli-scales-XXXXXX";
+  const fs::path dir = mkdtemp(pattern);
+  const std::string file = (dir / "Scale.dat").string();
+  std::ofstream(file, std::ios::binary) << "Major\r\nA06085090604\r\n\r\nDorian\r\nA05806090660\r\n\r\n"
+                                           "Blues\r\nA00807090070\r\n\r\nBLUES\r\nA60805095060\r\n\r\n";
+  const auto run = [&](const std::string& scale) {
+    return RunCli({"phrase", "--seed", "4", "--scale-file", file, "--scale", scale});
+  };
+  const struct {
+    std::string given, same;  // same: the exact name it picks, or empty for bad usage
+  } cases[] = {
+      {"dorian", "Dorian"}, {"DORIAN", "Dorian"}, {"Blues", "Blues"}, {"BLUES", "BLUES"}, {"blues", ""}, {"Dorians", ""},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.given);
+    if (c.same.empty()) {
+      EXPECT_EQ(r.status, 2) << c.given;
+      EXPECT_NE(r.err.find("\"" + c.given + "\""), std::string::npos) << r.err;
+    } else {
+      ASSERT_EQ(r.status, 0) << c.given << r.err;
+      EXPECT_EQ(r.out, run(c.same).out) << c.given;
+    }
+  }
+  EXPECT_NE(run("Blues").out, run("BLUES").out);
+  fs::remove_all(dir);
+}
+
 TEST(Cli, HelpAndVersion) {
   for (const char* command : {"phrase", "pattern", "batch"}) {
     const Result r = RunCli({command, "--help"});
