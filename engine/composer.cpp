@@ -6,6 +6,7 @@
 
 #include "controls.h"
 #include "cp932.h"
+#include "meter.h"
 #include "note_choice.h"
 #include "pattern_source.h"
 #include "phrase_form.h"
@@ -153,7 +154,6 @@ std::string Header(const Settings& settings) {
 }  // namespace
 
 int64_t StepTicks(int32_t noteValue) {
-  constexpr int64_t kWholeNoteTicks = 1920;
   if (noteValue < 1 || noteValue > kWholeNoteTicks) return 0;
   return (2 * kWholeNoteTicks + noteValue) / (2 * int64_t{noteValue});
 }

@@ -4,13 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "meter.h"
 #include "random_source.h"
 #include "swing.h"
 
 namespace volemo {
 namespace {
-
-constexpr int64_t kWholeNoteTicks = 1920;
 
 // Each kind of draw has a stream of its own.
 RandomSource Stream(uint32_t seed, uint32_t salt) {

@@ -7,8 +7,6 @@
 namespace volemo {
 namespace {
 
-constexpr int kWholeNoteTicks = 1920;
-
 // The whole of text as a positive integer below 1000, else 0.
 int SmallNumber(std::string_view text) {
   int value = 0;

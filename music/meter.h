@@ -7,6 +7,9 @@
 
 namespace volemo {
 
+// The ticks of a whole note in every file this program writes (480 a quarter).
+inline constexpr int kWholeNoteTicks = 1920;
+
 struct Meter {
   int numerator = 4;    // units of the bar
   int denominator = 4;  // the unit: 2, 4, 8, 16 or 32 (a half, quarter, ... note)
