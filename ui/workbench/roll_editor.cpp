@@ -265,12 +265,21 @@ QRect RollEditor::LockMarkRect(int note) const {
 }
 
 int RollEditor::NoteAt(QPoint point) const {
+  // Notes widened to be seen may overlap: the one whose own time is nearest
+  // the point wins, then the narrower.
   int found = -1, width = 0;
+  double distance = 0;
+  const double x = point.x() + scroll_;
   for (int i = 0; i < int(content_.notes.size()); ++i) {
     const QRect r = NoteRect(i);
-    if (r.adjusted(0, -1, 0, 1).contains(point) && (found < 0 || r.width() <= width)) {
+    if (!r.adjusted(0, -1, 0, 1).contains(point)) continue;
+    const RollNote& n = content_.notes[size_t(i)];
+    const double from = n.start * PixelsPerTick(), to = (int64_t{n.start} + n.length) * PixelsPerTick();
+    const double d = std::max({0.0, from - x, x - to});
+    if (found < 0 || d < distance || (d == distance && r.width() <= width)) {
       found = i;
       width = r.width();
+      distance = d;
     }
   }
   return found;

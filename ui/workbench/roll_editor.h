@@ -107,7 +107,8 @@ class RollEditor : public QObject {
   QRect NoteRect(int note) const;
   // The pin of a locked note: above it, leaving all of the note in sight.
   QRect LockMarkRect(int note) const;
-  // The shortest note there (the hardest to hit elsewhere), -1 for none.
+  // The note there whose own time is nearest the point (a short note is
+  // drawn wider than it lasts), -1 for none.
   int NoteAt(QPoint point) const;
   // Every note, longest first: the order to paint them in, so that short
   // notes lie on top.
