@@ -57,7 +57,10 @@ class WorkbenchTest : public QObject {
   RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   QString BenchStatus() { return Find<QLabel>(Bench(), "sbarWorkbenchText")->text(); }
-  std::string LastOperation() { return W().takes().store()->List().front().operation; }
+  std::string LastOperation() {
+    const std::vector<Take> takes = W().takes().store()->List();
+    return takes.empty() ? std::string() : takes.front().operation;
+  }
   void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
   void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(Notes(), Qt::LeftButton, modifiers, Editor().NoteRect(note).center());
@@ -274,13 +277,14 @@ class WorkbenchTest : public QObject {
          }},
         {"loop", [&] { key(Qt::Key_L, Qt::ControlModifier); },
          [&] { QVERIFY(Find<QAction>(W(), "mnuLoopPlay")->isChecked()); }},
-        {"undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases[2]); }},
-        {"redo", [&] { key(Qt::Key_Y, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases[3]); }},
+        {"undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases.at(2)); }},
+        {"redo", [&] { key(Qt::Key_Y, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases.at(3)); }},
     };
     for (const auto& c : commands) {
       W().settings().SetStatus("-");
       c.press();
       c.check();
+      QVERIFY2(!QTest::currentTestFailed(), c.name);
       QVERIFY2(BenchStatus() == StatusText(W()), c.name);
       QVERIFY2(QApplication::activeWindow() == &Bench(), c.name);
       phrases.push_back(Mml());
