@@ -10,6 +10,7 @@
 
 #include "engine_state.h"
 #include "ports.h"
+#include "timeline.h"
 
 namespace volemo::lv2 {
 
@@ -31,17 +32,12 @@ struct PhraseRequest {
   }
 };
 
-struct LoopEvent {
-  uint32_t tick = 0;    // from the start of the pass
-  uint32_t length = 0;  // a note-on's sounding ticks; 0 for other messages
-  std::array<uint8_t, 3> message{};
-};
+using timeline::LoopEvent;
 
-struct LoopPhrase {
+// passTicks: steps times the step's ticks; events: note-ons and pitch bends.
+struct LoopPhrase : timeline::LoopEvents {
   PhraseRequest request;
-  std::string mml;             // CP932, as the window's box would hold it
-  int64_t passTicks = 0;       // steps times the step's ticks
-  std::vector<LoopEvent> events;  // by tick: note-ons and pitch bends
+  std::string mml;  // CP932, as the window's box would hold it
 };
 
 struct SettingRange {

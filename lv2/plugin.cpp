@@ -175,11 +175,11 @@ void Plugin::Ask() {
   }
 }
 
-void Plugin::Free(const LoopPhrase* phrase) {
+void Plugin::Free(const LoopEvents* phrase) {
   if (!phrase) return;
   const WorkMessage message{WorkMessage::Free, {}, phrase};
   if (schedule->schedule_work(schedule->handle, sizeof message, &message) == LV2_WORKER_SUCCESS) return;
-  for (const LoopPhrase*& slot : toFree) {
+  for (const LoopEvents*& slot : toFree) {
     if (!slot) {
       slot = phrase;
       return;
@@ -190,8 +190,8 @@ void Plugin::Free(const LoopPhrase* phrase) {
 void Plugin::Answer(const WorkAnswer& answer) {
   composing = false;
   if (answer.phrase && answer.phrase->request.generation == requested.generation) {
-    const LoopPhrase* waiting = timeline.Queue(answer.phrase);
-    latest = timeline.Latest();
+    const LoopEvents* waiting = timeline.Queue(answer.phrase);
+    latest = PhraseOf(timeline.Latest());
     Free(waiting);
   } else {
     Free(answer.phrase);
@@ -199,13 +199,13 @@ void Plugin::Answer(const WorkAnswer& answer) {
   Ask();
 }
 
-void Plugin::Delete(const LoopPhrase* phrase) {
+void Plugin::Delete(const LoopEvents* phrase) {
   const std::lock_guard<std::mutex> hold(phrasesLock);
   delete phrase;
 }
 
 void Plugin::Run(uint32_t frames) {
-  for (const LoopPhrase*& slot : toFree) Free(std::exchange(slot, nullptr));
+  for (const LoopEvents*& slot : toFree) Free(std::exchange(slot, nullptr));
   ReadControls();
   Ask();
 
@@ -222,11 +222,11 @@ void Plugin::Run(uint32_t frames) {
   }
   timeline.Play(at, frames, sink);
   timeline.EndBlock(frames);
-  if (const LoopPhrase* replaced = timeline.TakeRetired()) {
-    latest = timeline.Latest();
+  if (const LoopEvents* replaced = timeline.TakeRetired()) {
+    latest = PhraseOf(timeline.Latest());
     Free(replaced);
   }
-  if (seedInUse && timeline.Latest()) *seedInUse = static_cast<float>(timeline.Latest()->request.seed);
+  if (seedInUse && timeline.Latest()) *seedInUse = static_cast<float>(PhraseOf(timeline.Latest())->request.seed);
 }
 
 namespace {
@@ -264,8 +264,8 @@ void Run(LV2_Handle handle, uint32_t frames) { Self(handle)->Run(frames); }
 
 void Cleanup(LV2_Handle handle) {
   Plugin* p = Self(handle);
-  for (const LoopPhrase* phrase : p->timeline.Replace(nullptr)) delete phrase;
-  for (const LoopPhrase* phrase : p->toFree) delete phrase;
+  for (const LoopEvents* phrase : p->timeline.Replace(nullptr)) delete phrase;
+  for (const LoopEvents* phrase : p->toFree) delete phrase;
   delete p;
 }
 

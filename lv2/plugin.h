@@ -17,6 +17,14 @@
 
 namespace volemo::lv2 {
 
+using timeline::LoopEvents;
+using timeline::MidiSink;
+using timeline::Timeline;
+using timeline::TransportReport;
+
+// The timeline holds the plugin's phrases only.
+inline const LoopPhrase* PhraseOf(const LoopEvents* events) { return static_cast<const LoopPhrase*>(events); }
+
 struct Urids {
   LV2_URID atomBlank, atomObject, atomSequence, atomString, atomInt, atomLong, atomFloat, atomDouble;
   LV2_URID midiEvent;
@@ -31,7 +39,7 @@ struct Urids {
 struct WorkMessage {
   enum Kind : uint32_t { Compose, Free } kind;
   PhraseRequest request;         // Compose
-  const LoopPhrase* phrase;      // Free
+  const LoopEvents* phrase;      // Free
 };
 struct WorkAnswer {
   LoopPhrase* phrase;  // null when composing failed
@@ -45,7 +53,7 @@ struct Plugin {
   void Answer(const WorkAnswer& answer);
   // Any thread but the audio thread; the lock keeps a phrase alive while
   // state is saved from it.
-  void Delete(const LoopPhrase* phrase);
+  void Delete(const LoopEvents* phrase);
 
   Urids urids;
   LV2_Worker_Schedule* schedule;
@@ -63,7 +71,7 @@ struct Plugin {
   bool composing = false;   // a request is with the worker
   float lastNewPhrase = 0, lastReroll = 0;
   // Phrases the timeline let go that could not yet be handed to the worker.
-  std::array<const LoopPhrase*, 8> toFree{};
+  std::array<const LoopEvents*, 8> toFree{};
 
   std::mutex phrasesLock;
   std::atomic<const LoopPhrase*> latest{nullptr};  // what state saves
@@ -71,7 +79,7 @@ struct Plugin {
  private:
   void ReadControls();
   void Ask();
-  void Free(const LoopPhrase* phrase);
+  void Free(const LoopEvents* phrase);
 };
 
 }  // namespace volemo::lv2

@@ -117,7 +117,7 @@ LV2_State_Status Restore(LV2_Handle handle, LV2_State_Retrieve_Function retrieve
   plugin.requested = request;
   plugin.unsent = false;
   const std::lock_guard<std::mutex> hold(plugin.phrasesLock);
-  for (const LoopPhrase* old : plugin.timeline.Replace(phrase)) delete old;
+  for (const LoopEvents* old : plugin.timeline.Replace(phrase)) delete old;
   plugin.latest = phrase;
   return LV2_STATE_SUCCESS;
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-namespace volemo::lv2 {
+namespace volemo::timeline {
 namespace {
 
 // Frames and ticks are compared after arithmetic in doubles: a tick that
@@ -25,19 +25,25 @@ void Timeline::Reset() {
   soundingCount_ = 0;
 }
 
-std::array<const LoopPhrase*, 3> Timeline::Replace(const LoopPhrase* phrase) {
-  const std::array<const LoopPhrase*, 3> old = {current_, pending_, retired_};
+std::array<const LoopEvents*, 3> Timeline::Replace(const LoopEvents* phrase) {
+  const std::array<const LoopEvents*, 3> old = {current_, pending_, retired_};
   current_ = phrase;
   pending_ = retired_ = nullptr;
   phraseBar_ = 0;
   return old;
 }
 
-const LoopPhrase* Timeline::Queue(const LoopPhrase* phrase) {
+const LoopEvents* Timeline::Queue(const LoopEvents* phrase) {
   return std::exchange(pending_, phrase);
 }
 
-const LoopPhrase* Timeline::TakeRetired() { return std::exchange(retired_, nullptr); }
+const LoopEvents* Timeline::TakeRetired() { return std::exchange(retired_, nullptr); }
+
+bool Timeline::Ended() const {
+  if (loop_ || soundingCount_ > 0) return false;
+  const double end = static_cast<double>(phraseBar_) * BarTicks() + (current_ ? current_->passTicks : 0);
+  return TicksAt(blockStart_) >= end - kEpsilon;
+}
 
 double Timeline::LoopTicks() const {
   const double bar = BarTicks();
@@ -188,7 +194,8 @@ void Timeline::Render(uint32_t from, uint32_t to, MidiSink& sink) {
       }
     }
     const double tick = playing ? passStart + current_->events[index].tick : 0;
-    const int64_t startFrame = playing ? FrameOf(tick) : end;
+    // Not looping, only the pass that starts where the phrase took over.
+    const int64_t startFrame = playing && (loop_ || passStart == origin) ? FrameOf(tick) : end;
     if (ending < soundingCount_ && endFrame <= startFrame) {
       Send(endFrame, {sounding_[ending].status, sounding_[ending].key, 0}, sink);
       sounding_[ending] = sounding_[--soundingCount_];
@@ -204,4 +211,4 @@ void Timeline::Render(uint32_t from, uint32_t to, MidiSink& sink) {
   }
 }
 
-}  // namespace volemo::lv2
+}  // namespace volemo::timeline

@@ -1,18 +1,32 @@
-// The phrase on the host's timeline. The host tells where its transport
-// stands (time:Position) at frames of a block; between those messages the
-// position runs on at the tempo last told. A note sounds at the first frame
-// at which the transport has reached its tick, the phrase looping over
-// whole bars from the bar it took over at. Real-time safe: nothing here
-// allocates, locks or waits.
+// A phrase on a transport's timeline: the plugin's host's, or JACK's for
+// the program's port output. The transport tells where it stands at frames
+// of a block; between those reports the position runs on at the tempo last
+// told. A note sounds at the first frame at which the transport has reached
+// its tick, the phrase looping over whole bars from the bar it took over at
+// (or playing once, from there). Real-time safe: nothing here allocates,
+// locks or waits.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
-#include "loop_phrase.h"
+namespace volemo::timeline {
 
-namespace volemo::lv2 {
+struct LoopEvent {
+  uint32_t tick = 0;    // from the start of the pass, 480 a quarter note
+  uint32_t length = 0;  // a note-on's sounding ticks; 0 for other messages
+  std::array<uint8_t, 3> message{};
+};
+
+// One pass of a phrase, its events in order of tick. Whoever made one owns
+// it, also through a pointer to this base.
+struct LoopEvents {
+  virtual ~LoopEvents() = default;
+  int64_t passTicks = 0;
+  std::vector<LoopEvent> events;
+};
 
 class MidiSink {
  public:
@@ -40,17 +54,22 @@ class Timeline {
   // Stopped at the start of the timeline, nothing sounding; the phrases
   // stay.
   void Reset();
+  // Off: the phrase plays its first pass alone. On at first.
+  void SetLoop(bool loop) { loop_ = loop; }
+  // Not looping, the transport has passed the first pass's end and nothing
+  // sounds.
+  bool Ended() const;
 
   // Plays phrase from bar 0 at once; returns the phrases it replaces (the
   // one playing, the one waiting and one retired), for the caller to free.
-  std::array<const LoopPhrase*, 3> Replace(const LoopPhrase* phrase);
+  std::array<const LoopEvents*, 3> Replace(const LoopEvents* phrase);
   // phrase takes over at the next bar line; returns the phrase that was
   // waiting for it, if any, for the caller to free.
-  const LoopPhrase* Queue(const LoopPhrase* phrase);
+  const LoopEvents* Queue(const LoopEvents* phrase);
   // A phrase that a queued one replaced in the last block, once.
-  const LoopPhrase* TakeRetired();
+  const LoopEvents* TakeRetired();
   // The phrase the listener hears last: the waiting one, else the playing.
-  const LoopPhrase* Latest() const { return pending_ ? pending_ : current_; }
+  const LoopEvents* Latest() const { return pending_ ? pending_ : current_; }
 
   // The frames [from, to) of the block; then the report at frame to, if
   // any; EndBlock after the last.
@@ -79,6 +98,7 @@ class Timeline {
   void TakeOver(int64_t bar);
 
   const double sampleRate_;
+  bool loop_ = true;
   // Transport: the position anchorTicks_ (ticks of 480 a quarter from bar
   // 0, beat 0) at frame anchorFrame_, counted from the first block.
   bool rolling_ = false;
@@ -92,9 +112,9 @@ class Timeline {
   double ticksPerFrame_ = 0;  // 0 while stopped
   double framesPerTick_ = 0;
 
-  const LoopPhrase* current_ = nullptr;
-  const LoopPhrase* pending_ = nullptr;
-  const LoopPhrase* retired_ = nullptr;
+  const LoopEvents* current_ = nullptr;
+  const LoopEvents* pending_ = nullptr;
+  const LoopEvents* retired_ = nullptr;
   int64_t phraseBar_ = 0;  // the bar the playing phrase's first pass started at
 
   // One channel's keys never overlap in a phrase; two phrases, two channels.
@@ -102,4 +122,4 @@ class Timeline {
   uint32_t soundingCount_ = 0;
 };
 
-}  // namespace volemo::lv2
+}  // namespace volemo::timeline
