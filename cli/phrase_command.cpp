@@ -19,7 +19,7 @@ namespace volemo::cli {
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath, midiOut;
-  bool play = false, notes = false, keep = false, chordsTable = false;
+  bool play = false, notes = false, keep = false, chordsTable = false, followTransport = false;
   std::vector<PhraseOperation> operations;
   std::string continuePath;
   int continueBars = 0;
@@ -33,6 +33,9 @@ int RunPhrase(ArgumentReader& args) {
                    "  --play                play the phrase and wait for its end\n"
                    "  --midi-out PORT       play the phrase into the MIDI port PORT (a full name, or a\n"
                    "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
+                   "  --follow-transport    with --midi-out to a JACK port: play on the JACK transport's\n"
+                   "                        timeline, from its bar 1 at its tempo, while it rolls; the\n"
+                   "                        notes end when it stops; done once it has passed the phrase\n"
                    "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
@@ -66,6 +69,10 @@ int RunPhrase(ArgumentReader& args) {
       continueBars = static_cast<int>(std::clamp<long long>(ParseInteger(*bars, "--bars"), -1, 1 << 20));
       continue;
     }
+    if (args.TakeFlag("--follow-transport")) {
+      followTransport = true;
+      continue;
+    }
     if (args.TakeFlag("--play")) {
       play = true;
       continue;
@@ -86,6 +93,7 @@ int RunPhrase(ArgumentReader& args) {
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
   if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
+  if (followTransport && midiOut.empty()) throw UsageError("--follow-transport needs --midi-out PORT");
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement;
@@ -128,7 +136,7 @@ int RunPhrase(ArgumentReader& args) {
     // In memory: runs side by side never hear or render each other's phrase.
     const MidiFile midi = CompilePhrase(mml);
     if (play) PlayToTheEnd(midi);
-    if (!midiOut.empty()) PlayIntoPort(midi, midiOut);
+    if (!midiOut.empty()) PlayIntoPort(midi, midiOut, followTransport);
     if (!wavPath.empty()) {
       const DeferInterrupts whileWriting;
       // Repeatable, as the batch renders: the same arguments give the same bytes.

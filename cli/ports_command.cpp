@@ -28,8 +28,9 @@ int RunPorts(ArgumentReader& args) {
   return 0;
 }
 
-void PlayIntoPort(const MidiFile& midi, const std::string& port) {
+void PlayIntoPort(const MidiFile& midi, const std::string& port, bool followTransport) {
   PortPlayer player(FindMidiPort(port));
+  player.SetFollowTransport(followTransport);
   player.Open(midi);
   // Interrupted, the notes still get their note-offs before the program ends.
   const DeferInterrupts whilePlaying;

@@ -28,15 +28,15 @@ class AtomSink final : public MidiSink {
     sequence->atom.type = urids.atomSequence;
   }
 
-  bool Write(uint32_t frame, const std::array<uint8_t, 3>& message) override {
+  bool Write(uint32_t frame, const std::array<uint8_t, 3>& message, uint8_t size) override {
     struct {
       LV2_Atom_Event event;
       uint8_t body[3];
     } e{};
     e.event.time.frames = frame;
     e.event.body.type = midiEvent_;
-    e.event.body.size = 3;
-    std::memcpy(e.body, message.data(), 3);
+    e.event.body.size = std::min<uint8_t>(size, 3);
+    std::memcpy(e.body, message.data(), e.event.body.size);
     return lv2_atom_sequence_append_event(sequence_, capacity_, &e.event) != nullptr;
   }
 

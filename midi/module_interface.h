@@ -22,7 +22,7 @@ extern "C" {
 #endif
 
 /* Changes whenever the table or a function's meaning changes. */
-#define VOLEMO_PLAYBACK_VERSION 5
+#define VOLEMO_PLAYBACK_VERSION 6
 
 typedef struct VolemoPlayer VolemoPlayer;     /* a live player: see SynthPlayer */
 typedef struct VolemoRenderer VolemoRenderer; /* an offline synthesizer */
@@ -34,6 +34,15 @@ typedef struct VolemoMidiEvent {
   uint8_t size; /* 2 or 3 */
   uint8_t bytes[3];
 } VolemoMidiEvent;
+
+/* A channel message at a tick (480 a quarter note) of a phrase's pass; a
+   note-on with the ticks it sounds. */
+typedef struct VolemoTickEvent {
+  uint32_t tick;
+  uint32_t length; /* a note-on's; 0 for other messages */
+  uint8_t size;    /* 2 or 3 */
+  uint8_t bytes[3];
+} VolemoTickEvent;
 
 typedef struct VolemoPlayback {
   uint32_t version;
@@ -83,6 +92,11 @@ typedef struct VolemoPlayback {
   int (*portPlaying)(const VolemoPort* port);
   double (*portPosition)(const VolemoPort* port);
   const char* (*portFailure)(const VolemoPort* port);
+  /* The phrase on the JACK transport's timeline (see PortOutput::Follow):
+     passTicks long, at beatsPerMinute while no timebase master tells the
+     tempo. A port that is not JACK's refuses. */
+  const char* (*followPort)(VolemoPort* port, const VolemoTickEvent* events, size_t count, int64_t passTicks,
+                            double beatsPerMinute, int loop);
 } VolemoPlayback;
 
 __attribute__((visibility("default"))) const VolemoPlayback* volemo_playback(void);

@@ -1,6 +1,7 @@
 #include "port_player.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "playback_module.h"
@@ -41,11 +42,14 @@ void PortPlayer::Open(const MidiFile& midi) {
   Close();
   events_ = TimedEvents(midi);
   lastTick_ = midi.lastTick;
+  division_ = midi.division;
+  beatsPerMinute_ = midi.firstTempo > 0 ? 60e6 / midi.firstTempo : 120;
   seconds_ = midi.seconds;
 }
 
 void PortPlayer::Play(int fromTick) {
   if (!IsOpen()) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  if (follow_) return FollowTransport();
   const auto first = std::find_if(events_.begin(), events_.end(), [&](const TimedEvent& e) { return e.tick >= fromTick; });
   startSeconds_ = fromTick > 0 && first != events_.end() ? first->seconds : 0;
   std::vector<VolemoMidiEvent> out;
@@ -56,6 +60,33 @@ void PortPlayer::Play(int fromTick) {
     out.push_back({std::max(e.seconds - startSeconds_, 0.0), e.size, {e.bytes[0], e.bytes[1], e.bytes[2]}});
   }
   ThrowIfFailed(module_.playPort(output_, out.data(), out.size(), seconds_ - startSeconds_, loop_ ? 1 : 0));
+}
+
+// The transport's timeline counts 480 ticks a quarter note, and ends each
+// note it starts itself: a note-on goes with the ticks until its note-off.
+void PortPlayer::FollowTransport() {
+  if (division_ <= 0 || division_ >= 0x8000)
+    throw MakePlayerError("SMPTE 時間の MIDI ファイルは JACK のトランスポートに合わせて演奏できません。");
+  const auto ticks = [&](int tick) { return static_cast<uint32_t>(std::llround(tick * 480.0 / division_)); };
+  std::vector<VolemoTickEvent> out;
+  for (auto e = events_.begin(); e != events_.end(); ++e) {
+    const int kind = e->bytes[0] & 0xF0;
+    const bool on = kind == 0x90 && e->bytes[2] > 0;
+    if (kind == 0x80 || (kind == 0x90 && !on)) continue;
+    uint32_t length = 0;
+    if (on) {
+      const auto ends = [&](const TimedEvent& o) {
+        const int k = o.bytes[0] & 0xF0;
+        return (o.bytes[0] & 0x0F) == (e->bytes[0] & 0x0F) && o.bytes[1] == e->bytes[1] &&
+               (k == 0x80 || (k == 0x90 && o.bytes[2] == 0));
+      };
+      const auto off = std::find_if(std::next(e), events_.end(), ends);
+      length = ticks((off != events_.end() ? off->tick : lastTick_)) - ticks(e->tick);
+      if (length == 0) continue;  // a note that never sounds
+    }
+    out.push_back({ticks(e->tick), length, e->size, {e->bytes[0], e->bytes[1], e->bytes[2]}});
+  }
+  ThrowIfFailed(module_.followPort(output_, out.data(), out.size(), ticks(lastTick_), beatsPerMinute_, loop_ ? 1 : 0));
 }
 
 void PortPlayer::Stop() { module_.stopPort(output_); }

@@ -33,6 +33,11 @@ class PortPlayer {
   void Stop();
   void Close();
   void SetLoop(bool loop);
+  // On: plays follow the JACK transport (see PortOutput::Follow), from
+  // bar 1 whatever fromTick; a play into a port that is not JACK's throws
+  // PlayerError. Off at first.
+  void SetFollowTransport(bool follow) { follow_ = follow; }
+  bool FollowsTransport() const { return follow_; }
   bool IsOpen() const { return !events_.empty() || lastTick_ > 0; }
   bool IsPlaying() const;
   // Why the output ended (the port went away); empty while it works.
@@ -41,14 +46,19 @@ class PortPlayer {
   int PositionTick() const;
 
  private:
+  void FollowTransport();
+
   const VolemoPlayback& module_;
   const std::string port_;
   VolemoPort* output_ = nullptr;
   std::vector<TimedEvent> events_;
   int lastTick_ = 0;
+  int division_ = 480;
+  double beatsPerMinute_ = 120;  // the file's first tempo
   double seconds_ = 0;
   double startSeconds_ = 0;  // of the play's first tick
   bool loop_ = false;
+  bool follow_ = false;
 };
 
 }  // namespace volemo

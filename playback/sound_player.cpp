@@ -70,8 +70,14 @@ void SoundPlayer::SetOutput(bool builtin, const std::string& port) {
     if (port.empty()) return;
     port_ = std::make_unique<PortPlayer>(port);
     port_->SetLoop(loop_);
+    port_->SetFollowTransport(follow_);
   }
   builtin_ = builtin || !port_;
+}
+
+void SoundPlayer::SetFollowTransport(bool follow) {
+  follow_ = follow;
+  if (port_) port_->SetFollowTransport(follow);
 }
 
 std::string SoundPlayer::TakePortFailure() {

@@ -39,6 +39,9 @@ class SoundPlayer {
   // when the port cannot be opened, and plays then go to the built-in
   // synthesizer alone.
   void SetOutput(bool builtin, const std::string& port);
+  // Plays into the port follow the JACK transport (see PortPlayer); kept
+  // for every port chosen after.
+  void SetFollowTransport(bool follow);
   // The port plays go to; empty for none.
   std::string OutputPort() const { return port_ ? port_->Port() : std::string(); }
   // Why the port's output ended, once: the port is let go, and plays go to
@@ -58,6 +61,7 @@ class SoundPlayer {
   std::exception_ptr failure_;  // why not, when not
   bool loop_ = false;
   bool builtin_ = true;
+  bool follow_ = false;
   std::unique_ptr<PortPlayer> port_;
   mutable std::thread start_;
 };

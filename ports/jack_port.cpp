@@ -1,5 +1,6 @@
 // JACK MIDI output: the events are written in the process callback, each at
-// its frame in the cycle, counted from the cycle the play started in.
+// its frame in the cycle, counted from the cycle the play started in; or,
+// following the transport, where the transport's position puts them.
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <thread>
 
 #include "player_error.h"
@@ -27,6 +29,20 @@ jack_client_t* OpenClient() {
   return jack_client_open("Volemo", JackNoStartServer, &status);
 }
 
+// The timeline's messages into a cycle's buffer; it writes them in time
+// order.
+class CycleSink final : public timeline::MidiSink {
+ public:
+  CycleSink(void* buffer, jack_nframes_t frames) : buffer_(buffer), frames_(frames) {}
+  bool Write(uint32_t frame, const std::array<uint8_t, 3>& message, uint8_t size) override {
+    return jack_midi_event_write(buffer_, std::min(frame, frames_ - 1), message.data(), std::min<uint8_t>(size, 3)) == 0;
+  }
+
+ private:
+  void* buffer_;
+  const jack_nframes_t frames_;
+};
+
 class JackOutput : public PortOutput {
  public:
   explicit JackOutput(const std::string& target) : target_(target) {
@@ -34,6 +50,7 @@ class JackOutput : public PortOutput {
     if (!client_) throw MakePlayerError("JACK に接続できません（JACK サーバーが動いていません）。");
     port_ = jack_port_register(client_, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     rate_ = jack_get_sample_rate(client_);
+    timeline_ = std::make_unique<timeline::Timeline>(rate_);
     jack_set_process_callback(client_, Process, this);
     jack_set_port_connect_callback(client_, Connected, this);
     jack_on_shutdown(client_, ServerGone, this);
@@ -59,8 +76,26 @@ class JackOutput : public PortOutput {
 
   void Play(std::vector<TimedEvent> events, double length, bool loop) override {
     Stop();
+    following_ = false;
     schedule_.Load(std::move(events), length);
     schedule_.SetLoop(loop);
+    state_.store(kStarting, std::memory_order_release);
+  }
+
+  void Follow(timeline::LoopEvents phrase, double beatsPerMinute, bool loop) override {
+    Stop();
+    following_ = true;
+    // The schedule only knows the channels, for the release's pedal and
+    // "all notes off"; the timeline ends the notes it started.
+    std::vector<TimedEvent> channels;
+    for (const timeline::LoopEvent& e : phrase.events) channels.push_back({0, 0, 3, {e.message[0], 0, 0}});
+    schedule_.Load(std::move(channels), 0);
+    phrase_ = std::move(phrase);
+    timeline_->Replace(&phrase_);
+    timeline_->Reset();
+    SetLoop(loop);
+    beatsPerMinute_ = beatsPerMinute;
+    reported_ = false;
     state_.store(kStarting, std::memory_order_release);
   }
 
@@ -75,12 +110,15 @@ class JackOutput : public PortOutput {
     state_.store(kIdle);
   }
 
-  void SetLoop(bool loop) override { schedule_.SetLoop(loop); }
+  void SetLoop(bool loop) override {
+    schedule_.SetLoop(loop);
+    loop_ = loop;
+  }
 
   bool IsPlaying() const override { return state_.load() != kIdle && !lost_; }
 
   double Position() const override {
-    if (state_.load() != kPlaying) return -1;
+    if (state_.load() != kPlaying || following_) return -1;
     return schedule_.Position(static_cast<double>(jack_frame_time(client_) - start_.load()) / rate_);
   }
 
@@ -116,6 +154,7 @@ class JackOutput : public PortOutput {
     const auto release = [&] { self->schedule_.Release([&](const uint8_t* b, size_t n) { write(last, b, n); }); };
     int state = self->state_.load(std::memory_order_acquire);
     if (state == kStopping) {
+      if (self->following_) self->EndNotes(buffer, frames);
       release();
       self->state_.store(kIdle);
       return 0;
@@ -126,6 +165,13 @@ class JackOutput : public PortOutput {
       state = kPlaying;
     }
     if (state != kPlaying) return 0;
+    if (self->following_) {
+      if (self->FollowTransport(buffer, frames)) {
+        release();
+        self->state_.compare_exchange_strong(state, kIdle);
+      }
+      return 0;
+    }
     const jack_nframes_t start = self->start_;
     const double until = static_cast<double>(cycle + frames - start) / self->rate_;
     self->schedule_.EmitUntil(until, [&](double due, const uint8_t* bytes, size_t size) {
@@ -138,6 +184,48 @@ class JackOutput : public PortOutput {
       self->state_.compare_exchange_strong(state, kIdle);
     }
     return 0;
+  }
+
+  // A cycle on the transport's timeline, told where the transport stands
+  // whenever that is not where the cycle before left it (a start, a stop,
+  // a relocation, a new tempo): a timebase master's bar and beat drift
+  // from its frames, and are taken only then. True once a phrase that does
+  // not loop has been played through.
+  bool FollowTransport(void* buffer, jack_nframes_t frames) {
+    CycleSink sink(buffer, frames);
+    jack_position_t position;
+    const bool rolling = jack_transport_query(client_, &position) == JackTransportRolling;
+    const bool bbt = (position.valid & JackPositionBBT) != 0;
+    const double tempo = bbt && position.beats_per_minute > 0 ? position.beats_per_minute : beatsPerMinute_;
+    if (!reported_ || rolling != rolling_ || position.frame != expectedFrame_ || tempo != tempo_) {
+      timeline::TransportReport report;
+      report.speed = rolling ? 1 : 0;
+      report.beatsPerMinute = tempo;
+      report.frame = static_cast<int64_t>(position.frame);
+      if (bbt) {
+        report.bar = position.bar - 1;
+        report.barBeat = position.beat - 1 + position.tick / position.ticks_per_beat;
+        report.beatsPerBar = static_cast<double>(position.beats_per_bar);
+        report.beatUnit = static_cast<int32_t>(position.beat_type);
+      }
+      timeline_->Report(0, report, sink);
+      reported_ = true;
+    }
+    rolling_ = rolling;
+    expectedFrame_ = rolling ? position.frame + frames : position.frame;
+    tempo_ = tempo;
+    timeline_->SetLoop(loop_);
+    timeline_->Play(0, frames, sink);
+    timeline_->EndBlock(frames);
+    return timeline_->Ended();
+  }
+
+  // Every note the timeline started, ended at the cycle's start.
+  void EndNotes(void* buffer, jack_nframes_t frames) {
+    CycleSink sink(buffer, frames);
+    timeline::TransportReport stopped;
+    stopped.speed = 0;
+    timeline_->Report(0, stopped, sink);
   }
 
   // Our port disconnected: the other side went away (or was told to).
@@ -163,6 +251,15 @@ class JackOutput : public PortOutput {
   std::atomic<bool> lost_{false};
   std::atomic<bool> serverGone_{false};
   std::atomic<uint32_t> cycles_{0};
+  // Following the transport: set while idle, then the callback's alone.
+  bool following_ = false;
+  std::atomic<bool> loop_{false};
+  timeline::LoopEvents phrase_;
+  std::unique_ptr<timeline::Timeline> timeline_;
+  double beatsPerMinute_ = 120;  // the phrase's own
+  bool reported_ = false, rolling_ = false;
+  jack_nframes_t expectedFrame_ = 0;
+  double tempo_ = 0;
 };
 
 }  // namespace

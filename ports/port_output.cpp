@@ -1,6 +1,12 @@
 #include "port_output.h"
 
+#include "player_error.h"
+
 namespace volemo {
+
+void PortOutput::Follow(timeline::LoopEvents, double, bool) {
+  throw MakePlayerError("JACK のトランスポートに合わせて演奏できるのは JACK のポートだけです。");
+}
 
 std::vector<std::string> ListMidiPorts() {
   std::vector<std::string> ports = ListJackPorts();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "midi_file.h"
+#include "timeline.h"
 
 namespace volemo {
 
@@ -21,6 +22,14 @@ class PortOutput {
   // play before stopped first; with loop, from the start again at its end
   // until Stop.
   virtual void Play(std::vector<TimedEvent> events, double length, bool loop) = 0;
+  // Plays the phrase on the JACK transport's timeline instead: from its
+  // bar 1 while the transport rolls, at the transport's tempo (the phrase's
+  // beatsPerMinute while no timebase master tells one) and bar position,
+  // its sounding notes ended when the transport stops. With loop, over and
+  // over in whole bars; else it has ended once the transport has passed
+  // the phrase's end. The play before is stopped first. Throws PlayerError
+  // for a port that is not JACK's.
+  virtual void Follow(timeline::LoopEvents phrase, double beatsPerMinute, bool loop);
   // Note-offs for every sounding note, the pedal up and "all notes off" on
   // each channel the phrase uses. Closing stops too.
   virtual void Stop() = 0;

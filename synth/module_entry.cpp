@@ -103,6 +103,17 @@ const VolemoPlayback kTable = {
       p->failure = p->output->Failure();
       return p->failure.empty() ? nullptr : p->failure.c_str();
     },
+    [](VolemoPort* port, const VolemoTickEvent* events, size_t count, int64_t passTicks, double beatsPerMinute,
+       int loop) {
+      return Guarded([&] {
+        volemo::timeline::LoopEvents phrase;
+        phrase.passTicks = passTicks;
+        for (size_t i = 0; i < count; ++i)
+          phrase.events.push_back({events[i].tick, events[i].length,
+                                   {events[i].bytes[0], events[i].bytes[1], events[i].bytes[2]}, events[i].size});
+        port->output->Follow(std::move(phrase), beatsPerMinute, loop != 0);
+      });
+    },
 };
 
 }  // namespace

@@ -69,8 +69,8 @@ void Timeline::TakeOver(int64_t bar) {
   phraseBar_ = bar;
 }
 
-void Timeline::Send(int64_t frame, const std::array<uint8_t, 3>& message, MidiSink& sink) {
-  sink.Write(static_cast<uint32_t>(frame - blockStart_), message);
+void Timeline::Send(int64_t frame, const std::array<uint8_t, 3>& message, MidiSink& sink, uint8_t size) {
+  sink.Write(static_cast<uint32_t>(frame - blockStart_), message, size);
 }
 
 void Timeline::EndAll(uint32_t frame, MidiSink& sink) {
@@ -206,7 +206,7 @@ void Timeline::Render(uint32_t from, uint32_t to, MidiSink& sink) {
     if (event.length > 0)
       StartNote(startFrame, tick, event, sink);
     else
-      Send(startFrame, event.message, sink);
+      Send(startFrame, event.message, sink, event.size);
     next();
   }
 }

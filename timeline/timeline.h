@@ -18,6 +18,7 @@ struct LoopEvent {
   uint32_t tick = 0;    // from the start of the pass, 480 a quarter note
   uint32_t length = 0;  // a note-on's sounding ticks; 0 for other messages
   std::array<uint8_t, 3> message{};
+  uint8_t size = 3;  // 2 for a program change or channel pressure
 };
 
 // One pass of a phrase, its events in order of tick. Whoever made one owns
@@ -31,8 +32,9 @@ struct LoopEvents {
 class MidiSink {
  public:
   virtual ~MidiSink() = default;
-  // frame: within the block. False when there is no room left.
-  virtual bool Write(uint32_t frame, const std::array<uint8_t, 3>& message) = 0;
+  // frame: within the block; size: message's bytes that count. False when
+  // there is no room left.
+  virtual bool Write(uint32_t frame, const std::array<uint8_t, 3>& message, uint8_t size) = 0;
 };
 
 // What one time:Position message held; a host leaves out what it does not
@@ -94,7 +96,7 @@ class Timeline {
   void StartNote(int64_t frame, double tick, const LoopEvent& event, MidiSink& sink);
   void EndAll(uint32_t frame, MidiSink& sink);
   void EndBefore(double tick, uint32_t frame, MidiSink& sink);
-  void Send(int64_t frame, const std::array<uint8_t, 3>& message, MidiSink& sink);
+  void Send(int64_t frame, const std::array<uint8_t, 3>& message, MidiSink& sink, uint8_t size = 3);
   void TakeOver(int64_t bar);
 
   const double sampleRate_;

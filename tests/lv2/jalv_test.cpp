@@ -22,74 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A program run with a pipe to its standard input, ended by its pid.
-class Child {
- public:
-  Child(std::vector<std::string> args, const std::string& env = "") {
-    int fds[2];
-    if (pipe(fds) != 0) throw std::runtime_error("no pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(fds[0], 0);
-      close(fds[1]);
-      freopen("/dev/null", "w", stdout);
-      freopen("/dev/null", "w", stderr);
-      if (!env.empty()) putenv(const_cast<char*>(env.c_str()));
-      std::vector<char*> argv;
-      for (std::string& a : args) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      execvp(argv[0], argv.data());
-      _exit(127);
-    }
-    close(fds[0]);
-    input_ = fds[1];
-  }
-  ~Child() {
-    close(input_);
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-  void Say(const std::string& line) {
-    const std::string text = line + "\n";
-    if (write(input_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) throw std::runtime_error("pipe");
-  }
-
- private:
-  pid_t pid_ = -1;
-  int input_ = -1;
-};
-
-// Where the transport's frame 0 stands in the server's frame time, and
-// where it stopped: read in the process callback, where both are exact.
-class TransportWatch {
- public:
-  TransportWatch() {
-    client_ = jack_client_open("transport-watch", JackNoStartServer, nullptr);
-    if (!client_) throw std::runtime_error("no JACK server for the watch");
-    jack_set_process_callback(client_, Process, this);
-    jack_activate(client_);
-  }
-  ~TransportWatch() { jack_client_close(client_); }
-  jack_client_t* Client() const { return client_; }
-  int64_t Origin() const { return origin_.load(); }
-  int64_t Stop() const { return stop_.load(); }
-  uint32_t Period() const { return jack_get_buffer_size(client_); }
-
- private:
-  static int Process(jack_nframes_t, void* arg) {
-    auto* self = static_cast<TransportWatch*>(arg);
-    jack_position_t position;
-    const bool rolling = jack_transport_query(self->client_, &position) == JackTransportRolling;
-    const int64_t now = jack_last_frame_time(self->client_);
-    if (rolling && self->origin_ < 0) self->origin_ = now - position.frame;
-    if (!rolling && self->origin_ >= 0 && self->stop_ < 0) self->stop_ = now;
-    return 0;
-  }
-
-  jack_client_t* client_ = nullptr;
-  std::atomic<int64_t> origin_{-1}, stop_{-1};
-};
-
 template <typename Condition>
 bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
   for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;
@@ -106,15 +38,15 @@ bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
 std::string PlayedInJalvDiffers(const std::vector<CliNote>& notes, test::MidiMonitor& monitor, int attempt) {
   const std::string bundles = std::string(VOLEMO_LV2_BUNDLE).substr(0, std::string(VOLEMO_LV2_BUNDLE).rfind('/'));
   const std::string name = "volemo-jalv-" + std::to_string(attempt), output = name + ":midi_out";
-  Child jalv({"jalv", "-x", "-n", name, "-c", "seed=7", "http://volemo.org/lv2/phrase"}, "LV2_PATH=" + bundles);
-  TransportWatch watch;
+  test::Child jalv({"jalv", "-x", "-n", name, "-c", "seed=7", "http://volemo.org/lv2/phrase"}, "LV2_PATH=" + bundles);
+  test::TransportWatch watch;
   if (!WaitFor([&] { return jack_port_by_name(watch.Client(), output.c_str()) != nullptr; }, 10s))
     return "jalv did not start the plugin";
   if (jack_connect(watch.Client(), output.c_str(), "midi-monitor:input") != 0) return "cannot connect";
   std::this_thread::sleep_for(300ms);  // the worker composes seed 7's phrase
   const size_t first = monitor.Received().size();
 
-  Child transport({"jack_transport"});
+  test::Child transport({"jack_transport"});
   transport.Say("master");
   transport.Say("tempo 150");
   transport.Say("locate 0");

@@ -30,6 +30,65 @@ jack_client_t* Connect(const char* name) {
 
 }  // namespace
 
+Child::Child(std::vector<std::string> args, const std::string& env) {
+  int fds[2];
+  if (pipe(fds) != 0) throw std::runtime_error("no pipe");
+  pid_ = fork();
+  if (pid_ == 0) {
+    dup2(fds[0], 0);
+    close(fds[1]);
+    freopen("/dev/null", "w", stdout);
+    freopen("/dev/null", "w", stderr);
+    if (!env.empty()) putenv(const_cast<char*>(env.c_str()));
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  close(fds[0]);
+  input_ = fds[1];
+}
+
+Child::~Child() {
+  close(input_);
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
+
+void Child::Say(const std::string& line) {
+  const std::string text = line + "\n";
+  if (write(input_, text.data(), text.size()) != static_cast<ssize_t>(text.size())) throw std::runtime_error("pipe");
+}
+
+TransportWatch::TransportWatch() {
+  for (auto& o : origins_) o = -1;
+  for (auto& s : stops_) s = -1;
+  client_ = Connect("transport-watch");
+  if (!client_) throw std::runtime_error("no JACK server for the watch");
+  jack_set_process_callback(client_, Process, this);
+  jack_activate(client_);
+}
+
+TransportWatch::~TransportWatch() { jack_client_close(client_); }
+
+uint32_t TransportWatch::Period() const { return jack_get_buffer_size(client_); }
+
+int TransportWatch::Process(uint32_t, void* arg) {
+  auto* self = static_cast<TransportWatch*>(arg);
+  jack_position_t position;
+  const bool rolling = jack_transport_query(self->client_, &position) == JackTransportRolling;
+  const int64_t now = jack_last_frame_time(self->client_);
+  if (rolling != self->rolling_ && self->starts_ < 8) {
+    if (rolling)
+      self->origins_[self->starts_] = now - position.frame;
+    else
+      self->stops_[self->starts_++] = now;
+  }
+  self->rolling_ = rolling;
+  return 0;
+}
+
 JackServer::JackServer() {
   const std::string name = "volemo-test-" + std::to_string(getpid());
   setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);

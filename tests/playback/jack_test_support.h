@@ -66,6 +66,45 @@ class MidiMonitor {
   std::atomic<int> xruns_{0};
 };
 
+// A program run with a pipe to its standard input (its output dropped),
+// ended by its pid with the object.
+class Child {
+ public:
+  explicit Child(std::vector<std::string> args, const std::string& env = "");
+  ~Child();
+  Child(const Child&) = delete;
+  Child& operator=(const Child&) = delete;
+  void Say(const std::string& line);
+
+ private:
+  pid_t pid_ = -1;
+  int input_ = -1;
+};
+
+// Where the transport's frame 0 stood in the server's frame time each time
+// it started rolling, and the server's frame at each stop: read in the
+// process callback, where both are exact. Up to 8 of each.
+class TransportWatch {
+ public:
+  TransportWatch();
+  ~TransportWatch();
+  TransportWatch(const TransportWatch&) = delete;
+  TransportWatch& operator=(const TransportWatch&) = delete;
+  jack_client_t* Client() const { return client_; }
+  // The n-th (from 0); -1 until it happened.
+  int64_t Origin(int n = 0) const { return origins_[n].load(); }
+  int64_t Stop(int n = 0) const { return stops_[n].load(); }
+  uint32_t Period() const;
+
+ private:
+  static int Process(uint32_t frames, void* arg);
+
+  jack_client_t* client_ = nullptr;
+  bool rolling_ = false;
+  int starts_ = 0;
+  std::atomic<int64_t> origins_[8], stops_[8];
+};
+
 // Every note of the file at midPath as midicsv reads it, against what the
 // monitor received: channel, key, velocity, and its on and off each within
 // 1 ms of its due time, counted from the first note; then "all notes off"

@@ -19,6 +19,7 @@ OutputMenu::OutputMenu(std::function<SoundPlayer&()> player, std::function<void(
   const QSettings stored = Stored();
   port_ = stored.value(QStringLiteral("output/port")).toString();
   builtin_ = stored.value(QStringLiteral("output/builtin"), true).toBool() || port_.isEmpty();
+  followTransport_ = stored.value(QStringLiteral("output/followTransport"), false).toBool();
   connect(this, &QMenu::aboutToShow, this, Handler([this] {
     Rebuild();
     AskForPorts();
@@ -53,6 +54,7 @@ void OutputMenu::Found(const QStringList& ports, const QString& failure) {
 
 void OutputMenu::Apply() {
   try {
+    player_().SetFollowTransport(followTransport_);
     player_().SetOutput(builtin_, port_.toStdString());
   } catch (const PlayerError& e) {
     report_(e.what());
@@ -67,6 +69,17 @@ void OutputMenu::Rebuild() {
   builtin->setChecked(builtin_);
   // Off only while a port plays: something always sounds.
   connect(builtin, &QAction::triggered, this, Handler([this] { Choose(!builtin_ || port_.isEmpty(), port_); }));
+  // Plays into a JACK port start and stop with the JACK transport, at its
+  // tempo and bar position.
+  QAction* follow = addAction(tr("JACK のトランスポートに合わせる"));
+  follow->setObjectName(QStringLiteral("mnuOutFollowTransport"));
+  follow->setCheckable(true);
+  follow->setChecked(followTransport_);
+  connect(follow, &QAction::triggered, this, Handler([this] {
+    followTransport_ = !followTransport_;
+    Stored().setValue(QStringLiteral("output/followTransport"), followTransport_);
+    player_().SetFollowTransport(followTransport_);
+  }));
   addSeparator();
   if (!ports_) {
     addAction(QStringLiteral("（MIDI ポートを探しています…）"))->setEnabled(false);
