@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -46,6 +47,12 @@ QPushButton* Button(const char* name, const char* text, const char* tip, char ke
   auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
   b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
+}
+
+// A menu item's text as a tool tip: "ループ再生(&L)" as "ループ再生".
+QString WithoutMnemonic(QString text) {
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+  return text.remove(mnemonic);
 }
 
 }  // namespace
@@ -108,8 +115,8 @@ void TfrmWorkbench::BuildControls() {
     commands->addAction(action);
     // The key beside the name, as the main window's menu shows it.
     if (!action->shortcut().isEmpty())
-      action->setToolTip(
-          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(WithoutMnemonic(action->text()),
+                                                       action->shortcut().toString(QKeySequence::NativeText)));
   }
 
   auto* buttons = new QHBoxLayout;
