@@ -113,12 +113,14 @@ class WorkbenchTest : public QObject {
     QVERIFY(number > 0);
     QVERIFY(Editor().Locked(3));
     QCOMPARE(StatusText(W()), QStringLiteral("%1 番目の音をロックしました。").arg(number));
-    // The pin is drawn at the note's left end, in its own red.
+    // The pin is drawn above the note, in its own red, and leaves the note
+    // in sight: its middle keeps the melody's colour.
     Notes()->PaintBackground();
     const QImage roll = Notes()->grab().toImage();
     const QRect r = Editor().NoteRect(3);
-    QCOMPARE(roll.pixelColor(r.left() + std::min(r.height(), 9) / 2 + 1, r.top() + std::min(r.height(), 9) / 2 - 1),
-             QColor(200, 20, 30));
+    QVERIFY(!Editor().LockMarkRect(3).intersects(r));
+    QCOMPARE(roll.pixelColor(Editor().LockMarkRect(3).center()), QColor(200, 20, 30));
+    QCOMPARE(roll.pixelColor(r.center()), QColor(70, 120, 190));
     ClickNote(3);
     QVERIFY(!Editor().Locked(3));
 

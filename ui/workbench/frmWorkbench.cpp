@@ -23,6 +23,8 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
+#include "harmony.h"
+#include "note_choice.h"
 #include "phrase_drag.h"
 #include "roll_views.h"
 #include "take_list.h"
@@ -180,9 +182,12 @@ QWidget* TfrmWorkbench::BuildRoll() {
   auto* ruler = new RollRuler(editor_);
   notes_ = new RollNoteView(editor_);
   scroll_ = Named(new QScrollBar(Qt::Horizontal), "rollScroll");
+  auto* rows = Named(new QScrollBar(Qt::Vertical), "rollRows");
+  grid->addWidget(new RollNameButton(editor_), 0, 0, Qt::AlignBottom);
   grid->addWidget(ruler, 0, 1);
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
+  grid->addWidget(rows, 1, 2);
   grid->addWidget(scroll_, 2, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
@@ -193,13 +198,19 @@ QWidget* TfrmWorkbench::BuildRoll() {
   firstUse_->hide();
   grid->addWidget(firstUse_, 1, 1, Qt::AlignCenter);
 
-  connect(&editor_, &RollEditor::viewChanged, this, [this] {
-    const QSignalBlocker quiet(scroll_);
+  connect(&editor_, &RollEditor::viewChanged, this, [this, rows] {
+    const QSignalBlocker quiet(scroll_), quietRows(rows);
     scroll_->setRange(0, std::max(0, editor_.ContentWidth() - editor_.ViewSize().width()));
     scroll_->setPageStep(editor_.ViewSize().width());
     scroll_->setValue(editor_.Scroll());
+    rows->setRange(0, std::max(0, editor_.ContentHeight() - editor_.ViewSize().height()));
+    rows->setPageStep(editor_.ViewSize().height());
+    rows->setSingleStep(int(editor_.RowHeight()));
+    rows->setValue(editor_.VerticalScroll());
+    rows->setVisible(rows->maximum() > 0);
   });
   connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
+  connect(rows, &QScrollBar::valueChanged, &editor_, &RollEditor::SetVerticalScroll);
   connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
   connect(notes_, &RollNoteView::dragRequested, this,
           Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
@@ -267,6 +278,9 @@ void TfrmWorkbench::Refresh() {
       byPlace.emplace(place, &n);
     }
   }
+  const auto [low, high] = NoteRange(links_.settings);
+  editor_.SetKeyRange(low, std::min(high, 127));
+  editor_.SetScale(ScaleMask(links_.state.weights), std::clamp(links_.settings.Index("cmbKey"), 0, 11));
   editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
   if (phrase) {
     const auto& notes = editor_.content().notes;

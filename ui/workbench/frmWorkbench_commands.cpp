@@ -29,8 +29,10 @@ Phrase* TfrmWorkbench::EditablePhrase() {
 }
 
 void TfrmWorkbench::PhraseChanged(const char* status) {
+  const RollContent before = editor_.content();
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
+  editor_.ShowChanged(ChangedNotes(before, editor_.content()));
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
   links_.settings.SetStatus(Cp932FromUtf8(status));
 }
