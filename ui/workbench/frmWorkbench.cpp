@@ -138,8 +138,8 @@ void TfrmWorkbench::BuildControls() {
   auto* rollAndTakes = Named(new QSplitter(Qt::Vertical), "splitRoll");
   rollAndTakes->addWidget(BuildRoll());
   rollAndTakes->addWidget(takes);
-  rollAndTakes->setStretchFactor(0, 3);
-  rollAndTakes->setStretchFactor(1, 2);
+  rollAndTakes->setStretchFactor(0, 2);
+  rollAndTakes->setStretchFactor(1, 1);
   rollAndTakes->setChildrenCollapsible(false);
 
   panels_ = Named(new QTabWidget, "tabsPanels");
@@ -227,7 +227,8 @@ QWidget* TfrmWorkbench::BuildRoll() {
 }
 
 void TfrmWorkbench::PlaceFirstTime() {
-  const QSize wanted(900, 640);
+  // Tall enough for two octaves of readable rows above a few takes.
+  const QSize wanted(900, 760);
   resize(wanted);
   const QWidget* main = parentWidget();
   if (!main || !main->screen()) return;
