@@ -40,16 +40,19 @@ QString ApplicationTitleOf(const QString& programFileName) {
   return name.left(1) + name.mid(1).toLower();
 }
 
-QString LoadQtJapanese() {
+QString LoadQtTranslation(const QString& language) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
+  const QString name = QStringLiteral("qtbase_") + language;
+  if (!translator->load(name, folder)) {
     delete translator;
-    return folder + QStringLiteral("/qtbase_ja.qm");
+    return folder + u'/' + name + QStringLiteral(".qm");
   }
   QCoreApplication::installTranslator(translator);
   return {};
 }
+
+QString LoadQtJapanese() { return LoadQtTranslation(QStringLiteral("ja")); }
 
 void ShowWarning(const QString& text, const QString& caption) {
   ShowMessageBox(QMessageBox::Warning, caption.isEmpty() ? ApplicationTitle() : caption, text);

@@ -28,9 +28,11 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
-// Installs Qt's own Japanese translations (qtbase_ja) in the application, so
-// that the dialogs and menus Qt draws speak the window's language whatever
-// the locale. Returns the file it could not load, or an empty string.
+// Installs Qt's own translations for the language ("ja": qtbase_ja) in the
+// application, so that the dialogs and menus Qt draws speak the window's
+// language whatever the locale. Returns the file it could not load, or an
+// empty string.
+QString LoadQtTranslation(const QString& language);
 QString LoadQtJapanese();
 
 // A modal warning box with one OK button; an empty caption means the

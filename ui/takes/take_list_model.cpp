@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <algorithm>
 
+#include "translation.h"
 #include "voice_names.h"
 
 namespace volemo {
@@ -30,7 +31,7 @@ QString Cell(const Take& take, int column) {
       bool ok = false;
       const int key = Control(take, "cmbKey").toInt(&ok);
       const QString keyName = ok && key >= 0 && key < 12 ? QString::fromLatin1(kKeyNames[key]) : QString();
-      return QString::fromStdString(take.scale) + u' ' + keyName;
+      return ShownScaleName(QString::fromStdString(take.scale)) + u' ' + keyName;
     }
     case TakeListModel::kTempo:
       return Control(take, "spnTempo");
@@ -75,10 +76,12 @@ QVariant TakeListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TakeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kTitles[kColumnCount] = {"日時", "★", "名前", "スケールとキー", "テンポ", "音色", "パターン"};
+  static const char* const kTitles[kColumnCount] = {QT_TR_NOOP("日時"),   "★",               QT_TR_NOOP("名前"),
+                                                    QT_TR_NOOP("スケールとキー"), QT_TR_NOOP("テンポ"), QT_TR_NOOP("音色"),
+                                                    QT_TR_NOOP("パターン")};
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return QString::number(TakeAt(section).id);
-  return QString::fromUtf8(kTitles[section]);
+  return tr(kTitles[section]);
 }
 
 Qt::ItemFlags TakeListModel::flags(const QModelIndex& index) const {
