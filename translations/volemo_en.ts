@@ -57,10 +57,29 @@
     </message>
 </context>
 <context>
+    <name>Preset</name>
+    <message>
+        <source>ペンタトニックの笛</source>
+        <translation>Pentatonic flute</translation>
+    </message>
+    <message>
+        <source>ブルースのベース</source>
+        <translation>Blues bass</translation>
+    </message>
+    <message>
+        <source>琉球音階の三線</source>
+        <translation>Ryūkyū sanshin</translation>
+    </message>
+    <message>
+        <source>都節音階の箏</source>
+        <translation>Miyako-bushi koto</translation>
+    </message>
+</context>
+<context>
     <name>Scale</name>
     <message>
         <source>民謡音階</source>
-        <translation>Min&apos;yō</translation>
+        <translation>Min'yō</translation>
     </message>
     <message>
         <source>都節音階</source>
@@ -127,12 +146,12 @@
 <context>
     <name>volemo::PhraseDrag</name>
     <message>
-        <source>ファイル &quot;%1&quot; を作成できません。 %2</source>
-        <translation>Cannot create the file &quot;%1&quot;. %2</translation>
+        <source>ファイル "%1" を作成できません。 %2</source>
+        <translation>Cannot create the file "%1". %2</translation>
     </message>
     <message>
-        <source>フォルダ &quot;%1&quot; を作成できません。 %2</source>
-        <translation>Cannot create the folder &quot;%1&quot;. %2</translation>
+        <source>フォルダ "%1" を作成できません。 %2</source>
+        <translation>Cannot create the folder "%1". %2</translation>
     </message>
     <message>
         <source>ドラッグするフレーズがありません。</source>
@@ -235,7 +254,7 @@
     </message>
     <message>
         <source>「%1」は付属のプリセットの名前です。</source>
-        <translation>&quot;%1&quot; is the name of a shipped preset.</translation>
+        <translation>"%1" is the name of a shipped preset.</translation>
     </message>
     <message>
         <source>プリセットの名前</source>
@@ -243,7 +262,7 @@
     </message>
     <message>
         <source>付属のプリセット「%1」の名前は変えられません。</source>
-        <translation>The shipped preset &quot;%1&quot; cannot be renamed.</translation>
+        <translation>The shipped preset "%1" cannot be renamed.</translation>
     </message>
     <message>
         <source>新しい名前</source>
@@ -251,11 +270,11 @@
     </message>
     <message>
         <source>「%1」という名前のプリセットがもうあります。</source>
-        <translation>There is already a preset named &quot;%1&quot;.</translation>
+        <translation>There is already a preset named "%1".</translation>
     </message>
     <message>
         <source>付属のプリセット「%1」は削除できません。</source>
-        <translation>The shipped preset &quot;%1&quot; cannot be deleted.</translation>
+        <translation>The shipped preset "%1" cannot be deleted.</translation>
     </message>
 </context>
 <context>
@@ -587,8 +606,8 @@
         <translation>No program to open the manual. The manual is at: %1</translation>
     </message>
     <message>
-        <source>ファイル &quot;%1&quot; を開けません。 </source>
-        <translation>Cannot open the file &quot;%1&quot;. </translation>
+        <source>ファイル "%1" を開けません。 </source>
+        <translation>Cannot open the file "%1". </translation>
     </message>
     <message>
         <source>MML が長すぎます（16 MB まで）</source>

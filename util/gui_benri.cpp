@@ -40,19 +40,22 @@ QString ApplicationTitleOf(const QString& programFileName) {
   return name.left(1) + name.mid(1).toLower();
 }
 
-QString LoadQtTranslation(const QString& language) {
+QString LoadQtJapanese() {
+  QString missing;
+  if (QTranslator* translator = LoadQtTranslation(QStringLiteral("ja"), missing))
+    QCoreApplication::installTranslator(translator);
+  return missing;
+}
+
+QTranslator* LoadQtTranslation(const QString& language, QString& missing) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   const QString name = QStringLiteral("qtbase_") + language;
-  if (!translator->load(name, folder)) {
-    delete translator;
-    return folder + u'/' + name + QStringLiteral(".qm");
-  }
-  QCoreApplication::installTranslator(translator);
-  return {};
+  if (translator->load(name, folder)) return translator;
+  delete translator;
+  missing = folder + u'/' + name + QStringLiteral(".qm");
+  return nullptr;
 }
-
-QString LoadQtJapanese() { return LoadQtTranslation(QStringLiteral("ja")); }
 
 void ShowWarning(const QString& text, const QString& caption) {
   ShowMessageBox(QMessageBox::Warning, caption.isEmpty() ? ApplicationTitle() : caption, text);

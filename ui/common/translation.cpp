@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTranslator>
+#include <vector>
 
 #include "cp932.h"
 #include "gui_benri.h"
@@ -13,6 +14,8 @@ namespace volemo {
 namespace {
 
 Language current = Language::Japanese;
+// The translators InstallTranslations put in, taken out by the next call.
+std::vector<QTranslator*> installed;
 
 // The Japanese names of the scales Scale.dat ships; their translations are
 // the romanised forms.
@@ -46,12 +49,23 @@ QString TranslationsFolder() { return QString::fromStdString(DataPath("translati
 
 QString InstallTranslations(Language language, const QString& folder) {
   current = language;
-  QString missing = LoadQtTranslation(QString::fromLatin1(LanguageCode(language)));
+  for (QTranslator* t : installed) {
+    QCoreApplication::removeTranslator(t);
+    delete t;
+  }
+  installed.clear();
+  const QString code = QString::fromLatin1(LanguageCode(language));
+  QString missing;
+  if (QTranslator* qt = LoadQtTranslation(code, missing)) {
+    QCoreApplication::installTranslator(qt);
+    installed.push_back(qt);
+  }
   if (language == Language::Japanese) return missing;
   auto* translator = new QTranslator(QCoreApplication::instance());
-  const QString name = QStringLiteral("volemo_%1").arg(QString::fromLatin1(LanguageCode(language)));
+  const QString name = QStringLiteral("volemo_") + code;
   if (translator->load(name, folder)) {
     QCoreApplication::installTranslator(translator);
+    installed.push_back(translator);
   } else {
     delete translator;
     if (!missing.isEmpty()) missing += QStringLiteral(", ");
@@ -76,6 +90,10 @@ QString ShownScaleName(const QString& name) {
   if (current == Language::Japanese) return name;
   const QString romanised = QCoreApplication::translate("Scale", name.toUtf8().constData());
   return romanised == name ? name : name + QStringLiteral(" (") + romanised + u')';
+}
+
+QString ShownPresetName(const QString& name) {
+  return QCoreApplication::translate("Preset", name.toUtf8().constData());
 }
 
 }  // namespace volemo

@@ -46,4 +46,8 @@ QString TranslatedMessage(const QString& text);
 // Japanese scale keeps its own name with its romanised form beside it.
 QString ShownScaleName(const QString& name);
 
+// A preset's name as the list shows it: a shipped preset's in the user's
+// language, any other as it was saved.
+QString ShownPresetName(const QString& name);
+
 }  // namespace volemo

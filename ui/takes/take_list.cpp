@@ -23,6 +23,7 @@
 #include "phrase_export.h"
 #include "presets.h"
 #include "take_keeper.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -238,14 +239,16 @@ void TakeList::ExportSelected() {
 }
 
 void TakeList::ReloadPresets() {
-  const QString shown = presets_->currentText();
+  // Each shows in the user's language and keeps its own name beside.
+  const QVariant chosen = presets_->currentData();
   presets_->clear();
-  for (const Preset& p : AllPresets(keeper_.store())) presets_->addItem(QString::fromStdString(p.name));
-  presets_->setCurrentIndex(std::max(presets_->findText(shown), 0));
+  for (const Preset& p : AllPresets(keeper_.store()))
+    presets_->addItem(ShownPresetName(QString::fromStdString(p.name)), QString::fromStdString(p.name));
+  presets_->setCurrentIndex(std::max(presets_->findData(chosen), 0));
 }
 
 std::optional<Preset> TakeList::ChosenPreset() const {
-  const std::string name = presets_->currentText().toStdString();
+  const std::string name = presets_->currentData().toString().toStdString();
   for (Preset& p : AllPresets(keeper_.store()))
     if (p.name == name) return std::move(p);
   return std::nullopt;
@@ -268,13 +271,13 @@ void TakeList::SavePreset() {
   const Preset preset = keeper_.CaptureSettings(name->toStdString());
   keeper_.Use([&](TakeStore& store) { store.SavePreset(preset); });
   ReloadPresets();
-  presets_->setCurrentText(*name);
+  presets_->setCurrentIndex(presets_->findData(*name));
 }
 
 void TakeList::RenamePreset() {
   const std::optional<Preset> preset = ChosenPreset();
   if (!preset) return;
-  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」の名前は変えられません。").arg(QString::fromStdString(preset->name)).toStdString());
+  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」の名前は変えられません。").arg(ShownPresetName(QString::fromStdString(preset->name))).toStdString());
   const std::optional<QString> to = AskName(window(), tr("新しい名前"), QString::fromStdString(preset->name));
   if (!to) return;
   CheckNewName(*to);
@@ -283,13 +286,13 @@ void TakeList::RenamePreset() {
       throw WindowError(tr("「%1」という名前のプリセットがもうあります。").arg(*to).toStdString());
   keeper_.Use([&](TakeStore& store) { store.RenamePreset(preset->name, to->toStdString()); });
   ReloadPresets();
-  presets_->setCurrentText(*to);
+  presets_->setCurrentIndex(presets_->findData(*to));
 }
 
 void TakeList::DeletePreset() {
   const std::optional<Preset> preset = ChosenPreset();
   if (!preset) return;
-  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」は削除できません。").arg(QString::fromStdString(preset->name)).toStdString());
+  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」は削除できません。").arg(ShownPresetName(QString::fromStdString(preset->name))).toStdString());
   keeper_.Use([&](TakeStore& store) { store.RemovePreset(preset->name); });
   ReloadPresets();
 }
