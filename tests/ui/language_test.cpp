@@ -183,6 +183,24 @@ class LanguageTest : public QObject {
       QVERIFY2(!texts.contains(QString::fromUtf8(sample.english)), sample.english);
     }
   }
+
+  // The README's pictures of the English window: with VOLEMO_SCREENSHOTS
+  // naming a folder, the main window and the workbench with a phrase are
+  // drawn there (main-window-en.png, workbench-en.png).
+  void screenshots() {
+    const QString folder = qEnvironmentVariable("VOLEMO_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("VOLEMO_SCREENSHOTS names no folder");
+    QCOMPARE(InstallTranslations(Language::English, QStringLiteral(VOLEMO_TEST_TRANSLATIONS)), QString());
+    CopyShippedScaleFile();
+    Answerer answerer;
+    TfrmMain w;
+    w.show();
+    for (const char* command : {"mnuPatternRandom", "mnuPhraseMake", "mnuWorkbench"}) Find<QAction>(w, command)->trigger();
+    auto* bench = Find<QWidget>(w, "frmWorkbench");
+    QTest::qWait(200);
+    QVERIFY(w.grab().save(folder + QStringLiteral("/main-window-en.png")));
+    QVERIFY(bench->grab().save(folder + QStringLiteral("/workbench-en.png")));
+  }
 };
 
 QTEST_MAIN(LanguageTest)
