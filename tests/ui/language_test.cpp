@@ -149,6 +149,7 @@ class LanguageTest : public QObject {
     Find<QAction>(w, "mnuSaveMml")->trigger();
     for (const SaveRequest& r : answerer.saveRequests) texts << r.filters << r.fileName;
     for (const auto& box : answerer.boxes) texts << box.caption << box.text;
+    for (const QString& document : answerer.openedDocuments) texts << document;  // the manual
     texts << TextsOf(w) << TextsOf(*bench);
     for (const std::string& name : w.state().scaleNames) scaleNames << QString::fromStdString(Utf8FromCp932(name));
     return texts;
@@ -172,6 +173,7 @@ class LanguageTest : public QObject {
     for (const auto& sample : kSamples)
       QVERIFY2(FindsText(texts, sample.english), sample.english);
     QVERIFY(texts.size() > 300);
+    QVERIFY(!texts.filter(QRegularExpression(QStringLiteral("/manual/en/index\\.html$"))).isEmpty());
   }
 
   void japanese() {
@@ -182,6 +184,7 @@ class LanguageTest : public QObject {
       QVERIFY2(FindsText(texts, sample.japanese), sample.japanese);
       QVERIFY2(!texts.contains(QString::fromUtf8(sample.english)), sample.english);
     }
+    QVERIFY(!texts.filter(QRegularExpression(QStringLiteral("[^n]/manual/index\\.html$"))).isEmpty());
   }
 
   // The README's pictures of the English window: with VOLEMO_SCREENSHOTS

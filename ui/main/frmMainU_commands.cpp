@@ -143,7 +143,8 @@ void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }
 void TfrmMain::mnuVersionClick() { ShowVersionBox(this); }
 
 void TfrmMain::mnuToWebClick() {
-  const std::string manual = DataPath("manual/index.html");
+  const std::string manual =
+      DataPath(CurrentLanguage() == Language::English ? "manual/en/index.html" : "manual/index.html");
   if (OpenDocument(QUrl::fromLocalFile(QString::fromStdString(manual)).toString())) return;
   // No xdg-open or no viewer: the user can still open the file by hand.
   settings_->SetStatus(StatusText(tr("マニュアルを開くアプリがありません。マニュアルの場所: %1").arg(QString::fromStdString(manual))));
