@@ -159,6 +159,17 @@
     </message>
 </context>
 <context>
+    <name>volemo::RollNameButton</name>
+    <message>
+        <source>音名は MIDI 48 を C4 と数えます（範囲の指定と同じ）。クリックで C4 = 60 に</source>
+        <translation>Note names count MIDI 48 as C4 (as the range does). Click for C4 = 60</translation>
+    </message>
+    <message>
+        <source>音名は MIDI 60 を C4 と数えます。クリックで C4 = 48（範囲の指定と同じ）に</source>
+        <translation>Note names count MIDI 60 as C4. Click for C4 = 48 (as the range does)</translation>
+    </message>
+</context>
+<context>
     <name>volemo::RollNoteView</name>
     <message>
         <source>%1 番目の音 </source>
@@ -276,6 +287,14 @@
         <source>付属のプリセット「%1」は削除できません。</source>
         <translation>The shipped preset "%1" cannot be deleted.</translation>
     </message>
+    <message>
+        <source>全てのスケール</source>
+        <translation>All scales</translation>
+    </message>
+    <message>
+        <source>全ての操作</source>
+        <translation>All operations</translation>
+    </message>
 </context>
 <context>
     <name>volemo::TakeListModel</name>
@@ -302,6 +321,46 @@
     <message>
         <source>パターン</source>
         <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>新しいフレーズ</source>
+        <translation>New phrase</translation>
+    </message>
+    <message>
+        <source>プリセット</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>作り直し</source>
+        <translation>Re-roll</translation>
+    </message>
+    <message>
+        <source>変異</source>
+        <translation>Mutate</translation>
+    </message>
+    <message>
+        <source>手で編集</source>
+        <translation>Edited by hand</translation>
+    </message>
+    <message>
+        <source>開いたファイル</source>
+        <translation>Opened file</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>学習</source>
+        <translation>Learned</translation>
+    </message>
+    <message>
+        <source>★</source>
+        <translation>★</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Operation</translation>
     </message>
 </context>
 <context>
@@ -649,6 +708,10 @@
         <source>、トラック</source>
         <translation>, track</translation>
     </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>volemo::TfrmWorkbench</name>
@@ -735,6 +798,10 @@
     <message>
         <source>ロックしていない音から %1 個を選び直しました。</source>
         <translation>%1 unlocked notes picked anew.</translation>
+    </message>
+    <message>
+        <source>まだフレーズがありません。F9 でランダムに作るか、「作り直す」(R) を押してください。</source>
+        <translation>No phrase yet. Press F9 to make one at random, or "Re-roll" (R).</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The workbench's operations: locks, re-roll and mutate of the composed
 // phrase, and hearing the phrase from a place or one note alone.
+#include <QAction>
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 #include "cp932.h"
@@ -22,8 +24,10 @@ Phrase* TfrmWorkbench::EditablePhrase() {
 }
 
 void TfrmWorkbench::PhraseChanged(const QString& status) {
+  const RollContent before = editor_.content();
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
+  editor_.ShowChanged(ChangedNotes(before, editor_.content()));
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
   links_.settings.SetStatus(StatusText(status));
 }
@@ -53,6 +57,7 @@ void TfrmWorkbench::SetAllLocked(bool locked) {
 }
 
 void TfrmWorkbench::Reroll() {
+  if (links_.mmlBox.document()->isEmpty()) return Compose();
   const TakeCommand take(links_.takes, "reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
@@ -69,6 +74,21 @@ void TfrmWorkbench::Mutate() {
   const int count = std::min(mutateCount_->value(), phrase->UnlockedCount());
   phrase->Mutate(mutateCount_->value(), links_.settings, links_.state);
   PhraseChanged(tr("ロックしていない音から %1 個を選び直しました。").arg(count));
+}
+
+void TfrmWorkbench::Compose() {
+  links_.make.trigger();
+  Refresh();
+  if (playOnChange_->isChecked() && !links_.mmlBox.document()->isEmpty())
+    PlayMml(links_.settings, links_.player(), links_.settings.MmlText());
+}
+
+// The preset's phrase, composed as a play would: from a new pattern when
+// every play makes one.
+void TfrmWorkbench::PresetLoaded() {
+  const TakeCommand take(links_.takes, "preset");
+  if (links_.settings.IsChecked("chkMakePattern")) links_.settings.SetPatternText({});
+  Compose();
 }
 
 void TfrmWorkbench::PlayFrom(int tick) {
