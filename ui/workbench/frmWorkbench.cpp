@@ -133,7 +133,7 @@ void TfrmWorkbench::BuildControls() {
   rollAndTakes->addWidget(BuildRoll());
   rollAndTakes->addWidget(takes);
   rollAndTakes->setStretchFactor(0, 3);
-  rollAndTakes->setStretchFactor(1, 2);
+  rollAndTakes->setStretchFactor(1, 1);
   rollAndTakes->setChildrenCollapsible(false);
 
   panels_ = Named(new QTabWidget, "tabsPanels");
