@@ -29,6 +29,7 @@
 #include "roll_views.h"
 #include "take_list.h"
 #include "window_place.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -45,9 +46,9 @@ QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("
 
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
-QPushButton* Button(const char* name, const char* text, const char* tip, char key) {
-  auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
-  b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
+  auto* b = Named(new QPushButton(text), name);
+  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
 }
 
@@ -62,7 +63,7 @@ QString WithoutMnemonic(QString text) {
 TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), links_(std::move(links)) {
   setObjectName(QStringLiteral("frmWorkbench"));
-  setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
+  setWindowTitle(tr("フレーズの作業台 - Volemo"));
   BuildControls();
   if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
     restoreGeometry(geometry);
@@ -96,17 +97,17 @@ void TfrmWorkbench::SaveState(bool open) {
 }
 
 void TfrmWorkbench::BuildControls() {
-  reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
-  mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
+  reroll_ = Button("btnReroll", tr("作り直す"), tr("ロックしていない音を全て選び直します"), 'R');
+  mutate_ = Button("btnMutate", tr("変異"), tr("ロックしていない音から指定の個数だけ選び直します"),
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
   mutateCount_->setRange(1, 128);  // 64 steps of two notes each
   mutateCount_->setValue(2);
-  mutateCount_->setSuffix(QStringLiteral(" 個"));
-  mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
-  lockAll_ = Button("btnLockAll", "全てロック", "全ての音をロックします", 'L');
-  unlockAll_ = Button("btnUnlockAll", "全て解除", "全ての音のロックを外します", 'U');
-  playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
+  mutateCount_->setSuffix(tr(" 個"));
+  mutateCount_->setToolTip(tr("変異で選び直す音の数"));
+  lockAll_ = Button("btnLockAll", tr("全てロック"), tr("全ての音をロックします"), 'L');
+  unlockAll_ = Button("btnUnlockAll", tr("全て解除"), tr("全ての音のロックを外します"), 'U');
+  playOnChange_ = Named(new QCheckBox(tr("変更したら演奏する")), "chkPlayOnChange");
   playOnChange_->setChecked(true);
 
   // The main window's commands first, as on its tool bar.
@@ -138,7 +139,7 @@ void TfrmWorkbench::BuildControls() {
   auto* rollAndTakes = Named(new QSplitter(Qt::Vertical), "splitRoll");
   rollAndTakes->addWidget(BuildRoll());
   rollAndTakes->addWidget(takes);
-  rollAndTakes->setStretchFactor(0, 2);
+  rollAndTakes->setStretchFactor(0, 3);
   rollAndTakes->setStretchFactor(1, 1);
   rollAndTakes->setChildrenCollapsible(false);
 
@@ -306,16 +307,16 @@ void TfrmWorkbench::Refresh() {
 
   QString line;
   if (!editor_.content().message.empty()) {
-    line = QString::fromStdString(Utf8FromCp932(editor_.content().message));
+    line = MessageText(editor_.content().message);
   } else if (!phrase) {
-    line = QString::fromStdString(Utf8FromCp932(why));
+    line = MessageText(why);
   } else {
-    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
-                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
+    line = tr("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+             "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
                .arg(phrase->Notes().size())
                .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
   }
-  if (editor_.content().passes > 1) line += QStringLiteral("（%1 回繰り返し）").arg(editor_.content().passes);
+  if (editor_.content().passes > 1) line += tr("（%1 回繰り返し）").arg(editor_.content().passes);
   state_->setText(line);
 }
 
