@@ -6,6 +6,7 @@
 
 #include "playback_module.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -48,7 +49,7 @@ void PortPlayer::Open(const MidiFile& midi) {
 }
 
 void PortPlayer::Play(int fromTick) {
-  if (!IsOpen()) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  if (!IsOpen()) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません（MIDI ファイルが開かれていません）。"));
   if (follow_) return FollowTransport();
   const auto first = std::find_if(events_.begin(), events_.end(), [&](const TimedEvent& e) { return e.tick >= fromTick; });
   startSeconds_ = fromTick > 0 && first != events_.end() ? first->seconds : 0;
@@ -66,7 +67,8 @@ void PortPlayer::Play(int fromTick) {
 // note it starts itself: a note-on goes with the ticks until its note-off.
 void PortPlayer::FollowTransport() {
   if (division_ <= 0 || division_ >= 0x8000)
-    throw MakePlayerError("SMPTE 時間の MIDI ファイルは JACK のトランスポートに合わせて演奏できません。");
+    throw MakePlayerError(
+        QT_TRANSLATE_NOOP("Message", "SMPTE 時間の MIDI ファイルは JACK のトランスポートに合わせて演奏できません。"));
   const auto ticks = [&](int tick) { return static_cast<uint32_t>(std::llround(tick * 480.0 / division_)); };
   std::vector<VolemoTickEvent> out;
   for (auto e = events_.begin(); e != events_.end(); ++e) {

@@ -1,11 +1,12 @@
 #include "port_output.h"
 
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 
 void PortOutput::Follow(timeline::LoopEvents, double, bool) {
-  throw MakePlayerError("JACK のトランスポートに合わせて演奏できるのは JACK のポートだけです。");
+  throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "JACK のトランスポートに合わせて演奏できるのは JACK のポートだけです。"));
 }
 
 std::vector<std::string> ListMidiPorts() {

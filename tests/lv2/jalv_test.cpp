@@ -34,7 +34,9 @@ bool WaitFor(Condition condition, std::chrono::milliseconds limit) {
 // the likelier a cycle the server misses on a loaded machine); empty when
 // every note-on and note-off before the stop came within one period of its
 // frame, and nothing sounded after it. Each try's jalv has a name of its
-// own: the server may still list the port of the one before it.
+// own: the server may still list the port of the one before it. jalv
+// registers its ports before it activates its client, and the server
+// connects no port of an inactive client: tried until it does.
 std::string PlayedInJalvDiffers(const std::vector<CliNote>& notes, test::MidiMonitor& monitor, int attempt) {
   const std::string bundles = std::string(VOLEMO_LV2_BUNDLE).substr(0, std::string(VOLEMO_LV2_BUNDLE).rfind('/'));
   const std::string name = "volemo-jalv-" + std::to_string(attempt), output = name + ":midi_out";
@@ -42,7 +44,8 @@ std::string PlayedInJalvDiffers(const std::vector<CliNote>& notes, test::MidiMon
   test::TransportWatch watch;
   if (!WaitFor([&] { return jack_port_by_name(watch.Client(), output.c_str()) != nullptr; }, 10s))
     return "jalv did not start the plugin";
-  if (jack_connect(watch.Client(), output.c_str(), "midi-monitor:input") != 0) return "cannot connect";
+  if (!WaitFor([&] { return jack_connect(watch.Client(), output.c_str(), "midi-monitor:input") == 0; }, 5s))
+    return "cannot connect";
   std::this_thread::sleep_for(300ms);  // the worker composes seed 7's phrase
   const size_t first = monitor.Received().size();
 
