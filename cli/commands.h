@@ -34,7 +34,8 @@ bool CompileToFile(const std::string& mml, const std::string& midPath);
 void PlayToTheEnd(const MidiFile& midi);
 // Plays midi into the port named (see FindMidiPort) and returns at its
 // end, its notes released; throws PlayerError (the port went away too).
-// followTransport: on the JACK transport's timeline (see PortPlayer).
-void PlayIntoPort(const MidiFile& midi, const std::string& port, bool followTransport);
+// followTransport: on the JACK transport's timeline; clock: with MIDI
+// clock (see PortPlayer).
+void PlayIntoPort(const MidiFile& midi, const std::string& port, bool followTransport, bool clock);
 
 }  // namespace volemo::cli

@@ -19,7 +19,8 @@ namespace volemo::cli {
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
   std::string midPath, wavPath, midiOut;
-  bool play = false, notes = false, keep = false, chordsTable = false, followTransport = false;
+  bool play = false, notes = false, keep = false, chordsTable = false, followTransport = false,
+       midiClock = false;
   std::vector<PhraseOperation> operations;
   std::string continuePath;
   int continueBars = 0;
@@ -36,6 +37,8 @@ int RunPhrase(ArgumentReader& args) {
                    "  --follow-transport    with --midi-out to a JACK port: play on the JACK transport's\n"
                    "                        timeline, from its bar 1 at its tempo, while it rolls; the\n"
                    "                        notes end when it stops; done once it has passed the phrase\n"
+                   "  --midi-clock          with --midi-out: send MIDI clock at the phrase's tempo (24 a\n"
+                   "                        quarter note), a start before the first note, a stop at the end\n"
                    "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
                    "                        extension (.wav, .flac, .ogg)\n"
                    "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
@@ -69,6 +72,10 @@ int RunPhrase(ArgumentReader& args) {
       continueBars = static_cast<int>(std::clamp<long long>(ParseInteger(*bars, "--bars"), -1, 1 << 20));
       continue;
     }
+    if (args.TakeFlag("--midi-clock")) {
+      midiClock = true;
+      continue;
+    }
     if (args.TakeFlag("--follow-transport")) {
       followTransport = true;
       continue;
@@ -94,6 +101,8 @@ int RunPhrase(ArgumentReader& args) {
   }
   if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
   if (followTransport && midiOut.empty()) throw UsageError("--follow-transport needs --midi-out PORT");
+  if (midiClock && midiOut.empty()) throw UsageError("--midi-clock needs --midi-out PORT");
+  if (midiClock && followTransport) throw UsageError("--midi-clock goes with a play of its own: not with --follow-transport");
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement;
@@ -136,7 +145,7 @@ int RunPhrase(ArgumentReader& args) {
     // In memory: runs side by side never hear or render each other's phrase.
     const MidiFile midi = CompilePhrase(mml);
     if (play) PlayToTheEnd(midi);
-    if (!midiOut.empty()) PlayIntoPort(midi, midiOut, followTransport);
+    if (!midiOut.empty()) PlayIntoPort(midi, midiOut, followTransport, midiClock);
     if (!wavPath.empty()) {
       const DeferInterrupts whileWriting;
       // Repeatable, as the batch renders: the same arguments give the same bytes.

@@ -28,9 +28,10 @@ int RunPorts(ArgumentReader& args) {
   return 0;
 }
 
-void PlayIntoPort(const MidiFile& midi, const std::string& port, bool followTransport) {
+void PlayIntoPort(const MidiFile& midi, const std::string& port, bool followTransport, bool clock) {
   PortPlayer player(FindMidiPort(port));
   player.SetFollowTransport(followTransport);
+  player.SetClock(clock);
   player.Open(midi);
   // Interrupted, the notes still get their note-offs before the program ends.
   const DeferInterrupts whilePlaying;

@@ -152,7 +152,8 @@ class TempoMap {
 
 // Walks the whole file; events and visit, when given, receive the channel
 // messages.
-MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr) {
+MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr,
+               std::vector<double>* clocks = nullptr) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
     throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "MIDI ファイルではありません（先頭が MThd ではありません）。"));
@@ -187,6 +188,10 @@ MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const Ch
   const auto earliest = std::min_element(tempos.begin(), tempos.end(),
                                          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
   if (earliest != tempos.end()) midi.firstTempo = earliest->microsPerQuarter;
+  if (clocks && !(division & 0x8000)) {
+    TempoMap clockMap(division, tempos);
+    for (int64_t clock = 0; clock * division < lastTick * 24; ++clock) clocks->push_back(clockMap.Seconds(clock * division / 24));
+  }
   TempoMap tempoMap(division, std::move(tempos));
   if (events) {
     std::stable_sort(events->begin(), events->end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
@@ -209,6 +214,12 @@ std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
   std::vector<TimedEvent> events;
   Parse(midi.bytes, &events);
   return events;
+}
+
+std::vector<double> ClockSeconds(const MidiFile& midi) {
+  std::vector<double> clocks;
+  Parse(midi.bytes, nullptr, nullptr, &clocks);
+  return clocks;
 }
 
 void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit) {

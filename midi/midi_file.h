@@ -35,7 +35,7 @@ struct MidiFile {
 struct TimedEvent {
   double seconds;  // from the file's start, following the tempo changes
   int tick;
-  uint8_t size;    // 2 or 3
+  uint8_t size;    // 2 or 3; 1 for a MIDI clock's messages (system real time)
   uint8_t bytes[3];
   int track = 0;   // the file's track it is in, from 0
 };
@@ -53,6 +53,11 @@ std::vector<TimedEvent> TimedEvents(const MidiFile& midi);
 // its order, without their seconds: a large file's, without holding them all.
 using ChannelMessageVisitor = std::function<void(const TimedEvent&)>;
 void ForEachChannelMessage(const MidiFile& midi, const ChannelMessageVisitor& visit);
+
+// When each MIDI clock of a parsed file falls, 24 a quarter note from its
+// tick 0 up to its end, following the tempo changes; none for a file in
+// SMPTE time.
+std::vector<double> ClockSeconds(const MidiFile& midi);
 
 // Reads and parses the file at path; throws PlayerError naming the path.
 MidiFile ReadMidiFile(const std::string& path);

@@ -31,7 +31,7 @@ typedef struct VolemoPort VolemoPort;         /* output to a MIDI port: see Port
 /* A channel message and when it sounds, from the start of the phrase. */
 typedef struct VolemoMidiEvent {
   double seconds;
-  uint8_t size; /* 2 or 3 */
+  uint8_t size; /* 2 or 3; 1 for MIDI clock's real-time messages */
   uint8_t bytes[3];
 } VolemoMidiEvent;
 

@@ -42,6 +42,7 @@ PortPlayer::~PortPlayer() { module_.closePort(output_); }
 void PortPlayer::Open(const MidiFile& midi) {
   Close();
   events_ = TimedEvents(midi);
+  clockSeconds_ = ClockSeconds(midi);
   lastTick_ = midi.lastTick;
   division_ = midi.division;
   beatsPerMinute_ = midi.firstTempo > 0 ? 60e6 / midi.firstTempo : 120;
@@ -55,10 +56,27 @@ void PortPlayer::Play(int fromTick) {
   startSeconds_ = fromTick > 0 && first != events_.end() ? first->seconds : 0;
   std::vector<VolemoMidiEvent> out;
   out.reserve(events_.size());
+  if (clock_) {
+    if (fromTick == 0 || division_ <= 0 || division_ >= 0x8000) {
+      out.push_back({0, 1, {0xFA, 0, 0}});
+    } else {
+      // Song position in sixteenths, then continue.
+      const int sixteenths = std::min(fromTick * 4 / division_, 0x3FFF);
+      out.push_back({0, 3, {0xF2, static_cast<uint8_t>(sixteenths & 0x7F), static_cast<uint8_t>(sixteenths >> 7)}});
+      out.push_back({0, 1, {0xFB, 0, 0}});
+    }
+  }
   for (const TimedEvent& e : events_) {
     const bool note = (e.bytes[0] & 0xE0) == 0x80;  // note-on or note-off
     if (e.tick < fromTick && note) continue;
     out.push_back({std::max(e.seconds - startSeconds_, 0.0), e.size, {e.bytes[0], e.bytes[1], e.bytes[2]}});
+  }
+  if (clock_) {
+    for (const double s : clockSeconds_)
+      if (s >= startSeconds_) out.push_back({s - startSeconds_, 1, {0xF8, 0, 0}});
+    // In time order; at one time the start first, as pushed.
+    std::stable_sort(out.begin(), out.end(),
+                     [](const VolemoMidiEvent& a, const VolemoMidiEvent& b) { return a.seconds < b.seconds; });
   }
   ThrowIfFailed(module_.playPort(output_, out.data(), out.size(), seconds_ - startSeconds_, loop_ ? 1 : 0));
 }

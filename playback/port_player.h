@@ -38,6 +38,10 @@ class PortPlayer {
   // PlayerError. Off at first.
   void SetFollowTransport(bool follow) { follow_ = follow; }
   bool FollowsTransport() const { return follow_; }
+  // On: plays send MIDI clock, 24 a quarter note at the phrase's tempo,
+  // after a start (or, from a later tick, its song position and continue),
+  // and a stop at the end or on Stop. Not while following the transport.
+  void SetClock(bool clock) { clock_ = clock; }
   bool IsOpen() const { return !events_.empty() || lastTick_ > 0; }
   bool IsPlaying() const;
   // Why the output ended (the port went away); empty while it works.
@@ -52,6 +56,7 @@ class PortPlayer {
   const std::string port_;
   VolemoPort* output_ = nullptr;
   std::vector<TimedEvent> events_;
+  std::vector<double> clockSeconds_;
   int lastTick_ = 0;
   int division_ = 480;
   double beatsPerMinute_ = 120;  // the file's first tempo
@@ -59,6 +64,7 @@ class PortPlayer {
   double startSeconds_ = 0;  // of the play's first tick
   bool loop_ = false;
   bool follow_ = false;
+  bool clock_ = false;
 };
 
 }  // namespace volemo

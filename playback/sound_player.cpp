@@ -71,6 +71,7 @@ void SoundPlayer::SetOutput(bool builtin, const std::string& port) {
     port_ = std::make_unique<PortPlayer>(port);
     port_->SetLoop(loop_);
     port_->SetFollowTransport(follow_);
+    port_->SetClock(clock_);
   }
   builtin_ = builtin || !port_;
 }
@@ -78,6 +79,11 @@ void SoundPlayer::SetOutput(bool builtin, const std::string& port) {
 void SoundPlayer::SetFollowTransport(bool follow) {
   follow_ = follow;
   if (port_) port_->SetFollowTransport(follow);
+}
+
+void SoundPlayer::SetClock(bool clock) {
+  clock_ = clock;
+  if (port_) port_->SetClock(clock);
 }
 
 std::string SoundPlayer::TakePortFailure() {

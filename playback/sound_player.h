@@ -42,6 +42,8 @@ class SoundPlayer {
   // Plays into the port follow the JACK transport (see PortPlayer); kept
   // for every port chosen after.
   void SetFollowTransport(bool follow);
+  // Plays into the port send MIDI clock (see PortPlayer); kept likewise.
+  void SetClock(bool clock);
   // The port plays go to; empty for none.
   std::string OutputPort() const { return port_ ? port_->Port() : std::string(); }
   // Why the port's output ended, once: the port is let go, and plays go to
@@ -62,6 +64,7 @@ class SoundPlayer {
   bool loop_ = false;
   bool builtin_ = true;
   bool follow_ = false;
+  bool clock_ = false;
   std::unique_ptr<PortPlayer> port_;
   mutable std::thread start_;
 };

@@ -11,7 +11,13 @@ void PortSchedule::Load(std::vector<TimedEvent> events, double length) {
   passStart_ = 0;
   std::memset(sounding_, 0, sizeof sounding_);
   usedChannels_ = 0;
-  for (const TimedEvent& e : events_) usedChannels_ |= 1u << (e.bytes[0] & 0x0F);
+  clock_ = false;
+  for (const TimedEvent& e : events_) {
+    if (e.bytes[0] < 0xF0)
+      usedChannels_ |= 1u << (e.bytes[0] & 0x0F);
+    else
+      clock_ = clock_ || e.bytes[0] == kClock;
+  }
 }
 
 void PortSchedule::Count(const TimedEvent& e) {

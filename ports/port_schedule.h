@@ -34,6 +34,12 @@ class PortSchedule {
       const TimedEvent& e = events_[next_];
       const double due = passStart_ + e.seconds;
       if (due >= until) return;
+      // The clock's start (or song position and continue) once, before the
+      // first pass; its ticks every pass.
+      if (passStart_ > 0 && (e.bytes[0] == kStart || e.bytes[0] == kContinue || e.bytes[0] == kSongPosition)) {
+        ++next_;
+        continue;
+      }
       Count(e);
       emit(due, e.bytes, e.size);
       ++next_;
@@ -46,7 +52,8 @@ class PortSchedule {
   double Position(double now) const { return now - passStart_; }
 
   // emit(bytes, size) for a note-off of every sounding note, then the
-  // sustain pedal up and "all notes off" on every channel the phrase uses.
+  // sustain pedal up and "all notes off" on every channel the phrase uses;
+  // a clock's stop when the events hold a clock.
   template <class Emit>
   void Release(Emit emit) {
     for (int channel = 0; channel < 16; ++channel) {
@@ -62,7 +69,14 @@ class PortSchedule {
       emit(pedal, 3);
       emit(allOff, 3);
     }
+    if (clock_) {
+      const uint8_t stop[1] = {kStop};
+      emit(stop, 1);
+    }
   }
+
+  // MIDI clock's messages (system real time, and the song position).
+  static constexpr uint8_t kClock = 0xF8, kStart = 0xFA, kContinue = 0xFB, kStop = 0xFC, kSongPosition = 0xF2;
 
  private:
   void Count(const TimedEvent& e);
@@ -74,6 +88,7 @@ class PortSchedule {
   std::atomic<double> passStart_{0};
   uint8_t sounding_[16][128] = {};
   uint32_t usedChannels_ = 0;
+  bool clock_ = false;  // the events hold a clock: the release stops it
 };
 
 }  // namespace volemo

@@ -154,6 +154,10 @@
         <source>JACK のトランスポートに合わせる</source>
         <translation>Follow the JACK transport</translation>
     </message>
+    <message>
+        <source>MIDI クロックを送る</source>
+        <translation>Send MIDI clock</translation>
+    </message>
 </context>
 <context>
     <name>volemo::PhraseDrag</name>

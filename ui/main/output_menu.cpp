@@ -20,6 +20,7 @@ OutputMenu::OutputMenu(std::function<SoundPlayer&()> player, std::function<void(
   port_ = stored.value(QStringLiteral("output/port")).toString();
   builtin_ = stored.value(QStringLiteral("output/builtin"), true).toBool() || port_.isEmpty();
   followTransport_ = stored.value(QStringLiteral("output/followTransport"), false).toBool();
+  clock_ = stored.value(QStringLiteral("output/midiClock"), false).toBool();
   connect(this, &QMenu::aboutToShow, this, Handler([this] {
     Rebuild();
     AskForPorts();
@@ -55,6 +56,7 @@ void OutputMenu::Found(const QStringList& ports, const QString& failure) {
 void OutputMenu::Apply() {
   try {
     player_().SetFollowTransport(followTransport_);
+    player_().SetClock(clock_);
     player_().SetOutput(builtin_, port_.toStdString());
   } catch (const PlayerError& e) {
     report_(e.what());
@@ -79,6 +81,16 @@ void OutputMenu::Rebuild() {
     followTransport_ = !followTransport_;
     Stored().setValue(QStringLiteral("output/followTransport"), followTransport_);
     player_().SetFollowTransport(followTransport_);
+  }));
+  // MIDI clock at the phrase's tempo, started and stopped with each play.
+  QAction* clock = addAction(tr("MIDI クロックを送る"));
+  clock->setObjectName(QStringLiteral("mnuOutMidiClock"));
+  clock->setCheckable(true);
+  clock->setChecked(clock_);
+  connect(clock, &QAction::triggered, this, Handler([this] {
+    clock_ = !clock_;
+    Stored().setValue(QStringLiteral("output/midiClock"), clock_);
+    player_().SetClock(clock_);
   }));
   addSeparator();
   if (!ports_) {

@@ -1,6 +1,7 @@
 // The main window's menu "出力": the built-in synthesizer, each MIDI port
 // found when the menu opens, or the synthesizer and one port both; and
-// whether plays into a JACK port follow the JACK transport. The
+// whether plays into a JACK port follow the JACK transport, and whether
+// plays into a port send MIDI clock. The
 // choice is remembered by the port's name; a remembered port that is not
 // there shows as missing, and is used again once the menu finds it back.
 // The ports are asked for on a thread of their own (it may load the
@@ -41,6 +42,7 @@ class OutputMenu : public QMenu {
   std::function<void(const std::string&)> report_;
   bool builtin_ = true;
   bool followTransport_ = false;
+  bool clock_ = false;
   QString port_;  // empty: none
   std::optional<QStringList> ports_;  // none until the first answer
   QString failure_;                   // why the ports could not be listed
