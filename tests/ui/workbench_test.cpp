@@ -21,6 +21,7 @@
 #include "roll_views.h"
 #include "spin_field.h"
 #include "ui_test_support.h"
+#include "workbench_window.h"
 
 using namespace volemo;
 using namespace volemo::test;
@@ -39,16 +40,9 @@ struct Place {
 
 }  // namespace
 
-class WorkbenchTest : public QObject {
+class WorkbenchTest : public QObject, WorkbenchWindow {
   Q_OBJECT
 
-  std::unique_ptr<Answerer> answerer_;
-  std::unique_ptr<TfrmMain> window_;
-
-  TfrmMain& W() { return *window_; }
-  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
-  RollEditor& Editor() { return Bench().editor(); }
-  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
   void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
