@@ -101,6 +101,13 @@ void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<Q
 
 void WindowSettings::SetStatus(const std::string& text) {
   status_->setText(QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(text))));
+  for (QLabel* line : otherStatusLines_)
+    if (line) line->setText(status_->text());
+}
+
+void WindowSettings::AlsoShowStatusIn(QLabel& line) {
+  line.setText(status_->text());
+  otherStatusLines_.emplace_back(&line);
 }
 
 }  // namespace volemo

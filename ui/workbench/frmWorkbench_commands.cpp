@@ -1,6 +1,8 @@
 // The workbench's operations: locks, re-roll and mutate of the composed
 // phrase, and hearing the phrase from a place or one note alone.
+#include <QAction>
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 #include "cp932.h"
@@ -62,6 +64,7 @@ void TfrmWorkbench::SetAllLocked(bool locked) {
 }
 
 void TfrmWorkbench::Reroll() {
+  if (links_.mmlBox.document()->isEmpty()) return Compose();
   const TakeCommand take(links_.takes, "reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
@@ -80,6 +83,21 @@ void TfrmWorkbench::Mutate() {
   const std::string status =
       QStringLiteral("ロックしていない音から %1 個を選び直しました。").arg(count).toStdString();
   PhraseChanged(status.c_str());
+}
+
+void TfrmWorkbench::Compose() {
+  links_.make.trigger();
+  Refresh();
+  if (playOnChange_->isChecked() && !links_.mmlBox.document()->isEmpty())
+    PlayMml(links_.settings, links_.player(), links_.settings.MmlText());
+}
+
+// The preset's phrase, composed as a play would: from a new pattern when
+// every play makes one.
+void TfrmWorkbench::PresetLoaded() {
+  const TakeCommand take(links_.takes, "preset");
+  if (links_.settings.IsChecked("chkMakePattern")) links_.settings.SetPatternText({});
+  Compose();
 }
 
 void TfrmWorkbench::PlayFrom(int tick) {
