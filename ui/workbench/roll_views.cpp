@@ -298,12 +298,12 @@ void RollNoteView::PaintBackground() {
       edge.setAlpha(110);
     }
     p.setBrush(fill);
-    p.setPen(edge);
+    p.setPen(e.Locked(i) ? kLockEdge : edge);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (e.Locked(i)) {
+      // A second edge outside, so that the narrowest note keeps its fill.
       p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(kLockEdge, 2));
-      p.drawRect(r.adjusted(1, 1, -1, -1));
+      p.drawRect(r.adjusted(-1, -1, 0, 0));
     }
   }
   // Bends as the pitch each note slides along (two semitones either way).
