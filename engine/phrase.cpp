@@ -6,6 +6,7 @@
 
 #include "cp932.h"
 #include "note_choice.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -75,12 +76,12 @@ void Phrase::Mutate(int k, const Settings& settings, EngineState& state) {
 
 std::string WhyPhraseUnavailable(const Phrase* phrase, std::string_view boxText) {
   if (!phrase) {
-    static const std::string none = Cp932FromUtf8("フレーズがまだありません。先にフレーズを作成してください。");
+    static const std::string none = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "フレーズがまだありません。先にフレーズを作成してください。"));
     return none;
   }
   if (phrase->Mml() != boxText) {
     static const std::string edited = Cp932FromUtf8(
-        "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。");
+        QT_TRANSLATE_NOOP("Message", "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。"));
     return edited;
   }
   return {};

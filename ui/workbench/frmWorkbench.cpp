@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -28,6 +29,7 @@
 #include "roll_views.h"
 #include "take_list.h"
 #include "window_place.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -44,10 +46,16 @@ QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("
 
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
-QPushButton* Button(const char* name, const char* text, const char* tip, char key) {
-  auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
-  b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
+  auto* b = Named(new QPushButton(text), name);
+  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
+}
+
+// A menu item's text as a tool tip: "ループ再生(&L)" as "ループ再生".
+QString WithoutMnemonic(QString text) {
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+  return text.remove(mnemonic);
 }
 
 }  // namespace
@@ -55,7 +63,7 @@ QPushButton* Button(const char* name, const char* text, const char* tip, char ke
 TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), links_(std::move(links)) {
   setObjectName(QStringLiteral("frmWorkbench"));
-  setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
+  setWindowTitle(tr("フレーズの作業台 - Volemo"));
   BuildControls();
   if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
     restoreGeometry(geometry);
@@ -89,17 +97,17 @@ void TfrmWorkbench::SaveState(bool open) {
 }
 
 void TfrmWorkbench::BuildControls() {
-  reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
-  mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
+  reroll_ = Button("btnReroll", tr("作り直す"), tr("ロックしていない音を全て選び直します"), 'R');
+  mutate_ = Button("btnMutate", tr("変異"), tr("ロックしていない音から指定の個数だけ選び直します"),
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
   mutateCount_->setRange(1, 128);  // 64 steps of two notes each
   mutateCount_->setValue(2);
-  mutateCount_->setSuffix(QStringLiteral(" 個"));
-  mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
-  lockAll_ = Button("btnLockAll", "全てロック", "全ての音をロックします", 'L');
-  unlockAll_ = Button("btnUnlockAll", "全て解除", "全ての音のロックを外します", 'U');
-  playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
+  mutateCount_->setSuffix(tr(" 個"));
+  mutateCount_->setToolTip(tr("変異で選び直す音の数"));
+  lockAll_ = Button("btnLockAll", tr("全てロック"), tr("全ての音をロックします"), 'L');
+  unlockAll_ = Button("btnUnlockAll", tr("全て解除"), tr("全ての音のロックを外します"), 'U');
+  playOnChange_ = Named(new QCheckBox(tr("変更したら演奏する")), "chkPlayOnChange");
   playOnChange_->setChecked(true);
 
   // The main window's commands first, as on its tool bar.
@@ -110,8 +118,8 @@ void TfrmWorkbench::BuildControls() {
     commands->addAction(action);
     // The key beside the name, as the main window's menu shows it.
     if (!action->shortcut().isEmpty())
-      action->setToolTip(
-          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(WithoutMnemonic(action->text()),
+                                                       action->shortcut().toString(QKeySequence::NativeText)));
   }
 
   auto* buttons = new QHBoxLayout;
@@ -132,7 +140,7 @@ void TfrmWorkbench::BuildControls() {
   rollAndTakes->addWidget(BuildRoll());
   rollAndTakes->addWidget(takes);
   rollAndTakes->setStretchFactor(0, 3);
-  rollAndTakes->setStretchFactor(1, 2);
+  rollAndTakes->setStretchFactor(1, 1);
   rollAndTakes->setChildrenCollapsible(false);
 
   panels_ = Named(new QTabWidget, "tabsPanels");
@@ -220,7 +228,8 @@ QWidget* TfrmWorkbench::BuildRoll() {
 }
 
 void TfrmWorkbench::PlaceFirstTime() {
-  const QSize wanted(900, 640);
+  // Tall enough for two octaves of readable rows above a few takes.
+  const QSize wanted(900, 760);
   resize(wanted);
   const QWidget* main = parentWidget();
   if (!main || !main->screen()) return;
@@ -298,16 +307,16 @@ void TfrmWorkbench::Refresh() {
 
   QString line;
   if (!editor_.content().message.empty()) {
-    line = QString::fromStdString(Utf8FromCp932(editor_.content().message));
+    line = MessageText(editor_.content().message);
   } else if (!phrase) {
-    line = QString::fromStdString(Utf8FromCp932(why));
+    line = MessageText(why);
   } else {
-    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
-                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
+    line = tr("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+             "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
                .arg(phrase->Notes().size())
                .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
   }
-  if (editor_.content().passes > 1) line += QStringLiteral("（%1 回繰り返し）").arg(editor_.content().passes);
+  if (editor_.content().passes > 1) line += tr("（%1 回繰り返し）").arg(editor_.content().passes);
   state_->setText(line);
 }
 

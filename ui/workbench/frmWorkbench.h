@@ -97,7 +97,7 @@ class TfrmWorkbench : public QWidget {
   Phrase* EditablePhrase();
   // Puts the phrase's new MML in the box, reports, and plays it when
   // play-on-change is on.
-  void PhraseChanged(const char* status);
+  void PhraseChanged(const QString& status);
 
   WorkbenchLinks links_;
   RollEditor editor_;

@@ -146,7 +146,7 @@ RollRuler::RollRuler(RollEditor& editor, QWidget* parent) : QWidget(parent), edi
   setObjectName(QStringLiteral("rollRuler"));
   setFixedHeight(kRulerBar);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral("クリックした所から演奏します"));
+  setToolTip(tr("クリックした所から演奏します"));
   connect(&editor_, &RollEditor::viewChanged, this, [this] {
     FitHeight();
     update();
@@ -370,9 +370,9 @@ bool RollNoteView::event(QEvent* event) {
   }
   const RollNote& n = editor_.content().notes[size_t(note)];
   QString text = editor_.KeyName(n.key);
-  if (editor_.Number(note)) text = QStringLiteral("%1 番目の音 ").arg(editor_.Number(note)) + text;
-  if (n.silent) text += QStringLiteral("（鳴らない音）");
-  if (editor_.Locked(note)) text += QStringLiteral("（ロック中）");
+  if (editor_.Number(note)) text = tr("%1 番目の音 ").arg(editor_.Number(note)) + text;
+  if (n.silent) text += tr("（鳴らない音）");
+  if (editor_.Locked(note)) text += tr("（ロック中）");
   QToolTip::showText(help->globalPos(), text, this, editor_.NoteRect(note));
   return true;
 }
