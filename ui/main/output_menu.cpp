@@ -71,27 +71,26 @@ void OutputMenu::Rebuild() {
   builtin->setChecked(builtin_);
   // Off only while a port plays: something always sounds.
   connect(builtin, &QAction::triggered, this, Handler([this] { Choose(!builtin_ || port_.isEmpty(), port_); }));
+  // Settings of the plays into a port, each remembered under its key.
+  const auto toggle = [this](const QString& text, const QString& name, bool& on, const QString& key,
+                             void (SoundPlayer::*apply)(bool)) {
+    QAction* item = addAction(text);
+    item->setObjectName(name);
+    item->setCheckable(true);
+    item->setChecked(on);
+    connect(item, &QAction::triggered, this, Handler([this, &on, key, apply] {
+      on = !on;
+      Stored().setValue(key, on);
+      (player_().*apply)(on);
+    }));
+  };
   // Plays into a JACK port start and stop with the JACK transport, at its
   // tempo and bar position.
-  QAction* follow = addAction(tr("JACK のトランスポートに合わせる"));
-  follow->setObjectName(QStringLiteral("mnuOutFollowTransport"));
-  follow->setCheckable(true);
-  follow->setChecked(followTransport_);
-  connect(follow, &QAction::triggered, this, Handler([this] {
-    followTransport_ = !followTransport_;
-    Stored().setValue(QStringLiteral("output/followTransport"), followTransport_);
-    player_().SetFollowTransport(followTransport_);
-  }));
+  toggle(tr("JACK のトランスポートに合わせる"), QStringLiteral("mnuOutFollowTransport"), followTransport_,
+         QStringLiteral("output/followTransport"), &SoundPlayer::SetFollowTransport);
   // MIDI clock at the phrase's tempo, started and stopped with each play.
-  QAction* clock = addAction(tr("MIDI クロックを送る"));
-  clock->setObjectName(QStringLiteral("mnuOutMidiClock"));
-  clock->setCheckable(true);
-  clock->setChecked(clock_);
-  connect(clock, &QAction::triggered, this, Handler([this] {
-    clock_ = !clock_;
-    Stored().setValue(QStringLiteral("output/midiClock"), clock_);
-    player_().SetClock(clock_);
-  }));
+  toggle(tr("MIDI クロックを送る"), QStringLiteral("mnuOutMidiClock"), clock_, QStringLiteral("output/midiClock"),
+         &SoundPlayer::SetClock);
   addSeparator();
   if (!ports_) {
     addAction(tr("（MIDI ポートを探しています…）"))->setEnabled(false);
