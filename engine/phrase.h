@@ -55,6 +55,8 @@ class Phrase {
   const std::string& Mml() const { return mml_; }
   // Indexed by number - 1.
   const std::vector<PhraseNote>& Notes() const { return notes_; }
+  // Throws std::out_of_range for a number that is not 1..Notes().size().
+  const PhraseNote& Note(int number) const { return notes_[IndexOf(number)]; }
 
   // How Reroll and Mutate draw the key of notes[index], the notes before it
   // holding their keys: the note choice (PickNote) unless one is given.

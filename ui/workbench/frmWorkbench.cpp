@@ -20,7 +20,9 @@
 #include "error_boundary.h"
 #include "gui_benri.h"
 #include "phrase_drag.h"
+#include "roll_note_edits.h"
 #include "roll_views.h"
+#include "velocity_lane.h"
 
 namespace volemo {
 namespace {
@@ -88,6 +90,8 @@ void TfrmWorkbench::SaveState(bool open) {
 
 void TfrmWorkbench::BuildControls() {
   reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
+  rerollRhythm_ = Named(new QPushButton(tr("リズムを作り直す")), "btnRerollRhythm");
+  rerollRhythm_->setToolTip(tr("ロックした音の拍は残し、ほかの拍のリズムと音を選び直します (H)"));
   mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
@@ -101,7 +105,8 @@ void TfrmWorkbench::BuildControls() {
   playOnChange_->setChecked(true);
 
   auto* buttons = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_}) buttons->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, rerollRhythm_, mutate_, mutateCount_})
+    buttons->addWidget(w);
   buttons->addSpacing(12);
   buttons->addWidget(lockAll_);
   buttons->addWidget(unlockAll_);
@@ -119,7 +124,9 @@ void TfrmWorkbench::BuildControls() {
   grid->addWidget(ruler, 0, 1);
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
-  grid->addWidget(scroll_, 2, 1);
+  auto* velocities = new VelocityLane(editor_);
+  grid->addWidget(velocities, 2, 1);
+  grid->addWidget(scroll_, 3, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
 
@@ -158,7 +165,14 @@ void TfrmWorkbench::BuildControls() {
       }
     });
   });
+  auto* edits = new RollNoteEdits(
+      editor_, *notes_,
+      {links_.settings, links_.state, links_.takes, [this] { return EditablePhrase(); },
+       [this](const std::string& status) { PhraseChanged(status.c_str()); }},
+      this);
+  connect(velocities, &VelocityLane::velocitySet, edits, &RollNoteEdits::SetVelocity);
   connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(rerollRhythm_, &QPushButton::clicked, this, Handler([this] { RerollRhythm(); }));
   connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
   connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
   connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
@@ -218,6 +232,7 @@ void TfrmWorkbench::Refresh() {
   }
   for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_, lockAll_, unlockAll_})
     w->setEnabled(phrase != nullptr);
+  rerollRhythm_->setEnabled(phrase && phrase->Rewritable());
 
   QString line;
   if (!editor_.content().message.empty()) {
@@ -262,12 +277,14 @@ void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
       if (editor_.Selected() >= 0) RunHandler([this] { ToggleLock(editor_.Selected()); });
       break;
     case Qt::Key_R:
+    case Qt::Key_H:
     case Qt::Key_M:
     case Qt::Key_L:
     case Qt::Key_U:
       if (!plain) return QWidget::keyPressEvent(event);
       RunHandler([this, key = event->key()] {
         if (key == Qt::Key_R) Reroll();
+        if (key == Qt::Key_H) RerollRhythm();
         if (key == Qt::Key_M) Mutate();
         if (key == Qt::Key_L || key == Qt::Key_U) SetAllLocked(key == Qt::Key_L);
       });

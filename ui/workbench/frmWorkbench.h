@@ -71,6 +71,7 @@ class TfrmWorkbench : public QWidget {
   void ToggleLock(int note);
   void SetAllLocked(bool locked);
   void Reroll();
+  void RerollRhythm();
   void Mutate();
   void HearNote(int note);
   void PlayFrom(int tick);
@@ -87,6 +88,7 @@ class TfrmWorkbench : public QWidget {
   QScrollBar* scroll_ = nullptr;
   QSplitter* splitter_ = nullptr;
   QPushButton* reroll_ = nullptr;
+  QPushButton* rerollRhythm_ = nullptr;
   QPushButton* mutate_ = nullptr;
   QSpinBox* mutateCount_ = nullptr;
   QPushButton* lockAll_ = nullptr;

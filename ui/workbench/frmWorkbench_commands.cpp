@@ -30,7 +30,13 @@ void TfrmWorkbench::PhraseChanged(const char* status) {
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
-  links_.settings.SetStatus(Cp932FromUtf8(status));
+  QString text = QString::fromUtf8(status);
+  if (const std::vector<int>& changed = links_.phrase->Changed(); !changed.empty()) {
+    QStringList numbers;
+    for (int number : changed) numbers << QString::number(number);
+    text += tr("%1 音を変えました: %2").arg(changed.size()).arg(numbers.join(QStringLiteral(", ")));
+  }
+  links_.settings.SetStatus(Cp932FromUtf8(text.toStdString()));
 }
 
 void TfrmWorkbench::ToggleLock(int note) {
@@ -66,6 +72,16 @@ void TfrmWorkbench::Reroll() {
   if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
   phrase->Reroll(links_.settings, links_.state);
   PhraseChanged("ロックしていない音を選び直しました。");
+}
+
+void TfrmWorkbench::RerollRhythm() {
+  const TakeCommand take(links_.takes, "reroll-rhythm");
+  Phrase* phrase = EditablePhrase();
+  if (!phrase) return;
+  if (!phrase->Rewritable())
+    return links_.settings.SetStatus(Cp932FromUtf8(tr("このフレーズは拍の刻みが分からないため、リズムを作り直せません。").toStdString()));
+  phrase->RerollRhythm(links_.settings, links_.state);
+  PhraseChanged(tr("ロックした音の拍を残してリズムを選び直しました。").toUtf8().constData());
 }
 
 void TfrmWorkbench::Mutate() {

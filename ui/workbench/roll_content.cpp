@@ -47,9 +47,9 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
   const dvorlin::Song& song = content.song;
   content.notes.reserve(song.notes.size() + song.silentNotes.size());
   for (const dvorlin::Note& n : song.notes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, false});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, false, n.velocity});
   for (const dvorlin::Note& n : song.silentNotes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, true});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, true, n.velocity});
   std::stable_sort(content.notes.begin(), content.notes.end(), [](const RollNote& a, const RollNote& b) {
     return std::tie(a.start, a.key) < std::tie(b.start, b.key);
   });

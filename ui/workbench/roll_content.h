@@ -18,6 +18,7 @@ struct RollNote {
   uint8_t channel = 0;
   uint8_t key = 0;      // MIDI key
   bool silent = false;  // gate 0: shown, never heard
+  uint8_t velocity = 0;
   int16_t bendAtStart = 0;  // the channel's bend when the note starts
 
   bool operator==(const RollNote&) const = default;
