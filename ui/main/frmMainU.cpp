@@ -25,6 +25,7 @@
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "long_line_box.h"
 #include "output_menu.h"
 #include "phrase_drag.h"
 #include "play_sequence.h"
@@ -57,7 +58,7 @@ QString FromCp932(const std::string& text) {
 }
 
 QPlainTextEdit* TextBox(const char* name, int fontPixels) {
-  auto* box = Named(new QPlainTextEdit, name);
+  auto* box = Named(new LongLineBox, name);
   box->setFont(PixelFont("IPAGothic", fontPixels, QFont::TypeWriter));
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

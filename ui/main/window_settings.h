@@ -9,10 +9,11 @@
 #include "control_values.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QWidget;
 
 namespace volemo {
+
+class LongLineBox;
 
 class WindowSettings : public EditableSettings {
  public:
@@ -42,8 +43,8 @@ class WindowSettings : public EditableSettings {
   T& Control(std::string_view name) const;
 
   std::map<std::string, QWidget*, std::less<>> controls_;
-  QPlainTextEdit* pattern_;
-  QPlainTextEdit* mml_;
+  LongLineBox* pattern_;
+  LongLineBox* mml_;
   QLabel* status_;
 };
 
