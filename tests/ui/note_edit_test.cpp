@@ -2,20 +2,13 @@
 // rectangles and the velocity bars: each edit checked in the MML box and
 // in what the real compiler plays of it (the roll's content), then undone
 // and redone with the keys.
-#include <QApplication>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QtTest>
-#include <functional>
-#include <memory>
+#include <algorithm>
 
-#include "frmMainU.h"
-#include "frmWorkbench.h"
 #include "roll_content.h"
-#include "roll_views.h"
-#include "ui_test_support.h"
 #include "velocity_lane.h"
+#include "workbench_window.h"
 
 using namespace volemo;
 using namespace volemo::test;
@@ -37,18 +30,10 @@ struct Heard {
 
 }  // namespace
 
-class NoteEditTest : public QObject {
+class NoteEditTest : public QObject, WorkbenchWindow {
   Q_OBJECT
 
-  std::unique_ptr<Answerer> answerer_;
-  std::unique_ptr<TfrmMain> window_;
-
-  TfrmMain& W() { return *window_; }
-  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
-  RollEditor& Editor() { return Bench().editor(); }
-  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
   VelocityLane* Lane() { return Find<VelocityLane>(Bench(), "rollVelocity"); }
-  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   // What the compiler plays of the box, one pass, as the roll reads it.
   std::vector<Heard> Played() {
     std::vector<Heard> heard;
@@ -83,15 +68,8 @@ class NoteEditTest : public QObject {
 
  private slots:
   void init() {
-    CopyShippedScaleFile();
-    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
-    answerer_ = std::make_unique<Answerer>();
-    window_ = std::make_unique<TfrmMain>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::keyClick(&W(), Qt::Key_F6);
-    QApplication::setActiveWindow(&Bench());
-    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
+    OpenWorkbench();
+    if (QTest::currentTestFailed()) return;
     Bench().resize(900, 480);
     W().settings().SetPatternText(kPattern);
     Find<QAction>(W(), "mnuPhraseMake")->trigger();
@@ -99,10 +77,7 @@ class NoteEditTest : public QObject {
     QCOMPARE(int(Editor().content().notes.size()), 26);
   }
 
-  void cleanup() {
-    window_.reset();
-    answerer_.reset();
-  }
+  void cleanup() { CloseWindow(); }
 
   // Each edit by the mouse: what the compiler then plays, against the notes
   // before it, derived by hand from the pattern's steps.

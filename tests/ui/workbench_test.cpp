@@ -21,6 +21,7 @@
 #include "roll_views.h"
 #include "spin_field.h"
 #include "ui_test_support.h"
+#include "workbench_window.h"
 
 using namespace volemo;
 using namespace volemo::test;
@@ -39,17 +40,9 @@ struct Place {
 
 }  // namespace
 
-class WorkbenchTest : public QObject {
+class WorkbenchTest : public QObject, WorkbenchWindow {
   Q_OBJECT
 
-  std::unique_ptr<Answerer> answerer_;
-  std::unique_ptr<TfrmMain> window_;
-
-  TfrmMain& W() { return *window_; }
-  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
-  RollEditor& Editor() { return Bench().editor(); }
-  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
-  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
   void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(Notes(), Qt::LeftButton, modifiers, Editor().NoteRect(note).center());
@@ -74,21 +67,10 @@ class WorkbenchTest : public QObject {
   }
 
  private slots:
-  void init() {
-    CopyShippedScaleFile();
-    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
-    answerer_ = std::make_unique<Answerer>();
-    window_ = std::make_unique<TfrmMain>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::keyClick(&W(), Qt::Key_F6);
-    QApplication::setActiveWindow(&Bench());
-    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
-  }
+  void init() { OpenWorkbench(); }
 
   void cleanup() {
-    window_.reset();
-    answerer_.reset();
+    CloseWindow();
     QVERIFY(QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).value("workbench/open").toBool());
   }
 

@@ -1,0 +1,47 @@
+// The main window with its workbench opened by its key and active, for the
+// tests that drive the workbench, and the workbench's parts by name.
+#pragma once
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+
+#include "frmMainU.h"
+#include "frmWorkbench.h"
+#include "roll_views.h"
+#include "ui_test_support.h"
+
+namespace volemo::test {
+
+class WorkbenchWindow {
+ protected:
+  // From init(): the shipped scale file in place and nothing remembered.
+  void OpenWorkbench() {
+    CopyShippedScaleFile();
+    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
+    answerer_ = std::make_unique<Answerer>();
+    window_ = std::make_unique<TfrmMain>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QTest::keyClick(&W(), Qt::Key_F6);
+    QApplication::setActiveWindow(&Bench());
+    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
+  }
+  void CloseWindow() {
+    window_.reset();
+    answerer_.reset();
+  }
+
+  TfrmMain& W() { return *window_; }
+  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
+  RollEditor& Editor() { return Bench().editor(); }
+  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
+  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
+
+  std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<TfrmMain> window_;
+};
+
+}  // namespace volemo::test
