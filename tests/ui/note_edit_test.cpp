@@ -83,7 +83,7 @@ class NoteEditTest : public QObject, WorkbenchWindow {
   // before it, derived by hand from the pattern's steps.
   void EachMouseEditChangesTheTextAndTheNotesAndUndoes_data() {
     QTest::addColumn<QString>("edit");
-    for (const char* edit : {"pitch", "chromatic", "length", "start", "add", "delete", "velocity"})
+    for (const char* edit : {"pitch", "chromatic", "length", "start", "past the end", "add", "delete", "velocity"})
       QTest::newRow(edit) << QString::fromLatin1(edit);
   }
   void EachMouseEditChangesTheTextAndTheNotesAndUndoes() {
@@ -113,6 +113,11 @@ class NoteEditTest : public QObject, WorkbenchWindow {
     } else if (edit == "start") {
       Drag(Notes(), r.center(), r.center() + QPoint(stepWidth, 0));
       expected[size_t(third)].start = 4 * kStep;
+    } else if (edit == "past the end") {
+      // The last note (step 30) dragged five steps on stops on the last step.
+      const QRect last = Editor().NoteRect(int(heard.size()) - 1);
+      Drag(Notes(), last.center(), last.center() + QPoint(5 * stepWidth, 0));
+      expected.back().start = 31 * kStep;
     } else if (edit == "add") {
       // In the rest of step 9, on the row of an in-scale key.
       int added = Editor().BottomKey() + 1;

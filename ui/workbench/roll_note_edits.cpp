@@ -50,7 +50,8 @@ struct RollNoteEdits::Press {
   PhraseNote phrase;  // the phrase's note of that number
   QPointF at, globalAt;
   Qt::KeyboardModifiers modifiers;
-  int64_t step = 0;  // the grid
+  int64_t step = 0;       // the grid
+  int64_t lastStart = 0;  // its last line in the body
   bool end = false;  // the end is dragged: the length
   bool dragging = false;
 };
@@ -80,15 +81,24 @@ bool RollNoteEdits::MousePress(QMouseEvent& event) {
   const int note = editor_.NoteAt(event.position().toPoint());
   const int number = editor_.Number(note);
   if (note < 0 || number == 0) return false;
-  // The phrase behind the roll's numbers; asked quietly, for a press may
-  // yet be only a click.
+  // The phrase behind the roll's numbers, which it has only while the box
+  // holds its text.
   const Phrase* phrase = links_.editable();
   if (!phrase || size_t(number) > phrase->Notes().size()) return false;
   view_.setFocus(Qt::MouseFocusReason);
   const QRect r = editor_.NoteRect(note);
-  press_ = std::make_unique<Press>(Press{note, number, editor_.content().notes[size_t(note)], phrase->Note(number),
-                                         event.position(), event.globalPosition(), event.modifiers(),
-                                         StepOf(*phrase), r.width() >= kMinGrippedWidth && event.position().x() >= r.right() - kEndGrip});
+  press_ = std::make_unique<Press>();
+  Press& p = *press_;
+  p.note = note;
+  p.number = number;
+  p.shown = editor_.content().notes[size_t(note)];
+  p.phrase = phrase->Note(number);
+  p.at = event.position();
+  p.globalAt = event.globalPosition();
+  p.modifiers = event.modifiers();
+  p.step = StepOf(*phrase);
+  p.lastStart = std::max<int64_t>(phrase->Frame().bodyTicks - 1, 0) / p.step * p.step;
+  p.end = r.width() >= kMinGrippedWidth && event.position().x() >= r.right() - kEndGrip;
   return true;
 }
 
@@ -104,7 +114,8 @@ void RollNoteEdits::Dragged(const Press& p, QPoint at, Qt::KeyboardModifiers mod
     length = std::max(end, (start / step + 1) * step) - start;
     return;
   }
-  if (std::abs(moved) * 2 >= step) start = std::max<int64_t>(0, std::llround(double(start + moved) / step) * step);
+  if (std::abs(moved) * 2 >= step)
+    start = std::clamp<int64_t>(std::llround(double(start + moved) / step) * step, 0, p.lastStart);
   key = std::clamp(p.phrase.key + KeyAt(editor_, at.y()) - KeyAt(editor_, p.at.toPoint().y()), 0, 127);
   if (!(modifiers & Qt::ShiftModifier)) key = OnScale(links_.state.weights, key, p.phrase.key);
 }
