@@ -12,6 +12,7 @@
 #include "phrase_form.h"
 #include "step_groove.h"
 #include "text_trim.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -273,7 +274,7 @@ Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSetting
   phrase.SetFrame(std::move(frame));
   state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
   settings.SetMmlText(phrase.Mml());
-  static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");
+  static const std::string status = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "MMLフレーズを作成しました。"));
   settings.SetStatus(status);
   return phrase;
 }

@@ -6,6 +6,7 @@
 
 #include "cp932.h"
 #include "note_choice.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -46,10 +47,8 @@ int Phrase::UnlockedCount() const {
 }
 
 void Phrase::Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state) {
-  const std::vector<PhraseNote> before = notes_;
   for (size_t i : indexes) notes_[i].key = chooser_ ? chooser_(notes_, i, settings, state) : PickNote(settings, state);
   Write();
-  NoteChanges(before);
 }
 
 void Phrase::Reroll(const Settings& settings, EngineState& state) {
@@ -79,12 +78,12 @@ void Phrase::Mutate(int k, const Settings& settings, EngineState& state) {
 
 std::string WhyPhraseUnavailable(const Phrase* phrase, std::string_view boxText) {
   if (!phrase) {
-    static const std::string none = Cp932FromUtf8("フレーズがまだありません。先にフレーズを作成してください。");
+    static const std::string none = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "フレーズがまだありません。先にフレーズを作成してください。"));
     return none;
   }
   if (phrase->Mml() != boxText) {
     static const std::string edited = Cp932FromUtf8(
-        "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。");
+        QT_TRANSLATE_NOOP("Message", "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。"));
     return edited;
   }
   return {};

@@ -69,11 +69,6 @@ class Phrase {
   // Whether Rewrite and RerollRhythm may work: the body and step are known.
   bool Rewritable() const { return frame_.stepTicks > 0 && frame_.bodyTicks > 0; }
 
-  // The numbers of the notes the last Reroll, Mutate, SetKey, Rewrite or
-  // RerollRhythm made new or changed (key, time, length, gate or
-  // velocity), low to high; a note removed leaves no number.
-  const std::vector<int>& Changed() const { return changed_; }
-
   // Throws std::out_of_range for a number that is not 1..Notes().size().
   void SetLocked(int number, bool locked);
   void SetAllLocked(bool locked);
@@ -111,16 +106,13 @@ class Phrase {
  private:
   size_t IndexOf(int number) const;  // throws std::out_of_range
   void Write();
-  void Replace(std::vector<PhraseNote> notes);
   void Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state);
-  void NoteChanges(const std::vector<PhraseNote>& before);
 
   std::vector<std::string> texts_;
   std::vector<PhraseNote> notes_;
   std::string mml_;
   KeyChooser chooser_;
   PhraseFrame frame_;
-  std::vector<int> changed_;
 };
 
 // Empty when the operations may work on phrase while the MML box holds

@@ -4,7 +4,6 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "note_choice.h"
@@ -15,45 +14,19 @@ namespace {
 
 constexpr int kStepsPerLine = 16;
 
-// A note as it sounds, for telling which notes an operation changed.
-auto Sound(const PhraseNote& n) { return std::tie(n.startTick, n.lengthTicks, n.key, n.gate, n.velocity); }
-
 // A length as MML writes it: nothing for one step, exact ticks otherwise.
 std::string LengthText(int64_t ticks, int64_t step) { return ticks == step ? std::string() : "%" + std::to_string(ticks); }
 
 }  // namespace
 
-void Phrase::NoteChanges(const std::vector<PhraseNote>& before) {
-  std::vector<PhraseNote> unmatched = before;
-  std::sort(unmatched.begin(), unmatched.end(), [](const PhraseNote& a, const PhraseNote& b) { return Sound(a) < Sound(b); });
-  changed_.clear();
-  for (const PhraseNote& n : notes_) {
-    const auto it = std::lower_bound(unmatched.begin(), unmatched.end(), n,
-                                     [](const PhraseNote& a, const PhraseNote& b) { return Sound(a) < Sound(b); });
-    if (it != unmatched.end() && Sound(*it) == Sound(n)) {
-      unmatched.erase(it);
-    } else {
-      changed_.push_back(n.number);
-    }
-  }
-}
-
 void Phrase::SetKey(int number, int key) {
   const size_t index = IndexOf(number);
   if (key < 0 || key > 127) throw std::out_of_range("no MIDI key " + std::to_string(key));
-  const std::vector<PhraseNote> before = notes_;
   notes_[index].key = key;
   Write();
-  NoteChanges(before);
 }
 
 void Phrase::Rewrite(std::vector<PhraseNote> notes) {
-  const std::vector<PhraseNote> before = notes_;
-  Replace(std::move(notes));
-  NoteChanges(before);
-}
-
-void Phrase::Replace(std::vector<PhraseNote> notes) {
   if (!Rewritable()) throw std::logic_error("this phrase does not know its body's frame and cannot be rewritten");
   const int64_t body = frame_.bodyTicks, step = frame_.stepTicks;
   for (const PhraseNote& n : notes)

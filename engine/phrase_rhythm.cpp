@@ -75,13 +75,11 @@ void Phrase::RerollRhythm(const Settings& settings, EngineState& state) {
       default: break;  // a rest
     }
   }
-  const std::vector<PhraseNote> before = notes_;
-  Replace(std::move(notes));
+  Rewrite(std::move(notes));
   std::vector<size_t> drawn;
   for (size_t i = 0; i < notes_.size(); ++i)
     if (!notes_[i].locked) drawn.push_back(i);  // every unlocked note is new
   Redraw(drawn, settings, state);
-  NoteChanges(before);
 }
 
 }  // namespace volemo

@@ -9,6 +9,7 @@
 #include "cp932.h"
 #include "engine_error.h"
 #include "input_file.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -60,7 +61,7 @@ std::string ReadScaleFile(const std::string& path) {
   return text;
 }
 
-void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, "読み込みエラー"); }
+void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, QT_TRANSLATE_NOOP("Message", "読み込みエラー")); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "input_file.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -154,7 +155,7 @@ class TempoMap {
 MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
-    throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "MIDI ファイルではありません（先頭が MThd ではありません）。"));
   file.Take(4);
   const uint32_t headerLength = file.Big(4);
   if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");

@@ -5,6 +5,7 @@
 
 #include "playback_module.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -45,7 +46,7 @@ void PortPlayer::Open(const MidiFile& midi) {
 }
 
 void PortPlayer::Play(int fromTick) {
-  if (!IsOpen()) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  if (!IsOpen()) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません（MIDI ファイルが開かれていません）。"));
   const auto first = std::find_if(events_.begin(), events_.end(), [&](const TimedEvent& e) { return e.tick >= fromTick; });
   startSeconds_ = fromTick > 0 && first != events_.end() ? first->seconds : 0;
   std::vector<VolemoMidiEvent> out;

@@ -12,6 +12,7 @@
 #include "player_error.h"
 #include "port_output.h"
 #include "port_schedule.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -58,7 +59,7 @@ class AlsaOutput : public PortOutput {
  public:
   explicit AlsaOutput(const std::string& target) : target_(target) {
     seq_ = OpenSequencer();
-    if (!seq_) throw MakePlayerError("ALSA シーケンサーを開けません（/dev/snd/seq がありません）。");
+    if (!seq_) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "ALSA シーケンサーを開けません（/dev/snd/seq がありません）。"));
     bool found = false;
     ForEachPort(seq_, [&](const std::string& name, const snd_seq_addr_t& addr) {
       if (name == target) found = true, address_ = addr;

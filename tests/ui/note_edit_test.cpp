@@ -98,7 +98,8 @@ class NoteEditTest : public QObject, WorkbenchWindow {
     const int stepWidth = int(kStep * Editor().PixelsPerTick());
     const int key = heard[size_t(third)].key;
     if (edit == "pitch") {
-      // Two rows up; off the scale, the next row up is on it.
+      // Two rows up; off the scale, on to the next row (the one of the
+      // two nearest that lies the way it was dragged).
       const int wanted = InCMajor(key + 2) ? key + 2 : key + 3;
       Drag(Notes(), r.center(), r.center() - QPoint(0, int(2 * row)));
       expected[size_t(third)].key = wanted;
@@ -120,7 +121,7 @@ class NoteEditTest : public QObject, WorkbenchWindow {
       expected.back().start = 31 * kStep;
     } else if (edit == "add") {
       // In the rest of step 9, on the row of an in-scale key.
-      int added = Editor().BottomKey() + 1;
+      int added = Editor().KeyAt(Notes()->height() / 2);
       while (!InCMajor(added)) ++added;
       const QPoint at(Editor().X(9 * kStep) + stepWidth / 2, (Editor().Y(added) + Editor().RowBottom(added)) / 2);
       QTest::mouseDClick(Notes(), Qt::LeftButton, {}, at);

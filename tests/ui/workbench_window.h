@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -17,11 +18,14 @@ namespace volemo::test {
 
 class WorkbenchWindow {
  protected:
-  // From init(): the shipped scale file in place and nothing remembered.
+  // From init(): the shipped scale file in place, nothing remembered, no
+  // takes but the test's own.
   void OpenWorkbench() {
     CopyShippedScaleFile();
     QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
     answerer_ = std::make_unique<Answerer>();
+    data_ = std::make_unique<QTemporaryDir>();
+    qputenv("VOLEMO_DATA_DIR", data_->path().toUtf8());
     window_ = std::make_unique<TfrmMain>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -32,6 +36,7 @@ class WorkbenchWindow {
   void CloseWindow() {
     window_.reset();
     answerer_.reset();
+    data_.reset();
   }
 
   TfrmMain& W() { return *window_; }
@@ -41,6 +46,7 @@ class WorkbenchWindow {
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
 
   std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<QTemporaryDir> data_;
   std::unique_ptr<TfrmMain> window_;
 };
 

@@ -12,6 +12,7 @@
 #include "engine_state.h"
 #include "phrase.h"
 #include "sound_player.h"
+#include "translation.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
@@ -29,7 +30,6 @@ class OutputMenu;
 struct PieceNotes;
 class SpinField;
 class TakeKeeper;
-class TakeList;
 class TfrmHelp;
 class TfrmWorkbench;
 
@@ -66,6 +66,7 @@ class TfrmMain : public QMainWindow {
  private:
   // Building the window.
   void BuildMenus();
+  void BuildLanguageMenu();
   void BuildToolBar();
   QWidget* BuildScalePage();
   QWidget* BuildPatternPage();
@@ -124,6 +125,7 @@ class TfrmMain : public QMainWindow {
   void mnuVersionClick();
   void mnuToWebClick();
   void N2Click();
+  void LanguageChosen(Language language);
 
   EngineState state_;
   std::unique_ptr<SoundPlayer> player_;
@@ -138,7 +140,6 @@ class TfrmMain : public QMainWindow {
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
   OutputMenu* outputMenu_ = nullptr;
-  TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 
 }  // namespace volemo

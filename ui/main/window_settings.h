@@ -3,8 +3,10 @@
 // Unicode and the engine's CP932 bytes.
 #pragma once
 
+#include <QPointer>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "control_values.h"
 
@@ -32,6 +34,9 @@ class WindowSettings : public EditableSettings {
   std::string MmlText() const override;
   void SetMmlText(const std::string& text) override;
   void SetStatus(const std::string& text) override;
+  // Another line that shows each status message from now on (the
+  // workbench's), and the one shown now.
+  void AlsoShowStatusIn(QLabel& line);
   // As the user would: a spin field's text runs its change handler; a list's
   // selection made here runs none.
   void SetText(std::string_view spinName, const std::string& text) override;
@@ -46,6 +51,7 @@ class WindowSettings : public EditableSettings {
   LongLineBox* pattern_;
   LongLineBox* mml_;
   QLabel* status_;
+  std::vector<QPointer<QLabel>> otherStatusLines_;
 };
 
 }  // namespace volemo

@@ -12,6 +12,9 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -19,9 +22,14 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
+#include "harmony.h"
+#include "note_choice.h"
 #include "phrase_drag.h"
 #include "roll_note_edits.h"
 #include "roll_views.h"
+#include "take_list.h"
+#include "window_place.h"
+#include "translation.h"
 #include "velocity_lane.h"
 
 namespace volemo {
@@ -31,14 +39,17 @@ namespace {
 // slower rate only to notice that something has started.
 constexpr int kFollowMs = 33;
 constexpr int kIdleMs = 150;
+// Narrower than this beside the main window, the roll and the take list
+// are of little use: the workbench opens over the main window instead.
+constexpr int kMinBesideWidth = 560;
 
 QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
 
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
-QPushButton* Button(const char* name, const char* text, const char* tip, char key) {
-  auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
-  b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
+  auto* b = Named(new QPushButton(text), name);
+  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
 }
 
@@ -47,20 +58,12 @@ QPushButton* Button(const char* name, const char* text, const char* tip, char ke
 TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), links_(std::move(links)) {
   setObjectName(QStringLiteral("frmWorkbench"));
-  setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
+  setWindowTitle(tr("フレーズの作業台 - Volemo"));
   BuildControls();
-  resize(760, 380);
-  if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty()) {
+  if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
     restoreGeometry(geometry);
-  } else if (parent && parent->screen()) {
-    // First time: beside the main window where the screen has room, else
-    // under it.
-    const QRect screen = parent->screen()->availableGeometry();
-    const QRect main = parent->frameGeometry();
-    QPoint place = main.topRight() + QPoint(8, 0);
-    if (place.x() + width() > screen.right()) place = main.bottomLeft() + QPoint(0, 8);
-    if (screen.contains(QRect(place, size()))) move(place);
-  }
+  else
+    PlaceFirstTime();
 
   // After the command that changed the box has ended: the main window sets
   // its phrase only once the composer has filled the box, and a command may
@@ -89,22 +92,36 @@ void TfrmWorkbench::SaveState(bool open) {
 }
 
 void TfrmWorkbench::BuildControls() {
-  reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
-  rerollRhythm_ = Named(new QPushButton(tr("リズムを作り直す")), "btnRerollRhythm");
-  rerollRhythm_->setToolTip(tr("ロックした音の拍は残し、ほかの拍のリズムと音を選び直します (H)"));
-  mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
+  reroll_ = Button("btnReroll", tr("作り直す"), tr("ロックしていない音を全て選び直します"), 'R');
+  rerollRhythm_ = Button("btnRerollRhythm", tr("リズムを作り直す"),
+                         tr("ロックした音の拍は残し、ほかの拍のリズムと音を選び直します"), 'H');
+  mutate_ = Button("btnMutate", tr("変異"), tr("ロックしていない音から指定の個数だけ選び直します"),
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
   mutateCount_->setRange(1, 128);  // 64 steps of two notes each
   mutateCount_->setValue(2);
-  mutateCount_->setSuffix(QStringLiteral(" 個"));
-  mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
-  lockAll_ = Button("btnLockAll", "全てロック", "全ての音をロックします", 'L');
-  unlockAll_ = Button("btnUnlockAll", "全て解除", "全ての音のロックを外します", 'U');
-  playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
+  mutateCount_->setSuffix(tr(" 個"));
+  mutateCount_->setToolTip(tr("変異で選び直す音の数"));
+  lockAll_ = Button("btnLockAll", tr("全てロック"), tr("全ての音をロックします"), 'L');
+  unlockAll_ = Button("btnUnlockAll", tr("全て解除"), tr("全ての音のロックを外します"), 'U');
+  playOnChange_ = Named(new QCheckBox(tr("変更したら演奏する")), "chkPlayOnChange");
   playOnChange_->setChecked(true);
 
+  // The main window's commands first, as on its tool bar.
+  auto* commands = Named(new QToolBar, "barWorkbench");
+  commands->setIconSize(QSize(16, 16));
+  commands->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (QAction* action : links_.commands) {
+    commands->addAction(action);
+    // The key beside the name, as the main window's menu shows it.
+    if (!action->shortcut().isEmpty())
+      action->setToolTip(
+          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+  }
+
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(commands);
+  buttons->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{reroll_, rerollRhythm_, mutate_, mutateCount_})
     buttons->addWidget(w);
   buttons->addSpacing(12);
@@ -114,6 +131,50 @@ void TfrmWorkbench::BuildControls() {
   buttons->addWidget(playOnChange_);
   buttons->addStretch(1);
 
+  // The roll over the take list, both as wide as the window: the list's
+  // columns need the width more than its rows need the height.
+  auto* takes = new TakeList(links_.takes);
+  auto* rollAndTakes = Named(new QSplitter(Qt::Vertical), "splitRoll");
+  rollAndTakes->addWidget(BuildRoll());
+  rollAndTakes->addWidget(takes);
+  rollAndTakes->setStretchFactor(0, 3);
+  rollAndTakes->setStretchFactor(1, 1);
+  rollAndTakes->setChildrenCollapsible(false);
+
+  panels_ = Named(new QTabWidget, "tabsPanels");
+  panels_->hide();  // until a panel comes
+  splitter_ = Named(new QSplitter(Qt::Horizontal), "splitWorkbench");
+  splitter_->addWidget(rollAndTakes);
+  splitter_->addWidget(panels_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setChildrenCollapsible(false);
+
+  state_ = Named(new QLabel, "lblWorkbench");
+  state_->setTextFormat(Qt::PlainText);
+  state_->setWordWrap(true);
+  auto* statusBar = Named(new QStatusBar, "sbarWorkbench");
+  statusBar->setSizeGripEnabled(false);
+  status_ = Named(new QLabel, "sbarWorkbenchText");
+  status_->setTextFormat(Qt::PlainText);
+  statusBar->addWidget(status_, 1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 6, 6, 0);
+  column->setSpacing(4);
+  column->addLayout(buttons);
+  column->addWidget(splitter_, 1);
+  column->addWidget(state_);
+  column->addWidget(statusBar);
+
+  connect(takes, &TakeList::presetLoaded, this, Handler([this] { PresetLoaded(); }));
+  connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(rerollRhythm_, &QPushButton::clicked, this, Handler([this] { RerollRhythm(); }));
+  connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
+  connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
+  connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
+}
+
+QWidget* TfrmWorkbench::BuildRoll() {
   auto* roll = new QWidget;
   auto* grid = new QGridLayout(roll);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -121,38 +182,37 @@ void TfrmWorkbench::BuildControls() {
   auto* ruler = new RollRuler(editor_);
   notes_ = new RollNoteView(editor_);
   scroll_ = Named(new QScrollBar(Qt::Horizontal), "rollScroll");
+  auto* rows = Named(new QScrollBar(Qt::Vertical), "rollRows");
+  grid->addWidget(new RollNameButton(editor_), 0, 0, Qt::AlignBottom);
   grid->addWidget(ruler, 0, 1);
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
+  grid->addWidget(rows, 1, 2);
   auto* velocities = new VelocityLane(editor_);
   grid->addWidget(velocities, 2, 1);
   grid->addWidget(scroll_, 3, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
+  // Over the empty roll, until there is a phrase.
+  firstUse_ = Named(new QLabel(tr("まだフレーズがありません。F9 でランダムに作るか、「作り直す」(R) を押してください。")),
+                    "lblFirstUse");
+  firstUse_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  firstUse_->hide();
+  grid->addWidget(firstUse_, 1, 1, Qt::AlignCenter);
 
-  splitter_ = Named(new QSplitter(Qt::Horizontal), "splitWorkbench");
-  splitter_->addWidget(roll);
-  splitter_->setStretchFactor(0, 1);
-  splitter_->setChildrenCollapsible(false);
-
-  state_ = Named(new QLabel, "lblWorkbench");
-  state_->setTextFormat(Qt::PlainText);
-  state_->setWordWrap(true);
-
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 6, 6, 6);
-  column->setSpacing(4);
-  column->addLayout(buttons);
-  column->addWidget(splitter_, 1);
-  column->addWidget(state_);
-
-  connect(&editor_, &RollEditor::viewChanged, this, [this] {
-    const QSignalBlocker quiet(scroll_);
+  connect(&editor_, &RollEditor::viewChanged, this, [this, rows] {
+    const QSignalBlocker quiet(scroll_), quietRows(rows);
     scroll_->setRange(0, std::max(0, editor_.ContentWidth() - editor_.ViewSize().width()));
     scroll_->setPageStep(editor_.ViewSize().width());
     scroll_->setValue(editor_.Scroll());
+    rows->setRange(0, std::max(0, editor_.ContentHeight() - editor_.ViewSize().height()));
+    rows->setPageStep(editor_.ViewSize().height());
+    rows->setSingleStep(int(editor_.RowHeight()));
+    rows->setValue(editor_.VerticalScroll());
+    rows->setVisible(rows->maximum() > 0);
   });
   connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
+  connect(rows, &QScrollBar::valueChanged, &editor_, &RollEditor::SetVerticalScroll);
   connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
   connect(notes_, &RollNoteView::dragRequested, this,
           Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
@@ -168,14 +228,25 @@ void TfrmWorkbench::BuildControls() {
   auto* edits = new RollNoteEdits(
       editor_, *notes_,
       {links_.settings, links_.state, links_.takes, [this] { return EditablePhrase(); },
-       [this](const std::string& status) { PhraseChanged(status.c_str()); }},
+       [this](const QString& status) { PhraseChanged(status); }},
       this);
   connect(velocities, &VelocityLane::velocitySet, edits, &RollNoteEdits::SetVelocity);
-  connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
-  connect(rerollRhythm_, &QPushButton::clicked, this, Handler([this] { RerollRhythm(); }));
-  connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
-  connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
-  connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
+  return roll;
+}
+
+void TfrmWorkbench::PlaceFirstTime() {
+  const QSize wanted(900, 640);
+  resize(wanted);
+  const QWidget* main = parentWidget();
+  if (!main || !main->screen()) return;
+  const QRect place = PlaceBeside(main->screen()->availableGeometry(), main->frameGeometry(), wanted, kMinBesideWidth);
+  resize(place.size());
+  move(place.topLeft());
+}
+
+void TfrmWorkbench::AddPanel(QWidget* panel, const QString& title) {
+  panels_->addTab(panel, title);
+  panels_->show();
 }
 
 void TfrmWorkbench::showEvent(QShowEvent* event) {
@@ -215,6 +286,9 @@ void TfrmWorkbench::Refresh() {
       byPlace.emplace(place, &n);
     }
   }
+  const auto [low, high] = NoteRange(links_.settings);
+  editor_.SetKeyRange(low, std::min(high, 127));
+  editor_.SetScale(ScaleMask(links_.state.weights), std::clamp(links_.settings.Index("cmbKey"), 0, 11));
   editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
   if (phrase) {
     const auto& notes = editor_.content().notes;
@@ -230,22 +304,26 @@ void TfrmWorkbench::Refresh() {
     }
     editor_.SetNumbers(std::move(numbers), std::move(locked));
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_, lockAll_, unlockAll_})
+  for (QWidget* w : std::initializer_list<QWidget*>{mutate_, mutateCount_, lockAll_, unlockAll_})
     w->setEnabled(phrase != nullptr);
+  // An empty box: re-roll makes the first phrase.
+  const bool nothingYet = links_.mmlBox.document()->isEmpty();
+  reroll_->setEnabled(phrase != nullptr || nothingYet);
   rerollRhythm_->setEnabled(phrase && phrase->Rewritable());
+  firstUse_->setVisible(nothingYet);
 
   QString line;
   if (!editor_.content().message.empty()) {
-    line = QString::fromStdString(Utf8FromCp932(editor_.content().message));
+    line = MessageText(editor_.content().message);
   } else if (!phrase) {
-    line = QString::fromStdString(Utf8FromCp932(why));
+    line = MessageText(why);
   } else {
-    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
-                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
+    line = tr("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+             "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
                .arg(phrase->Notes().size())
                .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
   }
-  if (editor_.content().passes > 1) line += QStringLiteral("（%1 回繰り返し）").arg(editor_.content().passes);
+  if (editor_.content().passes > 1) line += tr("（%1 回繰り返し）").arg(editor_.content().passes);
   state_->setText(line);
 }
 

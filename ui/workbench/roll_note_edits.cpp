@@ -7,11 +7,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cp932.h"
 #include "error_boundary.h"
 #include "note_edits.h"
 #include "roll_editor.h"
 #include "take_keeper.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -27,16 +27,13 @@ int64_t StepOf(const Phrase& phrase) {
   return phrase.Frame().stepTicks > 0 ? phrase.Frame().stepTicks : kDefaultStep;
 }
 
-int KeyAt(const RollEditor& editor, int y) {
-  return editor.TopKey() - int(std::floor(y / editor.RowHeight()));
-}
-
-// The key of the scale nearest to key, on a tie the one towards from; key
-// itself when the scale has no weighted tone.
+// The key of the scale nearest to key, on a tie the one further on from
+// from (the way the note is dragged, up when it is not); key itself when
+// the scale has no weighted tone.
 int OnScale(const ScaleWeights& weights, int key, int from) {
-  const int toward = from >= key ? 1 : -1;
+  const int ahead = key >= from ? 1 : -1;
   for (int d = 0; d <= 127; ++d)
-    for (int k : {key + toward * d, key - toward * d})
+    for (int k : {key + ahead * d, key - ahead * d})
       if (k >= 0 && k <= 127 && weights[size_t(k % 12)] > 0) return k;
   return key;
 }
@@ -116,7 +113,7 @@ void RollNoteEdits::Dragged(const Press& p, QPoint at, Qt::KeyboardModifiers mod
   }
   if (std::abs(moved) * 2 >= step)
     start = std::clamp<int64_t>(std::llround(double(start + moved) / step) * step, 0, p.lastStart);
-  key = std::clamp(p.phrase.key + KeyAt(editor_, at.y()) - KeyAt(editor_, p.at.toPoint().y()), 0, 127);
+  key = std::clamp(p.phrase.key + editor_.KeyAt(at.y()) - editor_.KeyAt(p.at.toPoint().y()), 0, 127);
   if (!(modifiers & Qt::ShiftModifier)) key = OnScale(links_.state.weights, key, p.phrase.key);
 }
 
@@ -170,7 +167,7 @@ bool RollNoteEdits::DoubleClick(QMouseEvent& event) {
   if (event.button() != Qt::LeftButton || editor_.NoteAt(at) >= 0) return false;
   const int64_t tick = editor_.TickAt(at.x());
   if (tick >= int64_t{editor_.content().endTick}) return true;
-  int key = std::clamp(KeyAt(editor_, at.y()), 0, 127);
+  int key = std::clamp(editor_.KeyAt(at.y()), 0, 127);
   if (!(event.modifiers() & Qt::ShiftModifier)) key = OnScale(links_.state.weights, key, key);
   Edit(tr("音を加えました。"), [&](Phrase& phrase) {
     const int64_t step = StepOf(phrase);
@@ -180,14 +177,6 @@ bool RollNoteEdits::DoubleClick(QMouseEvent& event) {
 }
 
 bool RollNoteEdits::KeyPress(QKeyEvent& event) {
-  if (event.matches(QKeySequence::Undo)) {
-    RunHandler([this] { links_.takes.Back(); });
-    return true;
-  }
-  if (event.matches(QKeySequence::Redo) || event.keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
-    RunHandler([this] { links_.takes.Forward(); });
-    return true;
-  }
   if (event.key() != Qt::Key_Delete && event.key() != Qt::Key_Backspace) return false;
   const int number = editor_.Number(editor_.Selected());
   if (number == 0) return false;
@@ -207,12 +196,11 @@ void RollNoteEdits::Edit(const QString& status, const std::function<void(Phrase&
     Phrase* phrase = links_.editable();
     if (!phrase) return;
     if (moves && !phrase->Rewritable()) {
-      links_.settings.SetStatus(Cp932FromUtf8(
-          tr("このフレーズは音の高さのほかは変えられません（拍の刻みが分からないため）。").toStdString()));
+      links_.settings.SetStatus(StatusText(tr("このフレーズは音の高さのほかは変えられません（拍の刻みが分からないため）。")));
       return;
     }
     edit(*phrase);
-    links_.changed(status.toStdString());
+    links_.changed(status);
   });
 }
 

@@ -4,15 +4,15 @@
 // notes adds one, Delete removes the selected one. It watches the note
 // view's mouse and keys (an event filter), so the view paints as before; a
 // press on a note that is not dragged reaches the view as a click. Each
-// edit is one take; Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y) step back and on.
+// edit is one take, which the take commands step back from and on to.
 #pragma once
 
 #include <QMouseEvent>
 #include <QObject>
 #include <QPoint>
+#include <QString>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "engine_state.h"
 #include "phrase.h"
@@ -33,7 +33,7 @@ struct NoteEditLinks {
   // The phrase the edits may change, or null after saying why not.
   std::function<Phrase*()> editable;
   // After an edit: the phrase's text into the box, reported with status.
-  std::function<void(const std::string& status)> changed;
+  std::function<void(const QString& status)> changed;
 };
 
 class RollNoteEdits : public QObject {

@@ -19,6 +19,7 @@ const QColor kHeld(220, 120, 30);
 
 VelocityLane::VelocityLane(RollEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
   setObjectName(QStringLiteral("rollVelocity"));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setToolTip(tr("音の強さ（ベロシティ）: 棒を上下にドラッグして変えます"));
   connect(&editor_, &RollEditor::viewChanged, this, qOverload<>(&QWidget::update));
 }

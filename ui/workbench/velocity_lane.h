@@ -13,7 +13,9 @@ class VelocityLane : public QWidget {
 
  public:
   explicit VelocityLane(RollEditor& editor, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return {640, 48}; }
+  // Low, so that the default size still shows every row of the default
+  // range at a readable height.
+  QSize sizeHint() const override { return {640, 24}; }
   // The bar of the roll's note: its width at the note's start, full height
   // for 127.
   QRect BarRect(int note, int velocity) const;
