@@ -8,6 +8,7 @@
 #include "input_file.h"
 #include "player_error.h"
 #include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -220,7 +221,7 @@ MidiFile ReadMidiFile(const std::string& path) {
   constexpr size_t kMostBytes = size_t{128} << 20;
   std::string bytes;
   if (const auto failure = ReadInputFile(path, kMostBytes, "MIDI ファイルとしては大きすぎます（128 MiB まで）", bytes))
-    throw MakePlayerError("MIDI ファイル \"" + path + "\" を開けません。", failure->reason);
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" を開けません。"), {path}), failure->reason);
   try {
     return ParseMidiFile(std::move(bytes));
   } catch (const PlayerError& e) {

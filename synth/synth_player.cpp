@@ -57,7 +57,7 @@ void SynthPlayer::Play(int fromTick) {
   }
   if (!started) {
     DeleteFluidPlayer();
-    throw MakePlayerError("演奏を開始できません。", FluidErrorsSince(mark));
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません。"), FluidErrorsSince(mark));
   }
 }
 
@@ -111,7 +111,7 @@ bool SynthPlayer::IsPlaying() const {
 void SynthPlayer::CheckOutput() const {
   if (!player_) return;
   if (const std::string why = shared_.OutputFailure(); !why.empty())
-    throw MakePlayerError("演奏中に音声出力が止まりました。", why);
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏中に音声出力が止まりました。"), why);
 }
 
 }  // namespace volemo

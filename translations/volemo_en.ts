@@ -55,6 +55,86 @@
         <source>再生モジュールで原因不明のエラーが起きました。</source>
         <translation>An error of unknown cause in the playback module.</translation>
     </message>
+    <message>
+        <source>ファイル "%1" は開けません。 %2</source>
+        <translation>Cannot open the file "%1". %2</translation>
+    </message>
+    <message>
+        <source>スケール定義ファイル"%1"がありません。</source>
+        <translation>The scale file "%1" is missing.</translation>
+    </message>
+    <message>
+        <source>スケール定義ファイル"%1"にスケールがありません。</source>
+        <translation>The scale file "%1" holds no scale.</translation>
+    </message>
+    <message>
+        <source>スケール定義ファイル"%1"に"Major" という名前のスケールがありません。</source>
+        <translation>The scale file "%1" has no scale named "Major".</translation>
+    </message>
+    <message>
+        <source>"%1": ノートのあるスター付きのテイクがありません。</source>
+        <translation>"%1": there is no starred take with notes.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイル "%1" を開けません。</source>
+        <translation>Cannot open the MIDI file "%1".</translation>
+    </message>
+    <message>
+        <source>再生モジュールを読み込めません。</source>
+        <translation>Cannot load the playback module.</translation>
+    </message>
+    <message>
+        <source>"%1": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。</source>
+        <translation>"%1": give a file name ending in .mid, .mml, .wav, .flac or .ogg.</translation>
+    </message>
+    <message>
+        <source>音声出力を開けません（サウンドデバイスやサウンドサーバーが見つからないか、使用できません）。</source>
+        <translation>Cannot open the sound output (no sound device or sound server was found, or none can be used).</translation>
+    </message>
+    <message>
+        <source>SoundFont から音色を読み込めません。</source>
+        <translation>Cannot load the voices from the SoundFont.</translation>
+    </message>
+    <message>
+        <source>シンセサイザーを作成できません。</source>
+        <translation>Cannot create the synthesizer.</translation>
+    </message>
+    <message>
+        <source>SoundFont "%1" を読み込めません。</source>
+        <translation>Cannot load the SoundFont "%1".</translation>
+    </message>
+    <message>
+        <source>SoundFont "%1" を読み込めません（通常のファイルではありません）。</source>
+        <translation>Cannot load the SoundFont "%1" (not a regular file).</translation>
+    </message>
+    <message>
+        <source>SoundFont が見つかりません。探した場所: %1</source>
+        <translation>No SoundFont found. Looked in: %1</translation>
+    </message>
+    <message>
+        <source>演奏を開始できません。</source>
+        <translation>Cannot start playing.</translation>
+    </message>
+    <message>
+        <source>演奏中に音声出力が止まりました。</source>
+        <translation>The sound output stopped while playing.</translation>
+    </message>
+    <message>
+        <source>ファイル "%1" を作成できません。 %2</source>
+        <translation>Cannot create the file "%1". %2</translation>
+    </message>
+    <message>
+        <source>MML ファイル "%1" を読み込めません。 %2</source>
+        <translation>Cannot read the MML file "%1". %2</translation>
+    </message>
+    <message>
+        <source>MML ファイル "%1" を開けません。 %2</source>
+        <translation>Cannot open the MML file "%1". %2</translation>
+    </message>
+    <message>
+        <source>リストのインデックスが範囲を超えています (%1)</source>
+        <translation>The list index is out of range (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>

@@ -1,5 +1,4 @@
-// The main window with its workbench opened by its key and active, for the
-// tests that drive the workbench, and the workbench's parts by name.
+// The main window and its workbench, as the workbench's tests reach them.
 #pragma once
 
 #include <QApplication>
@@ -18,8 +17,17 @@ namespace volemo::test {
 
 class WorkbenchWindow {
  protected:
+  std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<TfrmMain> window_;
+
+  TfrmMain& W() { return *window_; }
+  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
+  RollEditor& Editor() { return Bench().editor(); }
+  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
+  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
+
   // From init(): the shipped scale file in place, nothing remembered, no
-  // takes but the test's own.
+  // takes but the test's own, the workbench opened by its key and active.
   void OpenWorkbench() {
     CopyShippedScaleFile();
     QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
@@ -39,15 +47,8 @@ class WorkbenchWindow {
     data_.reset();
   }
 
-  TfrmMain& W() { return *window_; }
-  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
-  RollEditor& Editor() { return Bench().editor(); }
-  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
-  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
-
-  std::unique_ptr<Answerer> answerer_;
+ private:
   std::unique_ptr<QTemporaryDir> data_;
-  std::unique_ptr<TfrmMain> window_;
 };
 
 }  // namespace volemo::test

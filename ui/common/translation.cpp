@@ -7,6 +7,7 @@
 
 #include "cp932.h"
 #include "gui_benri.h"
+#include "message_text.h"
 #include "program_dir.h"
 #include "translatable.h"
 
@@ -83,7 +84,8 @@ QString MessageText(const std::string& cp932) {
 }
 
 QString TranslatedMessage(const QString& text) {
-  return QCoreApplication::translate("Message", text.toUtf8().constData());
+  if (current == Language::Japanese) return text;
+  return QString::fromStdString(TranslateMessage(text.toStdString(), LanguageCode(current)));
 }
 
 QString ShownScaleName(const QString& name) {

@@ -37,8 +37,8 @@ Language CurrentLanguage();
 std::string StatusText(const QString& text);
 
 // A message of the libraries below the window (CP932 bytes, or UTF-8 for
-// TranslatedMessage) in the user's language. The libraries mark their fixed
-// messages for translation in the "Message" context; others stay as they are.
+// TranslatedMessage) in the user's language (message_text.h); a message the
+// libraries did not mark for translation stays as it is.
 QString MessageText(const std::string& cp932);
 QString TranslatedMessage(const QString& text);
 

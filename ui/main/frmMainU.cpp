@@ -211,7 +211,9 @@ void TfrmMain::BuildMenus() {
   // The pictures are for the workbench's tool bar; the menus stay as they are.
   for (const auto& [name, picture] : {std::pair{"mnuPhrasePlay", ToolbarPicture::Play}, {"actStop", ToolbarPicture::Stop},
                                       {"mnuPhraseMakeAndPlay", ToolbarPicture::MakeAndPlay},
-                                      {"mnuMakeAndPlay", ToolbarPicture::RandomAndPlay}}) {
+                                      {"mnuMakeAndPlay", ToolbarPicture::RandomAndPlay},
+                                      {"mnuLoopPlay", ToolbarPicture::Loop}, {"mnuTakeBack", ToolbarPicture::TakeBack},
+                                      {"mnuTakeForward", ToolbarPicture::TakeForward}}) {
     auto* action = findChild<QAction*>(QString::fromLatin1(name));
     action->setIcon(DrawToolbarPicture(picture));
     action->setIconVisibleInMenu(false);

@@ -113,6 +113,9 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   top->addWidget(scales_);
   top->addWidget(operations_);
   top->addStretch(1);
+  top->addWidget(new QLabel(tr("残す数")));
+  top->addWidget(keep);
+  top->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{star, remove, exportTakes}) top->addWidget(w);
 
   presets_ = Named(new QComboBox, "cmbPreset");
@@ -127,8 +130,6 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   bottom->addWidget(presets_, 1);
   for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) bottom->addWidget(w);
   bottom->addSpacing(12);
-  bottom->addWidget(new QLabel(tr("残す数")));
-  bottom->addWidget(keep);
   bottom->addWidget(restoreAtStart);
 
   auto* column = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -51,6 +52,12 @@ QPushButton* Button(const char* name, const QString& text, const QString& tip, c
   auto* b = Named(new QPushButton(text), name);
   b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
+}
+
+// A menu item's text as a tool tip: "ループ再生(&L)" as "ループ再生".
+QString WithoutMnemonic(QString text) {
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+  return text.remove(mnemonic);
 }
 
 }  // namespace
@@ -115,8 +122,8 @@ void TfrmWorkbench::BuildControls() {
     commands->addAction(action);
     // The key beside the name, as the main window's menu shows it.
     if (!action->shortcut().isEmpty())
-      action->setToolTip(
-          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(WithoutMnemonic(action->text()),
+                                                       action->shortcut().toString(QKeySequence::NativeText)));
   }
 
   auto* buttons = new QHBoxLayout;
@@ -235,7 +242,8 @@ QWidget* TfrmWorkbench::BuildRoll() {
 }
 
 void TfrmWorkbench::PlaceFirstTime() {
-  const QSize wanted(900, 640);
+  // Tall enough for two octaves of readable rows above a few takes.
+  const QSize wanted(900, 760);
   resize(wanted);
   const QWidget* main = parentWidget();
   if (!main || !main->screen()) return;

@@ -100,6 +100,8 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
   const double rowHeight = editor_.RowHeight();
   QFont font = p.font();
   font.setPixelSize(std::clamp(int(rowHeight) - 3, 7, 11));
+  QFont tonic = font;
+  tonic.setBold(true);
   for (int key = editor_.BottomKey(); key <= editor_.TopKey(); ++key) {
     const QRect row(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
     if (row.bottom() < 0 || row.top() >= height()) continue;
@@ -108,8 +110,7 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
     if (editor_.IsTonic(key)) p.fillRect(QRect(row.left(), row.top(), 4, row.height()), kTonic);
     p.setPen(QColor(170, 170, 175));
     p.drawLine(row.bottomLeft(), row.bottomRight());
-    font.setBold(editor_.IsTonic(key));
-    p.setFont(font);
+    p.setFont(editor_.IsTonic(key) ? tonic : font);
     p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
     p.drawText(row.adjusted(5, -8, -3, 8), Qt::AlignRight | Qt::AlignVCenter, editor_.KeyName(key));
   }
@@ -297,12 +298,12 @@ void RollNoteView::PaintBackground() {
       edge.setAlpha(110);
     }
     p.setBrush(fill);
-    p.setPen(edge);
+    p.setPen(e.Locked(i) ? kLockEdge : edge);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (e.Locked(i)) {
+      // A second edge outside, so that the narrowest note keeps its fill.
       p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(kLockEdge, 2));
-      p.drawRect(r.adjusted(1, 1, -1, -1));
+      p.drawRect(r.adjusted(-1, -1, 0, 0));
     }
   }
   // Bends as the pitch each note slides along (two semitones either way).
