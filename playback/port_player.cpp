@@ -6,6 +6,7 @@
 #include "playback_module.h"
 #include "player_error.h"
 #include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 
@@ -28,8 +29,9 @@ std::string FindMidiPort(const std::string& name) {
   std::string list;
   for (const std::string& port : ports) list += "\n  " + port;
   if (ports.empty()) list = "\n  （ポートがありません）";
-  throw MakePlayerError("MIDI ポート \"" + name + "\" が" + (matches.empty() ? "見つかりません" : "ひとつに決まりません") +
-                        "。出力ポート:" + list);
+  throw MakePlayerError(FormatMessage(matches.empty() ? QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" が見つかりません。出力ポート:%2")
+                                                     : QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" がひとつに決まりません。出力ポート:%2"),
+                                      {name, list}));
 }
 
 PortPlayer::PortPlayer(const std::string& port) : module_(PlaybackModule()), port_(port) {

@@ -13,6 +13,7 @@
 #include "port_output.h"
 #include "port_schedule.h"
 #include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -44,7 +45,7 @@ class JackOutput : public PortOutput {
     }
     if (jack_connect(client_, jack_port_name(port_), target.c_str()) != 0) {
       jack_client_close(client_);
-      throw MakePlayerError("MIDI ポート \"" + target + "\" に接続できません。");
+      throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" に接続できません。"), {target}));
     }
     // The server takes a new connection into its graph when a cycle
     // starts: a play begun in the cycle running now would lose its first
@@ -86,7 +87,7 @@ class JackOutput : public PortOutput {
   }
 
   std::string Failure() const override {
-    return lost_ ? "MIDI ポート \"" + target_ + "\" への出力が途切れました（ポートがなくなりました）。" : "";
+    return lost_ ? FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" への出力が途切れました（ポートがなくなりました）。"), {target_}) : "";
   }
 
  private:

@@ -135,6 +135,46 @@
         <source>リストのインデックスが範囲を超えています (%1)</source>
         <translation>The list index is out of range (%1)</translation>
     </message>
+    <message>
+        <source>MIDI ポート "%1" が見つかりません。出力ポート:%2</source>
+        <translation>MIDI port "%1" not found. Output ports:%2</translation>
+    </message>
+    <message>
+        <source>MIDI ポート "%1" がひとつに決まりません。出力ポート:%2</source>
+        <translation>MIDI port "%1" matches more than one port. Output ports:%2</translation>
+    </message>
+    <message>
+        <source>MIDI ポート "%1" に接続できません。</source>
+        <translation>Cannot connect to the MIDI port "%1".</translation>
+    </message>
+    <message>
+        <source>MIDI ポート "%1" への出力が途切れました（ポートがなくなりました）。</source>
+        <translation>The output to the MIDI port "%1" broke off (the port went away).</translation>
+    </message>
+    <message>
+        <source>ファイル "%1" を作成できません。</source>
+        <translation>Cannot create the file "%1".</translation>
+    </message>
+    <message>
+        <source>ファイル "%1" を書き込めません。</source>
+        <translation>Cannot write the file "%1".</translation>
+    </message>
+    <message>
+        <source>"%1": .wav, .flac か .ogg のファイル名にしてください。</source>
+        <translation>"%1": give a file name ending in .wav, .flac or .ogg.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイル "%1" は長すぎて WAV ファイルに収まりません。</source>
+        <translation>The MIDI file "%1" is too long for a WAV file.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイル "%1" を演奏できません。</source>
+        <translation>Cannot play the MIDI file "%1".</translation>
+    </message>
+    <message>
+        <source>ファイル "%1" の作成を中断しました。</source>
+        <translation>Stopped making the file "%1".</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>

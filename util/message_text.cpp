@@ -34,14 +34,14 @@ std::regex TemplatePattern(std::string_view pattern, std::vector<int>& order) {
     endsInArgument = false;
     if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
       order.push_back(pattern[++i] - '1');
-      re += i + 1 == pattern.size() ? "(.*)" : "(.*?)";
+      re += i + 1 == pattern.size() ? R"(([\s\S]*))" : R"(([\s\S]*?))";
       endsInArgument = true;
       continue;
     }
     if (special.find(pattern[i]) != std::string::npos) re += '\\';
     re += pattern[i];
   }
-  re += endsInArgument ? "$" : "( .*)?$";
+  re += endsInArgument ? "$" : R"(( [\s\S]*)?$)";
   return std::regex(re);
 }
 

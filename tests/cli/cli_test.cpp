@@ -579,3 +579,33 @@ TEST(Cli, HelpAndVersion) {
 
 }  // namespace
 }  // namespace volemo
+
+namespace volemo {
+namespace {
+
+// The engine's messages follow --lang or VOLEMO_LANG; the phrase written
+// never does.
+TEST(Cli, MessagesFollowTheLanguageAndThePhraseDoesNot) {
+  const auto missingScales = [](std::vector<std::string> head) {
+    for (const char* word : {"phrase", "--seed", "5", "--scale-file", "/nonexistent/Scale.dat"}) head.push_back(word);
+    return RunCli(head).err;
+  };
+  const std::string japanese = missingScales({});
+  const std::string english = missingScales({"--lang", "en"});
+  setenv("VOLEMO_LANG", "en", 1);
+  const std::string fromEnvironment = missingScales({});
+  unsetenv("VOLEMO_LANG");
+  EXPECT_NE(japanese.find("読み込みエラー: スケール定義ファイル\"/nonexistent/Scale.dat\"がありません。"), std::string::npos)
+      << japanese;
+  EXPECT_NE(english.find("Read error: The scale file \"/nonexistent/Scale.dat\" is missing."), std::string::npos)
+      << english;
+  EXPECT_EQ(fromEnvironment, english);
+
+  const Result phrase = RunCli({"phrase", "--seed", "5", "--scale", "都節音階"});
+  ASSERT_EQ(phrase.status, 0) << phrase.err;
+  EXPECT_EQ(RunCli({"--lang", "en", "phrase", "--seed", "5", "--scale", "都節音階"}).out, phrase.out);
+  EXPECT_EQ(RunCli({"--lang", "fr", "phrase"}).status, 2);
+}
+
+}  // namespace
+}  // namespace volemo

@@ -21,6 +21,7 @@ TEST(MessageText, FindsTheTemplateOfAFinishedMessage) {
       // an argument inside, and one at the end
       {"ファイル \"a b.dat\" は開けません。 No such file", "Cannot open the file \"a b.dat\". No such file"},
       {"SoundFont が見つかりません。探した場所: /a.sf2, /b.sf2", "No SoundFont found. Looked in: /a.sf2, /b.sf2"},
+      {"MIDI ポート \"x\" が見つかりません。出力ポート:\n  a:1\n  b:2", "MIDI port \"x\" not found. Output ports:\n  a:1\n  b:2"},
       // a detail after the template, kept as it is
       {"シンセサイザーを作成できません。 fluidsynth: out of memory", "Cannot create the synthesizer. fluidsynth: out of memory"},
       {"SoundFont \"/x.sf2\" を読み込めません。 Permission denied", "Cannot load the SoundFont \"/x.sf2\". Permission denied"},

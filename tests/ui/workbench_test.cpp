@@ -286,7 +286,7 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
       phrases.push_back(Mml());
     }
     QCOMPARE(W().takes().store()->List().size(), size_t(3));
-    QTRY_COMPARE(Editor().Number(0), 1);  // the roll follows
+    QTRY_VERIFY(Editor().Number(0) > 0);  // the roll follows (a chord may put note 2 first)
   }
 
   // The preset's scale and controls make a phrase at once, heard when
@@ -303,7 +303,7 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
     QVERIFY(W().player().IsPlaying());
     QCOMPARE(W().takes().store()->List().size(), takes + 1);
     QCOMPARE(LastOperation(), std::string("preset"));
-    QTRY_VERIFY(Editor().Number(0) == 1 && Find<QPushButton>(Bench(), "btnMutate")->isEnabled());
+    QTRY_VERIFY(Editor().Number(0) > 0 && Find<QPushButton>(Bench(), "btnMutate")->isEnabled());
 
     QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
     Find<QCheckBox>(Bench(), "chkPlayOnChange")->setChecked(false);
@@ -324,7 +324,7 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
     QCOMPARE(LastOperation(), std::string("make"));
     QVERIFY(W().player().IsPlaying());
     QTRY_VERIFY(!hint->isVisible());
-    QTRY_COMPARE(Editor().Number(0), 1);
+    QTRY_VERIFY(Editor().Number(0) > 0);
   }
 
   // Screens, main windows and what opens where, worked out by hand.
