@@ -29,12 +29,14 @@ void Phrase::Write() {
   mml_ += texts_.back();
 }
 
-void Phrase::SetLocked(int number, bool locked) {
+size_t Phrase::IndexOf(int number) const {
   if (number < 1 || static_cast<size_t>(number) > notes_.size())
     throw std::out_of_range("no note " + std::to_string(number) + " in a phrase of " +
                             std::to_string(notes_.size()) + " notes");
-  notes_[number - 1].locked = locked;
+  return static_cast<size_t>(number) - 1;
 }
+
+void Phrase::SetLocked(int number, bool locked) { notes_[IndexOf(number)].locked = locked; }
 
 void Phrase::SetAllLocked(bool locked) {
   for (PhraseNote& n : notes_) n.locked = locked;

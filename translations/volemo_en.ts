@@ -306,6 +306,37 @@
     </message>
 </context>
 <context>
+    <name>volemo::RollNoteEdits</name>
+    <message>
+        <source>音の長さを変えました。</source>
+        <translation>Note length changed.</translation>
+    </message>
+    <message>
+        <source>音を動かしました。</source>
+        <translation>Note moved.</translation>
+    </message>
+    <message>
+        <source>音の高さを変えました。</source>
+        <translation>Note pitch changed.</translation>
+    </message>
+    <message>
+        <source>音を加えました。</source>
+        <translation>Note added.</translation>
+    </message>
+    <message>
+        <source>音を消しました。</source>
+        <translation>Note removed.</translation>
+    </message>
+    <message>
+        <source>音の強さを変えました。</source>
+        <translation>Note velocity changed.</translation>
+    </message>
+    <message>
+        <source>このフレーズは音の高さのほかは変えられません（拍の刻みが分からないため）。</source>
+        <translation>Only the pitch of this phrase's notes can be changed (its step grid is not known).</translation>
+    </message>
+</context>
+<context>
     <name>volemo::RollNoteView</name>
     <message>
         <source>%1 番目の音 </source>
@@ -938,6 +969,33 @@
     <message>
         <source>まだフレーズがありません。F9 でランダムに作るか、「作り直す」(R) を押してください。</source>
         <translation>No phrase yet. Press F9 to make one at random, or "Re-roll" (R).</translation>
+    </message>
+    <message>
+        <source>リズムを作り直す</source>
+        <translation>Re-roll rhythm</translation>
+    </message>
+    <message>
+        <source>ロックした音の拍は残し、ほかの拍のリズムと音を選び直します</source>
+        <translation>Picks the rhythm and notes of every step anew, keeping the locked notes' steps</translation>
+    </message>
+    <message>
+        <source>%1 音を変えました: %2</source>
+        <translation> %1 notes changed: %2</translation>
+    </message>
+    <message>
+        <source>このフレーズは拍の刻みが分からないため、リズムを作り直せません。</source>
+        <translation>This phrase's step grid is not known, so its rhythm cannot be re-rolled.</translation>
+    </message>
+    <message>
+        <source>ロックした音の拍を残してリズムを選び直しました。</source>
+        <translation>Rhythm picked anew around the locked notes.</translation>
+    </message>
+</context>
+<context>
+    <name>volemo::VelocityLane</name>
+    <message>
+        <source>音の強さ（ベロシティ）: 棒を上下にドラッグして変えます</source>
+        <translation>Note velocity: drag a bar up or down</translation>
     </message>
 </context>
 <context>

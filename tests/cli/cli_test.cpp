@@ -72,6 +72,17 @@ TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
   EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
 }
 
+// The locked notes' lines stay as they were, the others' rhythm changes.
+TEST(Cli, RhythmRerollKeepsTheLockedNotes) {
+  const Result composed = RunCli({"phrase", "--seed", "4", "--lock", "1-3", "--notes"});
+  const Result rerolled = RunCli({"phrase", "--seed", "4", "--lock", "1-3", "--reroll-rhythm", "--notes"});
+  ASSERT_EQ(rerolled.status, 0) << rerolled.err;
+  std::istringstream before(composed.out), after(rerolled.out);
+  std::string a, b;
+  for (int i = 0; i < 3 && std::getline(before, a) && std::getline(after, b); ++i) EXPECT_EQ(b, a);
+  EXPECT_NE(rerolled.out, composed.out);
+}
+
 // Each part's notes carry its name; an operation on one part leaves the
 // others as they were; the chords table gives each bar's voicing.
 TEST(Cli, PartsListTheirNotesAndWorkOnePartAtATime) {
@@ -236,6 +247,7 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--chords", "I H V"},
            {"phrase", "--comping", "often"},
            {"phrase", "--on", "bass", "--reroll"},  // no bass without --parts
+           {"phrase", "--parts", "bass", "--on", "bass", "--reroll-rhythm"},  // a part has no steps
            {"phrase", "--chords-table"},
        }) {
     const Result r = RunCli(args);

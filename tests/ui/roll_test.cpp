@@ -123,12 +123,14 @@ class RollTest : public QObject, WorkbenchWindow {
     QVERIFY(Editor().Locked(3));
     const QRect locked = Editor().NoteRect(3);
     std::set<std::pair<int, int>> extremes;
-    for (int round = 0; round < 8; ++round) {
+    // Until two takes reach different lowest or highest keys, which the
+    // default weights soon give.
+    for (int round = 0; round < 50 && extremes.size() < 2; ++round) {
       QTest::keyClick(Notes(), Qt::Key_R);
       QCOMPARE(Editor().NoteRect(3), locked);
       extremes.insert({Editor().content().lowKey, Editor().content().highKey});
     }
-    QVERIFY(extremes.size() > 1);  // the takes' keys spread differently
+    QCOMPARE(extremes.size(), size_t(2));
   }
 
   // After a mutate exactly the notes whose key changed are outlined.
@@ -196,7 +198,7 @@ class RollTest : public QObject, WorkbenchWindow {
     Roll roll(QSize(760, 300));
     roll.editor.SetContent(ReadRoll(mml.toStdString()));
     const QRect r = roll.editor.NoteRect(note);
-    QVERIFY2(r.width() >= RollEditor::kMinNoteWidth, qPrintable(QString::number(r.width())));
+    QVERIFY2(r.width() >= 4, qPrintable(QString::number(r.width())));
     QSignalSpy clicked(roll.notes, &RollNoteView::noteClicked);
     QTest::mouseClick(roll.notes, Qt::LeftButton, {}, r.center());
     QCOMPARE(clicked.size(), 1);

@@ -48,8 +48,6 @@ struct Place {
 class WorkbenchTest : public QObject, WorkbenchWindow {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> data_;  // the takes of this test alone
-  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   QString BenchStatus() { return Find<QLabel>(Bench(), "sbarWorkbenchText")->text(); }
   std::string LastOperation() {
     const std::vector<Take> takes = W().takes().store()->List();
@@ -79,24 +77,10 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
   }
 
  private slots:
-  void init() {
-    CopyShippedScaleFile();
-    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
-    answerer_ = std::make_unique<Answerer>();
-    data_ = std::make_unique<QTemporaryDir>();
-    qputenv("VOLEMO_DATA_DIR", data_->path().toUtf8());
-    window_ = std::make_unique<TfrmMain>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::keyClick(&W(), Qt::Key_F6);
-    QApplication::setActiveWindow(&Bench());
-    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
-  }
+  void init() { OpenWorkbench(); }
 
   void cleanup() {
-    window_.reset();
-    answerer_.reset();
-    data_.reset();
+    CloseWindow();
     QVERIFY(QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).value("workbench/open").toBool());
   }
 
@@ -147,7 +131,7 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
     const std::vector<int> before = Keys();
     for (int round = 0; round < 5; ++round) {
       QTest::keyClick(Notes(), Qt::Key_R);
-      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音を選び直しました。"));
+      QVERIFY(StatusText(W()).startsWith(QStringLiteral("ロックしていない音を選び直しました。")));
       QCOMPARE(BenchStatus(), StatusText(W()));
       QVERIFY(Rhythm() == rhythm);
       for (int note : {0, 4, 9}) {
@@ -168,11 +152,18 @@ class WorkbenchTest : public QObject, WorkbenchWindow {
       const std::vector<int> before = Keys();
       const std::vector<Place> rhythm = Rhythm();
       Press("btnMutate");
-      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音から 3 個を選び直しました。"));
       QVERIFY(Rhythm() == rhythm);
-      int changed = 0;
-      for (size_t i = 0; i < before.size(); ++i) changed += before[i] != Keys()[i];
-      QVERIFY2(changed <= 3, qPrintable(QString::number(changed)));
+      // The status lists the notes whose keys changed, by number (one
+      // note a place here: the pattern has no chord).
+      QStringList numbers;
+      for (size_t i = 0; i < before.size(); ++i)
+        if (before[i] != Keys()[i]) numbers << QString::number(Editor().Number(int(i)));
+      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音から 3 個を選び直しました。") +
+                                    (numbers.isEmpty() ? QString()
+                                                       : QStringLiteral("%1 音を変えました: %2")
+                                                             .arg(numbers.size())
+                                                             .arg(numbers.join(QStringLiteral(", ")))));
+      QVERIFY2(numbers.size() <= 3, qPrintable(numbers.join(',')));
       QCOMPARE(Keys()[2], before[2]);
     }
     QVERIFY(!W().player().IsPlaying());

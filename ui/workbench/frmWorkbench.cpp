@@ -26,10 +26,12 @@
 #include "harmony.h"
 #include "note_choice.h"
 #include "phrase_drag.h"
+#include "roll_note_edits.h"
 #include "roll_views.h"
 #include "take_list.h"
 #include "window_place.h"
 #include "translation.h"
+#include "velocity_lane.h"
 
 namespace volemo {
 namespace {
@@ -98,6 +100,8 @@ void TfrmWorkbench::SaveState(bool open) {
 
 void TfrmWorkbench::BuildControls() {
   reroll_ = Button("btnReroll", tr("作り直す"), tr("ロックしていない音を全て選び直します"), 'R');
+  rerollRhythm_ = Button("btnRerollRhythm", tr("リズムを作り直す"),
+                         tr("ロックした音の拍は残し、ほかの拍のリズムと音を選び直します"), 'H');
   mutate_ = Button("btnMutate", tr("変異"), tr("ロックしていない音から指定の個数だけ選び直します"),
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
@@ -125,7 +129,8 @@ void TfrmWorkbench::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(commands);
   buttons->addSpacing(12);
-  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_}) buttons->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, rerollRhythm_, mutate_, mutateCount_})
+    buttons->addWidget(w);
   buttons->addSpacing(12);
   buttons->addWidget(lockAll_);
   buttons->addWidget(unlockAll_);
@@ -170,6 +175,7 @@ void TfrmWorkbench::BuildControls() {
 
   connect(takes, &TakeList::presetLoaded, this, Handler([this] { PresetLoaded(); }));
   connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(rerollRhythm_, &QPushButton::clicked, this, Handler([this] { RerollRhythm(); }));
   connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
   connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
   connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
@@ -189,7 +195,9 @@ QWidget* TfrmWorkbench::BuildRoll() {
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
   grid->addWidget(rows, 1, 2);
-  grid->addWidget(scroll_, 2, 1);
+  auto* velocities = new VelocityLane(editor_);
+  grid->addWidget(velocities, 2, 1);
+  grid->addWidget(scroll_, 3, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
   // Over the empty roll, until there is a phrase.
@@ -224,6 +232,12 @@ QWidget* TfrmWorkbench::BuildRoll() {
       }
     });
   });
+  auto* edits = new RollNoteEdits(
+      editor_, *notes_,
+      {links_.settings, links_.state, links_.takes, [this] { return EditablePhrase(); },
+       [this](const QString& status) { PhraseChanged(status); }},
+      this);
+  connect(velocities, &VelocityLane::velocitySet, edits, &RollNoteEdits::SetVelocity);
   return roll;
 }
 
@@ -303,6 +317,7 @@ void TfrmWorkbench::Refresh() {
   // An empty box: re-roll makes the first phrase.
   const bool nothingYet = links_.mmlBox.document()->isEmpty();
   reroll_->setEnabled(phrase != nullptr || nothingYet);
+  rerollRhythm_->setEnabled(phrase && phrase->Rewritable());
   firstUse_->setVisible(nothingYet);
 
   QString line;
@@ -348,12 +363,14 @@ void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
       if (editor_.Selected() >= 0) RunHandler([this] { ToggleLock(editor_.Selected()); });
       break;
     case Qt::Key_R:
+    case Qt::Key_H:
     case Qt::Key_M:
     case Qt::Key_L:
     case Qt::Key_U:
       if (!plain) return QWidget::keyPressEvent(event);
       RunHandler([this, key = event->key()] {
         if (key == Qt::Key_R) Reroll();
+        if (key == Qt::Key_H) RerollRhythm();
         if (key == Qt::Key_M) Mutate();
         if (key == Qt::Key_L || key == Qt::Key_U) SetAllLocked(key == Qt::Key_L);
       });

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "cp932.h"
 #include "error_boundary.h"
@@ -27,9 +28,17 @@ void TfrmWorkbench::PhraseChanged(const QString& status) {
   const RollContent before = editor_.content();
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
-  editor_.ShowChanged(ChangedNotes(before, editor_.content()));
+  const std::vector<int> changed = ChangedNotes(before, editor_.content());
+  editor_.ShowChanged(changed);
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
-  links_.settings.SetStatus(StatusText(status));
+  std::vector<int> numbers;
+  for (int note : changed)
+    if (editor_.Number(note)) numbers.push_back(editor_.Number(note));
+  std::sort(numbers.begin(), numbers.end());
+  QStringList list;
+  for (int number : numbers) list << QString::number(number);
+  links_.settings.SetStatus(StatusText(
+      list.isEmpty() ? status : status + tr("%1 音を変えました: %2").arg(list.size()).arg(list.join(QStringLiteral(", ")))));
 }
 
 void TfrmWorkbench::ToggleLock(int note) {
@@ -64,6 +73,16 @@ void TfrmWorkbench::Reroll() {
   if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(StatusText(tr("ロックしていない音がありません。")));
   phrase->Reroll(links_.settings, links_.state);
   PhraseChanged(tr("ロックしていない音を選び直しました。"));
+}
+
+void TfrmWorkbench::RerollRhythm() {
+  const TakeCommand take(links_.takes, "reroll-rhythm");
+  Phrase* phrase = EditablePhrase();
+  if (!phrase) return;
+  if (!phrase->Rewritable())
+    return links_.settings.SetStatus(StatusText(tr("このフレーズは拍の刻みが分からないため、リズムを作り直せません。")));
+  phrase->RerollRhythm(links_.settings, links_.state);
+  PhraseChanged(tr("ロックした音の拍を残してリズムを選び直しました。"));
 }
 
 void TfrmWorkbench::Mutate() {
