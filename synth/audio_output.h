@@ -37,6 +37,12 @@ class AudioOutput {
   // hooks into the rendering, so one may only be made or deleted in here.
   void Hold(const std::function<void()>& fn, Sound sound);
 
+  // From the rendering thread, when the last phrase has ended by itself:
+  // a file output ends once the sound has died away, as after Sound::Ends.
+  void EndSound() {
+    if (fileOutput_) fileOutput_->Pause();
+  }
+
   // Empty while the sound goes out; otherwise the driver and why it
   // stopped. Asked from the player's thread only.
   std::string Failure() const;

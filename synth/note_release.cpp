@@ -1,5 +1,7 @@
 #include "note_release.h"
 
+#include <utility>
+
 namespace volemo {
 
 void ReleaseAllNotes(fluid_synth_t* synth) {
@@ -10,8 +12,9 @@ void ReleaseAllNotes(fluid_synth_t* synth) {
   }
 }
 
-ReleaseAtEnd::ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int lastTick)
-    : synth_(synth), lastTick_(lastTick) {
+ReleaseAtEnd::ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int lastTick,
+                           std::function<void()> atEnd)
+    : synth_(synth), lastTick_(lastTick), atEnd_(std::move(atEnd)) {
   fluid_player_set_tick_callback(player, OnTick, this);
 }
 
@@ -23,6 +26,7 @@ int ReleaseAtEnd::OnTick(void* data, int tick) {
   if (!self->released_ && tick >= self->lastTick_) {
     self->released_ = true;
     ReleaseAllNotes(self->synth_);
+    self->atEnd_();
   }
   return FLUID_OK;
 }

@@ -3,6 +3,8 @@
 
 #include <fluidsynth.h>
 
+#include <functional>
+
 namespace volemo {
 
 // Pedals up, then every note released, so that each dies away as it would
@@ -15,7 +17,9 @@ void ReleaseAllNotes(fluid_synth_t* synth);
 class ReleaseAtEnd {
  public:
   // Hooks into player, which must not outlive this object; before playing.
-  ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int lastTick);
+  // atEnd runs on the rendering thread after each release at the end.
+  ReleaseAtEnd(fluid_player_t* player, fluid_synth_t* synth, int lastTick,
+               std::function<void()> atEnd = [] {});
   ReleaseAtEnd(const ReleaseAtEnd&) = delete;
   ReleaseAtEnd& operator=(const ReleaseAtEnd&) = delete;
 
@@ -24,6 +28,7 @@ class ReleaseAtEnd {
 
   fluid_synth_t* synth_;
   int lastTick_;
+  std::function<void()> atEnd_;
   bool released_ = false;
 };
 

@@ -38,6 +38,7 @@ class SharedSynth {
   void Hold(const std::function<void()>& fn, AudioOutput::Sound sound = AudioOutput::Sound::Goes) {
     output_->Hold(fn, sound);
   }
+  void EndSound() { output_->EndSound(); }
   bool Rendering() const { return output_ && output_->IsOpen(); }
   // Why the sound output stopped; empty while it works. Only after Ready().
   std::string OutputFailure() const { return output_ ? output_->Failure() : ""; }

@@ -40,7 +40,11 @@ void SynthPlayer::Play(int fromTick) {
       fluid_synth_system_reset(synth);
       player_ = new_fluid_player(synth);
       if (!player_) return;
-      releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick);
+      // A play that ends by itself ends a file's sound as a stop does; a
+      // loop goes on.
+      releaseAtEnd_ = std::make_unique<ReleaseAtEnd>(player_, synth, file_->lastTick, [this] {
+        if (!loop_) shared_.EndSound();
+      });
       fluid_player_set_loop(player_, loop_ ? -1 : 1);
       started = fluid_player_add_mem(player_, file_->bytes.data(), file_->bytes.size()) == FLUID_OK &&
                 (fromTick <= 0 || fluid_player_seek(player_, fromTick) == FLUID_OK) &&

@@ -2,6 +2,7 @@
 // from the start in the background, stop, close, and ask whether it plays.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,7 +65,7 @@ class SynthPlayer {
   SharedSynth& shared_;
   std::optional<MidiFile> file_;
   fluid_player_t* player_ = nullptr;
-  bool loop_ = false;
+  std::atomic<bool> loop_{false};  // read on the rendering thread
   std::unique_ptr<ReleaseAtEnd> releaseAtEnd_;  // hooked into player_
 };
 

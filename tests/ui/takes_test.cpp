@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include "spin_field.h"
 #include "take_keeper.h"
 #include "take_list.h"
+#include "take_list_model.h"
 #include "ui_test_support.h"
 #include "use_vorlin_dll.h"
 
@@ -77,6 +79,11 @@ class TakesTest : public QObject {
     return *Find<TakeList>(W(), "takeList");
   }
   QTableView& Table() { return *Find<QTableView>(W(), "takeTable"); }
+  QSortFilterProxyModel& Proxy() { return *static_cast<QSortFilterProxyModel*>(Table().model()); }
+  // The cell of the take with this id, as the table shows it.
+  QModelIndex Index(int64_t id, int column) {
+    return Proxy().mapFromSource(List().model().index(List().model().RowOf(id), column));
+  }
   // Clicks the row of the take with this id.
   void ClickTake(int64_t id) {
     auto* proxy = static_cast<QSortFilterProxyModel*>(Table().model());
@@ -257,6 +264,100 @@ class TakesTest : public QObject {
     Key(Qt::Key_F9);
     QCOMPARE(Table().model()->rowCount(), 3);
     QVERIFY(W().takes().store()->Get(takes[1].id));
+  }
+
+  // A star toggles where it is clicked, and only the star: the take shown
+  // stays, and nothing plays.
+  void ClickingAStarTogglesItWithoutLoadingOrPlaying() {
+    for (int i = 0; i < 2; ++i) Key(Qt::Key_F9);
+    StopPlayback(W().player());
+    const Shown shown = Now();
+    const int64_t older = W().takes().store()->List()[1].id;
+    List();
+    for (const bool starred : {true, false}) {
+      QTest::mouseClick(Table().viewport(), Qt::LeftButton, {}, Table().visualRect(Index(older, TakeListModel::kStar)).center());
+      QCOMPARE(W().takes().store()->Get(older)->starred, starred);
+      QVERIFY(Now() == shown);
+      QVERIFY(!W().player().IsPlaying());
+      QCOMPARE(*W().takes().current(), W().takes().store()->List()[0].id);
+    }
+  }
+
+  void FiltersByScaleAndByOperation() {
+    List();
+    Key(Qt::Key_F9);
+    QTRY_VERIFY(Find<QPushButton>(W(), "btnReroll")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(W(), "btnReroll"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(W(), "btnMutate"), Qt::LeftButton);
+    Find<QComboBox>(W(), "cmbScale")->setCurrentText(QStringLiteral("琉球音階"));
+    QTest::mouseClick(Find<QPushButton>(W(), "btnScaleSet"), Qt::LeftButton);
+    Key(Qt::Key_F9);
+    const struct {
+      const char* scale;
+      const char* operation;
+      std::vector<std::string> operations;  // of the rows shown, newest first
+    } cases[] = {
+        {"", "", {"random-make-and-play", "mutate", "reroll", "random-make-and-play"}},
+        {"", "作り直し", {"reroll"}},
+        {"", "新しいフレーズ", {"random-make-and-play", "random-make-and-play"}},
+        {"琉球音階", "", {"random-make-and-play"}},
+        {"Major", "変異", {"mutate"}},
+        {"琉球音階", "変異", {}},
+    };
+    auto* scales = Find<QComboBox>(W(), "cmbTakeScale");
+    auto* operations = Find<QComboBox>(W(), "cmbTakeOperation");
+    QCOMPARE(operations->count(), 4);  // all, and the three ways these takes were made
+    for (const auto& c : cases) {
+      scales->setCurrentIndex(std::max(scales->findData(QString::fromUtf8(c.scale)), 0));
+      operations->setCurrentIndex(std::max(operations->findData(QString::fromUtf8(c.operation)), 0));
+      std::vector<std::string> shown;
+      for (int row = 0; row < Table().model()->rowCount(); ++row)
+        shown.push_back(List().model().TakeAt(Proxy().mapToSource(Proxy().index(row, 0)).row()).operation);
+      QVERIFY2(shown == c.operations, c.operation);
+    }
+  }
+
+  // Tempo and voice as the file sets them, whatever the controls say; no
+  // scale, which a file does not name.
+  void ATakeOfAnOpenedFileIsLabelledFromTheFile() {
+    const struct {
+      const char* mml;
+      const char* tempo;
+      const char* voice;
+    } files[] = {
+        {"Tempo=96;Voice(74) l8 o4 c d e", "96", "74 Flute"},
+        {"l8 o4 c d e", "120", "—"},  // the compiler's tempo, no voice asked for
+    };
+    Find<SpinField>(W(), "spnVoice")->setText(QStringLiteral("5"));
+    List();
+    for (const auto& f : files) {
+      const QString path = data_->filePath(QStringLiteral("song.mml"));
+      WriteBytes(path, f.mml);
+      answerer_->openAnswers.push_back(SaveAnswer{path, 0});
+      Find<QAction>(W(), "mnuOpenMml")->trigger();
+      const auto cell = [this](int column) { return Proxy().index(0, column).data().toString(); };
+      QCOMPARE(cell(TakeListModel::kOperation), QStringLiteral("開いたファイル"));
+      QCOMPARE(cell(TakeListModel::kTempo), QString::fromUtf8(f.tempo));
+      QCOMPARE(cell(TakeListModel::kVoice), QString::fromUtf8(f.voice));
+      QCOMPARE(cell(TakeListModel::kScale), QStringLiteral("—"));
+    }
+  }
+
+  // Under the roll the list is as wide as the workbench: in a wide one no
+  // title is cut, and the pattern column takes the width added.
+  void TheListsColumnsFollowTheWindowsWidth() {
+    List();
+    Key(Qt::Key_F9);
+    QWidget* bench = Table().window();
+    QHeaderView* header = Table().horizontalHeader();
+    bench->resize(1000, 640);
+    QCoreApplication::processEvents();
+    const int narrow = header->sectionSize(TakeListModel::kPattern);
+    bench->resize(1590, 640);
+    QCoreApplication::processEvents();
+    for (int column = 0; column < TakeListModel::kColumnCount; ++column)
+      QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column), qPrintable(QString::number(column)));
+    QVERIFY(header->sectionSize(TakeListModel::kPattern) > narrow + 500);
   }
 
   void PresetsLoadSaveRenameDeleteAndTheStartUpChoice() {

@@ -9,9 +9,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "frmMainU.h"
@@ -20,6 +23,8 @@
 #include "roll_content.h"
 #include "roll_views.h"
 #include "spin_field.h"
+#include "take_keeper.h"
+#include "window_place.h"
 #include "ui_test_support.h"
 
 using namespace volemo;
@@ -43,6 +48,7 @@ class WorkbenchTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<Answerer> answerer_;
+  std::unique_ptr<QTemporaryDir> data_;  // the takes of this test alone
   std::unique_ptr<TfrmMain> window_;
 
   TfrmMain& W() { return *window_; }
@@ -50,6 +56,11 @@ class WorkbenchTest : public QObject {
   RollEditor& Editor() { return Bench().editor(); }
   RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
   QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
+  QString BenchStatus() { return Find<QLabel>(Bench(), "sbarWorkbenchText")->text(); }
+  std::string LastOperation() {
+    const std::vector<Take> takes = W().takes().store()->List();
+    return takes.empty() ? std::string() : takes.front().operation;
+  }
   void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(Bench(), button), Qt::LeftButton); }
   void ClickNote(int note, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(Notes(), Qt::LeftButton, modifiers, Editor().NoteRect(note).center());
@@ -78,6 +89,8 @@ class WorkbenchTest : public QObject {
     CopyShippedScaleFile();
     QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
     answerer_ = std::make_unique<Answerer>();
+    data_ = std::make_unique<QTemporaryDir>();
+    qputenv("VOLEMO_DATA_DIR", data_->path().toUtf8());
     window_ = std::make_unique<TfrmMain>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -89,6 +102,7 @@ class WorkbenchTest : public QObject {
   void cleanup() {
     window_.reset();
     answerer_.reset();
+    data_.reset();
     QVERIFY(QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).value("workbench/open").toBool());
   }
 
@@ -99,12 +113,14 @@ class WorkbenchTest : public QObject {
     QVERIFY(number > 0);
     QVERIFY(Editor().Locked(3));
     QCOMPARE(StatusText(W()), QStringLiteral("%1 番目の音をロックしました。").arg(number));
-    // The pin is drawn at the note's left end, in its own red.
+    // The pin is drawn above the note, in its own red, and leaves the note
+    // in sight: its middle keeps the melody's colour.
     Notes()->PaintBackground();
     const QImage roll = Notes()->grab().toImage();
     const QRect r = Editor().NoteRect(3);
-    QCOMPARE(roll.pixelColor(r.left() + std::min(r.height(), 9) / 2 + 1, r.top() + std::min(r.height(), 9) / 2 - 1),
-             QColor(200, 20, 30));
+    QVERIFY(!Editor().LockMarkRect(3).intersects(r));
+    QCOMPARE(roll.pixelColor(Editor().LockMarkRect(3).center()), QColor(200, 20, 30));
+    QCOMPARE(roll.pixelColor(r.center()), QColor(70, 120, 190));
     ClickNote(3);
     QVERIFY(!Editor().Locked(3));
 
@@ -138,6 +154,7 @@ class WorkbenchTest : public QObject {
     for (int round = 0; round < 5; ++round) {
       QTest::keyClick(Notes(), Qt::Key_R);
       QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音を選び直しました。"));
+      QCOMPARE(BenchStatus(), StatusText(W()));
       QVERIFY(Rhythm() == rhythm);
       for (int note : {0, 4, 9}) {
         QCOMPARE(Keys()[size_t(note)], before[size_t(note)]);
@@ -232,13 +249,122 @@ class WorkbenchTest : public QObject {
     }
   }
 
+  // Keys pressed in the workbench and its tool bar's buttons: the main
+  // window's commands, one after another on the same takes.
+  void TheMainWindowsCommandsWorkFromTheWorkbench() {
+    const auto key = [this](int k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(Notes(), Qt::Key(k), m); };
+    const auto button = [this](const char* action) {
+      QWidget* b = Find<QToolBar>(Bench(), "barWorkbench")->widgetForAction(Find<QAction>(W(), action));
+      QVERIFY(b);
+      QTest::mouseClick(b, Qt::LeftButton);
+    };
+    std::vector<QString> phrases;
+    const struct {
+      const char* name;
+      std::function<void()> press;
+      std::function<void()> check;
+    } commands[] = {
+        {"F9", [&] { key(Qt::Key_F9); }, [&] {
+           QCOMPARE(LastOperation(), std::string("random-make-and-play"));
+           QVERIFY(W().player().IsPlaying());
+         }},
+        {"stop", [&] { button("actStop"); }, [&] { QVERIFY(!W().player().IsPlaying()); }},
+        {"F5", [&] { key(Qt::Key_F5); }, [&] {
+           QCOMPARE(LastOperation(), std::string("make-and-play"));
+           QVERIFY(W().player().IsPlaying());
+         }},
+        {"play", [&] { button("actStop"); button("mnuPhrasePlay"); }, [&] {
+           QCOMPARE(LastOperation(), std::string("play"));  // a new pattern on every play
+           QVERIFY(W().player().IsPlaying());
+         }},
+        {"loop", [&] { key(Qt::Key_L, Qt::ControlModifier); },
+         [&] { QVERIFY(Find<QAction>(W(), "mnuLoopPlay")->isChecked()); }},
+        {"undo", [&] { key(Qt::Key_Z, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases.at(2)); }},
+        {"redo", [&] { key(Qt::Key_Y, Qt::ControlModifier); }, [&] { QCOMPARE(Mml(), phrases.at(3)); }},
+    };
+    for (const auto& c : commands) {
+      W().settings().SetStatus("-");
+      c.press();
+      c.check();
+      QVERIFY2(!QTest::currentTestFailed(), c.name);
+      QVERIFY2(BenchStatus() == StatusText(W()), c.name);
+      QVERIFY2(QApplication::activeWindow() == &Bench(), c.name);
+      phrases.push_back(Mml());
+    }
+    QCOMPARE(W().takes().store()->List().size(), size_t(3));
+    QTRY_COMPARE(Editor().Number(0), 1);  // the roll follows
+  }
+
+  // The preset's scale and controls make a phrase at once, heard when
+  // play-on-change is on, kept as one take.
+  void LoadingAPresetComposesAndPlaysWithItsSettings() {
+    Compose();
+    const QString before = Mml();
+    const size_t takes = W().takes().store()->List().size();
+    auto* presets = Find<QComboBox>(Bench(), "cmbPreset");
+    presets->setCurrentText(QStringLiteral("琉球音階の三線"));
+    QTest::mouseClick(Find<QPushButton>(Bench(), "btnPresetLoad"), Qt::LeftButton);
+    QVERIFY(Mml() != before);
+    QVERIFY(Mml().contains(QStringLiteral("Tempo=120;Channel(1);Voice(107)")));
+    QVERIFY(W().player().IsPlaying());
+    QCOMPARE(W().takes().store()->List().size(), takes + 1);
+    QCOMPARE(LastOperation(), std::string("preset"));
+    QTRY_VERIFY(Editor().Number(0) == 1 && Find<QPushButton>(Bench(), "btnMutate")->isEnabled());
+
+    QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
+    Find<QCheckBox>(Bench(), "chkPlayOnChange")->setChecked(false);
+    presets->setCurrentText(QStringLiteral("都節音階の箏"));
+    QTest::mouseClick(Find<QPushButton>(Bench(), "btnPresetLoad"), Qt::LeftButton);
+    QVERIFY(Mml().contains(QStringLiteral("Tempo=72;Channel(1);Voice(108)")));
+    QVERIFY(!W().player().IsPlaying());
+  }
+
+  void WithNothingComposedTheRollSaysWhatToDoAndRerollMakesTheFirstPhrase() {
+    auto* hint = Find<QLabel>(Bench(), "lblFirstUse");
+    QVERIFY(Mml().isEmpty());
+    QVERIFY(hint->isVisible());
+    QVERIFY(hint->text().contains(QStringLiteral("F9")) && hint->text().contains(QStringLiteral("作り直す")));
+    QVERIFY(Find<QPushButton>(Bench(), "btnReroll")->isEnabled());
+    QTest::keyClick(Notes(), Qt::Key_R);
+    QVERIFY(!Mml().isEmpty());
+    QCOMPARE(LastOperation(), std::string("make"));
+    QVERIFY(W().player().IsPlaying());
+    QTRY_VERIFY(!hint->isVisible());
+    QTRY_COMPARE(Editor().Number(0), 1);
+  }
+
+  // Screens, main windows and what opens where, worked out by hand.
+  void OpensBesideTheMainWindowWhereThereIsRoomElseOverIt_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("right, narrowed") << QRect(0, 0, 1920, 1080) << QRect(654, 300, 611, 470)
+                                     << QRect(1273, 300, 647, 640);
+    QTest::newRow("right, whole") << QRect(0, 0, 2560, 1440) << QRect(100, 100, 611, 470)
+                                  << QRect(719, 100, 900, 640);
+    QTest::newRow("left") << QRect(0, 0, 1920, 1080) << QRect(1300, 200, 611, 470) << QRect(392, 200, 900, 640);
+    QTest::newRow("over, small screen") << QRect(0, 0, 800, 600) << QRect(94, 50, 611, 470)
+                                        << QRect(0, 0, 800, 600);
+    QTest::newRow("raised to fit") << QRect(0, 0, 1920, 1080) << QRect(0, 800, 611, 270)
+                                   << QRect(619, 440, 900, 640);
+    QTest::newRow("over, second screen") << QRect(1920, 0, 1280, 1024) << QRect(2200, 100, 611, 470)
+                                         << QRect(2200, 100, 900, 640);
+  }
+
+  void OpensBesideTheMainWindowWhereThereIsRoomElseOverIt() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, main);
+    QFETCH(QRect, expected);
+    QCOMPARE(PlaceBeside(screen, main, QSize(900, 640), 560), expected);
+  }
+
   void RemembersWhetherItWasOpenAndItsSize() {
-    Bench().resize(700, 310);
+    Bench().resize(1000, 600);
     window_.reset();  // the program ends with it open and starts again
     window_ = std::make_unique<TfrmMain>();
     window_->show();
     QTRY_VERIFY(W().findChild<TfrmWorkbench*>() && Bench().isVisible());
-    QCOMPARE(Bench().size(), QSize(700, 310));
+    QCOMPARE(Bench().size(), QSize(1000, 600));
     Bench().close();
     window_.reset();
     window_ = std::make_unique<TfrmMain>();

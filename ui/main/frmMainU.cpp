@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSplitter>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -25,6 +24,7 @@
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "long_line_box.h"
 #include "output_menu.h"
 #include "phrase_drag.h"
 #include "play_sequence.h"
@@ -32,7 +32,6 @@
 #include "scale_table.h"
 #include "spin_field.h"
 #include "take_keeper.h"
-#include "take_list.h"
 #include "toolbar_pictures.h"
 #include "voice_names.h"
 
@@ -57,7 +56,7 @@ QString FromCp932(const std::string& text) {
 }
 
 QPlainTextEdit* TextBox(const char* name, int fontPixels) {
-  auto* box = Named(new QPlainTextEdit, name);
+  auto* box = Named(new LongLineBox, name);
   box->setFont(PixelFont("IPAGothic", fontPixels, QFont::TypeWriter));
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -203,6 +202,17 @@ void TfrmMain::BuildMenus() {
            {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             &TfrmMain::mnuTakeForwardClick}});
   findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->setCheckable(true);
+  // Stop has no menu item; as an action it is on the workbench's tool bar.
+  auto* stop = Named(new QAction(tr("停止"), this), "actStop");
+  connect(stop, &QAction::triggered, this, Handler([this] { ToolButton5Click(); }));
+  // The pictures are for the workbench's tool bar; the menus stay as they are.
+  for (const auto& [name, picture] : {std::pair{"mnuPhrasePlay", ToolbarPicture::Play}, {"actStop", ToolbarPicture::Stop},
+                                      {"mnuPhraseMakeAndPlay", ToolbarPicture::MakeAndPlay},
+                                      {"mnuMakeAndPlay", ToolbarPicture::RandomAndPlay}}) {
+    auto* action = findChild<QAction*>(QString::fromLatin1(name));
+    action->setIcon(DrawToolbarPicture(picture));
+    action->setIconVisibleInMenu(false);
+  }
   // Also Ctrl+Y, as in most programs.
   findChild<QAction*>(QStringLiteral("mnuTakeForward"))
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -501,16 +511,15 @@ void TfrmMain::N2Click() { close(); }
 
 void TfrmMain::mnuWorkbenchClick() {
   if (!workbench_) {
+    QList<QAction*> commands;
+    for (const char* name : {"mnuPhrasePlay", "actStop", "mnuLoopPlay", "mnuPhraseMakeAndPlay", "mnuMakeAndPlay",
+                             "mnuTakeBack", "mnuTakeForward"})
+      commands << findChild<QAction*>(QString::fromLatin1(name));
     workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> SoundPlayer& { return player(); },
-                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_},
+                                    *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_, commands,
+                                    *findChild<QAction*>(QStringLiteral("mnuPhraseMake"))},
                                    this);
-    // The take list beside the roll, and the take keys in that window too.
-    takeList_ = new TakeList(*takes_);
-    auto* splitter = workbench_->findChild<QSplitter*>(QStringLiteral("splitWorkbench"));
-    splitter->addWidget(takeList_);
-    splitter->setSizes({splitter->width() - takeList_->minimumSizeHint().width(), takeList_->minimumSizeHint().width()});
-    for (const char* name : {"mnuTakeBack", "mnuTakeForward"})
-      workbench_->addAction(findChild<QAction*>(QString::fromLatin1(name)));
+    settings_->AlsoShowStatusIn(workbench_->statusLine());
   }
   workbench_->show();
   workbench_->raise();

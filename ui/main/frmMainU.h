@@ -29,7 +29,6 @@ class OutputMenu;
 struct PieceNotes;
 class SpinField;
 class TakeKeeper;
-class TakeList;
 class TfrmHelp;
 class TfrmWorkbench;
 
@@ -138,7 +137,6 @@ class TfrmMain : public QMainWindow {
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
   OutputMenu* outputMenu_ = nullptr;
-  TakeList* takeList_ = nullptr;  // in the workbench, made with it
 };
 
 }  // namespace volemo

@@ -16,6 +16,7 @@
 #include "frmMainU.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
+#include "long_line_box.h"
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
 #include "take_keeper.h"
@@ -115,7 +116,7 @@ void TfrmMain::mnuSaveMmlClick() {
 void TfrmMain::mnuCopyMMLClick() {
   // The desktop's clipboard carries Unicode: the box's text goes there as
   // it stands.
-  const QString text = findChild<QPlainTextEdit*>(QStringLiteral("memMML"))->toPlainText();
+  const QString text = findChild<LongLineBox*>(QStringLiteral("memMML"))->Text();
   QApplication::clipboard()->setText(text);
   settings_->SetStatus(Cp932FromUtf8("クリップボードにコピー！！"));
   QApplication::beep();

@@ -4,12 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <stdexcept>
 
 #include "StrUnit.h"
 #include "controls.h"
 #include "cp932.h"
+#include "long_line_box.h"
 #include "spin_field.h"
 
 namespace volemo {
@@ -24,40 +24,24 @@ T* FindNamed(QWidget& window, std::string_view name) {
 
 // The boxes hold lines the Qt way ("\n"); the engine's texts break lines
 // with CR LF.
-std::string FromBox(const QPlainTextEdit& box) {
-  QString text = box.toPlainText();
+std::string FromBox(const LongLineBox& box) {
+  QString text = box.Text();
   text.replace(u'\n', QStringLiteral("\r\n"));
   return Cp932FromUtf8(text.toStdString());
 }
 
-// Whether a line of text is longer than any a phrase writes.
-bool HasLongLine(const QString& text) {
-  constexpr qsizetype kLong = 4096;
-  for (qsizetype start = 0; start < text.size();) {
-    const qsizetype end = text.indexOf(u'\n', start);
-    if ((end < 0 ? text.size() : end) - start > kLong) return true;
-    if (end < 0) break;
-    start = end + 1;
-  }
-  return false;
-}
-
-void ToBox(QPlainTextEdit& box, const std::string& cp932) {
+void ToBox(LongLineBox& box, const std::string& cp932) {
   QString text = QString::fromStdString(Utf8FromCp932(cp932));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(u'\r', u'\n');
-  // Wrapped at word boundaries, each row of a long line without blanks
-  // searches the rest of the line for one: its layout grows with the
-  // square of its length. Such a line wraps anywhere instead.
-  box.setWordWrapMode(HasLongLine(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
-  box.setPlainText(text);
+  box.SetText(text);
 }
 
 }  // namespace
 
 WindowSettings::WindowSettings(QWidget& window)
-    : pattern_(FindNamed<QPlainTextEdit>(window, "memRythm")),
-      mml_(FindNamed<QPlainTextEdit>(window, "memMML")),
+    : pattern_(FindNamed<LongLineBox>(window, "memRythm")),
+      mml_(FindNamed<LongLineBox>(window, "memMML")),
       status_(FindNamed<QLabel>(window, "sbarText")) {
   for (const ControlInfo& c : AllControls())
     controls_.emplace(std::string(c.name), FindNamed<QWidget>(window, c.name));
@@ -117,6 +101,13 @@ void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<Q
 
 void WindowSettings::SetStatus(const std::string& text) {
   status_->setText(QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(text))));
+  for (QLabel* line : otherStatusLines_)
+    if (line) line->setText(status_->text());
+}
+
+void WindowSettings::AlsoShowStatusIn(QLabel& line) {
+  line.setText(status_->text());
+  otherStatusLines_.emplace_back(&line);
 }
 
 }  // namespace volemo

@@ -3,16 +3,19 @@
 // Unicode and the engine's CP932 bytes.
 #pragma once
 
+#include <QPointer>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "control_values.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QWidget;
 
 namespace volemo {
+
+class LongLineBox;
 
 class WindowSettings : public EditableSettings {
  public:
@@ -31,6 +34,9 @@ class WindowSettings : public EditableSettings {
   std::string MmlText() const override;
   void SetMmlText(const std::string& text) override;
   void SetStatus(const std::string& text) override;
+  // Another line that shows each status message from now on (the
+  // workbench's), and the one shown now.
+  void AlsoShowStatusIn(QLabel& line);
   // As the user would: a spin field's text runs its change handler; a list's
   // selection made here runs none.
   void SetText(std::string_view spinName, const std::string& text) override;
@@ -42,9 +48,10 @@ class WindowSettings : public EditableSettings {
   T& Control(std::string_view name) const;
 
   std::map<std::string, QWidget*, std::less<>> controls_;
-  QPlainTextEdit* pattern_;
-  QPlainTextEdit* mml_;
+  LongLineBox* pattern_;
+  LongLineBox* mml_;
   QLabel* status_;
+  std::vector<QPointer<QLabel>> otherStatusLines_;
 };
 
 }  // namespace volemo

@@ -10,8 +10,9 @@
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "gui_benri.h"
 #include "phrase_export.h"
 #include "presets.h"
+#include "take_filter.h"
 #include "take_keeper.h"
 
 namespace volemo {
@@ -53,26 +55,48 @@ QString ExportName(const Take& take, const QString& extension) {
   return name + u'.' + extension;
 }
 
+// The choices are those of the listed takes, sorted; the one chosen stays
+// chosen while a listed take has it.
+void FillFilter(QComboBox& filter, const QString& all, QStringList choices) {
+  choices.removeAll(QString());
+  choices.removeDuplicates();
+  choices.sort();
+  const QString chosen = filter.currentData().toString();
+  filter.clear();
+  filter.addItem(all, QString());
+  for (const QString& choice : choices) filter.addItem(choice, choice);
+  filter.setCurrentIndex(std::max(filter.findData(chosen), 0));
+}
+
 }  // namespace
 
 TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keeper_(keeper) {
   setObjectName(QStringLiteral("takeList"));
-  proxy_ = new QSortFilterProxyModel(this);
+  proxy_ = new TakeFilter(this);
   proxy_->setSourceModel(&model_);
-  proxy_->setFilterKeyColumn(TakeListModel::kStar);
   view_ = Named(new QTableView, "takeTable");
   view_->setModel(proxy_);
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  view_->horizontalHeader()->setStretchLastSection(true);
-  for (const auto& [column, width] : {std::pair{TakeListModel::kTime, 100}, {TakeListModel::kStar, 28},
-                                     {TakeListModel::kName, 110}, {TakeListModel::kScale, 130},
-                                     {TakeListModel::kTempo, 48}, {TakeListModel::kVoice, 120}})
-    view_->setColumnWidth(column, width);
+  view_->viewport()->installEventFilter(this);
+  // Each column as wide as its title and a usual cell; the pattern takes
+  // what the window has left.
+  QHeaderView* header = view_->horizontalHeader();
+  header->setStretchLastSection(true);
+  for (const auto& [column, sample] :
+       {std::pair{TakeListModel::kTime, "12/31 23:59:59"}, {TakeListModel::kStar, "★"},
+        {TakeListModel::kName, "名前の例の名前"}, {TakeListModel::kOperation, "新しいフレーズ"},
+        {TakeListModel::kScale, "琉球音階 C#"}, {TakeListModel::kTempo, "300"},
+        {TakeListModel::kVoice, "107 Shamisen"}})
+    view_->setColumnWidth(column, std::max(header->sectionSizeHint(column),
+                                           view_->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 16));
 
-  auto* starredOnly = Named(new QCheckBox(QStringLiteral("★だけ表示")), "chkStarredOnly");
+  auto* starredOnly = Named(new QCheckBox(tr("★だけ表示")), "chkStarredOnly");
+  scales_ = Named(new QComboBox, "cmbTakeScale");
+  operations_ = Named(new QComboBox, "cmbTakeOperation");
+  for (QComboBox* filter : {scales_, operations_}) filter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   auto* star = Button("btnStarTake", QStringLiteral("★"));
   star->setToolTip(QStringLiteral("星を付ける/外す (Ctrl+D)"));
   auto* remove = Button("btnDeleteTake", QStringLiteral("削除"));
@@ -85,6 +109,8 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   keeper_.Use([&](TakeStore& store) { keep->setValue(store.KeepUnstarred()); });
   auto* top = new QHBoxLayout;
   top->addWidget(starredOnly);
+  top->addWidget(scales_);
+  top->addWidget(operations_);
   top->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{star, remove, exportTakes}) top->addWidget(w);
 
@@ -95,26 +121,20 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   auto* rename = Button("btnPresetRename", QStringLiteral("名前の変更…"));
   auto* removePreset = Button("btnPresetDelete", QStringLiteral("削除"));
   auto* restoreAtStart = Named(new QCheckBox(QStringLiteral("起動時に前回の設定を使う")), "chkRestoreAtStart");
-  // In rows, so that the list fits beside the roll in a narrow window.
-  auto* presetRow = new QHBoxLayout;
-  presetRow->addWidget(new QLabel(QStringLiteral("プリセット")));
-  presetRow->addWidget(presets_, 1);
-  auto* presetButtons = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) presetButtons->addWidget(w);
-  presetButtons->addStretch(1);
-  auto* options = new QHBoxLayout;
-  options->addWidget(new QLabel(QStringLiteral("残す数")));
-  options->addWidget(keep);
-  options->addStretch(1);
-  options->addWidget(restoreAtStart);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(new QLabel(QStringLiteral("プリセット")));
+  bottom->addWidget(presets_, 1);
+  for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) bottom->addWidget(w);
+  bottom->addSpacing(12);
+  bottom->addWidget(new QLabel(QStringLiteral("残す数")));
+  bottom->addWidget(keep);
+  bottom->addWidget(restoreAtStart);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(top);
   column->addWidget(view_, 1);
-  column->addLayout(presetRow);
-  column->addLayout(presetButtons);
-  column->addLayout(options);
+  column->addLayout(bottom);
 
   // Star and delete from the keyboard while the list has the focus.
   auto* starKey = new QAction(this);
@@ -126,13 +146,13 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
     view_->addAction(a);
   }
 
-  connect(starredOnly, &QCheckBox::toggled, this, [this](bool on) {
-    proxy_->setFilterFixedString(on ? QString::fromUtf8(TakeListModel::kStarred) : QString());
-  });
+  connect(starredOnly, &QCheckBox::toggled, this,
+          [this](bool on) { Refilter([&] { proxy_->SetStarredOnly(on); }); });
+  connect(scales_, &QComboBox::currentIndexChanged, this,
+          [this] { Refilter([this] { proxy_->SetScale(scales_->currentData().toString()); }); });
+  connect(operations_, &QComboBox::currentIndexChanged, this,
+          [this] { Refilter([this] { proxy_->SetOperation(operations_->currentData().toString()); }); });
   connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, Handler([this] { TakeSelected(); }));
-  connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-    if (index.column() == TakeListModel::kStar) RunHandler([this] { ToggleStar(); });
-  });
   connect(star, &QPushButton::clicked, this, Handler([this] { ToggleStar(); }));
   connect(starKey, &QAction::triggered, this, Handler([this] { ToggleStar(); }));
   connect(remove, &QPushButton::clicked, this, Handler([this] { DeleteSelected(); }));
@@ -163,8 +183,47 @@ void TakeList::Reload() {
   std::vector<Take> takes;
   keeper_.Use([&](TakeStore& store) { takes = store.List(); });
   setEnabled(keeper_.store() != nullptr);
-  model_.SetTakes(std::move(takes));
+  QStringList scales, operations;
+  for (const Take& take : takes) {
+    scales << TakeListModel::ScaleName(take);
+    operations << TakeListModel::OperationText(take.operation);
+  }
+  Refilter([&] {
+    FillFilter(*scales_, tr("全てのスケール"), scales);
+    FillFilter(*operations_, tr("全ての操作"), operations);
+    model_.SetTakes(std::move(takes));
+  });
+}
+
+// The rows shown change: the current row that goes is not a take chosen.
+void TakeList::Refilter(const std::function<void()>& change) {
+  {
+    const QScopedValueRollback showing(showing_, true);
+    change();
+  }
   ShowCurrent();
+}
+
+// A click on a star toggles that take's star alone: the row is not
+// selected, so the take is neither put back nor played.
+bool TakeList::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != view_->viewport() ||
+      (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick))
+    return QWidget::eventFilter(watched, event);
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const QModelIndex index = proxy_->mapToSource(view_->indexAt(mouse->position().toPoint()));
+  if (!index.isValid() || index.column() != TakeListModel::kStar || mouse->button() != Qt::LeftButton ||
+      mouse->modifiers() != Qt::NoModifier)
+    return QWidget::eventFilter(watched, event);
+  if (type == QEvent::MouseButtonPress) {
+    RunHandler([&] {
+      const Take& take = model_.TakeAt(index.row());
+      keeper_.Use([&](TakeStore& store) { store.SetStarred(take.id, !take.starred); });
+      Reload();
+    });
+  }
+  return true;
 }
 
 // Selects the current take's row without putting it back again.
@@ -252,7 +311,10 @@ std::optional<Preset> TakeList::ChosenPreset() const {
 }
 
 void TakeList::LoadPreset() {
-  if (const std::optional<Preset> preset = ChosenPreset()) keeper_.ApplyPreset(*preset);
+  const std::optional<Preset> preset = ChosenPreset();
+  if (!preset) return;
+  keeper_.ApplyPreset(*preset);
+  emit presetLoaded();
 }
 
 // A stored preset cannot take the name of a shipped one.

@@ -2,7 +2,11 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
+#include "cp932.h"
+#include "dvorlin/compile.h"
 #include "voice_names.h"
 
 namespace volemo {
@@ -16,6 +20,27 @@ QString Control(const Take& take, std::string_view name) {
   return {};
 }
 
+// The commands that make a new phrase share one word: what the list tells
+// is how a phrase came about, not which key made it.
+const std::pair<const char*, const char*> kOperationWords[] = {
+    {"make", QT_TRANSLATE_NOOP("volemo::TakeListModel", "新しいフレーズ")},
+    {"make-and-play", QT_TRANSLATE_NOOP("volemo::TakeListModel", "新しいフレーズ")},
+    {"random-make-and-play", QT_TRANSLATE_NOOP("volemo::TakeListModel", "新しいフレーズ")},
+    {"play", QT_TRANSLATE_NOOP("volemo::TakeListModel", "新しいフレーズ")},
+    {"preset", QT_TRANSLATE_NOOP("volemo::TakeListModel", "プリセット")},
+    {"reroll", QT_TRANSLATE_NOOP("volemo::TakeListModel", "作り直し")},
+    {"mutate", QT_TRANSLATE_NOOP("volemo::TakeListModel", "変異")},
+    {"edit", QT_TRANSLATE_NOOP("volemo::TakeListModel", "手で編集")},
+    {"open", QT_TRANSLATE_NOOP("volemo::TakeListModel", "開いたファイル")},
+    {"save", QT_TRANSLATE_NOOP("volemo::TakeListModel", "保存")},
+    {"learn", QT_TRANSLATE_NOOP("volemo::TakeListModel", "学習")},
+};
+
+QString VoiceText(int voice) {
+  return voice >= 1 && voice <= 128 ? QStringLiteral("%1 %2").arg(voice).arg(QString::fromLatin1(kVoiceNames[voice - 1]))
+                                    : QString::number(voice);
+}
+
 QString Cell(const Take& take, int column) {
   switch (column) {
     case TakeListModel::kTime:
@@ -26,19 +51,14 @@ QString Cell(const Take& take, int column) {
       return take.starred ? QString::fromUtf8(TakeListModel::kStarred) : QStringLiteral("☆");
     case TakeListModel::kName:
       return QString::fromStdString(take.name);
+    case TakeListModel::kOperation:
+      return TakeListModel::OperationText(take.operation);
     case TakeListModel::kScale: {
+      if (TakeListModel::ScaleName(take).isEmpty()) return QStringLiteral("—");
       bool ok = false;
       const int key = Control(take, "cmbKey").toInt(&ok);
       const QString keyName = ok && key >= 0 && key < 12 ? QString::fromLatin1(kKeyNames[key]) : QString();
       return QString::fromStdString(take.scale) + u' ' + keyName;
-    }
-    case TakeListModel::kTempo:
-      return Control(take, "spnTempo");
-    case TakeListModel::kVoice: {
-      const QString number = Control(take, "spnVoice");
-      const int voice = number.toInt();
-      if (Control(take, "chkVoice") == u"0") return QStringLiteral("—");
-      return voice >= 1 && voice <= 128 ? number + u' ' + QString::fromLatin1(kVoiceNames[voice - 1]) : number;
     }
     case TakeListModel::kPattern:
       return QString::fromStdString(take.pattern).simplified();
@@ -47,6 +67,27 @@ QString Cell(const Take& take, int column) {
 }
 
 }  // namespace
+
+QString TakeListModel::OperationText(const std::string& operation) {
+  for (const auto& [stored, words] : kOperationWords)
+    if (operation == stored) return tr(words);
+  return QString::fromStdString(operation);
+}
+
+QString TakeListModel::ScaleName(const Take& take) {
+  return take.operation == "open" ? QString() : QString::fromStdString(take.scale);
+}
+
+const TakeListModel::Sounding& TakeListModel::SoundingOf(const Take& take) const {
+  if (const auto it = sounding_.find(take.id); it != sounding_.end()) return it->second;
+  // What the compiler performs, as far as it gets: a text with a mistake
+  // still shows the tempo and voice it set before it.
+  const dvorlin::Song song = dvorlin::Perform(Cp932FromUtf8Lossy(take.mml)).song;
+  Sounding s;
+  if (!song.tempos.empty()) s.tempo = QString::number(std::lround(60e6 / song.tempos.front().microsPerQuarter));
+  s.voice = song.programs.empty() ? QStringLiteral("—") : VoiceText(song.programs.front().program + 1);
+  return sounding_.emplace(take.id, std::move(s)).first->second;
+}
 
 void TakeListModel::SetTakes(std::vector<Take> takes) {
   beginResetModel();
@@ -68,17 +109,23 @@ int TakeListModel::columnCount(const QModelIndex& parent) const { return parent.
 QVariant TakeListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const Take& take = TakeAt(index.row());
-  if (role == Qt::DisplayRole || role == Qt::EditRole) return Cell(take, index.column());
+  if (role == Qt::DisplayRole || role == Qt::EditRole) {
+    if (index.column() == kTempo) return SoundingOf(take).tempo;
+    if (index.column() == kVoice) return SoundingOf(take).voice;
+    return Cell(take, index.column());
+  }
   if (role == Qt::ToolTipRole && index.column() == kPattern) return QString::fromStdString(take.pattern);
   if (role == Qt::TextAlignmentRole && index.column() == kStar) return int(Qt::AlignCenter);
   return {};
 }
 
 QVariant TakeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kTitles[kColumnCount] = {"日時", "★", "名前", "スケールとキー", "テンポ", "音色", "パターン"};
+  static const char* const kTitles[kColumnCount] = {
+      QT_TR_NOOP("日時"), QT_TR_NOOP("★"), QT_TR_NOOP("名前"), QT_TR_NOOP("操作"), QT_TR_NOOP("スケールとキー"),
+      QT_TR_NOOP("テンポ"), QT_TR_NOOP("音色"), QT_TR_NOOP("パターン")};
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return QString::number(TakeAt(section).id);
-  return QString::fromUtf8(kTitles[section]);
+  return tr(kTitles[section]);
 }
 
 Qt::ItemFlags TakeListModel::flags(const QModelIndex& index) const {

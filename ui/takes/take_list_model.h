@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <map>
 #include <vector>
 
 #include "take.h"
@@ -14,7 +15,7 @@ class TakeListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { kTime, kStar, kName, kScale, kTempo, kVoice, kPattern, kColumnCount };
+  enum Column { kTime, kStar, kName, kOperation, kScale, kTempo, kVoice, kPattern, kColumnCount };
   static constexpr char kStarred[] = "★";
 
   using QAbstractTableModel::QAbstractTableModel;
@@ -22,6 +23,12 @@ class TakeListModel : public QAbstractTableModel {
   void SetTakes(std::vector<Take> takes);
   const Take& TakeAt(int row) const { return takes_[static_cast<size_t>(row)]; }
   int RowOf(int64_t id) const;  // -1 when not listed
+
+  // How the take was made, in words; an operation without words as it is
+  // stored.
+  static QString OperationText(const std::string& operation);
+  // The take's scale name; empty for a file's text, which names none.
+  static QString ScaleName(const Take& take);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,7 +43,15 @@ class TakeListModel : public QAbstractTableModel {
   void renameRequested(int64_t id, const QString& name);
 
  private:
+  // The tempo and voice the take's MML sets, read once for each take: a
+  // file's text or a hand edit need not follow the controls.
+  struct Sounding {
+    QString tempo, voice;
+  };
+  const Sounding& SoundingOf(const Take& take) const;
+
   std::vector<Take> takes_;
+  mutable std::map<int64_t, Sounding> sounding_;
 };
 
 }  // namespace volemo

@@ -12,6 +12,9 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -19,8 +22,12 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
+#include "harmony.h"
+#include "note_choice.h"
 #include "phrase_drag.h"
 #include "roll_views.h"
+#include "take_list.h"
+#include "window_place.h"
 
 namespace volemo {
 namespace {
@@ -29,6 +36,9 @@ namespace {
 // slower rate only to notice that something has started.
 constexpr int kFollowMs = 33;
 constexpr int kIdleMs = 150;
+// Narrower than this beside the main window, the roll and the take list
+// are of little use: the workbench opens over the main window instead.
+constexpr int kMinBesideWidth = 560;
 
 QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
 
@@ -47,18 +57,10 @@ TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
   setObjectName(QStringLiteral("frmWorkbench"));
   setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
   BuildControls();
-  resize(760, 380);
-  if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty()) {
+  if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
     restoreGeometry(geometry);
-  } else if (parent && parent->screen()) {
-    // First time: beside the main window where the screen has room, else
-    // under it.
-    const QRect screen = parent->screen()->availableGeometry();
-    const QRect main = parent->frameGeometry();
-    QPoint place = main.topRight() + QPoint(8, 0);
-    if (place.x() + width() > screen.right()) place = main.bottomLeft() + QPoint(0, 8);
-    if (screen.contains(QRect(place, size()))) move(place);
-  }
+  else
+    PlaceFirstTime();
 
   // After the command that changed the box has ended: the main window sets
   // its phrase only once the composer has filled the box, and a command may
@@ -100,7 +102,21 @@ void TfrmWorkbench::BuildControls() {
   playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
   playOnChange_->setChecked(true);
 
+  // The main window's commands first, as on its tool bar.
+  auto* commands = Named(new QToolBar, "barWorkbench");
+  commands->setIconSize(QSize(16, 16));
+  commands->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (QAction* action : links_.commands) {
+    commands->addAction(action);
+    // The key beside the name, as the main window's menu shows it.
+    if (!action->shortcut().isEmpty())
+      action->setToolTip(
+          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+  }
+
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(commands);
+  buttons->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_}) buttons->addWidget(w);
   buttons->addSpacing(12);
   buttons->addWidget(lockAll_);
@@ -109,6 +125,49 @@ void TfrmWorkbench::BuildControls() {
   buttons->addWidget(playOnChange_);
   buttons->addStretch(1);
 
+  // The roll over the take list, both as wide as the window: the list's
+  // columns need the width more than its rows need the height.
+  auto* takes = new TakeList(links_.takes);
+  auto* rollAndTakes = Named(new QSplitter(Qt::Vertical), "splitRoll");
+  rollAndTakes->addWidget(BuildRoll());
+  rollAndTakes->addWidget(takes);
+  rollAndTakes->setStretchFactor(0, 3);
+  rollAndTakes->setStretchFactor(1, 2);
+  rollAndTakes->setChildrenCollapsible(false);
+
+  panels_ = Named(new QTabWidget, "tabsPanels");
+  panels_->hide();  // until a panel comes
+  splitter_ = Named(new QSplitter(Qt::Horizontal), "splitWorkbench");
+  splitter_->addWidget(rollAndTakes);
+  splitter_->addWidget(panels_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setChildrenCollapsible(false);
+
+  state_ = Named(new QLabel, "lblWorkbench");
+  state_->setTextFormat(Qt::PlainText);
+  state_->setWordWrap(true);
+  auto* statusBar = Named(new QStatusBar, "sbarWorkbench");
+  statusBar->setSizeGripEnabled(false);
+  status_ = Named(new QLabel, "sbarWorkbenchText");
+  status_->setTextFormat(Qt::PlainText);
+  statusBar->addWidget(status_, 1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 6, 6, 0);
+  column->setSpacing(4);
+  column->addLayout(buttons);
+  column->addWidget(splitter_, 1);
+  column->addWidget(state_);
+  column->addWidget(statusBar);
+
+  connect(takes, &TakeList::presetLoaded, this, Handler([this] { PresetLoaded(); }));
+  connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
+  connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
+  connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
+}
+
+QWidget* TfrmWorkbench::BuildRoll() {
   auto* roll = new QWidget;
   auto* grid = new QGridLayout(roll);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -116,36 +175,35 @@ void TfrmWorkbench::BuildControls() {
   auto* ruler = new RollRuler(editor_);
   notes_ = new RollNoteView(editor_);
   scroll_ = Named(new QScrollBar(Qt::Horizontal), "rollScroll");
+  auto* rows = Named(new QScrollBar(Qt::Vertical), "rollRows");
+  grid->addWidget(new RollNameButton(editor_), 0, 0, Qt::AlignBottom);
   grid->addWidget(ruler, 0, 1);
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
+  grid->addWidget(rows, 1, 2);
   grid->addWidget(scroll_, 2, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
+  // Over the empty roll, until there is a phrase.
+  firstUse_ = Named(new QLabel(tr("まだフレーズがありません。F9 でランダムに作るか、「作り直す」(R) を押してください。")),
+                    "lblFirstUse");
+  firstUse_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  firstUse_->hide();
+  grid->addWidget(firstUse_, 1, 1, Qt::AlignCenter);
 
-  splitter_ = Named(new QSplitter(Qt::Horizontal), "splitWorkbench");
-  splitter_->addWidget(roll);
-  splitter_->setStretchFactor(0, 1);
-  splitter_->setChildrenCollapsible(false);
-
-  state_ = Named(new QLabel, "lblWorkbench");
-  state_->setTextFormat(Qt::PlainText);
-  state_->setWordWrap(true);
-
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 6, 6, 6);
-  column->setSpacing(4);
-  column->addLayout(buttons);
-  column->addWidget(splitter_, 1);
-  column->addWidget(state_);
-
-  connect(&editor_, &RollEditor::viewChanged, this, [this] {
-    const QSignalBlocker quiet(scroll_);
+  connect(&editor_, &RollEditor::viewChanged, this, [this, rows] {
+    const QSignalBlocker quiet(scroll_), quietRows(rows);
     scroll_->setRange(0, std::max(0, editor_.ContentWidth() - editor_.ViewSize().width()));
     scroll_->setPageStep(editor_.ViewSize().width());
     scroll_->setValue(editor_.Scroll());
+    rows->setRange(0, std::max(0, editor_.ContentHeight() - editor_.ViewSize().height()));
+    rows->setPageStep(editor_.ViewSize().height());
+    rows->setSingleStep(int(editor_.RowHeight()));
+    rows->setValue(editor_.VerticalScroll());
+    rows->setVisible(rows->maximum() > 0);
   });
   connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
+  connect(rows, &QScrollBar::valueChanged, &editor_, &RollEditor::SetVerticalScroll);
   connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
   connect(notes_, &RollNoteView::dragRequested, this,
           Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
@@ -158,10 +216,22 @@ void TfrmWorkbench::BuildControls() {
       }
     });
   });
-  connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
-  connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
-  connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
-  connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
+  return roll;
+}
+
+void TfrmWorkbench::PlaceFirstTime() {
+  const QSize wanted(900, 640);
+  resize(wanted);
+  const QWidget* main = parentWidget();
+  if (!main || !main->screen()) return;
+  const QRect place = PlaceBeside(main->screen()->availableGeometry(), main->frameGeometry(), wanted, kMinBesideWidth);
+  resize(place.size());
+  move(place.topLeft());
+}
+
+void TfrmWorkbench::AddPanel(QWidget* panel, const QString& title) {
+  panels_->addTab(panel, title);
+  panels_->show();
 }
 
 void TfrmWorkbench::showEvent(QShowEvent* event) {
@@ -201,6 +271,9 @@ void TfrmWorkbench::Refresh() {
       byPlace.emplace(place, &n);
     }
   }
+  const auto [low, high] = NoteRange(links_.settings);
+  editor_.SetKeyRange(low, std::min(high, 127));
+  editor_.SetScale(ScaleMask(links_.state.weights), std::clamp(links_.settings.Index("cmbKey"), 0, 11));
   editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
   if (phrase) {
     const auto& notes = editor_.content().notes;
@@ -216,8 +289,12 @@ void TfrmWorkbench::Refresh() {
     }
     editor_.SetNumbers(std::move(numbers), std::move(locked));
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_, lockAll_, unlockAll_})
+  for (QWidget* w : std::initializer_list<QWidget*>{mutate_, mutateCount_, lockAll_, unlockAll_})
     w->setEnabled(phrase != nullptr);
+  // An empty box: re-roll makes the first phrase.
+  const bool nothingYet = links_.mmlBox.document()->isEmpty();
+  reroll_->setEnabled(phrase != nullptr || nothingYet);
+  firstUse_->setVisible(nothingYet);
 
   QString line;
   if (!editor_.content().message.empty()) {

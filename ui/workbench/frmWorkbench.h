@@ -1,13 +1,16 @@
 // The phrase workbench: a window beside the main window that shows the
 // phrase in the MML box on a piano roll, follows the sound with a
-// playhead, and locks, re-rolls and mutates the composed phrase's notes.
-// The roll is the three views of roll_views.h over one RollEditor; the
-// operations are in frmWorkbench_commands.cpp.
+// playhead, and locks, re-rolls and mutates the composed phrase's notes,
+// with the take list under the roll. The main window's commands are on its
+// tool bar and their keys work here too; the status line shows what the
+// main window's does. The roll is the three views of roll_views.h over one
+// RollEditor; the operations are in frmWorkbench_commands.cpp.
 //
-// The right side of the splitter "splitWorkbench" is free for a panel
-// beside the roll: splitter->addWidget(panel).
+// The right side of the splitter "splitWorkbench" is free for panels beside
+// the roll and the take list: AddPanel puts each on a tab of its own there.
 #pragma once
 
+#include <QList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -20,6 +23,7 @@
 #include "settings.h"
 #include "sound_player.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -27,6 +31,7 @@ class QPushButton;
 class QScrollBar;
 class QSpinBox;
 class QSplitter;
+class QTabWidget;
 
 namespace volemo {
 
@@ -41,6 +46,10 @@ struct WorkbenchLinks {
   std::function<SoundPlayer&()> player;
   QPlainTextEdit& mmlBox;
   TakeKeeper& takes;  // re-roll and mutate keep their phrase as a take
+  // The main window's commands for the tool bar (play, stop, loop, ...),
+  // each one action in both windows: its key works in either.
+  QList<QAction*> commands;
+  QAction& make;  // the main window's make phrase: a preset loaded, or a first phrase
 };
 
 class TfrmWorkbench : public QWidget {
@@ -54,6 +63,10 @@ class TfrmWorkbench : public QWidget {
   static bool WasOpen();
 
   RollEditor& editor() { return editor_; }
+  // The workbench's own status line.
+  QLabel& statusLine() { return *status_; }
+  // A panel on a tab of its own beside the roll and the take list.
+  void AddPanel(QWidget* panel, const QString& title);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -62,6 +75,8 @@ class TfrmWorkbench : public QWidget {
 
  private:
   void BuildControls();
+  QWidget* BuildRoll();
+  void PlaceFirstTime();
   // The roll again from the MML box, and the operations on or off.
   void Refresh();
   void FollowPlayer();
@@ -74,6 +89,9 @@ class TfrmWorkbench : public QWidget {
   void Mutate();
   void HearNote(int note);
   void PlayFrom(int tick);
+  // A new phrase by the main window's make, played when play-on-change is on.
+  void Compose();
+  void PresetLoaded();
   // The phrase as the operations may change it, or null after saying why
   // not on the status line.
   Phrase* EditablePhrase();
@@ -86,6 +104,8 @@ class TfrmWorkbench : public QWidget {
   RollNoteView* notes_ = nullptr;
   QScrollBar* scroll_ = nullptr;
   QSplitter* splitter_ = nullptr;
+  QTabWidget* panels_ = nullptr;
+  QLabel* firstUse_ = nullptr;
   QPushButton* reroll_ = nullptr;
   QPushButton* mutate_ = nullptr;
   QSpinBox* mutateCount_ = nullptr;
@@ -93,6 +113,7 @@ class TfrmWorkbench : public QWidget {
   QPushButton* unlockAll_ = nullptr;
   QCheckBox* playOnChange_ = nullptr;
   QLabel* state_ = nullptr;
+  QLabel* status_ = nullptr;
   QTimer follow_;
   bool stale_ = true;  // the box changed while the window was hidden
 };

@@ -1,6 +1,8 @@
 // The workbench's operations: locks, re-roll and mutate of the composed
 // phrase, and hearing the phrase from a place or one note alone.
+#include <QAction>
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 #include "cp932.h"
@@ -27,8 +29,10 @@ Phrase* TfrmWorkbench::EditablePhrase() {
 }
 
 void TfrmWorkbench::PhraseChanged(const char* status) {
+  const RollContent before = editor_.content();
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
+  editor_.ShowChanged(ChangedNotes(before, editor_.content()));
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
   links_.settings.SetStatus(Cp932FromUtf8(status));
 }
@@ -60,6 +64,7 @@ void TfrmWorkbench::SetAllLocked(bool locked) {
 }
 
 void TfrmWorkbench::Reroll() {
+  if (links_.mmlBox.document()->isEmpty()) return Compose();
   const TakeCommand take(links_.takes, "reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
@@ -78,6 +83,21 @@ void TfrmWorkbench::Mutate() {
   const std::string status =
       QStringLiteral("ロックしていない音から %1 個を選び直しました。").arg(count).toStdString();
   PhraseChanged(status.c_str());
+}
+
+void TfrmWorkbench::Compose() {
+  links_.make.trigger();
+  Refresh();
+  if (playOnChange_->isChecked() && !links_.mmlBox.document()->isEmpty())
+    PlayMml(links_.settings, links_.player(), links_.settings.MmlText());
+}
+
+// The preset's phrase, composed as a play would: from a new pattern when
+// every play makes one.
+void TfrmWorkbench::PresetLoaded() {
+  const TakeCommand take(links_.takes, "preset");
+  if (links_.settings.IsChecked("chkMakePattern")) links_.settings.SetPatternText({});
+  Compose();
 }
 
 void TfrmWorkbench::PlayFrom(int tick) {

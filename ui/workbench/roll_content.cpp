@@ -47,9 +47,9 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
   const dvorlin::Song& song = content.song;
   content.notes.reserve(song.notes.size() + song.silentNotes.size());
   for (const dvorlin::Note& n : song.notes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, false});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, false, 0, n.part});
   for (const dvorlin::Note& n : song.silentNotes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, true});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, true, 0, n.part});
   std::stable_sort(content.notes.begin(), content.notes.end(), [](const RollNote& a, const RollNote& b) {
     return std::tie(a.start, a.key) < std::tie(b.start, b.key);
   });
@@ -73,6 +73,29 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
     content.highKey = std::max<int>(content.highKey, n.key);
   }
   return content;
+}
+
+std::vector<int> ChangedNotes(const RollContent& before, const RollContent& after) {
+  using Place = std::tuple<uint8_t, uint32_t, uint8_t, uint32_t>;
+  const auto placeOf = [](const RollNote& n) { return Place(n.part, n.start, n.key, n.length); };
+  std::vector<Place> kept;
+  kept.reserve(before.notes.size());
+  for (const RollNote& n : before.notes) kept.push_back(placeOf(n));
+  std::sort(kept.begin(), kept.end());
+  // Each note of before stands for one note of after at most.
+  std::vector<bool> used(kept.size(), false);
+  std::vector<int> changed;
+  for (size_t i = 0; i < after.notes.size(); ++i) {
+    const Place place = placeOf(after.notes[i]);
+    auto at = std::lower_bound(kept.begin(), kept.end(), place);
+    while (at != kept.end() && *at == place && used[size_t(at - kept.begin())]) ++at;
+    if (at != kept.end() && *at == place) {
+      used[size_t(at - kept.begin())] = true;
+    } else {
+      changed.push_back(int(i));
+    }
+  }
+  return changed;
 }
 
 std::vector<uint8_t> SingleNoteSmf(const RollContent& content, const RollNote& note) {

@@ -19,6 +19,7 @@ struct RollNote {
   uint8_t key = 0;      // MIDI key
   bool silent = false;  // gate 0: shown, never heard
   int16_t bendAtStart = 0;  // the channel's bend when the note starts
+  uint8_t part = 0;         // index into the song's parts
 
   bool operator==(const RollNote&) const = default;
 };
@@ -37,6 +38,11 @@ struct RollContent {
 // phrase in a repeat) shows one pass, the shortest that holds at least
 // minNotesPerPass notes.
 RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass = 1);
+
+// The notes of after that before does not hold with the same part, key,
+// start and length: what an operation that turned before into after changed.
+// Indexes into after.notes, in order.
+std::vector<int> ChangedNotes(const RollContent& before, const RollContent& after);
 
 // A MIDI file of the one note at its own tick, after the voice and tempo in
 // force there, for hearing it alone (played from its start tick).

@@ -5,12 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSettings>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <iterator>
 
-#include "note_choice.h"
 #include "roll_editor.h"
+#include "roll_marks.h"
 
 namespace volemo {
 namespace {
@@ -23,27 +25,66 @@ bool IsBlackKey(int key) {
 constexpr int kSixteenth = RollEditor::kTicksPerBeat / 4;
 // Grid lines closer than this are left out.
 constexpr double kMinLineGap = 5.0;
+constexpr int kRulerBar = 18;   // the bars' strip
+constexpr int kRulerBand = 15;  // each strip of sections or chords above it
 
-const QColor kNoteFill(70, 120, 190);
-const QColor kLockedFill(235, 150, 40);
 const QColor kUnnumberedFill(120, 140, 165);  // a text edited by hand: no locks
+const QColor kLockEdge(170, 20, 30);
+const QColor kPin(200, 20, 30);
+const QColor kChangedEdge(255, 140, 0);
 const QColor kBend(200, 30, 60);
 const QColor kPlayhead(220, 0, 0);
+const QColor kTonic(230, 160, 40);
+
+// Each part in a colour of its own; parts of other names take the rest in
+// turn.
+QColor PartColour(const std::string& part, uint8_t index) {
+  if (part == "melody") return {70, 120, 190};
+  if (part == "bass") return {40, 150, 90};
+  if (part == "chords") return {150, 95, 185};
+  if (part == "drums") return {125, 115, 105};
+  static const QColor others[] = {{200, 110, 60}, {40, 150, 160}, {190, 80, 120}, {130, 140, 40}};
+  return others[index % std::size(others)];
+}
 
 // The first tick at or after `from` that is a multiple of step.
 int64_t FirstMultiple(int64_t from, int64_t step) { return (from + step - 1) / step * step; }
 
-// A drawing pin: a round head at the note's left end and its point below,
-// so that a locked note is told by its shape, not by its colour alone.
-void DrawPin(QPainter& p, const QRect& note) {
-  const double size = std::clamp(note.height() + 1.0, 5.0, 9.0);
-  const QPointF head(note.left() + size / 2 + 1, note.top() + size / 2 - 1);
-  p.setPen(QPen(QColor(40, 40, 40), 1.2));
-  p.drawLine(head, head + QPointF(size * 0.45, size * 0.6));
-  p.setPen(QPen(QColor(40, 40, 40), 1.0));
-  p.setBrush(QColor(200, 20, 30));
-  p.drawEllipse(head, size / 2 - 0.5, size / 2 - 0.5);
+// Bars far enough apart to tell: every bar, or every 2nd, 4th, ...
+int BarsApart(const RollEditor& e, double gap) {
+  int every = 1;
+  while (every * e.FirstBarTicks() * e.PixelsPerTick() < gap) every *= 2;
+  return every;
 }
+
+// A drawing pin above a locked note, its point at the note's top edge: the
+// lock is told by a shape, not by colour alone, and the note stays in sight.
+void DrawPin(QPainter& p, const QRect& mark) {
+  const QPointF head(mark.left() + mark.width() / 2.0, mark.top() + mark.width() / 2.0);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(QColor(40, 40, 40), 1.2));
+  p.drawLine(head, QPointF(head.x() + 1, mark.bottom() + 2));
+  p.setPen(QPen(QColor(40, 40, 40), 1.0));
+  p.setBrush(kPin);
+  p.drawEllipse(head, mark.width() / 2.0 - 0.5, mark.width() / 2.0 - 0.5);
+  p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// A plain wheel scrolls the rows when they do not all fit, else the time;
+// Shift turns it to the time, Ctrl zooms the time.
+void Wheel(RollEditor& e, QWheelEvent* event) {
+  const int delta = event->angleDelta().y() ? event->angleDelta().y() : event->angleDelta().x();
+  if (event->modifiers() & Qt::ControlModifier) {
+    if (delta != 0) e.ZoomAt(int(event->position().x()), delta > 0 ? 1.25 : 0.8);
+  } else if (!(event->modifiers() & Qt::ShiftModifier) && e.ContentHeight() > e.ViewSize().height()) {
+    e.SetVerticalScroll(e.VerticalScroll() - delta / 2);
+  } else {
+    e.SetScroll(e.Scroll() - delta / 2);
+  }
+  event->accept();
+}
+
+QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
 
 }  // namespace
 
@@ -55,58 +96,117 @@ RollKeyboard::RollKeyboard(RollEditor& editor, QWidget* parent) : QWidget(parent
 
 void RollKeyboard::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  p.fillRect(rect(), palette().window());
   const double rowHeight = editor_.RowHeight();
   QFont font = p.font();
-  font.setPixelSize(std::clamp(int(rowHeight) - 1, 7, 11));
-  p.setFont(font);
+  font.setPixelSize(std::clamp(int(rowHeight) - 3, 7, 11));
   for (int key = editor_.BottomKey(); key <= editor_.TopKey(); ++key) {
     const QRect row(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
+    if (row.bottom() < 0 || row.top() >= height()) continue;
     const bool black = IsBlackKey(key);
     p.fillRect(row, black ? QColor(50, 50, 55) : QColor(252, 252, 252));
+    if (editor_.IsTonic(key)) p.fillRect(QRect(row.left(), row.top(), 4, row.height()), kTonic);
     p.setPen(QColor(170, 170, 175));
     p.drawLine(row.bottomLeft(), row.bottomRight());
-    // Every name when the rows are tall enough to read it, else the Cs.
-    if (rowHeight >= 8 || key % 12 == 0) {
-      p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
-      const QRect text = row.adjusted(2, -8, -3, 8);
-      p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(NoteName(key)));
-    }
+    font.setBold(editor_.IsTonic(key));
+    p.setFont(font);
+    p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
+    p.drawText(row.adjusted(5, -8, -3, 8), Qt::AlignRight | Qt::AlignVCenter, editor_.KeyName(key));
   }
   p.setPen(QColor(120, 120, 125));
   p.drawLine(width() - 1, 0, width() - 1, height());
 }
 
+void RollKeyboard::wheelEvent(QWheelEvent* event) { Wheel(editor_, event); }
+
+RollNameButton::RollNameButton(RollEditor& editor, QWidget* parent) : QToolButton(parent), editor_(editor) {
+  setObjectName(QStringLiteral("btnNoteNames"));
+  setAutoRaise(true);
+  setFixedWidth(44);
+  QFont small = font();
+  small.setPixelSize(10);
+  setFont(small);
+  editor_.SetMiddleC(Stored().value("workbench/middleC", 48).toInt());
+  connect(this, &QToolButton::clicked, this, [this] {
+    editor_.SetMiddleC(editor_.MiddleC() == 48 ? 60 : 48);
+    Stored().setValue("workbench/middleC", editor_.MiddleC());
+  });
+  connect(&editor_, &RollEditor::viewChanged, this, [this] { Show(); });
+  Show();
+}
+
+void RollNameButton::Show() {
+  setText(QStringLiteral("C4=%1").arg(editor_.MiddleC()));
+  setToolTip(editor_.MiddleC() == 48 ? tr("音名は MIDI 48 を C4 と数えます（範囲の指定と同じ）。クリックで C4 = 60 に")
+                                     : tr("音名は MIDI 60 を C4 と数えます。クリックで C4 = 48（範囲の指定と同じ）に"));
+}
+
 RollRuler::RollRuler(RollEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
   setObjectName(QStringLiteral("rollRuler"));
-  setFixedHeight(18);
+  setFixedHeight(kRulerBar);
   setCursor(Qt::PointingHandCursor);
   setToolTip(QStringLiteral("クリックした所から演奏します"));
-  connect(&editor_, &RollEditor::viewChanged, this, qOverload<>(&QWidget::update));
+  connect(&editor_, &RollEditor::viewChanged, this, [this] {
+    FitHeight();
+    update();
+  });
+}
+
+int RollRuler::BandTop(Band band) const {
+  const bool sections = !editor_.Marks().sections.empty();
+  return band == kSections || !sections ? 0 : kRulerBand;
+}
+
+void RollRuler::FitHeight() {
+  const int bands = int(!editor_.Marks().sections.empty()) + int(!editor_.Marks().chords.empty());
+  if (height() != kRulerBar + bands * kRulerBand) setFixedHeight(kRulerBar + bands * kRulerBand);
+}
+
+QRect RollRuler::MarkRect(const RollSpan& span, Band band) const {
+  const int left = editor_.X(span.start);
+  return QRect(left, BandTop(band), editor_.X(span.end) - left, kRulerBand);
 }
 
 void RollRuler::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), QColor(236, 236, 240));
-  const double ppt = editor_.PixelsPerTick();
-  const int64_t first = editor_.TickAt(0);
-  const int64_t last = editor_.TickAt(width());
-  // Bar numbers far enough apart to read: every bar, or every 2nd, 4th, ...
-  int labelEvery = 1;
-  while (labelEvery * RollEditor::kTicksPerBar * ppt < 22) labelEvery *= 2;
   QFont font = p.font();
   font.setPixelSize(10);
   p.setFont(font);
-  const int64_t step = RollEditor::kTicksPerBeat * ppt >= kMinLineGap ? RollEditor::kTicksPerBeat
-                                                                       : RollEditor::kTicksPerBar;
-  for (int64_t tick = FirstMultiple(first, step); tick <= last; tick += step) {
-    const int x = editor_.X(tick);
-    const bool bar = tick % RollEditor::kTicksPerBar == 0;
+  const int barTop = height() - kRulerBar;
+  // The sections as tabs, the chords as symbols at their bars.
+  const auto paintBand = [&](const std::vector<RollSpan>& spans, Band band, const QColor& fill) {
+    for (const RollSpan& span : spans) {
+      const QRect r = MarkRect(span, band);
+      if (r.right() < 0 || r.left() >= width()) continue;
+      p.fillRect(r.adjusted(0, 1, -1, -1), fill);
+      p.setPen(QColor(110, 110, 120));
+      p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+      p.setPen(QColor(25, 25, 30));
+      const QRect text = r.adjusted(3, 0, -2, 0);
+      p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                 p.fontMetrics().elidedText(QString::fromStdString(span.label), Qt::ElideRight, text.width()));
+    }
+  };
+  font.setBold(true);
+  p.setFont(font);
+  paintBand(editor_.Marks().sections, kSections, QColor(214, 222, 240));
+  font.setBold(false);
+  p.setFont(font);
+  paintBand(editor_.Marks().chords, kChords, QColor(244, 238, 222));
+
+  const double ppt = editor_.PixelsPerTick();
+  const int labelEvery = BarsApart(editor_, 22);
+  const int barEvery = BarsApart(editor_, kMinLineGap);
+  const bool beats = RollEditor::kTicksPerBeat / 2 * ppt >= kMinLineGap;
+  for (const RollEditor::GridLine& line : editor_.Grid(editor_.TickAt(0), editor_.TickAt(width()))) {
+    if (line.bar ? (line.barNumber - 1) % barEvery != 0 : !beats) continue;
+    const int x = editor_.X(line.tick);
     p.setPen(QColor(90, 90, 95));
-    p.drawLine(x, bar ? 0 : height() - 5, x, height());
-    const int64_t barIndex = tick / RollEditor::kTicksPerBar;
-    if (bar && barIndex % labelEvery == 0)
-      p.drawText(QRect(x + 3, 0, 40, height() - 2), Qt::AlignLeft | Qt::AlignVCenter,
-                 QString::number(barIndex + 1));
+    p.drawLine(x, line.bar ? barTop : height() - 5, x, height());
+    if (line.bar && (line.barNumber - 1) % labelEvery == 0)
+      p.drawText(QRect(x + 3, barTop, 40, kRulerBar - 2), Qt::AlignLeft | Qt::AlignVCenter,
+                 QString::number(line.barNumber));
   }
   p.setPen(QColor(150, 150, 155));
   p.drawLine(0, height() - 1, width(), height() - 1);
@@ -142,43 +242,68 @@ void RollNoteView::PaintBackground() {
   }
   QPainter p(&background_);
   const RollEditor& e = editor_;
+  // The scale's rows light, the others darker, the tonic's warm; without a
+  // scale, the keyboard's white and black.
+  const bool scale = e.HasScale();
   for (int key = e.BottomKey(); key <= e.TopKey(); ++key) {
     const QRect row(0, e.Y(key), width(), e.RowBottom(key) - e.Y(key));
-    p.fillRect(row, IsBlackKey(key) ? QColor(228, 230, 234) : QColor(248, 248, 250));
-    if (key % 12 == 0) {
-      p.setPen(QColor(190, 190, 200));
+    if (row.bottom() < 0 || row.top() >= height()) continue;
+    QColor fill = IsBlackKey(key) ? QColor(228, 230, 234) : QColor(248, 248, 250);
+    if (scale) fill = e.IsTonic(key) ? QColor(252, 236, 205) : e.InScale(key) ? QColor(246, 248, 252) : QColor(222, 224, 229);
+    p.fillRect(row, fill);
+    if (key % 12 == 0 || e.IsTonic(key)) {
+      p.setPen(e.IsTonic(key) ? QColor(225, 190, 130) : QColor(190, 190, 200));
       p.drawLine(row.bottomLeft(), row.bottomRight());
     }
   }
+  if (e.Y(e.BottomKey() - 1) < height())
+    p.fillRect(QRect(0, e.Y(e.BottomKey() - 1), width(), height()), QColor(210, 210, 215));
   const double ppt = e.PixelsPerTick();
   const int64_t first = e.TickAt(0), last = e.TickAt(width());
-  const int64_t step = kSixteenth * ppt >= kMinLineGap             ? kSixteenth
-                       : RollEditor::kTicksPerBeat * ppt >= kMinLineGap ? RollEditor::kTicksPerBeat
-                                                                        : RollEditor::kTicksPerBar;
-  for (int64_t tick = FirstMultiple(first, step); tick <= last; tick += step) {
-    const int x = e.X(tick);
-    p.setPen(tick % RollEditor::kTicksPerBar == 0   ? QColor(140, 140, 150)
-             : tick % RollEditor::kTicksPerBeat == 0 ? QColor(195, 195, 205)
-                                                     : QColor(225, 225, 232));
-    p.drawLine(x, 0, x, height());
+  if (kSixteenth * ppt >= kMinLineGap) {
+    p.setPen(QColor(230, 230, 236));
+    for (int64_t tick = FirstMultiple(first, kSixteenth); tick <= last; tick += kSixteenth)
+      p.drawLine(e.X(tick), 0, e.X(tick), height());
+  }
+  const int barEvery = BarsApart(e, kMinLineGap);
+  const bool beats = RollEditor::kTicksPerBeat / 2 * ppt >= kMinLineGap;
+  for (const RollEditor::GridLine& line : e.Grid(first, last)) {
+    if (line.bar ? (line.barNumber - 1) % barEvery != 0 : !beats) continue;
+    p.setPen(line.bar ? QColor(140, 140, 150) : QColor(195, 195, 205));
+    p.drawLine(e.X(line.tick), 0, e.X(line.tick), height());
   }
   const int end = e.X(e.content().endTick);
   if (end < width()) p.fillRect(QRect(end, 0, width() - end, height()), QColor(210, 210, 215, 140));
 
   p.setRenderHint(QPainter::Antialiasing, false);
   const auto& notes = e.content().notes;
-  for (int i = 0; i < int(notes.size()); ++i) {
+  const bool parts = !e.content().song.parts.empty();
+  for (const int i : e.PaintOrder()) {
     const QRect r = e.NoteRect(i);
-    if (r.right() < 0 || r.left() >= width()) continue;
-    if (notes[size_t(i)].silent) {
+    if (r.right() < 0 || r.left() >= width() || r.bottom() < 0 || r.top() >= height()) continue;
+    const RollNote& n = notes[size_t(i)];
+    if (n.silent) {
       // Written but never heard: an outline only.
       p.setBrush(Qt::NoBrush);
       p.setPen(QPen(QColor(60, 60, 70), 1, Qt::DashLine));
-    } else {
-      p.setBrush(e.Locked(i) ? kLockedFill : e.Number(i) ? kNoteFill : kUnnumberedFill);
-      p.setPen(QColor(30, 40, 60));
+      p.drawRect(r.adjusted(0, 0, -1, -1));
+      continue;
     }
+    QColor fill = !parts && !e.Number(i) ? kUnnumberedFill : PartColour(e.PartOf(i), n.part);
+    QColor edge(30, 40, 60);
+    // A step that sounds only by chance: paler the less likely it is.
+    if (const int percent = e.StepProbability(i); percent < 100) {
+      fill.setAlpha(60 + 150 * std::max(percent, 0) / 100);
+      edge.setAlpha(110);
+    }
+    p.setBrush(fill);
+    p.setPen(edge);
     p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (e.Locked(i)) {
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(kLockEdge, 2));
+      p.drawRect(r.adjusted(1, 1, -1, -1));
+    }
   }
   // Bends as the pitch each note slides along (two semitones either way).
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -210,9 +335,12 @@ void RollNoteView::PaintBackground() {
   }
   p.setRenderHint(QPainter::Antialiasing, false);
   for (int i = 0; i < int(notes.size()); ++i)
-    if (e.Locked(i)) DrawPin(p, e.NoteRect(i));
+    if (e.Locked(i)) DrawPin(p, e.LockMarkRect(i));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kChangedEdge, 2));
+  for (int i = 0; i < int(notes.size()); ++i)
+    if (e.Changed(i)) p.drawRect(e.NoteRect(i).adjusted(-2, -2, 1, 1));
   if (e.Selected() >= 0) {
-    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black, 2));
     p.drawRect(e.NoteRect(e.Selected()).adjusted(-1, -1, 0, 0));
   }
@@ -240,7 +368,7 @@ bool RollNoteView::event(QEvent* event) {
     return true;
   }
   const RollNote& n = editor_.content().notes[size_t(note)];
-  QString text = QString::fromStdString(NoteName(n.key));
+  QString text = editor_.KeyName(n.key);
   if (editor_.Number(note)) text = QStringLiteral("%1 番目の音 ").arg(editor_.Number(note)) + text;
   if (n.silent) text += QStringLiteral("（鳴らない音）");
   if (editor_.Locked(note)) text += QStringLiteral("（ロック中）");
@@ -269,14 +397,6 @@ void RollNoteView::mouseMoveEvent(QMouseEvent* event) {
   emit dragRequested();
 }
 
-void RollNoteView::wheelEvent(QWheelEvent* event) {
-  const int delta = event->angleDelta().y();
-  if (event->modifiers() & Qt::ControlModifier) {
-    if (delta != 0) editor_.ZoomAt(int(event->position().x()), delta > 0 ? 1.25 : 0.8);
-  } else {
-    editor_.SetScroll(editor_.Scroll() - (delta ? delta : event->angleDelta().x()) / 2);
-  }
-  event->accept();
-}
+void RollNoteView::wheelEvent(QWheelEvent* event) { Wheel(editor_, event); }
 
 }  // namespace volemo

@@ -6,13 +6,17 @@
 #include <optional>
 
 #include <QPixmap>
+#include <QToolButton>
 #include <QWidget>
 
 namespace volemo {
 
 class RollEditor;
 
-// The keys of the rows, white and black, with their names.
+struct RollSpan;
+
+// The keys of the rows, white and black, with their names; the scale's
+// tonic marked.
 class RollKeyboard : public QWidget {
   Q_OBJECT
 
@@ -22,18 +26,36 @@ class RollKeyboard : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   RollEditor& editor_;
 };
 
-// Bars and beats. A click asks to play from the time clicked.
+// Above the keyboard: which octave numbering the names use (C4 = 48 or
+// C4 = 60); a click changes it, and it is remembered.
+class RollNameButton : public QToolButton {
+  Q_OBJECT
+
+ public:
+  explicit RollNameButton(RollEditor& editor, QWidget* parent = nullptr);
+
+ private:
+  void Show();
+  RollEditor& editor_;
+};
+
+// Bars and beats, and above them the sections and chords where the marks
+// have them. A click asks to play from the time clicked.
 class RollRuler : public QWidget {
   Q_OBJECT
 
  public:
   explicit RollRuler(RollEditor& editor, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return {400, 18}; }
+  QSize sizeHint() const override { return {400, height()}; }
+  // Where a section's (band 0) or chord's (band 1) label is painted.
+  enum Band { kSections, kChords };
+  QRect MarkRect(const RollSpan& span, Band band) const;
 
  signals:
   void playFromRequested(int tick);
@@ -43,6 +65,8 @@ class RollRuler : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  void FitHeight();
+  int BandTop(Band band) const;
   RollEditor& editor_;
 };
 
