@@ -5,6 +5,7 @@
 #include "composer.h"
 #include "controls.h"
 #include "harmony.h"
+#include "note_choice.h"
 #include "phrase_form.h"
 
 namespace volemo {
@@ -13,6 +14,42 @@ std::string Arrangement::Mml() const {
   std::string mml;
   for (const Phrase& part : parts) mml += part.Mml();
   return mml;
+}
+
+std::vector<size_t> Arrangement::FirstNotes() const {
+  std::vector<size_t> first{0};
+  for (const Phrase& part : parts) first.push_back(first.back() + part.Notes().size());
+  return first;
+}
+
+Phrase Arrangement::Whole() const {
+  if (parts.size() == 1) return parts.front();
+  std::vector<std::string> texts{std::string()};
+  std::vector<PhraseNote> notes;
+  for (const Phrase& part : parts) {
+    const std::string& mml = part.Mml();
+    size_t at = 0;
+    for (const PhraseNote& n : part.Notes()) {
+      texts.back() += mml.substr(at, n.textBegin - at);
+      notes.push_back(n);
+      notes.back().startsPart = n.number == 1;
+      texts.emplace_back();
+      at = n.textEnd;
+    }
+    texts.back() += mml.substr(at);
+  }
+  Phrase whole(std::move(texts), std::move(notes));
+  std::vector<Phrase::KeyChooser> choosers;
+  for (const Phrase& part : parts) choosers.push_back(part.Chooser());
+  whole.SetKeyChooser([choosers, first = FirstNotes()](const std::vector<PhraseNote>& all, size_t index,
+                                                       const Settings& settings, EngineState& state) {
+    const size_t p = static_cast<size_t>(std::upper_bound(first.begin(), first.end(), index) - first.begin()) - 1;
+    if (!choosers[p]) return PickNote(settings, state);
+    const std::vector<PhraseNote> own(all.begin() + static_cast<std::ptrdiff_t>(first[p]),
+                                      all.begin() + static_cast<std::ptrdiff_t>(first[p + 1]));
+    return choosers[p](own, index - first[p], settings, state);
+  });
+  return whole;
 }
 
 Arrangement ComposeArrangement(Settings& settings, EngineState& state, const ArrangementSettings& arrangement,

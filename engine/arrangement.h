@@ -36,6 +36,11 @@ struct Arrangement {
   int64_t bodyTicks = 0;
   int64_t barTicks = kWholeNoteTicks;  // of the meter
   std::string Mml() const;
+  // Every part as one phrase, its MML Mml(), each note redrawn by its own
+  // part's choice; the melody alone is that phrase itself.
+  Phrase Whole() const;
+  // The index in Whole()'s notes of each part's first note, and past the last.
+  std::vector<size_t> FirstNotes() const;
 };
 
 // Composes every part; without parts and progression, the melody alone with

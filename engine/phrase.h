@@ -27,6 +27,7 @@ struct PhraseNote {
   int gate = 100;             // percent in force for the note
   char symbol = 'N';          // the pattern symbol it belongs to: N m B W d
   bool locked = false;
+  bool startsPart = false;    // written with its octave, as the first note of a part (an arrangement's)
 };
 
 class Phrase {
@@ -47,6 +48,8 @@ class Phrase {
   using KeyChooser =
       std::function<int(const std::vector<PhraseNote>& notes, size_t index, const Settings&, EngineState&)>;
   void SetKeyChooser(KeyChooser chooser) { chooser_ = std::move(chooser); }
+  // Empty: the note choice.
+  const KeyChooser& Chooser() const { return chooser_; }
 
   // Throws std::out_of_range for a number that is not 1..Notes().size().
   void SetLocked(int number, bool locked);
