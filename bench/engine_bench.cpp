@@ -1,8 +1,12 @@
-// How long one phrase takes to compose, and to re-roll.
+// How long one phrase takes to compose, to re-roll, and to take a hand edit
+// into its rewritten MML.
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 #include "composer.h"
 #include "memory_settings.h"
+#include "note_edits.h"
 #include "program_dir.h"
 #include "scale_table.h"
 
@@ -78,6 +82,32 @@ void BM_RerollDefaultPhrase(benchmark::State& bench) {
   bench.counters["notes"] = static_cast<double>(phrase.Notes().size());
 }
 BENCHMARK(BM_RerollDefaultPhrase)->Unit(benchmark::kMicrosecond);
+
+// A hand edit of one note of a 64-step phrase with bends, chords, doubles,
+// ties and rests, to its MML text: a key alone, and the edits that write
+// the body anew. The note of step 5 has a rest after it to move into.
+void BM_HandEditToMml(benchmark::State& bench) {
+  StartedEngine e;
+  e.settings.SetText("spnCount", "64");
+  e.settings.SetPatternText("NmBW dNr^ NNrN BdWr");
+  Phrase phrase = ComposePhrase(e.settings, e.state);
+  const int64_t step = phrase.Frame().stepTicks;
+  const PhraseNote note = *std::find_if(phrase.Notes().begin(), phrase.Notes().end(),
+                                        [&](const PhraseNote& n) { return n.startTick == 5 * step; });
+  bool back = false;
+  for (auto _ : bench) {
+    switch (bench.range(0)) {
+      case 0: MoveNote(phrase, note.number, note.startTick, note.key + (back ? 0 : 2)); break;
+      case 1: MoveNote(phrase, note.number, note.startTick + (back ? 0 : step), note.key); break;
+      case 2: SetNoteLength(phrase, note.number, note.lengthTicks + (back ? 0 : step)); break;
+      default: SetNoteVelocity(phrase, note.number, back ? 100 : 60); break;
+    }
+    benchmark::DoNotOptimize(phrase.Mml().data());
+    back = !back;
+  }
+  bench.counters["notes"] = double(phrase.Notes().size());
+}
+BENCHMARK(BM_HandEditToMml)->ArgName("key0_start1_length2_velocity3")->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace volemo

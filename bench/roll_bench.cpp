@@ -1,6 +1,6 @@
 // How long the workbench's piano roll takes to paint: the whole roll after a
 // change (grid, notes, bends, pins, keyboard and ruler), and one step of
-// the playhead while the phrase plays.
+// the playhead while the phrase plays, and one step of a note's drag.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -79,6 +79,24 @@ void BM_PlayheadStep(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_PlayheadStep)->Unit(benchmark::kMicrosecond);
+
+// One step of a note's drag: the note shown a row higher (or back), the
+// picture painted anew and put on the screen's buffer.
+void BM_DragRepaint(benchmark::State& bench) {
+  Roll roll;
+  const RollNote original = roll.editor.content().notes[5];
+  QPixmap target(700, 300);
+  bool back = false;
+  for (auto _ : bench) {
+    RollNote shown = original;
+    if (!back) shown.key = uint8_t(shown.key + 1);
+    roll.editor.SetNote(5, shown);
+    roll.notes.PaintBackground();
+    roll.notes.render(&target);
+    back = !back;
+  }
+}
+BENCHMARK(BM_DragRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace volemo

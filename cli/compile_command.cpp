@@ -14,6 +14,8 @@
 #include "input_file.h"
 #include "interrupts.h"
 #include "use_vorlin_dll.h"
+#include "message_text.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 namespace {
@@ -53,8 +55,9 @@ std::string ReadMmlFile(const std::string& path) {
     GrowHeapInLargePages(static_cast<size_t>(info.st_size) * 32);
   std::string text;
   if (const auto failure = ReadInputFile(path, kMostMmlBytes, "MML が長すぎます（16 MB まで）", text))
-    throw std::runtime_error("MML ファイル \"" + path + "\" " + (failure->opened ? "を読み込めません。 " : "を開けません。 ") +
-                             failure->reason);
+    throw std::runtime_error(FormatMessage(failure->opened ? QT_TRANSLATE_NOOP("Message", "MML ファイル \"%1\" を読み込めません。 %2")
+                                                           : QT_TRANSLATE_NOOP("Message", "MML ファイル \"%1\" を開けません。 %2"),
+                                           {path, failure->reason}));
   return text;
 }
 

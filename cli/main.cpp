@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "commands.h"
+#include "language.h"
 
 namespace {
 
@@ -34,9 +35,10 @@ constexpr std::array kCommands = {
 };
 
 void PrintUsage(std::ostream& out) {
-  out << "Usage: volemo-cli COMMAND [OPTIONS]\n       volemo-cli --help | --version\n\nCommands:\n";
+  out << "Usage: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n       volemo-cli --help | --version\n\nCommands:\n";
   for (const Command& c : kCommands) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << c.summary << '\n';
-  out << "\n'volemo-cli COMMAND --help' lists the command's options.\n";
+  out << "\n'volemo-cli COMMAND --help' lists the command's options. --lang (or VOLEMO_LANG) picks the language\n"
+         "of the engine's messages: ja, Japanese (the default), or en, English.\n";
 }
 
 }  // namespace
@@ -51,7 +53,16 @@ int main(int argc, char** argv) {
   // A write past a file-size limit fails, and is reported as the failure of
   // that write, instead of ending the program where it stood.
   std::signal(SIGXFSZ, SIG_IGN);
-  const std::string_view first = argc > 1 ? argv[1] : "";
+  volemo::cli::TakeLanguageFromEnvironment();
+  int at = 1;
+  if (argc > at && std::string_view(argv[at]) == "--lang") {
+    if (argc == at + 1 || !volemo::cli::SetLanguage(argv[at + 1])) {
+      std::cerr << "volemo-cli: --lang takes ja or en\n";
+      return 2;
+    }
+    at += 2;
+  }
+  const std::string_view first = argc > at ? argv[at] : "";
   if (first == "--help" || first == "-h") {
     PrintUsage(std::cout);
     return 0;
@@ -63,14 +74,14 @@ int main(int argc, char** argv) {
   for (const Command& c : kCommands) {
     if (c.name != first) continue;
     try {
-      ArgumentReader args(std::vector<std::string>(argv + 2, argv + argc));
+      ArgumentReader args(std::vector<std::string>(argv + at + 1, argv + argc));
       return c.run(args);
     } catch (const volemo::cli::UsageError& e) {
       std::cerr << "volemo-cli " << c.name << ": " << e.what() << "\nTry 'volemo-cli " << c.name
                 << " --help'.\n";
       return 2;
     } catch (const std::exception& e) {
-      std::cerr << "volemo-cli " << c.name << ": " << e.what() << '\n';
+      std::cerr << "volemo-cli " << c.name << ": " << volemo::cli::Said(e.what()) << '\n';
       return 1;
     }
   }

@@ -8,6 +8,7 @@
 #include "continuation.h"
 #include "cp932.h"
 #include "interrupts.h"
+#include "language.h"
 #include "phrase_operations.h"
 #include "phrase_export.h"
 #include "sound_render.h"
@@ -119,7 +120,7 @@ int RunPhrase(ArgumentReader& args) {
     try {
       TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState, session.parts));
     } catch (const StoreError& e) {
-      std::cerr << "volemo-cli: the phrase was not kept: " << e.what() << '\n';
+      std::cerr << "volemo-cli: the phrase was not kept: " << Said(e.what()) << '\n';
       return 1;
     }
   }

@@ -44,6 +44,8 @@ const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in comma
   --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
                         they stand in the MML, both notes of a chord or double counting
   --reroll              redraw every unlocked note's key (repeatable)
+  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
+                        the keys of its notes; locked notes keep their steps (repeatable)
   --mutate K            redraw K unlocked notes chosen at random (repeatable)
   --on PART             the operations after it work on PART (melody, bass, chords,
                         drums) or on all parts; before any, on the melody
@@ -59,6 +61,8 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
     operations.push_back({PhraseOperation::Lock, ParseNoteList(*list), 0, "--lock " + *list});
   } else if (args.TakeFlag("--reroll")) {
     operations.push_back({PhraseOperation::Reroll, {}, 0, "--reroll"});
+  } else if (args.TakeFlag("--reroll-rhythm")) {
+    operations.push_back({PhraseOperation::RerollRhythm, {}, 0, "--reroll-rhythm"});
   } else if (auto part = args.TakeValue("--on")) {
     operations.push_back({PhraseOperation::On, {}, 0, *part});
   } else if (auto k = args.TakeValue("--mutate")) {
@@ -86,6 +90,12 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
         }
         break;
       case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
+      case PhraseOperation::RerollRhythm:
+        if (!phrase.Rewritable())
+          throw UsageError(op.option + ": only a composed melody has steps to draw again (not a part, a continued "
+                           "phrase or a note length of no whole ticks)");
+        phrase.RerollRhythm(settings, state);
+        break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
       case PhraseOperation::On: break;
     }

@@ -1,5 +1,6 @@
 // The phrase options that work on the composed phrase, in command-line
-// order: --lock LIST, --reroll, --mutate K; and --notes, its note list.
+// order: --lock LIST, --reroll, --reroll-rhythm, --mutate K; and --notes,
+// its note list.
 #pragma once
 
 #include <string>
@@ -15,7 +16,7 @@
 namespace volemo::cli {
 
 struct PhraseOperation {
-  enum Kind { Lock, Reroll, Mutate, On } kind;
+  enum Kind { Lock, Reroll, RerollRhythm, Mutate, On } kind;
   std::vector<std::pair<int, int>> ranges;  // Lock: note numbers, low to high
   int count = 0;             // Mutate: K
   std::string option;        // as given, for messages; On: the part's name or "all"

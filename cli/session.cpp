@@ -12,6 +12,7 @@
 #include "composer.h"
 #include "cp932.h"
 #include "engine_error.h"
+#include "language.h"
 #include "program_dir.h"
 #include "random_source.h"
 #include "rhythm_pattern.h"
@@ -59,7 +60,7 @@ Session::Session(const SessionOptions& options) : randomWeights_(options.randomW
   const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
     const auto warn = [](const std::string& text, const std::string& caption) {
-      ReportOnStderr(caption + ": " + text);
+      ReportOnStderr(Said(caption) + ": " + Said(text));
     };
     const int selected = LoadScaleTable(state, path, warn, options.scaleFile ? path : "Scale.dat");
     settings.SetIndex("cmbScale", selected);
@@ -152,6 +153,6 @@ void WriteOutput(const std::string& bytes) {
     throw std::runtime_error("cannot write to standard output");
 }
 
-void ReportOnStderr(const std::string& message) { std::cerr << "volemo-cli: " << message << '\n'; }
+void ReportOnStderr(const std::string& message) { std::cerr << "volemo-cli: " << Said(message) << '\n'; }
 
 }  // namespace volemo::cli

@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "cp932.h"
 #include "interrupts.h"
+#include "language.h"
 #include "phrase_export.h"
 #include "presets.h"
 #include "session.h"
@@ -176,7 +177,7 @@ int RunPresets(ArgumentReader& args) {
   try {
     store = std::make_unique<TakeStore>(TakesDatabasePath());
   } catch (const StoreError& e) {
-    std::cerr << "volemo-cli: " << e.what() << '\n';
+    std::cerr << "volemo-cli: " << Said(e.what()) << '\n';
   }
   for (const Preset& p : AllPresets(store.get()))
     std::cout << p.name << '\t' << p.scale << (p.shipped ? "\t(shipped)" : "") << '\n';

@@ -12,6 +12,7 @@
 #include "phrase_form.h"
 #include "step_groove.h"
 #include "text_trim.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -33,7 +34,8 @@ class PhraseWriter {
         groove_(groove),
         line_(line),
         gateN_(settings.Position("scrGateN")),
-        gateM_(settings.Position("scrGateM")) {}
+        gateM_(settings.Position("scrGateM")),
+        velocity_(settings.Value("spnV")) {}
 
   // Appends the tokens of one pattern character; true when it is a step.
   bool Write(char ch) {
@@ -100,6 +102,7 @@ class PhraseWriter {
   void SetVelocity(int velocity) {
     if (velocity >= 0 && velocity != lastVelocity_) texts_.back() += 'v' + std::to_string(velocity);
     lastVelocity_ = velocity;
+    if (velocity >= 0) velocity_ = velocity;
   }
   bool MutedDraw() {
     return static_cast<int>(state_.random.Next(100)) < settings_.Position("scrMuteRate");
@@ -111,6 +114,7 @@ class PhraseWriter {
     note.startTick = start;
     note.soundingTicks = length;
     note.gate = lastGate_;
+    note.velocity = velocity_;
     note.symbol = symbol;
     notes_.push_back(note);
     texts_.emplace_back();
@@ -134,6 +138,7 @@ class PhraseWriter {
   const MelodyLine* line_;
   const int gateN_, gateM_;
   int lastGate_ = -1, lastVelocity_ = -1;
+  int velocity_;  // in force: the header's until a step sets its own
   int index_ = 0;
   int64_t now_ = 0, length_ = 0;
   std::string lengthText_;
@@ -218,10 +223,14 @@ Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::
   if (repeated && !bodies.empty())
     for (size_t k = tailFirst; k < tailLast; ++k) notes[k].soundingTicks += bodies.front().leadingTieTicks;
   // The gate applies to the whole length, ties included.
-  for (PhraseNote& n : notes)
+  for (PhraseNote& n : notes) {
+    n.lengthTicks = n.soundingTicks;
     n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
+  }
   texts.back() += tail;
-  return Phrase(std::move(texts), std::move(notes));
+  Phrase phrase(std::move(texts), std::move(notes));
+  phrase.SetFrame({head, std::string(tail), start, 0});
+  return phrase;
 }
 
 std::string PhraseHead(const Settings& settings, const GrooveSettings& groove) {
@@ -256,9 +265,12 @@ Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSetting
   } else {
     phrase = ComposeForm(settings, state, groove, melody.line, melody.chords, melody.opening);
   }
+  PhraseFrame frame = phrase.Frame();
+  frame.stepTicks = StepTicks(settings.Value("spnL"));
+  phrase.SetFrame(std::move(frame));
   state.lastNote = phrase.Notes().empty() ? -1 : phrase.Notes().back().key;
   settings.SetMmlText(phrase.Mml());
-  static const std::string status = Cp932FromUtf8("MMLフレーズを作成しました。");
+  static const std::string status = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "MMLフレーズを作成しました。"));
   settings.SetStatus(status);
   return phrase;
 }

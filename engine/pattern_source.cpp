@@ -3,6 +3,7 @@
 #include "cp932.h"
 #include "euclidean_rhythm.h"
 #include "rhythm_pattern.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -14,7 +15,7 @@ void MakeEuclideanPattern(Settings& settings, EngineState& state, const EuclidSt
     text += onsets[i] ? DrawSoundingSymbol(settings, state.random) : 'r';
   }
   settings.SetPatternText(text);
-  static const std::string status = Cp932FromUtf8("ユークリッドリズムのパターンを作成");
+  static const std::string status = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "ユークリッドリズムのパターンを作成"));
   settings.SetStatus(status);
 }
 

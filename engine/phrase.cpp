@@ -6,6 +6,7 @@
 
 #include "cp932.h"
 #include "note_choice.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -29,12 +30,14 @@ void Phrase::Write() {
   mml_ += texts_.back();
 }
 
-void Phrase::SetLocked(int number, bool locked) {
+size_t Phrase::IndexOf(int number) const {
   if (number < 1 || static_cast<size_t>(number) > notes_.size())
     throw std::out_of_range("no note " + std::to_string(number) + " in a phrase of " +
                             std::to_string(notes_.size()) + " notes");
-  notes_[number - 1].locked = locked;
+  return static_cast<size_t>(number) - 1;
 }
+
+void Phrase::SetLocked(int number, bool locked) { notes_[IndexOf(number)].locked = locked; }
 
 void Phrase::SetAllLocked(bool locked) {
   for (PhraseNote& n : notes_) n.locked = locked;
@@ -76,12 +79,12 @@ void Phrase::Mutate(int k, const Settings& settings, EngineState& state) {
 
 std::string WhyPhraseUnavailable(const Phrase* phrase, std::string_view boxText) {
   if (!phrase) {
-    static const std::string none = Cp932FromUtf8("フレーズがまだありません。先にフレーズを作成してください。");
+    static const std::string none = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "フレーズがまだありません。先にフレーズを作成してください。"));
     return none;
   }
   if (phrase->Mml() != boxText) {
     static const std::string edited = Cp932FromUtf8(
-        "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。");
+        QT_TRANSLATE_NOOP("Message", "MMLが作成後に書き換えられているため、ノートの操作はできません（書き換えたMMLはそのまま残します）。"));
     return edited;
   }
   return {};

@@ -2,6 +2,9 @@
 // text, when it sounds, its key and whether it is locked. Its operations
 // redraw the keys of unlocked notes and write the MML again; the pattern,
 // every gate and mute decision, every bend and the timing stay as composed.
+// A phrase that knows its frame (the text around its body and its step)
+// also takes hand edits and a new rhythm: its body is then written anew
+// from its notes (phrase_edit.cpp).
 #pragma once
 
 #include <cstddef>
@@ -27,7 +30,18 @@ struct PhraseNote {
   int gate = 100;             // percent in force for the note
   char symbol = 'N';          // the pattern symbol it belongs to: N m B W d
   bool locked = false;
+  int64_t lengthTicks = 0;    // written, ties included, before the gate
+  int velocity = 100;         // in force for the note
   bool startsPart = false;    // written with its octave, as the first note of a part (an arrangement's)
+};
+
+// What stands around a phrase's body: the text before it (header, repeat
+// opening) and after it, the body's length and its step (the length a
+// written step takes without a length of its own).
+struct PhraseFrame {
+  std::string head, tail;
+  int64_t bodyTicks = 0;
+  int64_t stepTicks = 0;
 };
 
 class Phrase {
@@ -42,6 +56,8 @@ class Phrase {
   const std::string& Mml() const { return mml_; }
   // Indexed by number - 1.
   const std::vector<PhraseNote>& Notes() const { return notes_; }
+  // Throws std::out_of_range for a number that is not 1..Notes().size().
+  const PhraseNote& Note(int number) const { return notes_[IndexOf(number)]; }
 
   // How Reroll and Mutate draw the key of notes[index], the notes before it
   // holding their keys: the note choice (PickNote) unless one is given.
@@ -50,6 +66,11 @@ class Phrase {
   void SetKeyChooser(KeyChooser chooser) { chooser_ = std::move(chooser); }
   // Empty: the note choice.
   const KeyChooser& Chooser() const { return chooser_; }
+
+  void SetFrame(PhraseFrame frame) { frame_ = std::move(frame); }
+  const PhraseFrame& Frame() const { return frame_; }
+  // Whether Rewrite and RerollRhythm may work: the body and step are known.
+  bool Rewritable() const { return frame_.stepTicks > 0 && frame_.bodyTicks > 0; }
 
   // Throws std::out_of_range for a number that is not 1..Notes().size().
   void SetLocked(int number, bool locked);
@@ -66,7 +87,27 @@ class Phrase {
   // std::invalid_argument for k < 0.
   void Mutate(int k, const Settings& settings, EngineState& state);
 
+  // A hand edit of one key (0..127): the rest of the text stays as it is.
+  // Throws std::out_of_range for a number or key out of range.
+  void SetKey(int number, int key);
+
+  // The body written anew from notes (their start, written length, key,
+  // gate, velocity, symbol and lock; numbers and text places are filled
+  // in): by start, the notes of one start a chord of the shortest length
+  // among them, each note ending by the next start and the body's end.
+  // Throws std::logic_error when not Rewritable(), std::invalid_argument for
+  // a note starting outside the body.
+  void Rewrite(std::vector<PhraseNote> notes);
+
+  // Draws the rhythm symbols of every step no locked note sounds in, as a
+  // drawn pattern does (the gates and mute rate as the settings hold them
+  // now, the velocity that of spnV), then the keys of the notes they make
+  // by the note choice. Locked notes keep their times and keys. Throws
+  // std::logic_error when not Rewritable().
+  void RerollRhythm(const Settings& settings, EngineState& state);
+
  private:
+  size_t IndexOf(int number) const;  // throws std::out_of_range
   void Write();
   void Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state);
 
@@ -74,6 +115,7 @@ class Phrase {
   std::vector<PhraseNote> notes_;
   std::string mml_;
   KeyChooser chooser_;
+  PhraseFrame frame_;
 };
 
 // Empty when the operations may work on phrase while the MML box holds

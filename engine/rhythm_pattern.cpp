@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "cp932.h"
 #include "text_trim.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -62,7 +63,7 @@ void MakeRandomPattern(Settings& settings, EngineState& state) {
     text += mustSound ? DrawSoundingSymbol(settings, state.random) : DrawRhythmSymbol(settings, state.random);
   }
   settings.SetPatternText(std::string(TrimControlAndBlank(text)));
-  static const std::string status = Cp932FromUtf8("ランダムなパターンを作成");
+  static const std::string status = Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "ランダムなパターンを作成"));
   settings.SetStatus(status);
 }
 

@@ -9,6 +9,8 @@
 #include "cp932.h"
 #include "engine_error.h"
 #include "input_file.h"
+#include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -49,7 +51,7 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 constexpr size_t kMaxScaleFileBytes = 4 * 1024 * 1024;
 
 [[noreturn]] void ThrowCannotOpen(const std::string& path, std::string_view reason) {
-  throw EngineError("ファイル \"" + path + "\" は開けません。 " + std::string(reason));
+  throw EngineError(FormatMessage(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" は開けません。 %2"), {path, reason}));
 }
 
 std::string ReadScaleFile(const std::string& path) {
@@ -60,7 +62,7 @@ std::string ReadScaleFile(const std::string& path) {
   return text;
 }
 
-void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, "読み込みエラー"); }
+void WarnReadError(const WarningFn& warn, const std::string& text) { warn(text, QT_TRANSLATE_NOOP("Message", "読み込みエラー")); }
 
 }  // namespace
 
@@ -111,7 +113,7 @@ int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn&
   // left to the open, which reports it with the system's reason.
   std::error_code error;
   if (!std::filesystem::exists(path, error) && !error) {
-    WarnReadError(warn, "スケール定義ファイル\"" + std::string(shownName) + "\"がありません。");
+    WarnReadError(warn, FormatMessage(QT_TRANSLATE_NOOP("Message", "スケール定義ファイル\"%1\"がありません。"), {shownName}));
     return -1;
   }
   ScaleTable table = ParseScaleTable(ReadScaleFile(path));
@@ -119,9 +121,9 @@ int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn&
   // Said before the list-index box that follows, which alone would not tell
   // the user which file is at fault or how.
   if (table.names.empty())
-    WarnReadError(warn, "スケール定義ファイル\"" + path + "\"にスケールがありません。");
+    WarnReadError(warn, FormatMessage(QT_TRANSLATE_NOOP("Message", "スケール定義ファイル\"%1\"にスケールがありません。"), {path}));
   else if (selected < 0)
-    WarnReadError(warn, "スケール定義ファイル\"" + path + "\"に\"Major\" という名前のスケールがありません。");
+    WarnReadError(warn, FormatMessage(QT_TRANSLATE_NOOP("Message", "スケール定義ファイル\"%1\"に\"Major\" という名前のスケールがありません。"), {path}));
   state.scaleNames = std::move(table.names);
   state.scaleDefinitions = std::move(table.definitions);
   return selected;
@@ -130,7 +132,7 @@ int LoadScaleTable(EngineState& state, const std::string& path, const WarningFn&
 void ApplyScale(Settings& settings, EngineState& state) {
   const int s = settings.Index("cmbScale");
   if (s < 0 || s >= static_cast<int>(state.scaleDefinitions.size())) {
-    throw EngineError("リストのインデックスが範囲を超えています (" + std::to_string(s) + ")");
+    throw EngineError(FormatMessage(QT_TRANSLATE_NOOP("Message", "リストのインデックスが範囲を超えています (%1)"), {std::to_string(s)}));
   }
   const int key = std::clamp(settings.Index("cmbKey"), 0, 11);
   const ScaleWeights definition = DefinitionWeights(state.scaleDefinitions[s]);

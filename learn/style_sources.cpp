@@ -5,6 +5,8 @@
 #include "cp932.h"
 #include "learn_error.h"
 #include "use_vorlin_dll.h"
+#include "message_text.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -34,7 +36,7 @@ PieceNotes StarredTakeNotes(const TakeStore& store) {
     }
   }
   if (all.notes.empty())
-    throw LearnError("\"" + store.path() + "\": ノートのあるスター付きのテイクがありません。");
+    throw LearnError(FormatMessage(QT_TRANSLATE_NOOP("Message", "\"%1\": ノートのあるスター付きのテイクがありません。"), {store.path()}));
   return all;
 }
 

@@ -7,6 +7,8 @@
 
 #include "input_file.h"
 #include "player_error.h"
+#include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -154,7 +156,7 @@ class TempoMap {
 MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr) {
   Reader file(bytes, "ファイル");
   if (bytes.compare(0, 4, "MThd") != 0)
-    throw MakePlayerError("MIDI ファイルではありません（先頭が MThd ではありません）。");
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "MIDI ファイルではありません（先頭が MThd ではありません）。"));
   file.Take(4);
   const uint32_t headerLength = file.Big(4);
   if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");
@@ -260,7 +262,7 @@ MidiFile ReadMidiFile(const std::string& path) {
   constexpr size_t kMostBytes = size_t{128} << 20;
   std::string bytes;
   if (const auto failure = ReadInputFile(path, kMostBytes, "MIDI ファイルとしては大きすぎます（128 MiB まで）", bytes))
-    throw MakePlayerError("MIDI ファイル \"" + path + "\" を開けません。", failure->reason);
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" を開けません。"), {path}), failure->reason);
   try {
     return ParseMidiFile(std::move(bytes));
   } catch (const PlayerError& e) {

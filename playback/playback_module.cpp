@@ -8,6 +8,7 @@
 
 #include "player_error.h"
 #include "program_dir.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -24,7 +25,7 @@ const VolemoPlayback* Load() {
   // is reported rather than passed over for another.
   const std::string beside = ProgramDir() + kModule;
   void* module = dlopen(access(beside.c_str(), F_OK) == 0 ? beside.c_str() : kModule, RTLD_NOW | RTLD_LOCAL);
-  if (!module) throw MakePlayerError("再生モジュールを読み込めません。", dlerror());
+  if (!module) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "再生モジュールを読み込めません。"), dlerror());
   const auto entry = reinterpret_cast<const VolemoPlayback* (*)()>(dlsym(module, "volemo_playback"));
   const VolemoPlayback* loaded = entry ? entry() : nullptr;
   if (!loaded || loaded->version != VOLEMO_PLAYBACK_VERSION) {

@@ -5,6 +5,8 @@
 
 #include "playback_module.h"
 #include "player_error.h"
+#include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 
@@ -27,8 +29,9 @@ std::string FindMidiPort(const std::string& name) {
   std::string list;
   for (const std::string& port : ports) list += "\n  " + port;
   if (ports.empty()) list = "\n  （ポートがありません）";
-  throw MakePlayerError("MIDI ポート \"" + name + "\" が" + (matches.empty() ? "見つかりません" : "ひとつに決まりません") +
-                        "。出力ポート:" + list);
+  throw MakePlayerError(FormatMessage(matches.empty() ? QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" が見つかりません。出力ポート:%2")
+                                                     : QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" がひとつに決まりません。出力ポート:%2"),
+                                      {name, list}));
 }
 
 PortPlayer::PortPlayer(const std::string& port) : module_(PlaybackModule()), port_(port) {
@@ -45,7 +48,7 @@ void PortPlayer::Open(const MidiFile& midi) {
 }
 
 void PortPlayer::Play(int fromTick) {
-  if (!IsOpen()) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  if (!IsOpen()) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません（MIDI ファイルが開かれていません）。"));
   const auto first = std::find_if(events_.begin(), events_.end(), [&](const TimedEvent& e) { return e.tick >= fromTick; });
   startSeconds_ = fromTick > 0 && first != events_.end() ? first->seconds : 0;
   std::vector<VolemoMidiEvent> out;

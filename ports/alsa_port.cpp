@@ -12,6 +12,8 @@
 #include "player_error.h"
 #include "port_output.h"
 #include "port_schedule.h"
+#include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -58,7 +60,7 @@ class AlsaOutput : public PortOutput {
  public:
   explicit AlsaOutput(const std::string& target) : target_(target) {
     seq_ = OpenSequencer();
-    if (!seq_) throw MakePlayerError("ALSA シーケンサーを開けません（/dev/snd/seq がありません）。");
+    if (!seq_) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "ALSA シーケンサーを開けません（/dev/snd/seq がありません）。"));
     bool found = false;
     ForEachPort(seq_, [&](const std::string& name, const snd_seq_addr_t& addr) {
       if (name == target) found = true, address_ = addr;
@@ -69,7 +71,7 @@ class AlsaOutput : public PortOutput {
     if (!found || port_ < 0 || queue_ < 0 || snd_seq_connect_to(seq_, port_, address_.client, address_.port) < 0 ||
         snd_midi_event_new(16, &encoder_) < 0) {
       snd_seq_close(seq_);
-      throw MakePlayerError("MIDI ポート \"" + target + "\" に接続できません。");
+      throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" に接続できません。"), {target}));
     }
     snd_midi_event_no_status(encoder_, 1);
   }
@@ -110,7 +112,7 @@ class AlsaOutput : public PortOutput {
     return playing_ ? schedule_.Position(QueueSeconds()) : -1;
   }
   std::string Failure() const override {
-    return lost_ ? "MIDI ポート \"" + target_ + "\" への出力が途切れました（ポートがなくなりました）。" : "";
+    return lost_ ? FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" への出力が途切れました（ポートがなくなりました）。"), {target_}) : "";
   }
 
  private:

@@ -12,6 +12,8 @@
 #include "player_error.h"
 #include "port_output.h"
 #include "port_schedule.h"
+#include "translatable.h"
+#include "message_text.h"
 
 namespace volemo {
 namespace {
@@ -31,7 +33,7 @@ class JackOutput : public PortOutput {
  public:
   explicit JackOutput(const std::string& target) : target_(target) {
     client_ = OpenClient();
-    if (!client_) throw MakePlayerError("JACK に接続できません（JACK サーバーが動いていません）。");
+    if (!client_) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "JACK に接続できません（JACK サーバーが動いていません）。"));
     port_ = jack_port_register(client_, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     rate_ = jack_get_sample_rate(client_);
     jack_set_process_callback(client_, Process, this);
@@ -39,11 +41,11 @@ class JackOutput : public PortOutput {
     jack_on_shutdown(client_, ServerGone, this);
     if (!port_ || jack_activate(client_) != 0) {
       jack_client_close(client_);
-      throw MakePlayerError("JACK の MIDI 出力ポートを作成できません。");
+      throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "JACK の MIDI 出力ポートを作成できません。"));
     }
     if (jack_connect(client_, jack_port_name(port_), target.c_str()) != 0) {
       jack_client_close(client_);
-      throw MakePlayerError("MIDI ポート \"" + target + "\" に接続できません。");
+      throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" に接続できません。"), {target}));
     }
     // The server takes a new connection into its graph when a cycle
     // starts: a play begun in the cycle running now would lose its first
@@ -85,7 +87,7 @@ class JackOutput : public PortOutput {
   }
 
   std::string Failure() const override {
-    return lost_ ? "MIDI ポート \"" + target_ + "\" への出力が途切れました（ポートがなくなりました）。" : "";
+    return lost_ ? FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ポート \"%1\" への出力が途切れました（ポートがなくなりました）。"), {target_}) : "";
   }
 
  private:

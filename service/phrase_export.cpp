@@ -5,6 +5,8 @@
 #include "file_contents.h"
 #include "sound_format.h"
 #include "sound_render.h"
+#include "message_text.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -19,7 +21,7 @@ void ExportPhrase(const std::string& mml, const std::string& path, const std::fu
   const std::string ext = LowerExtension(path);
   if (ext == ".mml") return WriteWholeFile(path, mml);
   if (ext != ".mid" && SoundFormatOf(path) == SoundFormat::None)
-    throw MakePlayerError("\"" + path + "\": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。");
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "\"%1\": .mid, .mml, .wav, .flac か .ogg のファイル名にしてください。"), {path}));
   const MidiFile midi = CompilePhrase(mml);
   if (ext == ".mid") return WriteWholeFile(path, midi.bytes);
   const double seconds = std::max(midi.seconds, 0.001);

@@ -10,6 +10,7 @@
 #include "program_dir.h"
 #include "use_vorlin_dll.h"
 #include "user_dirs.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -51,7 +52,7 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
   }
   player.Open(ParseMidiFile(std::move(midi)));
   player.Play(fromTick);
-  settings.SetStatus(Cp932FromUtf8("演奏を開始しました。"));
+  settings.SetStatus(Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "演奏を開始しました。")));
 }
 
 void StopPlayback(SoundPlayer& player) {

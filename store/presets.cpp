@@ -5,6 +5,7 @@
 
 #include "controls.h"
 #include "take_store.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -28,23 +29,23 @@ const std::vector<Preset>& Table() {
   // one less); weights of the rhythm symbols N r ^ m d W B are scrP0..6.
   static const std::vector<Preset> table = {
       // A breathy line over a five-note scale: no chords, few shorts, long ties.
-      Shipped("ペンタトニックの笛", "Major pentatonic",
+      Shipped(QT_TRANSLATE_NOOP("Preset", "ペンタトニックの笛"), "Major pentatonic",
               {{"cmbKey", "2"}, {"spnVoice", "74"}, {"cmbVoice", "73"}, {"spnTempo", "96"},
                {"spnOct1", "5"}, {"cmbOct1", "2"}, {"spnOct2", "6"}, {"cmbOct2", "2"},
                {"spnL", "8"}, {"spnCount", "16"}, {"scrP1", "20"}, {"scrP2", "70"}, {"scrP3", "0"},
                {"scrP4", "5"}, {"scrP5", "0"}, {"scrP6", "0"}, {"scrMuteRate", "0"}, {"spnV", "100"}}),
       // Low, short and muted now and then, in E.
-      Shipped("ブルースのベース", "Blues",
+      Shipped(QT_TRANSLATE_NOOP("Preset", "ブルースのベース"), "Blues",
               {{"cmbKey", "4"}, {"spnVoice", "34"}, {"cmbVoice", "33"}, {"spnTempo", "100"},
                {"spnOct1", "2"}, {"cmbOct1", "4"}, {"spnOct2", "3"}, {"cmbOct2", "4"},
                {"spnL", "8"}, {"spnCount", "16"}, {"scrP1", "30"}, {"scrP2", "40"}, {"scrP3", "25"},
                {"scrP4", "0"}, {"scrP5", "0"}, {"scrP6", "0"}, {"scrGateN", "85"}}),
       // The Okinawan scale on the shamisen, quick and plucked.
-      Shipped("琉球音階の三線", "琉球音階",
+      Shipped(QT_TRANSLATE_NOOP("Preset", "琉球音階の三線"), "琉球音階",
               {{"spnVoice", "107"}, {"cmbVoice", "106"}, {"spnTempo", "120"}, {"scrP1", "15"},
                {"scrP2", "30"}, {"scrP3", "10"}, {"scrP4", "10"}, {"scrP5", "5"}, {"scrP6", "0"}}),
       // The miyako-bushi scale on the koto, slow, with doubles and a bend now and then.
-      Shipped("都節音階の箏", "都節音階",
+      Shipped(QT_TRANSLATE_NOOP("Preset", "都節音階の箏"), "都節音階",
               {{"cmbKey", "2"}, {"spnVoice", "108"}, {"cmbVoice", "107"}, {"spnTempo", "72"},
                {"spnOct1", "4"}, {"cmbOct1", "2"}, {"spnOct2", "6"}, {"cmbOct2", "2"},
                {"scrP1", "25"}, {"scrP2", "60"}, {"scrP3", "5"}, {"scrP4", "15"}, {"scrP5", "10"},

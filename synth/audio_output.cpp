@@ -8,6 +8,7 @@
 #include "fluid_log.h"
 #include "output_level.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -31,7 +32,7 @@ AudioOutput::AudioOutput(fluid_settings_t* settings, fluid_synth_t* synth)
     failures += (failures.empty() ? "" : " / ") + driver + ": " + why;
   }
   throw MakePlayerError(
-      "音声出力を開けません（サウンドデバイスやサウンドサーバーが見つからないか、使用できません）。", failures);
+      QT_TRANSLATE_NOOP("Message", "音声出力を開けません（サウンドデバイスやサウンドサーバーが見つからないか、使用できません）。"), failures);
 }
 
 AudioOutput::~AudioOutput() {

@@ -11,6 +11,7 @@
 #include "synth_player.h"
 #include "port_output.h"
 #include "synth_render.h"
+#include "translatable.h"
 
 struct VolemoPlayer {
   volemo::SynthPlayer player;
@@ -41,7 +42,7 @@ const char* Guarded(Fn fn) {
   } catch (const std::exception& e) {
     message = e.what();
   } catch (...) {
-    message = volemo::MakePlayerError("再生モジュールで原因不明のエラーが起きました。").what();
+    message = volemo::MakePlayerError(QT_TRANSLATE_NOOP("Message", "再生モジュールで原因不明のエラーが起きました。")).what();
   }
   return message.c_str();
 }

@@ -4,6 +4,7 @@
 
 #include "fluid_log.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -57,7 +58,7 @@ void ResidentVoices::HoldVoicesOf(const MidiFile& file) {
   // A SoundFont file that has gone or cannot be read since it was loaded
   // leaves the voice silent.
   if (const std::string errors = OwnErrorsSince(mark); !errors.empty())
-    throw MakePlayerError("SoundFont から音色を読み込めません。", errors);
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "SoundFont から音色を読み込めません。"), errors);
 }
 
 }  // namespace volemo

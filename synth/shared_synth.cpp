@@ -6,6 +6,7 @@
 #include "output_level.h"
 #include "player_error.h"
 #include "soundfont.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -73,7 +74,7 @@ fluid_synth_t* SharedSynth::Ready() {
   if (!synth_) {
     const uint64_t mark = FluidLogMark();
     synth_ = NewSynth(settings_);
-    if (!synth_) throw MakePlayerError("シンセサイザーを作成できません。", FluidErrorsSince(mark));
+    if (!synth_) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "シンセサイザーを作成できません。"), FluidErrorsSince(mark));
   }
   if (!soundFont_ || Replaced(*soundFont_)) LoadSoundFont();
   if (!Rendering()) {

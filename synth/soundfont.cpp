@@ -9,6 +9,8 @@
 #include "fluid_log.h"
 #include "player_error.h"
 #include "program_dir.h"
+#include "message_text.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -43,26 +45,26 @@ LoadedSoundFont LoadSoundFont(fluid_synth_t* synth, const std::vector<std::strin
                               bool selectVoices) {
   std::vector<std::string> passedOver;
   for (const std::string& path : candidates) {
-    const std::string cannotLoad = "SoundFont \"" + path + "\" を読み込めません";
+    const std::string cannotLoad = FormatMessage(QT_TRANSLATE_NOOP("Message", "SoundFont \"%1\" を読み込めません。"), {path});
     struct stat st;
     if (stat(path.c_str(), &st) != 0) {
-      if (!Missing(errno)) throw MakePlayerError(cannotLoad + "。", std::strerror(errno));
+      if (!Missing(errno)) throw MakePlayerError(cannotLoad, std::strerror(errno));
       passedOver.push_back(path);
       continue;
     }
     // Never opened otherwise: a FIFO would block the open for ever, and
     // /dev/zero never ends.
-    if (!S_ISREG(st.st_mode)) throw MakePlayerError(cannotLoad + "（通常のファイルではありません）。");
+    if (!S_ISREG(st.st_mode)) throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "SoundFont \"%1\" を読み込めません（通常のファイルではありません）。"), {path}));
     // Stamped first: a file changed while it loads counts as replaced.
     const FileStamp stamp = StampOf(path);
     const uint64_t mark = FluidLogMark();
     const int id = fluid_synth_sfload(synth, path.c_str(), selectVoices ? 1 : 0);
-    if (id == FLUID_FAILED) throw MakePlayerError(cannotLoad + "。", FluidErrorsSince(mark));
+    if (id == FLUID_FAILED) throw MakePlayerError(cannotLoad, FluidErrorsSince(mark));
     return {path, id, stamp, std::move(passedOver)};
   }
   std::string tried;
   for (const std::string& path : candidates) tried += (tried.empty() ? "" : ", ") + path;
-  throw MakePlayerError("SoundFont が見つかりません。探した場所: " + tried);
+  throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "SoundFont が見つかりません。探した場所: %1"), {tried}));
 }
 
 }  // namespace volemo

@@ -7,6 +7,7 @@
 #include "fluid_log.h"
 #include "note_release.h"
 #include "shared_synth.h"
+#include "translatable.h"
 
 namespace volemo {
 
@@ -27,7 +28,7 @@ void SynthPlayer::Open(MidiFile file) {
 }
 
 void SynthPlayer::Play(int fromTick) {
-  if (!file_) throw MakePlayerError("演奏を開始できません（MIDI ファイルが開かれていません）。");
+  if (!file_) throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません（MIDI ファイルが開かれていません）。"));
   fluid_synth_t* synth = shared_.Ready();
   const uint64_t mark = FluidLogMark();
   bool started = false;
@@ -56,7 +57,7 @@ void SynthPlayer::Play(int fromTick) {
   }
   if (!started) {
     DeleteFluidPlayer();
-    throw MakePlayerError("演奏を開始できません。", FluidErrorsSince(mark));
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏を開始できません。"), FluidErrorsSince(mark));
   }
 }
 
@@ -110,7 +111,7 @@ bool SynthPlayer::IsPlaying() const {
 void SynthPlayer::CheckOutput() const {
   if (!player_) return;
   if (const std::string why = shared_.OutputFailure(); !why.empty())
-    throw MakePlayerError("演奏中に音声出力が止まりました。", why);
+    throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "演奏中に音声出力が止まりました。"), why);
 }
 
 }  // namespace volemo

@@ -25,6 +25,8 @@
 #include "shared_synth.h"
 #include "sound_format.h"
 #include "soundfont.h"
+#include "message_text.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
@@ -109,7 +111,7 @@ struct PlayerDeleter {
 class SoundFile {
  public:
   explicit SoundFile(const std::string& target) : target_(target), format_(FormatOf(target)), pending_(target) {
-    if (pending_.fd() < 0) Fail("を作成できません。", std::strerror(pending_.error()));
+    if (pending_.fd() < 0) Fail(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を作成できません。"), std::strerror(pending_.error()));
     SF_INFO info{};
     info.samplerate = static_cast<int>(kSampleRate);
     info.channels = 2;
@@ -117,7 +119,7 @@ class SoundFile {
                   : format_ == SoundFormat::OggVorbis ? SF_FORMAT_OGG | SF_FORMAT_VORBIS
                                                       : SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     file_ = sf_open_fd(pending_.fd(), SFM_WRITE, &info, SF_FALSE);
-    if (!file_) Fail("を作成できません。", sf_strerror(nullptr));
+    if (!file_) Fail(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を作成できません。"), sf_strerror(nullptr));
   }
   ~SoundFile() {
     if (file_) sf_close(file_);
@@ -145,10 +147,10 @@ class SoundFile {
     errno = 0;
     if (sf_close(file_) != 0) {
       file_ = nullptr;
-      Fail("を書き込めません。", SoundFileError());
+      Fail(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を書き込めません。"), SoundFileError());
     }
     file_ = nullptr;
-    if (const int error = pending_.PutInPlace(); error != 0) Fail("を作成できません。", std::strerror(error));
+    if (const int error = pending_.PutInPlace(); error != 0) Fail(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を作成できません。"), std::strerror(error));
   }
 
  private:
@@ -162,7 +164,7 @@ class SoundFile {
   void PutFrames(const int16_t* data, int64_t frames) {
     if (frames <= 0) return;
     errno = 0;
-    if (sf_writef_short(file_, data, frames) != frames) Fail("を書き込めません。", SoundFileError());
+    if (sf_writef_short(file_, data, frames) != frames) Fail(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を書き込めません。"), SoundFileError());
     written_ += frames;
   }
 
@@ -174,14 +176,14 @@ class SoundFile {
   }
 
   [[noreturn]] void Fail(std::string_view what, const std::string& why) const {
-    throw MakePlayerError("ファイル \"" + target_ + "\" " + std::string(what), why);
+    throw MakePlayerError(FormatMessage(what, {target_}), why);
   }
 
   // Before anything is created: a name of another kind is refused.
   static SoundFormat FormatOf(const std::string& target) {
     const SoundFormat format = SoundFormatOf(target);
     if (format == SoundFormat::None)
-      throw MakePlayerError("\"" + target + "\": .wav, .flac か .ogg のファイル名にしてください。");
+      throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "\"%1\": .wav, .flac か .ogg のファイル名にしてください。"), {target}));
     return format;
   }
 
@@ -204,7 +206,7 @@ void SynthRenderer::Render(const MidiFile& midi, const std::string& name, const 
   // FLAC and Ogg Vorbis count their frames in 64 bits.
   constexpr double kLongestSeconds = (UINT32_MAX - 36) / 4 / kSampleRate - kLongestTailSeconds;
   if (SoundFormatOf(outPath) == SoundFormat::Wav && midi.seconds > kLongestSeconds)
-    throw MakePlayerError("MIDI ファイル \"" + name + "\" は長すぎて WAV ファイルに収まりません。");
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" は長すぎて WAV ファイルに収まりません。"), {name}));
   if (offline_ && Replaced(offline_->soundFont())) offline_.reset();
   // Made while the old one still holds the SoundFont's samples, which the
   // new one then shares instead of reading them again.
@@ -228,7 +230,7 @@ void SynthRenderer::Render(const MidiFile& midi, const std::string& name, const 
   std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth));
   if (!player || fluid_player_add_mem(player.get(), midi.bytes.data(), midi.bytes.size()) != FLUID_OK ||
       fluid_player_play(player.get()) != FLUID_OK)
-    throw MakePlayerError("MIDI ファイル \"" + name + "\" を演奏できません。", FluidErrorsSince(mark));
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" を演奏できません。"), {name}), FluidErrorsSince(mark));
   const ReleaseAtEnd releaseAtEnd(player.get(), synth, midi.lastTick);
 
   SoundFile out(outPath);
@@ -252,12 +254,12 @@ void SynthRenderer::Render(const MidiFile& midi, const std::string& name, const 
     }
     frames += kBlockFrames;
     out.Add(pcm, std::max(musicEnd, soundEnd));
-    if (stop && stop(static_cast<double>(frames) / kSampleRate)) throw MakePlayerError("ファイル \"" + outPath + "\" の作成を中断しました。");
+    if (stop && stop(static_cast<double>(frames) / kSampleRate)) throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" の作成を中断しました。"), {outPath}));
     // FluidSynth's player stops at once on a file it cannot read; it keeps
     // "playing" two seconds past the end of one it can.
     if (fluid_player_get_status(player.get()) == FLUID_PLAYER_DONE &&
         fluid_player_get_current_tick(player.get()) < midi.lastTick)
-      throw MakePlayerError("MIDI ファイル \"" + name + "\" を演奏できません。", FluidErrorsSince(mark));
+      throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" を演奏できません。"), {name}), FluidErrorsSince(mark));
     const bool musicOver = frames >= musicEnd && fluid_player_get_current_tick(player.get()) >= midi.lastTick;
     const bool quiet = fluid_synth_get_active_voice_count(synth) == 0 && soundEnd <= frames - kBlockFrames;
     if ((musicOver && quiet) || frames >= lastFrame) break;

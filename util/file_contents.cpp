@@ -1,4 +1,6 @@
 #include "file_contents.h"
+#include "message_text.h"
+#include "translatable.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -109,7 +111,7 @@ int PendingFile::PutInPlace() {
 }
 
 FileError::FileError(const std::string& path, int error)
-    : Error("ファイル \"" + path + "\" を作成できません。 " + std::strerror(error)) {}
+    : Error(FormatMessage(QT_TRANSLATE_NOOP("Message", "ファイル \"%1\" を作成できません。 %2"), {path, std::strerror(error)})) {}
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
   if (const int error = ReplaceFileContents(path, bytes); error != 0) throw FileError(path, error);

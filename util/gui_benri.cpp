@@ -41,14 +41,20 @@ QString ApplicationTitleOf(const QString& programFileName) {
 }
 
 QString LoadQtJapanese() {
+  QString missing;
+  if (QTranslator* translator = LoadQtTranslation(QStringLiteral("ja"), missing))
+    QCoreApplication::installTranslator(translator);
+  return missing;
+}
+
+QTranslator* LoadQtTranslation(const QString& language, QString& missing) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
-    delete translator;
-    return folder + QStringLiteral("/qtbase_ja.qm");
-  }
-  QCoreApplication::installTranslator(translator);
-  return {};
+  const QString name = QStringLiteral("qtbase_") + language;
+  if (translator->load(name, folder)) return translator;
+  delete translator;
+  missing = folder + u'/' + name + QStringLiteral(".qm");
+  return nullptr;
 }
 
 void ShowWarning(const QString& text, const QString& caption) {

@@ -11,6 +11,7 @@
 #include "program_dir.h"
 
 class QDialog;
+class QTranslator;
 class QWidget;
 
 namespace volemo {
@@ -32,6 +33,9 @@ T* Named(T* widget, const char* name) {
 // that the dialogs and menus Qt draws speak the window's language whatever
 // the locale. Returns the file it could not load, or an empty string.
 QString LoadQtJapanese();
+// Qt's own translations for the language ("ja", "en"), loaded but not yet
+// installed; nullptr when Qt has none here, missing then naming the file.
+QTranslator* LoadQtTranslation(const QString& language, QString& missing);
 
 // A modal warning box with one OK button; an empty caption means the
 // application title.

@@ -72,6 +72,17 @@ TEST(Cli, PhraseOperationsRunInCommandLineOrder) {
   EXPECT_EQ(firstKey({"phrase", "--seed", "4", "--reroll", "--lock", "1", "--notes"}), "1\t0\t24\t60\tC5\t1");
 }
 
+// The locked notes' lines stay as they were, the others' rhythm changes.
+TEST(Cli, RhythmRerollKeepsTheLockedNotes) {
+  const Result composed = RunCli({"phrase", "--seed", "4", "--lock", "1-3", "--notes"});
+  const Result rerolled = RunCli({"phrase", "--seed", "4", "--lock", "1-3", "--reroll-rhythm", "--notes"});
+  ASSERT_EQ(rerolled.status, 0) << rerolled.err;
+  std::istringstream before(composed.out), after(rerolled.out);
+  std::string a, b;
+  for (int i = 0; i < 3 && std::getline(before, a) && std::getline(after, b); ++i) EXPECT_EQ(b, a);
+  EXPECT_NE(rerolled.out, composed.out);
+}
+
 // Each part's notes carry its name; an operation on one part leaves the
 // others as they were; the chords table gives each bar's voicing.
 TEST(Cli, PartsListTheirNotesAndWorkOnePartAtATime) {
@@ -236,6 +247,7 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--chords", "I H V"},
            {"phrase", "--comping", "often"},
            {"phrase", "--on", "bass", "--reroll"},  // no bass without --parts
+           {"phrase", "--parts", "bass", "--on", "bass", "--reroll-rhythm"},  // a part has no steps
            {"phrase", "--chords-table"},
        }) {
     const Result r = RunCli(args);
@@ -575,6 +587,36 @@ TEST(Cli, HelpAndVersion) {
   const Result v = RunCli({"--version"});
   EXPECT_EQ(v.status, 0);
   EXPECT_TRUE(v.out.starts_with("volemo-cli ")) << v.out;
+}
+
+}  // namespace
+}  // namespace volemo
+
+namespace volemo {
+namespace {
+
+// The engine's messages follow --lang or VOLEMO_LANG; the phrase written
+// never does.
+TEST(Cli, MessagesFollowTheLanguageAndThePhraseDoesNot) {
+  const auto missingScales = [](std::vector<std::string> head) {
+    for (const char* word : {"phrase", "--seed", "5", "--scale-file", "/nonexistent/Scale.dat"}) head.push_back(word);
+    return RunCli(head).err;
+  };
+  const std::string japanese = missingScales({});
+  const std::string english = missingScales({"--lang", "en"});
+  setenv("VOLEMO_LANG", "en", 1);
+  const std::string fromEnvironment = missingScales({});
+  unsetenv("VOLEMO_LANG");
+  EXPECT_NE(japanese.find("読み込みエラー: スケール定義ファイル\"/nonexistent/Scale.dat\"がありません。"), std::string::npos)
+      << japanese;
+  EXPECT_NE(english.find("Read error: The scale file \"/nonexistent/Scale.dat\" is missing."), std::string::npos)
+      << english;
+  EXPECT_EQ(fromEnvironment, english);
+
+  const Result phrase = RunCli({"phrase", "--seed", "5", "--scale", "都節音階"});
+  ASSERT_EQ(phrase.status, 0) << phrase.err;
+  EXPECT_EQ(RunCli({"--lang", "en", "phrase", "--seed", "5", "--scale", "都節音階"}).out, phrase.out);
+  EXPECT_EQ(RunCli({"--lang", "fr", "phrase"}).status, 2);
 }
 
 }  // namespace

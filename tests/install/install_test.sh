@@ -48,6 +48,7 @@ dpkg-deb --contents "$deb" | tee "$tmp/contents"
 lib=$(cd "$root" && find . -name 'libdvorlin.so.1.0.0' -printf '%h')
 for file in usr/bin/Volemo usr/bin/volemo-cli "usr/${lib#./}/libdvorlin.so.1.0.0" "usr/${lib#./}/pkgconfig/dvorlin.pc" \
   "usr/${lib#./}/volemo/libvolemo-playback.so" usr/include/dvorlin.h usr/share/volemo/Scale.dat usr/share/volemo/manual/index.html \
+  usr/share/volemo/manual/en/index.html usr/share/volemo/translations/volemo_en.qm \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" "usr/share/mime/packages/$id.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
   usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright \
@@ -88,6 +89,10 @@ status=0
 printf 't120 o4 c d e' >phrase.mml
 QT_QPA_PLATFORM=offscreen VOLEMO_AUDIO_DRIVER=file timeout 3 "$root/bin/Volemo" phrase.mml 2>"$tmp/stderr" || status=$?
 [[ $status -eq 124 ]] || fail "the installed Volemo ended with status $status: $(cat "$tmp/stderr")"
+status=0
+QT_QPA_PLATFORM=offscreen VOLEMO_AUDIO_DRIVER=file timeout 3 "$root/bin/Volemo" --lang en 2>"$tmp/stderr" || status=$?
+[[ $status -eq 124 ]] && ! grep -q 'is missing' "$tmp/stderr" ||
+  fail "the installed Volemo in English: status $status, $(cat "$tmp/stderr")"
 
 cat >use_dvorlin.c <<'C'
 #include <dvorlin.h>

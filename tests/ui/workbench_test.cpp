@@ -26,6 +26,7 @@
 #include "take_keeper.h"
 #include "window_place.h"
 #include "ui_test_support.h"
+#include "workbench_window.h"
 
 using namespace volemo;
 using namespace volemo::test;
@@ -44,18 +45,9 @@ struct Place {
 
 }  // namespace
 
-class WorkbenchTest : public QObject {
+class WorkbenchTest : public QObject, WorkbenchWindow {
   Q_OBJECT
 
-  std::unique_ptr<Answerer> answerer_;
-  std::unique_ptr<QTemporaryDir> data_;  // the takes of this test alone
-  std::unique_ptr<TfrmMain> window_;
-
-  TfrmMain& W() { return *window_; }
-  TfrmWorkbench& Bench() { return *Find<TfrmWorkbench>(W(), "frmWorkbench"); }
-  RollEditor& Editor() { return Bench().editor(); }
-  RollNoteView* Notes() { return Find<RollNoteView>(Bench(), "rollNotes"); }
-  QString Mml() { return Find<QPlainTextEdit>(W(), "memMML")->toPlainText(); }
   QString BenchStatus() { return Find<QLabel>(Bench(), "sbarWorkbenchText")->text(); }
   std::string LastOperation() {
     const std::vector<Take> takes = W().takes().store()->List();
@@ -85,24 +77,10 @@ class WorkbenchTest : public QObject {
   }
 
  private slots:
-  void init() {
-    CopyShippedScaleFile();
-    QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).clear();
-    answerer_ = std::make_unique<Answerer>();
-    data_ = std::make_unique<QTemporaryDir>();
-    qputenv("VOLEMO_DATA_DIR", data_->path().toUtf8());
-    window_ = std::make_unique<TfrmMain>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTest::keyClick(&W(), Qt::Key_F6);
-    QApplication::setActiveWindow(&Bench());
-    QVERIFY(QTest::qWaitForWindowActive(&Bench()));
-  }
+  void init() { OpenWorkbench(); }
 
   void cleanup() {
-    window_.reset();
-    answerer_.reset();
-    data_.reset();
+    CloseWindow();
     QVERIFY(QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")).value("workbench/open").toBool());
   }
 
@@ -153,7 +131,7 @@ class WorkbenchTest : public QObject {
     const std::vector<int> before = Keys();
     for (int round = 0; round < 5; ++round) {
       QTest::keyClick(Notes(), Qt::Key_R);
-      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音を選び直しました。"));
+      QVERIFY(StatusText(W()).startsWith(QStringLiteral("ロックしていない音を選び直しました。")));
       QCOMPARE(BenchStatus(), StatusText(W()));
       QVERIFY(Rhythm() == rhythm);
       for (int note : {0, 4, 9}) {
@@ -174,11 +152,18 @@ class WorkbenchTest : public QObject {
       const std::vector<int> before = Keys();
       const std::vector<Place> rhythm = Rhythm();
       Press("btnMutate");
-      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音から 3 個を選び直しました。"));
       QVERIFY(Rhythm() == rhythm);
-      int changed = 0;
-      for (size_t i = 0; i < before.size(); ++i) changed += before[i] != Keys()[i];
-      QVERIFY2(changed <= 3, qPrintable(QString::number(changed)));
+      // The status lists the notes whose keys changed, by number (one
+      // note a place here: the pattern has no chord).
+      QStringList numbers;
+      for (size_t i = 0; i < before.size(); ++i)
+        if (before[i] != Keys()[i]) numbers << QString::number(Editor().Number(int(i)));
+      QCOMPARE(StatusText(W()), QStringLiteral("ロックしていない音から 3 個を選び直しました。") +
+                                    (numbers.isEmpty() ? QString()
+                                                       : QStringLiteral("%1 音を変えました: %2")
+                                                             .arg(numbers.size())
+                                                             .arg(numbers.join(QStringLiteral(", ")))));
+      QVERIFY2(numbers.size() <= 3, qPrintable(numbers.join(',')));
       QCOMPARE(Keys()[2], before[2]);
     }
     QVERIFY(!W().player().IsPlaying());
@@ -292,7 +277,7 @@ class WorkbenchTest : public QObject {
       phrases.push_back(Mml());
     }
     QCOMPARE(W().takes().store()->List().size(), size_t(3));
-    QTRY_COMPARE(Editor().Number(0), 1);  // the roll follows
+    QTRY_VERIFY(Editor().Number(0) > 0);  // the roll follows (a chord may put note 2 first)
   }
 
   // The preset's scale and controls make a phrase at once, heard when
@@ -309,7 +294,7 @@ class WorkbenchTest : public QObject {
     QVERIFY(W().player().IsPlaying());
     QCOMPARE(W().takes().store()->List().size(), takes + 1);
     QCOMPARE(LastOperation(), std::string("preset"));
-    QTRY_VERIFY(Editor().Number(0) == 1 && Find<QPushButton>(Bench(), "btnMutate")->isEnabled());
+    QTRY_VERIFY(Editor().Number(0) > 0 && Find<QPushButton>(Bench(), "btnMutate")->isEnabled());
 
     QTest::mouseClick(Find<QToolButton>(W(), "ToolButton5"), Qt::LeftButton);
     Find<QCheckBox>(Bench(), "chkPlayOnChange")->setChecked(false);
@@ -330,7 +315,7 @@ class WorkbenchTest : public QObject {
     QCOMPARE(LastOperation(), std::string("make"));
     QVERIFY(W().player().IsPlaying());
     QTRY_VERIFY(!hint->isVisible());
-    QTRY_COMPARE(Editor().Number(0), 1);
+    QTRY_VERIFY(Editor().Number(0) > 0);
   }
 
   // Screens, main windows and what opens where, worked out by hand.

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <QCoreApplication>
+
 #include "gui_benri.h"
+#include "translation.h"
 
 namespace volemo {
 
@@ -10,9 +13,9 @@ void RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
-    ShowError(QString::fromUtf8(e.what()));  // every exception text is UTF-8
+    ShowError(TranslatedMessage(QString::fromUtf8(e.what())));  // every exception text is UTF-8
   } catch (...) {
-    ShowError(QStringLiteral("原因不明のエラー"));
+    ShowError(QCoreApplication::translate("volemo::ErrorBoundary", "原因不明のエラー"));
   }
 }
 

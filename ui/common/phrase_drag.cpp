@@ -16,6 +16,7 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "toolbar_pictures.h"
+#include "translation.h"
 #include "use_vorlin_dll.h"
 #include "user_dirs.h"
 
@@ -38,7 +39,9 @@ std::filesystem::path ClaimNewFile(const std::filesystem::path& dir, const std::
       return path;
     }
     if (errno != EEXIST)
-      throw WindowError("ファイル \"" + path.string() + "\" を作成できません。 " + std::strerror(errno));
+      throw WindowError(QCoreApplication::translate("volemo::PhraseDrag", "ファイル \"%1\" を作成できません。 %2")
+                            .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(std::strerror(errno)))
+                            .toStdString());
   }
 }
 
@@ -61,7 +64,10 @@ std::unique_ptr<QMimeData> PhraseDragData(const Settings& settings, const Engine
   const std::filesystem::path dir = XdgBaseDir("XDG_CACHE_HOME", ".cache") / "volemo" / "drag";
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  if (ec) throw WindowError("フォルダ \"" + dir.string() + "\" を作成できません。 " + ec.message());
+  if (ec)
+    throw WindowError(QCoreApplication::translate("volemo::PhraseDrag", "フォルダ \"%1\" を作成できません。 %2")
+                          .arg(QFile::decodeName(dir.c_str()), QString::fromStdString(ec.message()))
+                          .toStdString());
   const std::string mml = settings.MmlText();
   const std::filesystem::path file = ClaimNewFile(dir, DragFileStem(settings, state).toStdString());
   if (!CompileMmlToMidi(mml, file.string())) {
@@ -77,7 +83,7 @@ std::unique_ptr<QMimeData> PhraseDragData(const Settings& settings, const Engine
 
 void DragPhrase(QWidget& source, Settings& settings, const EngineState& state) {
   if (QString::fromStdString(settings.MmlText()).trimmed().isEmpty()) {
-    settings.SetStatus(Cp932FromUtf8("ドラッグするフレーズがありません。"));
+    settings.SetStatus(StatusText(QCoreApplication::translate("volemo::PhraseDrag", "ドラッグするフレーズがありません。")));
     return;
   }
   std::unique_ptr<QMimeData> data = PhraseDragData(settings, state);

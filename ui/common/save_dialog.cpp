@@ -1,5 +1,6 @@
 #include "save_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <iterator>
@@ -40,7 +41,7 @@ std::optional<QString> SaveDialog::AskOpen(QWidget* parent, const Kind& kind) {
 
 std::optional<QString> SaveDialog::AskWith(QWidget* parent, const Kind& kind, Dialog dialog) {
   const SaveRequest request{WithExtension(lastPath_, kind.extension),
-                            {kind.filterLabel, QStringLiteral("全て (*)")},
+                            {kind.filterLabel, QCoreApplication::translate("volemo::SaveDialog", "全て (*)")},
                             lastFilter_,
                             kind.extension};
   const std::optional<SaveAnswer> answer = dialog(parent, request);

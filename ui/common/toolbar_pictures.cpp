@@ -108,6 +108,28 @@ void DrawDragOut(QPainter& p) {
   DrawArrow(p, arrow, QPolygonF({QPointF(15.5, 3.2), QPointF(11.6, 0.2), QPointF(11.2, 5.4)}), QColor(20, 150, 60));
 }
 
+const QColor kTakeBlue(40, 80, 160);
+
+void DrawLoop(QPainter& p) {
+  const QRectF round(2.5, 3, 11, 10);
+  QPainterPath ring;
+  ring.arcMoveTo(round, 60);
+  ring.arcTo(round, 60, 280);
+  DrawArrow(p, ring, QPolygonF({QPointF(13.4, 5.4), QPointF(10.8, 9.4), QPointF(15.6, 9.6)}), kTakeBlue);
+}
+
+// Back bends to the left; forward is its mirror image.
+void DrawTakeStep(QPainter& p, bool forward) {
+  if (forward) {
+    p.translate(16, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath shaft;
+  shaft.moveTo(13.5, 13.5);
+  shaft.cubicTo(13.5, 6.5, 9.5, 5, 5, 5);
+  DrawArrow(p, shaft, QPolygonF({QPointF(1.2, 5), QPointF(5.6, 1.8), QPointF(5.6, 8.2)}), kTakeBlue);
+}
+
 void Draw(QPainter& p, ToolbarPicture picture) {
   switch (picture) {
     case ToolbarPicture::SaveMidi:
@@ -132,6 +154,13 @@ void Draw(QPainter& p, ToolbarPicture picture) {
       break;
     case ToolbarPicture::DragOut:
       DrawDragOut(p);
+      break;
+    case ToolbarPicture::Loop:
+      DrawLoop(p);
+      break;
+    case ToolbarPicture::TakeBack:
+    case ToolbarPicture::TakeForward:
+      DrawTakeStep(p, picture == ToolbarPicture::TakeForward);
       break;
   }
 }

@@ -14,6 +14,9 @@ enum class ToolbarPicture {
   RandomAndPlay,  // the same disc with a red gem
   Workbench,      // a small piano roll: notes on a grid, one held by a pin
   DragOut,        // an eighth note on a sheet with a curved arrow leaving it
+  Loop,           // a blue ring of an arrow, round to its own tail
+  TakeBack,       // a blue arrow bending back to the left
+  TakeForward,    // the same arrow bending on to the right
 };
 
 QIcon DrawToolbarPicture(ToolbarPicture picture);

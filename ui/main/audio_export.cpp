@@ -1,5 +1,6 @@
 #include "audio_export.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -39,8 +40,8 @@ bool ExportAudio(QWidget* parent, const std::string& mml, const QString& path) {
     render->done = true;
   });
 
-  QProgressDialog dialog(QStringLiteral("%1 を書き出しています…").arg(QFileInfo(path).fileName()),
-                         QStringLiteral("中止"), 0, 1000, parent);
+  QProgressDialog dialog(QCoreApplication::translate("volemo::AudioExport", "%1 を書き出しています…").arg(QFileInfo(path).fileName()),
+                         QCoreApplication::translate("volemo::AudioExport", "中止"), 0, 1000, parent);
   dialog.setObjectName(QStringLiteral("dlgExportAudio"));
   dialog.setWindowTitle(ApplicationTitle());
   dialog.setMinimumDuration(0);

@@ -49,7 +49,7 @@ QPixmap MakeHelpPicture(QWidget& mainWindow) {
     p.setPen(red);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(ring);
-    const QString label = QStringLiteral("ランダム作成＆演奏ボタン");
+    const QString label = TfrmHelp::tr("ランダム作成＆演奏ボタン");
     p.setFont(PictureFont(12, true));
     const QRect labelBox(ring.right() + 4, ring.bottom() - 2,
                          p.fontMetrics().horizontalAdvance(label) + 8, 18);
@@ -67,8 +67,8 @@ QPixmap MakeHelpPicture(QWidget& mainWindow) {
   p.setPen(Qt::black);
   p.setFont(PictureFont(12));
   p.drawText(note.adjusted(8, 4, -8, -4), Qt::AlignVCenter | Qt::TextWordWrap,
-             QStringLiteral("簡単に使うには、上の絵の赤丸のボタンを押してください。"
-                            "ランダムにフレーズが作られて、音楽が演奏されます。"));
+             TfrmHelp::tr("簡単に使うには、上の絵の赤丸のボタンを押してください。"
+                          "ランダムにフレーズが作られて、音楽が演奏されます。"));
   return picture;
 }
 

@@ -1,5 +1,6 @@
 #include "frmMainU.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <tuple>
 
 #include "controls.h"
 #include "cp932.h"
@@ -34,6 +36,7 @@
 #include "spin_field.h"
 #include "take_keeper.h"
 #include "toolbar_pictures.h"
+#include "translation.h"
 #include "voice_names.h"
 
 namespace volemo {
@@ -86,7 +89,7 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 }  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Volemo - ランダムフレーズメイカー"));
+  setWindowTitle(tr("Volemo - ランダムフレーズメイカー"));
   setWindowIcon(DrawToolbarPicture(ToolbarPicture::RandomAndPlay));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -105,8 +108,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   // window later hands each control below it the font again, all before
   // the first paint.
   setCentralWidget(pages);
-  pages->addTab(BuildScalePage(), QStringLiteral("スケール"));
-  pages->addTab(BuildPatternPage(), QStringLiteral("パターン"));
+  pages->addTab(BuildScalePage(), tr("スケール"));
+  pages->addTab(BuildPatternPage(), tr("パターン"));
   pages->setCurrentIndex(1);
   auto* sbar = Named(new QStatusBar, "sbar");
   sbar->setSizeGripEnabled(false);
@@ -162,48 +165,48 @@ void TfrmMain::BuildMenus() {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      QAction* action = menu->addAction(tr(item.text));
       action->setObjectName(QString::fromLatin1(item.name));
       action->setShortcut(item.shortcut);
       connect(action, &QAction::triggered, this, Handler([this, h = item.handler] { (this->*h)(); }));
     }
   };
-  addMenu(QStringLiteral("ファイル(&F)"),
-          {{"mnuOpenMml", "MMLファイルを開く(&O)", QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::mnuOpenMmlClick},
+  addMenu(tr("ファイル(&F)"),
+          {{"mnuOpenMml", QT_TR_NOOP("MMLファイルを開く(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::mnuOpenMmlClick},
            {},
-           {"mnuSaveMidi", "Midiファイルとして保存(&S)", {}, &TfrmMain::mnuSaveMidiClick},
-           {"mnuSaveMml", "MMLファイルとして保存(&A)", {}, &TfrmMain::mnuSaveMmlClick},
-           {"mnuSaveAudio", "オーディオファイルとして書き出す(&E)", {}, &TfrmMain::mnuSaveAudioClick},
+           {"mnuSaveMidi", QT_TR_NOOP("Midiファイルとして保存(&S)"), {}, &TfrmMain::mnuSaveMidiClick},
+           {"mnuSaveMml", QT_TR_NOOP("MMLファイルとして保存(&A)"), {}, &TfrmMain::mnuSaveMmlClick},
+           {"mnuSaveAudio", QT_TR_NOOP("オーディオファイルとして書き出す(&E)"), {}, &TfrmMain::mnuSaveAudioClick},
            {},
-           {"mnuLearnMidi", "MIDIファイルから学ぶ…", {}, &TfrmMain::mnuLearnMidiClick},
-           {"mnuLearnStarred", "スター付きのテイクから学ぶ", {}, &TfrmMain::mnuLearnStarredClick},
+           {"mnuLearnMidi", QT_TR_NOOP("MIDIファイルから学ぶ…"), {}, &TfrmMain::mnuLearnMidiClick},
+           {"mnuLearnStarred", QT_TR_NOOP("スター付きのテイクから学ぶ"), {}, &TfrmMain::mnuLearnStarredClick},
            {},
-           {"mnuCopyMML", "フレーズをMMLでクリップボードにコピー", {}, &TfrmMain::mnuCopyMMLClick},
+           {"mnuCopyMML", QT_TR_NOOP("フレーズをMMLでクリップボードにコピー"), {}, &TfrmMain::mnuCopyMMLClick},
            {},
-           {"N2", "閉じる(&C)", {}, &TfrmMain::N2Click}});
-  addMenu(QStringLiteral("パターン(&P)"),
-          {{"mnuPatternRandom", "ランダムにパターンを作る", QKeySequence(Qt::CTRL | Qt::Key_R),
+           {"N2", QT_TR_NOOP("閉じる(&C)"), {}, &TfrmMain::N2Click}});
+  addMenu(tr("パターン(&P)"),
+          {{"mnuPatternRandom", QT_TR_NOOP("ランダムにパターンを作る"), QKeySequence(Qt::CTRL | Qt::Key_R),
             &TfrmMain::mnuPatternRandomClick},
-           {"mnuPatternParamRandom", "パラメータをランダムに変更", {},
+           {"mnuPatternParamRandom", QT_TR_NOOP("パラメータをランダムに変更"), {},
             &TfrmMain::mnuPatternParamRandomClick}});
-  addMenu(QStringLiteral("フレーズ(&H)"),
-          {{"mnuPhraseMake", "パターンを元にフレーズを作成", {}, &TfrmMain::mnuPhraseMakeClick},
+  addMenu(tr("フレーズ(&H)"),
+          {{"mnuPhraseMake", QT_TR_NOOP("パターンを元にフレーズを作成"), {}, &TfrmMain::mnuPhraseMakeClick},
            {},
-           {"mnuPhrasePlay", "フレーズの演奏", {}, &TfrmMain::mnuPhrasePlayClick},
-           {"mnuLoopPlay", "ループ再生(&L)", QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmMain::mnuLoopPlayClick},
-           {"mnuPhraseMakeAndPlay", "パターンに沿ってフレーズを作成し演奏",
+           {"mnuPhrasePlay", QT_TR_NOOP("フレーズの演奏"), {}, &TfrmMain::mnuPhrasePlayClick},
+           {"mnuLoopPlay", QT_TR_NOOP("ループ再生(&L)"), QKeySequence(Qt::CTRL | Qt::Key_L), &TfrmMain::mnuLoopPlayClick},
+           {"mnuPhraseMakeAndPlay", QT_TR_NOOP("パターンに沿ってフレーズを作成し演奏"),
             QKeySequence(Qt::Key_F5), &TfrmMain::mnuPhraseMakeAndPlayClick},
-           {"mnuMakeAndPlay", "ランダムにフレーズを作成し演奏", QKeySequence(Qt::Key_F9),
+           {"mnuMakeAndPlay", QT_TR_NOOP("ランダムにフレーズを作成し演奏"), QKeySequence(Qt::Key_F9),
             &TfrmMain::mnuMakeAndPlayClick},
            {},
-           {"mnuWorkbench", "フレーズの作業台(&W)", QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
+           {"mnuWorkbench", QT_TR_NOOP("フレーズの作業台(&W)"), QKeySequence(Qt::Key_F6), &TfrmMain::mnuWorkbenchClick}});
   outputMenu_ = new OutputMenu([this]() -> SoundPlayer& { return player(); },
                                [this](const std::string& why) { settings_->SetStatus(Cp932FromUtf8Lossy(why)); }, this);
   menuBar()->addMenu(outputMenu_);
   // The take list itself is in the workbench; its keys work in both windows.
-  addMenu(QStringLiteral("テイク(&T)"),
-          {{"mnuTakeBack", "前のテイク", QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
-           {"mnuTakeForward", "次のテイク", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+  addMenu(tr("テイク(&T)"),
+          {{"mnuTakeBack", QT_TR_NOOP("前のテイク"), QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mnuTakeBackClick},
+           {"mnuTakeForward", QT_TR_NOOP("次のテイク"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             &TfrmMain::mnuTakeForwardClick}});
   findChild<QAction*>(QStringLiteral("mnuLoopPlay"))->setCheckable(true);
   // Stop has no menu item; as an action it is on the workbench's tool bar.
@@ -212,7 +215,9 @@ void TfrmMain::BuildMenus() {
   // The pictures are for the workbench's tool bar; the menus stay as they are.
   for (const auto& [name, picture] : {std::pair{"mnuPhrasePlay", ToolbarPicture::Play}, {"actStop", ToolbarPicture::Stop},
                                       {"mnuPhraseMakeAndPlay", ToolbarPicture::MakeAndPlay},
-                                      {"mnuMakeAndPlay", ToolbarPicture::RandomAndPlay}}) {
+                                      {"mnuMakeAndPlay", ToolbarPicture::RandomAndPlay},
+                                      {"mnuLoopPlay", ToolbarPicture::Loop}, {"mnuTakeBack", ToolbarPicture::TakeBack},
+                                      {"mnuTakeForward", ToolbarPicture::TakeForward}}) {
     auto* action = findChild<QAction*>(QString::fromLatin1(name));
     action->setIcon(DrawToolbarPicture(picture));
     action->setIconVisibleInMenu(false);
@@ -220,12 +225,43 @@ void TfrmMain::BuildMenus() {
   // Also Ctrl+Y, as in most programs.
   findChild<QAction*>(QStringLiteral("mnuTakeForward"))
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  addMenu(QStringLiteral("ヘルプ(&H)"),
-          {{"mnuEasyHelp", "簡単な使い方", {}, &TfrmMain::mnuEasyHelpClick},
+  BuildLanguageMenu();
+  addMenu(tr("ヘルプ(&H)"),
+          {{"mnuEasyHelp", QT_TR_NOOP("簡単な使い方"), {}, &TfrmMain::mnuEasyHelpClick},
            {},
-           {"mnuVersion", "バージョン情報", {}, &TfrmMain::mnuVersionClick},
+           {"mnuVersion", QT_TR_NOOP("バージョン情報"), {}, &TfrmMain::mnuVersionClick},
            {},
-           {"mnuToWeb", "サポートページへ", {}, &TfrmMain::mnuToWebClick}});
+           {"mnuToWeb", QT_TR_NOOP("サポートページへ"), {}, &TfrmMain::mnuToWebClick}});
+}
+
+// In the menu bar's corner, beside the menus: the menus themselves stay as
+// they are. Named in both languages, so that a reader of either finds it.
+void TfrmMain::BuildLanguageMenu() {
+  auto* menu = Named(new QMenu(tr("表示言語 (Language)"), this), "mnuLanguage");
+  auto* choices = new QActionGroup(menu);
+  for (const auto& [language, name, label] : {std::tuple{Language::Japanese, "mnuJapanese", "日本語"},
+                                              std::tuple{Language::English, "mnuEnglish", "English"}}) {
+    QAction* action = Named(menu->addAction(QString::fromUtf8(label)), name);
+    action->setCheckable(true);
+    action->setChecked(language == CurrentLanguage());
+    choices->addAction(action);
+    connect(action, &QAction::triggered, this, Handler([this, language = language] { LanguageChosen(language); }));
+  }
+  auto* button = Named(new QToolButton, "btnLanguage");
+  button->setMenu(menu);
+  button->setPopupMode(QToolButton::InstantPopup);
+  button->setAutoRaise(true);
+  button->setText(menu->title());
+  button->setToolTip(tr("表示言語を選びます（次の起動から）"));
+  menuBar()->setCornerWidget(button, Qt::TopRightCorner);
+}
+
+// The windows are built in one language: the choice holds from the next start.
+void TfrmMain::LanguageChosen(Language language) {
+  StoreLanguage(language);
+  settings_->SetStatus(StatusText(language == CurrentLanguage()
+                                      ? tr("表示言語はこのままです。")
+                                      : tr("表示言語は次の起動から変わります。")));
 }
 
 void TfrmMain::BuildToolBar() {
@@ -239,14 +275,14 @@ void TfrmMain::BuildToolBar() {
     auto* b = Named(new QToolButton, name);
     b->setIcon(DrawToolbarPicture(picture));
     b->setAutoRaise(true);
-    if (tip) b->setToolTip(QString::fromUtf8(tip));
+    if (tip) b->setToolTip(tr(tip));
     connect(b, &QToolButton::clicked, this, Handler([this, handler] { (this->*handler)(); }));
     bar->addWidget(b);
   };
   bar->addSeparator();
   button("ToolButton2", ToolbarPicture::SaveMidi, nullptr, &TfrmMain::mnuSaveMidiClick);
   auto* handle = Named(new DragHandle, "DragHandle");
-  handle->setToolTip(QStringLiteral("ここからフレーズをドラッグ (MIDI と MML)"));
+  handle->setToolTip(tr("ここからフレーズをドラッグ (MIDI と MML)"));
   connect(handle, &DragHandle::dragRequested, this,
           Handler([this, handle] { DragPhrase(*handle, *settings_, state_); }));
   bar->addWidget(handle);
@@ -254,16 +290,16 @@ void TfrmMain::BuildToolBar() {
   button("ToolButton4", ToolbarPicture::Play, nullptr, &TfrmMain::mnuPhrasePlayClick);
   button("ToolButton5", ToolbarPicture::Stop, nullptr, &TfrmMain::ToolButton5Click);
   bar->addSeparator();
-  button("ToolButton7", ToolbarPicture::MakeAndPlay, "パターン作成演奏",
+  button("ToolButton7", ToolbarPicture::MakeAndPlay, QT_TR_NOOP("パターン作成演奏"),
          &TfrmMain::mnuPhraseMakeAndPlayClick);
-  button("ToolButton8", ToolbarPicture::RandomAndPlay, "パターン変更して演奏",
+  button("ToolButton8", ToolbarPicture::RandomAndPlay, QT_TR_NOOP("パターン変更して演奏"),
          &TfrmMain::mnuMakeAndPlayClick);
   bar->addSeparator();
-  auto* remake = Named(new QCheckBox(QStringLiteral("再生の度にパターンを作り直す")), "chkMakePattern");
+  auto* remake = Named(new QCheckBox(tr("再生の度にパターンを作り直す")), "chkMakePattern");
   remake->setChecked(FindControl("chkMakePattern")->initial != 0);
   bar->addWidget(remake);
   bar->addSeparator();
-  button("ToolButton9", ToolbarPicture::Workbench, "フレーズの作業台 (F6)", &TfrmMain::mnuWorkbenchClick);
+  button("ToolButton9", ToolbarPicture::Workbench, QT_TR_NOOP("フレーズの作業台 (F6)"), &TfrmMain::mnuWorkbenchClick);
   addToolBar(bar);
 }
 
@@ -308,17 +344,17 @@ QWidget* TfrmMain::BuildScalePage() {
   auto* keys = AddPitchList("cmbKey");
   auto* apply = Named(new QPushButton(QStringLiteral("↓")), "btnScaleSet");
   apply->setFixedWidth(40);
-  column->addWidget(new QLabel(QStringLiteral("スケールの選択")));
+  column->addWidget(new QLabel(tr("スケールの選択")));
   column->addLayout(Row({scales}));
-  column->addWidget(new QLabel(QStringLiteral("キー")));
+  column->addWidget(new QLabel(tr("キー")));
   column->addLayout(Row({keys, apply}));
   column->addSpacing(4);
 
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(0);
   grid->setHorizontalSpacing(8);
-  auto* low = new QLabel(QStringLiteral("低"));
-  auto* high = new QLabel(QStringLiteral("高"));
+  auto* low = new QLabel(tr("低"));
+  auto* high = new QLabel(tr("高"));
   auto* ends = new QHBoxLayout;
   ends->addWidget(low);
   ends->addStretch(1);
@@ -358,9 +394,9 @@ QWidget* TfrmMain::BuildPatternColumn() {
   auto* column = Column(panel);
   column->setContentsMargins(0, 0, 0, 0);
 
-  auto* make = Named(new QPushButton(QStringLiteral("ランダム")), "btnPatternMake");
+  auto* make = Named(new QPushButton(tr("ランダム")), "btnPatternMake");
   auto* head = new QHBoxLayout;
-  head->addWidget(new QLabel(QStringLiteral("基本リズムパターン")));
+  head->addWidget(new QLabel(tr("基本リズムパターン")));
   head->addStretch(1);
   head->addWidget(make);
   column->addLayout(head);
@@ -368,37 +404,37 @@ QWidget* TfrmMain::BuildPatternColumn() {
   pattern->setFixedHeight(72);
   column->addWidget(pattern);
 
-  auto* group = new QGroupBox(QStringLiteral("リズムパターンをランダムに作成するため"));
+  auto* group = new QGroupBox(tr("リズムパターンをランダムに作成するため"));
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(6, 2, 6, 4);
   grid->setVerticalSpacing(0);
   const struct {
     const char* symbol;
     const char* label;
-  } symbols[7] = {{"N", "普通に発音"}, {"r", "休符"},   {"^", "タイ"},  {"m", "ミュート"},
-                  {"d", "ダブル"},     {"W", "和音"}, {"B", "ベンド"}};
+  } symbols[7] = {{"N", QT_TR_NOOP("普通に発音")}, {"r", QT_TR_NOOP("休符")},   {"^", QT_TR_NOOP("タイ")},  {"m", QT_TR_NOOP("ミュート")},
+                  {"d", QT_TR_NOOP("ダブル")},     {"W", QT_TR_NOOP("和音")}, {"B", QT_TR_NOOP("ベンド")}};
   for (int i = 0; i < 7; ++i) {
     const std::string name = "scrP" + std::to_string(i);
     AddSliderRow(grid, i, QString::fromLatin1(symbols[i].symbol), name.c_str(),
-                 QString::fromUtf8(symbols[i].label));
+                 tr(symbols[i].label));
   }
   auto* weights = Named(new QPushButton(QStringLiteral("*")), "btnPatternRandom");
   weights->setFixedWidth(24);
   grid->addWidget(weights, 0, 3);
-  auto* first = Named(new QCheckBox(QStringLiteral("一文字目を必ず発音する")), "chkPatternPlayFirst");
+  auto* first = Named(new QCheckBox(tr("一文字目を必ず発音する")), "chkPatternPlayFirst");
   first->setChecked(FindControl("chkPatternPlayFirst")->initial != 0);
   grid->addWidget(first, 7, 0, 1, 4);
-  grid->addLayout(Row({new QLabel(QStringLiteral("パターン長")), AddSpin("spnPatternCount"),
-                       new QLabel(QStringLiteral("個"))}),
+  grid->addLayout(Row({new QLabel(tr("パターン長")), AddSpin("spnPatternCount"),
+                       new QLabel(tr("個"))}),
                   8, 0, 1, 4);
 
-  auto* gates = new QGroupBox(QStringLiteral("ゲートレート"));
+  auto* gates = new QGroupBox(tr("ゲートレート"));
   auto* gateGrid = new QGridLayout(gates);
   gateGrid->setContentsMargins(6, 0, 6, 2);
   gateGrid->setVerticalSpacing(0);
-  AddSliderRow(gateGrid, 0, QStringLiteral("通常(N)"), "scrGateN");
-  AddSliderRow(gateGrid, 1, QStringLiteral("ミュート時(m)"), "scrGateM");
-  AddSliderRow(gateGrid, 2, QStringLiteral("他のミュート率"), "scrMuteRate");
+  AddSliderRow(gateGrid, 0, tr("通常(N)"), "scrGateN");
+  AddSliderRow(gateGrid, 1, tr("ミュート時(m)"), "scrGateM");
+  AddSliderRow(gateGrid, 2, tr("他のミュート率"), "scrMuteRate");
   grid->addWidget(gates, 9, 0, 1, 4);
   column->addWidget(group);
   column->addStretch(1);
@@ -415,15 +451,15 @@ QWidget* TfrmMain::BuildPhraseColumn() {
 
   auto* group = new QGroupBox;
   auto* rows = Column(group, 3);
-  rows->addLayout(Row({new QLabel(QStringLiteral("基本音符")), AddSpin("spnL"),
-                       new QLabel(QStringLiteral("分音符×")), AddSpin("spnCount"),
-                       new QLabel(QStringLiteral("個"))}));
-  rows->addLayout(Row({new QLabel(QStringLiteral("音域")), AddSpin("spnOct1"),
-                       AddPitchList("cmbOct1"), new QLabel(QStringLiteral("～")),
+  rows->addLayout(Row({new QLabel(tr("基本音符")), AddSpin("spnL"),
+                       new QLabel(tr("分音符×")), AddSpin("spnCount"),
+                       new QLabel(tr("個"))}));
+  rows->addLayout(Row({new QLabel(tr("音域")), AddSpin("spnOct1"),
+                       AddPitchList("cmbOct1"), new QLabel(tr("～")),
                        AddSpin("spnOct2"), AddPitchList("cmbOct2")}));
-  rows->addLayout(Row({new QLabel(QStringLiteral("ベロシティ")), AddSpin("spnV")}));
+  rows->addLayout(Row({new QLabel(tr("ベロシティ")), AddSpin("spnV")}));
 
-  auto* voiceOn = Named(new QCheckBox(QStringLiteral("音色")), "chkVoice");
+  auto* voiceOn = Named(new QCheckBox(tr("音色")), "chkVoice");
   voiceOn->setChecked(FindControl("chkVoice")->initial != 0);
   SpinField* voice = AddSpin("spnVoice");
   auto* voices = Named(new QComboBox, "cmbVoice");
@@ -440,15 +476,15 @@ QWidget* TfrmMain::BuildPhraseColumn() {
   auto* randomVoice = Named(new QPushButton(QStringLiteral("*")), "btnRndVoice");
   randomVoice->setFixedWidth(24);
   rows->addLayout(Row({voiceOn, voice, voices, randomVoice}));
-  rows->addLayout(Row({new QLabel(QStringLiteral("テンポ")), AddSpin("spnTempo"),
-                       new QLabel(QStringLiteral("チャンネル")), AddSpin("spnCH")}));
+  rows->addLayout(Row({new QLabel(tr("テンポ")), AddSpin("spnTempo"),
+                       new QLabel(tr("チャンネル")), AddSpin("spnCH")}));
   column->addWidget(group);
 
-  column->addWidget(new QLabel(QStringLiteral("オプション(MMLで)")));
+  column->addWidget(new QLabel(tr("オプション(MMLで)")));
   auto* options = TextBox("Memo1", 12);
   options->setFixedHeight(44);
   column->addWidget(options);
-  column->addWidget(new QLabel(QStringLiteral("作成されたフレーズ")));
+  column->addWidget(new QLabel(tr("作成されたフレーズ")));
   column->addWidget(TextBox("memMML", 13), 1);
 
   // Picking a name sets the number and a new number selects its name; the
@@ -465,10 +501,10 @@ void TfrmMain::FormCreate() {
   state_.scaleDefinitions.clear();
   const int selected = LoadScaleTable(
       state_, DataPath("Scale.dat"), [](const std::string& text, const std::string& caption) {
-        ShowWarning(QString::fromStdString(text), QString::fromStdString(caption));
+        ShowWarning(TranslatedMessage(QString::fromStdString(text)), TranslatedMessage(QString::fromStdString(caption)));
       });
   auto* scales = findChild<QComboBox*>(QStringLiteral("cmbScale"));
-  for (const std::string& name : state_.scaleNames) scales->addItem(FromCp932(name));
+  for (const std::string& name : state_.scaleNames) scales->addItem(ShownScaleName(FromCp932(name)));
   scales->setCurrentIndex(selected);
   ApplyScale(*settings_, state_);
 }

@@ -12,6 +12,7 @@
 #include "engine_state.h"
 #include "phrase.h"
 #include "sound_player.h"
+#include "translation.h"
 #include "save_dialog.h"
 #include "window_settings.h"
 
@@ -66,6 +67,7 @@ class TfrmMain : public QMainWindow {
  private:
   // Building the window.
   void BuildMenus();
+  void BuildLanguageMenu();
   void BuildToolBar();
   QWidget* BuildScalePage();
   QWidget* BuildPatternPage();
@@ -127,6 +129,7 @@ class TfrmMain : public QMainWindow {
   void mnuVersionClick();
   void mnuToWebClick();
   void N2Click();
+  void LanguageChosen(Language language);
 
   EngineState state_;
   std::unique_ptr<SoundPlayer> player_;

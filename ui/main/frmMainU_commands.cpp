@@ -21,6 +21,7 @@
 #include "play_sequence.h"
 #include "rhythm_pattern.h"
 #include "take_keeper.h"
+#include "translation.h"
 #include "use_vorlin_dll.h"
 #include "version_box.h"
 
@@ -96,7 +97,7 @@ void TfrmMain::mnuSaveMidiClick() {
   if (!target) return;
   player().Close();
   WriteWholeFile(QFile::encodeName(*target).toStdString(), midi);
-  settings_->SetStatus(Cp932FromUtf8("保存しました。"));
+  settings_->SetStatus(StatusText(tr("保存しました。")));
 }
 
 void TfrmMain::mnuSaveMmlClick() {
@@ -111,7 +112,7 @@ void TfrmMain::mnuSaveMmlClick() {
   // save with nothing written.
   const std::string text = settings_->MmlText();
   WriteWholeFile(QFile::encodeName(*target).toStdString(), text);
-  settings_->SetStatus(Cp932FromUtf8("保存しました。"));
+  settings_->SetStatus(StatusText(tr("保存しました。")));
 }
 
 void TfrmMain::mnuCopyMMLClick() {
@@ -119,7 +120,7 @@ void TfrmMain::mnuCopyMMLClick() {
   // it stands.
   const QString text = findChild<LongLineBox*>(QStringLiteral("memMML"))->Text();
   QApplication::clipboard()->setText(text);
-  settings_->SetStatus(Cp932FromUtf8("クリップボードにコピー！！"));
+  settings_->SetStatus(StatusText(tr("クリップボードにコピー！！")));
   QApplication::beep();
 }
 
@@ -143,10 +144,11 @@ void TfrmMain::mnuEasyHelpClick() { RunModal(*help_); }
 void TfrmMain::mnuVersionClick() { ShowVersionBox(this); }
 
 void TfrmMain::mnuToWebClick() {
-  const std::string manual = DataPath("manual/index.html");
+  const std::string manual =
+      DataPath(CurrentLanguage() == Language::English ? "manual/en/index.html" : "manual/index.html");
   if (OpenDocument(QUrl::fromLocalFile(QString::fromStdString(manual)).toString())) return;
   // No xdg-open or no viewer: the user can still open the file by hand.
-  settings_->SetStatus(Cp932FromUtf8Lossy("マニュアルを開くアプリがありません。マニュアルの場所: " + manual));
+  settings_->SetStatus(StatusText(tr("マニュアルを開くアプリがありません。マニュアルの場所: %1").arg(QString::fromStdString(manual))));
 }
 
 }  // namespace volemo

@@ -16,6 +16,7 @@
 #include "input_file.h"
 #include "play_sequence.h"
 #include "take_keeper.h"
+#include "translation.h"
 #include "use_vorlin_dll.h"
 
 namespace volemo {
@@ -30,10 +31,6 @@ QString DroppedFile(const QMimeData* data) {
     if (url.isLocalFile() && (suffix == u"mml" || suffix == u"mid")) return url.toLocalFile();
   }
   return {};
-}
-
-std::string Cp932Name(const QString& path) {
-  return Cp932FromUtf8Lossy(QFileInfo(path).fileName().toStdString());
 }
 
 }  // namespace
@@ -52,12 +49,12 @@ void TfrmMain::mnuOpenMmlClick() {
 }
 
 void TfrmMain::OpenMml(const QString& path) {
-  const std::string cannotOpen = QStringLiteral("ファイル \"%1\" を開けません。 ").arg(path).toStdString();
-  static const char kTooLong[] = "MML が長すぎます（16 MB まで）";
+  const std::string cannotOpen = tr("ファイル \"%1\" を開けません。 ").arg(path).toStdString();
+  const std::string tooLong = tr("MML が長すぎます（16 MB まで）").toStdString();
   // Read up to twice the compiler's limit: the same text in UTF-16 is
   // twice as long as in CP932.
   std::string bytes;
-  if (const auto failure = ReadInputFile(QFile::encodeName(path).toStdString(), 2 * kMostMmlBytes, kTooLong, bytes))
+  if (const auto failure = ReadInputFile(QFile::encodeName(path).toStdString(), 2 * kMostMmlBytes, tooLong, bytes))
     throw WindowError(cannotOpen + failure->reason);
   std::string mml;
   try {
@@ -66,12 +63,12 @@ void TfrmMain::OpenMml(const QString& path) {
     throw WindowError(cannotOpen + e.what());
   }
   // Refused before it reaches the box: the compiler would refuse it anyway.
-  if (mml.size() > kMostMmlBytes) throw WindowError(cannotOpen + kTooLong);
+  if (mml.size() > kMostMmlBytes) throw WindowError(cannotOpen + tooLong);
   const TakeCommand take(*takes_, "open");
   settings_->SetMmlText(mml);
   phrase_.reset();  // the text is no longer a composed phrase
   saveDialog_.Remember(path);
-  settings_->SetStatus(Cp932FromUtf8("開きました: ") + Cp932Name(path));
+  settings_->SetStatus(StatusText(tr("開きました: %1").arg(QFileInfo(path).fileName())));
 }
 
 void TfrmMain::PlayMidiFile(const QString& path) {
@@ -79,7 +76,7 @@ void TfrmMain::PlayMidiFile(const QString& path) {
   player().Open(ReadMidiFile(QFile::encodeName(path).toStdString()));
   player().Play();
   playbackWatch_->start();
-  settings_->SetStatus(Cp932FromUtf8("演奏を開始しました: ") + Cp932Name(path));
+  settings_->SetStatus(StatusText(tr("演奏を開始しました: %1").arg(QFileInfo(path).fileName())));
 }
 
 void TfrmMain::mnuSaveAudioClick() {
@@ -88,9 +85,9 @@ void TfrmMain::mnuSaveAudioClick() {
   const std::optional<QString> target = saveDialog_.AskAudio(this);
   if (!target) return;
   if (ExportAudio(this, settings_->MmlText(), *target))
-    settings_->SetStatus(Cp932FromUtf8("書き出しました: ") + Cp932Name(*target));
+    settings_->SetStatus(StatusText(tr("書き出しました: %1").arg(QFileInfo(*target).fileName())));
   else
-    settings_->SetStatus(Cp932FromUtf8("書き出しを中止しました。"));
+    settings_->SetStatus(StatusText(tr("書き出しを中止しました。")));
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -12,6 +12,7 @@
 #include "style.h"
 #include "style_sources.h"
 #include "take_keeper.h"
+#include "translation.h"
 
 namespace volemo {
 
@@ -22,7 +23,7 @@ void TfrmMain::mnuLearnMidiClick() {
 }
 
 void TfrmMain::mnuLearnStarredClick() {
-  if (!takes_->store()) throw WindowError("テイクのデータベースが使えないため、スター付きのテイクから学べません。");
+  if (!takes_->store()) throw WindowError(tr("テイクのデータベースが使えないため、スター付きのテイクから学べません。").toStdString());
   LearnFrom(StarredTakeNotes(*takes_->store()));
 }
 
@@ -34,19 +35,22 @@ void TfrmMain::LearnFrom(const PieceNotes& piece) {
   const TakeCommand take(*takes_, "learn");
   for (const auto& [control, value] : StyleControls(style)) SetControl(*settings_, state_, control, value);
   phrase_ = parts_->Compose(*settings_, state_);
-  std::string report = "学びました: ";
+  QString report = tr("学びました: ");
   if (style.key.scale >= 0) {
     const std::string key = NoteName(style.key.tonic);
     char score[32];
     std::snprintf(score, sizeof score, "%.2f", style.key.score);
-    report += key.substr(0, key.size() - 1) + " " + Utf8FromCp932(style.scaleName) + "（一致度 " + score + "）、";
+    report += tr("%1 %2（一致度 %3）、")
+                  .arg(QString::fromStdString(key.substr(0, key.size() - 1)),
+                       ShownScaleName(QString::fromStdString(Utf8FromCp932(style.scaleName))), QString::fromLatin1(score));
   }
-  report += "ノート " + std::to_string(style.notes) + " 個";
+  report += tr("ノート %1 個").arg(style.notes);
   if (!style.tracks.empty()) {
-    report += "、トラック";
-    for (size_t i = 0; i < style.tracks.size(); ++i) report += (i ? "," : " ") + std::to_string(style.tracks[i]);
+    QString tracks;
+    for (size_t i = 0; i < style.tracks.size(); ++i) tracks += (i ? u',' : u' ') + QString::number(style.tracks[i]);
+    report += tr("、トラック") + tracks;
   }
-  settings_->SetStatus(Cp932FromUtf8Lossy(report));
+  settings_->SetStatus(StatusText(report));
 }
 
 }  // namespace volemo

@@ -14,7 +14,7 @@ QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("
 
 OutputMenu::OutputMenu(std::function<SoundPlayer&()> player, std::function<void(const std::string&)> report,
                        QWidget* parent)
-    : QMenu(QStringLiteral("出力(&O)"), parent), player_(std::move(player)), report_(std::move(report)) {
+    : QMenu(tr("出力(&O)"), parent), player_(std::move(player)), report_(std::move(report)) {
   setObjectName(QStringLiteral("mnuOutput"));
   const QSettings stored = Stored();
   port_ = stored.value(QStringLiteral("output/port")).toString();
@@ -61,7 +61,7 @@ void OutputMenu::Apply() {
 
 void OutputMenu::Rebuild() {
   clear();
-  QAction* builtin = addAction(QStringLiteral("内蔵シンセ"));
+  QAction* builtin = addAction(tr("内蔵シンセ"));
   builtin->setObjectName(QStringLiteral("mnuOutBuiltin"));
   builtin->setCheckable(true);
   builtin->setChecked(builtin_);
@@ -69,7 +69,7 @@ void OutputMenu::Rebuild() {
   connect(builtin, &QAction::triggered, this, Handler([this] { Choose(!builtin_ || port_.isEmpty(), port_); }));
   addSeparator();
   if (!ports_) {
-    addAction(QStringLiteral("（MIDI ポートを探しています…）"))->setEnabled(false);
+    addAction(tr("（MIDI ポートを探しています…）"))->setEnabled(false);
     return;
   }
   const QStringList& ports = *ports_;
@@ -83,12 +83,12 @@ void OutputMenu::Rebuild() {
             Handler([this, port] { port == port_ ? Choose(true, {}) : Choose(builtin_, port); }));
   }
   if (!port_.isEmpty() && !ports.contains(port_)) {
-    QAction* missing = addAction(port_ + QStringLiteral("（見つかりません）"));
+    QAction* missing = addAction(port_ + tr("（見つかりません）"));
     missing->setCheckable(true);
     missing->setChecked(true);
     missing->setEnabled(false);
   } else if (ports.isEmpty()) {
-    addAction(QStringLiteral("（MIDI ポートがありません）"))->setEnabled(false);
+    addAction(tr("（MIDI ポートがありません）"))->setEnabled(false);
   }
   // The remembered port is back: plays go to it again.
   if (!port_.isEmpty() && ports.contains(port_) && player_().OutputPort() != port_.toStdString()) Apply();

@@ -1,5 +1,6 @@
 #include "version_box.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ void ShowVersionBox(QWidget* owner) {
   QDialog box(owner);
   box.setObjectName(QStringLiteral("VersionBox"));
   box.setWindowTitle(ApplicationTitle());
-  auto* text = new QLabel(QStringLiteral("Volemo - ランダムフレーズメイカー\nバージョン %1")
+  auto* text = new QLabel(QCoreApplication::translate("volemo::VersionBox", "Volemo - ランダムフレーズメイカー\nバージョン %1")
                               .arg(QStringLiteral(VOLEMO_VERSION)));
   text->setWordWrap(true);
   text->setMinimumWidth(240);

@@ -11,6 +11,7 @@
 #include "cp932.h"
 #include "long_line_box.h"
 #include "spin_field.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -100,7 +101,7 @@ void WindowSettings::SetIndex(std::string_view name, int index) {
 void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<QCheckBox>(name).setChecked(checked); }
 
 void WindowSettings::SetStatus(const std::string& text) {
-  status_->setText(QString::fromStdString(Utf8FromCp932(ReplaceCrLfWithBlank(text))));
+  status_->setText(MessageText(ReplaceCrLfWithBlank(text)));
   for (QLabel* line : otherStatusLines_)
     if (line) line->setText(status_->text());
 }

@@ -4,6 +4,7 @@
 
 #include "cp932.h"
 #include "snapshot.h"
+#include "translation.h"
 
 namespace volemo {
 
@@ -20,7 +21,7 @@ TakeKeeper::~TakeKeeper() = default;
 
 void TakeKeeper::Fail(const StoreError& e) {
   store_.reset();
-  settings_.SetStatus(Cp932FromUtf8Lossy(std::string("テイクを記録できません: ") + e.what()));
+  settings_.SetStatus(StatusText(tr("テイクを記録できません: %1").arg(TranslatedMessage(QString::fromUtf8(e.what())))));
   emit takesChanged();
 }
 

@@ -25,6 +25,7 @@
 #include "presets.h"
 #include "take_filter.h"
 #include "take_keeper.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -97,37 +98,38 @@ TakeList::TakeList(TakeKeeper& keeper, QWidget* parent) : QWidget(parent), keepe
   scales_ = Named(new QComboBox, "cmbTakeScale");
   operations_ = Named(new QComboBox, "cmbTakeOperation");
   for (QComboBox* filter : {scales_, operations_}) filter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  auto* star = Button("btnStarTake", QStringLiteral("★"));
-  star->setToolTip(QStringLiteral("星を付ける/外す (Ctrl+D)"));
-  auto* remove = Button("btnDeleteTake", QStringLiteral("削除"));
-  auto* exportTakes = Button("btnExportTakes", QStringLiteral("書き出し…"));
+  auto* star = Button("btnStarTake", tr("★"));
+  star->setToolTip(tr("星を付ける/外す (Ctrl+D)"));
+  auto* remove = Button("btnDeleteTake", tr("削除"));
+  auto* exportTakes = Button("btnExportTakes", tr("書き出し…"));
   // How many takes without a star are kept (the newest); starred ones stay.
   auto* keep = Named(new QSpinBox, "spnKeepTakes");
   keep->setRange(1, 100000);
   keep->setValue(TakeStore::kDefaultKeepUnstarred);
-  keep->setToolTip(QStringLiteral("★のないテイクを新しい順にいくつ残すか"));
+  keep->setToolTip(tr("★のないテイクを新しい順にいくつ残すか"));
   keeper_.Use([&](TakeStore& store) { keep->setValue(store.KeepUnstarred()); });
   auto* top = new QHBoxLayout;
   top->addWidget(starredOnly);
   top->addWidget(scales_);
   top->addWidget(operations_);
   top->addStretch(1);
+  top->addWidget(new QLabel(tr("残す数")));
+  top->addWidget(keep);
+  top->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{star, remove, exportTakes}) top->addWidget(w);
 
   presets_ = Named(new QComboBox, "cmbPreset");
   presets_->setMinimumWidth(120);
-  auto* load = Button("btnPresetLoad", QStringLiteral("読み込む"));
-  auto* save = Button("btnPresetSave", QStringLiteral("保存…"));
-  auto* rename = Button("btnPresetRename", QStringLiteral("名前の変更…"));
-  auto* removePreset = Button("btnPresetDelete", QStringLiteral("削除"));
-  auto* restoreAtStart = Named(new QCheckBox(QStringLiteral("起動時に前回の設定を使う")), "chkRestoreAtStart");
+  auto* load = Button("btnPresetLoad", tr("読み込む"));
+  auto* save = Button("btnPresetSave", tr("保存…"));
+  auto* rename = Button("btnPresetRename", tr("名前の変更…"));
+  auto* removePreset = Button("btnPresetDelete", tr("削除"));
+  auto* restoreAtStart = Named(new QCheckBox(tr("起動時に前回の設定を使う")), "chkRestoreAtStart");
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel(QStringLiteral("プリセット")));
+  bottom->addWidget(new QLabel(tr("プリセット")));
   bottom->addWidget(presets_, 1);
   for (QWidget* w : std::initializer_list<QWidget*>{load, save, rename, removePreset}) bottom->addWidget(w);
   bottom->addSpacing(12);
-  bottom->addWidget(new QLabel(QStringLiteral("残す数")));
-  bottom->addWidget(keep);
   bottom->addWidget(restoreAtStart);
 
   auto* column = new QVBoxLayout(this);
@@ -280,7 +282,7 @@ void TakeList::ExportSelected() {
   // One take: the file itself. Several: the folder and the kind of the
   // file chosen, one file each named from its number and name.
   SaveRequest request;
-  request.fileName = ids.size() == 1 ? ExportName(first, QStringLiteral("mid")) : QStringLiteral("テイク.mid");
+  request.fileName = ids.size() == 1 ? ExportName(first, QStringLiteral("mid")) : tr("テイク.mid");
   request.filters = {QStringLiteral("MIDI(*.mid)"), QStringLiteral("MML(*.mml)"), QStringLiteral("WAV(*.wav)"),
                      QStringLiteral("FLAC(*.flac)"), QStringLiteral("Ogg Vorbis(*.ogg)")};
   request.defaultSuffix = QStringLiteral("mid");
@@ -288,7 +290,7 @@ void TakeList::ExportSelected() {
   if (!answer) return;
   const QFileInfo chosen(answer->fileName);
   if (!CanExportTo(chosen.filePath().toStdString()))
-    throw WindowError("書き出せるのは .mid, .mml, .wav, .flac, .ogg のファイルです: " + chosen.fileName().toStdString());
+    throw WindowError(tr("書き出せるのは .mid, .mml, .wav, .flac, .ogg のファイルです: %1").arg(chosen.fileName()).toStdString());
   for (const int64_t id : ids) {
     const Take& take = model_.TakeAt(model_.RowOf(id));
     const QString path = ids.size() == 1 ? chosen.filePath() : chosen.dir().filePath(ExportName(take, chosen.suffix()));
@@ -297,14 +299,16 @@ void TakeList::ExportSelected() {
 }
 
 void TakeList::ReloadPresets() {
-  const QString shown = presets_->currentText();
+  // Each shows in the user's language and keeps its own name beside.
+  const QVariant chosen = presets_->currentData();
   presets_->clear();
-  for (const Preset& p : AllPresets(keeper_.store())) presets_->addItem(QString::fromStdString(p.name));
-  presets_->setCurrentIndex(std::max(presets_->findText(shown), 0));
+  for (const Preset& p : AllPresets(keeper_.store()))
+    presets_->addItem(ShownPresetName(QString::fromStdString(p.name)), QString::fromStdString(p.name));
+  presets_->setCurrentIndex(std::max(presets_->findData(chosen), 0));
 }
 
 std::optional<Preset> TakeList::ChosenPreset() const {
-  const std::string name = presets_->currentText().toStdString();
+  const std::string name = presets_->currentData().toString().toStdString();
   for (Preset& p : AllPresets(keeper_.store()))
     if (p.name == name) return std::move(p);
   return std::nullopt;
@@ -320,38 +324,38 @@ void TakeList::LoadPreset() {
 // A stored preset cannot take the name of a shipped one.
 void TakeList::CheckNewName(const QString& name) const {
   for (const Preset& p : ShippedPresets())
-    if (p.name == name.toStdString()) throw WindowError("「" + p.name + "」は付属のプリセットの名前です。");
+    if (p.name == name.toStdString()) throw WindowError(tr("「%1」は付属のプリセットの名前です。").arg(name).toStdString());
 }
 
 void TakeList::SavePreset() {
-  const std::optional<QString> name = AskName(window(), QStringLiteral("プリセットの名前"), {});
+  const std::optional<QString> name = AskName(window(), tr("プリセットの名前"), {});
   if (!name) return;
   CheckNewName(*name);
   const Preset preset = keeper_.CaptureSettings(name->toStdString());
   keeper_.Use([&](TakeStore& store) { store.SavePreset(preset); });
   ReloadPresets();
-  presets_->setCurrentText(*name);
+  presets_->setCurrentIndex(presets_->findData(*name));
 }
 
 void TakeList::RenamePreset() {
   const std::optional<Preset> preset = ChosenPreset();
   if (!preset) return;
-  if (preset->shipped) throw WindowError("付属のプリセット「" + preset->name + "」の名前は変えられません。");
-  const std::optional<QString> to = AskName(window(), QStringLiteral("新しい名前"), QString::fromStdString(preset->name));
+  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」の名前は変えられません。").arg(ShownPresetName(QString::fromStdString(preset->name))).toStdString());
+  const std::optional<QString> to = AskName(window(), tr("新しい名前"), QString::fromStdString(preset->name));
   if (!to) return;
   CheckNewName(*to);
   for (const Preset& p : AllPresets(keeper_.store()))
     if (p.name == to->toStdString() && p.name != preset->name)
-      throw WindowError("「" + p.name + "」という名前のプリセットがもうあります。");
+      throw WindowError(tr("「%1」という名前のプリセットがもうあります。").arg(*to).toStdString());
   keeper_.Use([&](TakeStore& store) { store.RenamePreset(preset->name, to->toStdString()); });
   ReloadPresets();
-  presets_->setCurrentText(*to);
+  presets_->setCurrentIndex(presets_->findData(*to));
 }
 
 void TakeList::DeletePreset() {
   const std::optional<Preset> preset = ChosenPreset();
   if (!preset) return;
-  if (preset->shipped) throw WindowError("付属のプリセット「" + preset->name + "」は削除できません。");
+  if (preset->shipped) throw WindowError(tr("付属のプリセット「%1」は削除できません。").arg(ShownPresetName(QString::fromStdString(preset->name))).toStdString());
   keeper_.Use([&](TakeStore& store) { store.RemovePreset(preset->name); });
   ReloadPresets();
 }

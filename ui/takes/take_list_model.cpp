@@ -7,6 +7,7 @@
 
 #include "cp932.h"
 #include "dvorlin/compile.h"
+#include "translation.h"
 #include "voice_names.h"
 
 namespace volemo {
@@ -58,7 +59,7 @@ QString Cell(const Take& take, int column) {
       bool ok = false;
       const int key = Control(take, "cmbKey").toInt(&ok);
       const QString keyName = ok && key >= 0 && key < 12 ? QString::fromLatin1(kKeyNames[key]) : QString();
-      return QString::fromStdString(take.scale) + u' ' + keyName;
+      return ShownScaleName(QString::fromStdString(take.scale)) + u' ' + keyName;
     }
     case TakeListModel::kPattern:
       return QString::fromStdString(take.pattern).simplified();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -25,9 +26,12 @@
 #include "harmony.h"
 #include "note_choice.h"
 #include "phrase_drag.h"
+#include "roll_note_edits.h"
 #include "roll_views.h"
 #include "take_list.h"
 #include "window_place.h"
+#include "translation.h"
+#include "velocity_lane.h"
 
 namespace volemo {
 namespace {
@@ -44,10 +48,16 @@ QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("
 
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
-QPushButton* Button(const char* name, const char* text, const char* tip, char key) {
-  auto* b = Named(new QPushButton(QString::fromUtf8(text)), name);
-  b->setToolTip(QString::fromUtf8(tip) + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
+  auto* b = Named(new QPushButton(text), name);
+  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
   return b;
+}
+
+// A menu item's text as a tool tip: "ループ再生(&L)" as "ループ再生".
+QString WithoutMnemonic(QString text) {
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+  return text.remove(mnemonic);
 }
 
 }  // namespace
@@ -55,7 +65,7 @@ QPushButton* Button(const char* name, const char* text, const char* tip, char ke
 TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
     : QWidget(parent, Qt::Window), links_(std::move(links)) {
   setObjectName(QStringLiteral("frmWorkbench"));
-  setWindowTitle(QStringLiteral("フレーズの作業台 - Volemo"));
+  setWindowTitle(tr("フレーズの作業台 - Volemo"));
   BuildControls();
   if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
     restoreGeometry(geometry);
@@ -89,17 +99,19 @@ void TfrmWorkbench::SaveState(bool open) {
 }
 
 void TfrmWorkbench::BuildControls() {
-  reroll_ = Button("btnReroll", "作り直す", "ロックしていない音を全て選び直します", 'R');
-  mutate_ = Button("btnMutate", "変異", "ロックしていない音から指定の個数だけ選び直します",
+  reroll_ = Button("btnReroll", tr("作り直す"), tr("ロックしていない音を全て選び直します"), 'R');
+  rerollRhythm_ = Button("btnRerollRhythm", tr("リズムを作り直す"),
+                         tr("ロックした音の拍は残し、ほかの拍のリズムと音を選び直します"), 'H');
+  mutate_ = Button("btnMutate", tr("変異"), tr("ロックしていない音から指定の個数だけ選び直します"),
                    'M');
   mutateCount_ = Named(new QSpinBox, "spnMutateCount");
   mutateCount_->setRange(1, 128);  // 64 steps of two notes each
   mutateCount_->setValue(2);
-  mutateCount_->setSuffix(QStringLiteral(" 個"));
-  mutateCount_->setToolTip(QStringLiteral("変異で選び直す音の数"));
-  lockAll_ = Button("btnLockAll", "全てロック", "全ての音をロックします", 'L');
-  unlockAll_ = Button("btnUnlockAll", "全て解除", "全ての音のロックを外します", 'U');
-  playOnChange_ = Named(new QCheckBox(QStringLiteral("変更したら演奏する")), "chkPlayOnChange");
+  mutateCount_->setSuffix(tr(" 個"));
+  mutateCount_->setToolTip(tr("変異で選び直す音の数"));
+  lockAll_ = Button("btnLockAll", tr("全てロック"), tr("全ての音をロックします"), 'L');
+  unlockAll_ = Button("btnUnlockAll", tr("全て解除"), tr("全ての音のロックを外します"), 'U');
+  playOnChange_ = Named(new QCheckBox(tr("変更したら演奏する")), "chkPlayOnChange");
   playOnChange_->setChecked(true);
 
   // The main window's commands first, as on its tool bar.
@@ -110,14 +122,15 @@ void TfrmWorkbench::BuildControls() {
     commands->addAction(action);
     // The key beside the name, as the main window's menu shows it.
     if (!action->shortcut().isEmpty())
-      action->setToolTip(
-          QStringLiteral("%1 (%2)").arg(action->iconText(), action->shortcut().toString(QKeySequence::NativeText)));
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(WithoutMnemonic(action->text()),
+                                                       action->shortcut().toString(QKeySequence::NativeText)));
   }
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(commands);
   buttons->addSpacing(12);
-  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, mutate_, mutateCount_}) buttons->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{reroll_, rerollRhythm_, mutate_, mutateCount_})
+    buttons->addWidget(w);
   buttons->addSpacing(12);
   buttons->addWidget(lockAll_);
   buttons->addWidget(unlockAll_);
@@ -132,7 +145,7 @@ void TfrmWorkbench::BuildControls() {
   rollAndTakes->addWidget(BuildRoll());
   rollAndTakes->addWidget(takes);
   rollAndTakes->setStretchFactor(0, 3);
-  rollAndTakes->setStretchFactor(1, 2);
+  rollAndTakes->setStretchFactor(1, 1);
   rollAndTakes->setChildrenCollapsible(false);
 
   panels_ = Named(new QTabWidget, "tabsPanels");
@@ -162,6 +175,7 @@ void TfrmWorkbench::BuildControls() {
 
   connect(takes, &TakeList::presetLoaded, this, Handler([this] { PresetLoaded(); }));
   connect(reroll_, &QPushButton::clicked, this, Handler([this] { Reroll(); }));
+  connect(rerollRhythm_, &QPushButton::clicked, this, Handler([this] { RerollRhythm(); }));
   connect(mutate_, &QPushButton::clicked, this, Handler([this] { Mutate(); }));
   connect(lockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(true); }));
   connect(unlockAll_, &QPushButton::clicked, this, Handler([this] { SetAllLocked(false); }));
@@ -181,7 +195,9 @@ QWidget* TfrmWorkbench::BuildRoll() {
   grid->addWidget(new RollKeyboard(editor_), 1, 0);
   grid->addWidget(notes_, 1, 1);
   grid->addWidget(rows, 1, 2);
-  grid->addWidget(scroll_, 2, 1);
+  auto* velocities = new VelocityLane(editor_);
+  grid->addWidget(velocities, 2, 1);
+  grid->addWidget(scroll_, 3, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
   // Over the empty roll, until there is a phrase.
@@ -216,11 +232,18 @@ QWidget* TfrmWorkbench::BuildRoll() {
       }
     });
   });
+  auto* edits = new RollNoteEdits(
+      editor_, *notes_,
+      {links_.settings, links_.state, links_.takes, [this] { return EditablePhrase(); },
+       [this](const QString& status) { PhraseChanged(status); }},
+      this);
+  connect(velocities, &VelocityLane::velocitySet, edits, &RollNoteEdits::SetVelocity);
   return roll;
 }
 
 void TfrmWorkbench::PlaceFirstTime() {
-  const QSize wanted(900, 640);
+  // Tall enough for two octaves of readable rows above a few takes.
+  const QSize wanted(900, 760);
   resize(wanted);
   const QWidget* main = parentWidget();
   if (!main || !main->screen()) return;
@@ -294,20 +317,21 @@ void TfrmWorkbench::Refresh() {
   // An empty box: re-roll makes the first phrase.
   const bool nothingYet = links_.mmlBox.document()->isEmpty();
   reroll_->setEnabled(phrase != nullptr || nothingYet);
+  rerollRhythm_->setEnabled(phrase && phrase->Rewritable());
   firstUse_->setVisible(nothingYet);
 
   QString line;
   if (!editor_.content().message.empty()) {
-    line = QString::fromStdString(Utf8FromCp932(editor_.content().message));
+    line = MessageText(editor_.content().message);
   } else if (!phrase) {
-    line = QString::fromStdString(Utf8FromCp932(why));
+    line = MessageText(why);
   } else {
-    line = QStringLiteral("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
-                          "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
+    line = tr("%1 音、ロック %2 音。クリックか Space でロック／解除、Shift+クリックか Enter でその音だけ、"
+             "ルーラーのクリックか P でそこから演奏。←→↑↓ で音を選びます。")
                .arg(phrase->Notes().size())
                .arg(phrase->Notes().size() - size_t(phrase->UnlockedCount()));
   }
-  if (editor_.content().passes > 1) line += QStringLiteral("（%1 回繰り返し）").arg(editor_.content().passes);
+  if (editor_.content().passes > 1) line += tr("（%1 回繰り返し）").arg(editor_.content().passes);
   state_->setText(line);
 }
 
@@ -339,12 +363,14 @@ void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
       if (editor_.Selected() >= 0) RunHandler([this] { ToggleLock(editor_.Selected()); });
       break;
     case Qt::Key_R:
+    case Qt::Key_H:
     case Qt::Key_M:
     case Qt::Key_L:
     case Qt::Key_U:
       if (!plain) return QWidget::keyPressEvent(event);
       RunHandler([this, key = event->key()] {
         if (key == Qt::Key_R) Reroll();
+        if (key == Qt::Key_H) RerollRhythm();
         if (key == Qt::Key_M) Mutate();
         if (key == Qt::Key_L || key == Qt::Key_U) SetAllLocked(key == Qt::Key_L);
       });

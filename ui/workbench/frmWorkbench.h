@@ -86,6 +86,7 @@ class TfrmWorkbench : public QWidget {
   void ToggleLock(int note);
   void SetAllLocked(bool locked);
   void Reroll();
+  void RerollRhythm();
   void Mutate();
   void HearNote(int note);
   void PlayFrom(int tick);
@@ -97,7 +98,7 @@ class TfrmWorkbench : public QWidget {
   Phrase* EditablePhrase();
   // Puts the phrase's new MML in the box, reports, and plays it when
   // play-on-change is on.
-  void PhraseChanged(const char* status);
+  void PhraseChanged(const QString& status);
 
   WorkbenchLinks links_;
   RollEditor editor_;
@@ -107,6 +108,7 @@ class TfrmWorkbench : public QWidget {
   QTabWidget* panels_ = nullptr;
   QLabel* firstUse_ = nullptr;
   QPushButton* reroll_ = nullptr;
+  QPushButton* rerollRhythm_ = nullptr;
   QPushButton* mutate_ = nullptr;
   QSpinBox* mutateCount_ = nullptr;
   QPushButton* lockAll_ = nullptr;

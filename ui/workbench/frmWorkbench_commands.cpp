@@ -4,20 +4,16 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmWorkbench.h"
 #include "play_sequence.h"
 #include "take_keeper.h"
+#include "translation.h"
 
 namespace volemo {
-namespace {
-
-const char kAllLocked[] = "ロックしていない音がありません。";
-
-}  // namespace
-
 Phrase* TfrmWorkbench::EditablePhrase() {
   const std::string why = WhyPhraseUnavailable(links_.phrase ? &*links_.phrase : nullptr,
                                                links_.settings.MmlText());
@@ -28,13 +24,21 @@ Phrase* TfrmWorkbench::EditablePhrase() {
   return &*links_.phrase;
 }
 
-void TfrmWorkbench::PhraseChanged(const char* status) {
+void TfrmWorkbench::PhraseChanged(const QString& status) {
   const RollContent before = editor_.content();
   links_.settings.SetMmlText(links_.phrase->Mml());
   Refresh();
-  editor_.ShowChanged(ChangedNotes(before, editor_.content()));
+  const std::vector<int> changed = ChangedNotes(before, editor_.content());
+  editor_.ShowChanged(changed);
   if (playOnChange_->isChecked()) PlayMml(links_.settings, links_.player(), links_.phrase->Mml());
-  links_.settings.SetStatus(Cp932FromUtf8(status));
+  std::vector<int> numbers;
+  for (int note : changed)
+    if (editor_.Number(note)) numbers.push_back(editor_.Number(note));
+  std::sort(numbers.begin(), numbers.end());
+  QStringList list;
+  for (int number : numbers) list << QString::number(number);
+  links_.settings.SetStatus(StatusText(
+      list.isEmpty() ? status : status + tr("%1 音を変えました: %2").arg(list.size()).arg(list.join(QStringLiteral(", ")))));
 }
 
 void TfrmWorkbench::ToggleLock(int note) {
@@ -49,10 +53,8 @@ void TfrmWorkbench::ToggleLock(int note) {
   for (const PhraseNote& p : phrase->Notes())
     if (p.startTick == n.start && p.key == n.key) phrase->SetLocked(p.number, locked);
   Refresh();
-  links_.settings.SetStatus(Cp932FromUtf8(
-      (locked ? QStringLiteral("%1 番目の音をロックしました。") : QStringLiteral("%1 番目の音のロックを外しました。"))
-          .arg(number)
-          .toStdString()));
+  links_.settings.SetStatus(
+      StatusText((locked ? tr("%1 番目の音をロックしました。") : tr("%1 番目の音のロックを外しました。")).arg(number)));
 }
 
 void TfrmWorkbench::SetAllLocked(bool locked) {
@@ -60,7 +62,7 @@ void TfrmWorkbench::SetAllLocked(bool locked) {
   if (!phrase) return;
   phrase->SetAllLocked(locked);
   Refresh();
-  links_.settings.SetStatus(Cp932FromUtf8(locked ? "全ての音をロックしました。" : "全ての音のロックを外しました。"));
+  links_.settings.SetStatus(StatusText(locked ? tr("全ての音をロックしました。") : tr("全ての音のロックを外しました。")));
 }
 
 void TfrmWorkbench::Reroll() {
@@ -68,21 +70,29 @@ void TfrmWorkbench::Reroll() {
   const TakeCommand take(links_.takes, "reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
-  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(StatusText(tr("ロックしていない音がありません。")));
   phrase->Reroll(links_.settings, links_.state);
-  PhraseChanged("ロックしていない音を選び直しました。");
+  PhraseChanged(tr("ロックしていない音を選び直しました。"));
+}
+
+void TfrmWorkbench::RerollRhythm() {
+  const TakeCommand take(links_.takes, "reroll-rhythm");
+  Phrase* phrase = EditablePhrase();
+  if (!phrase) return;
+  if (!phrase->Rewritable())
+    return links_.settings.SetStatus(StatusText(tr("このフレーズは拍の刻みが分からないため、リズムを作り直せません。")));
+  phrase->RerollRhythm(links_.settings, links_.state);
+  PhraseChanged(tr("ロックした音の拍を残してリズムを選び直しました。"));
 }
 
 void TfrmWorkbench::Mutate() {
   const TakeCommand take(links_.takes, "mutate");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
-  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(Cp932FromUtf8(kAllLocked));
+  if (phrase->UnlockedCount() == 0) return links_.settings.SetStatus(StatusText(tr("ロックしていない音がありません。")));
   const int count = std::min(mutateCount_->value(), phrase->UnlockedCount());
   phrase->Mutate(mutateCount_->value(), links_.settings, links_.state);
-  const std::string status =
-      QStringLiteral("ロックしていない音から %1 個を選び直しました。").arg(count).toStdString();
-  PhraseChanged(status.c_str());
+  PhraseChanged(tr("ロックしていない音から %1 個を選び直しました。").arg(count));
 }
 
 void TfrmWorkbench::Compose() {

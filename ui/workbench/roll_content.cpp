@@ -47,9 +47,9 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
   const dvorlin::Song& song = content.song;
   content.notes.reserve(song.notes.size() + song.silentNotes.size());
   for (const dvorlin::Note& n : song.notes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, false, 0, n.part});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, false, 0, n.part, n.velocity});
   for (const dvorlin::Note& n : song.silentNotes)
-    content.notes.push_back({n.start, n.length, n.channel, n.key, true, 0, n.part});
+    content.notes.push_back({n.start, n.length, n.channel, n.key, true, 0, n.part, n.velocity});
   std::stable_sort(content.notes.begin(), content.notes.end(), [](const RollNote& a, const RollNote& b) {
     return std::tie(a.start, a.key) < std::tie(b.start, b.key);
   });
@@ -76,8 +76,8 @@ RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass) {
 }
 
 std::vector<int> ChangedNotes(const RollContent& before, const RollContent& after) {
-  using Place = std::tuple<uint8_t, uint32_t, uint8_t, uint32_t>;
-  const auto placeOf = [](const RollNote& n) { return Place(n.part, n.start, n.key, n.length); };
+  using Place = std::tuple<uint8_t, uint32_t, uint8_t, uint32_t, uint8_t>;
+  const auto placeOf = [](const RollNote& n) { return Place(n.part, n.start, n.key, n.length, n.velocity); };
   std::vector<Place> kept;
   kept.reserve(before.notes.size());
   for (const RollNote& n : before.notes) kept.push_back(placeOf(n));

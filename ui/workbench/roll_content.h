@@ -20,6 +20,7 @@ struct RollNote {
   bool silent = false;  // gate 0: shown, never heard
   int16_t bendAtStart = 0;  // the channel's bend when the note starts
   uint8_t part = 0;         // index into the song's parts
+  uint8_t velocity = 0;     // 0 when silent
 
   bool operator==(const RollNote&) const = default;
 };
@@ -40,8 +41,8 @@ struct RollContent {
 RollContent ReadRoll(std::string_view mml, size_t minNotesPerPass = 1);
 
 // The notes of after that before does not hold with the same part, key,
-// start and length: what an operation that turned before into after changed.
-// Indexes into after.notes, in order.
+// start, length and velocity: what an operation that turned before into
+// after changed. Indexes into after.notes, in order.
 std::vector<int> ChangedNotes(const RollContent& before, const RollContent& after);
 
 // A MIDI file of the one note at its own tick, after the voice and tempo in

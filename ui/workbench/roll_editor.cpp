@@ -47,6 +47,12 @@ void RollEditor::SetContent(RollContent content) {
   emit viewChanged();
 }
 
+void RollEditor::SetNote(int note, const RollNote& shown) {
+  if (note < 0 || size_t(note) >= content_.notes.size() || content_.notes[size_t(note)] == shown) return;
+  content_.notes[size_t(note)] = shown;
+  emit viewChanged();
+}
+
 void RollEditor::SetNumbers(std::vector<int> numbers, std::vector<bool> locked) {
   numbers_ = std::move(numbers);
   locked_ = std::move(locked);

@@ -48,6 +48,9 @@ class RollEditor : public QObject {
   void SetMarks(RollMarks marks);
   const RollMarks& Marks() const { return marks_; }
   const RollContent& content() const { return content_; }
+  // One note shown elsewhere while it is dragged, the rest and the rows
+  // as they are.
+  void SetNote(int note, const RollNote& shown);
   // Per note of the content: its phrase number (1..), 0 for none, and
   // whether it is locked. Empty when the phrase has no numbered notes.
   void SetNumbers(std::vector<int> numbers, std::vector<bool> locked);

@@ -100,6 +100,8 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
   const double rowHeight = editor_.RowHeight();
   QFont font = p.font();
   font.setPixelSize(std::clamp(int(rowHeight) - 3, 7, 11));
+  QFont tonic = font;
+  tonic.setBold(true);
   for (int key = editor_.BottomKey(); key <= editor_.TopKey(); ++key) {
     const QRect row(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
     if (row.bottom() < 0 || row.top() >= height()) continue;
@@ -108,8 +110,7 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
     if (editor_.IsTonic(key)) p.fillRect(QRect(row.left(), row.top(), 4, row.height()), kTonic);
     p.setPen(QColor(170, 170, 175));
     p.drawLine(row.bottomLeft(), row.bottomRight());
-    font.setBold(editor_.IsTonic(key));
-    p.setFont(font);
+    p.setFont(editor_.IsTonic(key) ? tonic : font);
     p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
     p.drawText(row.adjusted(5, -8, -3, 8), Qt::AlignRight | Qt::AlignVCenter, editor_.KeyName(key));
   }
@@ -145,7 +146,7 @@ RollRuler::RollRuler(RollEditor& editor, QWidget* parent) : QWidget(parent), edi
   setObjectName(QStringLiteral("rollRuler"));
   setFixedHeight(kRulerBar);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral("クリックした所から演奏します"));
+  setToolTip(tr("クリックした所から演奏します"));
   connect(&editor_, &RollEditor::viewChanged, this, [this] {
     FitHeight();
     update();
@@ -297,12 +298,12 @@ void RollNoteView::PaintBackground() {
       edge.setAlpha(110);
     }
     p.setBrush(fill);
-    p.setPen(edge);
+    p.setPen(e.Locked(i) ? kLockEdge : edge);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (e.Locked(i)) {
+      // A second edge outside, so that the narrowest note keeps its fill.
       p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(kLockEdge, 2));
-      p.drawRect(r.adjusted(1, 1, -1, -1));
+      p.drawRect(r.adjusted(-1, -1, 0, 0));
     }
   }
   // Bends as the pitch each note slides along (two semitones either way).
@@ -369,9 +370,9 @@ bool RollNoteView::event(QEvent* event) {
   }
   const RollNote& n = editor_.content().notes[size_t(note)];
   QString text = editor_.KeyName(n.key);
-  if (editor_.Number(note)) text = QStringLiteral("%1 番目の音 ").arg(editor_.Number(note)) + text;
-  if (n.silent) text += QStringLiteral("（鳴らない音）");
-  if (editor_.Locked(note)) text += QStringLiteral("（ロック中）");
+  if (editor_.Number(note)) text = tr("%1 番目の音 ").arg(editor_.Number(note)) + text;
+  if (n.silent) text += tr("（鳴らない音）");
+  if (editor_.Locked(note)) text += tr("（ロック中）");
   QToolTip::showText(help->globalPos(), text, this, editor_.NoteRect(note));
   return true;
 }

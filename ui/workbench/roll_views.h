@@ -78,7 +78,10 @@ class RollNoteView : public QWidget {
 
  public:
   explicit RollNoteView(RollEditor& editor, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return {640, 260}; }
+  // Asks for the height of 28 of the lowest rows, so that the default
+  // range (two octaves and a row either side) fits where the workbench
+  // shares its height with the take list.
+  QSize sizeHint() const override { return {640, 28 * 14}; }
   // The picture of grid and notes, painted anew (what a repaint after a
   // change costs).
   void PaintBackground();

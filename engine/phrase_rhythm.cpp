@@ -1,0 +1,85 @@
+// A new rhythm under the locked notes: the free steps drawn again as a
+// drawn pattern's symbols, then the keys of the notes they make.
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "controls.h"
+#include "phrase.h"
+#include "rhythm_pattern.h"
+
+namespace volemo {
+
+void Phrase::RerollRhythm(const Settings& settings, EngineState& state) {
+  if (!Rewritable()) throw std::logic_error("this phrase does not know its steps and cannot take a new rhythm");
+  const int64_t step = frame_.stepTicks, body = frame_.bodyTicks;
+  const size_t steps = static_cast<size_t>((body + step - 1) / step);
+
+  // A step in which a locked note sounds (its written length) is the
+  // note's: only the others are drawn again.
+  std::vector<PhraseNote> notes;
+  std::vector<bool> held(steps, false);
+  for (const PhraseNote& n : notes_) {
+    if (!n.locked) continue;
+    notes.push_back(n);
+    const int64_t end = std::min(body, n.startTick + std::max<int64_t>(n.lengthTicks, 1));
+    for (int64_t s = n.startTick / step; s * step < end; ++s) held[static_cast<size_t>(s)] = true;
+  }
+
+  const int gateN = settings.Position("scrGateN"), gateM = settings.Position("scrGateM");
+  const int velocity = std::clamp(ValueInRange(settings, "spnV"), 1, 127);
+  auto mutedGate = [&] {
+    return static_cast<int>(state.random.Next(100)) < settings.Position("scrMuteRate") ? gateM : gateN;
+  };
+  std::vector<size_t> tied;  // the notes a tie in the next step lengthens
+  for (size_t s = 0; s < steps; ++s) {
+    if (held[s]) {
+      tied.clear();
+      continue;
+    }
+    const int64_t start = static_cast<int64_t>(s) * step, length = std::min(step, body - start);
+    auto add = [&](int64_t at, int64_t ticks, int gate, char symbol) {
+      PhraseNote n;
+      n.startTick = at;
+      n.lengthTicks = ticks;
+      n.gate = gate;
+      n.velocity = velocity;
+      n.symbol = symbol;
+      notes.push_back(n);
+      tied.push_back(notes.size() - 1);
+    };
+    const char symbol = DrawRhythmSymbol(settings, state.random);
+    if (symbol == '^') {
+      for (size_t k : tied) notes[k].lengthTicks += length;
+      continue;
+    }
+    tied.clear();
+    switch (symbol) {
+      case 'N': case 'B': add(start, length, gateN, symbol); break;
+      case 'm': add(start, length, gateM, symbol); break;
+      case 'W': {
+        const int gate = mutedGate();
+        add(start, length, gate, 'W');
+        add(start, length, gate, 'W');
+        break;
+      }
+      case 'd': {
+        const int gate = mutedGate();
+        if (length / 2 > 0) {
+          add(start, length / 2, gate, 'd');
+          tied.clear();  // a tie lengthens the second half only
+        }
+        add(start + length / 2, length - length / 2, gate, 'd');
+        break;
+      }
+      default: break;  // a rest
+    }
+  }
+  Rewrite(std::move(notes));
+  std::vector<size_t> drawn;
+  for (size_t i = 0; i < notes_.size(); ++i)
+    if (!notes_[i].locked) drawn.push_back(i);  // every unlocked note is new
+  Redraw(drawn, settings, state);
+}
+
+}  // namespace volemo
