@@ -6,7 +6,7 @@
 #include "frmMainU.h"
 #include "frmWorkbench.h"
 #include "groove_panel.h"
-#include "panel_scroll.h"
+#include "panel_widgets.h"
 #include "parts_panel.h"
 #include "parts_state.h"
 #include "play_sequence.h"

@@ -11,17 +11,11 @@
 #include <QVBoxLayout>
 
 #include "gui_benri.h"
+#include "panel_widgets.h"
 #include "parts_state.h"
 
 namespace volemo {
 namespace {
-
-QSpinBox* Spin(const char* name, int low, int high, const QString& suffix = {}) {
-  auto* spin = Named(new QSpinBox, name);
-  spin->setRange(low, high);
-  spin->setSuffix(suffix);
-  return spin;
-}
 
 // The meters offered; the first entry is none (4/4 without whole bars).
 const char* const kMeters[] = {"2/4", "3/4", "4/4", "5/4", "6/8", "7/8", "12/8"};
@@ -33,13 +27,13 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
 
   auto* groove = new QGroupBox(tr("グルーヴ"));
   auto* grooveForm = new QFormLayout(groove);
-  swing_ = Spin("spnSwing", 50, 75, QStringLiteral(" %"));
+  swing_ = PanelSpin("spnSwing", 50, 75, QStringLiteral(" %"));
   grid_ = Named(new QComboBox, "cmbSwingGrid");
   grid_->addItems({tr("16分音符"), tr("8分音符")});
-  humanizeTime_ = Spin("spnHumanizeTime", 0, 240, tr(" ティック"));
-  humanizeVelocity_ = Spin("spnHumanizeVelocity", 0, 127);
-  beatAccent_ = Spin("spnBeatAccent", 0, 127);
-  barAccent_ = Spin("spnBarAccent", 0, 127);
+  humanizeTime_ = PanelSpin("spnHumanizeTime", 0, 240, tr(" ティック"));
+  humanizeVelocity_ = PanelSpin("spnHumanizeVelocity", 0, 127);
+  beatAccent_ = PanelSpin("spnBeatAccent", 0, 127);
+  barAccent_ = PanelSpin("spnBarAccent", 0, 127);
   grooveForm->addRow(tr("スウィング"), swing_);
   grooveForm->addRow(tr("スウィングの単位"), grid_);
   grooveForm->addRow(tr("タイミングの揺れ"), humanizeTime_);
@@ -55,14 +49,14 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   beats_ = Named(new QLineEdit, "txtBeats");
   beats_->setPlaceholderText(tr("拍子の標準 (例: 2+2+3)"));
   euclid_ = Named(new QCheckBox(tr("ユークリッド")), "chkEuclid");
-  onsets_ = Spin("spnEuclidOnsets", 0, 64);
-  steps_ = Spin("spnEuclidSteps", 1, 64);
-  rotation_ = Spin("spnEuclidRotation", 0, 63);
+  onsets_ = PanelSpin("spnEuclidOnsets", 0, 64);
+  steps_ = PanelSpin("spnEuclidSteps", 1, 64);
+  rotation_ = PanelSpin("spnEuclidRotation", 0, 63);
   auto* euclidRow = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{euclid_, onsets_, new QLabel(tr("/")), steps_,
                                                     new QLabel(tr("回転")), rotation_})
     euclidRow->addWidget(w);
-  probability_ = Spin("spnStepProbability", 0, 100, QStringLiteral(" %"));
+  probability_ = PanelSpin("spnStepProbability", 0, 100, QStringLiteral(" %"));
   rhythmForm->addRow(tr("拍子"), meter_);
   rhythmForm->addRow(tr("拍の分け方"), beats_);
   rhythmForm->addRow(tr("パターン"), euclidRow);
@@ -72,8 +66,8 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   auto* formForm = new QFormLayout(form);
   form_ = Named(new QLineEdit, "txtForm");
   form_->setPlaceholderText(tr("例: AA'BA' (空欄: 4 回繰り返し)"));
-  sectionBars_ = Spin("spnSectionBars", 1, 64, tr(" 小節"));
-  variation_ = Spin("spnVariation", 0, 999, tr(" 音"));
+  sectionBars_ = PanelSpin("spnSectionBars", 1, 64, tr(" 小節"));
+  variation_ = PanelSpin("spnVariation", 0, 999, tr(" 音"));
   formForm->addRow(tr("形式"), form_);
   formForm->addRow(tr("セクションの長さ"), sectionBars_);
   formForm->addRow(tr("変奏で選び直す音"), variation_);

@@ -14,6 +14,7 @@
 
 #include "error_boundary.h"
 #include "gui_benri.h"
+#include "panel_widgets.h"
 #include "parts_state.h"
 #include "progression_table.h"
 
@@ -22,13 +23,6 @@ namespace {
 
 // The names of the widgets of each part's row end with its name.
 const char* const kRowNames[] = {"Melody", "Bass", "Chords", "Drums"};
-
-QSpinBox* Spin(const std::string& name, int low, int high, const QString& suffix = {}) {
-  auto* spin = Named(new QSpinBox, name.c_str());
-  spin->setRange(low, high);
-  spin->setSuffix(suffix);
-  return spin;
-}
 
 QCheckBox* Check(const std::string& name) { return Named(new QCheckBox, name.c_str()); }
 
@@ -45,11 +39,11 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
 
   auto* line = new QGroupBox(tr("旋律の線"));
   auto* lineForm = new QFormLayout(line);
-  smoothness_ = Spin("spnSmoothness", 0, 100);
-  maxLeap_ = Spin("spnMaxLeap", 0, 127, tr(" 半音"));
+  smoothness_ = PanelSpin("spnSmoothness", 0, 100);
+  maxLeap_ = PanelSpin("spnMaxLeap", 0, 127, tr(" 半音"));
   maxLeap_->setSpecialValueText(tr("制限なし"));
-  turnBack_ = Spin("spnTurnBack", 0, 100, QStringLiteral(" %"));
-  cadence_ = Spin("spnCadence", 0, 100, QStringLiteral(" %"));
+  turnBack_ = PanelSpin("spnTurnBack", 0, 100, QStringLiteral(" %"));
+  cadence_ = PanelSpin("spnCadence", 0, 100, QStringLiteral(" %"));
   contour_ = Named(new QComboBox, "cmbContour");
   contour_->addItems({tr("自由"), tr("山形"), tr("上昇"), tr("下降"), tr("波")});
   lineForm->addRow(tr("なめらかさ"), smoothness_);
@@ -67,7 +61,7 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   auto* progressionRow = new QHBoxLayout;
   progressionRow->addWidget(progression_, 1);
   progressionRow->addWidget(draw);
-  pull_ = Spin("spnChordPull", 0, 100, QStringLiteral(" %"));
+  pull_ = PanelSpin("spnChordPull", 0, 100, QStringLiteral(" %"));
   comping_ = Named(new QComboBox, "cmbComping");
   comping_->addItems({tr("全音符"), tr("二分音符"), tr("旋律のアクセント")});
   harmonyForm->addRow(tr("進行"), progressionRow);
@@ -87,20 +81,20 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
     grid->addWidget(new QLabel(titles[r]), y, 0);
     if (r > 0) {
       row.on = Check("chkPart" + suffix);
-      row.channel = Spin("spnChannel" + suffix, 1, 16);
-      row.voice = Spin("spnVoice" + suffix, 0, 128);
+      row.channel = PanelSpin(("spnChannel" + suffix).c_str(), 1, 16);
+      row.voice = PanelSpin(("spnVoice" + suffix).c_str(), 0, 128);
       row.voice->setSpecialValueText(tr("なし"));
       grid->addWidget(row.on, y, 1);
       grid->addWidget(row.channel, y, 2);
       grid->addWidget(row.voice, y, 3);
       if (r != 3) {
-        row.low = Spin("spnLow" + suffix, 0, 127);
-        row.high = Spin("spnHigh" + suffix, 0, 127);
+        row.low = PanelSpin(("spnLow" + suffix).c_str(), 0, 127);
+        row.high = PanelSpin(("spnHigh" + suffix).c_str(), 0, 127);
         grid->addWidget(row.low, y, 4);
         grid->addWidget(row.high, y, 5);
       }
       if (r != 2) {
-        row.density = Spin("spnDensity" + suffix, 0, 400, QStringLiteral(" %"));
+        row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
         grid->addWidget(row.density, y, 6);
       }
     }

@@ -1,6 +1,7 @@
-#include "panel_scroll.h"
+#include "panel_widgets.h"
 
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace volemo {
@@ -13,6 +14,14 @@ class SmallScrollArea : public QScrollArea {
 };
 
 }  // namespace
+
+QSpinBox* PanelSpin(const char* name, int low, int high, const QString& suffix) {
+  auto* spin = new QSpinBox;
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setRange(low, high);
+  spin->setSuffix(suffix);
+  return spin;
+}
 
 QWidget* InScrollArea(std::initializer_list<QWidget*> panels) {
   auto* column = new QWidget;
