@@ -3,21 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "chord_symbols.h"
+#include "part_values.h"
 #include "voice_leading.h"
 
 namespace volemo::cli {
-namespace {
-
-int Bounded(const std::string& value, std::string_view option, int low, int high) {
-  const long long v = ParseInteger(value, option);
-  if (v < low || v > high)
-    throw UsageError(std::string(option) + " takes " + std::to_string(low) + " to " + std::to_string(high) +
-                     ", not " + value);
-  return static_cast<int>(v);
-}
-
-}  // namespace
 
 const char kArrangementOptionsHelp[] = R"(The melody's line (every one off by default: the phrase as without them):
   --smoothness S        0 to 100: keys far from the note before lose weight (at
@@ -39,67 +28,52 @@ Parts over chords:
                         the chord lose P percent of their weight (100: chord tones only)
   --comping C           the chord part's rhythm: whole, halves (default) or accents
                         (each beat where the melody starts a note)
+  --bass-channel N, --chords-channel N, --drums-channel N
+                        a part's channel (defaults 2, 3, 10)
+  --bass-voice N, --chords-voice N, --drums-voice N
+                        a part's voice, 1 to 128, 0 for none (defaults 34, 5, none)
+  --bass-range LOW-HIGH, --chords-range LOW-HIGH
+                        a part's keys, at least an octave (defaults 28-52, 52-76)
+  --bass-density P, --drums-density P
+                        a part's notes at P percent of their usual chances (0 to 400;
+                        default 100); a bar's first note stays
 )";
 
-bool TakeArrangementOption(ArgumentReader& args, ArrangementSettings& a) {
-  if (auto v = args.TakeValue("--smoothness")) {
-    a.line.smoothness = Bounded(*v, "--smoothness", 0, 100);
-  } else if (auto v = args.TakeValue("--max-leap")) {
-    a.line.maxLeap = Bounded(*v, "--max-leap", 1, 127);
-  } else if (auto v = args.TakeValue("--turn-back")) {
-    a.line.turnBack = Bounded(*v, "--turn-back", 0, 100);
-  } else if (auto v = args.TakeValue("--cadence")) {
-    a.line.cadence = Bounded(*v, "--cadence", 0, 100);
-  } else if (auto v = args.TakeValue("--contour")) {
-    const std::optional<Contour> contour = ContourNamed(*v);
-    if (!contour) throw UsageError("--contour takes free, arch, rising, falling or wave, not " + *v);
-    a.line.contour = *contour;
-  } else if (auto v = args.TakeValue("--parts")) {
-    a.bass = a.chords = a.drums = false;
-    for (size_t at = 0; at <= v->size();) {
-      const size_t end = std::min(v->find(',', at), v->size());
-      const std::string part = v->substr(at, end - at);
-      if (part == "bass") a.bass = true;
-      else if (part == "chords") a.chords = true;
-      else if (part == "drums") a.drums = true;
-      else if (part != "melody")
-        throw UsageError("--parts takes melody, bass, chords, drums separated by commas, not " + *v);
-      at = end + 1;
+bool TakePartOption(ArgumentReader& args, ControlValues& values) {
+  for (const std::string& name : PartValueNames()) {
+    const std::string option = "--" + name;
+    if (auto v = args.TakeValue(option)) {
+      // Checked as it comes; the beats against the meter once all are read.
+      PartSettings check;
+      try {
+        if (name != "beats") SetPartValue(check, name, *v);
+      } catch (const std::invalid_argument& e) {
+        throw UsageError(option + " " + e.what());
+      }
+      values.emplace_back(name, *v);
+      return true;
     }
-  } else if (auto v = args.TakeValue("--chords")) {
-    if (*v != "random") {
-      const music::ParsedProgression parsed = music::ParseProgression(*v, 0);
-      if (!parsed.error.empty()) throw UsageError("--chords: " + parsed.error);
-    }
-    a.progression = *v;
-  } else if (auto v = args.TakeValue("--chord-pull")) {
-    a.line.chordPull = Bounded(*v, "--chord-pull", 0, 100);
-  } else if (auto v = args.TakeValue("--comping")) {
-    if (*v == "whole") a.comping = Comping::Whole;
-    else if (*v == "halves") a.comping = Comping::Halves;
-    else if (*v == "accents") a.comping = Comping::Accents;
-    else throw UsageError("--comping takes whole, halves or accents, not " + *v);
-  } else {
-    return false;
   }
-  return true;
+  return false;
 }
 
-std::string ChordsTable(const Arrangement& arrangement) {
+std::string ChordsTable(const Arrangement& arrangement, const PartVoicing& chordKeys) {
   std::string table;
   if (arrangement.chords.empty()) return table;
   std::vector<int> voicing;
-  const int64_t bars = std::max<int64_t>(1, (arrangement.bodyTicks + kBarTicks - 1) / kBarTicks);
+  const int64_t barTicks = arrangement.barTicks;
+  const int64_t bars = std::max<int64_t>(1, (arrangement.bodyTicks + barTicks - 1) / barTicks);
   for (int64_t bar = 0; bar < std::max<int64_t>(bars, static_cast<int64_t>(arrangement.chords.size())); ++bar) {
     const music::Chord& chord = arrangement.chords[bar % arrangement.chords.size()];
-    voicing = music::NearestInversion(chord.tones, voicing, kChordLow, kChordHigh, (kChordLow + kChordHigh) / 2);
+    voicing = music::NearestInversion(chord.tones, voicing, chordKeys.low, chordKeys.high,
+                                      (chordKeys.low + chordKeys.high) / 2);
     int root = -1;
     std::string keys;
     for (int k : voicing) {
       if (k % 12 == chord.root && root < 0) root = k;
       keys += (keys.empty() ? "" : ",") + std::to_string(k);
     }
-    table += std::to_string(bar + 1) + '\t' + std::to_string(bar * kBarTicks) + '\t' + chord.symbol + '\t' +
+    table += std::to_string(bar + 1) + '\t' + std::to_string(bar * barTicks) + '\t' + chord.symbol + '\t' +
              std::to_string(root) + '\t' + keys + '\n';
   }
   return table;

@@ -18,6 +18,7 @@
 
 #include "batch_manifest.h"
 #include "arrangement_options.h"
+#include "groove_options.h"
 #include "batch_progress.h"
 #include "commands.h"
 #include "composer.h"
@@ -274,7 +275,7 @@ class Batch {
     Session session(prepared_, r.seed);
     // Only drawn weights make the settings differ from phrase to phrase.
     r.settings = o_.session.randomWeights ? SettingsOf(session) : settings_;
-    const Arrangement arrangement = Compose(session, o_.session.arrangement);
+    const Arrangement arrangement = Compose(session);
     for (const music::Chord& chord : arrangement.chords) r.progression.push_back(chord.symbol);
     const std::string mml = session.settings.MmlText();
     r.pattern = session.settings.PatternText();

@@ -37,7 +37,7 @@ std::string SettingsOf(const Session& session) {
   }
   // Only a batch that uses them records the groove settings, so a batch
   // without them keeps its manifest as it was.
-  const GrooveSettings& g = session.groove;
+  const GrooveSettings& g = session.parts.groove;
   if (!(g == GrooveSettings{})) {
     Json groove = {{"stepProbability", g.stepProbability}, {"swing", g.swing},
                    {"swingGrid", g.swingGrid},             {"humanizeTime", g.humanizeTime},
@@ -49,6 +49,13 @@ std::string SettingsOf(const Session& session) {
                               : Json();
     groove["beats"] = g.meter ? Json(BeatsText(g.meter->beats)) : Json();
     settings["groove"] = std::move(groove);
+  }
+  // And the line and the parts, as their options name them.
+  const ControlValues line = PartValues({session.parts.arrangement, {}});
+  if (!line.empty()) {
+    Json parts = Json::object();
+    for (const auto& [name, value] : line) parts[name] = value;
+    settings["parts"] = std::move(parts);
   }
   return settings.dump();
 }

@@ -18,10 +18,13 @@ int RunPattern(ArgumentReader& args) {
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
   Session session(options);
+  // A preset's other groove settings are the phrase's, not the pattern's.
+  const GrooveSettings given = ReadPartValues(options.partValues).groove;
   GrooveSettings euclidOnly;
-  euclidOnly.euclid = session.groove.euclid;
-  if (!(session.groove == euclidOnly)) throw UsageError("of the groove options, pattern takes only --euclid");
-  DrawPattern(session.settings, session.state, session.groove);
+  euclidOnly.euclid = given.euclid;
+  if (!(given == euclidOnly)) throw UsageError("of the groove options, pattern takes only --euclid");
+  euclidOnly.euclid = session.parts.groove.euclid;
+  DrawPattern(session.settings, session.state, euclidOnly);
   WriteOutput(session.settings.PatternText());
   return 0;
 }

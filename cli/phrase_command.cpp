@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "arrangement_options.h"
+#include "groove_options.h"
 #include "commands.h"
 #include "composer.h"
 #include "continuation.h"
@@ -108,9 +109,9 @@ int RunPhrase(ArgumentReader& args) {
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement;
   if (continuePath.empty()) {
-    arrangement = Compose(session, options.arrangement);
+    arrangement = Compose(session);
   } else {
-    if (options.arrangement.HasParts() || options.arrangement.HasChords())
+    if (session.parts.arrangement.HasParts() || session.parts.arrangement.HasChords())
       throw UsageError("--continue composes a melody alone: no --parts or --chords with it");
     const PieceNotes piece = ReadPieceNotes(continuePath, {});
     try {
@@ -130,11 +131,11 @@ int RunPhrase(ArgumentReader& args) {
                      " is not a note length the MML can hold (1 to 1920)");
   if (chordsTable && arrangement.chords.empty())
     throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
-  WriteOutput(chordsTable ? ChordsTable(arrangement) : notes ? NoteList(arrangement) : mml);
+  WriteOutput(chordsTable ? ChordsTable(arrangement, session.parts.arrangement.chordVoicing) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {
-      TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState));
+      TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState, session.parts));
     } catch (const StoreError& e) {
       std::cerr << "volemo-cli: the phrase was not kept: " << Said(e.what()) << '\n';
       return 1;

@@ -56,8 +56,7 @@ int FindScale(const std::vector<std::string>& names, const std::string& name, co
 
 // The random source has no part in reading the scale file and setting the
 // controls, so the seed and the drawing can come last.
-Session::Session(const SessionOptions& options)
-    : groove(FinishGroove(options.groove)), randomWeights_(options.randomWeights) {
+Session::Session(const SessionOptions& options) : randomWeights_(options.randomWeights) {
   const std::string path = options.scaleFile ? *options.scaleFile : DataPath("Scale.dat");
   try {
     const auto warn = [](const std::string& text, const std::string& caption) {
@@ -74,7 +73,14 @@ Session::Session(const SessionOptions& options)
     settings.SetIndex("cmbScale", FindScale(state.scaleNames, *options.scale, path));
     ApplySelectedScale();
   }
-  if (options.preset) ApplyPreset(*options.preset);
+  ControlValues partValues;
+  if (options.preset) partValues = ApplyPreset(*options.preset);
+  partValues.insert(partValues.end(), options.partValues.begin(), options.partValues.end());
+  try {
+    parts = ReadPartValues(partValues);
+  } catch (const std::invalid_argument& e) {
+    throw UsageError(std::string("--") + e.what());
+  }
   for (const auto& [control, value] : options.sets) {
     if (control == kStyleEntry) SetStyle(value);
     else Set(control, value);
@@ -84,7 +90,7 @@ Session::Session(const SessionOptions& options)
 }
 
 Session::Session(const Session& other, uint32_t seed)
-    : state(other.state), settings(state, other.settings), groove(other.groove), randomWeights_(other.randomWeights_) {
+    : state(other.state), settings(state, other.settings), parts(other.parts), randomWeights_(other.randomWeights_) {
   Seed(seed);
 }
 
@@ -104,7 +110,7 @@ void Session::ApplySelectedScale() {
   }
 }
 
-void Session::ApplyPreset(const std::string& name) {
+ControlValues Session::ApplyPreset(const std::string& name) {
   const auto named = [&](const Preset& p) { return p.name == name; };
   std::vector<Preset> presets(ShippedPresets().begin(), ShippedPresets().end());
   // Only a preset that does not come with the program needs the database.
@@ -116,6 +122,7 @@ void Session::ApplyPreset(const std::string& name) {
   if (preset == presets.end()) throw UsageError("no preset named \"" + name + "\" (see 'volemo-cli presets list')");
   if (!RestoreSettings(settings, state, preset->scale, preset->controls))
     throw UsageError("preset \"" + name + "\" uses the scale \"" + preset->scale + "\", which the scale file does not hold");
+  return preset->parts;
 }
 
 void Session::Set(const std::string& control, const std::string& value) {
@@ -133,9 +140,9 @@ void Session::SetStyle(const std::string& midiPath) {
     Set(control, value);
 }
 
-Arrangement Compose(Session& session, const ArrangementSettings& arrangement) {
+Arrangement Compose(Session& session) {
   try {
-    return ComposeArrangement(session.settings, session.state, arrangement, session.groove);
+    return ComposeArrangement(session.settings, session.state, session.parts.arrangement, session.parts.groove);
   } catch (const std::invalid_argument& e) {
     throw UsageError(e.what());
   }

@@ -14,8 +14,8 @@
 #include "arguments.h"
 #include "arrangement.h"
 #include "engine_state.h"
-#include "groove_options.h"
 #include "memory_settings.h"
+#include "part_values.h"
 #include "phrase.h"
 
 namespace volemo::cli {
@@ -32,8 +32,9 @@ struct SessionOptions {
   std::vector<std::pair<std::string, std::string>> sets;
   std::optional<std::string> pattern;    // CP932
   bool randomWeights = false;
-  ArrangementSettings arrangement;       // the line and the parts
-  GrooveOptions groove;
+  // The line, parts, groove, meter and form options as given (UTF-8), each
+  // name an option's without its dashes; in order, over the preset's.
+  ControlValues partValues;
 };
 
 // Takes the next argument when it is one of the shared options (or one of
@@ -58,14 +59,15 @@ class Session {
 
   EngineState state;
   MemorySettings settings{state};
-  GrooveSettings groove;
+  PartSettings parts;  // the preset's, then the options' over them
 
  private:
   // Seeds the random source, then draws what the options ask to draw.
   void Seed(uint32_t seed);
   void Set(const std::string& control, const std::string& value);
   void SetStyle(const std::string& midiPath);
-  void ApplyPreset(const std::string& name);
+  // Returns the parts' settings the preset holds.
+  ControlValues ApplyPreset(const std::string& name);
   void ApplySelectedScale();
 
   bool randomWeights_ = false;
@@ -73,7 +75,7 @@ class Session {
 
 // Composes the session's phrase under its groove, with the parts asked
 // for; a form or meter the steps cannot fill is bad usage.
-Arrangement Compose(Session& session, const ArrangementSettings& arrangement);
+Arrangement Compose(Session& session);
 
 // Writes CP932 bytes to stdout exactly as they are; throws
 // std::runtime_error when they cannot all be written.

@@ -152,8 +152,7 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     AddKey(options, *v);
   } else if (auto v = args.TakeValue("--range")) {
     AddRange(options, *v);
-  } else if (TakeArrangementOption(args, options.arrangement)) {
-  } else if (TakeGrooveOption(args, options.groove)) {
+  } else if (TakePartOption(args, options.partValues)) {
   } else if (args.TakeFlag("--no-voice")) {
     AddSet(options, "chkVoice", "0");
   } else {

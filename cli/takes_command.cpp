@@ -63,6 +63,8 @@ std::string Escaped(std::string_view text) {
 nlohmann::ordered_json ToJson(const Take& take) {
   nlohmann::ordered_json settings = nlohmann::ordered_json::object();
   for (const auto& [name, value] : take.controls) settings[name] = value;
+  nlohmann::ordered_json parts = nlohmann::ordered_json::object();
+  for (const auto& [name, value] : take.parts) parts[name] = value;
   nlohmann::ordered_json j = {
       {"id", take.id},
       {"created", take.created},
@@ -75,6 +77,7 @@ nlohmann::ordered_json ToJson(const Take& take) {
       {"pattern", take.pattern},
       {"mml", take.mml},
       {"settings", settings},
+      {"parts", parts},
       {"random_state", take.randomState},
   };
   return j;

@@ -7,31 +7,55 @@
 
 #include "chord.h"
 #include "engine_state.h"
+#include "meter.h"
 #include "phrase.h"
 
 namespace volemo {
 
 enum class Comping { Whole, Halves, Accents };
 
-// Keys 28..52 (a four-string bass), channel 2, fingered bass: each chord's
-// root on its first step, then roots, fifths and passing scale tones on
-// eighth notes, sparser than the melody.
-Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, EngineState& state);
+// Where a part plays: its channel and voice (0: none asked for), its keys
+// (drums: unused) and how often it strikes, in percent of its usual chances
+// (a bar's first note always stays).
+struct PartVoicing {
+  int channel = 1;
+  int voice = 0;
+  int low = 0, high = 127;
+  int density = 100;
 
-// Each chord in 3 or 4 notes within keys 52..76, each in the inversion
-// nearest the one before, on channel 3 (electric piano): a whole bar, two
-// halves, or a hit on each beat where the melody starts a note (accents).
-Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, Comping comping,
-                     const Phrase& melody);
+  bool operator==(const PartVoicing&) const = default;
+};
 
-// The General MIDI kit on channel 10 on sixteenth notes: kick, snare,
-// closed and open hi-hat, each weighted by its place in the bar, and always
-// a kick on a bar's first step.
-Phrase ComposeDrums(int64_t bodyTicks, EngineState& state);
+// How the bar and its beats fall, the bars of the meter; 4/4 without one.
+struct PartTime {
+  Meter meter;
+  int repeats = 4;  // passes of the body, as the melody's
+};
+
+// Each chord's root on its first step, then roots, fifths and passing
+// scale tones on eighth notes, sparser than the melody.
+Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
+                   const PartVoicing& voicing, EngineState& state);
+
+// Each chord in 3 or 4 notes, each in the inversion nearest the one
+// before: a whole bar, two halves (a bar's first beat and the one nearest
+// its middle), or a hit on each beat where the melody starts a note.
+Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
+                     const PartVoicing& voicing, Comping comping, const Phrase& melody);
+
+// The General MIDI kit on sixteenth notes: kick, snare, closed and open
+// hi-hat, each weighted by its place in the bar, and always a kick on a
+// bar's first step.
+Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, EngineState& state);
 
 // The drum keys: kick, snare, closed hi-hat, open hi-hat.
 constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kOpenHat = 46;
-constexpr int kBassLow = 28, kBassHigh = 52;
-constexpr int kChordLow = 52, kChordHigh = 76;
+// A four-string bass, fingered; an electric piano in the middle of the
+// keyboard; the kit on channel 10.
+constexpr PartVoicing kBassVoicing{2, 34, 28, 52, 100};
+constexpr PartVoicing kChordVoicing{3, 5, 52, 76, 100};
+constexpr PartVoicing kDrumVoicing{10, 0, 0, 127, 100};
+// The fewest keys a bass or chord part needs: every pitch class once.
+constexpr int kLeastPartRange = 12;
 
 }  // namespace volemo

@@ -21,7 +21,9 @@ struct ArrangementSettings {
   bool bass = false, chords = false, drums = false;
   std::string progression;  // chord symbols (UTF-8) or "random"; empty: no chords
   Comping comping = Comping::Halves;
+  PartVoicing bassVoicing = kBassVoicing, chordVoicing = kChordVoicing, drumVoicing = kDrumVoicing;
 
+  bool operator==(const ArrangementSettings&) const = default;
   bool HasParts() const { return bass || chords || drums; }
   // Chords when a progression is given; the chord part needs one.
   bool HasChords() const { return !progression.empty(); }
@@ -30,9 +32,15 @@ struct ArrangementSettings {
 struct Arrangement {
   std::vector<std::string> names;  // "melody" first, then the parts asked for
   std::vector<Phrase> parts;       // parallel to names
-  std::vector<music::Chord> chords;  // one a bar; empty without a progression
+  std::vector<music::Chord> chords;  // one a bar (over a form, every bar); empty without a progression
   int64_t bodyTicks = 0;
+  int64_t barTicks = kWholeNoteTicks;  // of the meter
   std::string Mml() const;
+  // Every part as one phrase, its MML Mml(), each note redrawn by its own
+  // part's choice; the melody alone is that phrase itself.
+  Phrase Whole() const;
+  // The index in Whole()'s notes of each part's first note, and past the last.
+  std::vector<size_t> FirstNotes() const;
 };
 
 // Composes every part; without parts and progression, the melody alone with

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdlib>
 
 #include "accompaniment.h"
 #include "harmony.h"
@@ -8,18 +9,28 @@
 namespace volemo {
 namespace {
 
-constexpr int kChordCentre = 64;
+// The beat after the first nearest the middle of the bar (the first of two
+// as near); 0 for a bar of one beat.
+int64_t HalfBar(const Meter& meter) {
+  const std::vector<int> starts = BeatStarts(meter);
+  const int middle = BarTicks(meter) / 2;
+  int64_t best = 0;
+  for (size_t i = 1; i < starts.size(); ++i)
+    if (best == 0 || std::abs(starts[i] - middle) < std::abs(best - middle)) best = starts[i];
+  return best;
+}
 
 // Where the chords strike within the body.
-std::vector<int64_t> CompingStarts(Comping comping, const Phrase& melody, int64_t bodyTicks) {
+std::vector<int64_t> CompingStarts(Comping comping, const Phrase& melody, int64_t bodyTicks, const Meter& meter) {
+  const int64_t barTicks = BarTicks(meter), half = HalfBar(meter);
   std::vector<int64_t> starts;
-  for (int64_t bar = 0; bar < bodyTicks; bar += kBarTicks) {
+  for (int64_t bar = 0; bar < bodyTicks; bar += barTicks) {
     starts.push_back(bar);
-    if (comping == Comping::Halves && bar + kBarTicks / 2 < bodyTicks) starts.push_back(bar + kBarTicks / 2);
+    if (comping == Comping::Halves && half > 0 && bar + half < bodyTicks) starts.push_back(bar + half);
     if (comping != Comping::Accents) continue;
     for (const PhraseNote& n : melody.Notes())
-      if (n.startTick > bar && n.startTick < std::min(bar + kBarTicks, bodyTicks) && n.startTick % kBeatTicks == 0 &&
-          starts.back() != n.startTick)
+      if (n.startTick > bar && n.startTick < std::min(bar + barTicks, bodyTicks) &&
+          AccentAt(meter, n.startTick) != Accent::None && starts.back() != n.startTick)
         starts.push_back(n.startTick);
   }
   return starts;
@@ -27,27 +38,28 @@ std::vector<int64_t> CompingStarts(Comping comping, const Phrase& melody, int64_
 
 }  // namespace
 
-Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, Comping comping,
-                     const Phrase& melody) {
-  const std::vector<int64_t> starts = CompingStarts(comping, melody, bodyTicks);
+Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
+                     const PartVoicing& voicing, Comping comping, const Phrase& melody) {
+  const std::vector<int64_t> starts = CompingStarts(comping, melody, bodyTicks, time.meter);
+  const int low = voicing.low, high = voicing.high;
   std::vector<PartHit> hits;
-  std::vector<int> keys, voicing;
+  std::vector<int> keys, voiced;
   for (size_t i = 0; i < starts.size(); ++i) {
     const int64_t end = i + 1 < starts.size() ? starts[i + 1] : bodyTicks;
-    const music::Chord& chord = ChordAt(chords, starts[i]);
-    voicing = music::NearestInversion(chord.tones, voicing, kChordLow, kChordHigh, kChordCentre);
-    hits.push_back({starts[i], end - starts[i], static_cast<int>(voicing.size())});
-    keys.insert(keys.end(), voicing.begin(), voicing.end());
+    const music::Chord& chord = ChordAt(chords, starts[i], BarTicks(time.meter));
+    voiced = music::NearestInversion(chord.tones, voiced, low, high, (low + high) / 2);
+    hits.push_back({starts[i], end - starts[i], static_cast<int>(voiced.size())});
+    keys.insert(keys.end(), voiced.begin(), voiced.end());
   }
-  Phrase part = WritePart({"chords", 3, 5, 80, 95}, hits, keys, bodyTicks);
+  Phrase part = WritePart(VoiceOf("chords", voicing, 80, 95), hits, keys, bodyTicks, time);
   // A redrawn chord note keeps its pitch class and moves by an octave
   // within the range, when it can.
-  part.SetKeyChooser([](const std::vector<PhraseNote>& n, size_t index, const Settings&, EngineState& s) {
+  part.SetKeyChooser([low, high](const std::vector<PhraseNote>& n, size_t index, const Settings&, EngineState& s) {
     const int key = n[index].key;
     const int moved = key + (s.random.Next(2) == 0 ? -12 : 12);
-    if (moved >= kChordLow && moved <= kChordHigh) return moved;
+    if (moved >= low && moved <= high) return moved;
     const int other = 2 * key - moved;
-    return other >= kChordLow && other <= kChordHigh ? other : key;
+    return other >= low && other <= high ? other : key;
   });
   return part;
 }

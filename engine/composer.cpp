@@ -240,8 +240,6 @@ std::string PhraseHead(const Settings& settings, const GrooveSettings& groove) {
   return head;
 }
 
-namespace {
-
 int BodySteps(const Settings& settings, const GrooveSettings& groove) {
   const int count = CountAtMost(settings, "spnCount");
   const int64_t step = StepTicks(settings.Value("spnL"));
@@ -252,8 +250,6 @@ int BodySteps(const Settings& settings, const GrooveSettings& groove) {
   const int64_t wanted = std::max(count, 1);
   return static_cast<int>((wanted + stepsPerWhole - 1) / stepsPerWhole * stepsPerWhole);
 }
-
-}  // namespace
 
 Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove,
                      const MelodyOptions& melody) {
@@ -267,7 +263,7 @@ Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSetting
     phrase = JoinBodies(melody.opening + PhraseHead(settings, groove) + "[4 \r\n", {std::move(body)}, "\r\n]", true);
     if (line.Shapes() || melody.line.cadence > 0) phrase.SetKeyChooser(line.Chooser());
   } else {
-    phrase = ComposeForm(settings, state, groove);
+    phrase = ComposeForm(settings, state, groove, melody.line, melody.chords, melody.opening);
   }
   PhraseFrame frame = phrase.Frame();
   frame.stepTicks = StepTicks(settings.Value("spnL"));

@@ -15,7 +15,8 @@
 namespace volemo {
 
 // What a melody adds to the phrase: the line's shape, the chords under it,
-// at least minSteps steps (a progression's bars), and a text written before
+// at least minSteps steps (a progression's bars; a form sets its own
+// length), and a text written before
 // the header (a part's opening). The defaults add nothing.
 struct MelodyOptions {
   LineSettings line;
@@ -31,7 +32,8 @@ struct MelodyOptions {
 // Returns the phrase with its notes, all unlocked. The groove shapes its
 // pattern, timing, velocities, meter and form; at its defaults the phrase is
 // the pattern's steps four times over. The melody's options shape the line
-// (not under a form); its Reroll and Mutate then draw by the same line.
+// (under a form, each section's); its Reroll and Mutate then draw by the
+// same line.
 Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSettings& groove = {},
                      const MelodyOptions& melody = {});
 
@@ -57,6 +59,10 @@ Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::
 
 // The header, with the meter's command first when there is one.
 std::string PhraseHead(const Settings& settings, const GrooveSettings& groove);
+
+// The steps of one pass of the body: the step count, under a meter the
+// fewest whole bars that hold it.
+int BodySteps(const Settings& settings, const GrooveSettings& groove);
 
 // Ticks of one step of the base note length (spnL's value), rounded to the
 // nearest tick as the compiler does; 0 for a length the compiler refuses,

@@ -33,14 +33,15 @@ std::vector<music::Chord> MakeProgression(const std::string& text, int key, cons
   return parsed.chords;
 }
 
-ChordTimeline TimelineOf(const std::vector<music::Chord>& chords) {
+ChordTimeline TimelineOf(const std::vector<music::Chord>& chords, const Meter& meter) {
   ChordTimeline timeline;
+  timeline.meter = meter;
   for (const music::Chord& c : chords) timeline.masks.push_back(static_cast<uint16_t>(music::PitchMask(c)));
   return timeline;
 }
 
-const music::Chord& ChordAt(const std::vector<music::Chord>& chords, int64_t tick) {
-  return chords[static_cast<size_t>(tick / kBarTicks) % chords.size()];
+const music::Chord& ChordAt(const std::vector<music::Chord>& chords, int64_t tick, int64_t barTicks) {
+  return chords[static_cast<size_t>(tick / barTicks) % chords.size()];
 }
 
 }  // namespace volemo

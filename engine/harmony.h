@@ -19,12 +19,12 @@ namespace volemo {
 // EngineError for a text that is no progression.
 std::vector<music::Chord> MakeProgression(const std::string& text, int key, const EngineState& state);
 
-// The pitch-class masks of the chords, for the melody.
-ChordTimeline TimelineOf(const std::vector<music::Chord>& chords);
+// The pitch-class masks of the chords, a chord a bar of meter, for the melody.
+ChordTimeline TimelineOf(const std::vector<music::Chord>& chords, const Meter& meter);
 
-// The chord sounding at a tick of the body: chord i in bar i, around again
-// when the body is longer.
-const music::Chord& ChordAt(const std::vector<music::Chord>& chords, int64_t tick);
+// The chord sounding at a tick of the body: chord i in bar i of barTicks,
+// around again when the body is longer.
+const music::Chord& ChordAt(const std::vector<music::Chord>& chords, int64_t tick, int64_t barTicks);
 
 // Bit p set for each pitch class p the scale weights hold.
 unsigned ScaleMask(const ScaleWeights& weights);

@@ -55,8 +55,10 @@ std::optional<Contour> ContourNamed(std::string_view name) {
 
 uint16_t ChordTimeline::At(int64_t tick) const {
   if (masks.empty()) return 0;
-  return masks[static_cast<size_t>(tick / kBarTicks) % masks.size()];
+  return masks[static_cast<size_t>(tick / BarTicks(meter)) % masks.size()];
 }
+
+bool ChordTimeline::OnBeat(int64_t tick) const { return AccentAt(meter, tick) != Accent::None; }
 
 MelodyLine::MelodyLine(const LineSettings& line, ChordTimeline chords, int64_t bodyTicks, int tonic)
     : line_(line), chords_(std::move(chords)), bodyTicks_(bodyTicks), tonic_(tonic) {}
@@ -75,7 +77,7 @@ int MelodyLine::Choose(const std::vector<PhraseNote>& notes, size_t index, int64
   const int previous = index > 0 ? notes[index - 1].key : -1;
   const int before = index > 1 ? notes[index - 2].key : -1;
   const uint16_t chord = chords_.At(startTick);
-  const bool pulled = chord != 0 && line_.chordPull > 0 && startTick % kBeatTicks == 0;
+  const bool pulled = chord != 0 && line_.chordPull > 0 && chords_.OnBeat(startTick);
 
   // The scale's weight, with the chord's pull on the first step of a beat:
   // a chord tone outside the scale still counts there, so that a full pull

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "engine_state.h"
+#include "meter.h"
 #include "phrase.h"
 #include "settings.h"
 
 namespace volemo {
 
-constexpr int64_t kBeatTicks = 480;
-constexpr int64_t kBarTicks = 4 * kBeatTicks;  // chords change by bars of 4/4
+constexpr int64_t kBeatTicks = kWholeNoteTicks / 4;
+constexpr int64_t kBarTicks = kWholeNoteTicks;  // a bar of 4/4
 
 enum class Contour { Free, Arch, Rising, Falling, Wave };
 
@@ -34,11 +35,14 @@ struct LineSettings {
 };
 
 // The chords under the phrase body: one pitch-class mask (bit p = pitch
-// class p) per bar of 1920 ticks, bar i of the body taking chord i modulo
-// their count. Empty: no chords.
+// class p) per bar of the meter, bar i taking chord i modulo their count.
+// Empty: no chords.
 struct ChordTimeline {
   std::vector<uint16_t> masks;
+  Meter meter;
   uint16_t At(int64_t tick) const;
+  // The first step of one of the meter's beats.
+  bool OnBeat(int64_t tick) const;
 };
 
 class MelodyLine {

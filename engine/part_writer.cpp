@@ -1,6 +1,5 @@
 #include "part_writer.h"
 
-#include "melody_line.h"
 
 namespace volemo {
 namespace {
@@ -9,11 +8,16 @@ std::string Ticks(int64_t ticks) { return "%" + std::to_string(ticks); }
 
 }  // namespace
 
+PartVoice VoiceOf(std::string_view name, const PartVoicing& voicing, int velocity, int gate) {
+  return {name, voicing.channel, voicing.voice, velocity, gate};
+}
+
 Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const std::vector<int>& keys,
-                 int64_t bodyTicks) {
+                 int64_t bodyTicks, const PartTime& time) {
+  const int64_t bar = BarTicks(time.meter);
   std::string head = "\r\nPart(" + std::string(voice.name) + ")Channel(" + std::to_string(voice.channel) + ");";
   if (voice.voice > 0) head += "Voice(" + std::to_string(voice.voice) + ")";
-  head += "\r\nv" + std::to_string(voice.velocity) + "q" + std::to_string(voice.gate) + "[4 \r\n";
+  head += "\r\nv" + std::to_string(voice.velocity) + "q" + std::to_string(voice.gate) + "[" + std::to_string(time.repeats) + " \r\n";
   std::vector<std::string> texts{head};
   std::vector<PhraseNote> notes;
   int64_t now = 0;
@@ -21,7 +25,7 @@ Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const
   for (const PartHit& hit : hits) {
     std::string& before = texts.back();
     if (hit.start > now) before += "r" + Ticks(hit.start - now) + " ";
-    if (hit.start > 0 && hit.start % kBarTicks == 0) before += "|\r\n";
+    if (hit.start > 0 && hit.start % bar == 0) before += "|\r\n";
     if (hit.count > 1) before += "'";
     for (int k = 0; k < hit.count; ++k) {
       PhraseNote note;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "accompaniment.h"
 #include "phrase.h"
 
 namespace volemo {
@@ -26,8 +27,21 @@ struct PartVoice {
 
 // The hits in order of time, never overlapping, inside bodyTicks; keys
 // holds the notes of every hit in order. The body is repeated as often as
-// the melody's.
+// the melody's, a line to each bar of the meter.
 Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const std::vector<int>& keys,
-                 int64_t bodyTicks);
+                 int64_t bodyTicks, const PartTime& time);
+
+// The voice of a part as its voicing asks, with the part's own velocity
+// and gate.
+PartVoice VoiceOf(std::string_view name, const PartVoicing& voicing, int velocity, int gate);
+
+// Each bar start of the body, and the tick of each step of stepTicks
+// inside that bar, in order: f(barStart, inBar).
+template <class F>
+void ForEachStep(int64_t bodyTicks, const Meter& meter, int64_t stepTicks, F&& f) {
+  const int64_t bar = BarTicks(meter);
+  for (int64_t start = 0; start < bodyTicks; start += bar)
+    for (int64_t in = 0; in < bar && start + in < bodyTicks; in += stepTicks) f(start, in);
+}
 
 }  // namespace volemo

@@ -22,6 +22,7 @@ void Phrase::Write() {
   int lastNote = -1;
   for (size_t i = 0; i < notes_.size(); ++i) {
     mml_ += texts_[i];
+    if (notes_[i].startsPart) lastNote = -1;
     notes_[i].textBegin = mml_.size();
     mml_ += NoteToMml(lastNote, notes_[i].key);
     notes_[i].textEnd = mml_.size();

@@ -32,6 +32,7 @@ struct PhraseNote {
   bool locked = false;
   int64_t lengthTicks = 0;    // written, ties included, before the gate
   int velocity = 100;         // in force for the note
+  bool startsPart = false;    // written with its octave, as the first note of a part (an arrangement's)
 };
 
 // What stands around a phrase's body: the text before it (header, repeat
@@ -63,6 +64,8 @@ class Phrase {
   using KeyChooser =
       std::function<int(const std::vector<PhraseNote>& notes, size_t index, const Settings&, EngineState&)>;
   void SetKeyChooser(KeyChooser chooser) { chooser_ = std::move(chooser); }
+  // Empty: the note choice.
+  const KeyChooser& Chooser() const { return chooser_; }
 
   void SetFrame(PhraseFrame frame) { frame_ = std::move(frame); }
   const PhraseFrame& Frame() const { return frame_; }

@@ -1,5 +1,6 @@
 #include "phrase_form.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -22,7 +23,14 @@ std::vector<FormSection> ParseForm(std::string_view form) {
   return sections;
 }
 
-Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings& groove) {
+int64_t FormTicks(const GrooveSettings& groove) {
+  if (groove.form.empty()) return 0;
+  return static_cast<int64_t>(ParseForm(groove.form).size()) * groove.sectionBars *
+         BarTicks(groove.meter.value_or(Meter{}));
+}
+
+Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings& groove, const LineSettings& line,
+                   const ChordTimeline& chords, const std::string& opening) {
   const std::vector<FormSection> form = ParseForm(groove.form);
   const Meter meter = groove.meter.value_or(Meter{});
   const int64_t step = StepTicks(settings.Value("spnL"));
@@ -33,21 +41,27 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
                                 " does not hold a whole number of steps of l" + settings.Text("spnL"));
   const int steps = static_cast<int>(ticks / step);
   const bool drawn = TrimControlAndBlank(settings.PatternText()).empty();
+  const int tonic = std::clamp(settings.Index("cmbKey"), 0, 11);
 
   std::map<std::string, PhraseBody> made;  // by name: the letter and its primes
+  std::map<std::string, MelodyLine> lines;  // by letter: the line its section was drawn by
   std::vector<PhraseBody> bodies;
   for (const FormSection& section : form) {
     const std::string letter(1, section.letter);
     const std::string name = letter + std::string(section.primes, '\'');
     if (!made.count(letter)) {
       if (drawn) settings.SetPatternText({});
-      made[letter] = ComposeBody(settings, state, groove, steps);
+      const MelodyLine& drawnBy = lines.emplace(letter, MelodyLine(line, chords, ticks, tonic)).first->second;
+      made[letter] = ComposeBody(settings, state, groove, steps, &drawnBy);
+      drawnBy.Cadence(made[letter].notes, settings, state);
     }
     if (!made.count(name)) {
       // The letter's notes with some redrawn, through the phrase that
       // knows how to choose them.
       PhraseBody varied = made[letter];
       Phrase notes(varied.texts, varied.notes);
+      const MelodyLine& drawnBy = lines.at(letter);
+      if (drawnBy.Shapes() || line.cadence > 0) notes.SetKeyChooser(drawnBy.Chooser());
       notes.Mutate(groove.variation, settings, state);
       for (size_t i = 0; i < varied.notes.size(); ++i) varied.notes[i].key = notes.Notes()[i].key;
       made[name] = std::move(varied);
@@ -56,7 +70,12 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
     body.texts.front().insert(0, "\r\n// " + name + "\r\n");
     bodies.push_back(std::move(body));
   }
-  return JoinBodies(PhraseHead(settings, groove), std::move(bodies), "\r\n", false);
+  Phrase phrase = JoinBodies(opening + PhraseHead(settings, groove), std::move(bodies), "\r\n", false);
+  ChordTimeline bars = chords;
+  bars.masks = FormChords(chords.masks, groove);
+  const MelodyLine whole(line, bars, static_cast<int64_t>(form.size()) * ticks, tonic);
+  if (whole.Shapes() || line.cadence > 0) phrase.SetKeyChooser(whole.Chooser());
+  return phrase;
 }
 
 }  // namespace volemo

@@ -211,6 +211,47 @@ MidiFile ParseMidiFile(std::string bytes) {
   return midi;
 }
 
+namespace {
+
+// The track's name, when a track-name event comes before its first event
+// of another kind; empty otherwise.
+std::string TrackName(Reader& track) {
+  while (!track.AtEnd()) {
+    track.Vlq();
+    if (track.Byte() != 0xFF) return {};
+    const uint8_t type = track.Byte();
+    const std::string_view data = track.Take(track.Vlq());
+    if (type == 0x03) return std::string(data);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string WithoutTracks(std::string_view smf, const std::vector<std::string>& names) {
+  Parse(smf, nullptr);  // walkable, or the reason why not
+  Reader file(smf, "ファイル");
+  file.Take(4);
+  std::string out(smf.substr(0, 8 + file.Big(4)));
+  file.Take(static_cast<uint32_t>(out.size() - 8));
+  int dropped = 0;
+  while (!file.AtEnd()) {
+    const size_t start = file.Pos();
+    const std::string_view type = file.Take(4);
+    const std::string_view data = file.Take(file.Big(4));
+    Reader track(data, "トラック");
+    if (type == "MTrk" && std::find(names.begin(), names.end(), TrackName(track)) != names.end()) {
+      ++dropped;
+      continue;
+    }
+    out += smf.substr(start, file.Pos() - start);
+  }
+  const int tracks = (uint8_t(out[10]) << 8 | uint8_t(out[11])) - dropped;
+  out[10] = static_cast<char>(tracks >> 8);
+  out[11] = static_cast<char>(tracks & 0xFF);
+  return out;
+}
+
 std::vector<TimedEvent> TimedEvents(const MidiFile& midi) {
   std::vector<TimedEvent> events;
   Parse(midi.bytes, &events);

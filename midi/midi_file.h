@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace volemo {
@@ -44,6 +45,12 @@ struct TimedEvent {
 // synthesizer's player would quietly skip is reported instead. Throws
 // PlayerError saying what is wrong (no file name).
 MidiFile ParseMidiFile(std::string bytes);
+
+// The file without the tracks whose name (the track-name events before a
+// track's first other event) is one of names, the header's track count
+// lowered to match. Throws PlayerError as ParseMidiFile does for a file
+// it cannot walk.
+std::string WithoutTracks(std::string_view smf, const std::vector<std::string>& names);
 
 // The channel messages of every track of a parsed file, in the order they
 // sound (a track's own order among those at one tick, earlier tracks first).

@@ -6,6 +6,7 @@
 
 #include "cp932.h"
 #include "file_contents.h"
+#include "midi_file.h"
 #include "program_dir.h"
 #include "use_vorlin_dll.h"
 #include "user_dirs.h"
@@ -23,6 +24,18 @@ std::string TempMidPathIn(const std::string& programDir) {
 
 std::string TempMidPath() { return TempMidPathIn(ProgramDir()); }
 
+namespace {
+
+// The window's, set from its one thread.
+std::vector<std::string>& SilentParts() {
+  static std::vector<std::string> names;
+  return names;
+}
+
+}  // namespace
+
+void SetSilentParts(std::vector<std::string> names) { SilentParts() = std::move(names); }
+
 void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick) {
   player.Close();
   std::string midi;
@@ -30,6 +43,7 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
     settings.SetStatus(LastCompileMessage());
     return;
   }
+  if (!SilentParts().empty()) midi = WithoutTracks(midi, SilentParts());
   try {
     WriteWholeFile(TempMidPath(), midi);
   } catch (const FileError& e) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "sound_player.h"
 #include "settings.h"
@@ -24,6 +25,10 @@ std::string TempMidPathIn(const std::string& programDir);
 // phrase that cannot sound is never announced as playing.
 // fromTick starts the sound later in the phrase (see SynthPlayer::Play).
 void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, int fromTick = 0);
+
+// The parts (by their track names) PlayMml leaves out of what it plays, and
+// so of temp.mid, from now on: the window's mute and solo.
+void SetSilentParts(std::vector<std::string> names);
 
 // Stops and closes the player, but only while it plays: a phrase that has
 // ended stays open.

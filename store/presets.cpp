@@ -14,7 +14,7 @@ namespace {
 // scale list and the scale sliders are left out: the preset names its
 // scale, and the key and scale give the weights.
 Preset Shipped(const char* name, const char* scale, std::map<std::string, std::string> values) {
-  Preset preset{name, scale, {}, true};
+  Preset preset{name, scale, {}, true, {}};
   for (const ControlInfo& c : AllControls()) {
     const std::string control(c.name);
     if (control == "cmbScale" || control.starts_with("src")) continue;

@@ -5,7 +5,7 @@
 namespace volemo {
 namespace {
 
-constexpr std::array<const char*, 2> kSteps = {
+constexpr std::array<const char*, 3> kSteps = {
     // 1: takes. Ids are never reused (AUTOINCREMENT), so a window's idea of
     // "the current take" cannot come to mean another after a deletion.
     R"(CREATE TABLE takes(
@@ -31,6 +31,10 @@ constexpr std::array<const char*, 2> kSteps = {
        CREATE TABLE options(
          key TEXT PRIMARY KEY,
          value TEXT NOT NULL);)",
+    // 3: the line, parts, groove, meter and form settings of takes and
+    // presets; empty for those made without them.
+    R"(ALTER TABLE takes ADD COLUMN parts TEXT NOT NULL DEFAULT '';
+       ALTER TABLE presets ADD COLUMN parts TEXT NOT NULL DEFAULT '';)",
 };
 
 }  // namespace

@@ -26,8 +26,9 @@ ControlValues Utf8Controls(const Settings& settings) {
 }  // namespace
 
 Take CaptureTake(const Settings& settings, const EngineState& state, std::string operation,
-                 uint32_t randomStateBefore) {
+                 uint32_t randomStateBefore, const PartSettings& parts) {
   Take take;
+  take.parts = PartValues(parts);
   take.operation = std::move(operation);
   take.controls = Utf8Controls(settings);
   take.scale = SelectedScale(settings, state);
@@ -38,8 +39,9 @@ Take CaptureTake(const Settings& settings, const EngineState& state, std::string
   return take;
 }
 
-Preset CapturePreset(const Settings& settings, const EngineState& state, std::string name) {
-  Preset preset{std::move(name), SelectedScale(settings, state), Utf8Controls(settings), false};
+Preset CapturePreset(const Settings& settings, const EngineState& state, std::string name,
+                     const PartSettings& parts) {
+  Preset preset{std::move(name), SelectedScale(settings, state), Utf8Controls(settings), false, PartValues(parts)};
   std::erase_if(preset.controls, [](const auto& c) { return c.first == "cmbScale"; });
   return preset;
 }
@@ -61,12 +63,17 @@ bool RestoreSettings(EditableSettings& settings, EngineState& state, const std::
   return known || scale.empty();
 }
 
-void RestoreTake(EditableSettings& settings, EngineState& state, const Take& take) {
+PartSettings PartsOf(const ControlValues& parts) {
+  return ReadPartValues(parts, [](const std::string&) {});
+}
+
+PartSettings RestoreTake(EditableSettings& settings, EngineState& state, const Take& take) {
   RestoreSettings(settings, state, take.scale, take.controls);
   state.weights = take.weights;
   ShowWeightsOnSliders(settings, state);
   settings.SetPatternText(Cp932FromUtf8(take.pattern));
   settings.SetMmlText(Cp932FromUtf8(take.mml));
+  return PartsOf(take.parts);
 }
 
 }  // namespace volemo

@@ -29,6 +29,7 @@ struct Take {
   ControlValues controls;         // every control by name, as --set takes it (UTF-8)
   std::string scale;              // the selected scale's name, empty when none
   std::array<int, 12> weights{};  // the scale weights, C first
+  ControlValues parts;            // the line, parts, groove, meter and form off their defaults (part_values.h)
   std::string pattern, mml;       // the two boxes, lines ending in CR LF
   uint32_t randomState = 0;       // the random source's seed before the command
   bool starred = false;
@@ -39,7 +40,8 @@ struct Preset {
   std::string name;
   std::string scale;       // picked by name, so a reordered scale file does not matter
   ControlValues controls;  // the controls it sets, in the order to set them (UTF-8)
-  bool shipped = false;    // comes with the program: cannot be renamed or deleted
+  bool shipped = false;
+  ControlValues parts;     // the line, parts, groove, meter and form off their defaults    // comes with the program: cannot be renamed or deleted
 };
 
 }  // namespace volemo

@@ -105,7 +105,7 @@ std::string NowIso8601() {
 }
 
 constexpr char kTakeColumns[] =
-    "id, created, operation, parent, controls, scale, weights, pattern, mml, random_state, starred, name";
+    "id, created, operation, parent, controls, scale, weights, pattern, mml, random_state, starred, name, parts";
 
 }  // namespace
 
@@ -169,6 +169,7 @@ class TakeStore::Statement {
     t.randomState = static_cast<uint32_t>(Int(9));
     t.starred = Int(10) != 0;
     t.name = Text(11);
+    t.parts = DecodeControls(View(12));
     return t;
   }
 
@@ -311,12 +312,12 @@ TakeStore::Added TakeStore::Add(const Take& take) {
     // A parent deleted meanwhile (by another window) is recorded as none.
     Statement insert = Prepare(
         "INSERT INTO takes(created, operation, parent, controls, scale, weights, pattern, mml,"
-        " random_state, starred, name)"
-        " VALUES(?1, ?2, (SELECT id FROM takes WHERE id = ?3), ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+        " random_state, starred, name, parts)"
+        " VALUES(?1, ?2, (SELECT id FROM takes WHERE id = ?3), ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)");
     insert.Bind(1, created).Bind(2, take.operation).Bind(3, take.parent.value_or(0));
     insert.Bind(4, controls).Bind(5, take.scale).Bind(6, weights).Bind(7, take.pattern);
     insert.Bind(8, take.mml).Bind(9, int64_t{take.randomState}).Bind(10, int64_t{take.starred});
-    insert.Bind(11, take.name).Run();
+    insert.Bind(11, take.name).Bind(12, EncodeControls(take.parts)).Run();
     const int64_t id = sqlite3_last_insert_rowid(db_);
     Prepare("DELETE FROM takes WHERE starred = 0 AND id <= (SELECT id FROM takes WHERE starred = 0"
             " ORDER BY id DESC LIMIT 1 OFFSET ?1)")
@@ -381,18 +382,19 @@ int TakeStore::KeepUnstarred() const {
 void TakeStore::SetKeepUnstarred(int count) { SetOption("keep_unstarred", std::to_string(std::max(count, 1))); }
 
 std::vector<Preset> TakeStore::Presets() const {
-  Statement st = Prepare("SELECT name, scale, controls FROM presets ORDER BY name");
+  Statement st = Prepare("SELECT name, scale, controls, parts FROM presets ORDER BY name");
   std::vector<Preset> presets;
-  while (st.Step()) presets.push_back({st.Text(0), st.Text(1), DecodeControls(st.View(2)), false});
+  while (st.Step()) presets.push_back({st.Text(0), st.Text(1), DecodeControls(st.View(2)), false, DecodeControls(st.View(3))});
   return presets;
 }
 
 void TakeStore::SavePreset(const Preset& preset) {
   CheckPresetName(preset.name);
-  Prepare("INSERT OR REPLACE INTO presets(name, scale, controls) VALUES(?1, ?2, ?3)")
+  Prepare("INSERT OR REPLACE INTO presets(name, scale, controls, parts) VALUES(?1, ?2, ?3, ?4)")
       .Bind(1, preset.name)
       .Bind(2, preset.scale)
       .Bind(3, EncodeControls(preset.controls))
+      .Bind(4, EncodeControls(preset.parts))
       .Run();
 }
 
@@ -415,13 +417,15 @@ bool TakeStore::RemovePreset(const std::string& name) {
 std::optional<Preset> TakeStore::LastSettings() const {
   const std::optional<std::string> controls = Option("last_controls");
   if (!controls) return std::nullopt;
-  return Preset{"", Option("last_scale").value_or(""), DecodeControls(*controls), false};
+  return Preset{"", Option("last_scale").value_or(""), DecodeControls(*controls), false,
+                DecodeControls(Option("last_parts").value_or(""))};
 }
 
 void TakeStore::SetLastSettings(const Preset& settings) {
   InTransaction([&] {
     SetOption("last_scale", settings.scale);
     SetOption("last_controls", EncodeControls(settings.controls));
+    SetOption("last_parts", EncodeControls(settings.parts));
   });
 }
 

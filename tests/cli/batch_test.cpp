@@ -141,6 +141,31 @@ TEST_F(Batch, GrooveIsThePhraseCommandsAndOnlyABatchUsingItRecordsIt) {
   EXPECT_EQ(ReadFile(dir_ / "plain" / "manifest.jsonl").find("groove"), std::string::npos);
 }
 
+// A batch run again into its folder with other line or part options is
+// refused, and its manifest is left as it was; with the same ones it goes on.
+TEST_F(Batch, ARerunWithOtherLineOrPartOptionsIsRefused) {
+  const fs::path out = dir_ / "out";
+  const std::vector<std::string> first = {"--smoothness", "80", "--parts", "bass", "--bass-density", "50"};
+  const auto batch = [&](const std::vector<std::string>& options, const char* count) {
+    std::vector<std::string> args = {"batch", "--count", count, "--seed", "5", "--formats", "mml", "--out", out};
+    args.insert(args.end(), options.begin(), options.end());
+    return Run(args);
+  };
+  ASSERT_EQ(batch(first, "2"), 0) << Err();
+  const std::string manifest = ReadFile(out / "manifest.jsonl");
+  for (const std::vector<std::string>& other : std::vector<std::vector<std::string>>{
+           {"--smoothness", "60", "--parts", "bass", "--bass-density", "50"},
+           {"--smoothness", "80", "--parts", "bass,drums", "--bass-density", "50"},
+           {"--smoothness", "80", "--parts", "bass", "--bass-density", "60"},
+           {"--smoothness", "80", "--parts", "bass", "--bass-density", "50", "--chords", "I IV"},
+       }) {
+    EXPECT_NE(batch(other, "3"), 0) << other[1] << " " << other[3] << " " << other[5];
+    EXPECT_NE(Err().find("other settings"), std::string::npos) << Err();
+    EXPECT_EQ(ReadFile(out / "manifest.jsonl"), manifest);
+  }
+  EXPECT_EQ(batch(first, "3"), 0) << Err();
+}
+
 TEST_F(Batch, FilesAreTheSameForAnyNumberOfJobs) {
   const std::vector<std::string> common = {"batch", "--count", "300", "--seed", "7", "--random-weights"};
   std::vector<std::string> one = common, two = common;

@@ -95,6 +95,31 @@ TEST_F(TakesCli, APresetSetsTheScaleAndControlsBeforeTheSetOptions) {
   EXPECT_EQ(RunCli({"phrase", "--preset", "どこにもない"}).status, 2);
 }
 
+// A take keeps the line, parts and groove options it was made with; a
+// preset holding them gives them to phrase, the options after it over them.
+TEST_F(TakesCli, TakesAndPresetsCarryTheLinePartsAndGroove) {
+  const std::vector<std::string> options = {"--smoothness", "80", "--parts", "bass,drums", "--meter", "3/4",
+                                            "--swing", "60"};
+  const auto phrase = [&](std::vector<std::string> args, bool withOptions) {
+    args.insert(args.begin(), {"phrase", "--seed", "4"});
+    if (withOptions) args.insert(args.end(), options.begin(), options.end());
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.out;
+  };
+  const std::string kept = phrase({"--keep"}, true);
+  const nlohmann::json parts = {{"smoothness", "80"}, {"parts", "bass,drums"}, {"meter", "3/4"}, {"swing", "60"}};
+  EXPECT_EQ(ListJson().at(0)["parts"], parts);
+  EXPECT_EQ(RunCli({"takes", "show", "1"}).out, kept);
+
+  ControlValues values;
+  for (const auto& [name, value] : parts.items()) values.emplace_back(name, value);
+  TakeStore(dir_ / "takes.sqlite3").SavePreset({"mine", "Major", {}, false, values});
+  EXPECT_EQ(phrase({"--preset", "mine"}, false), kept);
+  EXPECT_EQ(phrase({"--preset", "mine", "--swing", "50"}, false),
+            phrase({"--smoothness", "80", "--parts", "bass,drums", "--meter", "3/4"}, false));
+}
+
 TEST_F(TakesCli, ADatabaseThatCannotBeReadStopsOnlyTheKeeping) {
   std::ofstream(dir_ / "takes.sqlite3") << std::string(4096, 'x');
   const Result r = RunCli({"phrase", "--seed", "5", "--keep"});

@@ -12,6 +12,7 @@
 #include "composer.h"
 #include "engine_fixture.h"
 #include "harmony.h"
+#include "meter.h"
 #include "voice_leading.h"
 
 namespace volemo {
@@ -62,12 +63,12 @@ std::map<int64_t, std::vector<int>> Strikes(const Phrase& part) {
 // range: from each base key, each tone's first key at or above it.
 std::vector<std::vector<int>> Inversions(const std::vector<int>& tones) {
   std::vector<std::vector<int>> all;
-  for (int base = kChordLow; base <= kChordHigh; ++base) {
+  for (int base = kChordVoicing.low; base <= kChordVoicing.high; ++base) {
     if (std::find(tones.begin(), tones.end(), base % 12) == tones.end()) continue;
     std::vector<int> keys;
     for (int p : tones) keys.push_back(base + ((p - base) % 12 + 12) % 12);
     std::sort(keys.begin(), keys.end());
-    if (keys.back() <= kChordHigh) all.push_back(keys);
+    if (keys.back() <= kChordVoicing.high) all.push_back(keys);
   }
   return all;
 }
@@ -84,15 +85,15 @@ TEST(Arrangement, EveryPartHoldsToItsChords) {
       if (seed % 2) c.a.parts[1].Reroll(c.e.settings, c.e.state);
 
       for (const PhraseNote& n : c.Part("bass").Notes()) {
-        ASSERT_TRUE(n.key >= kBassLow && n.key <= kBassHigh) << n.key;
+        ASSERT_TRUE(n.key >= kBassVoicing.low && n.key <= kBassVoicing.high) << n.key;
         if (n.startTick % kBarTicks == 0) {
-          ASSERT_EQ(n.key % 12, ChordAt(chords, n.startTick).root) << n.startTick;
+          ASSERT_EQ(n.key % 12, ChordAt(chords, n.startTick, kBarTicks).root) << n.startTick;
         }
       }
 
       std::vector<int> before;
       for (const auto& [tick, keys] : Strikes(c.Part("chords"))) {
-        const music::Chord& chord = ChordAt(chords, tick);
+        const music::Chord& chord = ChordAt(chords, tick, kBarTicks);
         std::set<int> pitches, wanted(chord.tones.begin(), chord.tones.end());
         for (int k : keys) pitches.insert(k % 12);
         ASSERT_EQ(pitches, wanted) << tick;
@@ -109,7 +110,7 @@ TEST(Arrangement, EveryPartHoldsToItsChords) {
       for (const PhraseNote& n : c.Part("melody").Notes()) {
         if (n.startTick % kBeatTicks != 0) continue;
         ++strongNotes;
-        const std::vector<int>& tones = ChordAt(chords, n.startTick).tones;
+        const std::vector<int>& tones = ChordAt(chords, n.startTick, kBarTicks).tones;
         ASSERT_NE(std::find(tones.begin(), tones.end(), n.key % 12), tones.end()) << "melody at " << n.startTick;
       }
 
@@ -138,6 +139,100 @@ TEST(Arrangement, WithoutPartsIsThePhraseAndPartsLeaveTheMelodyAlone) {
     EXPECT_EQ(a.parts.front().Mml(), "Part(melody)\r\n" + phrase);
     EXPECT_EQ(withParts.settings.MmlText(), a.Mml());
   }
+}
+
+// Under a meter each part counts the meter's bars: every bar starts with
+// the bass on its chord's root, the chord struck, and a kick; the chords
+// strike only on the meter's beats.
+TEST(Arrangement, PartsCountTheBarsOfTheMeter) {
+  struct Case {
+    const char* meter;
+    const char* beats;  // empty: the meter's own
+  };
+  for (const Case& m : {Case{"3/4", ""}, Case{"7/8", ""}, Case{"7/8", "3+2+2"}, Case{"6/8", ""}, Case{"5/4", ""}}) {
+    GrooveSettings groove;
+    groove.meter = ParseMeter(m.meter);
+    if (*m.beats) groove.meter->beats = ParseBeats(m.beats, *groove.meter);
+    const int64_t bar = BarTicks(*groove.meter);
+    for (uint32_t seed = 0; seed < 40; ++seed) {
+      SCOPED_TRACE(std::string(m.meter) + " " + m.beats + ", seed " + std::to_string(seed));
+      Engine e(seed);
+      e.StartAsTheWindowDoes();
+      ArrangementSettings parts;
+      parts.bass = parts.chords = parts.drums = true;
+      parts.progression = "I IV V vi";
+      parts.comping = static_cast<Comping>(seed % 3);
+      Composed c;
+      c.a = ComposeArrangement(e.settings, e.state, parts, groove);
+      ASSERT_GT(c.a.bodyTicks, 0);
+      ASSERT_EQ(c.a.bodyTicks % bar, 0);
+      std::map<int64_t, int> bass;
+      for (const PhraseNote& n : c.Part("bass").Notes()) bass[n.startTick] = n.key;
+      const auto chords = Strikes(c.Part("chords")), drums = Strikes(c.Part("drums"));
+      for (int64_t start = 0; start < c.a.bodyTicks; start += bar) {
+        const music::Chord& chord = ChordAt(c.a.chords, start, bar);
+        ASSERT_TRUE(bass.contains(start)) << "bar at " << start;
+        EXPECT_EQ(bass.at(start) % 12, chord.root) << "bar at " << start;
+        ASSERT_TRUE(chords.contains(start)) << "bar at " << start;
+        std::set<int> pitches, wanted(chord.tones.begin(), chord.tones.end());
+        for (int k : chords.at(start)) pitches.insert(k % 12);
+        EXPECT_EQ(pitches, wanted) << "bar at " << start;
+        ASSERT_TRUE(drums.contains(start) && drums.at(start).front() == kKick) << "bar at " << start;
+      }
+      for (const auto& [tick, keys] : chords) EXPECT_NE(AccentAt(*groove.meter, tick), Accent::None) << tick;
+    }
+  }
+}
+
+// A form's sections are drawn by the line: a smooth line within its leap in
+// each new section, each section closing on the tonic (a variation's
+// redrawn notes too), and with a full pull every note on a beat a tone of
+// the chord sounding at its place in the form.
+TEST(Arrangement, AFormHonoursTheLineAndTheChords) {
+  GrooveSettings groove;
+  groove.form = "AA'BA'";
+  groove.variation = 3;
+  const int64_t section = 2 * kBarTicks;
+  int moves = 0, steps = 0, strong = 0;
+  for (uint32_t seed = 0; seed < 100; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Engine e(seed);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings line;
+    line.line.smoothness = 100;
+    line.line.maxLeap = 7;
+    line.line.cadence = 100;
+    const std::vector<PhraseNote> notes = ComposeArrangement(e.settings, e.state, line, groove).parts[0].Notes();
+    ASSERT_FALSE(notes.empty());
+    for (size_t i = 0; i + 1 < notes.size(); ++i) {
+      const int64_t at = notes[i].startTick / section;
+      if (at != notes[i + 1].startTick / section) {
+        EXPECT_EQ(notes[i].key % 12, 0) << "section " << at + 1;
+        continue;
+      }
+      if (at == 1 || at == 3) continue;  // a variation: its notes next to the redrawn ones are the letter's
+      const int move = std::abs(notes[i + 1].key - notes[i].key);
+      ASSERT_LE(move, 7) << "note " << i + 2;
+      ++moves;
+      steps += move <= 2;
+    }
+    EXPECT_EQ(notes.back().key % 12, 0);
+
+    Engine pulled(seed);
+    pulled.StartAsTheWindowDoes();
+    ArrangementSettings chords;
+    chords.progression = "I vi IV V";
+    chords.line.chordPull = 100;
+    const Arrangement a = ComposeArrangement(pulled.settings, pulled.state, chords, groove);
+    for (const PhraseNote& n : a.parts[0].Notes()) {
+      if (n.startTick % kBeatTicks != 0) continue;
+      ++strong;
+      const std::vector<int>& tones = ChordAt(a.chords, n.startTick, kBarTicks).tones;
+      ASSERT_NE(std::find(tones.begin(), tones.end(), n.key % 12), tones.end()) << "note at " << n.startTick;
+    }
+  }
+  EXPECT_GE(steps * 100, moves * 60) << steps << " of " << moves;
+  EXPECT_GT(strong, 1000);
 }
 
 }  // namespace

@@ -163,8 +163,9 @@ TEST(TakeStore, BringsEveryOlderSchemaForwardAndRefusesANewerOne) {
       ASSERT_EQ(store.List().size(), 1u);
       EXPECT_EQ(store.List()[0].controls, (ControlValues{{"spnTempo", "99"}}));
       EXPECT_EQ(store.List()[0].weights[2], 1);
+      EXPECT_TRUE(store.List()[0].parts.empty());  // made before parts: made without them
     }
-    store.SavePreset({"p", "Major", {}, false});
+    store.SavePreset({"p", "Major", {}, false, {}});
     EXPECT_EQ(store.Presets().size(), 1u);
     EXPECT_EQ(store.Add(SomeTake("new")).stored, true);
   }
@@ -200,7 +201,7 @@ TEST(TakeStore, TwoWritersAtOnceLoseNothing) {
       try {
         TakeStore store(path);
         for (int i = 0; i < kEach; ++i) store.Add(SomeTake(std::to_string(writer) + "/" + std::to_string(i)));
-        store.SetLastSettings({"", "Major", {{"spnV", std::to_string(writer)}}, false});
+        store.SetLastSettings({"", "Major", {{"spnV", std::to_string(writer)}}, false, {}});
       } catch (...) {
         _exit(1);
       }
@@ -302,13 +303,13 @@ TEST(TakeStore, ADatabaseThatCannotBeUsedThrowsAReasonNamingTheFile) {
 TEST(TakeStore, PresetsAreSavedRenamedAndDeletedButShippedNamesAreNotTaken) {
   TempDir dir;
   TakeStore store(dir / "t.sqlite3");
-  const Preset mine{"わたしの", "Dorian", {{"spnTempo", "140"}}, false};
+  const Preset mine{"わたしの", "Dorian", {{"spnTempo", "140"}}, false, {}};
   store.SavePreset(mine);
-  store.SavePreset({"b", "Major", {}, false});
+  store.SavePreset({"b", "Major", {}, false, {}});
   EXPECT_TRUE(store.RenamePreset("わたしの", "a"));
   EXPECT_THROW(store.RenamePreset("a", "b"), StoreError);
-  EXPECT_THROW(store.SavePreset({ShippedPresets()[0].name, "Major", {}, false}), StoreError);
-  EXPECT_THROW(store.SavePreset({"", "Major", {}, false}), StoreError);
+  EXPECT_THROW(store.SavePreset({ShippedPresets()[0].name, "Major", {}, false, {}}), StoreError);
+  EXPECT_THROW(store.SavePreset({"", "Major", {}, false, {}}), StoreError);
   const std::vector<Preset> stored = store.Presets();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[0].name, "a");
@@ -320,7 +321,7 @@ TEST(TakeStore, PresetsAreSavedRenamedAndDeletedButShippedNamesAreNotTaken) {
   EXPECT_FALSE(store.RestoreAtStart());
   EXPECT_FALSE(store.LastSettings());
   store.SetRestoreAtStart(true);
-  store.SetLastSettings({"", "Dorian", {{"spnV", "99"}}, false});
+  store.SetLastSettings({"", "Dorian", {{"spnV", "99"}}, false, {}});
   EXPECT_TRUE(store.RestoreAtStart());
   EXPECT_EQ(store.LastSettings()->scale, "Dorian");
   EXPECT_EQ(store.LastSettings()->controls, (ControlValues{{"spnV", "99"}}));

@@ -25,6 +25,7 @@
 #include "error_boundary.h"
 #include "frmHelpU.h"
 #include "frmWorkbench.h"
+#include "parts_state.h"
 #include "gui_benri.h"
 #include "long_line_box.h"
 #include "output_menu.h"
@@ -131,6 +132,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   RunHandler([this] { FormCreate(); });
   // Start-up stays as it is unless the user asked for the last settings.
   takes_ = new TakeKeeper(*settings_, state_, this);
+  parts_ = new PartsState(this);
+  takes_->SetParts(&parts_->settings());
+  connect(takes_, &TakeKeeper::partsRestored, parts_, &PartsState::SettingsChanged);
   RunHandler([this] { takes_->RestoreLastSettings(); });
   connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {
@@ -556,6 +560,7 @@ void TfrmMain::mnuWorkbenchClick() {
                                     *findChild<QAction*>(QStringLiteral("mnuPhraseMake"))},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
+    AddPartPanels();
   }
   workbench_->show();
   workbench_->raise();

@@ -32,6 +32,7 @@ class SpinField;
 class TakeKeeper;
 class TfrmHelp;
 class TfrmWorkbench;
+class PartsState;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -106,6 +107,9 @@ class TfrmMain : public QMainWindow {
   void mnuLearnStarredClick();
   void LearnFrom(const PieceNotes& piece);
   void mnuWorkbenchClick();
+  // The workbench's panels of the parts, and a re-roll of one part.
+  void AddPartPanels();
+  void RerollPart(const std::string& name);
 
   // Files in and out (frmMainU_files.cpp).
   void OpenMml(const QString& path);
@@ -134,6 +138,7 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<WindowSettings> settings_;
   TfrmHelp* help_ = nullptr;
   std::optional<Phrase> phrase_;  // the last composed, for the workbench
+  PartsState* parts_ = nullptr;   // the settings of the parts it is composed under (frmMainU_parts.cpp)
   // The composed phrases of this run's takes: a take put back can be
   // re-rolled and mutated again.
   std::map<int64_t, Phrase> takePhrases_;

@@ -14,6 +14,7 @@
 #include "file_contents.h"
 #include "frmHelpU.h"
 #include "frmMainU.h"
+#include "parts_state.h"
 #include "frmWorkbench.h"
 #include "gui_benri.h"
 #include "long_line_box.h"
@@ -40,7 +41,7 @@ void TfrmMain::mnuPatternParamRandomClick() { RandomizePatternWeights(*settings_
 
 void TfrmMain::mnuPhraseMakeClick() {
   const TakeCommand take(*takes_, "make");
-  phrase_ = ComposePhrase(*settings_, state_);
+  phrase_ = parts_->Compose(*settings_, state_);
 }
 
 void TfrmMain::mnuPhrasePlayClick() {
@@ -50,7 +51,7 @@ void TfrmMain::mnuPhrasePlayClick() {
     settings_->SetPatternText({});
   }
   if (settings_->MmlText().empty()) {
-    phrase_ = ComposePhrase(*settings_, state_);
+    phrase_ = parts_->Compose(*settings_, state_);
     take.operation = "play";
   }
   PlayMml(*settings_, player(), settings_->MmlText());
@@ -67,14 +68,14 @@ void TfrmMain::ToolButton5Click() { StopPlayback(player()); }
 
 void TfrmMain::mnuPhraseMakeAndPlayClick() {
   const TakeCommand take(*takes_, "make-and-play");
-  phrase_ = ComposePhrase(*settings_, state_);
+  phrase_ = parts_->Compose(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
 void TfrmMain::mnuMakeAndPlayClick() {
   const TakeCommand take(*takes_, "random-make-and-play");
   MakeRandomPattern(*settings_, state_);
-  phrase_ = ComposePhrase(*settings_, state_);
+  phrase_ = parts_->Compose(*settings_, state_);
   mnuPhrasePlayClick();
 }
 
@@ -102,7 +103,7 @@ void TfrmMain::mnuSaveMidiClick() {
 void TfrmMain::mnuSaveMmlClick() {
   const TakeCommand take(*takes_, "save");
   if (settings_->MmlText().empty()) {
-    phrase_ = ComposePhrase(*settings_, state_);
+    phrase_ = parts_->Compose(*settings_, state_);
     ShowPendingPaint();
   }
   const std::optional<QString> target = saveDialog_.Ask(this, SaveDialog::kMml);

@@ -12,6 +12,7 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmMainU.h"
+#include "parts_state.h"
 #include "input_file.h"
 #include "play_sequence.h"
 #include "take_keeper.h"
@@ -80,7 +81,7 @@ void TfrmMain::PlayMidiFile(const QString& path) {
 
 void TfrmMain::mnuSaveAudioClick() {
   const TakeCommand take(*takes_, "save");
-  if (settings_->MmlText().empty()) phrase_ = ComposePhrase(*settings_, state_);
+  if (settings_->MmlText().empty()) phrase_ = parts_->Compose(*settings_, state_);
   const std::optional<QString> target = saveDialog_.AskAudio(this);
   if (!target) return;
   if (ExportAudio(this, settings_->MmlText(), *target))

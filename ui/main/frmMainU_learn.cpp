@@ -7,6 +7,7 @@
 #include "cp932.h"
 #include "error_boundary.h"
 #include "frmMainU.h"
+#include "parts_state.h"
 #include "note_choice.h"
 #include "style.h"
 #include "style_sources.h"
@@ -33,7 +34,7 @@ void TfrmMain::LearnFrom(const PieceNotes& piece) {
   const Style style = LearnStyle(piece, state_);
   const TakeCommand take(*takes_, "learn");
   for (const auto& [control, value] : StyleControls(style)) SetControl(*settings_, state_, control, value);
-  phrase_ = ComposePhrase(*settings_, state_);
+  phrase_ = parts_->Compose(*settings_, state_);
   QString report = tr("学びました: ");
   if (style.key.scale >= 0) {
     const std::string key = NoteName(style.key.tonic);

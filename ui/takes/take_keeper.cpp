@@ -30,7 +30,7 @@ void TakeKeeper::Keep(const char* operation, uint32_t randomStateBefore) {
   Take take;
   try {
     if (settings_.MmlText().empty()) return;
-    take = CaptureTake(settings_, state_, operation, randomStateBefore);
+    take = CaptureTake(settings_, state_, operation, randomStateBefore, Parts());
   } catch (const EncodingError&) {
     // A box whose text cannot be read is the command's own failure, already
     // on its way to the error box.
@@ -56,7 +56,7 @@ void TakeKeeper::Keep(const char* operation, uint32_t randomStateBefore) {
 void TakeKeeper::PutBack(int64_t id) {
   std::optional<Take> take;
   if (!Use([&](TakeStore& store) { take = store.Get(id); }) || !take) return;
-  RestoreTake(settings_, state_, *take);
+  RestoreParts(RestoreTake(settings_, state_, *take));
   current_ = id;
   emit restored();
 }
@@ -89,22 +89,31 @@ void TakeKeeper::Forward() {
   PutBack(to);
 }
 
-void TakeKeeper::ApplyPreset(const Preset& preset) {
-  RestoreSettings(settings_, state_, preset.scale, preset.controls);
+void TakeKeeper::RestoreParts(const PartSettings& parts) {
+  if (!parts_) return;
+  *parts_ = parts;
+  emit partsRestored();
 }
 
-Preset TakeKeeper::CaptureSettings(const std::string& name) const { return CapturePreset(settings_, state_, name); }
+void TakeKeeper::ApplyPreset(const Preset& preset) {
+  RestoreSettings(settings_, state_, preset.scale, preset.controls);
+  RestoreParts(PartsOf(preset.parts));
+}
+
+Preset TakeKeeper::CaptureSettings(const std::string& name) const {
+  return CapturePreset(settings_, state_, name, Parts());
+}
 
 void TakeKeeper::RestoreLastSettings() {
   std::optional<Preset> last;
   Use([&](TakeStore& store) {
     if (store.RestoreAtStart()) last = store.LastSettings();
   });
-  if (last) RestoreSettings(settings_, state_, last->scale, last->controls);
+  if (last) ApplyPreset(*last);
 }
 
 void TakeKeeper::KeepLastSettings() {
-  Use([&](TakeStore& store) { store.SetLastSettings(CapturePreset(settings_, state_, "")); });
+  Use([&](TakeStore& store) { store.SetLastSettings(CapturePreset(settings_, state_, "", Parts())); });
 }
 
 TakeCommand::TakeCommand(TakeKeeper& keeper, const char* operation) : operation(operation), keeper_(keeper) {

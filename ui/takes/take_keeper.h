@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "control_values.h"
+#include "part_values.h"
 #include "take_store.h"
 
 namespace volemo {
@@ -26,6 +27,11 @@ class TakeKeeper : public QObject {
 
   // Null once the database could not be opened or written.
   TakeStore* store() const { return store_.get(); }
+
+  // The line, parts, groove, meter and form settings the window composes
+  // under: takes and presets keep them, and putting one back sets them and
+  // says so (partsRestored). None: the defaults are kept.
+  void SetParts(PartSettings* parts) { parts_ = parts; }
   std::optional<int64_t> current() const { return current_; }
 
   // Puts take id back (settings, weights, both boxes) and makes it current.
@@ -66,16 +72,21 @@ class TakeKeeper : public QObject {
   void kept(int64_t id);
   // A take was put back: play it when play-on-change is on.
   void restored();
+  // A take, a preset or the last settings put the parts' settings back.
+  void partsRestored();
 
  private:
   friend class TakeCommand;
   void Keep(const char* operation, uint32_t randomStateBefore);
   void PutBack(int64_t id);
   void Fail(const StoreError& e);
+  PartSettings Parts() const { return parts_ ? *parts_ : PartSettings{}; }
+  void RestoreParts(const PartSettings& parts);
 
   EditableSettings& settings_;
   EngineState& state_;
   std::unique_ptr<TakeStore> store_;
+  PartSettings* parts_ = nullptr;
   std::optional<int64_t> current_;
   std::vector<int64_t> forward_;  // the takes Back left, the last one first to return to
   int depth_ = 0;                 // commands running inside one another

@@ -13,8 +13,9 @@ RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings&
   marks.meter = groove.meter;
   if (groove.stepProbability < 100) marks.stepProbability["melody"] = groove.stepProbability;
   if (!chords.empty()) {
-    for (int64_t tick = 0; tick < endTick; tick += kBarTicks)
-      marks.chords.push_back({tick, std::min(tick + kBarTicks, endTick), ChordAt(chords, tick).symbol});
+    const int64_t bar = BarTicks(groove.meter.value_or(Meter{}));
+    for (int64_t tick = 0; tick < endTick; tick += bar)
+      marks.chords.push_back({tick, std::min(tick + bar, endTick), ChordAt(chords, tick, bar).symbol});
   }
   if (groove.form.empty()) return marks;
   std::vector<FormSection> form;

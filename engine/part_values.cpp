@@ -1,0 +1,286 @@
+#include "part_values.h"
+
+#include <array>
+#include <charconv>
+#include <functional>
+#include <stdexcept>
+
+#include "chord_symbols.h"
+#include "euclidean_rhythm.h"
+#include "phrase_form.h"
+
+namespace volemo {
+namespace {
+
+int Integer(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) throw std::invalid_argument("must be an integer, not \"" + text + "\"");
+  return value;
+}
+
+int InRange(const std::string& text, int low, int high) {
+  const int v = Integer(text);
+  if (v < low || v > high)
+    throw std::invalid_argument("takes " + std::to_string(low) + " to " + std::to_string(high) + ", not " + text);
+  return v;
+}
+
+// "a,b,c": from required to most integers joined by commas.
+std::vector<int> Integers(const std::string& text, size_t required, size_t most) {
+  std::vector<int> values;
+  for (size_t start = 0;;) {
+    const size_t comma = text.find(',', start);
+    values.push_back(Integer(text.substr(start, comma == std::string::npos ? comma : comma - start)));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  if (values.size() < required || values.size() > most)
+    throw std::invalid_argument("takes " + std::to_string(required) +
+                                (most > required ? " to " + std::to_string(most) : std::string()) +
+                                " integers joined by commas, not " + text);
+  return values;
+}
+
+constexpr std::array<const char*, 5> kContours = {"free", "arch", "rising", "falling", "wave"};
+constexpr std::array<const char*, 3> kCompings = {"whole", "halves", "accents"};
+
+std::string Join(int a, int b, char between) { return std::to_string(a) + between + std::to_string(b); }
+
+// One setting: its name, its value as text (empty at the default), and how
+// a text sets it.
+struct Field {
+  std::string name;
+  std::function<std::string(const PartSettings&)> get;
+  std::function<void(PartSettings&, const std::string&)> set;
+};
+
+// A part's channel, voice, keys and density, each a setting of its own;
+// the keys of a part with pitches, the density of one that draws its hits.
+void AddVoicingFields(std::vector<Field>& fields, const char* part, PartVoicing ArrangementSettings::* member,
+                      const PartVoicing& usual, bool keyed, bool drawn) {
+  const auto name = [part](const char* what) { return std::string(part) + "-" + what; };
+  const auto of = [member](const PartSettings& s) -> const PartVoicing& { return s.arrangement.*member; };
+  const auto to = [member](PartSettings& s) -> PartVoicing& { return s.arrangement.*member; };
+  fields.push_back({name("channel"),
+                    [=](const PartSettings& s) { return of(s).channel == usual.channel ? "" : std::to_string(of(s).channel); },
+                    [=](PartSettings& s, const std::string& v) { to(s).channel = InRange(v, 1, 16); }});
+  fields.push_back({name("voice"),
+                    [=](const PartSettings& s) { return of(s).voice == usual.voice ? "" : std::to_string(of(s).voice); },
+                    [=](PartSettings& s, const std::string& v) { to(s).voice = InRange(v, 0, 128); }});
+  if (keyed)
+    fields.push_back({name("range"),
+                      [=](const PartSettings& s) {
+                        return of(s).low == usual.low && of(s).high == usual.high ? ""
+                                                                                   : Join(of(s).low, of(s).high, '-');
+                      },
+                      [=](PartSettings& s, const std::string& v) {
+                        const size_t dash = v.find('-', 1);
+                        const int low = dash == std::string::npos ? -1 : Integer(v.substr(0, dash));
+                        const int high = dash == std::string::npos ? -1 : Integer(v.substr(dash + 1));
+                        if (low < 0 || high > 127 || high - low < kLeastPartRange - 1)
+                          throw std::invalid_argument("takes LOW-HIGH, keys 0 to 127 at least an octave apart, not " + v);
+                        to(s).low = low;
+                        to(s).high = high;
+                      }});
+  if (drawn)
+    fields.push_back({name("density"),
+                    [=](const PartSettings& s) { return of(s).density == usual.density ? "" : std::to_string(of(s).density); },
+                    [=](PartSettings& s, const std::string& v) { to(s).density = InRange(v, 0, 400); }});
+}
+
+const std::vector<Field>& Fields() {
+  static const std::vector<Field> fields = [] {
+    std::vector<Field> f;
+    // The line.
+    const auto lineInt = [&f](const char* name, int LineSettings::* member, int low, int high) {
+      f.push_back({name,
+                   [=](const PartSettings& s) {
+                     const int v = s.arrangement.line.*member;
+                     return v == LineSettings{}.*member ? std::string() : std::to_string(v);
+                   },
+                   [=](PartSettings& s, const std::string& v) { s.arrangement.line.*member = InRange(v, low, high); }});
+    };
+    lineInt("smoothness", &LineSettings::smoothness, 0, 100);
+    lineInt("max-leap", &LineSettings::maxLeap, 1, 127);
+    lineInt("turn-back", &LineSettings::turnBack, 0, 100);
+    lineInt("cadence", &LineSettings::cadence, 0, 100);
+    f.push_back({"contour",
+                 [](const PartSettings& s) {
+                   const Contour c = s.arrangement.line.contour;
+                   return c == Contour::Free ? std::string() : kContours[static_cast<size_t>(c)];
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   const std::optional<Contour> c = ContourNamed(v);
+                   if (!c) throw std::invalid_argument("takes free, arch, rising, falling or wave, not " + v);
+                   s.arrangement.line.contour = *c;
+                 }});
+    lineInt("chord-pull", &LineSettings::chordPull, 0, 100);
+    // The parts and their chords.
+    f.push_back({"parts",
+                 [](const PartSettings& s) {
+                   const ArrangementSettings& a = s.arrangement;
+                   std::string list;
+                   for (const auto& [on, name] : {std::pair{a.bass, "bass"}, {a.chords, "chords"}, {a.drums, "drums"}})
+                     if (on) list += (list.empty() ? "" : ",") + std::string(name);
+                   return list;
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   ArrangementSettings& a = s.arrangement;
+                   a.bass = a.chords = a.drums = false;
+                   for (size_t at = 0; at <= v.size();) {
+                     const size_t end = std::min(v.find(',', at), v.size());
+                     const std::string part = v.substr(at, end - at);
+                     if (part == "bass") a.bass = true;
+                     else if (part == "chords") a.chords = true;
+                     else if (part == "drums") a.drums = true;
+                     else if (part != "melody" && !(part.empty() && v.empty()))
+                       throw std::invalid_argument("takes melody, bass, chords, drums separated by commas, not " + v);
+                     at = end + 1;
+                   }
+                 }});
+    f.push_back({"chords", [](const PartSettings& s) { return s.arrangement.progression; },
+                 [](PartSettings& s, const std::string& v) {
+                   if (v != "random" && !v.empty()) {
+                     const music::ParsedProgression parsed = music::ParseProgression(v, 0);
+                     if (!parsed.error.empty()) throw std::invalid_argument(parsed.error);
+                   }
+                   s.arrangement.progression = v;
+                 }});
+    f.push_back({"comping",
+                 [](const PartSettings& s) {
+                   const Comping c = s.arrangement.comping;
+                   return c == Comping::Halves ? std::string() : kCompings[static_cast<size_t>(c)];
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   for (size_t i = 0; i < kCompings.size(); ++i)
+                     if (v == kCompings[i]) return void(s.arrangement.comping = static_cast<Comping>(i));
+                   throw std::invalid_argument("takes whole, halves or accents, not " + v);
+                 }});
+    AddVoicingFields(f, "bass", &ArrangementSettings::bassVoicing, kBassVoicing, true, true);
+    AddVoicingFields(f, "chords", &ArrangementSettings::chordVoicing, kChordVoicing, true, false);
+    AddVoicingFields(f, "drums", &ArrangementSettings::drumVoicing, kDrumVoicing, false, true);
+    // The groove, meter and form.
+    const auto grooveInt = [&f](const char* name, int GrooveSettings::* member, int low, int high) {
+      f.push_back({name,
+                   [=](const PartSettings& s) {
+                     const int v = s.groove.*member;
+                     return v == GrooveSettings{}.*member ? std::string() : std::to_string(v);
+                   },
+                   [=](PartSettings& s, const std::string& v) { s.groove.*member = InRange(v, low, high); }});
+    };
+    f.push_back({"euclid",
+                 [](const PartSettings& s) {
+                   const auto& e = s.groove.euclid;
+                   return e ? Join(e->onsets, e->steps, ',') + "," + std::to_string(e->rotation) : std::string();
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   const std::vector<int> e = Integers(v, 2, 3);
+                   if (e[1] < 1 || e[1] > 64) throw std::invalid_argument("takes 1 to 64 steps, not " + std::to_string(e[1]));
+                   if (e.size() > 2 && (e[2] < -100000 || e[2] > 100000))
+                     throw std::invalid_argument("takes a rotation of -100000 to 100000, not " + std::to_string(e[2]));
+                   EuclideanRhythm(e[0], e[1], 0);  // refuses what cannot be spread
+                   s.groove.euclid = EuclidSteps{e[0], e[1], e.size() > 2 ? e[2] : 0};
+                 }});
+    grooveInt("step-probability", &GrooveSettings::stepProbability, 0, 100);
+    grooveInt("swing", &GrooveSettings::swing, 50, 75);
+    f.push_back({"swing-grid",
+                 [](const PartSettings& s) { return s.groove.swingGrid == 16 ? std::string() : std::to_string(s.groove.swingGrid); },
+                 [](PartSettings& s, const std::string& v) {
+                   const int grid = Integer(v);
+                   if (grid != 8 && grid != 16) throw std::invalid_argument("takes 8 or 16, not " + v);
+                   s.groove.swingGrid = grid;
+                 }});
+    grooveInt("humanize-time", &GrooveSettings::humanizeTime, 0, 240);
+    grooveInt("humanize-velocity", &GrooveSettings::humanizeVelocity, 0, 127);
+    f.push_back({"accent",
+                 [](const PartSettings& s) {
+                   const GrooveSettings& g = s.groove;
+                   return g.beatAccent == 0 && g.barAccent == 0 ? std::string() : Join(g.beatAccent, g.barAccent, ',');
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   const std::vector<int> a = Integers(v, 1, 2);
+                   for (int amount : a)
+                     if (amount < 0 || amount > 127) throw std::invalid_argument("takes amounts of 0 to 127, not " + v);
+                   s.groove.beatAccent = a[0];
+                   s.groove.barAccent = a.back();
+                 }});
+    f.push_back({"meter",
+                 [](const PartSettings& s) {
+                   const auto& m = s.groove.meter;
+                   return m ? Join(m->numerator, m->denominator, '/') : std::string();
+                 },
+                 [](PartSettings& s, const std::string& v) { s.groove.meter = ParseMeter(v); }});
+    f.push_back({"beats",
+                 [](const PartSettings& s) {
+                   const auto& m = s.groove.meter;
+                   return m && m->beats != ParseMeter(Join(m->numerator, m->denominator, '/')).beats ? BeatsText(m->beats)
+                                                                                                    : std::string();
+                 },
+                 [](PartSettings& s, const std::string& v) {
+                   Meter meter = s.groove.meter.value_or(Meter{});
+                   meter.beats = ParseBeats(v, meter);
+                   s.groove.meter = meter;
+                 }});
+    f.push_back({"form", [](const PartSettings& s) { return s.groove.form; },
+                 [](PartSettings& s, const std::string& v) {
+                   if (!v.empty()) ParseForm(v);
+                   s.groove.form = v;
+                 }});
+    grooveInt("section-bars", &GrooveSettings::sectionBars, 1, 64);
+    grooveInt("variation", &GrooveSettings::variation, 0, 999);
+    return f;
+  }();
+  return fields;
+}
+
+const Field* Find(std::string_view name) {
+  for (const Field& f : Fields())
+    if (name == f.name) return &f;
+  return nullptr;
+}
+
+}  // namespace
+
+ControlValues PartValues(const PartSettings& settings) {
+  ControlValues values;
+  for (const Field& f : Fields())
+    if (std::string v = f.get(settings); !v.empty()) values.emplace_back(f.name, std::move(v));
+  return values;
+}
+
+bool IsPartValue(std::string_view name) { return Find(name) != nullptr; }
+
+const std::vector<std::string>& PartValueNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all;
+    for (const Field& f : Fields()) all.push_back(f.name);
+    return all;
+  }();
+  return names;
+}
+
+void SetPartValue(PartSettings& settings, std::string_view name, const std::string& value) {
+  const Field* f = Find(name);
+  if (!f) throw std::invalid_argument("is no setting of the line, the parts or the groove");
+  f->set(settings, value);
+}
+
+PartSettings ReadPartValues(const ControlValues& values, const std::function<void(const std::string&)>& onBad) {
+  PartSettings settings;
+  for (bool beats : {false, true})
+    for (const auto& [name, value] : values)
+      if ((name == "beats") == beats && IsPartValue(name)) {
+        try {
+          SetPartValue(settings, name, value);
+        } catch (const std::invalid_argument& e) {
+          const std::string reason = name + " " + e.what();
+          if (!onBad) throw std::invalid_argument(reason);
+          onBad(reason);
+        }
+      }
+  return settings;
+}
+
+}  // namespace volemo

@@ -1,0 +1,164 @@
+#include "groove_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui_benri.h"
+#include "panel_widgets.h"
+#include "parts_state.h"
+
+namespace volemo {
+namespace {
+
+// The meters offered; the first entry is none (4/4 without whole bars).
+const char* const kMeters[] = {"2/4", "3/4", "4/4", "5/4", "6/8", "7/8", "12/8"};
+
+}  // namespace
+
+GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), parts_(parts) {
+  setObjectName(QStringLiteral("pnlGroove"));
+
+  auto* groove = new QGroupBox(tr("グルーヴ"));
+  auto* grooveForm = new QFormLayout(groove);
+  swing_ = PanelSpin("spnSwing", 50, 75, QStringLiteral(" %"));
+  grid_ = Named(new QComboBox, "cmbSwingGrid");
+  grid_->addItems({tr("16分音符"), tr("8分音符")});
+  humanizeTime_ = PanelSpin("spnHumanizeTime", 0, 240, tr(" ティック"));
+  humanizeVelocity_ = PanelSpin("spnHumanizeVelocity", 0, 127);
+  beatAccent_ = PanelSpin("spnBeatAccent", 0, 127);
+  barAccent_ = PanelSpin("spnBarAccent", 0, 127);
+  grooveForm->addRow(tr("スウィング"), swing_);
+  grooveForm->addRow(tr("スウィングの単位"), grid_);
+  grooveForm->addRow(tr("タイミングの揺れ"), humanizeTime_);
+  grooveForm->addRow(tr("ベロシティの揺れ"), humanizeVelocity_);
+  grooveForm->addRow(tr("拍頭のアクセント"), beatAccent_);
+  grooveForm->addRow(tr("小節頭のアクセント"), barAccent_);
+
+  auto* rhythm = new QGroupBox(tr("拍子とリズム"));
+  auto* rhythmForm = new QFormLayout(rhythm);
+  meter_ = Named(new QComboBox, "cmbMeter");
+  meter_->addItem(tr("指定なし"));
+  for (const char* m : kMeters) meter_->addItem(QString::fromLatin1(m));
+  beats_ = Named(new QLineEdit, "txtBeats");
+  beats_->setPlaceholderText(tr("拍子の標準 (例: 2+2+3)"));
+  euclid_ = Named(new QCheckBox(tr("ユークリッド")), "chkEuclid");
+  onsets_ = PanelSpin("spnEuclidOnsets", 0, 64);
+  steps_ = PanelSpin("spnEuclidSteps", 1, 64);
+  rotation_ = PanelSpin("spnEuclidRotation", 0, 63);
+  auto* euclidRow = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{euclid_, onsets_, new QLabel(tr("/")), steps_,
+                                                    new QLabel(tr("回転")), rotation_})
+    euclidRow->addWidget(w);
+  probability_ = PanelSpin("spnStepProbability", 0, 100, QStringLiteral(" %"));
+  rhythmForm->addRow(tr("拍子"), meter_);
+  rhythmForm->addRow(tr("拍の分け方"), beats_);
+  rhythmForm->addRow(tr("パターン"), euclidRow);
+  rhythmForm->addRow(tr("ステップの確率"), probability_);
+
+  auto* form = new QGroupBox(tr("形式"));
+  auto* formForm = new QFormLayout(form);
+  form_ = Named(new QLineEdit, "txtForm");
+  form_->setPlaceholderText(tr("例: AA'BA' (空欄: 4 回繰り返し)"));
+  sectionBars_ = PanelSpin("spnSectionBars", 1, 64, tr(" 小節"));
+  variation_ = PanelSpin("spnVariation", 0, 999, tr(" 音"));
+  formForm->addRow(tr("形式"), form_);
+  formForm->addRow(tr("セクションの長さ"), sectionBars_);
+  formForm->addRow(tr("変奏で選び直す音"), variation_);
+
+  message_ = Named(new QLabel, "lblGrooveMessage");
+  message_->setWordWrap(true);
+  message_->setTextFormat(Qt::PlainText);
+
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(groove);
+  column->addWidget(rhythm);
+  column->addWidget(form);
+  column->addWidget(message_);
+
+  for (QSpinBox* spin : {swing_, humanizeTime_, humanizeVelocity_, beatAccent_, barAccent_, onsets_, steps_,
+                         rotation_, probability_, sectionBars_, variation_})
+    connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
+  for (QComboBox* box : {grid_, meter_}) connect(box, &QComboBox::currentIndexChanged, this, [this] { Take(); });
+  connect(euclid_, &QCheckBox::toggled, this, [this] { Take(); });
+  for (QLineEdit* edit : {beats_, form_}) connect(edit, &QLineEdit::editingFinished, this, [this] { Take(); });
+  connect(&parts_, &PartsState::changed, this, [this] { Show(); });
+  Show();
+}
+
+void GroovePanel::Show() {
+  showing_ = true;
+  const GrooveSettings& g = parts_.settings().groove;
+  swing_->setValue(g.swing);
+  grid_->setCurrentIndex(g.swingGrid == 8 ? 1 : 0);
+  humanizeTime_->setValue(g.humanizeTime);
+  humanizeVelocity_->setValue(g.humanizeVelocity);
+  beatAccent_->setValue(g.beatAccent);
+  barAccent_->setValue(g.barAccent);
+  int meter = 0;
+  if (g.meter) meter = meter_->findText(QStringLiteral("%1/%2").arg(g.meter->numerator).arg(g.meter->denominator));
+  meter_->setCurrentIndex(std::max(meter, 0));
+  const ControlValues values = PartValues(parts_.settings());
+  QString beats;
+  for (const auto& [name, value] : values)
+    if (name == "beats") beats = QString::fromStdString(value);
+  beats_->setText(beats);
+  euclid_->setChecked(g.euclid.has_value());
+  const EuclidSteps e = g.euclid.value_or(EuclidSteps{4, 16, 0});
+  steps_->setValue(e.steps);
+  onsets_->setValue(e.onsets);
+  rotation_->setValue(e.rotation);
+  probability_->setValue(g.stepProbability);
+  form_->setText(QString::fromStdString(g.form));
+  sectionBars_->setValue(g.sectionBars);
+  variation_->setValue(g.variation);
+  showing_ = false;
+}
+
+bool GroovePanel::TakeText(const char* name, const QString& text) {
+  try {
+    if (!text.trimmed().isEmpty()) SetPartValue(parts_.settings(), name, text.trimmed().toStdString());
+    return true;
+  } catch (const std::invalid_argument& e) {
+    message_->setText(tr("%1を読めません: %2").arg(name == std::string("form") ? tr("形式") : tr("拍の分け方"),
+                                                    QString::fromUtf8(e.what())));
+    return false;
+  }
+}
+
+void GroovePanel::Take() {
+  if (showing_) return;
+  const PartSettings before = parts_.settings();
+  GrooveSettings& g = parts_.settings().groove;
+  g.swing = swing_->value();
+  g.swingGrid = grid_->currentIndex() == 1 ? 8 : 16;
+  g.humanizeTime = humanizeTime_->value();
+  g.humanizeVelocity = humanizeVelocity_->value();
+  g.beatAccent = beatAccent_->value();
+  g.barAccent = barAccent_->value();
+  g.meter.reset();
+  if (meter_->currentIndex() > 0) g.meter = ParseMeter(meter_->currentText().toStdString());
+  g.euclid.reset();
+  // Never more onsets than steps: the spread needs room for them.
+  onsets_->setMaximum(steps_->value());
+  rotation_->setMaximum(steps_->value() - 1);
+  if (euclid_->isChecked()) g.euclid = EuclidSteps{onsets_->value(), steps_->value(), rotation_->value()};
+  g.stepProbability = probability_->value();
+  g.form.clear();
+  g.sectionBars = sectionBars_->value();
+  g.variation = variation_->value();
+  message_->clear();
+  if (!TakeText("beats", beats_->text()) || !TakeText("form", form_->text())) {
+    parts_.settings() = before;
+    return;
+  }
+  parts_.SettingsChanged();
+}
+
+}  // namespace volemo

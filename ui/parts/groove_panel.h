@@ -1,0 +1,42 @@
+// The workbench's groove and form panel: swing, humanize, accents, the
+// meter and its beats, a Euclidean rhythm and step probability for the
+// pattern, and the form with its section length and variation.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace volemo {
+
+class PartsState;
+
+class GroovePanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GroovePanel(PartsState& parts, QWidget* parent = nullptr);
+
+ private:
+  void Show();
+  void Take();
+  // A text field's value through the setting's own reading: false, saying
+  // why, when the setting cannot take it.
+  bool TakeText(const char* name, const QString& text);
+
+  PartsState& parts_;
+  bool showing_ = false;
+  QSpinBox *swing_ = nullptr, *humanizeTime_ = nullptr, *humanizeVelocity_ = nullptr, *beatAccent_ = nullptr,
+           *barAccent_ = nullptr, *onsets_ = nullptr, *steps_ = nullptr, *rotation_ = nullptr,
+           *probability_ = nullptr, *sectionBars_ = nullptr, *variation_ = nullptr;
+  QComboBox *grid_ = nullptr, *meter_ = nullptr;
+  QCheckBox* euclid_ = nullptr;
+  QLineEdit *beats_ = nullptr, *form_ = nullptr;
+  QLabel* message_ = nullptr;
+};
+
+}  // namespace volemo

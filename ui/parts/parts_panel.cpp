@@ -1,0 +1,206 @@
+#include "parts_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "error_boundary.h"
+#include "gui_benri.h"
+#include "panel_widgets.h"
+#include "parts_state.h"
+#include "progression_table.h"
+
+namespace volemo {
+namespace {
+
+// The names of the widgets of each part's row end with its name.
+const char* const kRowNames[] = {"Melody", "Bass", "Chords", "Drums"};
+
+QCheckBox* Check(const std::string& name) { return Named(new QCheckBox, name.c_str()); }
+
+PartVoicing& VoicingOf(ArrangementSettings& a, size_t row) {
+  return row == 1 ? a.bassVoicing : row == 2 ? a.chordVoicing : a.drumVoicing;
+}
+bool& PlaysOf(ArrangementSettings& a, size_t row) { return row == 1 ? a.bass : row == 2 ? a.chords : a.drums; }
+
+}  // namespace
+
+PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent)
+    : QWidget(parent), parts_(parts), rerollPart_(std::move(rerollPart)) {
+  setObjectName(QStringLiteral("pnlParts"));
+
+  auto* line = new QGroupBox(tr("旋律の線"));
+  auto* lineForm = new QFormLayout(line);
+  smoothness_ = PanelSpin("spnSmoothness", 0, 100);
+  maxLeap_ = PanelSpin("spnMaxLeap", 0, 127, tr(" 半音"));
+  maxLeap_->setSpecialValueText(tr("制限なし"));
+  turnBack_ = PanelSpin("spnTurnBack", 0, 100, QStringLiteral(" %"));
+  cadence_ = PanelSpin("spnCadence", 0, 100, QStringLiteral(" %"));
+  contour_ = Named(new QComboBox, "cmbContour");
+  contour_->addItems({tr("自由"), tr("山形"), tr("上昇"), tr("下降"), tr("波")});
+  lineForm->addRow(tr("なめらかさ"), smoothness_);
+  lineForm->addRow(tr("最大の跳躍"), maxLeap_);
+  lineForm->addRow(tr("跳躍後に戻る"), turnBack_);
+  lineForm->addRow(tr("終止"), cadence_);
+  lineForm->addRow(tr("輪郭"), contour_);
+
+  auto* harmony = new QGroupBox(tr("和音進行"));
+  auto* harmonyForm = new QFormLayout(harmony);
+  progression_ = Named(new QLineEdit, "txtProgression");
+  progression_->setPlaceholderText(tr("例: I vi IV V、Am F C G、random"));
+  auto* draw = Named(new QPushButton(tr("新しく引く")), "btnDrawProgression");
+  draw->setToolTip(tr("よく使われる進行の表から新しい進行を引きます"));
+  auto* progressionRow = new QHBoxLayout;
+  progressionRow->addWidget(progression_, 1);
+  progressionRow->addWidget(draw);
+  pull_ = PanelSpin("spnChordPull", 0, 100, QStringLiteral(" %"));
+  comping_ = Named(new QComboBox, "cmbComping");
+  comping_->addItems({tr("全音符"), tr("二分音符"), tr("旋律のアクセント")});
+  harmonyForm->addRow(tr("進行"), progressionRow);
+  harmonyForm->addRow(tr("和音の音に寄せる"), pull_);
+  harmonyForm->addRow(tr("和音の刻み"), comping_);
+
+  auto* table = new QGroupBox(tr("パート"));
+  auto* grid = new QGridLayout(table);
+  const QStringList heads = {tr("パート"), tr("使う"), tr("チャンネル"), tr("音色"), tr("下限"), tr("上限"),
+                             tr("密度"), tr("ミュート"), tr("ソロ"), QString()};
+  for (int c = 0; c < heads.size(); ++c) grid->addWidget(new QLabel(heads[c]), 0, c);
+  const QString titles[] = {tr("旋律"), tr("ベース"), tr("和音"), tr("ドラム")};
+  for (size_t r = 0; r < 4; ++r) {
+    const std::string suffix = kRowNames[r];
+    PartRow& row = rows_[r];
+    const int y = static_cast<int>(r) + 1;
+    grid->addWidget(new QLabel(titles[r]), y, 0);
+    if (r > 0) {
+      row.on = Check("chkPart" + suffix);
+      row.channel = PanelSpin(("spnChannel" + suffix).c_str(), 1, 16);
+      row.voice = PanelSpin(("spnVoice" + suffix).c_str(), 0, 128);
+      row.voice->setSpecialValueText(tr("なし"));
+      grid->addWidget(row.on, y, 1);
+      grid->addWidget(row.channel, y, 2);
+      grid->addWidget(row.voice, y, 3);
+      if (r != 3) {
+        row.low = PanelSpin(("spnLow" + suffix).c_str(), 0, 127);
+        row.high = PanelSpin(("spnHigh" + suffix).c_str(), 0, 127);
+        grid->addWidget(row.low, y, 4);
+        grid->addWidget(row.high, y, 5);
+      }
+      if (r != 2) {
+        row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
+        grid->addWidget(row.density, y, 6);
+      }
+    }
+    row.mute = Check("chkMute" + suffix);
+    row.solo = Check("chkSolo" + suffix);
+    grid->addWidget(row.mute, y, 7);
+    grid->addWidget(row.solo, y, 8);
+    auto* reroll = Named(new QPushButton(tr("作り直す")), ("btnReroll" + suffix).c_str());
+    reroll->setToolTip(tr("このパートのロックしていない音だけを選び直します"));
+    grid->addWidget(reroll, y, 9);
+    const std::string name = PartsState::Names()[r];
+    connect(reroll, &QPushButton::clicked, this, Handler([this, name] { rerollPart_(name); }));
+    connect(row.mute, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetMuted(name, on); });
+    connect(row.solo, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetSoloed(name, on); });
+    for (QCheckBox* box : {row.on})
+      if (box) connect(box, &QCheckBox::toggled, this, [this] { Take(); });
+    for (QSpinBox* spin : {row.channel, row.voice, row.low, row.high, row.density})
+      if (spin) connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
+  }
+
+  message_ = Named(new QLabel, "lblPartsMessage");
+  message_->setWordWrap(true);
+  message_->setTextFormat(Qt::PlainText);
+
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(line);
+  column->addWidget(harmony);
+  column->addWidget(table);
+  column->addWidget(message_);
+
+  for (QSpinBox* spin : {smoothness_, maxLeap_, turnBack_, cadence_, pull_})
+    connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
+  for (QComboBox* box : {contour_, comping_})
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { Take(); });
+  connect(progression_, &QLineEdit::editingFinished, this, [this] { TakeProgression(progression_->text()); });
+  connect(draw, &QPushButton::clicked, this, [this] {
+    const int point = static_cast<int>(QRandomGenerator::global()->bounded(music::ProgressionWeightTotal()));
+    TakeProgression(QString::fromUtf8(music::ProgressionAt(point).numerals));
+  });
+  connect(&parts_, &PartsState::changed, this, [this] { Show(); });
+  Show();
+}
+
+void PartsPanel::Show() {
+  showing_ = true;
+  const ArrangementSettings& a = parts_.settings().arrangement;
+  smoothness_->setValue(a.line.smoothness);
+  maxLeap_->setValue(a.line.maxLeap);
+  turnBack_->setValue(a.line.turnBack);
+  cadence_->setValue(a.line.cadence);
+  contour_->setCurrentIndex(static_cast<int>(a.line.contour));
+  pull_->setValue(a.line.chordPull);
+  comping_->setCurrentIndex(static_cast<int>(a.comping));
+  progression_->setText(QString::fromStdString(a.progression));
+  for (size_t r = 1; r < 4; ++r) {
+    PartRow& row = rows_[r];
+    ArrangementSettings& own = parts_.settings().arrangement;
+    const PartVoicing& v = VoicingOf(own, r);
+    row.on->setChecked(PlaysOf(own, r));
+    row.channel->setValue(v.channel);
+    row.voice->setValue(v.voice);
+    if (row.low) row.low->setValue(v.low);
+    if (row.high) row.high->setValue(v.high);
+    if (row.density) row.density->setValue(v.density);
+  }
+  showing_ = false;
+}
+
+void PartsPanel::Take() {
+  if (showing_) return;
+  ArrangementSettings& a = parts_.settings().arrangement;
+  a.line.smoothness = smoothness_->value();
+  a.line.maxLeap = maxLeap_->value();
+  a.line.turnBack = turnBack_->value();
+  a.line.cadence = cadence_->value();
+  a.line.contour = static_cast<Contour>(contour_->currentIndex());
+  a.line.chordPull = pull_->value();
+  a.comping = static_cast<Comping>(comping_->currentIndex());
+  for (size_t r = 1; r < 4; ++r) {
+    const PartRow& row = rows_[r];
+    PartVoicing& v = VoicingOf(a, r);
+    PlaysOf(a, r) = row.on->isChecked();
+    v.channel = row.channel->value();
+    v.voice = row.voice->value();
+    if (row.density) v.density = row.density->value();
+    if (row.low) {
+      // A part needs every pitch class: the keys span an octave at least.
+      v.low = std::min(row.low->value(), 127 - (kLeastPartRange - 1));
+      v.high = std::max(row.high->value(), v.low + kLeastPartRange - 1);
+    }
+  }
+  message_->clear();
+  parts_.SettingsChanged();
+}
+
+void PartsPanel::TakeProgression(const QString& text) {
+  PartSettings checked = parts_.settings();
+  try {
+    SetPartValue(checked, "chords", text.trimmed().toStdString());
+  } catch (const std::invalid_argument& e) {
+    message_->setText(tr("和音進行を読めません: %1").arg(QString::fromUtf8(e.what())));
+    return;
+  }
+  parts_.settings().arrangement.progression = checked.arrangement.progression;
+  message_->clear();
+  parts_.SettingsChanged();
+}
+
+}  // namespace volemo

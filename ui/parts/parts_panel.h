@@ -1,0 +1,49 @@
+// The workbench's parts panel: the melody's line, the chord progression
+// (typed, or a new one drawn from the table of common progressions), the
+// chord-tone pull, and for each part whether it plays, its channel, voice,
+// keys and density, mute and solo, and a re-roll of that part alone.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace volemo {
+
+class PartsState;
+
+class PartsPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // rerollPart redraws the unlocked notes of the named part of the phrase.
+  PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent = nullptr);
+
+ private:
+  struct PartRow {
+    QCheckBox* on = nullptr;
+    QSpinBox *channel = nullptr, *voice = nullptr, *low = nullptr, *high = nullptr, *density = nullptr;
+    QCheckBox *mute = nullptr, *solo = nullptr;
+  };
+  // The widgets from the settings, and the settings from the widgets.
+  void Show();
+  void Take();
+  void TakeProgression(const QString& text);
+
+  PartsState& parts_;
+  std::function<void(const std::string&)> rerollPart_;
+  bool showing_ = false;
+  QSpinBox *smoothness_ = nullptr, *maxLeap_ = nullptr, *turnBack_ = nullptr, *cadence_ = nullptr, *pull_ = nullptr;
+  QComboBox *contour_ = nullptr, *comping_ = nullptr;
+  QLineEdit* progression_ = nullptr;
+  QLabel* message_ = nullptr;
+  PartRow rows_[4];  // melody, bass, chords, drums
+};
+
+}  // namespace volemo

@@ -1,0 +1,60 @@
+#include "parts_state.h"
+
+#include <algorithm>
+
+#include "play_sequence.h"
+
+namespace volemo {
+
+PartsState::PartsState(QObject* parent) : QObject(parent) {}
+
+const std::vector<std::string>& PartsState::Names() {
+  static const std::vector<std::string> names = {"melody", "bass", "chords", "drums"};
+  return names;
+}
+
+Phrase PartsState::Compose(Settings& settings, EngineState& state) {
+  const Arrangement arrangement = ComposeArrangement(settings, state, settings_.arrangement, settings_.groove);
+  names_ = arrangement.names;
+  firstNotes_ = arrangement.FirstNotes();
+  return arrangement.Whole();
+}
+
+bool PartsState::RerollPart(const std::string& name, Phrase& whole, const Settings& settings,
+                            EngineState& state) const {
+  const auto part = std::find(names_.begin(), names_.end(), name);
+  if (part == names_.end() || whole.Notes().size() != firstNotes_.back()) return false;
+  const size_t p = static_cast<size_t>(part - names_.begin());
+  // The other parts' notes are held by locks for the re-roll, then get
+  // their own locks back.
+  std::vector<bool> locked;
+  for (const PhraseNote& n : whole.Notes()) locked.push_back(n.locked);
+  for (size_t i = 0; i < locked.size(); ++i)
+    if (i < firstNotes_[p] || i >= firstNotes_[p + 1]) whole.SetLocked(static_cast<int>(i) + 1, true);
+  whole.Reroll(settings, state);
+  for (size_t i = 0; i < locked.size(); ++i) whole.SetLocked(static_cast<int>(i) + 1, locked[i]);
+  return true;
+}
+
+void PartsState::SetMuted(const std::string& name, bool on) {
+  if (on) muted_.insert(name);
+  else muted_.erase(name);
+  Listen();
+}
+
+void PartsState::SetSoloed(const std::string& name, bool on) {
+  if (on) soloed_.insert(name);
+  else soloed_.erase(name);
+  Listen();
+}
+
+std::vector<std::string> PartsState::Silent() const {
+  std::vector<std::string> silent;
+  for (const std::string& name : Names())
+    if (soloed_.empty() ? muted_.contains(name) : !soloed_.contains(name)) silent.push_back(name);
+  return silent;
+}
+
+void PartsState::Listen() { SetSilentParts(Silent()); }
+
+}  // namespace volemo
