@@ -207,7 +207,7 @@
     <name>Scale</name>
     <message>
         <source>民謡音階</source>
-        <translation>Min'yō</translation>
+        <translation>Min&apos;yō</translation>
     </message>
     <message>
         <source>都節音階</source>
@@ -249,6 +249,117 @@
     </message>
 </context>
 <context>
+    <name>volemo::GroovePanel</name>
+    <message>
+        <source>グルーヴ</source>
+        <translation>Groove</translation>
+    </message>
+    <message>
+        <source>16分音符</source>
+        <translation>16th notes</translation>
+    </message>
+    <message>
+        <source>8分音符</source>
+        <translation>8th notes</translation>
+    </message>
+    <message>
+        <source> ティック</source>
+        <translation> ticks</translation>
+    </message>
+    <message>
+        <source>スウィング</source>
+        <translation>Swing</translation>
+    </message>
+    <message>
+        <source>スウィングの単位</source>
+        <translation>Swing grid</translation>
+    </message>
+    <message>
+        <source>タイミングの揺れ</source>
+        <translation>Timing humanize</translation>
+    </message>
+    <message>
+        <source>ベロシティの揺れ</source>
+        <translation>Velocity humanize</translation>
+    </message>
+    <message>
+        <source>拍頭のアクセント</source>
+        <translation>Beat accent</translation>
+    </message>
+    <message>
+        <source>小節頭のアクセント</source>
+        <translation>Bar accent</translation>
+    </message>
+    <message>
+        <source>拍子とリズム</source>
+        <translation>Meter and rhythm</translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>拍子の標準 (例: 2+2+3)</source>
+        <translation>The meter's default (e.g. 2+2+3)</translation>
+    </message>
+    <message>
+        <source>ユークリッド</source>
+        <translation>Euclidean</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>回転</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>拍子</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>拍の分け方</source>
+        <translation>Beat grouping</translation>
+    </message>
+    <message>
+        <source>パターン</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>ステップの確率</source>
+        <translation>Step probability</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>例: AA&apos;BA&apos; (空欄: 4 回繰り返し)</source>
+        <translation>e.g. AA'BA' (empty: repeated 4 times)</translation>
+    </message>
+    <message>
+        <source> 小節</source>
+        <translation> bars</translation>
+    </message>
+    <message>
+        <source> 音</source>
+        <translation> notes</translation>
+    </message>
+    <message>
+        <source>セクションの長さ</source>
+        <translation>Section length</translation>
+    </message>
+    <message>
+        <source>変奏で選び直す音</source>
+        <translation>Notes redrawn in a variation</translation>
+    </message>
+    <message>
+        <source>%1を読めません: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>volemo::OutputMenu</name>
     <message>
         <source>出力(&amp;O)</source>
@@ -277,6 +388,169 @@
     <message>
         <source>MIDI クロックを送る</source>
         <translation>Send MIDI clock</translation>
+    </message>
+</context>
+<context>
+    <name>volemo::PartsPanel</name>
+    <message>
+        <source>旋律の線</source>
+        <translation>Melodic line</translation>
+    </message>
+    <message>
+        <source> 半音</source>
+        <translation> semitones</translation>
+    </message>
+    <message>
+        <source>制限なし</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>自由</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>山形</source>
+        <translation>Arch</translation>
+    </message>
+    <message>
+        <source>上昇</source>
+        <translation>Rising</translation>
+    </message>
+    <message>
+        <source>下降</source>
+        <translation>Falling</translation>
+    </message>
+    <message>
+        <source>波</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>なめらかさ</source>
+        <translation>Smoothness</translation>
+    </message>
+    <message>
+        <source>最大の跳躍</source>
+        <translation>Largest leap</translation>
+    </message>
+    <message>
+        <source>跳躍後に戻る</source>
+        <translation>Turn back after a leap</translation>
+    </message>
+    <message>
+        <source>終止</source>
+        <translation>Cadence</translation>
+    </message>
+    <message>
+        <source>輪郭</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>和音進行</source>
+        <translation>Chord progression</translation>
+    </message>
+    <message>
+        <source>例: I vi IV V、Am F C G、random</source>
+        <translation>e.g. I vi IV V, Am F C G, random</translation>
+    </message>
+    <message>
+        <source>新しく引く</source>
+        <translation>Draw new</translation>
+    </message>
+    <message>
+        <source>よく使われる進行の表から新しい進行を引きます</source>
+        <translation>Draws a new progression from the table of common progressions</translation>
+    </message>
+    <message>
+        <source>全音符</source>
+        <translation>Whole notes</translation>
+    </message>
+    <message>
+        <source>二分音符</source>
+        <translation>Half notes</translation>
+    </message>
+    <message>
+        <source>旋律のアクセント</source>
+        <translation>The melody's accents</translation>
+    </message>
+    <message>
+        <source>進行</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>和音の音に寄せる</source>
+        <translation>Chord-tone pull</translation>
+    </message>
+    <message>
+        <source>和音の刻み</source>
+        <translation>Comping</translation>
+    </message>
+    <message>
+        <source>パート</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>使う</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>チャンネル</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>音色</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>密度</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>ミュート</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>ソロ</source>
+        <translation>Solo</translation>
+    </message>
+    <message>
+        <source>旋律</source>
+        <translation>Melody</translation>
+    </message>
+    <message>
+        <source>ベース</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>和音</source>
+        <translation>Chords</translation>
+    </message>
+    <message>
+        <source>ドラム</source>
+        <translation>Drums</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>作り直す</source>
+        <translation>Re-roll</translation>
+    </message>
+    <message>
+        <source>このパートのロックしていない音だけを選び直します</source>
+        <translation>Redraws only this part's unlocked notes</translation>
+    </message>
+    <message>
+        <source>和音進行を読めません: %1</source>
+        <translation>Cannot read the chord progression: %1</translation>
     </message>
 </context>
 <context>
@@ -333,7 +607,7 @@
     </message>
     <message>
         <source>このフレーズは音の高さのほかは変えられません（拍の刻みが分からないため）。</source>
-        <translation>Only the pitch of this phrase's notes can be changed (its step grid is not known).</translation>
+        <translation>Only the pitch of this phrase&apos;s notes can be changed (its step grid is not known).</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1153,18 @@
         <source>停止</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <source>パート</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>このフレーズにそのパートはありません。</source>
+        <translation>This phrase has no such part.</translation>
+    </message>
+    <message>
+        <source>パートのロックしていない音を選び直しました。</source>
+        <translation>Redrew the part's unlocked notes.</translation>
+    </message>
 </context>
 <context>
     <name>volemo::TfrmWorkbench</name>
@@ -976,7 +1262,7 @@
     </message>
     <message>
         <source>ロックした音の拍は残し、ほかの拍のリズムと音を選び直します</source>
-        <translation>Picks the rhythm and notes of every step anew, keeping the locked notes' steps</translation>
+        <translation>Picks the rhythm and notes of every step anew, keeping the locked notes&apos; steps</translation>
     </message>
     <message>
         <source>%1 音を変えました: %2</source>
@@ -984,7 +1270,7 @@
     </message>
     <message>
         <source>このフレーズは拍の刻みが分からないため、リズムを作り直せません。</source>
-        <translation>This phrase's step grid is not known, so its rhythm cannot be re-rolled.</translation>
+        <translation>This phrase&apos;s step grid is not known, so its rhythm cannot be re-rolled.</translation>
     </message>
     <message>
         <source>ロックした音の拍を残してリズムを選び直しました。</source>

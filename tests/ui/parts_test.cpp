@@ -3,6 +3,7 @@
 // a muted one leaves what plays.
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QtTest>
@@ -81,6 +82,23 @@ class PartsTest : public QObject {
     Box("chkMuteBass")->setChecked(false);
     heard = play();
     QVERIFY(HasTrack(heard, "bass") && HasTrack(heard, "drums") && HasTrack(heard, "melody"));
+  }
+
+  // The roll shows the chords of the phrase composed over them, and none
+  // once the text is no longer that phrase.
+  void TheRollShowsTheChordsOfTheComposedPhrase() {
+    auto* progression = Find<QLineEdit>(*Find<TfrmWorkbench>(W(), "frmWorkbench"), "txtProgression");
+    progression->setText(QStringLiteral("I vi IV V"));
+    emit progression->editingFinished();
+    Make();
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    QTRY_VERIFY(!workbench.editor().Marks().chords.empty());
+    std::vector<std::string> symbols;
+    for (const auto& chord : workbench.editor().Marks().chords) symbols.push_back(chord.label);
+    QCOMPARE(std::vector<std::string>(symbols.begin(), symbols.begin() + 4),
+             (std::vector<std::string>{"C", "Am", "F", "G"}));
+    W().settings().SetMmlText("t120 o4 l4 cdef");
+    QTRY_VERIFY(workbench.editor().Marks().chords.empty());
   }
 
   void cleanup() {

@@ -557,7 +557,10 @@ void TfrmMain::mnuWorkbenchClick() {
       commands << findChild<QAction*>(QString::fromLatin1(name));
     workbench_ = new TfrmWorkbench({*settings_, state_, phrase_, [this]() -> SoundPlayer& { return player(); },
                                     *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_, commands,
-                                    *findChild<QAction*>(QStringLiteral("mnuPhraseMake"))},
+                                    *findChild<QAction*>(QStringLiteral("mnuPhraseMake")),
+                                    [this](int64_t endTick) {
+                                      return MarksOf(parts_->Chords(), parts_->settings().groove, endTick);
+                                    }},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
     AddPartPanels();

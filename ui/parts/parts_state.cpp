@@ -15,6 +15,7 @@ const std::vector<std::string>& PartsState::Names() {
 
 Phrase PartsState::Compose(Settings& settings, EngineState& state) {
   const Arrangement arrangement = ComposeArrangement(settings, state, settings_.arrangement, settings_.groove);
+  chords_ = arrangement.chords;
   names_ = arrangement.names;
   firstNotes_ = arrangement.FirstNotes();
   return arrangement.Whole();

@@ -24,6 +24,8 @@ class PartsState : public QObject {
   static const std::vector<std::string>& Names();
 
   PartSettings& settings() { return settings_; }
+  // The chords the last phrase was composed over, one a bar; none without.
+  const std::vector<music::Chord>& Chords() const { return chords_; }
   // Says the settings changed (a panel, a take or a preset put them).
   void SettingsChanged() { emit changed(); }
 
@@ -51,6 +53,7 @@ class PartsState : public QObject {
   void Listen();
 
   PartSettings settings_;
+  std::vector<music::Chord> chords_;
   std::vector<std::string> names_;  // of the last composed parts
   std::vector<size_t> firstNotes_;  //   and where each starts in the whole
   std::set<std::string> muted_, soloed_;

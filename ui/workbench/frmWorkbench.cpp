@@ -298,6 +298,9 @@ void TfrmWorkbench::Refresh() {
   editor_.SetKeyRange(low, std::min(high, 127));
   editor_.SetScale(ScaleMask(links_.state.weights), std::clamp(links_.settings.Index("cmbKey"), 0, 11));
   editor_.SetContent(ReadRoll(text, std::max<size_t>(places, 1)));
+  // Only over the phrase they were composed with: a file or an edited text
+  // has no chords to show.
+  editor_.SetMarks(phrase && links_.marks ? links_.marks(editor_.content().endTick) : RollMarks{});
   if (phrase) {
     const auto& notes = editor_.content().notes;
     std::vector<int> numbers(notes.size(), 0);

@@ -50,6 +50,9 @@ struct WorkbenchLinks {
   // each one action in both windows: its key works in either.
   QList<QAction*> commands;
   QAction& make;  // the main window's make phrase: a preset loaded, or a first phrase
+  // The chords, sections and groove of the last composed phrase, over a
+  // roll of endTick ticks.
+  std::function<RollMarks(int64_t endTick)> marks;
 };
 
 class TfrmWorkbench : public QWidget {
