@@ -2,6 +2,7 @@
 // --scale takes and the control names that --set takes.
 #include <iomanip>
 #include <iostream>
+#include <optional>
 
 #include "commands.h"
 #include "controls.h"
@@ -11,18 +12,31 @@
 
 namespace volemo::cli {
 
-int RunScales(ArgumentReader& args) {
+namespace {
+
+// Both listings take only --scale-file; none after --help, which prints
+// usage.
+std::optional<SessionOptions> ListingOptions(ArgumentReader& args, const char* usage) {
   SessionOptions options;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
-      std::cout << "Usage: volemo-cli scales [--scale-file PATH]\n"
-                   "The names that --scale takes, one a line, in the order of the scale file.\n";
-      return 0;
+      std::cout << usage;
+      return std::nullopt;
     }
     if (auto v = args.TakeValue("--scale-file")) options.scaleFile = *v;
     else args.RejectNext();
   }
-  const Session session(options);
+  return options;
+}
+
+}  // namespace
+
+int RunScales(ArgumentReader& args) {
+  const std::optional<SessionOptions> options =
+      ListingOptions(args, "Usage: volemo-cli scales [--scale-file PATH]\n"
+                           "The names that --scale takes, one a line, in the order of the scale file.\n");
+  if (!options) return 0;
+  const Session session(*options);
   for (const std::string& name : session.state.scaleNames) std::cout << Utf8FromCp932(name) << '\n';
   // The reason an unreadable file gives no list is already on stderr.
   return session.state.scaleNames.empty() ? 1 : 0;
@@ -31,17 +45,11 @@ int RunScales(ArgumentReader& args) {
 // The defaults are the values at start-up: the scale file read and its
 // "Major" applied, which sets the scale's weight sliders too.
 int RunControls(ArgumentReader& args) {
-  SessionOptions options;
-  while (!args.AtEnd()) {
-    if (args.TakeFlag("--help")) {
-      std::cout << "Usage: volemo-cli controls [--scale-file PATH]\n"
-                   "Every name that --set takes: its range, its value at start-up and what it sets.\n";
-      return 0;
-    }
-    if (auto v = args.TakeValue("--scale-file")) options.scaleFile = *v;
-    else args.RejectNext();
-  }
-  const Session session(options);
+  const std::optional<SessionOptions> options =
+      ListingOptions(args, "Usage: volemo-cli controls [--scale-file PATH]\n"
+                           "Every name that --set takes: its range, its value at start-up and what it sets.\n");
+  if (!options) return 0;
+  const Session session(*options);
   const Settings& settings = session.settings;
   std::cout << std::left << std::setw(20) << "NAME" << std::setw(10) << "RANGE" << std::setw(9) << "DEFAULT"
             << "MEANING\n";
