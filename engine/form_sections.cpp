@@ -46,28 +46,29 @@ std::vector<PlacedSection> Place(const Phrase& phrase, const GrooveSettings& gro
     throw EngineError(QT_TRANSLATE_NOOP("Message", "このフレーズには形式（セクション）がありません。"));
   std::vector<PlacedSection> placed;
   for (const SectionSpan& span : spans) placed.push_back({span, {}, std::string::npos});
+  const EngineError changed(QT_TRANSLATE_NOOP(
+      "Message", "フレーズのセクションが今の形式と合いません（作成後に形式を変えました）。フレーズを作り直してください。"));
   const auto& notes = phrase.Notes();
-  for (size_t i = 0; i < MelodyEnd(phrase); ++i)
-    for (PlacedSection& s : placed)
-      if (notes[i].startTick >= s.span.start && notes[i].startTick < s.span.end) s.notes.push_back(i);
+  for (size_t i = 0; i < MelodyEnd(phrase); ++i) {
+    const auto in = std::find_if(placed.begin(), placed.end(), [&](const PlacedSection& s) {
+      return notes[i].startTick >= s.span.start && notes[i].startTick < s.span.end;
+    });
+    if (in == placed.end()) throw changed;
+    in->notes.push_back(i);
+  }
 
-  // The section lines in order, each before its section's notes; none at
-  // all once the body has been written anew.
+  // The section lines in order, each before its section's notes and after
+  // the notes before it; none at all once the body has been written anew.
   const std::string& mml = phrase.Mml();
+  if (mml.find("\r\n// ") == std::string::npos) return placed;
   size_t at = 0;
   for (PlacedSection& s : placed) {
     const size_t line = mml.find(SectionLine(s.span.Name()), at);
-    const size_t firstNote = s.notes.empty() ? std::string::npos : notes[s.notes.front()].textBegin;
-    if (line == std::string::npos || (firstNote != std::string::npos && line > firstNote)) {
-      if (mml.find("\r\n// ") == std::string::npos) {
-        for (PlacedSection& unmarked : placed) unmarked.text = std::string::npos;
-        return placed;
-      }
-      throw EngineError(QT_TRANSLATE_NOOP(
-          "Message", "フレーズのセクションが今の形式と合いません（作成後に形式を変えました）。フレーズを作り直してください。"));
-    }
+    if (line == std::string::npos) throw changed;
     s.text = line;
-    at = line + 1;
+    for (size_t i : s.notes)
+      if (notes[i].textBegin < line) throw changed;
+    at = s.notes.empty() ? line + 1 : notes[s.notes.back()].textEnd;
   }
   return placed;
 }

@@ -183,6 +183,34 @@
         <source>ファイル "%1" の作成を中断しました。</source>
         <translation>Stopped making the file "%1".</translation>
     </message>
+    <message>
+        <source>このフレーズには形式（セクション）がありません。</source>
+        <translation>This phrase has no form (no sections).</translation>
+    </message>
+    <message>
+        <source>フレーズのセクションが今の形式と合いません（作成後に形式を変えました）。フレーズを作り直してください。</source>
+        <translation>The phrase's sections do not match the form now set (the form was changed after the phrase was composed). Compose the phrase again.</translation>
+    </message>
+    <message>
+        <source>形式にセクション %1 はありません（%2 個です）。</source>
+        <translation>The form has no section %1 (it has %2).</translation>
+    </message>
+    <message>
+        <source>形式 %1 に %2 のセクションはありません。</source>
+        <translation>The form %1 has no section %2.</translation>
+    </message>
+    <message>
+        <source>セクション %1 はもともと %2 です。</source>
+        <translation>Section %1 already is %2.</translation>
+    </message>
+    <message>
+        <source>リズムを書き直したフレーズはセクションの区切りが分からないため、コピーできません。</source>
+        <translation>A phrase whose rhythm was written anew no longer marks its sections, so a section cannot be copied.</translation>
+    </message>
+    <message>
+        <source>%1 のセクションにロックした音があります。先にロックを外してください。</source>
+        <translation>The %1 sections hold locked notes. Unlock them first.</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -803,6 +831,18 @@
         <source>操作</source>
         <translation>Operation</translation>
     </message>
+    <message>
+        <source>リズムの作り直し</source>
+        <translation>Re-roll rhythm</translation>
+    </message>
+    <message>
+        <source>セクションの作り直し</source>
+        <translation>Re-roll section</translation>
+    </message>
+    <message>
+        <source>セクションのコピー</source>
+        <translation>Copy section</translation>
+    </message>
 </context>
 <context>
     <name>volemo::TfrmHelp</name>
@@ -1276,12 +1316,62 @@
         <source>ロックした音の拍を残してリズムを選び直しました。</source>
         <translation>Rhythm picked anew around the locked notes.</translation>
     </message>
+    <message>
+        <source>ここから演奏</source>
+        <translation>Play from here</translation>
+    </message>
+    <message>
+        <source>セクション %1 を作り直す</source>
+        <translation>Re-roll section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 をロック</source>
+        <translation>Lock section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 のロックを外す</source>
+        <translation>Unlock section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 をコピーして置き換える文字</source>
+        <translation>Copy section %1 over the letter</translation>
+    </message>
+    <message>
+        <source>%1 を %2 と同じにする</source>
+        <translation>Make %1 the same as %2</translation>
+    </message>
+    <message>
+        <source>作り直すセクションの音を選んでください。</source>
+        <translation>Select a note of the section to re-roll.</translation>
+    </message>
+    <message>
+        <source>セクション %1 のロックしていない音を選び直しました。</source>
+        <translation>Redrew the unlocked notes of section %1.</translation>
+    </message>
+    <message>
+        <source>セクション %1 の音をロックしました。</source>
+        <translation>Locked the notes of section %1.</translation>
+    </message>
+    <message>
+        <source>セクション %1 の音のロックを外しました。</source>
+        <translation>Unlocked the notes of section %1.</translation>
+    </message>
+    <message>
+        <source>%1 のセクションをセクション %2 と同じ音にしました。</source>
+        <translation>The %1 sections now play the notes of section %2.</translation>
+    </message>
 </context>
 <context>
     <name>volemo::VelocityLane</name>
     <message>
         <source>音の強さ（ベロシティ）: 棒を上下にドラッグして変えます</source>
         <translation>Note velocity: drag a bar up or down</translation>
+    </message>
+    <message>
+        <source>Volemo - ランダムフレーズメイカー
+バージョン %1</source>
+        <translation>Volemo - Random Phrase Maker
+Version %1</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@ TEST(FormSections, RefusesWithAReason) {
          s.g.groove.form = "BA";
          RerollSection(s.phrase, s.g.groove, 0, s.g.settings, s.g.state);
        }},
+      {"sections made longer since", [](Sections& s) {
+         s.g.groove.sectionBars = 2;
+         LockSection(s.phrase, s.g.groove, 1, true);
+       }},
       {"no form", [](Sections& s) {
          s.g.groove.form.clear();
          RerollSection(s.phrase, s.g.groove, 0, s.g.settings, s.g.state);

@@ -560,7 +560,8 @@ void TfrmMain::mnuWorkbenchClick() {
                                     *findChild<QAction*>(QStringLiteral("mnuPhraseMake")),
                                     [this](int64_t endTick) {
                                       return MarksOf(parts_->Chords(), parts_->settings().groove, endTick);
-                                    }},
+                                    },
+                                    [this] { return parts_->settings().groove; }},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
     AddPartPanels();
