@@ -123,7 +123,7 @@ int RunPhrase(ArgumentReader& args) {
       throw UsageError(std::string("--bars: ") + e.what());
     }
   }
-  ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
+  ApplyPhraseOperations(operations, arrangement, session.parts.groove, session.settings, session.state);
   session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)

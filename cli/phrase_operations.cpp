@@ -5,6 +5,7 @@
 #include <utility>
 #include <stdexcept>
 
+#include "form_sections.h"
 #include "note_choice.h"
 
 namespace volemo::cli {
@@ -47,6 +48,15 @@ const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in comma
   --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
                         the keys of its notes; locked notes keep their steps (repeatable)
   --mutate K            redraw K unlocked notes chosen at random (repeatable)
+  --reroll-section S    with --form: redraw the unlocked notes of section S (its number
+                        from 1, or its name such as B or A'); every section of its name
+                        gets the same notes, a letter's primed sections stay its
+                        variation, a primed section gets a new variation
+  --lock-section S      lock the notes starting in section S (a name: every section
+                        of that name)
+  --copy-section S:L    give the sections of letter L the notes of section S (text,
+                        rhythm and keys; L's primed sections become new variations of
+                        them); the form stays as given
   --on PART             the operations after it work on PART (melody, bass, chords,
                         drums) or on all parts; before any, on the melody
   --notes               write the final phrase's notes instead of the MML, one a line,
@@ -63,6 +73,16 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
     operations.push_back({PhraseOperation::Reroll, {}, 0, "--reroll"});
   } else if (args.TakeFlag("--reroll-rhythm")) {
     operations.push_back({PhraseOperation::RerollRhythm, {}, 0, "--reroll-rhythm"});
+  } else if (auto section = args.TakeValue("--reroll-section")) {
+    operations.push_back({PhraseOperation::RerollSection, {}, 0, "--reroll-section " + *section, *section});
+  } else if (auto section = args.TakeValue("--lock-section")) {
+    operations.push_back({PhraseOperation::LockSection, {}, 0, "--lock-section " + *section, *section});
+  } else if (auto copy = args.TakeValue("--copy-section")) {
+    const size_t colon = copy->rfind(':');
+    if (colon == std::string::npos || colon + 2 != copy->size() || copy->back() < 'A' || copy->back() > 'Z')
+      throw UsageError("--copy-section takes a section and a letter such as 1:B or A:B, not \"" + *copy + "\"");
+    operations.push_back({PhraseOperation::CopySection, {}, 0, "--copy-section " + *copy, copy->substr(0, colon),
+                          copy->back()});
   } else if (auto part = args.TakeValue("--on")) {
     operations.push_back({PhraseOperation::On, {}, 0, *part});
   } else if (auto k = args.TakeValue("--mutate")) {
@@ -78,7 +98,18 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
 
 namespace {
 
-void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& settings, EngineState& state) {
+// The sections the operation names; throws UsageError for none.
+std::vector<size_t> SectionsNamed(const PhraseOperation& op, const GrooveSettings& groove) {
+  if (groove.form.empty()) throw UsageError(op.option + ": the phrase has no sections without --form");
+  const std::vector<size_t> found = FindSections(groove, op.section);
+  if (found.empty())
+    throw UsageError(op.option + ": the form " + groove.form + " has no section " + op.section + " (1 to " +
+                     std::to_string(FormSpans(groove).size()) + ", or a name in it)");
+  return found;
+}
+
+void ApplyOne(const PhraseOperation& op, Phrase& phrase, const GrooveSettings& groove, const Settings& settings,
+              EngineState& state) {
   {
     switch (op.kind) {
       case PhraseOperation::Lock:
@@ -97,6 +128,15 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
         phrase.RerollRhythm(settings, state);
         break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
+      case PhraseOperation::RerollSection:
+        RerollSection(phrase, groove, SectionsNamed(op, groove).front(), settings, state);
+        break;
+      case PhraseOperation::LockSection:
+        for (size_t section : SectionsNamed(op, groove)) LockSection(phrase, groove, section, true);
+        break;
+      case PhraseOperation::CopySection:
+        CopySection(phrase, groove, SectionsNamed(op, groove).front(), op.letter, settings, state);
+        break;
       case PhraseOperation::On: break;
     }
   }
@@ -105,7 +145,7 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
 }  // namespace
 
 void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arrangement& arrangement,
-                           const Settings& settings, EngineState& state) {
+                           const GrooveSettings& groove, const Settings& settings, EngineState& state) {
   std::string target = "melody";
   for (const PhraseOperation& op : operations) {
     if (op.kind == PhraseOperation::On) {
@@ -119,8 +159,16 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arran
       target = op.option;
       continue;
     }
+    // The form shapes the melody alone: its sections' notes are the melody's.
+    if (op.kind == PhraseOperation::RerollSection || op.kind == PhraseOperation::CopySection) {
+      if (target != "melody" && target != "all")
+        throw UsageError(op.option + ": a section's notes are the melody's, not the " + target + " part's");
+      ApplyOne(op, arrangement.parts.front(), groove, settings, state);
+      continue;
+    }
     for (size_t i = 0; i < arrangement.parts.size(); ++i)
-      if (target == "all" || arrangement.names[i] == target) ApplyOne(op, arrangement.parts[i], settings, state);
+      if (target == "all" || arrangement.names[i] == target)
+        ApplyOne(op, arrangement.parts[i], groove, settings, state);
   }
 }
 
