@@ -108,6 +108,27 @@ class PartsTest : public QObject {
     QTRY_VERIFY(workbench.editor().Marks().chords.empty());
   }
 
+  // A take put back shows the chords it was composed over, not the last
+  // phrase's.
+  void ATakePutBackShowsItsOwnChords() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    auto* progression = Find<QLineEdit>(workbench, "txtProgression");
+    const auto firstSymbol = [&] {
+      const auto& chords = workbench.editor().Marks().chords;
+      return chords.empty() ? std::string() : chords.front().label;
+    };
+    progression->setText(QStringLiteral("vi IV"));
+    emit progression->editingFinished();
+    Make();
+    QTRY_COMPARE(firstSymbol(), std::string("Am"));
+    progression->setText(QStringLiteral("V I"));
+    emit progression->editingFinished();
+    Make();
+    QTRY_COMPARE(firstSymbol(), std::string("G"));
+    W().takes().Back();
+    QTRY_COMPARE(firstSymbol(), std::string("Am"));
+  }
+
   // A click on a section's tab opens its menu; the test picks an item as a
   // person would and the menu closes.
   void ChooseFromSectionMenu(int section, const char* item) {
