@@ -189,6 +189,14 @@ class PartsTest : public QObject {
     QCOMPARE(after[3], after[0]);
     QCOMPARE(W().takes().store()->List().front().operation, std::string("section-copy"));
     QVERIFY(W().settings().MmlText().find("\r\n// B\r\n") != std::string::npos);
+
+    // The sections are the phrase's until the next one is composed.
+    form->setText(QStringLiteral("AB"));
+    emit form->editingFinished();
+    ChooseFromSectionMenu(3, "actSectionReroll");
+    QCOMPARE(workbench.editor().Marks().sections.size(), size_t(4));
+    QCOMPARE(Sections()[2], after[2]);
+    QVERIFY(Sections()[3] != after[3]);
   }
 
   void cleanup() {

@@ -559,9 +559,9 @@ void TfrmMain::mnuWorkbenchClick() {
                                     *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_, commands,
                                     *findChild<QAction*>(QStringLiteral("mnuPhraseMake")),
                                     [this](int64_t endTick) {
-                                      return MarksOf(parts_->Chords(), parts_->settings().groove, endTick);
+                                      return MarksOf(parts_->Chords(), parts_->Composed().groove, endTick);
                                     },
-                                    [this] { return parts_->settings().groove; }},
+                                    [this] { return parts_->Composed().groove; }},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
     AddPartPanels();

@@ -15,13 +15,14 @@ const std::vector<std::string>& PartsState::Names() {
 
 Phrase PartsState::Compose(Settings& settings, EngineState& state) {
   const Arrangement arrangement = ComposeArrangement(settings, state, settings_.arrangement, settings_.groove);
-  composed_ = {arrangement.chords, arrangement.names, arrangement.FirstNotes()};
+  composed_ = {arrangement.chords, arrangement.names, arrangement.FirstNotes(), settings_.groove};
   return arrangement.Whole();
 }
 
 bool PartsState::RerollPart(const std::string& name, Phrase& whole, const Settings& settings,
                             EngineState& state) const {
-  const auto& [chords, names, firstNotes] = composed_;
+  const auto& names = composed_.names;
+  const auto& firstNotes = composed_.firstNotes;
   const auto part = std::find(names.begin(), names.end(), name);
   if (part == names.end() || whole.Notes().size() != firstNotes.back()) return false;
   const size_t p = static_cast<size_t>(part - names.begin());

@@ -16,11 +16,13 @@
 namespace volemo {
 
 // What the last composed phrase is made of: its chords, one a bar (none
-// without), and its parts' names with where each starts in the whole.
+// without), its parts' names with where each starts in the whole, and the
+// groove and form it was composed under (the panel may have changed since).
 struct ComposedParts {
   std::vector<music::Chord> chords;
   std::vector<std::string> names;
   std::vector<size_t> firstNotes;
+  GrooveSettings groove;
 };
 
 class PartsState : public QObject {
