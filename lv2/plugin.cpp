@@ -112,6 +112,7 @@ Urids::Urids(LV2_URID_Map* map) {
   statePortSeed = m((plugin + "#portSeed").c_str());
   stateRerolls = m((plugin + "#rerolls").c_str());
   stateSettings = m((plugin + "#settings").c_str());
+  statePassTicks = m((plugin + "#passTicks").c_str());
 }
 
 namespace {
@@ -150,6 +151,8 @@ void Plugin::ReadControls() {
   }
   for (uint32_t i = 0; i < kSettingCount; ++i)
     want.settings[i] = PortInteger(controls[kFirstSetting + i], requested.settings[i]);
+  for (uint32_t i = 0; i < kPartPortCount; ++i)
+    want.parts[i] = PortInteger(controls[kFirstPartPort + i], requested.parts[i]);
   const float newPhrase = controls[kNewPhrase] ? *controls[kNewPhrase] : 0;
   if (newPhrase > 0 && lastNewPhrase <= 0) {
     want.seed = (want.seed + 1) & kMaxPortSeed;

@@ -30,7 +30,7 @@ struct Urids {
   LV2_URID midiEvent;
   LV2_URID timePosition, timeBar, timeBarBeat, timeBeatsPerMinute, timeBeatsPerBar, timeBeatUnit, timeSpeed,
       timeFrame;
-  LV2_URID stateMml, stateSeed, statePortSeed, stateRerolls, stateSettings;
+  LV2_URID stateMml, stateSeed, statePortSeed, stateRerolls, stateSettings, statePassTicks;
 
   explicit Urids(LV2_URID_Map* map);
 };

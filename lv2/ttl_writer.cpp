@@ -9,6 +9,7 @@
 #include "cp932.h"
 #include "loop_phrase.h"
 #include "note_choice.h"
+#include "part_ports.h"
 #include "ports.h"
 
 namespace volemo::lv2 {
@@ -61,6 +62,34 @@ std::string ScalePoints(const PhraseMaker& maker) {
   return points;
 }
 
+// A list's entries by their option texts; none and the drawn progression
+// by what they do.
+std::string ChoicePoints(const PartPort& port) {
+  std::string points;
+  const SettingRange range = PartRange(port);
+  for (int32_t v = range.minimum; v <= range.maximum; ++v) {
+    std::string label(PartChoice(port, v));
+    if (label.empty()) label = "none";
+    if (port.kind == PartKind::Progression && v == 1) label = "random: drawn from the table by the seed";
+    points += std::string(v > range.minimum ? " ,\n" : "") + "      [ rdfs:label " + Quoted(label) + " ; rdf:value " +
+              std::to_string(v) + " ]";
+  }
+  return points;
+}
+
+std::string PartPortExtra(const PartPort& port) {
+  std::string extra;
+  switch (port.kind) {
+    case PartKind::Word:
+    case PartKind::Gate: extra = "    lv2:portProperty lv2:toggled"; break;
+    case PartKind::Number:
+    case PartKind::NumberOrNone: extra = "    lv2:portProperty lv2:integer"; break;
+    default: extra = "    lv2:portProperty lv2:integer , lv2:enumeration ;\n    lv2:scalePoint\n" + ChoicePoints(port);
+  }
+  if (!port.unit.empty()) extra += " ;\n    units:unit units:" + std::string(port.unit);
+  return extra + " ;\n";
+}
+
 std::string PluginTurtle(const PhraseMaker& maker) {
   std::ostringstream out;
   out << kPrefixes << '<' << kPluginUri << ">\n"
@@ -95,7 +124,14 @@ std::string PluginTurtle(const PhraseMaker& maker) {
   ControlPort(out, kReroll, "reroll", "Re-roll the notes", 0, 1, 0, trigger);
   out << " , [\n    a lv2:OutputPort , lv2:ControlPort ;\n    lv2:index " << kSeedInUse
       << " ;\n    lv2:symbol \"phrase_seed\" ;\n    lv2:name \"Phrase seed\" ;\n    lv2:minimum 0 ;\n"
-      << "    lv2:maximum " << kMaxPortSeed << " ;\n    lv2:portProperty lv2:integer ;\n  ] .\n";
+      << "    lv2:maximum " << kMaxPortSeed << " ;\n    lv2:portProperty lv2:integer ;\n  ]";
+  for (uint32_t i = 0; i < kPartPortCount; ++i) {
+    const PartPort& port = kPartPorts[i];
+    const SettingRange range = PartRange(port);
+    ControlPort(out, kFirstPartPort + i, port.symbol, port.name, range.minimum, range.maximum, range.initial,
+                PartPortExtra(port));
+  }
+  out << " .\n";
   return out.str();
 }
 
