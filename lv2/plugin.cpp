@@ -141,6 +141,18 @@ Plugin::Plugin(double sampleRate, const LV2_Feature* const* features, const std:
   latest = first;
 }
 
+bool Plugin::ControlsMoved() {
+  bool moved = !controlsSeen;
+  for (uint32_t i = kSeed; i < kPortCount; ++i) {
+    const float value = controls[i] ? *controls[i] : 0;
+    // Bit for bit: a NaN counts as moved.
+    if (std::memcmp(&value, &seen[i], sizeof value) != 0) moved = true;
+    seen[i] = value;
+  }
+  controlsSeen = true;
+  return moved;
+}
+
 void Plugin::ReadControls() {
   PhraseRequest want = requested;
   const int32_t portSeed =
@@ -209,7 +221,7 @@ void Plugin::Delete(const LoopEvents* phrase) {
 
 void Plugin::Run(uint32_t frames) {
   for (const LoopEvents*& slot : toFree) Free(std::exchange(slot, nullptr));
-  ReadControls();
+  if (ControlsMoved()) ReadControls();
   Ask();
 
   AtomSink sink(midiOut, urids);

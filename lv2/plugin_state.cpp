@@ -130,6 +130,7 @@ LV2_State_Status Restore(LV2_Handle handle, LV2_State_Retrieve_Function retrieve
   // Restoring never runs beside run(): the audio thread's fields are ours.
   plugin.requested = request;
   plugin.unsent = false;
+  plugin.controlsSeen = false;
   const std::lock_guard<std::mutex> hold(plugin.phrasesLock);
   for (const LoopEvents* old : plugin.timeline.Replace(phrase)) delete old;
   plugin.latest = phrase;
