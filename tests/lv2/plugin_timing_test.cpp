@@ -24,28 +24,18 @@ const std::vector<Setting> kOther = {
 // AABA form of 3/4 sections of two bars, six 4/4 bars of the host. The note
 // list gives no velocities, which the groove moves.
 const std::vector<PartOption> kParts = {
-    {"bass", 1, "--parts", "bass,chords,drums"},
-    {"chords", 1, nullptr, nullptr},
-    {"drums", 1, nullptr, nullptr},
-    {"progression", 1, "--chords", "random"},
-    {"bass_channel", 5, "--bass-channel", "5"},
+    {"bass", 1, "--parts", "bass,chords,drums"}, {"chords", 1, nullptr, nullptr}, {"drums", 1, nullptr, nullptr},
+    {"progression", 1, "--chords", "random"},    {"bass_channel", 5, "--bass-channel", "5"},
     {"drums_density", 150, "--drums-density", "150"},
-    {"smoothness", 60, "--smoothness", "60"},
-    {"contour", 1, "--contour", "arch"},
-    {"cadence", 100, "--cadence", "100"},
-    {"chord_pull", 50, "--chord-pull", "50"},
-    {"swing", 60, "--swing", "60"},
-    {"humanize_time", 10, "--humanize-time", "10"},
+    {"smoothness", 60, "--smoothness", "60"},    {"contour", 1, "--contour", "arch"},
+    {"cadence", 100, "--cadence", "100"},        {"chord_pull", 50, "--chord-pull", "50"},
+    {"swing", 60, "--swing", "60"},              {"humanize_time", 10, "--humanize-time", "10"},
     {"humanize_velocity", 10, "--humanize-velocity", "10"},
-    {"beat_accent", 10, "--accent", "10,20"},
-    {"bar_accent", 20, nullptr, nullptr},
+    {"beat_accent", 10, "--accent", "10,20"},    {"bar_accent", 20, nullptr, nullptr},
     {"step_probability", 90, "--step-probability", "90"},
-    {"euclid", 1, "--euclid", "5,16,2"},
-    {"euclid_onsets", 5, nullptr, nullptr},
-    {"euclid_rotation", 2, nullptr, nullptr},
-    {"meter", 2, "--meter", "3/4"},
-    {"form", 4, "--form", "AABA"},
-    {"variation", 3, "--variation", "3"},
+    {"euclid", 1, "--euclid", "5,16,2"},         {"euclid_onsets", 5, nullptr, nullptr},
+    {"euclid_rotation", 2, nullptr, nullptr},    {"meter", 2, "--meter", "3/4"},
+    {"form", 4, "--form", "AABA"},               {"variation", 3, "--variation", "3"},
 };
 const std::map<std::string, int> kPartChannels = {{"melody", 1}, {"bass", 5}, {"chords", 3}, {"drums", 10}};
 
