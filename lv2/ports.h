@@ -134,6 +134,28 @@ constexpr std::array kPartPorts = {
 };
 constexpr uint32_t kPartPortCount = kPartPorts.size();
 
+// The control ports in groups, as a host may show them: the first
+// version's, then the part ports, each group from its first port on. The
+// symbols are in alphabetical order, which is the order jalv shows groups in.
+struct PortGroup {
+  std::string_view symbol;
+  std::string_view label;
+  std::string_view firstPort;
+};
+constexpr PortGroup kPortGroups[] = {
+    {"controls", "Phrase", "seed"},
+    {"line", "Line", "smoothness"},
+    {"parts", "Chords and parts", "progression"},
+    {"rhythm", "Groove", "euclid"},
+    {"sections", "Meter and form", "meter"},
+};
+constexpr PortGroup kPartGroups[] = {
+    {"line", "Line", "smoothness"},
+    {"parts", "Chords and parts", "progression"},
+    {"rhythm", "Groove", "euclid"},
+    {"sections", "Meter and form", "meter"},
+};
+
 // After the ports of the first version, whose indexes stay.
 constexpr uint32_t kFirstPartPort = kSeedInUse + 1;
 constexpr uint32_t kPortCount = kFirstPartPort + kPartPortCount;
