@@ -317,9 +317,12 @@ void CopySection(Phrase& phrase, const GrooveSettings& groove, size_t section, c
     for (size_t i = sectionFirst[s]; i < sectionFirst[s + 1] && ties > 0; ++i)
       if (written[i].startTick + written[i].lengthTicks == placed[s + 1].span.start) written[i].lengthTicks += ties;
   }
+  // Only the melody's first note starts its part (in a whole of parts).
+  const bool startsPart = !notes.empty() && notes.front().startsPart;
   for (size_t i = sectionFirst.front(); i < sectionFirst.back(); ++i) {
     PhraseNote& n = written[i];
     n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.lengthTicks * n.gate / 100);
+    n.startsPart = startsPart && i == sectionFirst.front();
   }
 
   Phrase copied(std::move(texts), std::move(written));

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "compiled_notes.h"
+#include "arrangement.h"
 #include "composer.h"
 #include "engine_error.h"
 #include "form_sections.h"
@@ -360,6 +361,33 @@ TEST(FormSections, CopyMakesTheLetterTheSectionsNotes) {
     LockSection(s.phrase, s.g.groove, 1, true);
     for (const PhraseNote& n : s.phrase.Notes()) EXPECT_EQ(n.locked, n.startTick / 1920 == 1) << where;
   }
+}
+
+// With a bass under the form, the whole still plays what it says after a
+// copy changed the melody's number of notes, and a re-roll of the whole
+// draws each part's notes by its own choice: the bass stays in its range.
+TEST(FormSections, CopyUnderPartsKeepsEachPartsChoice) {
+  int moved = 0;
+  for (uint32_t seed = 1; seed <= 20; ++seed) {
+    Sections s(seed);
+    ArrangementSettings parts;
+    parts.bass = true;
+    s.g.settings.SetPatternText("");
+    Phrase whole = ComposeArrangement(s.g.settings, s.g.state, parts, s.g.groove).Whole();
+    const size_t before = whole.Notes().size();
+    CopySection(whole, s.g.groove, 0, 'B', s.g.settings, s.g.state);
+    moved += whole.Notes().size() != before;
+    ExpectNotesAsCompiled(whole, "seed " + std::to_string(seed));
+    whole.Reroll(s.g.settings, s.g.state);
+    bool bass = false;
+    for (const PhraseNote& n : whole.Notes()) {
+      bass = bass || (n.startsPart && n.number > 1);
+      if (bass) {
+        EXPECT_TRUE(n.key >= kBassVoicing.low && n.key <= kBassVoicing.high) << "seed " << seed << ": " << n.key;
+      }
+    }
+  }
+  EXPECT_GT(moved, 10);
 }
 
 TEST(FormSections, RefusesWithAReason) {

@@ -22,7 +22,7 @@ Phrase PartsState::Compose(Settings& settings, EngineState& state) {
 bool PartsState::RerollPart(const std::string& name, Phrase& whole, const Settings& settings,
                             EngineState& state) const {
   const auto& names = composed_.names;
-  const auto& firstNotes = composed_.firstNotes;
+  const std::vector<size_t> firstNotes = PartStarts(composed_.firstNotes, whole.Notes().size());
   const auto part = std::find(names.begin(), names.end(), name);
   if (part == names.end() || whole.Notes().size() != firstNotes.back()) return false;
   const size_t p = static_cast<size_t>(part - names.begin());
