@@ -218,7 +218,7 @@ Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::
   // The gate applies to the whole length, ties included.
   for (PhraseNote& n : notes) {
     n.lengthTicks = n.soundingTicks;
-    n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
+    n.soundingTicks = SoundingTicks(n.soundingTicks, n.gate);
   }
   texts.back() += tail;
   Phrase phrase(std::move(texts), std::move(notes));

@@ -30,7 +30,7 @@ Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const
     for (int k = 0; k < hit.count; ++k) {
       PhraseNote note;
       note.startTick = hit.start;
-      note.soundingTicks = std::max<int64_t>(1, hit.length * voice.gate / 100);
+      note.soundingTicks = SoundingTicks(hit.length, voice.gate);
       note.key = keys[next++];
       note.gate = voice.gate;
       note.symbol = hit.count > 1 ? 'W' : 'N';

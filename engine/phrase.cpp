@@ -10,6 +10,8 @@
 
 namespace volemo {
 
+int64_t SoundingTicks(int64_t ticks, int gate) { return gate == 0 ? 0 : std::max<int64_t>(1, ticks * gate / 100); }
+
 Phrase::Phrase(std::vector<std::string> texts, std::vector<PhraseNote> notes)
     : texts_(std::move(texts)), notes_(std::move(notes)) {
   if (texts_.size() != notes_.size() + 1) throw std::invalid_argument("a phrase needs one text more than notes");

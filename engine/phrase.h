@@ -35,6 +35,11 @@ struct PhraseNote {
   bool startsPart = false;    // written with its octave, as the first note of a part (an arrangement's)
 };
 
+// How long a note written for ticks (ties included) sounds under gate
+// percent, as the compiler plays it: not at all at gate 0, else at least
+// a tick.
+int64_t SoundingTicks(int64_t ticks, int gate);
+
 // What stands around a phrase's body: the text before it (header, repeat
 // opening) and after it, the body's length and its step (the length a
 // written step takes without a length of its own).

@@ -66,7 +66,7 @@ void Phrase::Rewrite(std::vector<PhraseNote> notes) {
       n.lengthTicks = length;
       n.gate = noteGate;
       n.velocity = noteVelocity;
-      n.soundingTicks = noteGate == 0 ? 0 : std::max<int64_t>(1, length * noteGate / 100);
+      n.soundingTicks = SoundingTicks(length, noteGate);
       if (chord) n.symbol = 'W';
       texts.emplace_back();
     }
