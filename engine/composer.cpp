@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "cp932.h"
 #include "meter.h"
+#include "mml_tokens.h"
 #include "note_choice.h"
 #include "pattern_source.h"
 #include "phrase_form.h"
@@ -20,7 +21,6 @@ namespace volemo {
 namespace {
 
 constexpr std::string_view kStepSymbols = "NmBWd^r";
-constexpr int kStepsPerLine = 16;
 
 bool IsStep(char ch) { return std::string_view(kStepSymbols).find(ch) != std::string_view::npos; }
 
@@ -62,7 +62,7 @@ class PhraseWriter {
         // The slide's gate is drawn and written but never heard: the bent
         // note sounds with its own, the normal gate.
         SetGate(sounds_.DrawnGate(state_.random));
-        texts_.back() += "p%.T(-8192,0,!32)";
+        texts_.back() += kBendSlide;
         [[fallthrough]];
       case 'N': case 'm': case 'W': case 'd': {
         const StepSound sound = sounds_.Of(ch, now_, length_, state_.random);
@@ -89,7 +89,7 @@ class PhraseWriter {
     }
   }
 
-  void Separator() { texts_.back() += "|\r\n"; }
+  void Separator() { texts_.back() += kLineEnd; }
 
   PhraseBody Take() {
     const int64_t ticks = index_ > 0 ? now_ + length_ : 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "meter.h"
+#include "mml_tokens.h"
 #include "random_source.h"
 #include "swing.h"
 
@@ -69,7 +70,7 @@ GrooveStep StepGroove::At(int step) const {
   if (step >= 0 && i + 1 < boundaries_.size()) {
     s.start = boundaries_[i];
     s.length = boundaries_[i + 1] - boundaries_[i];
-    s.lengthText = "%" + std::to_string(s.length);
+    s.lengthText = TicksLength(s.length);
   } else {
     s.start = step * stepTicks_;
     s.length = stepTicks_;
