@@ -254,7 +254,7 @@ Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSetting
     PhraseBody body = ComposeBody(settings, state, groove, steps, &line);
     line.Cadence(body.notes, settings, state);
     phrase = JoinBodies(melody.opening + PhraseHead(settings, groove) + "[4 \r\n", {std::move(body)}, "\r\n]", true);
-    if (line.Shapes() || melody.line.cadence > 0) phrase.SetKeyChooser(line.Chooser());
+    phrase.SetKeyChooser(line.Chooser());
   } else {
     phrase = ComposeForm(settings, state, groove, melody.line, melody.chords, melody.opening);
   }

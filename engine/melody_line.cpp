@@ -164,6 +164,7 @@ void MelodyLine::Cadence(std::vector<PhraseNote>& notes, const Settings& setting
 }
 
 Phrase::KeyChooser MelodyLine::Chooser() const {
+  if (!Shapes() && line_.cadence <= 0) return {};
   return [line = *this](const std::vector<PhraseNote>& notes, size_t index, const Settings& settings,
                         EngineState& state) {
     int key = line.Choose(notes, index, notes[index].startTick, settings, state);
