@@ -113,6 +113,7 @@ class Phrase {
 
  private:
   size_t IndexOf(int number) const;  // throws std::out_of_range
+  std::vector<size_t> UnlockedIndexes() const;  // in text order
   void Write();
   void Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state);
 

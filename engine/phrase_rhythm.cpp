@@ -58,10 +58,7 @@ void Phrase::RerollRhythm(const Settings& settings, EngineState& state) {
     }
   }
   Rewrite(std::move(notes));
-  std::vector<size_t> drawn;
-  for (size_t i = 0; i < notes_.size(); ++i)
-    if (!notes_[i].locked) drawn.push_back(i);  // every unlocked note is new
-  Redraw(drawn, settings, state);
+  Redraw(UnlockedIndexes(), settings, state);  // every unlocked note is new
 }
 
 }  // namespace volemo
