@@ -10,7 +10,6 @@
 namespace volemo {
 namespace {
 
-constexpr int kHighestKey = 127;
 constexpr int kFifth = 7;
 // The contour's pull: a key's weight halves for every this many semitones
 // between it and the contour's target, gently enough that the scale and the

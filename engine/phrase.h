@@ -124,6 +124,9 @@ class Phrase {
   PhraseFrame frame_;
 };
 
+// Throws std::out_of_range for a key that is not a MIDI key (0..127).
+void CheckKey(int key);
+
 // Empty when the operations may work on phrase while the MML box holds
 // boxText; otherwise why not, as a Japanese status text (CP932): no phrase
 // composed yet (phrase is null), or the box no longer holds exactly the

@@ -18,9 +18,13 @@ std::string LengthText(int64_t ticks, int64_t step) { return ticks == step ? std
 
 }  // namespace
 
+void CheckKey(int key) {
+  if (key < 0 || key > kHighestKey) throw std::out_of_range("no MIDI key " + std::to_string(key));
+}
+
 void Phrase::SetKey(int number, int key) {
   const size_t index = IndexOf(number);
-  if (key < 0 || key > 127) throw std::out_of_range("no MIDI key " + std::to_string(key));
+  CheckKey(key);
   notes_[index].key = key;
   Write();
 }
