@@ -12,13 +12,6 @@
 namespace volemo {
 namespace {
 
-// Each kind of draw has a stream of its own.
-RandomSource Stream(uint32_t seed, uint32_t salt) {
-  RandomSource random;
-  random.Seed(seed ^ salt);
-  return random;
-}
-
 // A draw in -n..n.
 int Spread(RandomSource& random, int n) { return static_cast<int>(random.Next(2 * static_cast<uint32_t>(n) + 1)) - n; }
 
