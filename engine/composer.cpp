@@ -13,7 +13,7 @@
 #include "pattern_source.h"
 #include "phrase_form.h"
 #include "step_groove.h"
-#include "step_notes.h"
+#include "step_sounds.h"
 #include "text_trim.h"
 #include "translatable.h"
 

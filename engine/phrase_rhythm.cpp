@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "phrase.h"
 #include "rhythm_pattern.h"
-#include "step_notes.h"
+#include "step_sounds.h"
 
 namespace volemo {
 

@@ -29,9 +29,6 @@ class StepSounds {
   // The normal and muted gates are read here, the mute rate at each draw.
   explicit StepSounds(const Settings& settings);
 
-  int NormalGate() const { return gateN_; }
-  int MutedGate() const { return gateM_; }
-
   // The muted gate when one draw falls under the mute rate, else the normal.
   int DrawnGate(RandomSource& random) const;
 

@@ -1,4 +1,4 @@
-#include "step_notes.h"
+#include "step_sounds.h"
 
 namespace volemo {
 
