@@ -12,6 +12,7 @@
 #include "note_choice.h"
 #include "pattern_source.h"
 #include "phrase_form.h"
+#include "rhythm_pattern.h"
 #include "step_groove.h"
 #include "step_sounds.h"
 #include "text_trim.h"
@@ -20,9 +21,7 @@
 namespace volemo {
 namespace {
 
-constexpr std::string_view kStepSymbols = "NmBWd^r";
-
-bool IsStep(char ch) { return std::string_view(kStepSymbols).find(ch) != std::string_view::npos; }
+bool IsStep(char ch) { return kRhythmSymbols.find(ch) != std::string_view::npos; }
 
 // The text around a step's notes: a chord's quotes, a division's braces.
 std::pair<std::string_view, std::string_view> Enclosure(char symbol) {
@@ -178,7 +177,7 @@ PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSetti
     stepsPerLine = static_cast<int>(BarTicks(*groove.meter) / stepTicks);
   // A pattern without any step symbol would never reach the step count: it
   // is read once, so its blanks come out and the phrase has no notes.
-  const bool hasSteps = p.find_first_of(kStepSymbols) != std::string_view::npos;
+  const bool hasSteps = p.find_first_of(kRhythmSymbols) != std::string_view::npos;
   int steps = 0;
   size_t index = 0;
   if (!p.empty()) {
