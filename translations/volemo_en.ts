@@ -183,6 +183,302 @@
         <source>ファイル "%1" の作成を中断しました。</source>
         <translation>Stopped making the file "%1".</translation>
     </message>
+    <message>
+        <source>MML が長すぎます（16 MB まで）</source>
+        <translation>the MML is too long (16 MB at most)</translation>
+    </message>
+    <message>
+        <source>%1行目 %2文字目: NUL バイト "&lt;00&gt;" は MML に書けません。</source>
+        <translation>Line %1, column %2: a NUL byte "&lt;00&gt;" cannot be written in MML.</translation>
+    </message>
+    <message>
+        <source>%1行目 %2文字目: </source>
+        <translation>Line %1, column %2: </translation>
+    </message>
+    <message>
+        <source>MML が長すぎます（%1 MB まで）。</source>
+        <translation>The MML is too long (%1 MB at most).</translation>
+    </message>
+    <message>
+        <source>"%1" は未定義の命令です。</source>
+        <translation>"%1" is no command.</translation>
+    </message>
+    <message>
+        <source>数 "%1" の前に命令がありません。</source>
+        <translation>The number "%1" has no command before it.</translation>
+    </message>
+    <message>
+        <source>"%1" の後に数がありません。</source>
+        <translation>"%1" needs a number after it.</translation>
+    </message>
+    <message>
+        <source>"%1" は数ではありません（"%2" の後には数を書いてください）。</source>
+        <translation>"%1" is not a number (write a number after "%2").</translation>
+    </message>
+    <message>
+        <source>"%1" は範囲外です（%2～%3 で書いてください）。</source>
+        <translation>"%1" is out of range (write %2 to %3).</translation>
+    </message>
+    <message>
+        <source>"%1" の長さが 0 です。</source>
+        <translation>"%1" has a length of 0.</translation>
+    </message>
+    <message>
+        <source>"%1" に対応する "%2" がありません。</source>
+        <translation>"%1" has no "%2" to close it.</translation>
+    </message>
+    <message>
+        <source>"%1" に対応する "%2" がこの行にありません。</source>
+        <translation>"%1" has no "%2" to close it on this line.</translation>
+    </message>
+    <message>
+        <source>"%1" に対応する始まりがありません。</source>
+        <translation>"%1" closes nothing that was opened.</translation>
+    </message>
+    <message>
+        <source>"%1" は和音 &apos;…&apos; の中では使えません。</source>
+        <translation>"%1" cannot stand inside a chord &apos;…&apos;.</translation>
+    </message>
+    <message>
+        <source>"%1" は Div{…} の中では使えません。</source>
+        <translation>"%1" cannot stand inside Div{…}.</translation>
+    </message>
+    <message>
+        <source>"%1": 和音の中の音符には長さを書けません（閉じる "&apos;" の後に書いてください）。</source>
+        <translation>"%1": a note inside a chord takes no length (write it after the closing "&apos;").</translation>
+    </message>
+    <message>
+        <source>"%1": Div{…} の中には長さを書けません（"}" の後に書いてください）。</source>
+        <translation>"%1": no length inside Div{…} (write it after the "}").</translation>
+    </message>
+    <message>
+        <source>"%1" の中に音符がありません。</source>
+        <translation>"%1" holds no note.</translation>
+    </message>
+    <message>
+        <source>":" は繰り返し [ ] の外では使えません。</source>
+        <translation>":" cannot stand outside a repeat [ ].</translation>
+    </message>
+    <message>
+        <source>"%1" の後には "=数" か "(数)" を書いてください。</source>
+        <translation>Write "=number" or "(number)" after "%1".</translation>
+    </message>
+    <message>
+        <source>"Div" の後に "{" がありません。</source>
+        <translation>"Div" has no "{" after it.</translation>
+    </message>
+    <message>
+        <source>"%1": 拍子は "Meter(分子/分母)" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 のいずれかで書いてください。</source>
+        <translation>"%1": write a meter as "Meter(numerator/denominator)", the numerator 1 to 255, the denominator one of 1, 2, 4, 8, 16, 32, 64.</translation>
+    </message>
+    <message>
+        <source>"%1": ピッチベンドは "p%数" か "p%.T(始め,終わり,!長さ)" で書いてください。</source>
+        <translation>"%1": write a pitch bend as "p%number" or "p%.T(start,end,!length)".</translation>
+    </message>
+    <message>
+        <source>"%1": 括弧の中の長さは "%2" や "%3" のように書いてください。</source>
+        <translation>"%1": write the length in the brackets as "%2" or "%3".</translation>
+    </message>
+    <message>
+        <source>繰り返しの入れ子が深すぎます（%1 段まで）。</source>
+        <translation>The repeats are nested too deep (%1 levels at most).</translation>
+    </message>
+    <message>
+        <source>"Part" の後には "(名前)" を書いてください。</source>
+        <translation>Write "(name)" after "Part".</translation>
+    </message>
+    <message>
+        <source>"Part" は繰り返し [ ] の中では使えません。</source>
+        <translation>"Part" cannot stand inside a repeat [ ].</translation>
+    </message>
+    <message>
+        <source>パートの名前が長すぎます（%1 バイトまで）。</source>
+        <translation>The part&apos;s name is too long (%1 bytes at most).</translation>
+    </message>
+    <message>
+        <source>パートが多すぎます（%1 個まで）。</source>
+        <translation>Too many parts (%1 at most).</translation>
+    </message>
+    <message>
+        <source>オクターブ %1 の "%2" はノート番号 %3 になり、範囲外です（0～127）。</source>
+        <translation>"%2" in octave %1 is key %3, out of range (0 to 127).</translation>
+    </message>
+    <message>
+        <source>"%1" の長さ %2 ティックを %3 つに分けると長さが 0 になります。</source>
+        <translation>"%1": %2 ticks split into %3 leaves a length of 0.</translation>
+    </message>
+    <message>
+        <source>MIDI イベントが多すぎます（%1 個まで）。繰り返しの回数を確かめてください。</source>
+        <translation>Too many MIDI events (%1 at most). Check the repeat counts.</translation>
+    </message>
+    <message>
+        <source>曲が長すぎます（24 時間まで）。繰り返しの回数や長さを確かめてください。</source>
+        <translation>The piece is too long (24 hours at most). Check the repeat counts and lengths.</translation>
+    </message>
+    <message>
+        <source>実行する命令が多すぎます（繰り返しの各回を数えて %1 個まで）。繰り返しの回数を確かめてください。</source>
+        <translation>Too many commands to perform (%1 at most, counting each pass of a repeat). Check the repeat counts.</translation>
+    </message>
+    <message>
+        <source>MML が渡されていません。</source>
+        <translation>No MML was given.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルの保存先が指定されていません。</source>
+        <translation>No path was given for the MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルの受け取り先が指定されていません。</source>
+        <translation>No place was given to receive the MIDI file.</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（保存先のフォルダがありません）。</source>
+        <translation>Cannot write the MIDI file (its folder does not exist).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（書き込みの権限がありません）。</source>
+        <translation>Cannot write the MIDI file (no permission to write).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（ディスクに空きがありません）。</source>
+        <translation>Cannot write the MIDI file (the disk is full).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（読み取り専用の場所です）。</source>
+        <translation>Cannot write the MIDI file (the place is read-only).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（同じ名前のフォルダがあります）。</source>
+        <translation>Cannot write the MIDI file (a folder has the same name).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（パスが長すぎます）。</source>
+        <translation>Cannot write the MIDI file (the path is too long).</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを書き込めません（エラー番号 %1）。</source>
+        <translation>Cannot write the MIDI file (error number %1).</translation>
+    </message>
+    <message>
+        <source>メモリが足りません。</source>
+        <translation>Out of memory.</translation>
+    </message>
+    <message>
+        <source>コンパイラの内部エラーです（%1）。</source>
+        <translation>An internal error of the compiler (%1).</translation>
+    </message>
+    <message>
+        <source>スケール定義ファイルとしては大きすぎます（4 MiB まで）</source>
+        <translation>too large for a scale file (4 MiB at most)</translation>
+    </message>
+    <message>
+        <source>トラック %1・チャンネル %2にノートがありません。</source>
+        <translation>track %1, channel %2 holds no notes.</translation>
+    </message>
+    <message>
+        <source>トラック %1にノートがありません。</source>
+        <translation>track %1 holds no notes.</translation>
+    </message>
+    <message>
+        <source>チャンネル %1にノートがありません。</source>
+        <translation>channel %1 holds no notes.</translation>
+    </message>
+    <message>
+        <source>ファイルにノートがありません。</source>
+        <translation>the file holds no notes.</translation>
+    </message>
+    <message>
+        <source>形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。</source>
+        <translation>cannot learn from a MIDI file of format 2 (a collection of separate pieces).</translation>
+    </message>
+    <message>
+        <source>トラック %1 はありません（音のあるトラックは %2 まで）。</source>
+        <translation>there is no track %1 (the tracks with sound go up to %2).</translation>
+    </message>
+    <message>
+        <source>ドラム（チャンネル 10）のノートしかありません（ドラムはチャンネル 10 を選ぶと読みます）。</source>
+        <translation>there are only drum notes (channel 10); the drums are read when channel 10 is chosen.</translation>
+    </message>
+    <message>
+        <source>途中で切れています</source>
+        <translation>is cut short</translation>
+    </message>
+    <message>
+        <source>4 バイトを超える可変長の数値を含んでいます</source>
+        <translation>holds a variable-length number longer than 4 bytes</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルとして読めません（%1が%2）。</source>
+        <translation>Cannot read it as a MIDI file (%1 %2).</translation>
+    </message>
+    <message>
+        <source>テンポ 0 を含んでいます</source>
+        <translation>holds a tempo of 0</translation>
+    </message>
+    <message>
+        <source>不明なステータスバイトを含んでいます</source>
+        <translation>holds an unknown status byte</translation>
+    </message>
+    <message>
+        <source>ステータスのないデータで始まっています</source>
+        <translation>begins with data without a status</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>the file</translation>
+    </message>
+    <message>
+        <source>短すぎるヘッダを持っています</source>
+        <translation>has too short a header</translation>
+    </message>
+    <message>
+        <source>ヘッダ</source>
+        <translation>the header</translation>
+    </message>
+    <message>
+        <source>時間の分解能 0 を指定しています</source>
+        <translation>gives a time division of 0</translation>
+    </message>
+    <message>
+        <source>トラック %1 </source>
+        <translation>track %1</translation>
+    </message>
+    <message>
+        <source>トラックを持っていません</source>
+        <translation>has no tracks</translation>
+    </message>
+    <message>
+        <source>長すぎる時間を持っています</source>
+        <translation>lasts too long</translation>
+    </message>
+    <message>
+        <source>トラック</source>
+        <translation>the track</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルとしては大きすぎます（128 MiB まで）</source>
+        <translation>too large for a MIDI file (128 MiB at most)</translation>
+    </message>
+    <message>
+        <source>"%1" はシフトJIS（CP932）で保存できない文字です。</source>
+        <translation>"%1" is a character that Shift JIS (CP932) cannot hold.</translation>
+    </message>
+    <message>
+        <source>UTF-16 のテキストとして読めません。</source>
+        <translation>Cannot read it as UTF-16 text.</translation>
+    </message>
+    <message>
+        <source>%1行目に制御文字 "%2" があります。テキストの MML ではありません。</source>
+        <translation>Line %1 holds the control character "%2". This is not MML text.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>"%1": %2</source>
+        <translation>"%1": %2</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -300,7 +596,7 @@
     </message>
     <message>
         <source>拍子の標準 (例: 2+2+3)</source>
-        <translation>The meter's default (e.g. 2+2+3)</translation>
+        <translation>The meter&apos;s default (e.g. 2+2+3)</translation>
     </message>
     <message>
         <source>ユークリッド</source>
@@ -336,7 +632,7 @@
     </message>
     <message>
         <source>例: AA&apos;BA&apos; (空欄: 4 回繰り返し)</source>
-        <translation>e.g. AA'BA' (empty: repeated 4 times)</translation>
+        <translation>e.g. AA&apos;BA&apos; (empty: repeated 4 times)</translation>
     </message>
     <message>
         <source> 小節</source>
@@ -470,7 +766,7 @@
     </message>
     <message>
         <source>旋律のアクセント</source>
-        <translation>The melody's accents</translation>
+        <translation>The melody&apos;s accents</translation>
     </message>
     <message>
         <source>進行</source>
@@ -546,7 +842,7 @@
     </message>
     <message>
         <source>このパートのロックしていない音だけを選び直します</source>
-        <translation>Redraws only this part's unlocked notes</translation>
+        <translation>Redraws only this part&apos;s unlocked notes</translation>
     </message>
     <message>
         <source>和音進行を読めません: %1</source>
@@ -1163,7 +1459,7 @@
     </message>
     <message>
         <source>パートのロックしていない音を選び直しました。</source>
-        <translation>Redrew the part's unlocked notes.</translation>
+        <translation>Redrew the part&apos;s unlocked notes.</translation>
     </message>
 </context>
 <context>

@@ -101,7 +101,8 @@ void WindowSettings::SetIndex(std::string_view name, int index) {
 void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<QCheckBox>(name).setChecked(checked); }
 
 void WindowSettings::SetStatus(const std::string& text) {
-  status_->setText(MessageText(ReplaceCrLfWithBlank(text)));
+  // Translated line by line, before the lines are joined.
+  status_->setText(QString::fromStdString(ReplaceCrLfWithBlank(MessageText(text).toStdString())));
   for (QLabel* line : otherStatusLines_)
     if (line) line->setText(status_->text());
 }
