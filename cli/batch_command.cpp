@@ -30,6 +30,8 @@
 #include "random_source.h"
 #include "sound_render.h"
 #include "use_vorlin_dll.h"
+#include "translatable.h"
+#include "language.h"
 
 namespace volemo::cli {
 namespace {
@@ -47,25 +49,24 @@ struct BatchOptions {
   SessionOptions session;
 };
 
-const char kHelp[] = R"(Usage: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
-Makes N phrases with the seeds S, S+1, ..., S+N-1: phrase i is the same bytes
-as 'volemo-cli phrase --seed S+i' with the same options. Its files are
-DIR/NNNNNN.mid and so on (NNNNNN = i), and DIR/manifest.jsonl lists each
-phrase on one line: its files, seed, settings, pattern, note count, and
-length in ticks and seconds. A batch stopped at any point leaves only
-complete files, all listed; the same command run again makes the rest.
+const char kHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
+種 S, S+1, ..., S+N-1 で N 個のフレーズを作る。フレーズ i は、同じオプションで
+'volemo-cli phrase --seed S+i' としたものと同じバイトになる。ファイルは
+DIR/NNNNNN.mid など（NNNNNN = i）で、DIR/manifest.jsonl が各フレーズを一行に
+記す: ファイル、種、設定、パターン、音の数、ティックと秒での長さ。
+どこで止めたバッチも完全なファイルだけを残し、すべて記されている。同じ
+コマンドをもう一度実行すれば残りを作る。
 
-Batch options:
-  --count N             how many phrases (1 or more)
-  --out DIR             the folder of the files (made when missing)
-  --seed S              the first seed; default: the clock, or the one of the
-                          batch already in DIR
-  --jobs J              phrases made at once; default: the number of cores.
-                          The files are the same for any number
-  --formats LIST        which files, comma-separated: mid, mml, wav, flac
-                          (default mid,mml); the sound files are rendered as
-                          'volemo-cli render' does, a phrase on each job
-)";
+バッチのオプション:
+  --count N             フレーズの数（1 以上）
+  --out DIR             ファイルのフォルダ（なければ作る）
+  --seed S              最初の種。既定: 時計から、または DIR にあるバッチの種
+  --jobs J              同時に作るフレーズの数。既定: コアの数。
+                          いくつでもファイルは同じ
+  --formats LIST        どのファイルを作るか、コンマ区切りで: mid, mml, wav, flac
+                          （既定 mid,mml）。音声ファイルは 'volemo-cli render' と
+                          同じようにレンダリングし、ジョブごとに一フレーズ
+)");
 
 std::vector<std::string_view> ParseFormats(const std::string& list) {
   std::vector<std::string_view> formats;
@@ -352,7 +353,8 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp << '\n' << kArrangementOptionsHelp;
+    std::cout << Said(kHelp) << '\n' << Said(kSessionOptionsHelp) << Said(kGrooveOptionsHelp) << '\n'
+              << Said(kArrangementOptionsHelp);
     return 0;
   }
   const BatchOptions options = ReadOptions(args);

@@ -86,6 +86,12 @@ bool ReportNul(const std::string& mml) {
   return true;
 }
 
+
+constexpr char kCompileHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli compile IN.mml OUT.mid
+MML（CP932）のファイルをスタンダード MIDI ファイルにコンパイルする。失敗すると
+コンパイラのメッセージを標準エラー出力に書き、終了ステータスは 1。
+)");
+
 }  // namespace
 
 bool CompileToFile(const std::string& mml, const std::string& midPath) {
@@ -102,9 +108,7 @@ bool CompileToFile(const std::string& mml, const std::string& midPath) {
 
 int RunCompile(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli compile IN.mml OUT.mid\n"
-                 "Compiles a file of MML (CP932) into a Standard MIDI File. On failure the\n"
-                 "compiler's message goes to standard error and the exit status is 1.\n";
+    std::cout << Said(kCompileHelp);
     return 0;
   }
   const std::string in = args.TakePositional("IN.mml");

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "note_choice.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 namespace {
@@ -40,21 +41,21 @@ std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
 
 }  // namespace
 
-const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in command-line order:
-  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
-                        they stand in the MML, both notes of a chord or double counting
-  --reroll              redraw every unlocked note's key (repeatable)
-  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
-                        the keys of its notes; locked notes keep their steps (repeatable)
-  --mutate K            redraw K unlocked notes chosen at random (repeatable)
-  --on PART             the operations after it work on PART (melody, bass, chords,
-                        drums) or on all parts; before any, on the melody
-  --notes               write the final phrase's notes instead of the MML, one a line,
-                        tab-separated: number, start tick, sounding ticks, MIDI key,
-                        name (C4 = 48), locked 0/1, and with parts the part
-  --chords-table        write the chords instead of the MML, a bar a line: bar, start
-                        tick, symbol, root key, keys
-)";
+const char kPhraseOperationsHelp[] = QT_TRANSLATE_NOOP("Message", R"(作ったフレーズへの操作（コマンドラインの順に）:
+  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
+                        数え、和音や重音はそれぞれの音を数える
+  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
+  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
+                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
+  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
+                        にはたらく。どれより前でもメロディーにはたらく
+  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
+                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
+                        音名（C4 = 48）、ロック 0/1、パートがあればパート
+  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
+                        記号、根音のキー、キー
+)");
 
 bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations) {
   if (auto list = args.TakeValue("--lock")) {

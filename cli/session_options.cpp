@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "cp932.h"
 #include "session.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 namespace {
@@ -98,33 +99,33 @@ constexpr std::array kSpinAliases = {
 
 }  // namespace
 
-const char kSessionOptionsHelp[] = R"(Options:
-  --seed N              seed the random source (0 to 4294967295); default: the clock
-  --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
-                        else in the installed data folder)
-  --scale NAME          pick the scale NAME and apply it; letter case counts only when
-                        two names differ in nothing else ('volemo-cli scales' names them)
-  --preset NAME         set the scale and the controls as the preset NAME does (after
-                        --scale, before --set; 'volemo-cli presets list' names them)
-  --set CONTROL=VALUE   set a control, in command-line order (repeatable;
-                        'volemo-cli controls' lists them with ranges and defaults):
-                          spn...  the text as typed (not clamped)
-                          scr... src...  a slider position (clamped to the slider)
-                          cmb...  a list index; cmbKey and cmbScale re-apply the scale
-                          chk...  0 or 1
-  --style FILE.mid      set the controls learned from the MIDI file, in order with the
-                        --set options (what 'volemo-cli learn FILE.mid' prints)
-  --pattern TEXT        put TEXT in the pattern box first (otherwise it is empty)
-  --random-weights      draw the seven rhythm symbol weights after the --set options
-  --help                show this help
-Friendly aliases, applied in order with the --set options:
-  --key NOTE            the key: C, C#, Db, ... (--set cmbKey=INDEX, re-applies the scale)
-  --range LOW-HIGH      the note range, e.g. C4-B5 (cmbOct1, spnOct1, cmbOct2, spnOct2)
+const char kSessionOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(オプション:
+  --seed N              乱数の種（0～4294967295）。既定: 時計から
+  --scale-file PATH     Scale.dat（プログラムの隣、なければインストールされたデータの
+                        フォルダ）の代わりにこのスケール定義ファイルを読む
+  --scale NAME          スケール NAME を選んで適用する。大文字と小文字は、ほかが同じ
+                        名前どうしでだけ区別する（'volemo-cli scales' が名前を示す）
+  --preset NAME         プリセット NAME のとおりにスケールとコントロールを設定する
+                        （--scale の後、--set の前。'volemo-cli presets list' が名前を示す）
+  --set CONTROL=VALUE   コントロールを設定する。コマンドラインの順に（繰り返し可。
+                        'volemo-cli controls' が範囲と既定値つきで示す）:
+                          spn...  入力したとおりのテキスト（範囲に丸めない）
+                          scr... src...  スライダーの位置（スライダーの範囲に丸める）
+                          cmb...  リストの番号。cmbKey と cmbScale はスケールを適用し直す
+                          chk...  0 か 1
+  --style FILE.mid      MIDI ファイルから学んだコントロールを、--set オプションと
+                        並んだ順に設定する（'volemo-cli learn FILE.mid' が示すもの）
+  --pattern TEXT        最初にパターン欄へ TEXT を入れる（入れなければ空）
+  --random-weights      --set オプションの後で七つのリズム記号の重みをくじで決める
+  --help                このヘルプを表示する
+使いやすい別名（--set オプションと並んだ順に適用）:
+  --key NOTE            調: C, C#, Db, ...（--set cmbKey=INDEX。スケールを適用し直す）
+  --range LOW-HIGH      音域。例 C4-B5（cmbOct1, spnOct1, cmbOct2, spnOct2）
   --tempo T  --steps N  --length L  --velocity V  --channel CH  --voice P
                         spnTempo spnCount spnL spnV spnCH spnVoice
   --pattern-length N    spnPatternCount
   --no-voice            chkVoice=0
-)";
+)");
 
 bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
   if (auto v = args.TakeValue("--seed")) {

@@ -15,22 +15,27 @@
 #include "presets.h"
 #include "session.h"
 #include "take_store.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 namespace {
 
-constexpr char kTakesHelp[] = R"(Usage: volemo-cli takes list [--starred] [--limit N] [--json]
-       volemo-cli takes show ID
-       volemo-cli takes export ID FILE
-       volemo-cli takes star|unstar|delete ID
-The phrases the window (and 'phrase --keep') kept, newest first.
-  list      one line each: id, time, star, name, scale and key, tempo, voice, pattern;
-            --json prints one JSON object per line instead
-  show      the take's MML as 'phrase' prints it (CP932, CR LF)
-  export    write the take to FILE: .mid, .mml, .wav, .flac or .ogg by its extension
-The database is $VOLEMO_DATA_DIR/takes.sqlite3, else $XDG_DATA_HOME/volemo/takes.sqlite3
-(default ~/.local/share/volemo/).
-)";
+constexpr char kTakesHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli takes list [--starred] [--limit N] [--json]
+        volemo-cli takes show ID
+        volemo-cli takes export ID FILE
+        volemo-cli takes star|unstar|delete ID
+ウィンドウ（と 'phrase --keep'）が記録したフレーズ。新しいものから。
+  list      一つを一行に: ID、時刻、スター、名前、スケールと調、テンポ、音色、パターン。
+            --json では代わりに一行に一つの JSON オブジェクトを書く
+  show      テイクの MML を 'phrase' と同じように書く（CP932、CR LF）
+  export    テイクを FILE に書き出す: 拡張子で .mid, .mml, .wav, .flac か .ogg
+データベースは $VOLEMO_DATA_DIR/takes.sqlite3、なければ $XDG_DATA_HOME/volemo/takes.sqlite3
+（既定 ~/.local/share/volemo/）。
+)");
+constexpr char kPresetsHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli presets list
+'phrase --preset NAME' と 'pattern --preset NAME' に書けるプリセット:
+Volemo についてくるもの、続いてウィンドウで保存したもの。
+)");
 
 const char* const kKeyNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
@@ -128,7 +133,7 @@ int List(TakeStore& store, ArgumentReader& args) {
 
 int RunTakes(ArgumentReader& args) {
   if (args.AtEnd() || args.TakeFlag("--help")) {
-    std::cout << kTakesHelp;
+    std::cout << Said(kTakesHelp);
     return 0;
   }
   const std::string action = args.TakePositional("action");
@@ -165,9 +170,7 @@ int RunTakes(ArgumentReader& args) {
 
 int RunPresets(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli presets list\n"
-                 "The presets that 'phrase --preset NAME' and 'pattern --preset NAME' take:\n"
-                 "those that come with Volemo, then those saved in the window.\n";
+    std::cout << Said(kPresetsHelp);
     return 0;
   }
   if (args.TakePositional("action") != "list") throw UsageError("the only action is list");

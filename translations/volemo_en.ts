@@ -479,6 +479,489 @@
         <source>"%1": %2</source>
         <translation>"%1": %2</translation>
     </message>
+    <message>
+        <source>メロディーの線（どれも既定では切: それがないときのフレーズ）:
+  --smoothness S        0～100: 前の音から遠いキーほど重みを減らす（100 では
+                        半音ごとに重みが半分になる）
+  --max-leap N          N 半音より大きく跳ばない（1～127）
+  --turn-back P         五度より大きな跳躍の後、P パーセントで逆向きに一歩戻る
+  --cadence P           最後の音を P パーセントで主音（または和音の音）に置く
+  --contour C           free, arch, rising, falling か wave
+和音の上のパート:
+  --parts LIST          melody,bass,chords,drums: メロディー（いつもある）のほかの
+                        パート。それぞれ MML の中で別のパートになる
+  --chords TEXT         一小節に一つの和音: 調の中のローマ数字（"I vi IV V",
+                        "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
+                        F#m7, Bb）。&apos;random&apos; は種からよくある進行を選び、和音を
+                        スケールから作る。本体は少なくとも和音の数の小節になる。
+                        これがなければパートは I の上で弾く
+  --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
+                        P パーセント減らす（100: 和音の音だけ）
+  --comping C           和音パートのリズム: whole, halves（既定）か accents
+                        （メロディーが音を始める拍ごと）
+  --bass-channel N, --chords-channel N, --drums-channel N
+                        パートのチャンネル（既定 2, 3, 10）
+  --bass-voice N, --chords-voice N, --drums-voice N
+                        パートの音色。1～128、0 で指定なし（既定 34, 5, なし）
+  --bass-range LOW-HIGH, --chords-range LOW-HIGH
+                        パートのキー。一オクターブ以上（既定 28-52, 52-76）
+  --bass-density P, --drums-density P
+                        パートの音を普段の P パーセントの確率にする（0～400。
+                        既定 100）。小節の最初の音は残る
+</source>
+        <translation>The melody&apos;s line (every one off by default: the phrase as without them):
+  --smoothness S        0 to 100: keys far from the note before lose weight (at
+                        100 the weight halves with every semitone)
+  --max-leap N          no move larger than N semitones (1 to 127)
+  --turn-back P         after a leap larger than a fifth, step back with P percent
+  --cadence P           the last note lands on the tonic (or a tone of the chord)
+                        with P percent
+  --contour C           free, arch, rising, falling or wave
+Parts over chords:
+  --parts LIST          melody,bass,chords,drums: the parts besides the melody
+                        (which is always there), each a part of its own in the MML
+  --chords TEXT         one chord a bar: Roman numerals in the key ("I vi IV V",
+                        "ii7 V7 I", bVII, vii°, sus4, maj7) or names ("Am F C G",
+                        F#m7, Bb); &apos;random&apos; draws a common progression by the seed,
+                        its chords built from the scale. The body holds a bar for
+                        each chord at least. Parts without it play over I
+  --chord-pull P        on the first step of each beat, the melody&apos;s tones outside
+                        the chord lose P percent of their weight (100: chord tones only)
+  --comping C           the chord part&apos;s rhythm: whole, halves (default) or accents
+                        (each beat where the melody starts a note)
+  --bass-channel N, --chords-channel N, --drums-channel N
+                        a part&apos;s channel (defaults 2, 3, 10)
+  --bass-voice N, --chords-voice N, --drums-voice N
+                        a part&apos;s voice, 1 to 128, 0 for none (defaults 34, 5, none)
+  --bass-range LOW-HIGH, --chords-range LOW-HIGH
+                        a part&apos;s keys, at least an octave (defaults 28-52, 52-76)
+  --bass-density P, --drums-density P
+                        a part&apos;s notes at P percent of their usual chances (0 to 400;
+                        default 100); a bar&apos;s first note stays
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
+種 S, S+1, ..., S+N-1 で N 個のフレーズを作る。フレーズ i は、同じオプションで
+&apos;volemo-cli phrase --seed S+i&apos; としたものと同じバイトになる。ファイルは
+DIR/NNNNNN.mid など（NNNNNN = i）で、DIR/manifest.jsonl が各フレーズを一行に
+記す: ファイル、種、設定、パターン、音の数、ティックと秒での長さ。
+どこで止めたバッチも完全なファイルだけを残し、すべて記されている。同じ
+コマンドをもう一度実行すれば残りを作る。
+
+バッチのオプション:
+  --count N             フレーズの数（1 以上）
+  --out DIR             ファイルのフォルダ（なければ作る）
+  --seed S              最初の種。既定: 時計から、または DIR にあるバッチの種
+  --jobs J              同時に作るフレーズの数。既定: コアの数。
+                          いくつでもファイルは同じ
+  --formats LIST        どのファイルを作るか、コンマ区切りで: mid, mml, wav, flac
+                          （既定 mid,mml）。音声ファイルは &apos;volemo-cli render&apos; と
+                          同じようにレンダリングし、ジョブごとに一フレーズ
+</source>
+        <translation>Usage: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
+Makes N phrases with the seeds S, S+1, ..., S+N-1: phrase i is the same bytes
+as &apos;volemo-cli phrase --seed S+i&apos; with the same options. Its files are
+DIR/NNNNNN.mid and so on (NNNNNN = i), and DIR/manifest.jsonl lists each
+phrase on one line: its files, seed, settings, pattern, note count, and
+length in ticks and seconds. A batch stopped at any point leaves only
+complete files, all listed; the same command run again makes the rest.
+
+Batch options:
+  --count N             how many phrases (1 or more)
+  --out DIR             the folder of the files (made when missing)
+  --seed S              the first seed; default: the clock, or the one of the
+                          batch already in DIR
+  --jobs J              phrases made at once; default: the number of cores.
+                          The files are the same for any number
+  --formats LIST        which files, comma-separated: mid, mml, wav, flac
+                          (default mid,mml); the sound files are rendered as
+                          &apos;volemo-cli render&apos; does, a phrase on each job
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli compile IN.mml OUT.mid
+MML（CP932）のファイルをスタンダード MIDI ファイルにコンパイルする。失敗すると
+コンパイラのメッセージを標準エラー出力に書き、終了ステータスは 1。
+</source>
+        <translation>Usage: volemo-cli compile IN.mml OUT.mid
+Compiles a file of MML (CP932) into a Standard MIDI File. On failure the
+compiler&apos;s message goes to standard error and the exit status is 1.
+</translation>
+    </message>
+    <message>
+        <source>グルーヴ、拍子、形式（どれも省けばそれがないときのフレーズ）:
+  --euclid K,N[,R]      N ステップ（1～64）に K 個の打点を均等に散らし、R ステップ後ろへ
+                        回したパターンにする。打点の記号は重みで引き、ほかのステップは休符
+  --step-probability P  鳴るステップをそれぞれ P パーセント（0～100）で鳴らし、残りは休符
+  --swing S             グリッドの二ステップずつの前を S パーセント（50～75）の長さにする
+  --swing-grid G        スイングのグリッド: 8 か 16（既定 16）
+  --humanize-time N     各ステップの始まりを前後に N ティックまでずらす（0～240）
+  --humanize-velocity N 各ステップのベロシティを上下に N までずらす（0～127）
+  --accent B[,A]        各拍の最初のステップを B、各小節の最初を A だけ強くする
+                        （既定 A = B）。1～127
+  --meter N/D           2/4, 3/4, 4/4, 5/4, 6/8, 7/8, 12/8, ...: ファイルの拍子。
+                        フレーズは小節をちょうど満たす
+  --beats 2+2+3         拍子の拍をその単位で（既定: 6/8 と 12/8 は三つずつ、
+                        7/8 は 2+2+3、四分音符の拍子は四分音符ずつ）
+  --form AA&apos;BA&apos;         セクションの並び: 新しい文字は新しいフレーズ、同じ文字は同じ音、
+                        &apos; のついた文字はその文字の音の一部を引き直したもの
+  --section-bars B      各セクションの小節数（1～64。既定 2）
+  --variation K         &apos; のついたセクションで引き直す音の数（0～999。既定 0）
+</source>
+        <translation>Groove, meter and form (each left out: the phrase as without it):
+  --euclid K,N[,R]      draw the pattern as K onsets spread evenly over N steps (1 to 64),
+                        rotated R steps later; each onset&apos;s symbol drawn by the weights,
+                        the other steps rests
+  --step-probability P  each sounding step sounds with P percent (0 to 100), else rests
+  --swing S             of each pair of grid steps the first lasts S percent (50 to 75)
+  --swing-grid G        the swing&apos;s grid: 8 or 16 (default 16)
+  --humanize-time N     move each step&apos;s start up to N ticks either way (0 to 240)
+  --humanize-velocity N move each step&apos;s velocity up to N either way (0 to 127)
+  --accent B[,A]        raise the first step of each beat by B and of each bar by A
+                        (default A = B), within 1 to 127
+  --meter N/D           2/4, 3/4, 4/4, 5/4, 6/8, 7/8, 12/8, ...: the file&apos;s time signature;
+                        the phrase fills whole bars
+  --beats 2+2+3         the meter&apos;s beats in its units (default: 6/8 and 12/8 in threes,
+                        7/8 as 2+2+3, quarter meters in quarters)
+  --form AA&apos;BA&apos;         sections in order: a new letter a new phrase, a repeated one the
+                        same notes, a primed one the letter&apos;s notes with some redrawn
+  --section-bars B      bars of each section (1 to 64; default 2)
+  --variation K         notes redrawn in a primed section (0 to 999; default 0)
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli learn FILE.mid [--track N] [--channel C] [--json] [--groove STEPS]
+        volemo-cli learn --starred [--json] [--groove STEPS]
+MIDI ファイル（形式 0 か 1。--track や --channel で選ばなければドラムのほかの
+すべてのトラックとチャンネル）またはスター付きのテイクの音を読み、それに似た
+フレーズを作る設定を &apos;phrase&apos; や &apos;pattern&apos; の --set オプションとして書く:
+    volemo-cli phrase $(volemo-cli learn song.mid) --seed 5
+書くのは: 音にいちばん合うスケールと調、十二のスケールの重み（各ピッチクラスの
+音の割合。いちばん多いものを 10）、七つのリズムの重み（いちばん多いステップの
+上で N r ^ m d W B と読んだ音）、ゲート、音域、ステップ、最初のテンポ、
+ベロシティの中央値。
+  --track N           トラック N（1 から）の音だけ
+  --channel C         チャンネル C（1～16。10 ではドラムを読む）の音だけ
+  --starred           ファイルの代わりにスター付きのテイクから学ぶ
+  --json              見つけたすべてを一つの JSON オブジェクトで書く
+  --groove STEPS      代わりにグルーヴのテンプレートを書く: 4/4 の一小節の STEPS
+                      ステップ（16 か 12）それぞれの打点の数、ステップからの平均の
+                      ずれ（ステップのパーセント）と平均のベロシティ、そしてスイング。
+                      十六分音符ならフレーズのオプションでも（--swing S --swing-grid 16）
+  --scale-file PATH   Scale.dat の代わりに PATH のスケールから調を探す
+</source>
+        <translation>Usage: volemo-cli learn FILE.mid [--track N] [--channel C] [--json] [--groove STEPS]
+       volemo-cli learn --starred [--json] [--groove STEPS]
+Reads the notes of a MIDI file (format 0 or 1; every track and channel but the
+drums unless --track or --channel chooses) or of the starred takes, and prints the
+settings that make phrases like them, as --set options for &apos;phrase&apos; or &apos;pattern&apos;:
+    volemo-cli phrase $(volemo-cli learn song.mid) --seed 5
+They are: the scale and key that fit the notes best, the twelve scale weights (each
+pitch class&apos;s share of the notes, the commonest at 10), the seven rhythm weights
+(the notes read as N r ^ m d W B on their commonest step), the gates, the note range,
+the step, the first tempo and the median velocity.
+  --track N           only the notes of track N (from 1)
+  --channel C         only the notes of channel C (1 to 16; 10 reads the drums)
+  --starred           learn from the starred takes instead of a file
+  --json              print everything found as one JSON object
+  --groove STEPS      print the groove template instead: for each of STEPS steps of
+                      a 4/4 bar (16 or 12) the onsets, their mean offset from the
+                      step (percent of a step) and mean velocity, and the swing; of
+                      sixteenths also as phrase&apos;s options (--swing S --swing-grid 16)
+  --scale-file PATH   find the key among the scales of PATH instead of Scale.dat
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli scales [--scale-file PATH]
+--scale に書ける名前を、スケール定義ファイルの順に一行に一つ。
+</source>
+        <translation>Usage: volemo-cli scales [--scale-file PATH]
+The names that --scale takes, one a line, in the order of the scale file.
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli controls [--scale-file PATH]
+--set に書けるすべての名前: その範囲、起動時の値、設定するもの。
+</source>
+        <translation>Usage: volemo-cli controls [--scale-file PATH]
+Every name that --set takes: its range, its value at start-up and what it sets.
+</translation>
+    </message>
+    <message>
+        <source>フレーズを作り、その MML を標準出力に書く</source>
+        <translation>compose a phrase and write its MML to standard output</translation>
+    </message>
+    <message>
+        <source>リズムパターンを引き、標準出力に書く</source>
+        <translation>draw a rhythm pattern and write it to standard output</translation>
+    </message>
+    <message>
+        <source>MML のファイルを MIDI ファイルにコンパイルする</source>
+        <translation>compile a file of MML into a MIDI file</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルを WAV, FLAC か Ogg Vorbis のファイルにレンダリングする</source>
+        <translation>render a MIDI file to a WAV, FLAC or Ogg Vorbis file</translation>
+    </message>
+    <message>
+        <source>たくさんのフレーズをマニフェストとともにフォルダに作る</source>
+        <translation>make many phrases into a folder, with a manifest</translation>
+    </message>
+    <message>
+        <source>記録したフレーズの一覧、表示、書き出し、スター、削除</source>
+        <translation>list, show, export, star or delete the kept phrases</translation>
+    </message>
+    <message>
+        <source>プリセットの一覧</source>
+        <translation>list the presets</translation>
+    </message>
+    <message>
+        <source>MIDI ファイルかスター付きのテイクから設定を学ぶ</source>
+        <translation>learn the settings from a MIDI file or the starred takes</translation>
+    </message>
+    <message>
+        <source>フレーズを演奏できる MIDI ポートの一覧</source>
+        <translation>list the MIDI ports a phrase can be played into</translation>
+    </message>
+    <message>
+        <source>--scale に書けるスケールの名前の一覧</source>
+        <translation>list the scale names that --scale takes</translation>
+    </message>
+    <message>
+        <source>--set に書けるコントロールの一覧（範囲と既定値つき）</source>
+        <translation>list the controls that --set takes, with ranges and defaults</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli [--lang ja|en] COMMAND [OPTIONS]
+        volemo-cli --help | --version
+
+コマンド:
+</source>
+        <translation>Usage: volemo-cli [--lang ja|en] COMMAND [OPTIONS]
+       volemo-cli --help | --version
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+&apos;volemo-cli COMMAND --help&apos; でコマンドのオプションを示す。--lang（または VOLEMO_LANG）で
+メッセージとヘルプの言語を選ぶ: ja は日本語（既定）、en は英語。
+</source>
+        <translation>
+&apos;volemo-cli COMMAND --help&apos; lists the command&apos;s options. --lang (or VOLEMO_LANG) picks the language
+of the messages and the help: ja, Japanese (the default), or en, English.
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli pattern [OPTIONS]
+ランダムなリズムパターンを引き、標準出力に書く。
+
+</source>
+        <translation>Usage: volemo-cli pattern [OPTIONS]
+Draws a random rhythm pattern and writes it to standard output.
+
+</translation>
+    </message>
+    <message>
+        <source>グルーヴのオプションのうち --euclid K,N[,R] で、パターンをユークリッドリズムとして引く。
+</source>
+        <translation>Of the groove options, --euclid K,N[,R] draws the pattern as a Euclidean rhythm.
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli phrase [OPTIONS]
+フレーズを作り（パターン欄が空ならパターンも引く）、MML の文書を標準出力に書く:
+CP932 のバイト、CR LF の改行。
+
+出力:
+  --mid FILE            フレーズを MIDI ファイル FILE にもコンパイルする
+  --play                フレーズを演奏し、終わるまで待つ
+  --midi-out PORT       フレーズを MIDI ポート PORT（完全な名前か、ひとつに決まる名前の
+                        一部。&apos;volemo-cli ports&apos; を参照）に演奏し、終わるまで待つ
+  --follow-transport    JACK のポートへの --midi-out で: JACK のトランスポートの時間軸の
+                        上で、その 1 小節目からそのテンポで、進んでいる間演奏する。止まると
+                        音を止め、フレーズを過ぎたら終わる
+  --midi-clock          --midi-out で: フレーズのテンポで MIDI クロック（四分音符に 24）、
+                        最初の音の前にスタート、終わりにストップを送る
+  --wav FILE            フレーズを FILE にレンダリングする: 拡張子（.wav, .flac, .ogg）で
+                        WAV, FLAC か Ogg Vorbis
+  --keep                フレーズをテイクとして記録する（&apos;volemo-cli takes&apos; を参照）
+  --continue FILE.mid   代わりに MIDI ファイルに続く小節を作る: そのスタイルを設定し
+                        （--style と同じ）、リズム記号と音程をそれぞれ、ファイルの中で
+                        前のものの後に来たものから引いて続ける
+  --bars N              --continue で作る 4/4 の小節の数（既定 1）
+
+</source>
+        <translation>Usage: volemo-cli phrase [OPTIONS]
+Composes a phrase (drawing a pattern when the pattern box is empty) and writes
+the MML document to standard output: CP932 bytes, CR LF line breaks.
+
+Output:
+  --mid FILE            also compile the phrase into the MIDI file FILE
+  --play                play the phrase and wait for its end
+  --midi-out PORT       play the phrase into the MIDI port PORT (a full name, or a
+                        unique part of one; see &apos;volemo-cli ports&apos;) and wait for its end
+  --follow-transport    with --midi-out to a JACK port: play on the JACK transport&apos;s
+                        timeline, from its bar 1 at its tempo, while it rolls; the
+                        notes end when it stops; done once it has passed the phrase
+  --midi-clock          with --midi-out: send MIDI clock at the phrase&apos;s tempo (24 a
+                        quarter note), a start before the first note, a stop at the end
+  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its
+                        extension (.wav, .flac, .ogg)
+  --keep                keep the phrase as a take (see &apos;volemo-cli takes&apos;)
+  --continue FILE.mid   compose the bars that follow the MIDI file instead: its style
+                        is set (as --style), then its rhythm symbols and intervals
+                        go on, each drawn by what followed the one before in it
+  --bars N              how many 4/4 bars --continue composes (default 1)
+
+</translation>
+    </message>
+    <message>
+        <source>作ったフレーズへの操作（コマンドラインの順に）:
+  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
+                        数え、和音や重音はそれぞれの音を数える
+  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
+  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
+                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
+  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
+                        にはたらく。どれより前でもメロディーにはたらく
+  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
+                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
+                        音名（C4 = 48）、ロック 0/1、パートがあればパート
+  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
+                        記号、根音のキー、キー
+</source>
+        <translation>Working on the composed phrase, in command-line order:
+  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
+                        they stand in the MML, both notes of a chord or double counting
+  --reroll              redraw every unlocked note&apos;s key (repeatable)
+  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
+                        the keys of its notes; locked notes keep their steps (repeatable)
+  --mutate K            redraw K unlocked notes chosen at random (repeatable)
+  --on PART             the operations after it work on PART (melody, bass, chords,
+                        drums) or on all parts; before any, on the melody
+  --notes               write the final phrase&apos;s notes instead of the MML, one a line,
+                        tab-separated: number, start tick, sounding ticks, MIDI key,
+                        name (C4 = 48), locked 0/1, and with parts the part
+  --chords-table        write the chords instead of the MML, a bar a line: bar, start
+                        tick, symbol, root key, keys
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli render IN.mid OUT.{wav,flac,ogg}
+MIDI ファイルをプレーヤーの SoundFont で 44.1 kHz ステレオの音声ファイルに、
+マシンが許すかぎり速くレンダリングする: OUT の拡張子で 16 ビット WAV, FLAC か Ogg Vorbis。
+</source>
+        <translation>Usage: volemo-cli render IN.mid OUT.{wav,flac,ogg}
+Renders a MIDI file to a 44.1 kHz stereo sound file with the player&apos;s SoundFont,
+as fast as the machine allows: 16-bit WAV, FLAC or Ogg Vorbis by OUT&apos;s extension.
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli ports
+フレーズを演奏できる MIDI ポート（phrase --midi-out PORT）を一行に一つ示す:
+JACK のものは名前で、ALSA シーケンサーのものは alsa:CLIENT:PORT で。
+</source>
+        <translation>Usage: volemo-cli ports
+Lists the MIDI ports a phrase can be played into (phrase --midi-out PORT), one per
+line: JACK&apos;s by their names, the ALSA sequencer&apos;s as alsa:CLIENT:PORT.
+</translation>
+    </message>
+    <message>
+        <source>オプション:
+  --seed N              乱数の種（0～4294967295）。既定: 時計から
+  --scale-file PATH     Scale.dat（プログラムの隣、なければインストールされたデータの
+                        フォルダ）の代わりにこのスケール定義ファイルを読む
+  --scale NAME          スケール NAME を選んで適用する。大文字と小文字は、ほかが同じ
+                        名前どうしでだけ区別する（&apos;volemo-cli scales&apos; が名前を示す）
+  --preset NAME         プリセット NAME のとおりにスケールとコントロールを設定する
+                        （--scale の後、--set の前。&apos;volemo-cli presets list&apos; が名前を示す）
+  --set CONTROL=VALUE   コントロールを設定する。コマンドラインの順に（繰り返し可。
+                        &apos;volemo-cli controls&apos; が範囲と既定値つきで示す）:
+                          spn...  入力したとおりのテキスト（範囲に丸めない）
+                          scr... src...  スライダーの位置（スライダーの範囲に丸める）
+                          cmb...  リストの番号。cmbKey と cmbScale はスケールを適用し直す
+                          chk...  0 か 1
+  --style FILE.mid      MIDI ファイルから学んだコントロールを、--set オプションと
+                        並んだ順に設定する（&apos;volemo-cli learn FILE.mid&apos; が示すもの）
+  --pattern TEXT        最初にパターン欄へ TEXT を入れる（入れなければ空）
+  --random-weights      --set オプションの後で七つのリズム記号の重みをくじで決める
+  --help                このヘルプを表示する
+使いやすい別名（--set オプションと並んだ順に適用）:
+  --key NOTE            調: C, C#, Db, ...（--set cmbKey=INDEX。スケールを適用し直す）
+  --range LOW-HIGH      音域。例 C4-B5（cmbOct1, spnOct1, cmbOct2, spnOct2）
+  --tempo T  --steps N  --length L  --velocity V  --channel CH  --voice P
+                        spnTempo spnCount spnL spnV spnCH spnVoice
+  --pattern-length N    spnPatternCount
+  --no-voice            chkVoice=0
+</source>
+        <translation>Options:
+  --seed N              seed the random source (0 to 4294967295); default: the clock
+  --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
+                        else in the installed data folder)
+  --scale NAME          pick the scale NAME and apply it; letter case counts only when
+                        two names differ in nothing else (&apos;volemo-cli scales&apos; names them)
+  --preset NAME         set the scale and the controls as the preset NAME does (after
+                        --scale, before --set; &apos;volemo-cli presets list&apos; names them)
+  --set CONTROL=VALUE   set a control, in command-line order (repeatable;
+                        &apos;volemo-cli controls&apos; lists them with ranges and defaults):
+                          spn...  the text as typed (not clamped)
+                          scr... src...  a slider position (clamped to the slider)
+                          cmb...  a list index; cmbKey and cmbScale re-apply the scale
+                          chk...  0 or 1
+  --style FILE.mid      set the controls learned from the MIDI file, in order with the
+                        --set options (what &apos;volemo-cli learn FILE.mid&apos; prints)
+  --pattern TEXT        put TEXT in the pattern box first (otherwise it is empty)
+  --random-weights      draw the seven rhythm symbol weights after the --set options
+  --help                show this help
+Friendly aliases, applied in order with the --set options:
+  --key NOTE            the key: C, C#, Db, ... (--set cmbKey=INDEX, re-applies the scale)
+  --range LOW-HIGH      the note range, e.g. C4-B5 (cmbOct1, spnOct1, cmbOct2, spnOct2)
+  --tempo T  --steps N  --length L  --velocity V  --channel CH  --voice P
+                        spnTempo spnCount spnL spnV spnCH spnVoice
+  --pattern-length N    spnPatternCount
+  --no-voice            chkVoice=0
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli takes list [--starred] [--limit N] [--json]
+        volemo-cli takes show ID
+        volemo-cli takes export ID FILE
+        volemo-cli takes star|unstar|delete ID
+ウィンドウ（と &apos;phrase --keep&apos;）が記録したフレーズ。新しいものから。
+  list      一つを一行に: ID、時刻、スター、名前、スケールと調、テンポ、音色、パターン。
+            --json では代わりに一行に一つの JSON オブジェクトを書く
+  show      テイクの MML を &apos;phrase&apos; と同じように書く（CP932、CR LF）
+  export    テイクを FILE に書き出す: 拡張子で .mid, .mml, .wav, .flac か .ogg
+データベースは $VOLEMO_DATA_DIR/takes.sqlite3、なければ $XDG_DATA_HOME/volemo/takes.sqlite3
+（既定 ~/.local/share/volemo/）。
+</source>
+        <translation>Usage: volemo-cli takes list [--starred] [--limit N] [--json]
+       volemo-cli takes show ID
+       volemo-cli takes export ID FILE
+       volemo-cli takes star|unstar|delete ID
+The phrases the window (and &apos;phrase --keep&apos;) kept, newest first.
+  list      one line each: id, time, star, name, scale and key, tempo, voice, pattern;
+            --json prints one JSON object per line instead
+  show      the take&apos;s MML as &apos;phrase&apos; prints it (CP932, CR LF)
+  export    write the take to FILE: .mid, .mml, .wav, .flac or .ogg by its extension
+The database is $VOLEMO_DATA_DIR/takes.sqlite3, else $XDG_DATA_HOME/volemo/takes.sqlite3
+(default ~/.local/share/volemo/).
+</translation>
+    </message>
+    <message>
+        <source>使い方: volemo-cli presets list
+&apos;phrase --preset NAME&apos; と &apos;pattern --preset NAME&apos; に書けるプリセット:
+Volemo についてくるもの、続いてウィンドウで保存したもの。
+</source>
+        <translation>Usage: volemo-cli presets list
+The presets that &apos;phrase --preset NAME&apos; and &apos;pattern --preset NAME&apos; take:
+those that come with Volemo, then those saved in the window.
+</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
