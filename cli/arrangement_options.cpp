@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "language.h"
 #include "part_values.h"
 #include "voice_leading.h"
 #include "translatable.h"
@@ -48,7 +49,7 @@ bool TakePartOption(ArgumentReader& args, ControlValues& values) {
       try {
         if (name != "beats") SetPartValue(check, name, *v);
       } catch (const std::invalid_argument& e) {
-        throw UsageError(option + " " + e.what());
+        throw UsageError(option + " " + Said(e.what()));
       }
       values.emplace_back(name, *v);
       return true;

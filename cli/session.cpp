@@ -79,7 +79,10 @@ Session::Session(const SessionOptions& options) : randomWeights_(options.randomW
   try {
     parts = ReadPartValues(partValues);
   } catch (const std::invalid_argument& e) {
-    throw UsageError(std::string("--") + e.what());
+    // The name, a blank and the reason.
+    const std::string what = e.what();
+    const size_t blank = std::min(what.find(' '), what.size());
+    throw UsageError("--" + what.substr(0, blank) + ' ' + Said(what.substr(std::min(blank + 1, what.size()))));
   }
   for (const auto& [control, value] : options.sets) {
     if (control == kStyleEntry) SetStyle(value);
@@ -144,7 +147,7 @@ Arrangement Compose(Session& session) {
   try {
     return ComposeArrangement(session.settings, session.state, session.parts.arrangement, session.parts.groove);
   } catch (const std::invalid_argument& e) {
-    throw UsageError(e.what());
+    throw UsageError(Said(e.what()));
   }
 }
 

@@ -962,6 +962,90 @@ The presets that &apos;phrase --preset NAME&apos; and &apos;pattern --preset NAM
 those that come with Volemo, then those saved in the window.
 </translation>
     </message>
+    <message>
+        <source>は整数で指定してください（"%1" は整数ではありません）</source>
+        <translation>must be an integer, not "%1"</translation>
+    </message>
+    <message>
+        <source>は %1～%2 で指定してください（%3 は範囲外です）</source>
+        <translation>takes %1 to %2, not %3</translation>
+    </message>
+    <message>
+        <source>はコンマでつないだ %1～%2 個の整数で指定してください（%3 ではなく）</source>
+        <translation>takes %1 to %2 integers joined by commas, not %3</translation>
+    </message>
+    <message>
+        <source>はコンマでつないだ %1 個の整数で指定してください（%2 ではなく）</source>
+        <translation>takes %1 integers joined by commas, not %2</translation>
+    </message>
+    <message>
+        <source>は LOW-HIGH（0～127 のキーで一オクターブ以上離す）で指定してください（%1 ではなく）</source>
+        <translation>takes LOW-HIGH, keys 0 to 127 at least an octave apart, not %1</translation>
+    </message>
+    <message>
+        <source>は free, arch, rising, falling か wave で指定してください（%1 ではなく）</source>
+        <translation>takes free, arch, rising, falling or wave, not %1</translation>
+    </message>
+    <message>
+        <source>は melody, bass, chords, drums をコンマで区切って指定してください（%1 ではなく）</source>
+        <translation>takes melody, bass, chords, drums separated by commas, not %1</translation>
+    </message>
+    <message>
+        <source>は whole, halves か accents で指定してください（%1 ではなく）</source>
+        <translation>takes whole, halves or accents, not %1</translation>
+    </message>
+    <message>
+        <source>は 1～64 ステップで指定してください（%1 ではなく）</source>
+        <translation>takes 1 to 64 steps, not %1</translation>
+    </message>
+    <message>
+        <source>は -100000～100000 の回転で指定してください（%1 ではなく）</source>
+        <translation>takes a rotation of -100000 to 100000, not %1</translation>
+    </message>
+    <message>
+        <source>は 8 か 16 で指定してください（%1 ではなく）</source>
+        <translation>takes 8 or 16, not %1</translation>
+    </message>
+    <message>
+        <source>は 0～127 の量で指定してください（%1 ではなく）</source>
+        <translation>takes amounts of 0 to 127, not %1</translation>
+    </message>
+    <message>
+        <source>はメロディーの線、パート、グルーヴの設定ではありません</source>
+        <translation>is no setting of the line, the parts or the groove</translation>
+    </message>
+    <message>
+        <source>形式は大文字の並びで、それぞれの後に &apos; をいくつでもつけられます（AA&apos;BA&apos; など）。"%1" は書けません</source>
+        <translation>a form is capital letters, each with any number of &apos; after it (such as AA&apos;BA&apos;), not "%1"</translation>
+    </message>
+    <message>
+        <source>形式には少なくとも一つのセクションが要ります</source>
+        <translation>a form needs at least one section</translation>
+    </message>
+    <message>
+        <source>%2/%3 の %1 小節のセクションには l%4 のステップが整数個入りません</source>
+        <translation>a section of %1 bars of %2/%3 does not hold a whole number of steps of l%4</translation>
+    </message>
+    <message>
+        <source>"%1" は和音ではありません。ローマ数字（I vi IV V, ii7, bVII, vii°）か名前（Am, F#m7, Bb）で書いてください</source>
+        <translation>"%1" is not a chord: write Roman numerals (I vi IV V, ii7, bVII, vii°) or names (Am, F#m7, Bb)</translation>
+    </message>
+    <message>
+        <source>進行に和音がありません</source>
+        <translation>the progression holds no chord</translation>
+    </message>
+    <message>
+        <source>拍子は N/D（N は 1～32、D は 2, 4, 8, 16, 32 のいずれか）で書いてください。"%1" は書けません</source>
+        <translation>a meter is written N/D with N from 1 to 32 and D one of 2, 4, 8, 16, 32, not "%1"</translation>
+    </message>
+    <message>
+        <source>拍は 2+2+3 のように + でつないだ数で書いてください。"%1" は書けません</source>
+        <translation>beats are written as numbers joined by +, such as 2+2+3, not "%1"</translation>
+    </message>
+    <message>
+        <source>拍 %1 では %2/%3 の小節を満たしません</source>
+        <translation>the beats %1 do not fill a bar of %2/%3</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
