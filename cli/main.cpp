@@ -9,11 +9,14 @@
 
 #include "commands.h"
 #include "language.h"
+#include "message_format.h"
 #include "translatable.h"
 
 namespace {
 
+using volemo::FormatMessage;
 using volemo::cli::ArgumentReader;
+using volemo::cli::Said;
 
 struct Command {
   std::string_view name;
@@ -46,7 +49,6 @@ constexpr char kUsageTrailer[] = QT_TRANSLATE_NOOP("Message", R"(
 )");
 
 void PrintUsage(std::ostream& out) {
-  using volemo::cli::Said;
   out << Said(kUsage);
   for (const Command& c : kCommands) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << Said(c.summary) << '\n';
   out << Said(kUsageTrailer);
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
   int at = 1;
   if (argc > at && std::string_view(argv[at]) == "--lang") {
     if (argc == at + 1 || !volemo::cli::SetLanguage(argv[at + 1])) {
-      std::cerr << "volemo-cli: --lang takes ja or en\n";
+      std::cerr << "volemo-cli: " << Said(QT_TRANSLATE_NOOP("Message", "--lang には ja か en を指定してください")) << '\n';
       return 2;
     }
     at += 2;
@@ -88,16 +90,19 @@ int main(int argc, char** argv) {
       ArgumentReader args(std::vector<std::string>(argv + at + 1, argv + argc));
       return c.run(args);
     } catch (const volemo::cli::UsageError& e) {
-      std::cerr << "volemo-cli " << c.name << ": " << e.what() << "\nTry 'volemo-cli " << c.name
-                << " --help'.\n";
+      std::cerr << "volemo-cli " << c.name << ": " << Said(e.what()) << '\n'
+                << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "'volemo-cli %1 --help' を見てください。"), {c.name}))
+                << '\n';
       return 2;
     } catch (const std::exception& e) {
-      std::cerr << "volemo-cli " << c.name << ": " << volemo::cli::Said(e.what()) << '\n';
+      std::cerr << "volemo-cli " << c.name << ": " << Said(e.what()) << '\n';
       return 1;
     }
   }
-  if (first.empty()) std::cerr << "volemo-cli: no command given\n";
-  else std::cerr << "volemo-cli: unknown command " << first << '\n';
+  std::cerr << "volemo-cli: "
+            << Said(first.empty() ? QT_TRANSLATE_NOOP("Message", "コマンドがありません")
+                                  : FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明なコマンドです"), {first}))
+            << '\n';
   PrintUsage(std::cerr);
   return 2;
 }

@@ -1046,6 +1046,46 @@ those that come with Volemo, then those saved in the window.
         <source>拍 %1 では %2/%3 の小節を満たしません</source>
         <translation>the beats %1 do not fill a bar of %2/%3</translation>
     </message>
+    <message>
+        <source>オプション %1 には値が要ります</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 がありません</source>
+        <translation>missing %1</translation>
+    </message>
+    <message>
+        <source>%1 は不明なオプションです</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 は余分な引数です</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>%1 は整数で指定してください（"%2" は整数ではありません）</source>
+        <translation>%1 must be an integer, not "%2"</translation>
+    </message>
+    <message>
+        <source>%1 は入力ファイル %2 です。書き込むとそれを壊してしまいます</source>
+        <translation>%1 is the input file %2: writing it would destroy it</translation>
+    </message>
+    <message>
+        <source>--lang には ja か en を指定してください</source>
+        <translation>--lang takes ja or en</translation>
+    </message>
+    <message>
+        <source>&apos;volemo-cli %1 --help&apos; を見てください。</source>
+        <translation>Try &apos;volemo-cli %1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>コマンドがありません</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>%1 は不明なコマンドです</source>
+        <translation>unknown command %1</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>

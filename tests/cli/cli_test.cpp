@@ -635,8 +635,8 @@ bool HasJapanese(const std::string& text) {
   return false;
 }
 
-// The help and the messages of the compiler, of learning and of the MIDI
-// reader, each in Japanese by default and in English with --lang en.
+// The help, a usage error and the messages of the compiler, of learning and
+// of the MIDI reader, each in Japanese by default and in English with --lang en.
 TEST(Cli, HelpAndLibraryMessagesInEitherLanguage) {
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-lang-" + std::to_string(getpid()));
   fs::create_directories(dir);
@@ -653,6 +653,8 @@ TEST(Cli, HelpAndLibraryMessagesInEitherLanguage) {
       {{"--help"}, true, "使い方: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n", "Usage: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n"},
       {{"phrase", "--help"}, true, "\n  --seed N              乱数の種（0～4294967295）。既定: 時計から\n",
        "\n  --seed N              seed the random source (0 to 4294967295); default: the clock\n"},
+      {{"phrase", "--bogus"}, false, "--bogus は不明なオプションです\n'volemo-cli phrase --help' を見てください。\n",
+       "unknown option --bogus\nTry 'volemo-cli phrase --help'.\n"},
       {{"compile", mml, mid}, false, "1行目 3文字目: \"x\" は未定義の命令です。\r\n2行目 4文字目: \"q\" の後に数がありません。\n",
        "Line 1, column 3: \"x\" is no command.\r\nLine 2, column 4: \"q\" needs a number after it.\n"},
       {{"learn", format2}, false, "\"" + format2 + "\": 形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。\n",
