@@ -16,6 +16,7 @@
 #include "style_sources.h"
 #include "translatable.h"
 #include "language.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -123,15 +124,18 @@ int RunLearn(ArgumentReader& args) {
     }
     if (auto v = args.TakeValue("--track")) {
       const long long track = ParseInteger(*v, "--track");
-      if (track < 1 || track > 65535) throw UsageError("--track takes 1 to 65535, not " + *v);
+      if (track < 1 || track > 65535)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--track には 1～65535 を指定してください（%1 ではなく）"), {*v}));
       selection.track = static_cast<int>(track);
     } else if (auto v = args.TakeValue("--channel")) {
       const long long channel = ParseInteger(*v, "--channel");
-      if (channel < 1 || channel > 16) throw UsageError("--channel takes 1 to 16, not " + *v);
+      if (channel < 1 || channel > 16)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--channel には 1～16 を指定してください（%1 ではなく）"), {*v}));
       selection.channel = static_cast<int>(channel);
     } else if (auto v = args.TakeValue("--groove")) {
       const long long steps = ParseInteger(*v, "--groove");
-      if (steps != 16 && steps != 12) throw UsageError("--groove takes 16 or 12, not " + *v);
+      if (steps != 16 && steps != 12)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--groove には 16 か 12 を指定してください（%1 ではなく）"), {*v}));
       grooveSteps = static_cast<int>(steps);
     } else if (auto v = args.TakeValue("--scale-file")) {
       options.scaleFile = *v;
@@ -145,9 +149,11 @@ int RunLearn(ArgumentReader& args) {
       args.RejectNext();
     }
   }
-  if (starred == path.has_value()) throw UsageError(starred ? "--starred takes no file" : "missing FILE.mid");
+  if (starred == path.has_value())
+    throw UsageError(starred ? QT_TRANSLATE_NOOP("Message", "--starred にはファイルを指定しません")
+                             : FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 がありません"), {"FILE.mid"}));
   if (starred && (selection.track || selection.channel))
-    throw UsageError("--track and --channel choose in a file, not among the takes");
+    throw UsageError(QT_TRANSLATE_NOOP("Message", "--track と --channel はファイルの中で選ぶもので、テイクの中では選べません"));
 
   const PieceNotes piece = starred ? StarredTakeNotes(TakeStore(TakesDatabasePath())) : ReadPieceNotes(*path, selection);
   const std::string source = starred ? "starred takes" : *path;

@@ -5,6 +5,7 @@
 #include "session.h"
 #include "translatable.h"
 #include "language.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -32,7 +33,7 @@ int RunPattern(ArgumentReader& args) {
   const GrooveSettings given = ReadPartValues(options.partValues).groove;
   GrooveSettings euclidOnly;
   euclidOnly.euclid = given.euclid;
-  if (!(given == euclidOnly)) throw UsageError("of the groove options, pattern takes only --euclid");
+  if (!(given == euclidOnly)) throw UsageError(QT_TRANSLATE_NOOP("Message", "グルーヴのオプションのうち pattern に使えるのは --euclid だけです"));
   euclidOnly.euclid = session.parts.groove.euclid;
   DrawPattern(session.settings, session.state, euclidOnly);
   WriteOutput(session.settings.PatternText());

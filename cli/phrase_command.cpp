@@ -16,6 +16,7 @@
 #include "snapshot.h"
 #include "take_store.h"
 #include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -108,10 +109,11 @@ int RunPhrase(ArgumentReader& args) {
     if (TakePhraseOperation(args, operations)) continue;
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
-  if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
-  if (followTransport && midiOut.empty()) throw UsageError("--follow-transport needs --midi-out PORT");
-  if (midiClock && midiOut.empty()) throw UsageError("--midi-clock needs --midi-out PORT");
-  if (midiClock && followTransport) throw UsageError("--midi-clock goes with a play of its own: not with --follow-transport");
+  if (continueBars != 0 && continuePath.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--bars には --continue FILE.mid が要ります"));
+  if (followTransport && midiOut.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--follow-transport には --midi-out PORT が要ります"));
+  if (midiClock && midiOut.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--midi-clock には --midi-out PORT が要ります"));
+  if (midiClock && followTransport) throw UsageError(
+        QT_TRANSLATE_NOOP("Message", "--midi-clock は自分で演奏するときのもので、--follow-transport とは使えません"));
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement;
@@ -119,7 +121,8 @@ int RunPhrase(ArgumentReader& args) {
     arrangement = Compose(session);
   } else {
     if (session.parts.arrangement.HasParts() || session.parts.arrangement.HasChords())
-      throw UsageError("--continue composes a melody alone: no --parts or --chords with it");
+      throw UsageError(
+          QT_TRANSLATE_NOOP("Message", "--continue が作るのはメロディーだけです。--parts や --chords とは使えません"));
     const PieceNotes piece = ReadPieceNotes(continuePath, {});
     try {
       arrangement.names.push_back("melody");
@@ -134,17 +137,20 @@ int RunPhrase(ArgumentReader& args) {
   session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)
-    throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
-                     " is not a note length the MML can hold (1 to 1920)");
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "音に時刻がありません: l%1 は MML が持てる音の長さ（1～1920）ではありません"),
+        {std::to_string(session.settings.Value("spnL"))}));
   if (chordsTable && arrangement.chords.empty())
-    throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
+    throw UsageError(
+        QT_TRANSLATE_NOOP("Message", "--chords-table には和音が要ります: --chords か、--parts でパートを指定してください"));
   WriteOutput(chordsTable ? ChordsTable(arrangement, session.parts.arrangement.chordVoicing) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {
       TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState, session.parts));
     } catch (const StoreError& e) {
-      std::cerr << "volemo-cli: the phrase was not kept: " << Said(e.what()) << '\n';
+      std::cerr << "volemo-cli: " << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "フレーズを記録できませんでした: %1"), {e.what()}))
+                << '\n';
       return 1;
     }
   }

@@ -7,13 +7,15 @@
 
 #include "note_choice.h"
 #include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
 
 // "1,3,5-8": numbers from 1, ranges low-high with low <= high.
 std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
-  const std::string bad = "--lock takes note numbers from 1 such as 1,3,5-8, not \"" + list + "\"";
+  const std::string bad = FormatMessage(
+      QT_TRANSLATE_NOOP("Message", "--lock には 1,3,5-8 のように 1 からの音の番号を指定してください（\"%1\" ではなく）"), {list});
   auto number = [&](const std::string& text) {
     long long n = 0;
     try {
@@ -69,7 +71,7 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
   } else if (auto k = args.TakeValue("--mutate")) {
     const long long count = ParseInteger(*k, "--mutate");
     if (count < 0 || count > std::numeric_limits<int>::max())
-      throw UsageError("--mutate takes a count of notes from 0, not " + *k);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--mutate には 0 からの音の数を指定してください（%1 ではなく）"), {*k}));
     operations.push_back({PhraseOperation::Mutate, {}, static_cast<int>(count), "--mutate " + *k});
   } else {
     return false;
@@ -85,16 +87,19 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
       case PhraseOperation::Lock:
         for (const auto& [low, high] : op.ranges) {
           if (static_cast<size_t>(high) > phrase.Notes().size())
-            throw UsageError(op.option + ": the phrase has " + std::to_string(phrase.Notes().size()) +
-                             " notes, no note " + std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1)));
+            throw UsageError(FormatMessage(
+                QT_TRANSLATE_NOOP("Message", "%1: フレーズの音は %2 個で、%3 番の音はありません"),
+                {op.option, std::to_string(phrase.Notes().size()),
+                 std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1))}));
           for (int n = low; n <= high; ++n) phrase.SetLocked(n, true);
         }
         break;
       case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
       case PhraseOperation::RerollRhythm:
         if (!phrase.Rewritable())
-          throw UsageError(op.option + ": only a composed melody has steps to draw again (not a part, a continued "
-                           "phrase or a note length of no whole ticks)");
+          throw UsageError(FormatMessage(
+              QT_TRANSLATE_NOOP("Message", "%1: 引き直せるステップがあるのは作ったメロディーだけです（パート、続けたフレーズ、ティックが整数にならない音の長さでは引き直せません）"),
+              {op.option}));
         phrase.RerollRhythm(settings, state);
         break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
@@ -112,11 +117,13 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arran
     if (op.kind == PhraseOperation::On) {
       const auto& names = arrangement.names;
       if (op.option != "all" && std::find(names.begin(), names.end(), op.option) == names.end())
-        throw UsageError("--on " + op.option + ": no such part (the phrase has " + [&] {
-          std::string list;
-          for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
-          return list;
-        }() + "; or all)");
+        throw UsageError(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "--on %1: そのパートはありません（フレーズにあるのは %2、または all）"),
+            {op.option, [&] {
+               std::string list;
+               for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+               return list;
+             }()}));
       target = op.option;
       continue;
     }

@@ -7,8 +7,10 @@
 #include "arrangement_options.h"
 #include "controls.h"
 #include "cp932.h"
+#include "language.h"
 #include "session.h"
 #include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -17,17 +19,17 @@ std::string ToCp932(const std::string& utf8, std::string_view option) {
   try {
     return Cp932FromUtf8(utf8);
   } catch (const EncodingError& e) {
-    throw UsageError(std::string(option) + ": " + e.what());
+    throw UsageError(std::string(option) + ": " + Said(e.what()));
   }
 }
 
 void AddSet(SessionOptions& options, const std::string& control, const std::string& utf8Value) {
   const ControlInfo* info = FindControl(control);
-  if (!info) throw UsageError("unknown control " + control);
+  if (!info) throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明なコントロールです"), {control}));
   if (info->kind != ControlKind::Spin) {
     const long long v = ParseInteger(utf8Value, control);
     if (info->kind == ControlKind::Check && v != 0 && v != 1)
-      throw UsageError(control + " takes 0 or 1, not " + utf8Value);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 には 0 か 1 を指定してください（%2 ではなく）"), {control, utf8Value}));
   }
   options.sets.emplace_back(control, ToCp932(utf8Value, control));
 }
@@ -54,14 +56,16 @@ std::optional<int> ParsePitch(std::string_view& text) {
 void AddKey(SessionOptions& options, const std::string& value) {
   std::string_view rest = value;
   const std::optional<int> pitch = ParsePitch(rest);
-  if (!pitch || !rest.empty()) throw UsageError("--key takes a note name such as C, F# or Bb, not " + value);
+  if (!pitch || !rest.empty())
+    throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--key には C, F#, Bb のような音名を指定してください（%1 ではなく）"), {value}));
   AddSet(options, "cmbKey", std::to_string((*pitch + 12) % 12));
 }
 
 // "C4-B5": the lowest and the highest note, each a note name and an octave.
 // An accidental that crosses C changes the octave: Cb4 is B3, B#4 is C5.
 void AddRange(SessionOptions& options, const std::string& value) {
-  const std::string bad = "--range takes two notes such as C4-B5 (octaves 1 to 10), not " + value;
+  const std::string bad =
+      FormatMessage(QT_TRANSLATE_NOOP("Message", "--range には C4-B5 のような二つの音を指定してください（オクターブは 1～10。%1 ではなく）"), {value});
   std::string_view rest = value;
   std::array<std::pair<int, int>, 2> ends;
   for (size_t i = 0; i < ends.size(); ++i) {
@@ -131,7 +135,7 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
   if (auto v = args.TakeValue("--seed")) {
     const long long seed = ParseInteger(*v, "--seed");
     if (seed < 0 || seed > std::numeric_limits<uint32_t>::max())
-      throw UsageError("--seed takes 0 to 4294967295, not " + *v);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--seed には 0～4294967295 を指定してください（%1 ではなく）"), {*v}));
     options.seed = static_cast<uint32_t>(seed);
   } else if (auto v = args.TakeValue("--scale-file")) {
     options.scaleFile = *v;
@@ -141,7 +145,8 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     options.preset = *v;
   } else if (auto v = args.TakeValue("--set")) {
     const size_t eq = v->find('=');
-    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes CONTROL=VALUE, not " + *v);
+    if (eq == std::string::npos || eq == 0)
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--set には CONTROL=VALUE を指定してください（%1 ではなく）"), {*v}));
     AddSet(options, v->substr(0, eq), v->substr(eq + 1));
   } else if (auto v = args.TakeValue("--style")) {
     options.sets.emplace_back(kStyleEntry, *v);

@@ -16,6 +16,7 @@
 #include "session.h"
 #include "take_store.h"
 #include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -94,9 +95,13 @@ int64_t TakeId(ArgumentReader& args) {
   return id;
 }
 
+std::string NoTake(const TakeStore& store, int64_t id) {
+  return FormatMessage(QT_TRANSLATE_NOOP("Message", "%2 にテイク %1 はありません"), {std::to_string(id), store.path()});
+}
+
 Take Existing(const TakeStore& store, int64_t id) {
   std::optional<Take> take = store.Get(id);
-  if (!take) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+  if (!take) throw std::runtime_error(NoTake(store, id));
   return *take;
 }
 
@@ -108,7 +113,8 @@ int List(TakeStore& store, ArgumentReader& args) {
     else if (args.TakeFlag("--json")) json = true;
     else if (auto n = args.TakeValue("--limit")) {
       const long long v = ParseInteger(*n, "--limit");
-      if (v < 0 || v > INT32_MAX) throw UsageError("--limit takes 0 or more, not " + *n);
+      if (v < 0 || v > INT32_MAX)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--limit には 0 以上を指定してください（%1 ではなく）"), {*n}));
       limit = static_cast<int>(v);
     } else args.RejectNext();
   }
@@ -147,7 +153,8 @@ int RunTakes(ArgumentReader& args) {
     const int64_t id = ParseInteger(args.TakePositional("ID"), "ID");
     const std::string file = args.TakePositional("FILE");
     if (!args.AtEnd()) args.RejectNext();
-    if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml, .wav, .flac or .ogg: " + file);
+    if (!CanExportTo(file))
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "FILE の名前は .mid, .mml, .wav, .flac か .ogg で終えてください: %1"), {file}));
     const std::string mml = Cp932FromUtf8(Existing(store, id).mml);
     try {
       // An interrupt stops a render and takes its files away, as render's does.
@@ -162,10 +169,10 @@ int RunTakes(ArgumentReader& args) {
   if (action == "star" || action == "unstar" || action == "delete") {
     const int64_t id = TakeId(args);
     const bool found = action == "delete" ? store.Remove(id) : store.SetStarred(id, action == "star");
-    if (!found) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+    if (!found) throw std::runtime_error(NoTake(store, id));
     return 0;
   }
-  throw UsageError("unknown action " + action);
+  throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明な操作です"), {action}));
 }
 
 int RunPresets(ArgumentReader& args) {
@@ -173,7 +180,8 @@ int RunPresets(ArgumentReader& args) {
     std::cout << Said(kPresetsHelp);
     return 0;
   }
-  if (args.TakePositional("action") != "list") throw UsageError("the only action is list");
+  if (args.TakePositional("action") != "list")
+    throw UsageError(QT_TRANSLATE_NOOP("Message", "操作は list だけです"));
   if (!args.AtEnd()) args.RejectNext();
   // The shipped presets are listed even when the database cannot be read.
   std::unique_ptr<TakeStore> store;

@@ -1086,6 +1086,218 @@ those that come with Volemo, then those saved in the window.
         <source>%1 は不明なコマンドです</source>
         <translation>unknown command %1</translation>
     </message>
+    <message>
+        <source>--formats には mid, mml, wav, flac をコンマで区切って指定してください（%1 ではなく）</source>
+        <translation>--formats takes mid, mml, wav, flac separated by commas, not %1</translation>
+    </message>
+    <message>
+        <source>--count には 1 以上を指定してください（%1 ではなく）</source>
+        <translation>--count takes 1 or more, not %1</translation>
+    </message>
+    <message>
+        <source>--out にはフォルダを指定してください</source>
+        <translation>--out takes a folder</translation>
+    </message>
+    <message>
+        <source>--jobs には 1～1024 を指定してください（%1 ではなく）</source>
+        <translation>--jobs takes 1 to 1024, not %1</translation>
+    </message>
+    <message>
+        <source>--count がありません</source>
+        <translation>--count is missing</translation>
+    </message>
+    <message>
+        <source>--out がありません</source>
+        <translation>--out is missing</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 を開けません: %2</source>
+        <translation>cannot open the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 では別のバッチが作業中です。終わるのを待つか、別のフォルダを指定してください</source>
+        <translation>another batch is working in %1: wait for it to end, or give another folder</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 をロックできません: %2</source>
+        <translation>cannot lock the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>種としては大きすぎます</source>
+        <translation>too large for a seed</translation>
+    </message>
+    <message>
+        <source>%1 を読み込めません: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 に種がありません。--seed を指定するか、ファイルを取り除いてください</source>
+        <translation>%1 holds no seed: give --seed, or take the file away</translation>
+    </message>
+    <message>
+        <source>%1manifest.jsonl はフレーズ %2 を別の種か別の設定で記しています。そのバッチのオプションか、別のフォルダを指定してください</source>
+        <translation>%1manifest.jsonl lists phrase %2 with another seed or other settings: give the options of that batch, or another folder</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>止めました。%2 に %1 個のフレーズができています。同じコマンドで残りを作ります。</source>
+        <translation>stopped; %1 phrases are complete in %2. The same command makes the rest.</translation>
+    </message>
+    <message>
+        <source>%1 からの種は %2 個のフレーズの前に 4294967295 を超えます</source>
+        <translation>the seeds from %1 pass 4294967295 before %2 phrases</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 を作れません: %2</source>
+        <translation>cannot make the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 はバッチのマニフェストではありません（%2 行目）。別のフォルダを指定するか、ファイルを取り除いてください</source>
+        <translation>%1 is not a batch&apos;s manifest (line %2): give another folder, or take the file away</translation>
+    </message>
+    <message>
+        <source>--track には 1～65535 を指定してください（%1 ではなく）</source>
+        <translation>--track takes 1 to 65535, not %1</translation>
+    </message>
+    <message>
+        <source>--channel には 1～16 を指定してください（%1 ではなく）</source>
+        <translation>--channel takes 1 to 16, not %1</translation>
+    </message>
+    <message>
+        <source>--groove には 16 か 12 を指定してください（%1 ではなく）</source>
+        <translation>--groove takes 16 or 12, not %1</translation>
+    </message>
+    <message>
+        <source>--starred にはファイルを指定しません</source>
+        <translation>--starred takes no file</translation>
+    </message>
+    <message>
+        <source>--track と --channel はファイルの中で選ぶもので、テイクの中では選べません</source>
+        <translation>--track and --channel choose in a file, not among the takes</translation>
+    </message>
+    <message>
+        <source>グルーヴのオプションのうち pattern に使えるのは --euclid だけです</source>
+        <translation>of the groove options, pattern takes only --euclid</translation>
+    </message>
+    <message>
+        <source>--bars には --continue FILE.mid が要ります</source>
+        <translation>--bars needs --continue FILE.mid</translation>
+    </message>
+    <message>
+        <source>--follow-transport には --midi-out PORT が要ります</source>
+        <translation>--follow-transport needs --midi-out PORT</translation>
+    </message>
+    <message>
+        <source>--midi-clock には --midi-out PORT が要ります</source>
+        <translation>--midi-clock needs --midi-out PORT</translation>
+    </message>
+    <message>
+        <source>--midi-clock は自分で演奏するときのもので、--follow-transport とは使えません</source>
+        <translation>--midi-clock goes with a play of its own: not with --follow-transport</translation>
+    </message>
+    <message>
+        <source>--continue が作るのはメロディーだけです。--parts や --chords とは使えません</source>
+        <translation>--continue composes a melody alone: no --parts or --chords with it</translation>
+    </message>
+    <message>
+        <source>音に時刻がありません: l%1 は MML が持てる音の長さ（1～1920）ではありません</source>
+        <translation>the notes have no times: l%1 is not a note length the MML can hold (1 to 1920)</translation>
+    </message>
+    <message>
+        <source>--chords-table には和音が要ります: --chords か、--parts でパートを指定してください</source>
+        <translation>--chords-table needs chords: give --chords, or parts with --parts</translation>
+    </message>
+    <message>
+        <source>フレーズを記録できませんでした: %1</source>
+        <translation>the phrase was not kept: %1</translation>
+    </message>
+    <message>
+        <source>--lock には 1,3,5-8 のように 1 からの音の番号を指定してください（"%1" ではなく）</source>
+        <translation>--lock takes note numbers from 1 such as 1,3,5-8, not "%1"</translation>
+    </message>
+    <message>
+        <source>--mutate には 0 からの音の数を指定してください（%1 ではなく）</source>
+        <translation>--mutate takes a count of notes from 0, not %1</translation>
+    </message>
+    <message>
+        <source>%1: フレーズの音は %2 個で、%3 番の音はありません</source>
+        <translation>%1: the phrase has %2 notes, no note %3</translation>
+    </message>
+    <message>
+        <source>%1: 引き直せるステップがあるのは作ったメロディーだけです（パート、続けたフレーズ、ティックが整数にならない音の長さでは引き直せません）</source>
+        <translation>%1: only a composed melody has steps to draw again (not a part, a continued phrase or a note length of no whole ticks)</translation>
+    </message>
+    <message>
+        <source>--on %1: そのパートはありません（フレーズにあるのは %2、または all）</source>
+        <translation>--on %1: no such part (the phrase has %2; or all)</translation>
+    </message>
+    <message>
+        <source>%2 に %1 という名前のスケールはありません（&apos;volemo-cli scales&apos; を参照）</source>
+        <translation>no scale named %1 in %2 (see &apos;volemo-cli scales&apos;)</translation>
+    </message>
+    <message>
+        <source>スケールの名前 %1 は大文字と小文字のほかは %2 と同じです。どれかをそのとおりに指定してください</source>
+        <translation>the scale name %1 matches %2 but for letter case: give one exactly</translation>
+    </message>
+    <message>
+        <source>"%1" という名前のプリセットはありません（&apos;volemo-cli presets list&apos; を参照）</source>
+        <translation>no preset named "%1" (see &apos;volemo-cli presets list&apos;)</translation>
+    </message>
+    <message>
+        <source>プリセット "%1" はスケール "%2" を使いますが、スケール定義ファイルにありません</source>
+        <translation>preset "%1" uses the scale "%2", which the scale file does not hold</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めません</source>
+        <translation>cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>%1 は不明なコントロールです</source>
+        <translation>unknown control %1</translation>
+    </message>
+    <message>
+        <source>%1 には 0 か 1 を指定してください（%2 ではなく）</source>
+        <translation>%1 takes 0 or 1, not %2</translation>
+    </message>
+    <message>
+        <source>--key には C, F#, Bb のような音名を指定してください（%1 ではなく）</source>
+        <translation>--key takes a note name such as C, F# or Bb, not %1</translation>
+    </message>
+    <message>
+        <source>--range には C4-B5 のような二つの音を指定してください（オクターブは 1～10。%1 ではなく）</source>
+        <translation>--range takes two notes such as C4-B5 (octaves 1 to 10), not %1</translation>
+    </message>
+    <message>
+        <source>--seed には 0～4294967295 を指定してください（%1 ではなく）</source>
+        <translation>--seed takes 0 to 4294967295, not %1</translation>
+    </message>
+    <message>
+        <source>--set には CONTROL=VALUE を指定してください（%1 ではなく）</source>
+        <translation>--set takes CONTROL=VALUE, not %1</translation>
+    </message>
+    <message>
+        <source>%2 にテイク %1 はありません</source>
+        <translation>no take %1 in %2</translation>
+    </message>
+    <message>
+        <source>--limit には 0 以上を指定してください（%1 ではなく）</source>
+        <translation>--limit takes 0 or more, not %1</translation>
+    </message>
+    <message>
+        <source>FILE の名前は .mid, .mml, .wav, .flac か .ogg で終えてください: %1</source>
+        <translation>FILE must end in .mid, .mml, .wav, .flac or .ogg: %1</translation>
+    </message>
+    <message>
+        <source>%1 は不明な操作です</source>
+        <translation>unknown action %1</translation>
+    </message>
+    <message>
+        <source>操作は list だけです</source>
+        <translation>the only action is list</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
