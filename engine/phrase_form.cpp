@@ -66,7 +66,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
       PhraseBody varied = made[letter];
       Phrase notes(varied.texts, varied.notes);
       const MelodyLine& drawnBy = lines.at(letter);
-      if (drawnBy.Shapes() || line.cadence > 0) notes.SetKeyChooser(drawnBy.Chooser());
+      notes.SetKeyChooser(drawnBy.Chooser());
       notes.Mutate(groove.variation, settings, state);
       for (size_t i = 0; i < varied.notes.size(); ++i) varied.notes[i].key = notes.Notes()[i].key;
       made[name] = std::move(varied);
@@ -79,7 +79,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
   ChordTimeline bars = chords;
   bars.masks = FormChords(chords.masks, groove);
   const MelodyLine whole(line, bars, static_cast<int64_t>(form.size()) * ticks, tonic);
-  if (whole.Shapes() || line.cadence > 0) phrase.SetKeyChooser(whole.Chooser());
+  phrase.SetKeyChooser(whole.Chooser());
   return phrase;
 }
 
