@@ -7,13 +7,16 @@
 
 #include "form_sections.h"
 #include "note_choice.h"
+#include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
 
 // "1,3,5-8": numbers from 1, ranges low-high with low <= high.
 std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
-  const std::string bad = "--lock takes note numbers from 1 such as 1,3,5-8, not \"" + list + "\"";
+  const std::string bad = FormatMessage(
+      QT_TRANSLATE_NOOP("Message", "--lock には 1,3,5-8 のように 1 からの音の番号を指定してください（\"%1\" ではなく）"), {list});
   auto number = [&](const std::string& text) {
     long long n = 0;
     try {
@@ -41,30 +44,30 @@ std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
 
 }  // namespace
 
-const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in command-line order:
-  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
-                        they stand in the MML, both notes of a chord or double counting
-  --reroll              redraw every unlocked note's key (repeatable)
-  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
-                        the keys of its notes; locked notes keep their steps (repeatable)
-  --mutate K            redraw K unlocked notes chosen at random (repeatable)
-  --reroll-section S    with --form: redraw the unlocked notes of section S (its number
-                        from 1, or its name such as B or A'); every section of its name
-                        gets the same notes, a letter's primed sections stay its
-                        variation, a primed section gets a new variation
-  --lock-section S      lock the notes starting in section S (a name: every section
-                        of that name)
-  --copy-section S:L    give the sections of letter L the notes of section S (text,
-                        rhythm and keys; L's primed sections become new variations of
-                        them); the form stays as given
-  --on PART             the operations after it work on PART (melody, bass, chords,
-                        drums) or on all parts; before any, on the melody
-  --notes               write the final phrase's notes instead of the MML, one a line,
-                        tab-separated: number, start tick, sounding ticks, MIDI key,
-                        name (C4 = 48), locked 0/1, and with parts the part
-  --chords-table        write the chords instead of the MML, a bar a line: bar, start
-                        tick, symbol, root key, keys
-)";
+const char kPhraseOperationsHelp[] = QT_TRANSLATE_NOOP("Message", R"(作ったフレーズへの操作（コマンドラインの順に）:
+  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
+                        数え、和音や重音はそれぞれの音を数える
+  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
+  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
+                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
+  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --reroll-section S    --form と: セクション S（1 からの番号か、B や A' のような名前）の
+                        ロックしていない音を引き直す。同じ名前のセクションはどれも同じ
+                        音になり、文字のダッシュ付きのセクションはその変奏のまま。
+                        ダッシュ付きのセクションは新しい変奏になる
+  --lock-section S      セクション S で始まる音をロックする（名前ならその名前の
+                        セクションすべて）
+  --copy-section S:L    文字 L のセクションをセクション S の音にする（テキスト、
+                        リズム、高さ。L のダッシュ付きはその新しい変奏になる）。
+                        形式は指定のまま
+  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
+                        にはたらく。どれより前でもメロディーにはたらく
+  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
+                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
+                        音名（C4 = 48）、ロック 0/1、パートがあればパート
+  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
+                        記号、根音のキー、キー
+)");
 
 bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations) {
   if (auto list = args.TakeValue("--lock")) {
@@ -80,7 +83,9 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
   } else if (auto copy = args.TakeValue("--copy-section")) {
     const size_t colon = copy->rfind(':');
     if (colon == std::string::npos || colon + 2 != copy->size() || copy->back() < 'A' || copy->back() > 'Z')
-      throw UsageError("--copy-section takes a section and a letter such as 1:B or A:B, not \"" + *copy + "\"");
+      throw UsageError(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "--copy-section には 1:B や A:B のようにセクションと文字を指定してください（\"%1\" ではなく）"),
+          {*copy}));
     operations.push_back({PhraseOperation::CopySection, {}, 0, "--copy-section " + *copy, copy->substr(0, colon),
                           copy->back()});
   } else if (auto part = args.TakeValue("--on")) {
@@ -88,7 +93,7 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
   } else if (auto k = args.TakeValue("--mutate")) {
     const long long count = ParseInteger(*k, "--mutate");
     if (count < 0 || count > std::numeric_limits<int>::max())
-      throw UsageError("--mutate takes a count of notes from 0, not " + *k);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--mutate には 0 からの音の数を指定してください（%1 ではなく）"), {*k}));
     operations.push_back({PhraseOperation::Mutate, {}, static_cast<int>(count), "--mutate " + *k});
   } else {
     return false;
@@ -100,11 +105,14 @@ namespace {
 
 // The sections the operation names; throws UsageError for none.
 std::vector<size_t> SectionsNamed(const PhraseOperation& op, const GrooveSettings& groove) {
-  if (groove.form.empty()) throw UsageError(op.option + ": the phrase has no sections without --form");
+  if (groove.form.empty())
+    throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1: --form がなければフレーズにセクションはありません"),
+                                   {op.option}));
   const std::vector<size_t> found = FindSections(groove, op.section);
   if (found.empty())
-    throw UsageError(op.option + ": the form " + groove.form + " has no section " + op.section + " (1 to " +
-                     std::to_string(FormSpans(groove).size()) + ", or a name in it)");
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "%1: 形式 %2 にセクション %3 はありません（1～%4 か、形式にある名前で指定してください）"),
+        {op.option, groove.form, op.section, std::to_string(FormSpans(groove).size())}));
   return found;
 }
 
@@ -115,16 +123,19 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const GrooveSettings& g
       case PhraseOperation::Lock:
         for (const auto& [low, high] : op.ranges) {
           if (static_cast<size_t>(high) > phrase.Notes().size())
-            throw UsageError(op.option + ": the phrase has " + std::to_string(phrase.Notes().size()) +
-                             " notes, no note " + std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1)));
+            throw UsageError(FormatMessage(
+                QT_TRANSLATE_NOOP("Message", "%1: フレーズの音は %2 個で、%3 番の音はありません"),
+                {op.option, std::to_string(phrase.Notes().size()),
+                 std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1))}));
           for (int n = low; n <= high; ++n) phrase.SetLocked(n, true);
         }
         break;
       case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
       case PhraseOperation::RerollRhythm:
         if (!phrase.Rewritable())
-          throw UsageError(op.option + ": only a composed melody has steps to draw again (not a part, a continued "
-                           "phrase or a note length of no whole ticks)");
+          throw UsageError(FormatMessage(
+              QT_TRANSLATE_NOOP("Message", "%1: 引き直せるステップがあるのは作ったメロディーだけです（パート、続けたフレーズ、ティックが整数にならない音の長さでは引き直せません）"),
+              {op.option}));
         phrase.RerollRhythm(settings, state);
         break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
@@ -151,18 +162,22 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arran
     if (op.kind == PhraseOperation::On) {
       const auto& names = arrangement.names;
       if (op.option != "all" && std::find(names.begin(), names.end(), op.option) == names.end())
-        throw UsageError("--on " + op.option + ": no such part (the phrase has " + [&] {
-          std::string list;
-          for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
-          return list;
-        }() + "; or all)");
+        throw UsageError(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "--on %1: そのパートはありません（フレーズにあるのは %2、または all）"),
+            {op.option, [&] {
+               std::string list;
+               for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+               return list;
+             }()}));
       target = op.option;
       continue;
     }
     // The form shapes the melody alone: its sections' notes are the melody's.
     if (op.kind == PhraseOperation::RerollSection || op.kind == PhraseOperation::CopySection) {
       if (target != "melody" && target != "all")
-        throw UsageError(op.option + ": a section's notes are the melody's, not the " + target + " part's");
+        throw UsageError(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "%1: セクションの音はメロディーのもので、%2 パートのものではありません"),
+            {op.option, target}));
       ApplyOne(op, arrangement.parts.front(), groove, settings, state);
       continue;
     }
