@@ -197,6 +197,17 @@ class PartsTest : public QObject {
     QCOMPARE(workbench.editor().Marks().sections.size(), size_t(4));
     QCOMPARE(Sections()[2], after[2]);
     QVERIFY(Sections()[3] != after[3]);
+
+    // S re-rolls the section of the selected note.
+    after = Sections();
+    for (size_t i = 0; i < workbench.editor().content().notes.size(); ++i)
+      if (workbench.editor().content().notes[i].start / 1920 == 1) {
+        workbench.editor().Select(int(i));
+        break;
+      }
+    QTest::keyClick(&workbench, Qt::Key_S);
+    QVERIFY(Sections()[1] != after[1]);
+    QCOMPARE(Sections()[0], after[0]);
   }
 
   void cleanup() {

@@ -2,6 +2,7 @@
 // form: re-roll, lock and copy to another letter, from the menu of a
 // section's tab above the ruler.
 #include <QMenu>
+#include <algorithm>
 #include <set>
 
 #include "engine_error.h"
@@ -60,13 +61,15 @@ void TfrmWorkbench::SectionMenu(int section, int tick, const QPoint& where) {
 }
 
 void TfrmWorkbench::RerollSection(int section) {
-  if (section < 0) return links_.settings.SetStatus(StatusText(tr("作り直すセクションの音を選んでください。")));
+  // Without a form the engine says so.
+  if (section < 0 && !editor_.Marks().sections.empty())
+    return links_.settings.SetStatus(StatusText(tr("作り直すセクションの音を選んでください。")));
   const TakeCommand take(links_.takes, "section-reroll");
   Phrase* phrase = EditablePhrase();
   if (!phrase) return;
   const QString name = NameOf(editor_, section);
   try {
-    volemo::RerollSection(*phrase, links_.groove(), size_t(section), links_.settings, links_.state);
+    volemo::RerollSection(*phrase, links_.groove(), size_t(std::max(section, 0)), links_.settings, links_.state);
   } catch (const EngineError& e) {
     return links_.settings.SetStatus(StatusText(TranslatedMessage(QString::fromUtf8(e.what()))));
   }
