@@ -130,7 +130,7 @@ int RunPhrase(ArgumentReader& args) {
                                                       continueBars ? continueBars : 1, session.settings,
                                                       session.state));
     } catch (const std::invalid_argument& e) {
-      throw UsageError(std::string("--bars: ") + e.what());
+      throw UsageError(std::string("--bars: ") + Said(e.what()));
     }
   }
   ApplyPhraseOperations(operations, arrangement, session.parts.groove, session.settings, session.state);

@@ -1360,6 +1360,14 @@ those that come with Volemo, then those saved in the window.
         <source>%1 のセクションにロックした音があります。先にロックを外してください。</source>
         <translation>The %1 sections hold locked notes. Unlock them first.</translation>
     </message>
+    <message>
+        <source>%1 は 0～%2 の番号で指定してください（%3 は範囲外です）</source>
+        <translation>%1 takes an index from 0 to %2, not %3</translation>
+    </message>
+    <message>
+        <source>l%1 の歩みの続きは 1～%2 小節で指定してください（%3 ではなく）</source>
+        <translation>a continuation in steps of l%1 holds 1 to %2 bars, not %3</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
