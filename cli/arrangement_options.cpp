@@ -38,6 +38,13 @@ const char kArrangementOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(メロデ
   --bass-density P, --drums-density P
                         パートの音を普段の P パーセントの確率にする（0～400。
                         既定 100）。小節の最初の音は残る
+  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
+                        パートのリズムを N ステップに K 個を均等に置いたユーク
+                        リッドリズム（R ステップ回転）にする。ベースと和音は
+                        八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
+  --bass-step-probability P, --chords-step-probability P,
+  --drums-step-probability P
+                        パートの各音を P パーセントの確率で鳴らす（既定 100）
 )");
 
 bool TakePartOption(ArgumentReader& args, ControlValues& values) {

@@ -8,6 +8,7 @@
 
 #include "chord.h"
 #include "engine_state.h"
+#include "groove_settings.h"
 #include "meter.h"
 #include "phrase.h"
 
@@ -17,12 +18,15 @@ enum class Comping { Whole, Halves, Accents };
 
 // Where a part plays: its channel and voice (0: none asked for), its keys
 // (drums: unused) and how often it strikes, in percent of its usual chances
-// (a bar's first note always stays).
+// (a bar's first note always stays); or a Euclidean rhythm of its own in
+// place of those chances, and the chance in percent of each hit sounding.
 struct PartVoicing {
   int channel = 1;
   int voice = 0;
   int low = 0, high = 127;
   int density = 100;
+  std::optional<EuclidSteps> euclid;  // on the part's steps: eighths, the drums sixteenths
+  int stepProbability = 100;
 
   bool operator==(const PartVoicing&) const = default;
 };
@@ -38,28 +42,33 @@ struct PartTime {
 };
 
 // Each chord's root on its first step, then roots, fifths and passing
-// scale tones on eighth notes, sparser than the melody.
+// scale tones on eighth notes, sparser than the melody. Under a Euclidean
+// rhythm a note starts on each onset and the bar's first note, wherever
+// the onsets put it, is the chord's root.
 Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
                    const PartVoicing& voicing, EngineState& state);
 
 // Each chord in 3 or 4 notes, each in the inversion nearest the one
 // before: a whole bar, two halves (a bar's first beat and the one nearest
-// its middle), or a hit on each beat where the melody starts a note.
+// its middle), or a hit on each beat where the melody starts a note; under
+// a Euclidean rhythm a hit on each onset, held to the next or the bar line.
 Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
-                     const PartVoicing& voicing, Comping comping, const Phrase& melody);
+                     const PartVoicing& voicing, Comping comping, const Phrase& melody, EngineState& state);
 
 // The General MIDI kit on sixteenth notes: kick, snare, closed and open
 // hi-hat, each weighted by its place in the bar, and always a kick on a
-// bar's first step.
+// bar's first step. Under a Euclidean rhythm only the onsets strike, each
+// its drawn instruments or else the closed hi-hat, the bar's first onset
+// with a kick.
 Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, EngineState& state);
 
 // The drum keys: kick, snare, closed hi-hat, open hi-hat.
 constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kOpenHat = 46;
 // A four-string bass, fingered; an electric piano in the middle of the
 // keyboard; the kit on channel 10.
-constexpr PartVoicing kBassVoicing{2, 34, 28, 52, 100};
-constexpr PartVoicing kChordVoicing{3, 5, 52, 76, 100};
-constexpr PartVoicing kDrumVoicing{10, 0, 0, 127, 100};
+constexpr PartVoicing kBassVoicing{2, 34, 28, 52, 100, {}, 100};
+constexpr PartVoicing kChordVoicing{3, 5, 52, 76, 100, {}, 100};
+constexpr PartVoicing kDrumVoicing{10, 0, 0, 127, 100, {}, 100};
 // The fewest keys a bass or chord part needs: every pitch class once.
 constexpr int kLeastPartRange = 12;
 

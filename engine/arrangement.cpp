@@ -97,7 +97,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   if (arrangement.chords) {
     result.names.push_back("chords");
     result.parts.push_back(ComposeChords(result.chords, result.bodyTicks, time, arrangement.chordVoicing,
-                                         arrangement.comping, result.parts.front()));
+                                         arrangement.comping, result.parts.front(), state));
   }
   if (arrangement.drums) {
     result.names.push_back("drums");

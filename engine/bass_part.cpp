@@ -3,6 +3,7 @@
 
 #include "accompaniment.h"
 #include "harmony.h"
+#include "part_steps.h"
 #include "part_writer.h"
 
 namespace volemo {
@@ -36,10 +37,11 @@ struct BassRange {
 // A note of the bass after the chord's first: the root half the time, the
 // fifth (the chord's third tone as stacked) three times in ten, else a
 // scale tone a step from the note before towards the next chord's root.
-int BassKey(const std::vector<music::Chord>& chords, int64_t bar, const BassRange& range, const PhraseNote& note,
-            int previous, EngineState& state) {
+int BassKey(const std::vector<music::Chord>& chords, int64_t bar, const BassRange& range,
+            const std::vector<PhraseNote>& notes, size_t index, int previous, EngineState& state) {
+  const PhraseNote& note = notes[index];
   const music::Chord& chord = ChordAt(chords, note.startTick, bar);
-  if (previous < 0 || note.startTick % bar == 0)
+  if (previous < 0 || FirstHitOfBar(notes, index, bar))
     return range.Place(chord.root, previous < 0 ? (range.low + range.high) / 2 : previous);
   const uint32_t r = state.random.Next(100);
   if (r < 50) return range.Place(chord.root, previous);
@@ -58,29 +60,35 @@ int BassKey(const std::vector<music::Chord>& chords, int64_t bar, const BassRang
 Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
                    const PartVoicing& voicing, EngineState& state) {
   const int64_t bar = BarTicks(time.meter);
+  const PartOnsets onsets(voicing);
+  const auto barEnd = [bar](int64_t t) { return (t / bar + 1) * bar; };
   std::vector<PartHit> hits;
+  int step = 0;
   ForEachStep(bodyTicks, time.meter, kEighth, [&](int64_t barStart, int64_t in) {
-    if (in != 0 && static_cast<int>(state.random.Next(100)) >= EighthChance(time.meter, in, voicing.density)) return;
+    const bool strikes = onsets.Euclidean() ? onsets.At(step++)
+                                            : in == 0 || static_cast<int>(state.random.Next(100)) <
+                                                             EighthChance(time.meter, in, voicing.density);
+    if (!strikes) return;
     const int64_t t = barStart + in;
-    if (!hits.empty()) hits.back().length = t - hits.back().start;
+    if (!hits.empty()) hits.back().length = std::min(t, barEnd(hits.back().start)) - hits.back().start;
     hits.push_back({t, std::min({kEighth, bodyTicks - t, bar - in}), 1});
   });
   // Each note lasts until the next, or to the end of its bar.
   if (!hits.empty()) {
     PartHit& last = hits.back();
-    last.length = std::min(bodyTicks, (last.start / bar + 1) * bar) - last.start;
+    last.length = std::min(bodyTicks, barEnd(last.start)) - last.start;
   }
+  std::vector<int> keys;
+  DropHits(hits, keys, voicing.stepProbability, state.random);
   const BassRange range{voicing.low, voicing.high};
   std::vector<PhraseNote> notes(hits.size());
-  std::vector<int> keys;
-  for (size_t i = 0; i < hits.size(); ++i) {
-    notes[i].startTick = hits[i].start;
-    keys.push_back(BassKey(chords, bar, range, notes[i], keys.empty() ? -1 : keys.back(), state));
-  }
+  for (size_t i = 0; i < hits.size(); ++i) notes[i].startTick = hits[i].start;
+  for (size_t i = 0; i < hits.size(); ++i)
+    keys.push_back(BassKey(chords, bar, range, notes, i, keys.empty() ? -1 : keys.back(), state));
   Phrase bass = WritePart(VoiceOf("bass", voicing, 100, 90), hits, keys, bodyTicks, time);
   bass.SetKeyChooser([chords, bar, range](const std::vector<PhraseNote>& n, size_t index, const Settings&,
                                           EngineState& s) {
-    return BassKey(chords, bar, range, n[index], index > 0 ? n[index - 1].key : -1, s);
+    return BassKey(chords, bar, range, n, index, index > 0 ? n[index - 1].key : -1, s);
   });
   return bass;
 }

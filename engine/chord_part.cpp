@@ -3,6 +3,7 @@
 
 #include "accompaniment.h"
 #include "harmony.h"
+#include "part_steps.h"
 #include "part_writer.h"
 #include "voice_leading.h"
 
@@ -20,10 +21,20 @@ int64_t HalfBar(const Meter& meter) {
   return best;
 }
 
+constexpr int64_t kEighth = kWholeNoteTicks / 8;
+
 // Where the chords strike within the body.
-std::vector<int64_t> CompingStarts(Comping comping, const Phrase& melody, int64_t bodyTicks, const Meter& meter) {
+std::vector<int64_t> CompingStarts(Comping comping, const PartOnsets& onsets, const Phrase& melody, int64_t bodyTicks,
+                                   const Meter& meter) {
   const int64_t barTicks = BarTicks(meter), half = HalfBar(meter);
   std::vector<int64_t> starts;
+  if (onsets.Euclidean()) {
+    int step = 0;
+    ForEachStep(bodyTicks, meter, kEighth, [&](int64_t barStart, int64_t in) {
+      if (onsets.At(step++)) starts.push_back(barStart + in);
+    });
+    return starts;
+  }
   for (int64_t bar = 0; bar < bodyTicks; bar += barTicks) {
     starts.push_back(bar);
     if (comping == Comping::Halves && half > 0 && bar + half < bodyTicks) starts.push_back(bar + half);
@@ -39,16 +50,22 @@ std::vector<int64_t> CompingStarts(Comping comping, const Phrase& melody, int64_
 }  // namespace
 
 Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
-                     const PartVoicing& voicing, Comping comping, const Phrase& melody) {
-  const std::vector<int64_t> starts = CompingStarts(comping, melody, bodyTicks, time.meter);
+                     const PartVoicing& voicing, Comping comping, const Phrase& melody, EngineState& state) {
+  const int64_t bar = BarTicks(time.meter);
+  const std::vector<int64_t> starts = CompingStarts(comping, PartOnsets(voicing), melody, bodyTicks, time.meter);
   const int low = voicing.low, high = voicing.high;
+  // A chord is held to the next or the bar line, where its chord may change.
   std::vector<PartHit> hits;
   std::vector<int> keys, voiced;
   for (size_t i = 0; i < starts.size(); ++i) {
-    const int64_t end = i + 1 < starts.size() ? starts[i + 1] : bodyTicks;
-    const music::Chord& chord = ChordAt(chords, starts[i], BarTicks(time.meter));
+    const int64_t next = i + 1 < starts.size() ? starts[i + 1] : bodyTicks;
+    hits.push_back({starts[i], std::min(next, (starts[i] / bar + 1) * bar) - starts[i], 1});
+  }
+  DropHits(hits, keys, voicing.stepProbability, state.random);
+  for (PartHit& hit : hits) {
+    const music::Chord& chord = ChordAt(chords, hit.start, bar);
     voiced = music::NearestInversion(chord.tones, voiced, low, high, (low + high) / 2);
-    hits.push_back({starts[i], end - starts[i], static_cast<int>(voiced.size())});
+    hit.count = static_cast<int>(voiced.size());
     keys.insert(keys.end(), voiced.begin(), voiced.end());
   }
   Phrase part = WritePart(VoiceOf("chords", voicing, 80, 95), hits, keys, bodyTicks, time);

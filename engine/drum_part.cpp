@@ -2,6 +2,7 @@
 #include <array>
 
 #include "accompaniment.h"
+#include "part_steps.h"
 #include "part_writer.h"
 
 namespace volemo {
@@ -42,12 +43,12 @@ int CommonTimeStep(const Meter& meter, int64_t inBar) {
 // The instruments struck on the sixteenth s of a 4/4 bar, each instrument
 // but the bar's first kick at density percent of its chance; the open
 // hi-hat silences the closed one.
-std::vector<int> DrawStep(int s, int density, EngineState& state) {
+std::vector<int> DrawStep(int s, bool barFirst, int density, EngineState& state) {
   std::vector<int> keys;
   for (const DrumWeights& d : kDrums)
     if (static_cast<int>(state.random.Next(100)) < ChanceAtDensity(d.chance[s], density)) keys.push_back(d.key);
   if (keys.size() > 1 && keys.back() == kOpenHat) std::erase(keys, kClosedHat);
-  if (s == 0 && (keys.empty() || keys.front() != kKick)) keys.insert(keys.begin(), kKick);
+  if (barFirst && (keys.empty() || keys.front() != kKick)) keys.insert(keys.begin(), kKick);
   return keys;
 }
 
@@ -56,15 +57,21 @@ std::vector<int> DrawStep(int s, int density, EngineState& state) {
 Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, EngineState& state) {
   const Meter meter = time.meter;
   const int density = voicing.density;
+  const PartOnsets onsets(voicing);
   std::vector<PartHit> hits;
   std::vector<int> keys;
+  int index = 0;
   ForEachStep(bodyTicks, meter, kSixteenth, [&](int64_t barStart, int64_t in) {
-    const std::vector<int> step = DrawStep(CommonTimeStep(meter, in), density, state);
+    if (onsets.Euclidean() && !onsets.At(index++)) return;
+    const bool barFirst = hits.empty() || hits.back().start < barStart;
+    std::vector<int> step = DrawStep(CommonTimeStep(meter, in), barFirst, density, state);
+    if (step.empty() && onsets.Euclidean()) step.push_back(kClosedHat);
     if (step.empty()) return;
     const int64_t t = barStart + in;
     hits.push_back({t, std::min({kSixteenth, bodyTicks - t, BarTicks(meter) - in}), static_cast<int>(step.size())});
     keys.insert(keys.end(), step.begin(), step.end());
   });
+  DropHits(hits, keys, voicing.stepProbability, state.random);
   Phrase drums = WritePart(VoiceOf("drums", voicing, 100, 100), hits, keys, bodyTicks, time);
   // A redrawn hit becomes another instrument of its step: the first of the
   // step's draws that sounds, the bar's first kick staying.
@@ -72,8 +79,9 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
                                        EngineState& s) {
     const PhraseNote& note = n[index];
     const int step = CommonTimeStep(meter, note.startTick % BarTicks(meter));
-    if (step == 0 && note.key == kKick) return kKick;
-    const std::vector<int> drawn = DrawStep(step, density, s);
+    const bool barFirst = FirstHitOfBar(n, index, BarTicks(meter));
+    if (barFirst && note.key == kKick) return kKick;
+    const std::vector<int> drawn = DrawStep(step, barFirst, density, s);
     return drawn.empty() ? note.key : drawn.front();
   });
   return drums;

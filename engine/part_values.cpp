@@ -56,6 +56,23 @@ constexpr std::array<const char*, 3> kCompings = {"whole", "halves", "accents"};
 
 std::string Join(int a, int b, char between) { return std::to_string(a) + between + std::to_string(b); }
 
+// "k,n" or "k,n,r": k onsets over n steps, rotated by r.
+EuclidSteps ParseEuclid(const std::string& v) {
+  const std::vector<int> e = Integers(v, 2, 3);
+  if (e[1] < 1 || e[1] > 64)
+    throw std::invalid_argument(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "は 1～64 ステップで指定してください（%1 ではなく）"), {std::to_string(e[1])}));
+  if (e.size() > 2 && (e[2] < -100000 || e[2] > 100000))
+    throw std::invalid_argument(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "は -100000～100000 の回転で指定してください（%1 ではなく）"), {std::to_string(e[2])}));
+  EuclideanRhythm(e[0], e[1], 0);  // refuses what cannot be spread
+  return EuclidSteps{e[0], e[1], e.size() > 2 ? e[2] : 0};
+}
+
+std::string EuclidText(const std::optional<EuclidSteps>& e) {
+  return e ? Join(e->onsets, e->steps, ',') + "," + std::to_string(e->rotation) : std::string();
+}
+
 // One setting: its name, its value as text (empty at the default), and how
 // a text sets it.
 struct Field {
@@ -64,8 +81,9 @@ struct Field {
   std::function<void(PartSettings&, const std::string&)> set;
 };
 
-// A part's channel, voice, keys and density, each a setting of its own;
-// the keys of a part with pitches, the density of one that draws its hits.
+// A part's channel, voice, keys, density, Euclidean rhythm and step
+// probability, each a setting of its own; the keys of a part with pitches,
+// the density of one that draws its hits.
 void AddVoicingFields(std::vector<Field>& fields, const char* part, PartVoicing ArrangementSettings::* member,
                       const PartVoicing& usual, bool keyed, bool drawn) {
   const auto name = [part](const char* what) { return std::string(part) + "-" + what; };
@@ -98,6 +116,13 @@ void AddVoicingFields(std::vector<Field>& fields, const char* part, PartVoicing 
     fields.push_back({name("density"),
                     [=](const PartSettings& s) { return of(s).density == usual.density ? "" : std::to_string(of(s).density); },
                     [=](PartSettings& s, const std::string& v) { to(s).density = InRange(v, 0, 400); }});
+  fields.push_back({name("euclid"), [=](const PartSettings& s) { return EuclidText(of(s).euclid); },
+                    [=](PartSettings& s, const std::string& v) { to(s).euclid = ParseEuclid(v); }});
+  fields.push_back({name("step-probability"),
+                    [=](const PartSettings& s) {
+                      return of(s).stepProbability == 100 ? "" : std::to_string(of(s).stepProbability);
+                    },
+                    [=](PartSettings& s, const std::string& v) { to(s).stepProbability = InRange(v, 0, 100); }});
 }
 
 const std::vector<Field>& Fields() {
@@ -186,21 +211,8 @@ const std::vector<Field>& Fields() {
                    [=](PartSettings& s, const std::string& v) { s.groove.*member = InRange(v, low, high); }});
     };
     f.push_back({"euclid",
-                 [](const PartSettings& s) {
-                   const auto& e = s.groove.euclid;
-                   return e ? Join(e->onsets, e->steps, ',') + "," + std::to_string(e->rotation) : std::string();
-                 },
-                 [](PartSettings& s, const std::string& v) {
-                   const std::vector<int> e = Integers(v, 2, 3);
-                   if (e[1] < 1 || e[1] > 64)
-                     throw std::invalid_argument(FormatMessage(
-                         QT_TRANSLATE_NOOP("Message", "は 1～64 ステップで指定してください（%1 ではなく）"), {std::to_string(e[1])}));
-                   if (e.size() > 2 && (e[2] < -100000 || e[2] > 100000))
-                     throw std::invalid_argument(FormatMessage(
-                         QT_TRANSLATE_NOOP("Message", "は -100000～100000 の回転で指定してください（%1 ではなく）"), {std::to_string(e[2])}));
-                   EuclideanRhythm(e[0], e[1], 0);  // refuses what cannot be spread
-                   s.groove.euclid = EuclidSteps{e[0], e[1], e.size() > 2 ? e[2] : 0};
-                 }});
+                 [](const PartSettings& s) { return EuclidText(s.groove.euclid); },
+                 [](PartSettings& s, const std::string& v) { s.groove.euclid = ParseEuclid(v); }});
     grooveInt("step-probability", &GrooveSettings::stepProbability, 0, 100);
     grooveInt("swing", &GrooveSettings::swing, 50, 75);
     f.push_back({"swing-grid",

@@ -532,6 +532,13 @@
   --bass-density P, --drums-density P
                         パートの音を普段の P パーセントの確率にする（0～400。
                         既定 100）。小節の最初の音は残る
+  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
+                        パートのリズムを N ステップに K 個を均等に置いたユーク
+                        リッドリズム（R ステップ回転）にする。ベースと和音は
+                        八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
+  --bass-step-probability P, --chords-step-probability P,
+  --drums-step-probability P
+                        パートの各音を P パーセントの確率で鳴らす（既定 100）
 </source>
         <translation>The melody&apos;s line (every one off by default: the phrase as without them):
   --smoothness S        0 to 100: keys far from the note before lose weight (at
@@ -562,6 +569,15 @@ Parts over chords:
   --bass-density P, --drums-density P
                         a part&apos;s notes at P percent of their usual chances (0 to 400;
                         default 100); a bar&apos;s first note stays
+  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
+                        the part&apos;s rhythm: K onsets spread evenly over N steps
+                        (rotated by R); eighths for the bass and the chords,
+                        sixteenths for the drums; the bass&apos;s first note in a
+                        bar is its chord&apos;s root
+  --bass-step-probability P, --chords-step-probability P,
+  --drums-step-probability P
+                        each of the part&apos;s notes sounds with P percent
+                        probability (default 100)
 </translation>
     </message>
     <message>

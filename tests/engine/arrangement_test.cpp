@@ -237,3 +237,71 @@ TEST(Arrangement, AFormHonoursTheLineAndTheChords) {
 
 }  // namespace
 }  // namespace volemo
+
+namespace volemo {
+namespace {
+
+// Each part on a Euclidean rhythm of its own, some sounding at a step
+// probability. The onsets are the even distribution's, by hand: E(3,8) is
+// x..x..x. (onsets 0, 3, 6), rotated by 1 the eighths 1, 4, 7 of each 4/4
+// bar; E(5,16) is x..x..x..x..x... (0, 3, 6, 9, 12), rotated by 2 the
+// sixteenths 2, 5, 8, 11, 14. Every note lies on an onset; at 100 % every
+// onset sounds, and the bar's first bass note, wherever it falls, is its
+// chord's root; at p % about p in a hundred onsets sound.
+TEST(Arrangement, EachPartKeepsItsOwnEuclideanRhythmAndStepProbability) {
+  constexpr int64_t kEighth = kWholeNoteTicks / 8, kSixteenth = kWholeNoteTicks / 16;
+  const std::set<int64_t> bassOnsets = {1, 4, 7}, chordOnsets = {0, 3, 6}, drumOnsets = {2, 5, 8, 11, 14};
+  // Onsets of a 4/4 rhythm of the given length on steps of stepTicks that lie inside the body.
+  const auto onsetsIn = [](const std::set<int64_t>& onsets, int64_t stepTicks, int steps, int64_t bodyTicks) {
+    int count = 0;
+    for (int64_t t = 0; t < bodyTicks; t += stepTicks)
+      count += onsets.count((t / stepTicks) % steps) > 0 ? 1 : 0;
+    return count;
+  };
+  int chordStrikes = 0, chordOnsetCount = 0, drumStrikes = 0, drumOnsetCount = 0;
+  for (const Setting& s : kSettings) {
+    for (uint32_t seed = 0; seed < 60; ++seed) {
+      Engine e(seed);
+      e.StartAsTheWindowDoes();
+      e.Set("cmbScale", std::to_string(s.scale));
+      e.Set("cmbKey", std::to_string(s.key));
+      ArrangementSettings settings;
+      settings.bass = settings.chords = settings.drums = true;
+      settings.progression = s.progression;
+      settings.bassVoicing.euclid = EuclidSteps{3, 8, 1};
+      settings.chordVoicing.euclid = EuclidSteps{3, 8, 0};
+      settings.chordVoicing.stepProbability = 60;
+      settings.drumVoicing.euclid = EuclidSteps{5, 16, 2};
+      settings.drumVoicing.stepProbability = 30;
+      const Arrangement a = ComposeArrangement(e.settings, e.state, settings);
+      const auto part = [&a](const char* name) -> const Phrase& {
+        return a.parts[std::find(a.names.begin(), a.names.end(), name) - a.names.begin()];
+      };
+      SCOPED_TRACE(s.progression + " seed " + std::to_string(seed));
+
+      const std::vector<PhraseNote>& bass = part("bass").Notes();
+      EXPECT_EQ(static_cast<int>(bass.size()), onsetsIn(bassOnsets, kEighth, 8, a.bodyTicks));
+      for (size_t i = 0; i < bass.size(); ++i) {
+        const int64_t t = bass[i].startTick;
+        EXPECT_EQ(t % kEighth, 0);
+        EXPECT_TRUE(bassOnsets.count((t / kEighth) % 8)) << t;
+        if (i == 0 || bass[i - 1].startTick / a.barTicks != t / a.barTicks) {
+          EXPECT_EQ(bass[i].key % 12, ChordAt(a.chords, t, a.barTicks).root) << t;
+        }
+      }
+      const auto chords = Strikes(part("chords"));
+      for (const auto& [t, keys] : chords) EXPECT_TRUE(t % kEighth == 0 && chordOnsets.count((t / kEighth) % 8)) << t;
+      chordStrikes += static_cast<int>(chords.size());
+      chordOnsetCount += onsetsIn(chordOnsets, kEighth, 8, a.bodyTicks);
+      const auto drums = Strikes(part("drums"));
+      for (const auto& [t, keys] : drums) EXPECT_TRUE(t % kSixteenth == 0 && drumOnsets.count((t / kSixteenth) % 16)) << t;
+      drumStrikes += static_cast<int>(drums.size());
+      drumOnsetCount += onsetsIn(drumOnsets, kSixteenth, 16, a.bodyTicks);
+    }
+  }
+  EXPECT_NEAR(static_cast<double>(chordStrikes) / chordOnsetCount, 0.60, 0.04);
+  EXPECT_NEAR(static_cast<double>(drumStrikes) / drumOnsetCount, 0.30, 0.03);
+}
+
+}  // namespace
+}  // namespace volemo
