@@ -1753,6 +1753,14 @@ those that come with Volemo, then those saved in the window.
         <source>和音進行を読めません: %1</source>
         <translation>Cannot read the chord progression: %1</translation>
     </message>
+    <message>
+        <source>ユークリッド（数/ステップ/回転）</source>
+        <translation>Euclid (onsets/steps/rotation)</translation>
+    </message>
+    <message>
+        <source>ステップの確率</source>
+        <translation>Step probability</translation>
+    </message>
 </context>
 <context>
     <name>volemo::PhraseDrag</name>

@@ -71,6 +71,25 @@ class PartsTest : public QObject {
     QVERIFY(!HasTrack(smf, "bass") && HasTrack(smf, "drums"));
   }
 
+  // The bass's own 3-in-8 rhythm rotated by one: its first note waits an
+  // eighth, off the bar line.
+  void ThePartsOwnEuclideanRhythmShapesItsPart() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    Box("chkPartBass")->setChecked(true);
+    Find<QSpinBox>(workbench, "spnEuclidStepsBass")->setValue(8);
+    Find<QSpinBox>(workbench, "spnEuclidOnsetsBass")->setValue(3);
+    Find<QSpinBox>(workbench, "spnEuclidRotationBass")->setValue(1);
+    const auto bassWaitsAnEighth = [this] {
+      Make();
+      const std::string mml = W().settings().MmlText();
+      const size_t body = mml.find("[4 ", mml.find("Part(bass)"));
+      return body != std::string::npos && mml.compare(body, 12, "[4 \r\nr%240 o") == 0;
+    };
+    QVERIFY(!bassWaitsAnEighth());
+    Box("chkEuclidBass")->setChecked(true);
+    QVERIFY(bassWaitsAnEighth());
+  }
+
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {
     Box("chkPartBass")->setChecked(true);
     Box("chkPartDrums")->setChecked(true);

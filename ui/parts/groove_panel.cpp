@@ -44,13 +44,10 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   for (std::string_view m : kCommonMeters) meter_->addItem(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())));
   beats_ = Named(new QLineEdit, "txtBeats");
   beats_->setPlaceholderText(tr("拍子の標準 (例: 2+2+3)"));
-  euclid_ = Named(new QCheckBox(tr("ユークリッド")), "chkEuclid");
-  onsets_ = PanelSpin("spnEuclidOnsets", 0, 64);
-  steps_ = PanelSpin("spnEuclidSteps", 1, 64);
-  rotation_ = PanelSpin("spnEuclidRotation", 0, 63);
+  euclid_ = EuclidSpins::Make(tr("ユークリッド"));
   auto* euclidRow = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{euclid_, onsets_, new QLabel(tr("/")), steps_,
-                                                    new QLabel(tr("回転")), rotation_})
+  for (QWidget* w : std::initializer_list<QWidget*>{euclid_.on, euclid_.onsets, new QLabel(tr("/")), euclid_.steps,
+                                                    new QLabel(tr("回転")), euclid_.rotation})
     euclidRow->addWidget(w);
   probability_ = PanelSpin("spnStepProbability", 0, 100, QStringLiteral(" %"));
   rhythmForm->addRow(tr("拍子"), meter_);
@@ -78,11 +75,11 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   column->addWidget(form);
   column->addWidget(message_);
 
-  for (QSpinBox* spin : {swing_, humanizeTime_, humanizeVelocity_, beatAccent_, barAccent_, onsets_, steps_,
-                         rotation_, probability_, sectionBars_, variation_})
+  for (QSpinBox* spin : {swing_, humanizeTime_, humanizeVelocity_, beatAccent_, barAccent_, euclid_.onsets, euclid_.steps,
+                         euclid_.rotation, probability_, sectionBars_, variation_})
     connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
   for (QComboBox* box : {grid_, meter_}) connect(box, &QComboBox::currentIndexChanged, this, [this] { Take(); });
-  connect(euclid_, &QCheckBox::toggled, this, [this] { Take(); });
+  connect(euclid_.on, &QCheckBox::toggled, this, [this] { Take(); });
   for (QLineEdit* edit : {beats_, form_}) connect(edit, &QLineEdit::editingFinished, this, [this] { Take(); });
   connect(&parts_, &PartsState::changed, this, [this] { Show(); });
   Show();
@@ -105,11 +102,7 @@ void GroovePanel::Show() {
   for (const auto& [name, value] : values)
     if (name == "beats") beats = QString::fromStdString(value);
   beats_->setText(beats);
-  euclid_->setChecked(g.euclid.has_value());
-  const EuclidSteps e = g.euclid.value_or(EuclidSteps{4, 16, 0});
-  steps_->setValue(e.steps);
-  onsets_->setValue(e.onsets);
-  rotation_->setValue(e.rotation);
+  euclid_.Show(g.euclid);
   probability_->setValue(g.stepProbability);
   form_->setText(QString::fromStdString(g.form));
   sectionBars_->setValue(g.sectionBars);
@@ -140,11 +133,7 @@ void GroovePanel::Take() {
   g.barAccent = barAccent_->value();
   g.meter.reset();
   if (meter_->currentIndex() > 0) g.meter = ParseMeter(meter_->currentText().toStdString());
-  g.euclid.reset();
-  // Never more onsets than steps: the spread needs room for them.
-  onsets_->setMaximum(steps_->value());
-  rotation_->setMaximum(steps_->value() - 1);
-  if (euclid_->isChecked()) g.euclid = EuclidSteps{onsets_->value(), steps_->value(), rotation_->value()};
+  g.euclid = euclid_.Take();
   g.stepProbability = probability_->value();
   g.form.clear();
   g.sectionBars = sectionBars_->value();

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "panel_widgets.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,10 +33,9 @@ class GroovePanel : public QWidget {
   PartsState& parts_;
   bool showing_ = false;
   QSpinBox *swing_ = nullptr, *humanizeTime_ = nullptr, *humanizeVelocity_ = nullptr, *beatAccent_ = nullptr,
-           *barAccent_ = nullptr, *onsets_ = nullptr, *steps_ = nullptr, *rotation_ = nullptr,
-           *probability_ = nullptr, *sectionBars_ = nullptr, *variation_ = nullptr;
+           *barAccent_ = nullptr, *probability_ = nullptr, *sectionBars_ = nullptr, *variation_ = nullptr;
   QComboBox *grid_ = nullptr, *meter_ = nullptr;
-  QCheckBox* euclid_ = nullptr;
+  EuclidSpins euclid_;
   QLineEdit *beats_ = nullptr, *form_ = nullptr;
   QLabel* message_ = nullptr;
 };

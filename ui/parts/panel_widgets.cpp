@@ -1,5 +1,6 @@
 #include "panel_widgets.h"
 
+#include <QCheckBox>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -14,6 +15,37 @@ class SmallScrollArea : public QScrollArea {
 };
 
 }  // namespace
+
+EuclidSpins EuclidSpins::Make(const QString& label, const std::string& suffix) {
+  EuclidSpins e;
+  e.on = new QCheckBox(label);
+  e.on->setObjectName(QString::fromStdString("chkEuclid" + suffix));
+  e.onsets = PanelSpin(("spnEuclidOnsets" + suffix).c_str(), 0, 64);
+  e.steps = PanelSpin(("spnEuclidSteps" + suffix).c_str(), 1, 64);
+  e.rotation = PanelSpin(("spnEuclidRotation" + suffix).c_str(), 0, 63);
+  e.steps->setValue(16);
+  e.onsets->setValue(4);
+  return e;
+}
+
+void EuclidSpins::Show(const std::optional<EuclidSteps>& euclid) const {
+  on->setChecked(euclid.has_value());
+  // Off, the spins keep what was typed into them, ready for the switch.
+  if (!euclid) return;
+  const EuclidSteps& e = *euclid;
+  steps->setValue(e.steps);
+  onsets->setMaximum(e.steps);
+  rotation->setMaximum(e.steps - 1);
+  onsets->setValue(e.onsets);
+  rotation->setValue(e.rotation);
+}
+
+std::optional<EuclidSteps> EuclidSpins::Take() const {
+  onsets->setMaximum(steps->value());
+  rotation->setMaximum(steps->value() - 1);
+  if (!on->isChecked()) return std::nullopt;
+  return EuclidSteps{onsets->value(), steps->value(), rotation->value()};
+}
 
 QSpinBox* PanelSpin(const char* name, int low, int high, const QString& suffix) {
   auto* spin = new QSpinBox;

@@ -6,11 +6,30 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
+#include "groove_settings.h"
+
+class QCheckBox;
 class QSpinBox;
 class QWidget;
 
 namespace volemo {
+
+// A Euclidean rhythm's switch with its onsets, steps and rotation, named
+// chkEuclid, spnEuclidOnsets, spnEuclidSteps, spnEuclidRotation and then
+// the suffix.
+struct EuclidSpins {
+  QCheckBox* on = nullptr;
+  QSpinBox *onsets = nullptr, *steps = nullptr, *rotation = nullptr;
+
+  static EuclidSpins Make(const QString& label, const std::string& suffix = {});
+  void Show(const std::optional<EuclidSteps>& euclid) const;
+  // Never more onsets than steps, nor a rotation past them: the spread
+  // needs room for its onsets.
+  std::optional<EuclidSteps> Take() const;
+};
 
 QSpinBox* PanelSpin(const char* name, int low, int high, const QString& suffix = {});
 

@@ -72,7 +72,8 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   auto* table = new QGroupBox(tr("パート"));
   auto* grid = new QGridLayout(table);
   const QStringList heads = {tr("パート"), tr("使う"), tr("チャンネル"), tr("音色"), tr("下限"), tr("上限"),
-                             tr("密度"), tr("ミュート"), tr("ソロ"), QString()};
+                             tr("密度"), tr("ユークリッド（数/ステップ/回転）"), tr("ステップの確率"),
+                             tr("ミュート"), tr("ソロ"), QString()};
   for (int c = 0; c < heads.size(); ++c) grid->addWidget(new QLabel(heads[c]), 0, c);
   const QString titles[] = {tr("旋律"), tr("ベース"), tr("和音"), tr("ドラム")};
   for (size_t r = 0; r < 4; ++r) {
@@ -98,21 +99,30 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
         row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
         grid->addWidget(row.density, y, 6);
       }
+      row.euclid = EuclidSpins::Make(QString(), suffix);
+      auto* euclid = new QHBoxLayout;
+      for (QWidget* w : std::initializer_list<QWidget*>{row.euclid.on, row.euclid.onsets, row.euclid.steps,
+                                                        row.euclid.rotation})
+        euclid->addWidget(w);
+      grid->addLayout(euclid, y, 7);
+      row.probability = PanelSpin(("spnStepProbability" + suffix).c_str(), 0, 100, QStringLiteral(" %"));
+      grid->addWidget(row.probability, y, 8);
     }
     row.mute = Check("chkMute" + suffix);
     row.solo = Check("chkSolo" + suffix);
-    grid->addWidget(row.mute, y, 7);
-    grid->addWidget(row.solo, y, 8);
+    grid->addWidget(row.mute, y, 9);
+    grid->addWidget(row.solo, y, 10);
     auto* reroll = Named(new QPushButton(tr("作り直す")), ("btnReroll" + suffix).c_str());
     reroll->setToolTip(tr("このパートのロックしていない音だけを選び直します"));
-    grid->addWidget(reroll, y, 9);
+    grid->addWidget(reroll, y, 11);
     const std::string name = PartsState::Names()[r];
     connect(reroll, &QPushButton::clicked, this, Handler([this, name] { rerollPart_(name); }));
     connect(row.mute, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetMuted(name, on); });
     connect(row.solo, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetSoloed(name, on); });
-    for (QCheckBox* box : {row.on})
+    for (QCheckBox* box : {row.on, row.euclid.on})
       if (box) connect(box, &QCheckBox::toggled, this, [this] { Take(); });
-    for (QSpinBox* spin : {row.channel, row.voice, row.low, row.high, row.density})
+    for (QSpinBox* spin : {row.channel, row.voice, row.low, row.high, row.density, row.probability, row.euclid.onsets,
+                           row.euclid.steps, row.euclid.rotation})
       if (spin) connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
   }
 
@@ -160,6 +170,8 @@ void PartsPanel::Show() {
     if (row.low) row.low->setValue(v.low);
     if (row.high) row.high->setValue(v.high);
     if (row.density) row.density->setValue(v.density);
+    row.euclid.Show(v.euclid);
+    row.probability->setValue(v.stepProbability);
   }
   showing_ = false;
 }
@@ -181,6 +193,8 @@ void PartsPanel::Take() {
     v.channel = row.channel->value();
     v.voice = row.voice->value();
     if (row.density) v.density = row.density->value();
+    v.euclid = row.euclid.Take();
+    v.stepProbability = row.probability->value();
     if (row.low) {
       // A part needs every pitch class: the keys span an octave at least.
       v.low = std::min(row.low->value(), 127 - (kLeastPartRange - 1));

@@ -1,12 +1,15 @@
 // The workbench's parts panel: the melody's line, the chord progression
 // (typed, or a new one drawn from the table of common progressions), the
 // chord-tone pull, and for each part whether it plays, its channel, voice,
-// keys and density, mute and solo, and a re-roll of that part alone.
+// keys and density, its own Euclidean rhythm and step probability, mute
+// and solo, and a re-roll of that part alone.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 #include <string>
+
+#include "panel_widgets.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,7 +31,9 @@ class PartsPanel : public QWidget {
  private:
   struct PartRow {
     QCheckBox* on = nullptr;
-    QSpinBox *channel = nullptr, *voice = nullptr, *low = nullptr, *high = nullptr, *density = nullptr;
+    QSpinBox *channel = nullptr, *voice = nullptr, *low = nullptr, *high = nullptr, *density = nullptr,
+             *probability = nullptr;
+    EuclidSpins euclid;
     QCheckBox *mute = nullptr, *solo = nullptr;
   };
   // The widgets from the settings, and the settings from the widgets.
