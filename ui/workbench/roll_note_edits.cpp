@@ -131,7 +131,7 @@ bool RollNoteEdits::MouseMove(QMouseEvent& event) {
   shown.key = uint8_t(key);
   const int gate = press_->phrase.gate;
   shown.length = uint32_t(gate == 0 ? length : std::max<int64_t>(1, length * gate / 100));
-  editor_.SetNote(press_->note, shown);
+  editor_.DragNote(press_->note, shown, uint32_t(length));
   return true;
 }
 
@@ -149,7 +149,7 @@ bool RollNoteEdits::MouseRelease(QMouseEvent& event) {
   int64_t start, length;
   int key;
   Dragged(*p, event.position().toPoint(), event.modifiers(), start, length, key);
-  editor_.SetNote(p->note, p->shown);
+  editor_.EndDrag();
   const int number = p->number;
   if (p->end) {
     if (length != p->phrase.lengthTicks)
@@ -177,6 +177,12 @@ bool RollNoteEdits::DoubleClick(QMouseEvent& event) {
 }
 
 bool RollNoteEdits::KeyPress(QKeyEvent& event) {
+  if (event.key() == Qt::Key_Escape && press_) {
+    // The drag given up: the note stays as it was.
+    press_.reset();
+    editor_.EndDrag();
+    return true;
+  }
   if (event.key() != Qt::Key_Delete && event.key() != Qt::Key_Backspace) return false;
   const int number = editor_.Number(editor_.Selected());
   if (number == 0) return false;

@@ -1,10 +1,11 @@
 // Hand editing on the piano roll: a note dragged up or down (its key, on
 // the scale unless Shift is held), along (its start, on the step grid) or
-// by its end (its length, on the step grid); a double-click between the
-// notes adds one, Delete removes the selected one. It watches the note
-// view's mouse and keys (an event filter), so the view paints as before; a
-// press on a note that is not dragged reaches the view as a click. Each
-// edit is one take, which the take commands step back from and on to.
+// by its end (its length, on the step grid), Escape giving the drag up; a
+// double-click between the notes adds one, Delete removes the selected
+// one. It watches the note view's mouse and keys (an event filter), so the
+// view paints as before; a press on a note that is not dragged reaches the
+// view as a click. Each edit is one take, which the take commands step
+// back from and on to.
 #pragma once
 
 #include <QMouseEvent>
