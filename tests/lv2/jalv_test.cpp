@@ -101,7 +101,7 @@ TEST(PluginInJalv, NotesFollowTheJackTransportWithinOnePeriod) {
   std::string differs, tries;
   // A cycle the server missed loses its messages on the way: tried again
   // then, and only then.
-  for (int attempt = 0; attempt < 5; ++attempt) {
+  for (int attempt = 0; attempt < test::MidiMonitor::kTries; ++attempt) {
     const int missed = monitor.Xruns();
     differs = PlayedInJalvDiffers(notes, monitor, attempt);
     tries += "try " + std::to_string(attempt + 1) + ": " + (differs.empty() ? "as due" : differs) + ", " +

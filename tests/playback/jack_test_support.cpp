@@ -100,7 +100,7 @@ JackServer::JackServer() {
     // Its chatter would bury the test's own output.
     freopen("/dev/null", "w", stdout);
     freopen("/dev/null", "w", stderr);
-    execlp("jackd", "jackd", "--no-realtime", "-n", name.c_str(), "-d", "dummy", "-r", "48000", "-p", "256",
+    execlp("jackd", "jackd", "--no-realtime", "-n", name.c_str(), "-d", "dummy", "-r", "48000", "-p", "1024",
            static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -233,7 +233,7 @@ std::vector<std::string> PlayedNotesDifferFrom(const std::vector<PlayedPhrase>& 
   };
   // The monitors share the server, and so its missed cycles.
   const MidiMonitor& server = phrases.front().monitor;
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  for (int attempt = 0; attempt < MidiMonitor::kTries; ++attempt) {
     std::vector<size_t> first;
     for (const PlayedPhrase& p : phrases) first.push_back(p.monitor.Received().size());
     const int missed = server.Xruns();

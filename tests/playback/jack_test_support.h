@@ -52,6 +52,9 @@ class MidiMonitor {
   // machine a server without real-time priority misses some, and the
   // messages of a missed cycle are lost on the way.
   int Xruns() const { return xruns_.load(); }
+  // Tries a timing check gets while the server misses cycles on the way:
+  // only a try without a missed cycle tells the player's timing.
+  static constexpr int kTries = 5;
   // Quits, its port gone with it, as a synthesizer that is closed.
   void Vanish();
 
