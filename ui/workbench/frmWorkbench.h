@@ -121,6 +121,8 @@ class TfrmWorkbench : public QWidget {
   QLabel* status_ = nullptr;
   QTimer follow_;
   bool stale_ = true;  // the box changed while the window was hidden
+  bool restored_ = false;  // the size and place the window was left at
+  bool split_ = false;     // the panels' remembered width applied
 };
 
 }  // namespace volemo
