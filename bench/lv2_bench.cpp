@@ -9,6 +9,7 @@
 #include <lv2/worker/worker.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,13 +19,16 @@ namespace {
 struct BenchHost {
   BenchHost() {
     world = lilv_world_new();
-    LilvNode* bundle = lilv_new_file_uri(world, nullptr, VOLEMO_LV2_BUNDLE "/");
+    // Another build's bundle may be measured beside this one's.
+    const char* path = std::getenv("VOLEMO_LV2_BUNDLE");
+    const std::string bundlePath = std::string(path && *path ? path : VOLEMO_LV2_BUNDLE) + "/";
+    LilvNode* bundle = lilv_new_file_uri(world, nullptr, bundlePath.c_str());
     lilv_world_load_bundle(world, bundle);
     lilv_node_free(bundle);
     LilvNode* uri = lilv_new_uri(world, "http://volemo.org/lv2/phrase");
     const LilvPlugin* plugin = lilv_plugins_get_by_uri(lilv_world_get_all_plugins(world), uri);
     lilv_node_free(uri);
-    if (!plugin) throw std::runtime_error("no plugin in " VOLEMO_LV2_BUNDLE);
+    if (!plugin) throw std::runtime_error("no plugin in " + bundlePath);
     const LV2_Feature mapFeature{LV2_URID__map, &map}, scheduleFeature{LV2_WORKER__schedule, &schedule};
     const LV2_Feature* features[] = {&mapFeature, &scheduleFeature, nullptr};
     instance = lilv_plugin_instantiate(plugin, 48000, features);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "arrangement.h"
 #include "composer.h"
 #include "control_values.h"
 #include "controls.h"
@@ -9,6 +10,7 @@
 #include "dvorlin/compile.h"
 #include "engine_error.h"
 #include "memory_settings.h"
+#include "part_values.h"
 #include "phrase.h"
 #include "scale_table.h"
 
@@ -26,11 +28,11 @@ void SetControls(const PhraseMaker& maker, const PhraseRequest& request, MemoryS
   }
 }
 
-LoopPhrase Perform(const PhraseRequest& request, const std::string& mml, const Settings& settings) {
+LoopPhrase Perform(const PhraseRequest& request, const std::string& mml, int64_t passTicks) {
   LoopPhrase loop;
   loop.request = request;
   loop.mml = mml;
-  loop.passTicks = CountAtMost(settings, "spnCount") * StepTicks(settings.Value("spnL"));
+  loop.passTicks = passTicks;
   const dvorlin::Performance performance = dvorlin::Perform(mml);
   if (!performance.ok())
     throw EngineError(Utf8FromCp932(dvorlin::FormatDiagnostics(performance.diagnostics)));
@@ -73,6 +75,7 @@ SettingRange PhraseMaker::Range(uint32_t setting) const {
 PhraseRequest PhraseMaker::DefaultRequest() const {
   PhraseRequest request;
   for (uint32_t i = 0; i < kSettingCount; ++i) request.settings[i] = Range(i).initial;
+  for (uint32_t i = 0; i < kPartPortCount; ++i) request.parts[i] = kPartPorts[i].initial;
   return request;
 }
 
@@ -82,17 +85,20 @@ LoopPhrase PhraseMaker::Compose(const PhraseRequest& request) const {
   settings.SetIndex("cmbScale", majorIndex_);
   ApplyScale(settings, state);
   SetControls(*this, request, settings, state);
+  const PartSettings parts = ReadPartValues(PartOptions(request.parts));
   state.random.Seed(request.seed);
-  Phrase phrase = ComposePhrase(settings, state);
-  for (int32_t i = 0; i < request.rerolls; ++i) phrase.Reroll(settings, state);
-  return Perform(request, phrase.Mml(), settings);
+  Arrangement arrangement = ComposeArrangement(settings, state, parts.arrangement, parts.groove);
+  Phrase& melody = arrangement.parts.front();
+  for (int32_t i = 0; i < request.rerolls; ++i) melody.Reroll(settings, state);
+  return Perform(request, arrangement.Mml(), melody.Frame().bodyTicks);
 }
 
-LoopPhrase PhraseMaker::FromMml(const PhraseRequest& request, const std::string& mml) const {
+LoopPhrase PhraseMaker::FromMml(const PhraseRequest& request, const std::string& mml, int64_t passTicks) const {
+  if (passTicks > 0) return Perform(request, mml, passTicks);
   EngineState state = base_;
   MemorySettings settings(state);
   SetControls(*this, request, settings, state);
-  return Perform(request, mml, settings);
+  return Perform(request, mml, CountAtMost(settings, "spnCount") * StepTicks(settings.Value("spnL")));
 }
 
 }  // namespace volemo::lv2

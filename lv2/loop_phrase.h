@@ -9,41 +9,38 @@
 #include <vector>
 
 #include "engine_state.h"
+#include "part_ports.h"
 #include "ports.h"
 #include "timeline.h"
 
 namespace volemo::lv2 {
 
-// What a phrase is made from: the settings ports, the seed and how many
-// times its keys were redrawn. The same request gives the same phrase,
-// and the same notes as volemo-cli phrase --seed S with those settings
-// (and as many --reroll).
+// What a phrase is made from: the settings and part ports, the seed and
+// how many times its melody's keys were redrawn. The same request gives
+// the same phrase, and the same notes as volemo-cli phrase --seed S with
+// those settings and options (and as many --reroll).
 struct PhraseRequest {
   uint32_t seed = kDefaultSeed;      // the seed composing uses
   uint32_t portSeed = kDefaultSeed;  // the seed port's value when it was asked for
   int32_t rerolls = 0;
   std::array<int32_t, kSettingCount> settings{};
+  PartPortValues parts{};
   uint64_t generation = 0;  // which request of the plugin's this answers
 
   // Equal in what they compose, whichever generation asked.
   bool SameMusic(const PhraseRequest& other) const {
     return seed == other.seed && portSeed == other.portSeed && rerolls == other.rerolls &&
-           settings == other.settings;
+           settings == other.settings && parts == other.parts;
   }
 };
 
 using timeline::LoopEvent;
 
-// passTicks: steps times the step's ticks; events: note-ons and pitch bends.
+// passTicks: the melody's body (under a form, the whole form); events:
+// note-ons and pitch bends of every part.
 struct LoopPhrase : timeline::LoopEvents {
   PhraseRequest request;
   std::string mml;  // CP932, as the window's box would hold it
-};
-
-struct SettingRange {
-  int32_t minimum = 0;
-  int32_t maximum = 0;
-  int32_t initial = 0;
 };
 
 // Composes over the scale list read once from the scale file.
@@ -59,10 +56,14 @@ class PhraseMaker {
   const std::vector<std::string>& ScaleNames() const { return base_.scaleNames; }  // CP932
 
   // Settings outside their port's range are taken at the nearest end.
+  // Throws std::invalid_argument for part settings that cannot go
+  // together (more Euclidean onsets than steps, sections of no whole
+  // steps), EngineError when the MML does not compile.
   LoopPhrase Compose(const PhraseRequest& request) const;
-  // The phrase a saved MML holds, played under the request's settings.
-  // Throws EngineError with the compiler's message when it does not compile.
-  LoopPhrase FromMml(const PhraseRequest& request, const std::string& mml) const;
+  // The phrase a saved MML holds, a pass passTicks long (0: the steps of
+  // the request's settings, as before part settings were saved). Throws
+  // EngineError with the compiler's message when it does not compile.
+  LoopPhrase FromMml(const PhraseRequest& request, const std::string& mml, int64_t passTicks) const;
 
  private:
   EngineState base_;

@@ -112,6 +112,7 @@ Urids::Urids(LV2_URID_Map* map) {
   statePortSeed = m((plugin + "#portSeed").c_str());
   stateRerolls = m((plugin + "#rerolls").c_str());
   stateSettings = m((plugin + "#settings").c_str());
+  statePassTicks = m((plugin + "#passTicks").c_str());
 }
 
 namespace {
@@ -140,6 +141,18 @@ Plugin::Plugin(double sampleRate, const LV2_Feature* const* features, const std:
   latest = first;
 }
 
+bool Plugin::ControlsMoved() {
+  bool moved = !controlsSeen;
+  for (uint32_t i = kSeed; i < kPortCount; ++i) {
+    const float value = controls[i] ? *controls[i] : 0;
+    // Bit for bit: a NaN counts as moved.
+    if (std::memcmp(&value, &seen[i], sizeof value) != 0) moved = true;
+    seen[i] = value;
+  }
+  controlsSeen = true;
+  return moved;
+}
+
 void Plugin::ReadControls() {
   PhraseRequest want = requested;
   const int32_t portSeed =
@@ -150,6 +163,8 @@ void Plugin::ReadControls() {
   }
   for (uint32_t i = 0; i < kSettingCount; ++i)
     want.settings[i] = PortInteger(controls[kFirstSetting + i], requested.settings[i]);
+  for (uint32_t i = 0; i < kPartPortCount; ++i)
+    want.parts[i] = PortInteger(controls[kFirstPartPort + i], requested.parts[i]);
   const float newPhrase = controls[kNewPhrase] ? *controls[kNewPhrase] : 0;
   if (newPhrase > 0 && lastNewPhrase <= 0) {
     want.seed = (want.seed + 1) & kMaxPortSeed;
@@ -206,7 +221,7 @@ void Plugin::Delete(const LoopEvents* phrase) {
 
 void Plugin::Run(uint32_t frames) {
   for (const LoopEvents*& slot : toFree) Free(std::exchange(slot, nullptr));
-  ReadControls();
+  if (ControlsMoved()) ReadControls();
   Ask();
 
   AtomSink sink(midiOut, urids);

@@ -30,7 +30,7 @@ struct Urids {
   LV2_URID midiEvent;
   LV2_URID timePosition, timeBar, timeBarBeat, timeBeatsPerMinute, timeBeatsPerBar, timeBeatUnit, timeSpeed,
       timeFrame;
-  LV2_URID stateMml, stateSeed, statePortSeed, stateRerolls, stateSettings;
+  LV2_URID stateMml, stateSeed, statePortSeed, stateRerolls, stateSettings, statePassTicks;
 
   explicit Urids(LV2_URID_Map* map);
 };
@@ -70,6 +70,10 @@ struct Plugin {
   bool unsent = false;      // requested has not gone to the worker yet
   bool composing = false;   // a request is with the worker
   float lastNewPhrase = 0, lastReroll = 0;
+  // The controls as the last block read them; restoring state clears
+  // controlsSeen so that the next block reads them all.
+  std::array<float, kPortCount> seen{};
+  bool controlsSeen = false;
   // Phrases the timeline let go that could not yet be handed to the worker.
   std::array<const LoopEvents*, 8> toFree{};
 
@@ -77,6 +81,7 @@ struct Plugin {
   std::atomic<const LoopPhrase*> latest{nullptr};  // what state saves
 
  private:
+  bool ControlsMoved();
   void ReadControls();
   void Ask();
   void Free(const LoopEvents* phrase);

@@ -2,6 +2,7 @@
 // a new one: a session reloads the same notes whatever the composer does by
 // then. The seed, re-rolls and settings come along for what follows
 // (another re-roll, the next seed).
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -18,11 +19,14 @@ namespace {
 
 constexpr uint32_t kStoreFlags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
 
-// "control=value" lines by the window's control names.
+// "name=value" lines: the settings by the window's control names, the
+// part ports by their symbols.
 std::string SettingsText(const PhraseRequest& request) {
   std::string text;
   for (uint32_t i = 0; i < kSettingCount; ++i)
     text += std::string(kSettingPorts[i].control) + '=' + std::to_string(request.settings[i]) + '\n';
+  for (uint32_t i = 0; i < kPartPortCount; ++i)
+    text += std::string(kPartPorts[i].symbol) + '=' + std::to_string(request.parts[i]) + '\n';
   return text;
 }
 
@@ -33,13 +37,15 @@ void ReadSettingsText(std::string_view text, PhraseRequest& request) {
     text.remove_prefix(std::min(text.size(), line.size() + 1));
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    for (uint32_t i = 0; i < kSettingCount; ++i) {
-      if (kSettingPorts[i].control != line.substr(0, equals)) continue;
-      int32_t value = 0;
-      const std::string_view number = line.substr(equals + 1);
-      const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-      if (error == std::errc() && end == number.data() + number.size()) request.settings[i] = value;
-    }
+    const std::string_view name = line.substr(0, equals), number = line.substr(equals + 1);
+    int32_t* target = nullptr;
+    for (uint32_t i = 0; i < kSettingCount; ++i)
+      if (kSettingPorts[i].control == name) target = &request.settings[i];
+    for (uint32_t i = 0; i < kPartPortCount; ++i)
+      if (kPartPorts[i].symbol == name) target = &request.parts[i];
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (target && error == std::errc() && end == number.data() + number.size()) *target = value;
   }
 }
 
@@ -68,12 +74,14 @@ LV2_State_Status Save(LV2_Handle handle, LV2_State_Store_Function store, LV2_Sta
   const Urids& u = plugin.urids;
   std::string mml;
   PhraseRequest request;
+  int64_t passTicks = 0;
   {
     const std::lock_guard<std::mutex> hold(plugin.phrasesLock);
     const LoopPhrase* phrase = plugin.latest.load();
     if (!phrase) return LV2_STATE_ERR_UNKNOWN;
     mml = Utf8FromCp932(phrase->mml);
     request = phrase->request;
+    passTicks = phrase->passTicks;
   }
   const std::string settings = SettingsText(request);
   const int64_t seed = request.seed, portSeed = request.portSeed;
@@ -86,6 +94,8 @@ LV2_State_Status Save(LV2_Handle handle, LV2_State_Store_Function store, LV2_Sta
     status = store(target, u.stateRerolls, &rerolls, sizeof rerolls, u.atomInt, kStoreFlags);
   if (status == LV2_STATE_SUCCESS)
     status = store(target, u.stateSettings, settings.c_str(), settings.size() + 1, u.atomString, kStoreFlags);
+  if (status == LV2_STATE_SUCCESS)
+    status = store(target, u.statePassTicks, &passTicks, sizeof passTicks, u.atomLong, kStoreFlags);
   return status;
 }
 
@@ -105,10 +115,14 @@ LV2_State_Status Restore(LV2_Handle handle, LV2_State_Retrieve_Function retrieve
   if (const auto settings = RetrieveText(retrieve, source, u.stateSettings, u.atomString))
     ReadSettingsText(*settings, request);
   request.generation = plugin.requested.generation + 1;
+  // Sessions saved before the pass length was kept hold a pass of the steps.
+  int64_t passTicks = 0;
+  if (const auto* ticks = Retrieve<int64_t>(retrieve, source, u.statePassTicks, u.atomLong))
+    passTicks = std::max<int64_t>(*ticks, 0);
 
   LoopPhrase* phrase = nullptr;
   try {
-    phrase = new LoopPhrase(plugin.maker->FromMml(request, Cp932FromUtf8(*mml)));
+    phrase = new LoopPhrase(plugin.maker->FromMml(request, Cp932FromUtf8(*mml), passTicks));
   } catch (const std::exception& e) {
     lv2_log_error(&plugin.logger, "Volemo: the saved phrase cannot be played: %s\n", e.what());
     return LV2_STATE_ERR_UNKNOWN;
@@ -116,6 +130,7 @@ LV2_State_Status Restore(LV2_Handle handle, LV2_State_Retrieve_Function retrieve
   // Restoring never runs beside run(): the audio thread's fields are ours.
   plugin.requested = request;
   plugin.unsent = false;
+  plugin.controlsSeen = false;
   const std::lock_guard<std::mutex> hold(plugin.phrasesLock);
   for (const LoopEvents* old : plugin.timeline.Replace(phrase)) delete old;
   plugin.latest = phrase;

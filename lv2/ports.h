@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "meter.h"
 
 namespace volemo::lv2 {
 
@@ -58,7 +61,110 @@ constexpr uint32_t kSettingCount = kSettingPorts.size();
 constexpr uint32_t kNewPhrase = kFirstSetting + kSettingCount;  // trigger: the next seed
 constexpr uint32_t kReroll = kNewPhrase + 1;                     // trigger: redraw the keys
 constexpr uint32_t kSeedInUse = kReroll + 1;                     // output: the phrase's seed
-constexpr uint32_t kPortCount = kSeedInUse + 1;
+
+// A part port stands for one of the line, parts, groove, meter and form
+// settings: volemo-cli's option of that name (part_values.h), whose text
+// the port's value makes. Ports of one option stand side by side and
+// their texts are joined by commas (--euclid K,N,R, --accent B,A,
+// --parts bass,drums); an empty text leaves the option out.
+enum class PartKind : uint8_t {
+  Number,        // the value itself
+  NumberOrNone,  // the value; 0 leaves the option out
+  Choice,        // the value picks one of choices
+  NoneOrChoice,  // 0 leaves the option out, n picks choices[n - 1]
+  Progression,   // 0: none, 1: "random", then the table's progressions as written
+  Word,          // a toggle: word when on
+  Gate,          // a toggle: off leaves the option out
+};
+
+struct PartPort {
+  std::string_view symbol;
+  std::string_view name;
+  std::string_view option;  // volemo-cli's option without its dashes
+  PartKind kind;
+  int32_t minimum, maximum, initial;  // the lists' kinds: maximum from the list
+  std::string_view unit = {};         // a units: term, or empty
+  std::span<const std::string_view> choices = {};  // the lists' kinds; Word: its word
+};
+
+// The window's lists, in the window's order.
+constexpr std::string_view kContourChoices[] = {"free", "arch", "rising", "falling", "wave"};
+constexpr std::string_view kCompingChoices[] = {"whole", "halves", "accents"};
+constexpr std::string_view kSwingGridChoices[] = {"16", "8"};
+// The window takes any form; a port offers the common ones.
+constexpr std::string_view kFormChoices[] = {"AB", "AA'", "ABA", "AABA", "AA'BA'", "ABAB", "ABAC", "AABB"};
+constexpr std::string_view kBassWord[] = {"bass"};
+constexpr std::string_view kChordsWord[] = {"chords"};
+constexpr std::string_view kDrumsWord[] = {"drums"};
+
+// Defaults and ranges are the window's panels'.
+constexpr std::array kPartPorts = {
+    PartPort{"smoothness", "Line: smoothness", "smoothness", PartKind::Number, 0, 100, 0},
+    PartPort{"max_leap", "Line: largest leap (0: no limit)", "max-leap", PartKind::NumberOrNone, 0, 127, 0,
+             "semitone12TET"},
+    PartPort{"turn_back", "Line: step back after a leap", "turn-back", PartKind::Number, 0, 100, 0, "pc"},
+    PartPort{"cadence", "Line: cadence", "cadence", PartKind::Number, 0, 100, 0, "pc"},
+    PartPort{"contour", "Line: contour", "contour", PartKind::Choice, 0, 0, 0, {}, kContourChoices},
+    PartPort{"chord_pull", "Line: pull to the chord", "chord-pull", PartKind::Number, 0, 100, 0, "pc"},
+    PartPort{"progression", "Chord progression", "chords", PartKind::Progression, 0, 0, 0},
+    PartPort{"comping", "Chord part's rhythm", "comping", PartKind::Choice, 0, 0, 1, {}, kCompingChoices},
+    PartPort{"bass", "Bass part", "parts", PartKind::Word, 0, 1, 0, {}, kBassWord},
+    PartPort{"chords", "Chord part", "parts", PartKind::Word, 0, 1, 0, {}, kChordsWord},
+    PartPort{"drums", "Drum part", "parts", PartKind::Word, 0, 1, 0, {}, kDrumsWord},
+    PartPort{"bass_channel", "Bass channel", "bass-channel", PartKind::Number, 1, 16, 2},
+    PartPort{"chords_channel", "Chord channel", "chords-channel", PartKind::Number, 1, 16, 3},
+    PartPort{"drums_channel", "Drum channel", "drums-channel", PartKind::Number, 1, 16, 10},
+    PartPort{"bass_density", "Bass density", "bass-density", PartKind::Number, 0, 400, 100, "pc"},
+    PartPort{"drums_density", "Drum density", "drums-density", PartKind::Number, 0, 400, 100, "pc"},
+    PartPort{"euclid", "Euclidean pattern", "euclid", PartKind::Gate, 0, 1, 0},
+    PartPort{"euclid_onsets", "Euclid: onsets", "euclid", PartKind::Number, 0, 64, 4},
+    PartPort{"euclid_steps", "Euclid: steps", "euclid", PartKind::Number, 1, 64, 16},
+    PartPort{"euclid_rotation", "Euclid: rotation", "euclid", PartKind::Number, 0, 63, 0},
+    PartPort{"step_probability", "Step probability", "step-probability", PartKind::Number, 0, 100, 100, "pc"},
+    PartPort{"swing", "Swing", "swing", PartKind::Number, 50, 75, 50, "pc"},
+    PartPort{"swing_grid", "Swing grid (1/n)", "swing-grid", PartKind::Choice, 0, 0, 0, {}, kSwingGridChoices},
+    PartPort{"humanize_time", "Humanize time (ticks)", "humanize-time", PartKind::Number, 0, 240, 0},
+    PartPort{"humanize_velocity", "Humanize velocity", "humanize-velocity", PartKind::Number, 0, 127, 0},
+    PartPort{"beat_accent", "Beat accent", "accent", PartKind::Number, 0, 127, 0},
+    PartPort{"bar_accent", "Bar accent", "accent", PartKind::Number, 0, 127, 0},
+    PartPort{"meter", "Meter", "meter", PartKind::NoneOrChoice, 0, 0, 0, {}, kCommonMeters},
+    PartPort{"form", "Form", "form", PartKind::NoneOrChoice, 0, 0, 0, {}, kFormChoices},
+    PartPort{"section_bars", "Section length", "section-bars", PartKind::Number, 1, 64, 2, "bar"},
+    PartPort{"variation", "Notes varied in a primed section", "variation", PartKind::Number, 0, 999, 0},
+};
+constexpr uint32_t kPartPortCount = kPartPorts.size();
+
+// The control ports in groups, as a host may show them: the first
+// version's, then the part ports, each group from its first port on. The
+// symbols are in alphabetical order, which is the order jalv shows groups in.
+struct PortGroup {
+  std::string_view symbol;
+  std::string_view label;
+  std::string_view firstPort;
+};
+constexpr PortGroup kPortGroups[] = {
+    {"controls", "Phrase", "seed"},
+    {"line", "Line", "smoothness"},
+    {"parts", "Chords and parts", "progression"},
+    {"rhythm", "Groove", "euclid"},
+    {"sections", "Meter and form", "meter"},
+};
+constexpr PortGroup kPartGroups[] = {
+    {"line", "Line", "smoothness"},
+    {"parts", "Chords and parts", "progression"},
+    {"rhythm", "Groove", "euclid"},
+    {"sections", "Meter and form", "meter"},
+};
+
+// After the ports of the first version, whose indexes stay.
+constexpr uint32_t kFirstPartPort = kSeedInUse + 1;
+constexpr uint32_t kPortCount = kFirstPartPort + kPartPortCount;
+
+struct SettingRange {
+  int32_t minimum = 0;
+  int32_t maximum = 0;
+  int32_t initial = 0;
+};
 
 // Control ports carry floats: the seed stays below 2^24 so that every
 // value is exact.

@@ -9,6 +9,7 @@
 #include "cp932.h"
 #include "loop_phrase.h"
 #include "note_choice.h"
+#include "part_ports.h"
 #include "ports.h"
 
 namespace volemo::lv2 {
@@ -19,6 +20,7 @@ constexpr char kPrefixes[] =
     "@prefix doap: <http://usefulinc.com/ns/doap#> .\n"
     "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
     "@prefix midi: <http://lv2plug.in/ns/ext/midi#> .\n"
+    "@prefix pg: <http://lv2plug.in/ns/ext/port-groups#> .\n"
     "@prefix pprops: <http://lv2plug.in/ns/ext/port-props#> .\n"
     "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
     "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
@@ -37,11 +39,23 @@ std::string Quoted(const std::string& text) {
   return q + '"';
 }
 
+std::string GroupUri(const PortGroup& group) { return '<' + std::string(kPluginUri) + '#' + std::string(group.symbol) + '>'; }
+
+// The first group holds the first version's ports, each later one from
+// its first part port on.
+const PortGroup& GroupOf(uint32_t index) {
+  const PortGroup* group = &kPortGroups[0];
+  for (uint32_t i = kFirstPartPort; i <= index; ++i)
+    for (const PortGroup& g : kPortGroups)
+      if (g.firstPort == kPartPorts[i - kFirstPartPort].symbol) group = &g;
+  return *group;
+}
+
 void ControlPort(std::ostream& out, uint32_t index, std::string_view symbol, std::string_view name, int64_t minimum,
                  int64_t maximum, int64_t initial, const std::string& extra) {
   out << " , [\n    a lv2:InputPort , lv2:ControlPort ;\n    lv2:index " << index << " ;\n    lv2:symbol \"" << symbol
-      << "\" ;\n    lv2:name \"" << name << "\" ;\n    lv2:minimum " << minimum << " ;\n    lv2:maximum " << maximum
-      << " ;\n    lv2:default " << initial << " ;\n"
+      << "\" ;\n    lv2:name \"" << name << "\" ;\n    pg:group " << GroupUri(GroupOf(index)) << " ;\n    lv2:minimum "
+      << minimum << " ;\n    lv2:maximum " << maximum << " ;\n    lv2:default " << initial << " ;\n"
       << extra << "  ]";
 }
 
@@ -59,6 +73,34 @@ std::string ScalePoints(const PhraseMaker& maker) {
     points += std::string(i ? " ,\n" : "") + "      [ rdfs:label " + Quoted(Utf8FromCp932(maker.ScaleNames()[i])) +
               " ; rdf:value " + std::to_string(i) + " ]";
   return points;
+}
+
+// A list's entries by their option texts; none and the drawn progression
+// by what they do.
+std::string ChoicePoints(const PartPort& port) {
+  std::string points;
+  const SettingRange range = PartRange(port);
+  for (int32_t v = range.minimum; v <= range.maximum; ++v) {
+    std::string label(PartChoice(port, v));
+    if (label.empty()) label = "none";
+    if (port.kind == PartKind::Progression && v == 1) label = "random: drawn from the table by the seed";
+    points += std::string(v > range.minimum ? " ,\n" : "") + "      [ rdfs:label " + Quoted(label) + " ; rdf:value " +
+              std::to_string(v) + " ]";
+  }
+  return points;
+}
+
+std::string PartPortExtra(const PartPort& port) {
+  std::string extra;
+  switch (port.kind) {
+    case PartKind::Word:
+    case PartKind::Gate: extra += "    lv2:portProperty lv2:toggled"; break;
+    case PartKind::Number:
+    case PartKind::NumberOrNone: extra += "    lv2:portProperty lv2:integer"; break;
+    default: extra += "    lv2:portProperty lv2:integer , lv2:enumeration ;\n    lv2:scalePoint\n" + ChoicePoints(port);
+  }
+  if (!port.unit.empty()) extra += " ;\n    units:unit units:" + std::string(port.unit);
+  return extra + " ;\n";
 }
 
 std::string PluginTurtle(const PhraseMaker& maker) {
@@ -94,8 +136,19 @@ std::string PluginTurtle(const PhraseMaker& maker) {
   ControlPort(out, kNewPhrase, "new_phrase", "New phrase (next seed)", 0, 1, 0, trigger);
   ControlPort(out, kReroll, "reroll", "Re-roll the notes", 0, 1, 0, trigger);
   out << " , [\n    a lv2:OutputPort , lv2:ControlPort ;\n    lv2:index " << kSeedInUse
-      << " ;\n    lv2:symbol \"phrase_seed\" ;\n    lv2:name \"Phrase seed\" ;\n    lv2:minimum 0 ;\n"
-      << "    lv2:maximum " << kMaxPortSeed << " ;\n    lv2:portProperty lv2:integer ;\n  ] .\n";
+      << " ;\n    lv2:symbol \"phrase_seed\" ;\n    lv2:name \"Phrase seed\" ;\n    pg:group "
+      << GroupUri(GroupOf(kSeedInUse)) << " ;\n    lv2:minimum 0 ;\n"
+      << "    lv2:maximum " << kMaxPortSeed << " ;\n    lv2:portProperty lv2:integer ;\n  ]";
+  for (uint32_t i = 0; i < kPartPortCount; ++i) {
+    const PartPort& port = kPartPorts[i];
+    const SettingRange range = PartRange(port);
+    ControlPort(out, kFirstPartPort + i, port.symbol, port.name, range.minimum, range.maximum, range.initial,
+                PartPortExtra(port));
+  }
+  out << " .\n";
+  for (const PortGroup& g : kPortGroups)
+    out << '\n' << GroupUri(g) << "\n  a pg:Group ;\n  lv2:symbol \"" << g.symbol << "\" ;\n  lv2:name \"" << g.label
+        << "\" .\n";
   return out.str();
 }
 

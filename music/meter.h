@@ -7,6 +7,9 @@
 
 namespace volemo {
 
+// The meters offered by name, in the order they are offered.
+inline constexpr std::string_view kCommonMeters[] = {"2/4", "3/4", "4/4", "5/4", "6/8", "7/8", "12/8"};
+
 // The ticks of a whole note in every file this program writes (480 a quarter).
 inline constexpr int kWholeNoteTicks = 1920;
 

@@ -118,6 +118,7 @@ LV2_Worker_Status Host::Queue(std::array<Message, 16>& queue, size_t& count, uin
 
 LV2_Worker_Status Host::Schedule(LV2_Worker_Schedule_Handle handle, uint32_t size, const void* data) {
   Host& host = *static_cast<Host*>(handle);
+  ++host.scheduled_;
   return Queue(host.requests_, host.requestCount_, size, data);
 }
 

@@ -53,6 +53,8 @@ class Host {
   // frame of its key (the first block starts at frame 0).
   void Run(int64_t frames, uint32_t blockSize, const std::map<int64_t, Position>& messages = {});
   const std::vector<MidiEvent>& Events() const { return events_; }
+  // How many messages the plugin has given the worker.
+  int Scheduled() const { return scheduled_; }
 
   // State through lilv's own Turtle, as a host saves it in a session.
   std::string SaveState();
@@ -71,7 +73,7 @@ class Host {
 
   struct Message {
     uint32_t size = 0;
-    std::array<uint8_t, 256> data{};
+    std::array<uint8_t, 512> data{};
   };
 
   const double sampleRate_;
@@ -93,6 +95,7 @@ class Host {
   // Fixed room: run() may schedule without the host allocating.
   std::array<Message, 16> requests_{}, answers_{};
   size_t requestCount_ = 0, answerCount_ = 0;
+  int scheduled_ = 0;
   int64_t frame_ = 0;
   std::vector<MidiEvent> events_;
 };

@@ -28,19 +28,31 @@ struct Setting {
   int value;
 };
 
+// A part port's value and the volemo-cli option it stands for.
+struct PartOption {
+  const char* symbol;
+  int value;
+  const char* option;  // with its dashes; null for a further port of the option before
+  const char* text;
+};
+
 struct CliNote {
   int64_t start, sounding;
   int key;
+  std::string part;  // empty without parts
+  int channel = 0;   // 0: the channel Expected is given
 };
 
-// volemo-cli phrase --seed seed --set ... [--reroll]... --notes; notes
-// that do not sound (gate 0) are left out.
-std::vector<CliNote> CliNotes(uint32_t seed, const std::vector<Setting>& settings, int rerolls = 0);
+// volemo-cli phrase --seed seed --set ... [options] [--reroll]... --notes;
+// notes that do not sound (gate 0) are left out.
+std::vector<CliNote> CliNotes(uint32_t seed, const std::vector<Setting>& settings, int rerolls = 0,
+                              const std::vector<PartOption>& options = {});
 
-void Apply(Host& host, const std::vector<Setting>& settings);
+void Apply(Host& host, const std::vector<Setting>& settings, const std::vector<PartOption>& options = {});
 
-// Sets the seed and the settings, then runs the stopped block.
-void Prepare(Host& host, uint32_t seed, const std::vector<Setting>& settings = {});
+// Sets the seed, the settings and the part ports, then runs the stopped block.
+void Prepare(Host& host, uint32_t seed, const std::vector<Setting>& settings = {},
+             const std::vector<PartOption>& options = {});
 
 // A stretch of the timeline: the looped phrase's ticks [fromTick, toTick)
 // at the frames frameOf gives. A cut stretch ends every note still
@@ -52,12 +64,17 @@ struct Stretch {
 };
 
 // Note-ons and note-offs, sorted by frame and bytes; a key that starts
-// again while it sounds ends where it starts. Only frames before until.
+// again on its channel while it sounds ends where it starts. Only frames
+// before until. A velocity below 0: the note-ons' velocities are left out
+// (see WithoutVelocities).
 std::vector<MidiEvent> Expected(const std::vector<CliNote>& notes, int64_t loopTicks, int channel, int velocity,
                                 const std::vector<Stretch>& stretches, int64_t until);
 
 std::vector<MidiEvent> Sorted(std::vector<MidiEvent> events, int64_t until);
 std::vector<MidiEvent> NoteOns(const std::vector<MidiEvent>& events);
+// Every note-on's velocity set to 1, for phrases whose velocities the note
+// list does not give.
+std::vector<MidiEvent> WithoutVelocities(std::vector<MidiEvent> events);
 
 // The transport rolling from bar 0 at 120 beats a minute.
 Position Rolling(int64_t bar = 0, float barBeat = 0, float beatsPerMinute = 120);

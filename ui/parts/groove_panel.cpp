@@ -11,16 +11,11 @@
 #include <QVBoxLayout>
 
 #include "gui_benri.h"
+#include "meter.h"
 #include "panel_widgets.h"
 #include "parts_state.h"
 
 namespace volemo {
-namespace {
-
-// The meters offered; the first entry is none (4/4 without whole bars).
-const char* const kMeters[] = {"2/4", "3/4", "4/4", "5/4", "6/8", "7/8", "12/8"};
-
-}  // namespace
 
 GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), parts_(parts) {
   setObjectName(QStringLiteral("pnlGroove"));
@@ -44,8 +39,8 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   auto* rhythm = new QGroupBox(tr("拍子とリズム"));
   auto* rhythmForm = new QFormLayout(rhythm);
   meter_ = Named(new QComboBox, "cmbMeter");
-  meter_->addItem(tr("指定なし"));
-  for (const char* m : kMeters) meter_->addItem(QString::fromLatin1(m));
+  meter_->addItem(tr("指定なし"));  // none: 4/4 without whole bars
+  for (std::string_view m : kCommonMeters) meter_->addItem(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())));
   beats_ = Named(new QLineEdit, "txtBeats");
   beats_->setPlaceholderText(tr("拍子の標準 (例: 2+2+3)"));
   euclid_ = Named(new QCheckBox(tr("ユークリッド")), "chkEuclid");
