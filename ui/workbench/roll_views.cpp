@@ -105,7 +105,8 @@ void PaintNote(QPainter& p, const RollEditor& e, int i, const QRect& r) {
   }
   const QColor fill = NoteFill(e, i);
   p.setBrush(fill);
-  p.setPen(e.Locked(i) ? kLockEdge : QColor(30, 40, 60, e.StepProbability(i) < 100 ? 110 : 255));
+  // A paler note (a step of chance) has a paler edge too.
+  p.setPen(e.Locked(i) ? kLockEdge : QColor(30, 40, 60, fill.alpha() < 255 ? 110 : 255));
   p.drawRect(r.adjusted(0, 0, -1, -1));
   if (e.Locked(i)) {
     // A second edge outside, so that the narrowest note keeps its fill.
