@@ -62,6 +62,8 @@ class RollNoteEdits : public QObject {
   // Where the drag has the pressed note now: start, written length, key.
   void Dragged(const Press& press, QPoint at, Qt::KeyboardModifiers modifiers, int64_t& start, int64_t& length,
                int& key) const;
+  // Where the phrase would have the note after that drag.
+  PhraseNote Landing(const Press& press, int64_t start, int64_t length, int key) const;
 
   RollEditor& editor_;
   QWidget& view_;
