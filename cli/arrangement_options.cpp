@@ -3,41 +3,42 @@
 #include <algorithm>
 #include <string>
 
+#include "language.h"
 #include "part_values.h"
 #include "voice_leading.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 
-const char kArrangementOptionsHelp[] = R"(The melody's line (every one off by default: the phrase as without them):
-  --smoothness S        0 to 100: keys far from the note before lose weight (at
-                        100 the weight halves with every semitone)
-  --max-leap N          no move larger than N semitones (1 to 127)
-  --turn-back P         after a leap larger than a fifth, step back with P percent
-  --cadence P           the last note lands on the tonic (or a tone of the chord)
-                        with P percent
-  --contour C           free, arch, rising, falling or wave
-Parts over chords:
-  --parts LIST          melody,bass,chords,drums: the parts besides the melody
-                        (which is always there), each a part of its own in the MML
-  --chords TEXT         one chord a bar: Roman numerals in the key ("I vi IV V",
-                        "ii7 V7 I", bVII, vii°, sus4, maj7) or names ("Am F C G",
-                        F#m7, Bb); 'random' draws a common progression by the seed,
-                        its chords built from the scale. The body holds a bar for
-                        each chord at least. Parts without it play over I
-  --chord-pull P        on the first step of each beat, the melody's tones outside
-                        the chord lose P percent of their weight (100: chord tones only)
-  --comping C           the chord part's rhythm: whole, halves (default) or accents
-                        (each beat where the melody starts a note)
+const char kArrangementOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(メロディーの線（どれも既定では切: それがないときのフレーズ）:
+  --smoothness S        0～100: 前の音から遠いキーほど重みを減らす（100 では
+                        半音ごとに重みが半分になる）
+  --max-leap N          N 半音より大きく跳ばない（1～127）
+  --turn-back P         五度より大きな跳躍の後、P パーセントで逆向きに一歩戻る
+  --cadence P           最後の音を P パーセントで主音（または和音の音）に置く
+  --contour C           free, arch, rising, falling か wave
+和音の上のパート:
+  --parts LIST          melody,bass,chords,drums: メロディー（いつもある）のほかの
+                        パート。それぞれ MML の中で別のパートになる
+  --chords TEXT         一小節に一つの和音: 調の中のローマ数字（"I vi IV V",
+                        "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
+                        F#m7, Bb）。'random' は種からよくある進行を選び、和音を
+                        スケールから作る。本体は少なくとも和音の数の小節になる。
+                        これがなければパートは I の上で弾く
+  --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
+                        P パーセント減らす（100: 和音の音だけ）
+  --comping C           和音パートのリズム: whole, halves（既定）か accents
+                        （メロディーが音を始める拍ごと）
   --bass-channel N, --chords-channel N, --drums-channel N
-                        a part's channel (defaults 2, 3, 10)
+                        パートのチャンネル（既定 2, 3, 10）
   --bass-voice N, --chords-voice N, --drums-voice N
-                        a part's voice, 1 to 128, 0 for none (defaults 34, 5, none)
+                        パートの音色。1～128、0 で指定なし（既定 34, 5, なし）
   --bass-range LOW-HIGH, --chords-range LOW-HIGH
-                        a part's keys, at least an octave (defaults 28-52, 52-76)
+                        パートのキー。一オクターブ以上（既定 28-52, 52-76）
   --bass-density P, --drums-density P
-                        a part's notes at P percent of their usual chances (0 to 400;
-                        default 100); a bar's first note stays
-)";
+                        パートの音を普段の P パーセントの確率にする（0～400。
+                        既定 100）。小節の最初の音は残る
+)");
 
 bool TakePartOption(ArgumentReader& args, ControlValues& values) {
   for (const std::string& name : PartValueNames()) {
@@ -48,7 +49,7 @@ bool TakePartOption(ArgumentReader& args, ControlValues& values) {
       try {
         if (name != "beats") SetPartValue(check, name, *v);
       } catch (const std::invalid_argument& e) {
-        throw UsageError(option + " " + e.what());
+        throw UsageError(option + " " + Said(e.what()));
       }
       values.emplace_back(name, *v);
       return true;

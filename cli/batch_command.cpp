@@ -30,6 +30,9 @@
 #include "random_source.h"
 #include "sound_render.h"
 #include "use_vorlin_dll.h"
+#include "translatable.h"
+#include "language.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -47,25 +50,24 @@ struct BatchOptions {
   SessionOptions session;
 };
 
-const char kHelp[] = R"(Usage: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
-Makes N phrases with the seeds S, S+1, ..., S+N-1: phrase i is the same bytes
-as 'volemo-cli phrase --seed S+i' with the same options. Its files are
-DIR/NNNNNN.mid and so on (NNNNNN = i), and DIR/manifest.jsonl lists each
-phrase on one line: its files, seed, settings, pattern, note count, and
-length in ticks and seconds. A batch stopped at any point leaves only
-complete files, all listed; the same command run again makes the rest.
+const char kHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
+種 S, S+1, ..., S+N-1 で N 個のフレーズを作る。フレーズ i は、同じオプションで
+'volemo-cli phrase --seed S+i' としたものと同じバイトになる。ファイルは
+DIR/NNNNNN.mid など（NNNNNN = i）で、DIR/manifest.jsonl が各フレーズを一行に
+記す: ファイル、種、設定、パターン、音の数、ティックと秒での長さ。
+どこで止めたバッチも完全なファイルだけを残し、すべて記されている。同じ
+コマンドをもう一度実行すれば残りを作る。
 
-Batch options:
-  --count N             how many phrases (1 or more)
-  --out DIR             the folder of the files (made when missing)
-  --seed S              the first seed; default: the clock, or the one of the
-                          batch already in DIR
-  --jobs J              phrases made at once; default: the number of cores.
-                          The files are the same for any number
-  --formats LIST        which files, comma-separated: mid, mml, wav, flac
-                          (default mid,mml); the sound files are rendered as
-                          'volemo-cli render' does, a phrase on each job
-)";
+バッチのオプション:
+  --count N             フレーズの数（1 以上）
+  --out DIR             ファイルのフォルダ（なければ作る）
+  --seed S              最初の種。既定: 時計から、または DIR にあるバッチの種
+  --jobs J              同時に作るフレーズの数。既定: コアの数。
+                          いくつでもファイルは同じ
+  --formats LIST        どのファイルを作るか、コンマ区切りで: mid, mml, wav, flac
+                          （既定 mid,mml）。音声ファイルは 'volemo-cli render' と
+                          同じようにレンダリングし、ジョブごとに一フレーズ
+)");
 
 std::vector<std::string_view> ParseFormats(const std::string& list) {
   std::vector<std::string_view> formats;
@@ -74,7 +76,8 @@ std::vector<std::string_view> ParseFormats(const std::string& list) {
     const std::string_view name = std::string_view(list).substr(start, end - start);
     const auto it = std::find(kFormats.begin(), kFormats.end(), name);
     if (it == kFormats.end())
-      throw UsageError("--formats takes mid, mml, wav, flac separated by commas, not " + list);
+      throw UsageError(
+          FormatMessage(QT_TRANSLATE_NOOP("Message", "--formats には mid, mml, wav, flac をコンマで区切って指定してください（%1 ではなく）"), {list}));
     formats.push_back(*it);
     start = end + 1;
   }
@@ -91,14 +94,15 @@ BatchOptions ReadOptions(ArgumentReader& args) {
   while (!args.AtEnd()) {
     if (auto v = args.TakeValue("--count")) {
       const long long count = ParseInteger(*v, "--count");
-      if (count < 1) throw UsageError("--count takes 1 or more, not " + *v);
+      if (count < 1) throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--count には 1 以上を指定してください（%1 ではなく）"), {*v}));
       o.count = static_cast<uint64_t>(count);
     } else if (auto v = args.TakeValue("--out")) {
-      if (v->empty()) throw UsageError("--out takes a folder");
+      if (v->empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--out にはフォルダを指定してください"));
       o.dir = v->back() == '/' ? *v : *v + '/';
     } else if (auto v = args.TakeValue("--jobs")) {
       const long long jobs = ParseInteger(*v, "--jobs");
-      if (jobs < 1 || jobs > 1024) throw UsageError("--jobs takes 1 to 1024, not " + *v);
+      if (jobs < 1 || jobs > 1024)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--jobs には 1～1024 を指定してください（%1 ではなく）"), {*v}));
       o.jobs = static_cast<unsigned>(jobs);
     } else if (auto v = args.TakeValue("--formats")) {
       formats = *v;
@@ -106,8 +110,8 @@ BatchOptions ReadOptions(ArgumentReader& args) {
       args.RejectNext();
     }
   }
-  if (o.count == 0) throw UsageError("--count is missing");
-  if (o.dir.empty()) throw UsageError("--out is missing");
+  if (o.count == 0) throw UsageError(QT_TRANSLATE_NOOP("Message", "--count がありません"));
+  if (o.dir.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--out がありません"));
   o.formats = ParseFormats(formats);
   return o;
 }
@@ -117,13 +121,15 @@ BatchOptions ReadOptions(ArgumentReader& args) {
 class FolderLock {
  public:
   explicit FolderLock(const std::string& dir) : fd_(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    if (fd_ < 0) throw std::runtime_error("cannot open the folder " + dir + ": " + std::strerror(errno));
+    if (fd_ < 0)
+      throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "フォルダ %1 を開けません: %2"), {dir, std::strerror(errno)}));
     if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
     const int error = errno;
     close(fd_);
     if (error == EWOULDBLOCK)
-      throw std::runtime_error("another batch is working in " + dir + ": wait for it to end, or give another folder");
-    throw std::runtime_error("cannot lock the folder " + dir + ": " + std::strerror(error));
+      throw std::runtime_error(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "%1 では別のバッチが作業中です。終わるのを待つか、別のフォルダを指定してください"), {dir}));
+    throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "フォルダ %1 をロックできません: %2"), {dir, std::strerror(error)}));
   }
   ~FolderLock() { close(fd_); }
   FolderLock(const FolderLock&) = delete;
@@ -139,14 +145,15 @@ class FolderLock {
 std::optional<uint32_t> RecordedSeed(const std::string& path) {
   if (!fs::exists(path)) return std::nullopt;
   std::string text;
-  if (const auto failure = ReadInputFile(path, 16, "too large for a seed", text))
-    throw std::runtime_error("cannot read " + path + ": " + failure->reason);
+  if (const auto failure = ReadInputFile(path, 16, QT_TRANSLATE_NOOP("Message", "種としては大きすぎます"), text))
+    throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 を読み込めません: %2"), {path, failure->reason}));
   try {
     const long long seed = ParseInteger(text.substr(0, text.find('\n')), path);
     if (seed >= 0 && seed <= std::numeric_limits<uint32_t>::max()) return static_cast<uint32_t>(seed);
   } catch (const UsageError&) {
   }
-  throw std::runtime_error(path + " holds no seed: give --seed, or take the file away");
+  throw std::runtime_error(
+      FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 に種がありません。--seed を指定するか、ファイルを取り除いてください"), {path}));
 }
 
 class Batch {
@@ -168,9 +175,9 @@ class Batch {
   void TakeOver(std::map<uint32_t, PhraseRecord> records) {
     for (auto& [index, r] : records) {
       if (r.seed != firstSeed_ + static_cast<uint64_t>(index) || r.settings != SettingsOf(Session(prepared_, r.seed)))
-        throw std::runtime_error(o_.dir + "manifest.jsonl lists phrase " + std::to_string(index) +
-                                 " with another seed or other settings: give the options of that batch, "
-                                 "or another folder");
+        throw std::runtime_error(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "%1manifest.jsonl はフレーズ %2 を別の種か別の設定で記しています。そのバッチのオプションか、別のフォルダを指定してください"),
+            {o_.dir, std::to_string(index)}));
       // A record of more files than this run makes (an earlier run with
       // more formats) stays as it is.
       const bool wanted = std::all_of(o_.formats.begin(), o_.formats.end(), [&](std::string_view f) {
@@ -188,7 +195,8 @@ class Batch {
     for (const auto& [index, line] : lines_) listed_.push_back(index);
     todo_ = o_.count - listed_.size();
     manifest_ = open(ManifestPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (manifest_ < 0) throw std::runtime_error("cannot write " + ManifestPath() + ": " + std::strerror(errno));
+    if (manifest_ < 0)
+      throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 に書き込めません: %2"), {ManifestPath(), std::strerror(errno)}));
 
     Progress progress(todo_);
     std::vector<std::thread> workers;
@@ -214,12 +222,14 @@ class Batch {
       if (error_.empty()) error_ = e.what();
     }
     if (!error_.empty()) {
-      std::cerr << "volemo-cli batch: " << error_ << '\n';
+      std::cerr << "volemo-cli batch: " << Said(error_) << '\n';
       return 1;
     }
     if (done_ < todo_) {
-      std::cerr << "volemo-cli batch: stopped; " << lines_.size() << " phrases are complete in " << o_.dir
-                << ". The same command makes the rest.\n";
+      std::cerr << "volemo-cli batch: "
+                << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "止めました。%2 に %1 個のフレーズができています。同じコマンドで残りを作ります。"),
+                                      {std::to_string(lines_.size()), o_.dir}))
+                << '\n';
       return 130;
     }
     return 0;
@@ -294,7 +304,7 @@ class Batch {
         if (!renderer) renderer = std::make_unique<SoundRenderer>(1, true);
         renderer->Render(read, o_.dir + name, o_.dir + name);
       } else if (const int error = ReplaceFileContents(o_.dir + name, format == "mid" ? midi : mml); error != 0) {
-        throw std::runtime_error("cannot write " + o_.dir + name + ": " + std::strerror(error));
+        throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 に書き込めません: %2"), {o_.dir + name, std::strerror(error)}));
       }
       r.files.push_back(name);
     }
@@ -352,14 +362,15 @@ class Batch {
 
 int RunBatch(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << kHelp << '\n' << kSessionOptionsHelp << kGrooveOptionsHelp << '\n' << kArrangementOptionsHelp;
+    std::cout << Said(kHelp) << '\n' << Said(kSessionOptionsHelp) << Said(kGrooveOptionsHelp) << '\n'
+              << Said(kArrangementOptionsHelp);
     return 0;
   }
   const BatchOptions options = ReadOptions(args);
   const auto checkSeeds = [&](uint32_t first) {
     if (options.count - 1 > std::numeric_limits<uint32_t>::max() - first)
-      throw UsageError("the seeds from " + std::to_string(first) + " pass 4294967295 before " +
-                       std::to_string(options.count) + " phrases");
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 からの種は %2 個のフレーズの前に 4294967295 を超えます"),
+                                     {std::to_string(first), std::to_string(options.count)}));
   };
   if (options.session.seed) checkSeeds(*options.session.seed);
   // An interrupt from here on lets the phrases in hand be finished and
@@ -368,7 +379,7 @@ int RunBatch(ArgumentReader& args) {
   const Session prepared(options.session);
   std::error_code ec;
   fs::create_directories(options.dir, ec);
-  if (ec) throw std::runtime_error("cannot make the folder " + options.dir + ": " + ec.message());
+  if (ec) throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "フォルダ %1 を作れません: %2"), {options.dir, ec.message()}));
   const FolderLock lock(options.dir);
 
   std::map<uint32_t, PhraseRecord> records = ReadManifest(options.dir + "manifest.jsonl");
@@ -381,7 +392,7 @@ int RunBatch(ArgumentReader& args) {
   checkSeeds(firstSeed);
   if ((!options.session.seed || recorded) && recorded != firstSeed) {
     if (const int error = ReplaceFileContents(seedPath, std::to_string(firstSeed) + "\n"); error != 0)
-      throw std::runtime_error("cannot write " + seedPath + ": " + std::strerror(error));
+      throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 に書き込めません: %2"), {seedPath, std::strerror(error)}));
   }
 
   Batch batch(options, prepared, firstSeed);

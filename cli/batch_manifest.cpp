@@ -10,6 +10,8 @@
 #include "cp932.h"
 #include "file_contents.h"
 #include "input_file.h"
+#include "message_format.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 
@@ -71,7 +73,8 @@ std::string ManifestLine(const PhraseRecord& r) {
 }
 
 std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
-  if (const auto failure = CheckInputFile(path)) throw std::runtime_error("cannot read " + path + ": " + failure->reason);
+  if (const auto failure = CheckInputFile(path))
+    throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 を読み込めません: %2"), {path, failure->reason}));
   std::map<uint32_t, PhraseRecord> records;
   std::ifstream in(path, std::ios::binary);
   std::string text;
@@ -92,8 +95,9 @@ std::map<uint32_t, PhraseRecord> ReadManifest(const std::string& path) {
       records[r.index] = std::move(r);
     } catch (const std::exception&) {
       // A discarded parse is not an object either.
-      throw std::runtime_error(path + " is not a batch's manifest (line " + std::to_string(number) +
-                               "): give another folder, or take the file away");
+      throw std::runtime_error(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "%1 はバッチのマニフェストではありません（%2 行目）。別のフォルダを指定するか、ファイルを取り除いてください"),
+          {path, std::to_string(number)}));
     }
   }
   return records;
@@ -103,7 +107,7 @@ void ReplaceManifest(const std::string& path, const std::map<uint32_t, std::stri
   std::string text;
   for (const auto& [index, line] : lines) text += line;
   if (const int error = ReplaceFileContents(path, text); error != 0)
-    throw std::runtime_error("cannot write " + path + ": " + std::strerror(error));
+    throw std::runtime_error(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 に書き込めません: %2"), {path, std::strerror(error)}));
 }
 
 }  // namespace volemo::cli

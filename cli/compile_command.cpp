@@ -13,6 +13,7 @@
 #include "cp932.h"
 #include "input_file.h"
 #include "interrupts.h"
+#include "language.h"
 #include "use_vorlin_dll.h"
 #include "message_text.h"
 #include "translatable.h"
@@ -54,7 +55,7 @@ std::string ReadMmlFile(const std::string& path) {
       static_cast<size_t>(info.st_size) <= kMostMmlBytes)
     GrowHeapInLargePages(static_cast<size_t>(info.st_size) * 32);
   std::string text;
-  if (const auto failure = ReadInputFile(path, kMostMmlBytes, "MML が長すぎます（16 MB まで）", text))
+  if (const auto failure = ReadInputFile(path, kMostMmlBytes, QT_TRANSLATE_NOOP("Message", "MML が長すぎます（16 MB まで）"), text))
     throw std::runtime_error(FormatMessage(failure->opened ? QT_TRANSLATE_NOOP("Message", "MML ファイル \"%1\" を読み込めません。 %2")
                                                            : QT_TRANSLATE_NOOP("Message", "MML ファイル \"%1\" を開けません。 %2"),
                                            {path, failure->reason}));
@@ -79,9 +80,17 @@ bool ReportNul(const std::string& mml) {
       i += CharSize(mml, i) - 1;
     }
   }
-  std::cerr << line << "行目 " << column << "文字目: NUL バイト \"<00>\" は MML に書けません。\n";
+  std::cerr << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1行目 %2文字目: NUL バイト \"<00>\" は MML に書けません。"),
+                                  {std::to_string(line), std::to_string(column)}))
+            << '\n';
   return true;
 }
+
+
+constexpr char kCompileHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli compile IN.mml OUT.mid
+MML（CP932）のファイルをスタンダード MIDI ファイルにコンパイルする。失敗すると
+コンパイラのメッセージを標準エラー出力に書き、終了ステータスは 1。
+)");
 
 }  // namespace
 
@@ -93,15 +102,13 @@ bool CompileToFile(const std::string& mml, const std::string& midPath) {
     written = CompileMmlToMidi(mml, midPath);
   }
   if (written) return true;
-  std::cerr << Utf8FromCp932(LastCompileMessage()) << '\n';
+  std::cerr << Said(Utf8FromCp932(LastCompileMessage())) << '\n';
   return false;
 }
 
 int RunCompile(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli compile IN.mml OUT.mid\n"
-                 "Compiles a file of MML (CP932) into a Standard MIDI File. On failure the\n"
-                 "compiler's message goes to standard error and the exit status is 1.\n";
+    std::cout << Said(kCompileHelp);
     return 0;
   }
   const std::string in = args.TakePositional("IN.mml");

@@ -1,26 +1,26 @@
 #include "groove_options.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 
-const char kGrooveOptionsHelp[] = R"(Groove, meter and form (each left out: the phrase as without it):
-  --euclid K,N[,R]      draw the pattern as K onsets spread evenly over N steps (1 to 64),
-                        rotated R steps later; each onset's symbol drawn by the weights,
-                        the other steps rests
-  --step-probability P  each sounding step sounds with P percent (0 to 100), else rests
-  --swing S             of each pair of grid steps the first lasts S percent (50 to 75)
-  --swing-grid G        the swing's grid: 8 or 16 (default 16)
-  --humanize-time N     move each step's start up to N ticks either way (0 to 240)
-  --humanize-velocity N move each step's velocity up to N either way (0 to 127)
-  --accent B[,A]        raise the first step of each beat by B and of each bar by A
-                        (default A = B), within 1 to 127
-  --meter N/D           2/4, 3/4, 4/4, 5/4, 6/8, 7/8, 12/8, ...: the file's time signature;
-                        the phrase fills whole bars
-  --beats 2+2+3         the meter's beats in its units (default: 6/8 and 12/8 in threes,
-                        7/8 as 2+2+3, quarter meters in quarters)
-  --form AA'BA'         sections in order: a new letter a new phrase, a repeated one the
-                        same notes, a primed one the letter's notes with some redrawn
-  --section-bars B      bars of each section (1 to 64; default 2)
-  --variation K         notes redrawn in a primed section (0 to 999; default 0)
-)";
+const char kGrooveOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(グルーヴ、拍子、形式（どれも省けばそれがないときのフレーズ）:
+  --euclid K,N[,R]      N ステップ（1～64）に K 個の打点を均等に散らし、R ステップ後ろへ
+                        回したパターンにする。打点の記号は重みで引き、ほかのステップは休符
+  --step-probability P  鳴るステップをそれぞれ P パーセント（0～100）で鳴らし、残りは休符
+  --swing S             グリッドの二ステップずつの前を S パーセント（50～75）の長さにする
+  --swing-grid G        スイングのグリッド: 8 か 16（既定 16）
+  --humanize-time N     各ステップの始まりを前後に N ティックまでずらす（0～240）
+  --humanize-velocity N 各ステップのベロシティを上下に N までずらす（0～127）
+  --accent B[,A]        各拍の最初のステップを B、各小節の最初を A だけ強くする
+                        （既定 A = B）。1～127
+  --meter N/D           2/4, 3/4, 4/4, 5/4, 6/8, 7/8, 12/8, ...: ファイルの拍子。
+                        フレーズは小節をちょうど満たす
+  --beats 2+2+3         拍子の拍をその単位で（既定: 6/8 と 12/8 は三つずつ、
+                        7/8 は 2+2+3、四分音符の拍子は四分音符ずつ）
+  --form AA'BA'         セクションの並び: 新しい文字は新しいフレーズ、同じ文字は同じ音、
+                        ' のついた文字はその文字の音の一部を引き直したもの
+  --section-bars B      各セクションの小節数（1～64。既定 2）
+  --variation K         ' のついたセクションで引き直す音の数（0～999。既定 0）
+)");
 
 }  // namespace volemo::cli

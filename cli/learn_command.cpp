@@ -14,30 +14,33 @@
 #include "session.h"
 #include "style.h"
 #include "style_sources.h"
+#include "translatable.h"
+#include "language.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
 
-constexpr char kLearnHelp[] = R"(Usage: volemo-cli learn FILE.mid [--track N] [--channel C] [--json] [--groove STEPS]
-       volemo-cli learn --starred [--json] [--groove STEPS]
-Reads the notes of a MIDI file (format 0 or 1; every track and channel but the
-drums unless --track or --channel chooses) or of the starred takes, and prints the
-settings that make phrases like them, as --set options for 'phrase' or 'pattern':
+constexpr char kLearnHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli learn FILE.mid [--track N] [--channel C] [--json] [--groove STEPS]
+        volemo-cli learn --starred [--json] [--groove STEPS]
+MIDI ファイル（形式 0 か 1。--track や --channel で選ばなければドラムのほかの
+すべてのトラックとチャンネル）またはスター付きのテイクの音を読み、それに似た
+フレーズを作る設定を 'phrase' や 'pattern' の --set オプションとして書く:
     volemo-cli phrase $(volemo-cli learn song.mid) --seed 5
-They are: the scale and key that fit the notes best, the twelve scale weights (each
-pitch class's share of the notes, the commonest at 10), the seven rhythm weights
-(the notes read as N r ^ m d W B on their commonest step), the gates, the note range,
-the step, the first tempo and the median velocity.
-  --track N           only the notes of track N (from 1)
-  --channel C         only the notes of channel C (1 to 16; 10 reads the drums)
-  --starred           learn from the starred takes instead of a file
-  --json              print everything found as one JSON object
-  --groove STEPS      print the groove template instead: for each of STEPS steps of
-                      a 4/4 bar (16 or 12) the onsets, their mean offset from the
-                      step (percent of a step) and mean velocity, and the swing; of
-                      sixteenths also as phrase's options (--swing S --swing-grid 16)
-  --scale-file PATH   find the key among the scales of PATH instead of Scale.dat
-)";
+書くのは: 音にいちばん合うスケールと調、十二のスケールの重み（各ピッチクラスの
+音の割合。いちばん多いものを 10）、七つのリズムの重み（いちばん多いステップの
+上で N r ^ m d W B と読んだ音）、ゲート、音域、ステップ、最初のテンポ、
+ベロシティの中央値。
+  --track N           トラック N（1 から）の音だけ
+  --channel C         チャンネル C（1～16。10 ではドラムを読む）の音だけ
+  --starred           ファイルの代わりにスター付きのテイクから学ぶ
+  --json              見つけたすべてを一つの JSON オブジェクトで書く
+  --groove STEPS      代わりにグルーヴのテンプレートを書く: 4/4 の一小節の STEPS
+                      ステップ（16 か 12）それぞれの打点の数、ステップからの平均の
+                      ずれ（ステップのパーセント）と平均のベロシティ、そしてスイング。
+                      十六分音符ならフレーズのオプションでも（--swing S --swing-grid 16）
+  --scale-file PATH   Scale.dat の代わりに PATH のスケールから調を探す
+)");
 
 std::string KeyName(int tonic) {
   const std::string name = NoteName(tonic);  // the octave 0 follows the name
@@ -116,20 +119,23 @@ int RunLearn(ArgumentReader& args) {
   std::optional<int> grooveSteps;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
-      std::cout << kLearnHelp;
+      std::cout << Said(kLearnHelp);
       return 0;
     }
     if (auto v = args.TakeValue("--track")) {
       const long long track = ParseInteger(*v, "--track");
-      if (track < 1 || track > 65535) throw UsageError("--track takes 1 to 65535, not " + *v);
+      if (track < 1 || track > 65535)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--track には 1～65535 を指定してください（%1 ではなく）"), {*v}));
       selection.track = static_cast<int>(track);
     } else if (auto v = args.TakeValue("--channel")) {
       const long long channel = ParseInteger(*v, "--channel");
-      if (channel < 1 || channel > 16) throw UsageError("--channel takes 1 to 16, not " + *v);
+      if (channel < 1 || channel > 16)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--channel には 1～16 を指定してください（%1 ではなく）"), {*v}));
       selection.channel = static_cast<int>(channel);
     } else if (auto v = args.TakeValue("--groove")) {
       const long long steps = ParseInteger(*v, "--groove");
-      if (steps != 16 && steps != 12) throw UsageError("--groove takes 16 or 12, not " + *v);
+      if (steps != 16 && steps != 12)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--groove には 16 か 12 を指定してください（%1 ではなく）"), {*v}));
       grooveSteps = static_cast<int>(steps);
     } else if (auto v = args.TakeValue("--scale-file")) {
       options.scaleFile = *v;
@@ -143,9 +149,11 @@ int RunLearn(ArgumentReader& args) {
       args.RejectNext();
     }
   }
-  if (starred == path.has_value()) throw UsageError(starred ? "--starred takes no file" : "missing FILE.mid");
+  if (starred == path.has_value())
+    throw UsageError(starred ? QT_TRANSLATE_NOOP("Message", "--starred にはファイルを指定しません")
+                             : FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 がありません"), {"FILE.mid"}));
   if (starred && (selection.track || selection.channel))
-    throw UsageError("--track and --channel choose in a file, not among the takes");
+    throw UsageError(QT_TRANSLATE_NOOP("Message", "--track と --channel はファイルの中で選ぶもので、テイクの中では選べません"));
 
   const PieceNotes piece = starred ? StarredTakeNotes(TakeStore(TakesDatabasePath())) : ReadPieceNotes(*path, selection);
   const std::string source = starred ? "starred takes" : *path;

@@ -9,6 +9,8 @@
 #include "cp932.h"
 #include "session.h"
 #include "settings.h"
+#include "translatable.h"
+#include "language.h"
 
 namespace volemo::cli {
 
@@ -20,7 +22,7 @@ std::optional<SessionOptions> ListingOptions(ArgumentReader& args, const char* u
   SessionOptions options;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
-      std::cout << usage;
+      std::cout << Said(usage);
       return std::nullopt;
     }
     if (auto v = args.TakeValue("--scale-file")) options.scaleFile = *v;
@@ -29,12 +31,19 @@ std::optional<SessionOptions> ListingOptions(ArgumentReader& args, const char* u
   return options;
 }
 
+
+constexpr char kScalesHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli scales [--scale-file PATH]
+--scale に書ける名前を、スケール定義ファイルの順に一行に一つ。
+)");
+constexpr char kControlsHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli controls [--scale-file PATH]
+--set に書けるすべての名前: その範囲、起動時の値、設定するもの。
+)");
+
 }  // namespace
 
 int RunScales(ArgumentReader& args) {
   const std::optional<SessionOptions> options =
-      ListingOptions(args, "Usage: volemo-cli scales [--scale-file PATH]\n"
-                           "The names that --scale takes, one a line, in the order of the scale file.\n");
+      ListingOptions(args, kScalesHelp);
   if (!options) return 0;
   const Session session(*options);
   for (const std::string& name : session.state.scaleNames) std::cout << Utf8FromCp932(name) << '\n';
@@ -46,8 +55,7 @@ int RunScales(ArgumentReader& args) {
 // "Major" applied, which sets the scale's weight sliders too.
 int RunControls(ArgumentReader& args) {
   const std::optional<SessionOptions> options =
-      ListingOptions(args, "Usage: volemo-cli controls [--scale-file PATH]\n"
-                           "Every name that --set takes: its range, its value at start-up and what it sets.\n");
+      ListingOptions(args, kControlsHelp);
   if (!options) return 0;
   const Session session(*options);
   const Settings& settings = session.settings;

@@ -9,36 +9,49 @@
 
 #include "commands.h"
 #include "language.h"
+#include "message_format.h"
+#include "translatable.h"
 
 namespace {
 
+using volemo::FormatMessage;
 using volemo::cli::ArgumentReader;
+using volemo::cli::Said;
 
 struct Command {
   std::string_view name;
   int (*run)(ArgumentReader&);
-  std::string_view summary;
+  const char* summary;
 };
 
 constexpr std::array kCommands = {
-    Command{"phrase", volemo::cli::RunPhrase, "compose a phrase and write its MML to standard output"},
-    Command{"pattern", volemo::cli::RunPattern, "draw a rhythm pattern and write it to standard output"},
-    Command{"compile", volemo::cli::RunCompile, "compile a file of MML into a MIDI file"},
-    Command{"render", volemo::cli::RunRender, "render a MIDI file to a WAV, FLAC or Ogg Vorbis file"},
-    Command{"batch", volemo::cli::RunBatch, "make many phrases into a folder, with a manifest"},
-    Command{"takes", volemo::cli::RunTakes, "list, show, export, star or delete the kept phrases"},
-    Command{"presets", volemo::cli::RunPresets, "list the presets"},
-    Command{"learn", volemo::cli::RunLearn, "learn the settings from a MIDI file or the starred takes"},
-    Command{"ports", volemo::cli::RunPorts, "list the MIDI ports a phrase can be played into"},
-    Command{"scales", volemo::cli::RunScales, "list the scale names that --scale takes"},
-    Command{"controls", volemo::cli::RunControls, "list the controls that --set takes, with ranges and defaults"},
+    Command{"phrase", volemo::cli::RunPhrase, QT_TRANSLATE_NOOP("Message", "フレーズを作り、その MML を標準出力に書く")},
+    Command{"pattern", volemo::cli::RunPattern, QT_TRANSLATE_NOOP("Message", "リズムパターンを引き、標準出力に書く")},
+    Command{"compile", volemo::cli::RunCompile, QT_TRANSLATE_NOOP("Message", "MML のファイルを MIDI ファイルにコンパイルする")},
+    Command{"render", volemo::cli::RunRender, QT_TRANSLATE_NOOP("Message", "MIDI ファイルを WAV, FLAC か Ogg Vorbis のファイルにレンダリングする")},
+    Command{"batch", volemo::cli::RunBatch, QT_TRANSLATE_NOOP("Message", "たくさんのフレーズをマニフェストとともにフォルダに作る")},
+    Command{"takes", volemo::cli::RunTakes, QT_TRANSLATE_NOOP("Message", "記録したフレーズの一覧、表示、書き出し、スター、削除")},
+    Command{"presets", volemo::cli::RunPresets, QT_TRANSLATE_NOOP("Message", "プリセットの一覧")},
+    Command{"learn", volemo::cli::RunLearn, QT_TRANSLATE_NOOP("Message", "MIDI ファイルかスター付きのテイクから設定を学ぶ")},
+    Command{"ports", volemo::cli::RunPorts, QT_TRANSLATE_NOOP("Message", "フレーズを演奏できる MIDI ポートの一覧")},
+    Command{"scales", volemo::cli::RunScales, QT_TRANSLATE_NOOP("Message", "--scale に書けるスケールの名前の一覧")},
+    Command{"controls", volemo::cli::RunControls, QT_TRANSLATE_NOOP("Message", "--set に書けるコントロールの一覧（範囲と既定値つき）")},
 };
 
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli [--lang ja|en] COMMAND [OPTIONS]
+        volemo-cli --help | --version
+
+コマンド:
+)");
+constexpr char kUsageTrailer[] = QT_TRANSLATE_NOOP("Message", R"(
+'volemo-cli COMMAND --help' でコマンドのオプションを示す。--lang（または VOLEMO_LANG）で
+メッセージとヘルプの言語を選ぶ: ja は日本語（既定）、en は英語。
+)");
+
 void PrintUsage(std::ostream& out) {
-  out << "Usage: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n       volemo-cli --help | --version\n\nCommands:\n";
-  for (const Command& c : kCommands) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << c.summary << '\n';
-  out << "\n'volemo-cli COMMAND --help' lists the command's options. --lang (or VOLEMO_LANG) picks the language\n"
-         "of the engine's messages: ja, Japanese (the default), or en, English.\n";
+  out << Said(kUsage);
+  for (const Command& c : kCommands) out << "  " << c.name << std::string(10 - c.name.size(), ' ') << Said(c.summary) << '\n';
+  out << Said(kUsageTrailer);
 }
 
 }  // namespace
@@ -57,7 +70,7 @@ int main(int argc, char** argv) {
   int at = 1;
   if (argc > at && std::string_view(argv[at]) == "--lang") {
     if (argc == at + 1 || !volemo::cli::SetLanguage(argv[at + 1])) {
-      std::cerr << "volemo-cli: --lang takes ja or en\n";
+      std::cerr << "volemo-cli: " << Said(QT_TRANSLATE_NOOP("Message", "--lang には ja か en を指定してください")) << '\n';
       return 2;
     }
     at += 2;
@@ -77,16 +90,19 @@ int main(int argc, char** argv) {
       ArgumentReader args(std::vector<std::string>(argv + at + 1, argv + argc));
       return c.run(args);
     } catch (const volemo::cli::UsageError& e) {
-      std::cerr << "volemo-cli " << c.name << ": " << e.what() << "\nTry 'volemo-cli " << c.name
-                << " --help'.\n";
+      std::cerr << "volemo-cli " << c.name << ": " << Said(e.what()) << '\n'
+                << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "'volemo-cli %1 --help' を見てください。"), {c.name}))
+                << '\n';
       return 2;
     } catch (const std::exception& e) {
-      std::cerr << "volemo-cli " << c.name << ": " << volemo::cli::Said(e.what()) << '\n';
+      std::cerr << "volemo-cli " << c.name << ": " << Said(e.what()) << '\n';
       return 1;
     }
   }
-  if (first.empty()) std::cerr << "volemo-cli: no command given\n";
-  else std::cerr << "volemo-cli: unknown command " << first << '\n';
+  std::cerr << "volemo-cli: "
+            << Said(first.empty() ? QT_TRANSLATE_NOOP("Message", "コマンドがありません")
+                                  : FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明なコマンドです"), {first}))
+            << '\n';
   PrintUsage(std::cerr);
   return 2;
 }

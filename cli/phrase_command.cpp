@@ -15,8 +15,37 @@
 #include "session.h"
 #include "snapshot.h"
 #include "take_store.h"
+#include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
+namespace {
+
+constexpr char kPhraseHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli phrase [OPTIONS]
+フレーズを作り（パターン欄が空ならパターンも引く）、MML の文書を標準出力に書く:
+CP932 のバイト、CR LF の改行。
+
+出力:
+  --mid FILE            フレーズを MIDI ファイル FILE にもコンパイルする
+  --play                フレーズを演奏し、終わるまで待つ
+  --midi-out PORT       フレーズを MIDI ポート PORT（完全な名前か、ひとつに決まる名前の
+                        一部。'volemo-cli ports' を参照）に演奏し、終わるまで待つ
+  --follow-transport    JACK のポートへの --midi-out で: JACK のトランスポートの時間軸の
+                        上で、その 1 小節目からそのテンポで、進んでいる間演奏する。止まると
+                        音を止め、フレーズを過ぎたら終わる
+  --midi-clock          --midi-out で: フレーズのテンポで MIDI クロック（四分音符に 24）、
+                        最初の音の前にスタート、終わりにストップを送る
+  --wav FILE            フレーズを FILE にレンダリングする: 拡張子（.wav, .flac, .ogg）で
+                        WAV, FLAC か Ogg Vorbis
+  --keep                フレーズをテイクとして記録する（'volemo-cli takes' を参照）
+  --continue FILE.mid   代わりに MIDI ファイルに続く小節を作る: そのスタイルを設定し
+                        （--style と同じ）、リズム記号と音程をそれぞれ、ファイルの中で
+                        前のものの後に来たものから引いて続ける
+  --bars N              --continue で作る 4/4 の小節の数（既定 1）
+
+)");
+
+}  // namespace
 
 int RunPhrase(ArgumentReader& args) {
   SessionOptions options;
@@ -28,29 +57,8 @@ int RunPhrase(ArgumentReader& args) {
   int continueBars = 0;
   while (!args.AtEnd()) {
     if (args.TakeFlag("--help")) {
-      std::cout << "Usage: volemo-cli phrase [OPTIONS]\n"
-                   "Composes a phrase (drawing a pattern when the pattern box is empty) and writes\n"
-                   "the MML document to standard output: CP932 bytes, CR LF line breaks.\n\n"
-                   "Output:\n"
-                   "  --mid FILE            also compile the phrase into the MIDI file FILE\n"
-                   "  --play                play the phrase and wait for its end\n"
-                   "  --midi-out PORT       play the phrase into the MIDI port PORT (a full name, or a\n"
-                   "                        unique part of one; see 'volemo-cli ports') and wait for its end\n"
-                   "  --follow-transport    with --midi-out to a JACK port: play on the JACK transport's\n"
-                   "                        timeline, from its bar 1 at its tempo, while it rolls; the\n"
-                   "                        notes end when it stops; done once it has passed the phrase\n"
-                   "  --midi-clock          with --midi-out: send MIDI clock at the phrase's tempo (24 a\n"
-                   "                        quarter note), a start before the first note, a stop at the end\n"
-                   "  --wav FILE            render the phrase to FILE: WAV, FLAC or Ogg Vorbis by its\n"
-                   "                        extension (.wav, .flac, .ogg)\n"
-                   "  --keep                keep the phrase as a take (see 'volemo-cli takes')\n"
-                   "  --continue FILE.mid   compose the bars that follow the MIDI file instead: its style\n"
-                   "                        is set (as --style), then its rhythm symbols and intervals\n"
-                   "                        go on, each drawn by what followed the one before in it\n"
-                   "  --bars N              how many 4/4 bars --continue composes (default 1)\n\n"
-                << kPhraseOperationsHelp << '\n'
-                << kSessionOptionsHelp << kGrooveOptionsHelp << '\n'
-                << kArrangementOptionsHelp;
+      std::cout << Said(kPhraseHelp) << Said(kPhraseOperationsHelp) << '\n' << Said(kSessionOptionsHelp)
+                << Said(kGrooveOptionsHelp) << '\n' << Said(kArrangementOptionsHelp);
       return 0;
     }
     if (auto mid = args.TakeValue("--mid")) {
@@ -101,10 +109,11 @@ int RunPhrase(ArgumentReader& args) {
     if (TakePhraseOperation(args, operations)) continue;
     if (!TakeSessionOption(args, options)) args.RejectNext();
   }
-  if (continueBars != 0 && continuePath.empty()) throw UsageError("--bars needs --continue FILE.mid");
-  if (followTransport && midiOut.empty()) throw UsageError("--follow-transport needs --midi-out PORT");
-  if (midiClock && midiOut.empty()) throw UsageError("--midi-clock needs --midi-out PORT");
-  if (midiClock && followTransport) throw UsageError("--midi-clock goes with a play of its own: not with --follow-transport");
+  if (continueBars != 0 && continuePath.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--bars には --continue FILE.mid が要ります"));
+  if (followTransport && midiOut.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--follow-transport には --midi-out PORT が要ります"));
+  if (midiClock && midiOut.empty()) throw UsageError(QT_TRANSLATE_NOOP("Message", "--midi-clock には --midi-out PORT が要ります"));
+  if (midiClock && followTransport) throw UsageError(
+        QT_TRANSLATE_NOOP("Message", "--midi-clock は自分で演奏するときのもので、--follow-transport とは使えません"));
   Session session(options);
   const uint32_t randomState = session.state.random.seed();
   Arrangement arrangement;
@@ -112,7 +121,8 @@ int RunPhrase(ArgumentReader& args) {
     arrangement = Compose(session);
   } else {
     if (session.parts.arrangement.HasParts() || session.parts.arrangement.HasChords())
-      throw UsageError("--continue composes a melody alone: no --parts or --chords with it");
+      throw UsageError(
+          QT_TRANSLATE_NOOP("Message", "--continue が作るのはメロディーだけです。--parts や --chords とは使えません"));
     const PieceNotes piece = ReadPieceNotes(continuePath, {});
     try {
       arrangement.names.push_back("melody");
@@ -127,17 +137,20 @@ int RunPhrase(ArgumentReader& args) {
   session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)
-    throw UsageError("the notes have no times: l" + std::to_string(session.settings.Value("spnL")) +
-                     " is not a note length the MML can hold (1 to 1920)");
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "音に時刻がありません: l%1 は MML が持てる音の長さ（1～1920）ではありません"),
+        {std::to_string(session.settings.Value("spnL"))}));
   if (chordsTable && arrangement.chords.empty())
-    throw UsageError("--chords-table needs chords: give --chords, or parts with --parts");
+    throw UsageError(
+        QT_TRANSLATE_NOOP("Message", "--chords-table には和音が要ります: --chords か、--parts でパートを指定してください"));
   WriteOutput(chordsTable ? ChordsTable(arrangement, session.parts.arrangement.chordVoicing) : notes ? NoteList(arrangement) : mml);
   // Only on request: scripts and batches must not flood the window's list.
   if (keep) {
     try {
       TakeStore(TakesDatabasePath()).Add(CaptureTake(session.settings, session.state, "cli", randomState, session.parts));
     } catch (const StoreError& e) {
-      std::cerr << "volemo-cli: the phrase was not kept: " << Said(e.what()) << '\n';
+      std::cerr << "volemo-cli: " << Said(FormatMessage(QT_TRANSLATE_NOOP("Message", "フレーズを記録できませんでした: %1"), {e.what()}))
+                << '\n';
       return 1;
     }
   }

@@ -6,13 +6,16 @@
 #include <stdexcept>
 
 #include "note_choice.h"
+#include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
 
 // "1,3,5-8": numbers from 1, ranges low-high with low <= high.
 std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
-  const std::string bad = "--lock takes note numbers from 1 such as 1,3,5-8, not \"" + list + "\"";
+  const std::string bad = FormatMessage(
+      QT_TRANSLATE_NOOP("Message", "--lock には 1,3,5-8 のように 1 からの音の番号を指定してください（\"%1\" ではなく）"), {list});
   auto number = [&](const std::string& text) {
     long long n = 0;
     try {
@@ -40,21 +43,21 @@ std::vector<std::pair<int, int>> ParseNoteList(const std::string& list) {
 
 }  // namespace
 
-const char kPhraseOperationsHelp[] = R"(Working on the composed phrase, in command-line order:
-  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
-                        they stand in the MML, both notes of a chord or double counting
-  --reroll              redraw every unlocked note's key (repeatable)
-  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
-                        the keys of its notes; locked notes keep their steps (repeatable)
-  --mutate K            redraw K unlocked notes chosen at random (repeatable)
-  --on PART             the operations after it work on PART (melody, bass, chords,
-                        drums) or on all parts; before any, on the melody
-  --notes               write the final phrase's notes instead of the MML, one a line,
-                        tab-separated: number, start tick, sounding ticks, MIDI key,
-                        name (C4 = 48), locked 0/1, and with parts the part
-  --chords-table        write the chords instead of the MML, a bar a line: bar, start
-                        tick, symbol, root key, keys
-)";
+const char kPhraseOperationsHelp[] = QT_TRANSLATE_NOOP("Message", R"(作ったフレーズへの操作（コマンドラインの順に）:
+  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
+                        数え、和音や重音はそれぞれの音を数える
+  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
+  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
+                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
+  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
+                        にはたらく。どれより前でもメロディーにはたらく
+  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
+                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
+                        音名（C4 = 48）、ロック 0/1、パートがあればパート
+  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
+                        記号、根音のキー、キー
+)");
 
 bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& operations) {
   if (auto list = args.TakeValue("--lock")) {
@@ -68,7 +71,7 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
   } else if (auto k = args.TakeValue("--mutate")) {
     const long long count = ParseInteger(*k, "--mutate");
     if (count < 0 || count > std::numeric_limits<int>::max())
-      throw UsageError("--mutate takes a count of notes from 0, not " + *k);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--mutate には 0 からの音の数を指定してください（%1 ではなく）"), {*k}));
     operations.push_back({PhraseOperation::Mutate, {}, static_cast<int>(count), "--mutate " + *k});
   } else {
     return false;
@@ -84,16 +87,19 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
       case PhraseOperation::Lock:
         for (const auto& [low, high] : op.ranges) {
           if (static_cast<size_t>(high) > phrase.Notes().size())
-            throw UsageError(op.option + ": the phrase has " + std::to_string(phrase.Notes().size()) +
-                             " notes, no note " + std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1)));
+            throw UsageError(FormatMessage(
+                QT_TRANSLATE_NOOP("Message", "%1: フレーズの音は %2 個で、%3 番の音はありません"),
+                {op.option, std::to_string(phrase.Notes().size()),
+                 std::to_string(std::max<size_t>(low, phrase.Notes().size() + 1))}));
           for (int n = low; n <= high; ++n) phrase.SetLocked(n, true);
         }
         break;
       case PhraseOperation::Reroll: phrase.Reroll(settings, state); break;
       case PhraseOperation::RerollRhythm:
         if (!phrase.Rewritable())
-          throw UsageError(op.option + ": only a composed melody has steps to draw again (not a part, a continued "
-                           "phrase or a note length of no whole ticks)");
+          throw UsageError(FormatMessage(
+              QT_TRANSLATE_NOOP("Message", "%1: 引き直せるステップがあるのは作ったメロディーだけです（パート、続けたフレーズ、ティックが整数にならない音の長さでは引き直せません）"),
+              {op.option}));
         phrase.RerollRhythm(settings, state);
         break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
@@ -111,11 +117,13 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arran
     if (op.kind == PhraseOperation::On) {
       const auto& names = arrangement.names;
       if (op.option != "all" && std::find(names.begin(), names.end(), op.option) == names.end())
-        throw UsageError("--on " + op.option + ": no such part (the phrase has " + [&] {
-          std::string list;
-          for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
-          return list;
-        }() + "; or all)");
+        throw UsageError(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "--on %1: そのパートはありません（フレーズにあるのは %2、または all）"),
+            {op.option, [&] {
+               std::string list;
+               for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+               return list;
+             }()}));
       target = op.option;
       continue;
     }

@@ -7,8 +7,19 @@
 #include "sound_player.h"
 #include "sound_render.h"
 #include "session.h"
+#include "translatable.h"
+#include "language.h"
 
 namespace volemo::cli {
+namespace {
+
+constexpr char kRenderHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli render IN.mid OUT.{wav,flac,ogg}
+MIDI ファイルをプレーヤーの SoundFont で 44.1 kHz ステレオの音声ファイルに、
+マシンが許すかぎり速くレンダリングする: OUT の拡張子で 16 ビット WAV, FLAC か Ogg Vorbis。
+)");
+
+}  // namespace
+
 
 void PlayToTheEnd(const MidiFile& midi) {
   SoundPlayer player;
@@ -23,9 +34,7 @@ void PlayToTheEnd(const MidiFile& midi) {
 
 int RunRender(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli render IN.mid OUT.{wav,flac,ogg}\n"
-                 "Renders a MIDI file to a 44.1 kHz stereo sound file with the player's SoundFont,\n"
-                 "as fast as the machine allows: 16-bit WAV, FLAC or Ogg Vorbis by OUT's extension.\n";
+    std::cout << Said(kRenderHelp);
     return 0;
   }
   const std::string in = args.TakePositional("IN.mid");

@@ -8,14 +8,23 @@
 #include "player_error.h"
 #include "port_player.h"
 #include "session.h"
+#include "translatable.h"
+#include "language.h"
 
 namespace volemo::cli {
+namespace {
+
+constexpr char kPortsHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli ports
+フレーズを演奏できる MIDI ポート（phrase --midi-out PORT）を一行に一つ示す:
+JACK のものは名前で、ALSA シーケンサーのものは alsa:CLIENT:PORT で。
+)");
+
+}  // namespace
+
 
 int RunPorts(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli ports\n"
-                 "Lists the MIDI ports a phrase can be played into (phrase --midi-out PORT), one per\n"
-                 "line: JACK's by their names, the ALSA sequencer's as alsa:CLIENT:PORT.\n";
+    std::cout << Said(kPortsHelp);
     return 0;
   }
   if (!args.AtEnd()) args.RejectNext();

@@ -18,6 +18,8 @@
 #include "rhythm_pattern.h"
 #include "scale_table.h"
 #include "style.h"
+#include "message_format.h"
+#include "translatable.h"
 
 namespace volemo::cli {
 
@@ -46,10 +48,14 @@ int FindScale(const std::vector<std::string>& names, const std::string& name, co
   }
   if (matches.size() == 1) return found;
   const std::string given = "\"" + Utf8FromCp932(name) + "\"";
-  if (matches.empty()) throw UsageError("no scale named " + given + " in " + path + " (see 'volemo-cli scales')");
+  if (matches.empty())
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "%2 に %1 という名前のスケールはありません（'volemo-cli scales' を参照）"), {given, path}));
   std::string list;
   for (const std::string& m : matches) list += (list.empty() ? "" : ", ") + m;
-  throw UsageError("the scale name " + given + " matches " + list + " but for letter case: give one exactly");
+  throw UsageError(FormatMessage(
+      QT_TRANSLATE_NOOP("Message", "スケールの名前 %1 は大文字と小文字のほかは %2 と同じです。どれかをそのとおりに指定してください"),
+      {given, list}));
 }
 
 }  // namespace
@@ -79,7 +85,10 @@ Session::Session(const SessionOptions& options) : randomWeights_(options.randomW
   try {
     parts = ReadPartValues(partValues);
   } catch (const std::invalid_argument& e) {
-    throw UsageError(std::string("--") + e.what());
+    // The name, a blank and the reason.
+    const std::string what = e.what();
+    const size_t blank = std::min(what.find(' '), what.size());
+    throw UsageError("--" + what.substr(0, blank) + ' ' + Said(what.substr(std::min(blank + 1, what.size()))));
   }
   for (const auto& [control, value] : options.sets) {
     if (control == kStyleEntry) SetStyle(value);
@@ -119,9 +128,13 @@ ControlValues Session::ApplyPreset(const std::string& name) {
     presets = AllPresets(&store);
   }
   const auto preset = std::find_if(presets.begin(), presets.end(), named);
-  if (preset == presets.end()) throw UsageError("no preset named \"" + name + "\" (see 'volemo-cli presets list')");
+  if (preset == presets.end())
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "\"%1\" という名前のプリセットはありません（'volemo-cli presets list' を参照）"), {name}));
   if (!RestoreSettings(settings, state, preset->scale, preset->controls))
-    throw UsageError("preset \"" + name + "\" uses the scale \"" + preset->scale + "\", which the scale file does not hold");
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "プリセット \"%1\" はスケール \"%2\" を使いますが、スケール定義ファイルにありません"),
+        {name, preset->scale}));
   return preset->parts;
 }
 
@@ -144,13 +157,13 @@ Arrangement Compose(Session& session) {
   try {
     return ComposeArrangement(session.settings, session.state, session.parts.arrangement, session.parts.groove);
   } catch (const std::invalid_argument& e) {
-    throw UsageError(e.what());
+    throw UsageError(Said(e.what()));
   }
 }
 
 void WriteOutput(const std::string& bytes) {
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-    throw std::runtime_error("cannot write to standard output");
+    throw std::runtime_error(QT_TRANSLATE_NOOP("Message", "標準出力に書き込めません"));
 }
 
 void ReportOnStderr(const std::string& message) { std::cerr << "volemo-cli: " << Said(message) << '\n'; }

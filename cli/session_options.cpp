@@ -7,7 +7,10 @@
 #include "arrangement_options.h"
 #include "controls.h"
 #include "cp932.h"
+#include "language.h"
 #include "session.h"
+#include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
@@ -16,17 +19,17 @@ std::string ToCp932(const std::string& utf8, std::string_view option) {
   try {
     return Cp932FromUtf8(utf8);
   } catch (const EncodingError& e) {
-    throw UsageError(std::string(option) + ": " + e.what());
+    throw UsageError(std::string(option) + ": " + Said(e.what()));
   }
 }
 
 void AddSet(SessionOptions& options, const std::string& control, const std::string& utf8Value) {
   const ControlInfo* info = FindControl(control);
-  if (!info) throw UsageError("unknown control " + control);
+  if (!info) throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明なコントロールです"), {control}));
   if (info->kind != ControlKind::Spin) {
     const long long v = ParseInteger(utf8Value, control);
     if (info->kind == ControlKind::Check && v != 0 && v != 1)
-      throw UsageError(control + " takes 0 or 1, not " + utf8Value);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 には 0 か 1 を指定してください（%2 ではなく）"), {control, utf8Value}));
   }
   options.sets.emplace_back(control, ToCp932(utf8Value, control));
 }
@@ -53,14 +56,16 @@ std::optional<int> ParsePitch(std::string_view& text) {
 void AddKey(SessionOptions& options, const std::string& value) {
   std::string_view rest = value;
   const std::optional<int> pitch = ParsePitch(rest);
-  if (!pitch || !rest.empty()) throw UsageError("--key takes a note name such as C, F# or Bb, not " + value);
+  if (!pitch || !rest.empty())
+    throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--key には C, F#, Bb のような音名を指定してください（%1 ではなく）"), {value}));
   AddSet(options, "cmbKey", std::to_string((*pitch + 12) % 12));
 }
 
 // "C4-B5": the lowest and the highest note, each a note name and an octave.
 // An accidental that crosses C changes the octave: Cb4 is B3, B#4 is C5.
 void AddRange(SessionOptions& options, const std::string& value) {
-  const std::string bad = "--range takes two notes such as C4-B5 (octaves 1 to 10), not " + value;
+  const std::string bad =
+      FormatMessage(QT_TRANSLATE_NOOP("Message", "--range には C4-B5 のような二つの音を指定してください（オクターブは 1～10。%1 ではなく）"), {value});
   std::string_view rest = value;
   std::array<std::pair<int, int>, 2> ends;
   for (size_t i = 0; i < ends.size(); ++i) {
@@ -98,39 +103,39 @@ constexpr std::array kSpinAliases = {
 
 }  // namespace
 
-const char kSessionOptionsHelp[] = R"(Options:
-  --seed N              seed the random source (0 to 4294967295); default: the clock
-  --scale-file PATH     read this scale file instead of Scale.dat (beside the program,
-                        else in the installed data folder)
-  --scale NAME          pick the scale NAME and apply it; letter case counts only when
-                        two names differ in nothing else ('volemo-cli scales' names them)
-  --preset NAME         set the scale and the controls as the preset NAME does (after
-                        --scale, before --set; 'volemo-cli presets list' names them)
-  --set CONTROL=VALUE   set a control, in command-line order (repeatable;
-                        'volemo-cli controls' lists them with ranges and defaults):
-                          spn...  the text as typed (not clamped)
-                          scr... src...  a slider position (clamped to the slider)
-                          cmb...  a list index; cmbKey and cmbScale re-apply the scale
-                          chk...  0 or 1
-  --style FILE.mid      set the controls learned from the MIDI file, in order with the
-                        --set options (what 'volemo-cli learn FILE.mid' prints)
-  --pattern TEXT        put TEXT in the pattern box first (otherwise it is empty)
-  --random-weights      draw the seven rhythm symbol weights after the --set options
-  --help                show this help
-Friendly aliases, applied in order with the --set options:
-  --key NOTE            the key: C, C#, Db, ... (--set cmbKey=INDEX, re-applies the scale)
-  --range LOW-HIGH      the note range, e.g. C4-B5 (cmbOct1, spnOct1, cmbOct2, spnOct2)
+const char kSessionOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(オプション:
+  --seed N              乱数の種（0～4294967295）。既定: 時計から
+  --scale-file PATH     Scale.dat（プログラムの隣、なければインストールされたデータの
+                        フォルダ）の代わりにこのスケール定義ファイルを読む
+  --scale NAME          スケール NAME を選んで適用する。大文字と小文字は、ほかが同じ
+                        名前どうしでだけ区別する（'volemo-cli scales' が名前を示す）
+  --preset NAME         プリセット NAME のとおりにスケールとコントロールを設定する
+                        （--scale の後、--set の前。'volemo-cli presets list' が名前を示す）
+  --set CONTROL=VALUE   コントロールを設定する。コマンドラインの順に（繰り返し可。
+                        'volemo-cli controls' が範囲と既定値つきで示す）:
+                          spn...  入力したとおりのテキスト（範囲に丸めない）
+                          scr... src...  スライダーの位置（スライダーの範囲に丸める）
+                          cmb...  リストの番号。cmbKey と cmbScale はスケールを適用し直す
+                          chk...  0 か 1
+  --style FILE.mid      MIDI ファイルから学んだコントロールを、--set オプションと
+                        並んだ順に設定する（'volemo-cli learn FILE.mid' が示すもの）
+  --pattern TEXT        最初にパターン欄へ TEXT を入れる（入れなければ空）
+  --random-weights      --set オプションの後で七つのリズム記号の重みをくじで決める
+  --help                このヘルプを表示する
+使いやすい別名（--set オプションと並んだ順に適用）:
+  --key NOTE            調: C, C#, Db, ...（--set cmbKey=INDEX。スケールを適用し直す）
+  --range LOW-HIGH      音域。例 C4-B5（cmbOct1, spnOct1, cmbOct2, spnOct2）
   --tempo T  --steps N  --length L  --velocity V  --channel CH  --voice P
                         spnTempo spnCount spnL spnV spnCH spnVoice
   --pattern-length N    spnPatternCount
   --no-voice            chkVoice=0
-)";
+)");
 
 bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
   if (auto v = args.TakeValue("--seed")) {
     const long long seed = ParseInteger(*v, "--seed");
     if (seed < 0 || seed > std::numeric_limits<uint32_t>::max())
-      throw UsageError("--seed takes 0 to 4294967295, not " + *v);
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--seed には 0～4294967295 を指定してください（%1 ではなく）"), {*v}));
     options.seed = static_cast<uint32_t>(seed);
   } else if (auto v = args.TakeValue("--scale-file")) {
     options.scaleFile = *v;
@@ -140,7 +145,8 @@ bool TakeSessionOption(ArgumentReader& args, SessionOptions& options) {
     options.preset = *v;
   } else if (auto v = args.TakeValue("--set")) {
     const size_t eq = v->find('=');
-    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes CONTROL=VALUE, not " + *v);
+    if (eq == std::string::npos || eq == 0)
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--set には CONTROL=VALUE を指定してください（%1 ではなく）"), {*v}));
     AddSet(options, v->substr(0, eq), v->substr(eq + 1));
   } else if (auto v = args.TakeValue("--style")) {
     options.sets.emplace_back(kStyleEntry, *v);

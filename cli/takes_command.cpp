@@ -15,22 +15,28 @@
 #include "presets.h"
 #include "session.h"
 #include "take_store.h"
+#include "translatable.h"
+#include "message_format.h"
 
 namespace volemo::cli {
 namespace {
 
-constexpr char kTakesHelp[] = R"(Usage: volemo-cli takes list [--starred] [--limit N] [--json]
-       volemo-cli takes show ID
-       volemo-cli takes export ID FILE
-       volemo-cli takes star|unstar|delete ID
-The phrases the window (and 'phrase --keep') kept, newest first.
-  list      one line each: id, time, star, name, scale and key, tempo, voice, pattern;
-            --json prints one JSON object per line instead
-  show      the take's MML as 'phrase' prints it (CP932, CR LF)
-  export    write the take to FILE: .mid, .mml, .wav, .flac or .ogg by its extension
-The database is $VOLEMO_DATA_DIR/takes.sqlite3, else $XDG_DATA_HOME/volemo/takes.sqlite3
-(default ~/.local/share/volemo/).
-)";
+constexpr char kTakesHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli takes list [--starred] [--limit N] [--json]
+        volemo-cli takes show ID
+        volemo-cli takes export ID FILE
+        volemo-cli takes star|unstar|delete ID
+ウィンドウ（と 'phrase --keep'）が記録したフレーズ。新しいものから。
+  list      一つを一行に: ID、時刻、スター、名前、スケールと調、テンポ、音色、パターン。
+            --json では代わりに一行に一つの JSON オブジェクトを書く
+  show      テイクの MML を 'phrase' と同じように書く（CP932、CR LF）
+  export    テイクを FILE に書き出す: 拡張子で .mid, .mml, .wav, .flac か .ogg
+データベースは $VOLEMO_DATA_DIR/takes.sqlite3、なければ $XDG_DATA_HOME/volemo/takes.sqlite3
+（既定 ~/.local/share/volemo/）。
+)");
+constexpr char kPresetsHelp[] = QT_TRANSLATE_NOOP("Message", R"(使い方: volemo-cli presets list
+'phrase --preset NAME' と 'pattern --preset NAME' に書けるプリセット:
+Volemo についてくるもの、続いてウィンドウで保存したもの。
+)");
 
 const char* const kKeyNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
@@ -89,9 +95,13 @@ int64_t TakeId(ArgumentReader& args) {
   return id;
 }
 
+std::string NoTake(const TakeStore& store, int64_t id) {
+  return FormatMessage(QT_TRANSLATE_NOOP("Message", "%2 にテイク %1 はありません"), {std::to_string(id), store.path()});
+}
+
 Take Existing(const TakeStore& store, int64_t id) {
   std::optional<Take> take = store.Get(id);
-  if (!take) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+  if (!take) throw std::runtime_error(NoTake(store, id));
   return *take;
 }
 
@@ -103,7 +113,8 @@ int List(TakeStore& store, ArgumentReader& args) {
     else if (args.TakeFlag("--json")) json = true;
     else if (auto n = args.TakeValue("--limit")) {
       const long long v = ParseInteger(*n, "--limit");
-      if (v < 0 || v > INT32_MAX) throw UsageError("--limit takes 0 or more, not " + *n);
+      if (v < 0 || v > INT32_MAX)
+        throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "--limit には 0 以上を指定してください（%1 ではなく）"), {*n}));
       limit = static_cast<int>(v);
     } else args.RejectNext();
   }
@@ -128,7 +139,7 @@ int List(TakeStore& store, ArgumentReader& args) {
 
 int RunTakes(ArgumentReader& args) {
   if (args.AtEnd() || args.TakeFlag("--help")) {
-    std::cout << kTakesHelp;
+    std::cout << Said(kTakesHelp);
     return 0;
   }
   const std::string action = args.TakePositional("action");
@@ -142,7 +153,8 @@ int RunTakes(ArgumentReader& args) {
     const int64_t id = ParseInteger(args.TakePositional("ID"), "ID");
     const std::string file = args.TakePositional("FILE");
     if (!args.AtEnd()) args.RejectNext();
-    if (!CanExportTo(file)) throw UsageError("FILE must end in .mid, .mml, .wav, .flac or .ogg: " + file);
+    if (!CanExportTo(file))
+      throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "FILE の名前は .mid, .mml, .wav, .flac か .ogg で終えてください: %1"), {file}));
     const std::string mml = Cp932FromUtf8(Existing(store, id).mml);
     try {
       // An interrupt stops a render and takes its files away, as render's does.
@@ -157,20 +169,19 @@ int RunTakes(ArgumentReader& args) {
   if (action == "star" || action == "unstar" || action == "delete") {
     const int64_t id = TakeId(args);
     const bool found = action == "delete" ? store.Remove(id) : store.SetStarred(id, action == "star");
-    if (!found) throw std::runtime_error("no take " + std::to_string(id) + " in " + store.path());
+    if (!found) throw std::runtime_error(NoTake(store, id));
     return 0;
   }
-  throw UsageError("unknown action " + action);
+  throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明な操作です"), {action}));
 }
 
 int RunPresets(ArgumentReader& args) {
   if (args.TakeFlag("--help")) {
-    std::cout << "Usage: volemo-cli presets list\n"
-                 "The presets that 'phrase --preset NAME' and 'pattern --preset NAME' take:\n"
-                 "those that come with Volemo, then those saved in the window.\n";
+    std::cout << Said(kPresetsHelp);
     return 0;
   }
-  if (args.TakePositional("action") != "list") throw UsageError("the only action is list");
+  if (args.TakePositional("action") != "list")
+    throw UsageError(QT_TRANSLATE_NOOP("Message", "操作は list だけです"));
   if (!args.AtEnd()) args.RejectNext();
   // The shipped presets are listed even when the database cannot be read.
   std::unique_ptr<TakeStore> store;

@@ -3,6 +3,7 @@
 // the melody, so the melody is the same with or without them.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "chord.h"
@@ -25,6 +26,10 @@ struct PartVoicing {
 
   bool operator==(const PartVoicing&) const = default;
 };
+
+// A part's chance in percent of striking where it usually strikes with
+// usual percent, at density percent of its usual chances.
+inline int ChanceAtDensity(int usual, int density) { return std::min(100, usual * density / 100); }
 
 // How the bar and its beats fall, the bars of the meter; 4/4 without one.
 struct PartTime {

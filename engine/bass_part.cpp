@@ -19,7 +19,7 @@ int EighthChance(const Meter& meter, int64_t inBar, int density) {
   const int usual = meter == Meter{}               ? kEighthChance[inBar / kEighth]
                     : AccentAt(meter, inBar) != Accent::None ? kBeatChance
                                                              : kOffBeatChance;
-  return std::min(100, usual * density / 100);
+  return ChanceAtDensity(usual, density);
 }
 
 struct BassRange {

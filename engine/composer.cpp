@@ -3,24 +3,32 @@
 #include <algorithm>
 #include <numeric>
 #include <string_view>
+#include <utility>
 
 #include "controls.h"
 #include "cp932.h"
 #include "meter.h"
+#include "mml_tokens.h"
 #include "note_choice.h"
 #include "pattern_source.h"
 #include "phrase_form.h"
+#include "rhythm_pattern.h"
 #include "step_groove.h"
+#include "step_sounds.h"
 #include "text_trim.h"
 #include "translatable.h"
 
 namespace volemo {
 namespace {
 
-constexpr std::string_view kStepSymbols = "NmBWd^r";
-constexpr int kStepsPerLine = 16;
+bool IsStep(char ch) { return kRhythmSymbols.find(ch) != std::string_view::npos; }
 
-bool IsStep(char ch) { return std::string_view(kStepSymbols).find(ch) != std::string_view::npos; }
+// The text around a step's notes: a chord's quotes, a division's braces.
+std::pair<std::string_view, std::string_view> Enclosure(char symbol) {
+  if (symbol == 'W') return {"'", "'"};
+  if (symbol == 'd') return {"Div{", "}"};
+  return {};
+}
 
 // Writes the body and records every note with its timing as the compiler
 // plays it: a tie lengthens the notes of the last note or chord (the second
@@ -33,8 +41,7 @@ class PhraseWriter {
         state_(state),
         groove_(groove),
         line_(line),
-        gateN_(settings.Position("scrGateN")),
-        gateM_(settings.Position("scrGateM")),
+        sounds_(settings),
         velocity_(settings.Value("spnV")) {}
 
   // Appends the tokens of one pattern character; true when it is a step.
@@ -50,30 +57,24 @@ class PhraseWriter {
     }
     switch (ch) {
       case ' ': texts_.back() += ' '; return false;
-      case 'N': SetGate(gateN_); OneNote('N'); return true;
-      case 'm': SetGate(gateM_); OneNote('m'); return true;
       case 'B':
-        SetGate(MutedDraw() ? gateM_ : gateN_);
-        texts_.back() += "p%.T(-8192,0,!32)";
-        SetGate(gateN_);  // the bent note itself always sounds with the normal gate
-        OneNote('B');
-        return true;
-      case 'W':
-        SetGate(MutedDraw() ? gateM_ : gateN_);
-        texts_.back() += '\'';
-        tieFirst_ = notes_.size();
-        Note('W', now_, length_);
-        Note('W', now_, length_);
-        texts_.back() += '\'' + lengthText_;
+        // The slide's gate is drawn and written but never heard: the bent
+        // note sounds with its own, the normal gate.
+        SetGate(sounds_.DrawnGate(state_.random));
+        texts_.back() += kBendSlide;
+        [[fallthrough]];
+      case 'N': case 'm': case 'W': case 'd': {
+        const StepSound sound = sounds_.Of(ch, now_, length_, state_.random);
+        const auto [open, close] = Enclosure(ch);
+        SetGate(sound.gate);
+        texts_.back() += open;
+        const size_t first = notes_.size();
+        for (size_t i = 0; i < sound.count; ++i) Note(ch, sound.notes[i].start, sound.notes[i].length);
+        texts_.back() += close;
+        texts_.back() += lengthText_;
+        tieFirst_ = first + sound.tiedFrom;
         return Advance(notes_.size());
-      case 'd':
-        SetGate(MutedDraw() ? gateM_ : gateN_);
-        texts_.back() += "Div{";
-        Note('d', now_, length_ / 2);
-        tieFirst_ = notes_.size();
-        Note('d', now_ + length_ / 2, length_ - length_ / 2);  // the last item takes the remainder
-        texts_.back() += '}' + lengthText_;
-        return Advance(notes_.size());
+      }
       case '^':
         texts_.back() += '^' + lengthText_;
         for (size_t k = tieFirst_; k < tieLast_; ++k) notes_[k].soundingTicks += length_;
@@ -87,7 +88,7 @@ class PhraseWriter {
     }
   }
 
-  void Separator() { texts_.back() += "|\r\n"; }
+  void Separator() { texts_.back() += kLineEnd; }
 
   PhraseBody Take() {
     const int64_t ticks = index_ > 0 ? now_ + length_ : 0;
@@ -104,9 +105,6 @@ class PhraseWriter {
     lastVelocity_ = velocity;
     if (velocity >= 0) velocity_ = velocity;
   }
-  bool MutedDraw() {
-    return static_cast<int>(state_.random.Next(100)) < settings_.Position("scrMuteRate");
-  }
   // A note whose soundingTicks holds its written length until Finish.
   void Note(char symbol, int64_t start, int64_t length) {
     PhraseNote note;
@@ -119,12 +117,6 @@ class PhraseWriter {
     notes_.push_back(note);
     texts_.emplace_back();
   }
-  bool OneNote(char symbol) {
-    tieFirst_ = notes_.size();
-    Note(symbol, now_, length_);
-    texts_.back() += lengthText_;
-    return Advance(notes_.size());
-  }
   // Ends a step: what a tie after it lengthens ends at tieLast.
   bool Advance(size_t tieLast) {
     tieLast_ = tieLast;
@@ -136,7 +128,7 @@ class PhraseWriter {
   EngineState& state_;
   const StepGroove& groove_;
   const MelodyLine* line_;
-  const int gateN_, gateM_;
+  const StepSounds sounds_;
   int lastGate_ = -1, lastVelocity_ = -1;
   int velocity_;  // in force: the header's until a step sets its own
   int index_ = 0;
@@ -185,7 +177,7 @@ PhraseBody ComposeBody(Settings& settings, EngineState& state, const GrooveSetti
     stepsPerLine = static_cast<int>(BarTicks(*groove.meter) / stepTicks);
   // A pattern without any step symbol would never reach the step count: it
   // is read once, so its blanks come out and the phrase has no notes.
-  const bool hasSteps = p.find_first_of(kStepSymbols) != std::string_view::npos;
+  const bool hasSteps = p.find_first_of(kRhythmSymbols) != std::string_view::npos;
   int steps = 0;
   size_t index = 0;
   if (!p.empty()) {
@@ -225,7 +217,7 @@ Phrase JoinBodies(const std::string& head, std::vector<PhraseBody> bodies, std::
   // The gate applies to the whole length, ties included.
   for (PhraseNote& n : notes) {
     n.lengthTicks = n.soundingTicks;
-    n.soundingTicks = n.gate == 0 ? 0 : std::max<int64_t>(1, n.soundingTicks * n.gate / 100);
+    n.soundingTicks = SoundingTicks(n.soundingTicks, n.gate);
   }
   texts.back() += tail;
   Phrase phrase(std::move(texts), std::move(notes));
@@ -261,7 +253,7 @@ Phrase ComposePhrase(Settings& settings, EngineState& state, const GrooveSetting
     PhraseBody body = ComposeBody(settings, state, groove, steps, &line);
     line.Cadence(body.notes, settings, state);
     phrase = JoinBodies(melody.opening + PhraseHead(settings, groove) + "[4 \r\n", {std::move(body)}, "\r\n]", true);
-    if (line.Shapes() || melody.line.cadence > 0) phrase.SetKeyChooser(line.Chooser());
+    phrase.SetKeyChooser(line.Chooser());
   } else {
     phrase = ComposeForm(settings, state, groove, melody.line, melody.chords, melody.opening);
   }

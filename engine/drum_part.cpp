@@ -45,7 +45,7 @@ int CommonTimeStep(const Meter& meter, int64_t inBar) {
 std::vector<int> DrawStep(int s, int density, EngineState& state) {
   std::vector<int> keys;
   for (const DrumWeights& d : kDrums)
-    if (static_cast<int>(state.random.Next(100)) < std::min(100, d.chance[s] * density / 100)) keys.push_back(d.key);
+    if (static_cast<int>(state.random.Next(100)) < ChanceAtDensity(d.chance[s], density)) keys.push_back(d.key);
   if (keys.size() > 1 && keys.back() == kOpenHat) std::erase(keys, kClosedHat);
   if (s == 0 && (keys.empty() || keys.front() != kKick)) keys.insert(keys.begin(), kKick);
   return keys;

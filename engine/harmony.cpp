@@ -18,8 +18,7 @@ std::vector<music::Chord> MakeProgression(const std::string& text, int key, cons
   const bool drawn = text == "random";
   std::string symbols = text;
   if (drawn) {
-    RandomSource own;
-    own.Seed(state.random.seed() ^ 0x9E3779B9u);
+    RandomSource own = Stream(state.random.seed(), 0x9E3779B9u);
     const auto point = static_cast<int>(own.Next(static_cast<uint32_t>(music::ProgressionWeightTotal())));
     symbols = std::string(music::ProgressionAt(point).numerals);
   }

@@ -10,7 +10,6 @@
 namespace volemo {
 namespace {
 
-constexpr int kHighestKey = 127;
 constexpr int kFifth = 7;
 // The contour's pull: a key's weight halves for every this many semitones
 // between it and the contour's target, gently enough that the scale and the
@@ -164,6 +163,7 @@ void MelodyLine::Cadence(std::vector<PhraseNote>& notes, const Settings& setting
 }
 
 Phrase::KeyChooser MelodyLine::Chooser() const {
+  if (!Shapes() && line_.cadence <= 0) return {};
   return [line = *this](const std::vector<PhraseNote>& notes, size_t index, const Settings& settings,
                         EngineState& state) {
     int key = line.Choose(notes, index, notes[index].startTick, settings, state);

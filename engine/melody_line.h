@@ -63,7 +63,8 @@ class MelodyLine {
   // when the cadence is above 0.
   void Cadence(std::vector<PhraseNote>& notes, const Settings& settings, EngineState& state) const;
 
-  // For Phrase::SetKeyChooser: Choose, and the cadence again for the last note.
+  // For Phrase::SetKeyChooser: Choose, and the cadence again for the last
+  // note; empty when the line chooses as the note choice does.
   Phrase::KeyChooser Chooser() const;
 
  private:

@@ -17,9 +17,6 @@ constexpr std::array<std::string_view, 12> kNoteNames = {"c",  "c+", "d",  "d+",
 // a scale whose weights are all 0 still yields a note (uniformly chosen).
 constexpr int kMaxRejections = 3000;
 
-// The range reaches up to 131 (B10), the compiler's keys only to 127.
-constexpr int kHighestKey = 127;
-
 }  // namespace
 
 std::pair<int, int> NoteRange(const Settings& settings) {

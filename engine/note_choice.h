@@ -10,6 +10,9 @@
 
 namespace volemo {
 
+// The highest key the compiler plays; the range reaches up to 131 (B10).
+inline constexpr int kHighestKey = 127;
+
 // A note number (octave * 12 + pitch class) in the range of cmbOct1/spnOct1
 // to cmbOct2/spnOct2 (octaves clamped to their fields' range at use),
 // weighted by the scale weights. Never above 127, the highest MIDI key.

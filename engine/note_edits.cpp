@@ -21,10 +21,6 @@ std::vector<PhraseNote> WithStep(const Phrase& phrase, int number, F f) {
   return notes;
 }
 
-void CheckKey(int key) {
-  if (key < 0 || key > 127) throw std::out_of_range("no MIDI key " + std::to_string(key));
-}
-
 }  // namespace
 
 void MoveNote(Phrase& phrase, int number, int64_t start, int key) {

@@ -5,6 +5,9 @@
 #include <functional>
 #include <stdexcept>
 
+#include "message_format.h"
+#include "translatable.h"
+
 #include "chord_symbols.h"
 #include "euclidean_rhythm.h"
 #include "phrase_form.h"
@@ -16,14 +19,16 @@ int Integer(const std::string& text) {
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) throw std::invalid_argument("must be an integer, not \"" + text + "\"");
+  if (text.empty() || ec != std::errc() || ptr != end) throw std::invalid_argument(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "は整数で指定してください（\"%1\" は整数ではありません）"), {text}));
   return value;
 }
 
 int InRange(const std::string& text, int low, int high) {
   const int v = Integer(text);
   if (v < low || v > high)
-    throw std::invalid_argument("takes " + std::to_string(low) + " to " + std::to_string(high) + ", not " + text);
+    throw std::invalid_argument(FormatMessage(QT_TRANSLATE_NOOP("Message", "は %1～%2 で指定してください（%3 は範囲外です）"),
+                                              {std::to_string(low), std::to_string(high), text}));
   return v;
 }
 
@@ -37,9 +42,12 @@ std::vector<int> Integers(const std::string& text, size_t required, size_t most)
     start = comma + 1;
   }
   if (values.size() < required || values.size() > most)
-    throw std::invalid_argument("takes " + std::to_string(required) +
-                                (most > required ? " to " + std::to_string(most) : std::string()) +
-                                " integers joined by commas, not " + text);
+    throw std::invalid_argument(
+        most > required
+            ? FormatMessage(QT_TRANSLATE_NOOP("Message", "はコンマでつないだ %1～%2 個の整数で指定してください（%3 ではなく）"),
+                            {std::to_string(required), std::to_string(most), text})
+            : FormatMessage(QT_TRANSLATE_NOOP("Message", "はコンマでつないだ %1 個の整数で指定してください（%2 ではなく）"),
+                            {std::to_string(required), text}));
   return values;
 }
 
@@ -80,7 +88,9 @@ void AddVoicingFields(std::vector<Field>& fields, const char* part, PartVoicing 
                         const int low = dash == std::string::npos ? -1 : Integer(v.substr(0, dash));
                         const int high = dash == std::string::npos ? -1 : Integer(v.substr(dash + 1));
                         if (low < 0 || high > 127 || high - low < kLeastPartRange - 1)
-                          throw std::invalid_argument("takes LOW-HIGH, keys 0 to 127 at least an octave apart, not " + v);
+                          throw std::invalid_argument(FormatMessage(
+                              QT_TRANSLATE_NOOP("Message", "は LOW-HIGH（0～127 のキーで一オクターブ以上離す）で指定してください（%1 ではなく）"),
+                              {v}));
                         to(s).low = low;
                         to(s).high = high;
                       }});
@@ -113,7 +123,9 @@ const std::vector<Field>& Fields() {
                  },
                  [](PartSettings& s, const std::string& v) {
                    const std::optional<Contour> c = ContourNamed(v);
-                   if (!c) throw std::invalid_argument("takes free, arch, rising, falling or wave, not " + v);
+                   if (!c)
+                     throw std::invalid_argument(FormatMessage(
+                         QT_TRANSLATE_NOOP("Message", "は free, arch, rising, falling か wave で指定してください（%1 ではなく）"), {v}));
                    s.arrangement.line.contour = *c;
                  }});
     lineInt("chord-pull", &LineSettings::chordPull, 0, 100);
@@ -136,7 +148,9 @@ const std::vector<Field>& Fields() {
                      else if (part == "chords") a.chords = true;
                      else if (part == "drums") a.drums = true;
                      else if (part != "melody" && !(part.empty() && v.empty()))
-                       throw std::invalid_argument("takes melody, bass, chords, drums separated by commas, not " + v);
+                       throw std::invalid_argument(FormatMessage(
+                           QT_TRANSLATE_NOOP("Message", "は melody, bass, chords, drums をコンマで区切って指定してください（%1 ではなく）"),
+                           {v}));
                      at = end + 1;
                    }
                  }});
@@ -156,7 +170,8 @@ const std::vector<Field>& Fields() {
                  [](PartSettings& s, const std::string& v) {
                    for (size_t i = 0; i < kCompings.size(); ++i)
                      if (v == kCompings[i]) return void(s.arrangement.comping = static_cast<Comping>(i));
-                   throw std::invalid_argument("takes whole, halves or accents, not " + v);
+                   throw std::invalid_argument(
+                       FormatMessage(QT_TRANSLATE_NOOP("Message", "は whole, halves か accents で指定してください（%1 ではなく）"), {v}));
                  }});
     AddVoicingFields(f, "bass", &ArrangementSettings::bassVoicing, kBassVoicing, true, true);
     AddVoicingFields(f, "chords", &ArrangementSettings::chordVoicing, kChordVoicing, true, false);
@@ -177,9 +192,12 @@ const std::vector<Field>& Fields() {
                  },
                  [](PartSettings& s, const std::string& v) {
                    const std::vector<int> e = Integers(v, 2, 3);
-                   if (e[1] < 1 || e[1] > 64) throw std::invalid_argument("takes 1 to 64 steps, not " + std::to_string(e[1]));
+                   if (e[1] < 1 || e[1] > 64)
+                     throw std::invalid_argument(FormatMessage(
+                         QT_TRANSLATE_NOOP("Message", "は 1～64 ステップで指定してください（%1 ではなく）"), {std::to_string(e[1])}));
                    if (e.size() > 2 && (e[2] < -100000 || e[2] > 100000))
-                     throw std::invalid_argument("takes a rotation of -100000 to 100000, not " + std::to_string(e[2]));
+                     throw std::invalid_argument(FormatMessage(
+                         QT_TRANSLATE_NOOP("Message", "は -100000～100000 の回転で指定してください（%1 ではなく）"), {std::to_string(e[2])}));
                    EuclideanRhythm(e[0], e[1], 0);  // refuses what cannot be spread
                    s.groove.euclid = EuclidSteps{e[0], e[1], e.size() > 2 ? e[2] : 0};
                  }});
@@ -189,7 +207,9 @@ const std::vector<Field>& Fields() {
                  [](const PartSettings& s) { return s.groove.swingGrid == 16 ? std::string() : std::to_string(s.groove.swingGrid); },
                  [](PartSettings& s, const std::string& v) {
                    const int grid = Integer(v);
-                   if (grid != 8 && grid != 16) throw std::invalid_argument("takes 8 or 16, not " + v);
+                   if (grid != 8 && grid != 16)
+                     throw std::invalid_argument(
+                         FormatMessage(QT_TRANSLATE_NOOP("Message", "は 8 か 16 で指定してください（%1 ではなく）"), {v}));
                    s.groove.swingGrid = grid;
                  }});
     grooveInt("humanize-time", &GrooveSettings::humanizeTime, 0, 240);
@@ -202,7 +222,9 @@ const std::vector<Field>& Fields() {
                  [](PartSettings& s, const std::string& v) {
                    const std::vector<int> a = Integers(v, 1, 2);
                    for (int amount : a)
-                     if (amount < 0 || amount > 127) throw std::invalid_argument("takes amounts of 0 to 127, not " + v);
+                     if (amount < 0 || amount > 127)
+                       throw std::invalid_argument(
+                           FormatMessage(QT_TRANSLATE_NOOP("Message", "は 0～127 の量で指定してください（%1 ではなく）"), {v}));
                    s.groove.beatAccent = a[0];
                    s.groove.barAccent = a.back();
                  }});
@@ -263,7 +285,7 @@ const std::vector<std::string>& PartValueNames() {
 
 void SetPartValue(PartSettings& settings, std::string_view name, const std::string& value) {
   const Field* f = Find(name);
-  if (!f) throw std::invalid_argument("is no setting of the line, the parts or the groove");
+  if (!f) throw std::invalid_argument(QT_TRANSLATE_NOOP("Message", "はメロディーの線、パート、グルーヴの設定ではありません"));
   f->set(settings, value);
 }
 

@@ -1,12 +1,8 @@
 #include "part_writer.h"
 
+#include "mml_tokens.h"
 
 namespace volemo {
-namespace {
-
-std::string Ticks(int64_t ticks) { return "%" + std::to_string(ticks); }
-
-}  // namespace
 
 PartVoice VoiceOf(std::string_view name, const PartVoicing& voicing, int velocity, int gate) {
   return {name, voicing.channel, voicing.voice, velocity, gate};
@@ -24,23 +20,23 @@ Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const
   size_t next = 0;
   for (const PartHit& hit : hits) {
     std::string& before = texts.back();
-    if (hit.start > now) before += "r" + Ticks(hit.start - now) + " ";
-    if (hit.start > 0 && hit.start % bar == 0) before += "|\r\n";
+    if (hit.start > now) before += "r" + TicksLength(hit.start - now) + " ";
+    if (hit.start > 0 && hit.start % bar == 0) before += kLineEnd;
     if (hit.count > 1) before += "'";
     for (int k = 0; k < hit.count; ++k) {
       PhraseNote note;
       note.startTick = hit.start;
-      note.soundingTicks = std::max<int64_t>(1, hit.length * voice.gate / 100);
+      note.soundingTicks = SoundingTicks(hit.length, voice.gate);
       note.key = keys[next++];
       note.gate = voice.gate;
       note.symbol = hit.count > 1 ? 'W' : 'N';
       notes.push_back(note);
       texts.emplace_back();
     }
-    texts.back() += (hit.count > 1 ? "'" : "") + Ticks(hit.length) + " ";
+    texts.back() += (hit.count > 1 ? "'" : "") + TicksLength(hit.length) + " ";
     now = hit.start + hit.length;
   }
-  if (bodyTicks > now) texts.back() += "r" + Ticks(bodyTicks - now);
+  if (bodyTicks > now) texts.back() += "r" + TicksLength(bodyTicks - now);
   texts.back() += "\r\n]";
   return Phrase(std::move(texts), std::move(notes));
 }

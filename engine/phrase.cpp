@@ -10,6 +10,8 @@
 
 namespace volemo {
 
+int64_t SoundingTicks(int64_t ticks, int gate) { return gate == 0 ? 0 : std::max<int64_t>(1, ticks * gate / 100); }
+
 Phrase::Phrase(std::vector<std::string> texts, std::vector<PhraseNote> notes)
     : texts_(std::move(texts)), notes_(std::move(notes)) {
   if (texts_.size() != notes_.size() + 1) throw std::invalid_argument("a phrase needs one text more than notes");
@@ -47,23 +49,23 @@ int Phrase::UnlockedCount() const {
   return static_cast<int>(std::count_if(notes_.begin(), notes_.end(), [](const PhraseNote& n) { return !n.locked; }));
 }
 
+std::vector<size_t> Phrase::UnlockedIndexes() const {
+  std::vector<size_t> unlocked;
+  for (size_t i = 0; i < notes_.size(); ++i)
+    if (!notes_[i].locked) unlocked.push_back(i);
+  return unlocked;
+}
+
 void Phrase::Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state) {
   for (size_t i : indexes) notes_[i].key = chooser_ ? chooser_(notes_, i, settings, state) : PickNote(settings, state);
   Write();
 }
 
-void Phrase::Reroll(const Settings& settings, EngineState& state) {
-  std::vector<size_t> unlocked;
-  for (size_t i = 0; i < notes_.size(); ++i)
-    if (!notes_[i].locked) unlocked.push_back(i);
-  Redraw(unlocked, settings, state);
-}
+void Phrase::Reroll(const Settings& settings, EngineState& state) { Redraw(UnlockedIndexes(), settings, state); }
 
 void Phrase::Mutate(int k, const Settings& settings, EngineState& state) {
   if (k < 0) throw std::invalid_argument("cannot mutate " + std::to_string(k) + " notes");
-  std::vector<size_t> unlocked;
-  for (size_t i = 0; i < notes_.size(); ++i)
-    if (!notes_[i].locked) unlocked.push_back(i);
+  std::vector<size_t> unlocked = UnlockedIndexes();
   const size_t chosen = std::min(static_cast<size_t>(k), unlocked.size());
   if (chosen < unlocked.size()) {
     // The first `chosen` places of a shuffle, then back into text order.

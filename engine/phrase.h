@@ -35,6 +35,11 @@ struct PhraseNote {
   bool startsPart = false;    // written with its octave, as the first note of a part (an arrangement's)
 };
 
+// How long a note written for ticks (ties included) sounds under gate
+// percent, as the compiler plays it: not at all at gate 0, else at least
+// a tick.
+int64_t SoundingTicks(int64_t ticks, int gate);
+
 // What stands around a phrase's body: the text before it (header, repeat
 // opening) and after it, the body's length and its step (the length a
 // written step takes without a length of its own).
@@ -108,6 +113,7 @@ class Phrase {
 
  private:
   size_t IndexOf(int number) const;  // throws std::out_of_range
+  std::vector<size_t> UnlockedIndexes() const;  // in text order
   void Write();
   void Redraw(const std::vector<size_t>& indexes, const Settings& settings, EngineState& state);
 
@@ -117,6 +123,9 @@ class Phrase {
   KeyChooser chooser_;
   PhraseFrame frame_;
 };
+
+// Throws std::out_of_range for a key that is not a MIDI key (0..127).
+void CheckKey(int key);
 
 // Empty when the operations may work on phrase while the MML box holds
 // boxText; otherwise why not, as a Japanese status text (CP932): no phrase

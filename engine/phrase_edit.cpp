@@ -6,22 +6,25 @@
 #include <string>
 #include <utility>
 
+#include "mml_tokens.h"
 #include "note_choice.h"
 #include "phrase.h"
 
 namespace volemo {
 namespace {
 
-constexpr int kStepsPerLine = 16;
-
 // A length as MML writes it: nothing for one step, exact ticks otherwise.
-std::string LengthText(int64_t ticks, int64_t step) { return ticks == step ? std::string() : "%" + std::to_string(ticks); }
+std::string LengthText(int64_t ticks, int64_t step) { return ticks == step ? std::string() : TicksLength(ticks); }
 
 }  // namespace
 
+void CheckKey(int key) {
+  if (key < 0 || key > kHighestKey) throw std::out_of_range("no MIDI key " + std::to_string(key));
+}
+
 void Phrase::SetKey(int number, int key) {
   const size_t index = IndexOf(number);
-  if (key < 0 || key > 127) throw std::out_of_range("no MIDI key " + std::to_string(key));
+  CheckKey(key);
   notes_[index].key = key;
   Write();
 }
@@ -49,7 +52,7 @@ void Phrase::Rewrite(std::vector<PhraseNote> notes) {
     const bool chord = last - first > 1;
 
     std::string& before = texts.back();
-    if (first > 0 && start / (kStepsPerLine * step) != line) before += "|\r\n";
+    if (first > 0 && start / (kStepsPerLine * step) != line) before += kLineEnd;
     line = start / (kStepsPerLine * step);
     if (start > now) before += 'r' + LengthText(start - now, step);
     const int noteGate = std::clamp(notes[first].gate, 0, 100);
@@ -59,14 +62,14 @@ void Phrase::Rewrite(std::vector<PhraseNote> notes) {
     gate = noteGate;
     velocity = noteVelocity;
     // The bent step's slide, as the composer writes it.
-    if (!chord && notes[first].symbol == 'B') before += "p%.T(-8192,0,!32)";
+    if (!chord && notes[first].symbol == 'B') before += kBendSlide;
     if (chord) before += '\'';
     for (size_t k = first; k < last; ++k) {
       PhraseNote& n = notes[k];
       n.lengthTicks = length;
       n.gate = noteGate;
       n.velocity = noteVelocity;
-      n.soundingTicks = noteGate == 0 ? 0 : std::max<int64_t>(1, length * noteGate / 100);
+      n.soundingTicks = SoundingTicks(length, noteGate);
       if (chord) n.symbol = 'W';
       texts.emplace_back();
     }

@@ -4,6 +4,9 @@
 #include <map>
 #include <stdexcept>
 
+#include "message_format.h"
+#include "translatable.h"
+
 #include "composer.h"
 #include "meter.h"
 #include "text_trim.h"
@@ -16,10 +19,11 @@ std::vector<FormSection> ParseForm(std::string_view form) {
     if (c >= 'A' && c <= 'Z') sections.push_back({c, 0});
     else if (c == '\'' && !sections.empty()) ++sections.back().primes;
     else
-      throw std::invalid_argument("a form is capital letters, each with any number of ' after it (such as AA'BA'), not \"" +
-                                  std::string(form) + "\"");
+      throw std::invalid_argument(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "形式は大文字の並びで、それぞれの後に ' をいくつでもつけられます（AA'BA' など）。\"%1\" は書けません"),
+          {form}));
   }
-  if (sections.empty()) throw std::invalid_argument("a form needs at least one section");
+  if (sections.empty()) throw std::invalid_argument(QT_TRANSLATE_NOOP("Message", "形式には少なくとも一つのセクションが要ります"));
   return sections;
 }
 
@@ -36,9 +40,10 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
   const int64_t step = StepTicks(settings.Value("spnL"));
   const int64_t ticks = int64_t{groove.sectionBars} * BarTicks(meter);
   if (groove.sectionBars < 1 || step == 0 || ticks % step != 0)
-    throw std::invalid_argument("a section of " + std::to_string(groove.sectionBars) + " bars of " +
-                                std::to_string(meter.numerator) + "/" + std::to_string(meter.denominator) +
-                                " does not hold a whole number of steps of l" + settings.Text("spnL"));
+    throw std::invalid_argument(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "%2/%3 の %1 小節のセクションには l%4 のステップが整数個入りません"),
+        {std::to_string(groove.sectionBars), std::to_string(meter.numerator), std::to_string(meter.denominator),
+         settings.Text("spnL")}));
   const int steps = static_cast<int>(ticks / step);
   const bool drawn = TrimControlAndBlank(settings.PatternText()).empty();
   const int tonic = std::clamp(settings.Index("cmbKey"), 0, 11);
@@ -61,7 +66,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
       PhraseBody varied = made[letter];
       Phrase notes(varied.texts, varied.notes);
       const MelodyLine& drawnBy = lines.at(letter);
-      if (drawnBy.Shapes() || line.cadence > 0) notes.SetKeyChooser(drawnBy.Chooser());
+      notes.SetKeyChooser(drawnBy.Chooser());
       notes.Mutate(groove.variation, settings, state);
       for (size_t i = 0; i < varied.notes.size(); ++i) varied.notes[i].key = notes.Notes()[i].key;
       made[name] = std::move(varied);
@@ -74,7 +79,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
   ChordTimeline bars = chords;
   bars.masks = FormChords(chords.masks, groove);
   const MelodyLine whole(line, bars, static_cast<int64_t>(form.size()) * ticks, tonic);
-  if (whole.Shapes() || line.cadence > 0) phrase.SetKeyChooser(whole.Chooser());
+  phrase.SetKeyChooser(whole.Chooser());
   return phrase;
 }
 

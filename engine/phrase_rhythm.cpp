@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "phrase.h"
 #include "rhythm_pattern.h"
+#include "step_sounds.h"
 
 namespace volemo {
 
@@ -26,11 +27,8 @@ void Phrase::RerollRhythm(const Settings& settings, EngineState& state) {
     for (int64_t s = n.startTick / step; s * step < end; ++s) held[static_cast<size_t>(s)] = true;
   }
 
-  const int gateN = settings.Position("scrGateN"), gateM = settings.Position("scrGateM");
+  const StepSounds sounds(settings);
   const int velocity = std::clamp(ValueInRange(settings, "spnV"), 1, 127);
-  auto mutedGate = [&] {
-    return static_cast<int>(state.random.Next(100)) < settings.Position("scrMuteRate") ? gateM : gateN;
-  };
   std::vector<size_t> tied;  // the notes a tie in the next step lengthens
   for (size_t s = 0; s < steps; ++s) {
     if (held[s]) {
@@ -38,48 +36,29 @@ void Phrase::RerollRhythm(const Settings& settings, EngineState& state) {
       continue;
     }
     const int64_t start = static_cast<int64_t>(s) * step, length = std::min(step, body - start);
-    auto add = [&](int64_t at, int64_t ticks, int gate, char symbol) {
-      PhraseNote n;
-      n.startTick = at;
-      n.lengthTicks = ticks;
-      n.gate = gate;
-      n.velocity = velocity;
-      n.symbol = symbol;
-      notes.push_back(n);
-      tied.push_back(notes.size() - 1);
-    };
     const char symbol = DrawRhythmSymbol(settings, state.random);
     if (symbol == '^') {
       for (size_t k : tied) notes[k].lengthTicks += length;
       continue;
     }
     tied.clear();
-    switch (symbol) {
-      case 'N': case 'B': add(start, length, gateN, symbol); break;
-      case 'm': add(start, length, gateM, symbol); break;
-      case 'W': {
-        const int gate = mutedGate();
-        add(start, length, gate, 'W');
-        add(start, length, gate, 'W');
-        break;
-      }
-      case 'd': {
-        const int gate = mutedGate();
-        if (length / 2 > 0) {
-          add(start, length / 2, gate, 'd');
-          tied.clear();  // a tie lengthens the second half only
-        }
-        add(start + length / 2, length - length / 2, gate, 'd');
-        break;
-      }
-      default: break;  // a rest
+    const StepSound sound = sounds.Of(symbol, start, length, state.random);
+    for (size_t i = 0; i < sound.count; ++i) {
+      // A half of a one-tick double has no length to write: the other half
+      // sounds alone.
+      if (sound.notes[i].length <= 0) continue;
+      PhraseNote n;
+      n.startTick = sound.notes[i].start;
+      n.lengthTicks = sound.notes[i].length;
+      n.gate = sound.gate;
+      n.velocity = velocity;
+      n.symbol = symbol;
+      notes.push_back(n);
+      if (i >= sound.tiedFrom) tied.push_back(notes.size() - 1);
     }
   }
   Rewrite(std::move(notes));
-  std::vector<size_t> drawn;
-  for (size_t i = 0; i < notes_.size(); ++i)
-    if (!notes_[i].locked) drawn.push_back(i);  // every unlocked note is new
-  Redraw(drawn, settings, state);
+  Redraw(UnlockedIndexes(), settings, state);  // every unlocked note is new
 }
 
 }  // namespace volemo

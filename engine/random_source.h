@@ -22,6 +22,14 @@ class RandomSource {
   uint32_t seed_ = 0;
 };
 
+// A generator of its own for one kind of draw, from a seed and the kind's
+// salt, so that its draws neither take from nor move the main sequence.
+inline RandomSource Stream(uint32_t seed, uint32_t salt) {
+  RandomSource random;
+  random.Seed(seed ^ salt);
+  return random;
+}
+
 // The low 32 bits of a high-resolution clock: the start-up seed.
 uint32_t ClockSeed();
 

@@ -57,7 +57,7 @@ constexpr size_t kMaxScaleFileBytes = 4 * 1024 * 1024;
 std::string ReadScaleFile(const std::string& path) {
   std::string text;
   if (const auto failure =
-          ReadInputFile(path, kMaxScaleFileBytes, "スケール定義ファイルとしては大きすぎます（4 MiB まで）", text))
+          ReadInputFile(path, kMaxScaleFileBytes, QT_TRANSLATE_NOOP("Message", "スケール定義ファイルとしては大きすぎます（4 MiB まで）"), text))
     ThrowCannotOpen(path, failure->reason);
   return text;
 }

@@ -5,18 +5,12 @@
 #include <string>
 
 #include "meter.h"
+#include "mml_tokens.h"
 #include "random_source.h"
 #include "swing.h"
 
 namespace volemo {
 namespace {
-
-// Each kind of draw has a stream of its own.
-RandomSource Stream(uint32_t seed, uint32_t salt) {
-  RandomSource random;
-  random.Seed(seed ^ salt);
-  return random;
-}
 
 // A draw in -n..n.
 int Spread(RandomSource& random, int n) { return static_cast<int>(random.Next(2 * static_cast<uint32_t>(n) + 1)) - n; }
@@ -69,7 +63,7 @@ GrooveStep StepGroove::At(int step) const {
   if (step >= 0 && i + 1 < boundaries_.size()) {
     s.start = boundaries_[i];
     s.length = boundaries_[i + 1] - boundaries_[i];
-    s.lengthText = "%" + std::to_string(s.length);
+    s.lengthText = TicksLength(s.length);
   } else {
     s.start = step * stepTicks_;
     s.length = stepTicks_;

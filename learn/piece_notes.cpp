@@ -6,16 +6,16 @@
 #include <tuple>
 
 #include "learn_error.h"
+#include "message_text.h"
 #include "player_error.h"
+#include "translatable.h"
 
 namespace volemo {
 namespace {
 
 constexpr int kBendCentre = 8192;
 
-[[noreturn]] void Refuse(const std::string& name, const std::string& why) {
-  throw LearnError("\"" + name + "\": " + why);
-}
+[[noreturn]] void Refuse(const std::string& name, const std::string& why) { throw LearnError(AboutFile(name, why)); }
 
 // SMPTE time has no quarter notes: its ticks are read as at 120 beats a
 // minute, the tempo a file without tempo changes plays at.
@@ -25,17 +25,21 @@ int TicksPerQuarter(uint16_t division) {
   return std::max(1, fps * (division & 0xFF) / 2);
 }
 
-std::string SelectionText(const NoteSelection& selection) {
-  std::string text;
-  if (selection.track) text += "トラック " + std::to_string(*selection.track);
-  if (selection.channel) text += (text.empty() ? "" : "・") + std::string("チャンネル ") + std::to_string(*selection.channel);
-  return text.empty() ? "ファイル" : text;
+// Why the notes chosen are none.
+std::string NoNotes(const NoteSelection& selection) {
+  const std::string track = selection.track ? std::to_string(*selection.track) : "";
+  const std::string channel = selection.channel ? std::to_string(*selection.channel) : "";
+  if (selection.track && selection.channel)
+    return FormatMessage(QT_TRANSLATE_NOOP("Message", "トラック %1・チャンネル %2にノートがありません。"), {track, channel});
+  if (selection.track) return FormatMessage(QT_TRANSLATE_NOOP("Message", "トラック %1にノートがありません。"), {track});
+  if (selection.channel) return FormatMessage(QT_TRANSLATE_NOOP("Message", "チャンネル %1にノートがありません。"), {channel});
+  return QT_TRANSLATE_NOOP("Message", "ファイルにノートがありません。");
 }
 
 }  // namespace
 
 PieceNotes ReadPieceNotes(const MidiFile& midi, const NoteSelection& selection, const std::string& name) {
-  if (midi.format == 2) Refuse(name, "形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。");
+  if (midi.format == 2) Refuse(name, QT_TRANSLATE_NOOP("Message", "形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。"));
   PieceNotes piece;
   piece.ticksPerQuarter = TicksPerQuarter(midi.division);
   piece.firstTempo = midi.firstTempo;
@@ -83,14 +87,14 @@ PieceNotes ReadPieceNotes(const MidiFile& midi, const NoteSelection& selection, 
     }
   });
   if (selection.track && (*selection.track < 1 || *selection.track > track + 1))
-    Refuse(name, "トラック " + std::to_string(*selection.track) + " はありません（音のあるトラックは " +
-                     std::to_string(track + 1) + " まで）。");
+    Refuse(name, FormatMessage(QT_TRANSLATE_NOOP("Message", "トラック %1 はありません（音のあるトラックは %2 まで）。"),
+                               {std::to_string(*selection.track), std::to_string(track + 1)}));
   // A note never ended lasts to the end of the file.
   for (PieceNote& n : piece.notes)
     if (n.length < 0) n.length = midi.lastTick - n.start;
   if (piece.notes.empty()) {
-    if (drumsLeftOut) Refuse(name, "ドラム（チャンネル 10）のノートしかありません（ドラムはチャンネル 10 を選ぶと読みます）。");
-    Refuse(name, SelectionText(selection) + "にノートがありません。");
+    if (drumsLeftOut) Refuse(name, QT_TRANSLATE_NOOP("Message", "ドラム（チャンネル 10）のノートしかありません（ドラムはチャンネル 10 を選ぶと読みます）。"));
+    Refuse(name, NoNotes(selection));
   }
   std::stable_sort(piece.notes.begin(), piece.notes.end(), [](const PieceNote& a, const PieceNote& b) {
     return std::tie(a.start, a.key) < std::tie(b.start, b.key);

@@ -30,7 +30,7 @@ class Reader {
   size_t Pos() const { return pos_; }
 
   uint8_t Byte() {
-    if (pos_ >= data_.size()) Fail("途中で切れています");
+    if (pos_ >= data_.size()) Fail(QT_TRANSLATE_NOOP("Message", "途中で切れています"));
     return static_cast<uint8_t>(data_[pos_++]);
   }
   uint32_t Big(int n) {
@@ -46,16 +46,17 @@ class Reader {
       v = v << 7 | (b & 0x7F);
       if (!(b & 0x80)) return v;
     }
-    Fail("4 バイトを超える可変長の数値を含んでいます");
+    Fail(QT_TRANSLATE_NOOP("Message", "4 バイトを超える可変長の数値を含んでいます"));
   }
   std::string_view Take(uint32_t n) {
-    if (n > data_.size() - pos_) Fail("途中で切れています");
+    if (n > data_.size() - pos_) Fail(QT_TRANSLATE_NOOP("Message", "途中で切れています"));
     std::string_view s = data_.substr(pos_, n);
     pos_ += n;
     return s;
   }
-  [[noreturn]] void Fail(const std::string& why) const {
-    throw MakePlayerError("MIDI ファイルとして読めません（" + what_ + "が" + why + "）。");
+  // why: a reason marked for translation, as are the chunks' names.
+  [[noreturn]] void Fail(const char* why) const {
+    throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイルとして読めません（%1が%2）。"), {what_, why}));
   }
 
  private:
@@ -80,7 +81,7 @@ int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFi
       if (type == 0x51 && data.size() == 3) {
         const auto* d = reinterpret_cast<const uint8_t*>(data.data());
         const uint32_t tempo = d[0] << 16 | d[1] << 8 | d[2];
-        if (tempo == 0) r.Fail("テンポ 0 を含んでいます");
+        if (tempo == 0) r.Fail(QT_TRANSLATE_NOOP("Message", "テンポ 0 を含んでいます"));
         tempos.push_back({tick, tempo});
       }
       if (type == 0x2F) break;  // end of track: anything after it is never played
@@ -90,10 +91,10 @@ int64_t ReadTrack(Reader& r, int track, std::vector<TempoChange>& tempos, MidiFi
       r.Take(r.Vlq());
       continue;
     }
-    if (status > 0xF0) r.Fail("不明なステータスバイトを含んでいます");
+    if (status > 0xF0) r.Fail(QT_TRANSLATE_NOOP("Message", "不明なステータスバイトを含んでいます"));
     uint8_t first;
     if (status < 0x80) {
-      if (running == 0) r.Fail("ステータスのないデータで始まっています");
+      if (running == 0) r.Fail(QT_TRANSLATE_NOOP("Message", "ステータスのないデータで始まっています"));
       first = status;  // running status: the byte read was the first data byte
       status = running;
     } else {
@@ -155,18 +156,18 @@ class TempoMap {
 // messages.
 MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const ChannelMessageVisitor* visit = nullptr,
                std::vector<double>* clocks = nullptr) {
-  Reader file(bytes, "ファイル");
+  Reader file(bytes, QT_TRANSLATE_NOOP("Message", "ファイル"));
   if (bytes.compare(0, 4, "MThd") != 0)
     throw MakePlayerError(QT_TRANSLATE_NOOP("Message", "MIDI ファイルではありません（先頭が MThd ではありません）。"));
   file.Take(4);
   const uint32_t headerLength = file.Big(4);
-  if (headerLength < 6) file.Fail("短すぎるヘッダを持っています");
-  Reader header(file.Take(headerLength), "ヘッダ");
+  if (headerLength < 6) file.Fail(QT_TRANSLATE_NOOP("Message", "短すぎるヘッダを持っています"));
+  Reader header(file.Take(headerLength), QT_TRANSLATE_NOOP("Message", "ヘッダ"));
   const int format = static_cast<int>(header.Big(2));  // 0, 1 and 2 are all played as simultaneous tracks
   const uint32_t declaredTracks = header.Big(2);
   const uint16_t division = static_cast<uint16_t>(header.Big(2));
   if (division == 0 || ((division & 0x8000) && (division & 0xFF) == 0))
-    header.Fail("時間の分解能 0 を指定しています");
+    header.Fail(QT_TRANSLATE_NOOP("Message", "時間の分解能 0 を指定しています"));
 
   MidiFile midi;
   midi.format = format;
@@ -180,11 +181,11 @@ MidiFile Parse(std::string_view bytes, std::vector<TimedEvent>* events, const Ch
     const std::string_view data = file.Take(length);
     if (type != "MTrk") continue;  // unknown chunks are skipped, as the format asks
     ++tracks;
-    Reader track(data, "トラック " + std::to_string(tracks) + " ");
+    Reader track(data, FormatMessage(QT_TRANSLATE_NOOP("Message", "トラック %1 "), {std::to_string(tracks)}));
     lastTick = std::max(lastTick, ReadTrack(track, tracks - 1, tempos, midi, events, visit));
   }
-  if (tracks == 0 || declaredTracks == 0) file.Fail("トラックを持っていません");
-  if (lastTick > INT32_MAX) file.Fail("長すぎる時間を持っています");
+  if (tracks == 0 || declaredTracks == 0) file.Fail(QT_TRANSLATE_NOOP("Message", "トラックを持っていません"));
+  if (lastTick > INT32_MAX) file.Fail(QT_TRANSLATE_NOOP("Message", "長すぎる時間を持っています"));
 
   const auto earliest = std::min_element(tempos.begin(), tempos.end(),
                                          [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
@@ -230,7 +231,7 @@ std::string TrackName(Reader& track) {
 
 std::string WithoutTracks(std::string_view smf, const std::vector<std::string>& names) {
   Parse(smf, nullptr);  // walkable, or the reason why not
-  Reader file(smf, "ファイル");
+  Reader file(smf, QT_TRANSLATE_NOOP("Message", "ファイル"));
   file.Take(4);
   std::string out(smf.substr(0, 8 + file.Big(4)));
   file.Take(static_cast<uint32_t>(out.size() - 8));
@@ -239,7 +240,7 @@ std::string WithoutTracks(std::string_view smf, const std::vector<std::string>& 
     const size_t start = file.Pos();
     const std::string_view type = file.Take(4);
     const std::string_view data = file.Take(file.Big(4));
-    Reader track(data, "トラック");
+    Reader track(data, QT_TRANSLATE_NOOP("Message", "トラック"));
     if (type == "MTrk" && std::find(names.begin(), names.end(), TrackName(track)) != names.end()) {
       ++dropped;
       continue;
@@ -272,12 +273,12 @@ MidiFile ReadMidiFile(const std::string& path) {
   // Ten times what the compiler's longest piece makes.
   constexpr size_t kMostBytes = size_t{128} << 20;
   std::string bytes;
-  if (const auto failure = ReadInputFile(path, kMostBytes, "MIDI ファイルとしては大きすぎます（128 MiB まで）", bytes))
+  if (const auto failure = ReadInputFile(path, kMostBytes, QT_TRANSLATE_NOOP("Message", "MIDI ファイルとしては大きすぎます（128 MiB まで）"), bytes))
     throw MakePlayerError(FormatMessage(QT_TRANSLATE_NOOP("Message", "MIDI ファイル \"%1\" を開けません。"), {path}), failure->reason);
   try {
     return ParseMidiFile(std::move(bytes));
   } catch (const PlayerError& e) {
-    throw PlayerError("\"" + path + "\": " + e.what());
+    throw PlayerError(AboutFile(path, e.what()));
   }
 }
 

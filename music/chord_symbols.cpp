@@ -3,6 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "message_format.h"
+#include "translatable.h"
+
 #include "chord_names.h"
 
 namespace volemo::music {
@@ -87,15 +90,16 @@ ParsedProgression ParseProgression(std::string_view text, int key) {
     const std::string_view symbol = text.substr(at, end - at);
     const std::optional<Chord> chord = ParseChordSymbol(symbol, key);
     if (!chord) {
-      result.error = "\"" + std::string(symbol) +
-                     "\" is not a chord: write Roman numerals (I vi IV V, ii7, bVII, vii°) or names (Am, F#m7, Bb)";
+      result.error = FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "\"%1\" は和音ではありません。ローマ数字（I vi IV V, ii7, bVII, vii°）か名前（Am, F#m7, Bb）で書いてください"),
+          {symbol});
       result.chords.clear();
       return result;
     }
     result.chords.push_back(*chord);
     at = end;
   }
-  if (result.chords.empty()) result.error = "the progression holds no chord";
+  if (result.chords.empty()) result.error = QT_TRANSLATE_NOOP("Message", "進行に和音がありません");
   return result;
 }
 

@@ -4,6 +4,9 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "message_format.h"
+#include "translatable.h"
+
 namespace volemo {
 namespace {
 
@@ -19,8 +22,9 @@ int SmallNumber(std::string_view text) {
 
 // Simple meters are counted in their unit, compound ones (6/8, 9/8, 12/8) in dotted beats of three units, and the other odd eighth meters in twos closed by a three (7/8 as 2+2+3).
 Meter ParseMeter(std::string_view text) {
-  const std::string bad = "a meter is written N/D with N from 1 to 32 and D one of 2, 4, 8, 16, 32, not \"" +
-                          std::string(text) + "\"";
+  const std::string bad = FormatMessage(
+      QT_TRANSLATE_NOOP("Message", "拍子は N/D（N は 1～32、D は 2, 4, 8, 16, 32 のいずれか）で書いてください。\"%1\" は書けません"),
+      {text});
   const size_t slash = text.find('/');
   if (slash == std::string_view::npos) throw std::invalid_argument(bad);
   Meter m;
@@ -49,15 +53,15 @@ std::vector<int> ParseBeats(std::string_view text, const Meter& meter) {
     const size_t plus = text.find('+', start);
     const int beat = SmallNumber(text.substr(start, plus == std::string_view::npos ? plus : plus - start));
     if (beat == 0)
-      throw std::invalid_argument("beats are written as numbers joined by +, such as 2+2+3, not \"" + std::string(text) +
-                                  "\"");
+      throw std::invalid_argument(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "拍は 2+2+3 のように + でつないだ数で書いてください。\"%1\" は書けません"), {text}));
     beats.push_back(beat);
     if (plus == std::string_view::npos) break;
     start = plus + 1;
   }
   if (std::accumulate(beats.begin(), beats.end(), 0) != meter.numerator)
-    throw std::invalid_argument("the beats " + std::string(text) + " do not fill a bar of " +
-                                std::to_string(meter.numerator) + "/" + std::to_string(meter.denominator));
+    throw std::invalid_argument(FormatMessage(QT_TRANSLATE_NOOP("Message", "拍 %1 では %2/%3 の小節を満たしません"),
+                                              {text, std::to_string(meter.numerator), std::to_string(meter.denominator)}));
   return beats;
 }
 

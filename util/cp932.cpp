@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <system_error>
 
+#include "message_format.h"
+#include "translatable.h"
+
 namespace volemo {
 namespace {
 
@@ -75,8 +78,8 @@ std::string FromUtf8(std::string_view utf8, std::string_view replacement) {
     if (used == utf8.size()) break;
     const size_t bad = CharacterLength(utf8.substr(used));
     if (replacement.empty())
-      throw EncodingError("\"" + std::string(utf8.substr(used, bad)) +
-                          "\" はシフトJIS（CP932）で保存できない文字です。");
+      throw EncodingError(FormatMessage(QT_TRANSLATE_NOOP("Message", "\"%1\" はシフトJIS（CP932）で保存できない文字です。"),
+                                        {utf8.substr(used, bad)}));
     out += replacement;
     utf8.remove_prefix(used + bad);
   }
@@ -112,7 +115,7 @@ std::string DecodeTextFile(std::string_view bytes) {
     // The converter takes the byte order from the mark, and drops it.
     std::string utf8;
     if (Converter("UTF-8", "UTF-16").Convert(bytes, utf8) != bytes.size())
-      throw EncodingError("UTF-16 のテキストとして読めません。");
+      throw EncodingError(QT_TRANSLATE_NOOP("Message", "UTF-16 のテキストとして読めません。"));
     return Cp932FromUtf8(utf8);
   }
   if (IsAscii(bytes)) return std::string(bytes);
@@ -135,8 +138,9 @@ std::string Cp932FromTextFile(std::string_view bytes) {
     if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F) {
       char code[8];
       std::snprintf(code, sizeof code, "<%02X>", b);
-      throw EncodingError(std::to_string(line) + "行目に制御文字 \"" + code +
-                          "\" があります。テキストの MML ではありません。");
+      throw EncodingError(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "%1行目に制御文字 \"%2\" があります。テキストの MML ではありません。"),
+          {std::to_string(line), code}));
     }
   }
   return cp932;

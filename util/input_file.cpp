@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "translatable.h"
+
 namespace volemo {
 namespace {
 
@@ -25,7 +27,7 @@ std::optional<InputFailure> OpenRegular(const std::string& path, Descriptor& fil
   if (file.fd < 0) return SystemFailure(false, errno);
   if (fstat(file.fd, &info) != 0) return SystemFailure(true, errno);
   if (S_ISDIR(info.st_mode)) return SystemFailure(true, EISDIR);
-  if (!S_ISREG(info.st_mode)) return InputFailure{true, "通常のファイルではありません"};
+  if (!S_ISREG(info.st_mode)) return InputFailure{true, QT_TRANSLATE_NOOP("Message", "通常のファイルではありません")};
   return std::nullopt;
 }
 

@@ -9,6 +9,8 @@
 #include <new>
 
 #include "cp932.h"
+#include "message_format.h"
+#include "translatable.h"
 
 namespace dvorlin::msg {
 
@@ -60,6 +62,7 @@ class Arg {
  public:
   // CP932 text, put in as it is.
   Arg(std::string_view text) : text_(text) {}
+  Arg(const char* text) : text_(text) {}
   Arg(const std::string& text) : text_(text) {}
   Arg(int64_t n) : own_(std::to_string(n)), text_(own_) {}
   Arg(int n) : Arg(static_cast<int64_t>(n)) {}
@@ -71,134 +74,130 @@ class Arg {
   std::string_view text_;
 };
 
-// Converts the template and puts the arguments in place of its "{}" marks.
+// Converts the template and puts the arguments in place of its %1, %2, ...
+// The templates are marked for the program's translations, which know them
+// by their Japanese text.
 std::string Fill(std::string_view utf8Template, std::initializer_list<Arg> args) {
   // Written here in UTF-8, converted only when a message is made.
   const std::string templ = volemo::Cp932FromUtf8(utf8Template);
-  std::string out;
-  auto arg = args.begin();
-  size_t pos = 0;
-  for (size_t mark; (mark = templ.find("{}", pos)) != std::string::npos && arg != args.end(); ++arg) {
-    out.append(templ, pos, mark - pos);
-    out += arg->text();
-    pos = mark + 2;
-  }
-  out.append(templ, pos);
-  return out;
+  std::string_view texts[3];  // no message has more
+  size_t n = 0;
+  for (const Arg& arg : args) texts[n++] = arg.text();
+  return volemo::FormatMessage(templ, {texts[0], texts[1], texts[2]});
 }
 
 }  // namespace
 
-std::string Place(int line, int column) { return Fill("{}行目 {}文字目: ", {line, column}); }
+std::string Place(int line, int column) { return Fill(QT_TRANSLATE_NOOP("Message", "%1行目 %2文字目: "), {line, column}); }
 
 std::string TextTooLong(size_t megabytes) {
-  return Fill("MML が長すぎます（{} MB まで）。", {static_cast<int64_t>(megabytes)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "MML が長すぎます（%1 MB まで）。"), {static_cast<int64_t>(megabytes)});
 }
 std::string UnknownCommand(std::string_view token) {
-  return Fill("\"{}\" は未定義の命令です。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" は未定義の命令です。"), {Excerpt(token)});
 }
 std::string StrayNumber(std::string_view token) {
-  return Fill("数 \"{}\" の前に命令がありません。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "数 \"%1\" の前に命令がありません。"), {Excerpt(token)});
 }
 std::string MissingNumber(std::string_view command) {
-  return Fill("\"{}\" の後に数がありません。", {Excerpt(command)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" の後に数がありません。"), {Excerpt(command)});
 }
 std::string NotANumber(std::string_view token, std::string_view command) {
-  return Fill("\"{}\" は数ではありません（\"{}\" の後には数を書いてください）。", {Excerpt(token), Excerpt(command)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" は数ではありません（\"%2\" の後には数を書いてください）。"), {Excerpt(token), Excerpt(command)});
 }
 std::string OutOfRange(std::string_view token, int64_t low, int64_t high) {
-  return Fill("\"{}\" は範囲外です（{}～{} で書いてください）。", {Excerpt(token), low, high});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" は範囲外です（%2～%3 で書いてください）。"), {Excerpt(token), low, high});
 }
 std::string ZeroLength(std::string_view token) {
-  return Fill("\"{}\" の長さが 0 です。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" の長さが 0 です。"), {Excerpt(token)});
 }
 std::string MissingClose(std::string_view opener, std::string_view closer) {
-  return Fill("\"{}\" に対応する \"{}\" がありません。", {Excerpt(opener), Excerpt(closer)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" に対応する \"%2\" がありません。"), {Excerpt(opener), Excerpt(closer)});
 }
 std::string MissingCloseOnLine(std::string_view opener, std::string_view closer) {
-  return Fill("\"{}\" に対応する \"{}\" がこの行にありません。", {Excerpt(opener), Excerpt(closer)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" に対応する \"%2\" がこの行にありません。"), {Excerpt(opener), Excerpt(closer)});
 }
 std::string UnmatchedClose(std::string_view closer) {
-  return Fill("\"{}\" に対応する始まりがありません。", {Excerpt(closer)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" に対応する始まりがありません。"), {Excerpt(closer)});
 }
 std::string NotInChord(std::string_view token) {
-  return Fill("\"{}\" は和音 '…' の中では使えません。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" は和音 '…' の中では使えません。"), {Excerpt(token)});
 }
 std::string NotInDiv(std::string_view token) {
-  return Fill("\"{}\" は Div{…} の中では使えません。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" は Div{…} の中では使えません。"), {Excerpt(token)});
 }
 std::string LengthInChord(std::string_view token) {
-  return Fill("\"{}\": 和音の中の音符には長さを書けません（閉じる \"'\" の後に書いてください）。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\": 和音の中の音符には長さを書けません（閉じる \"'\" の後に書いてください）。"), {Excerpt(token)});
 }
 std::string LengthInDiv(std::string_view token) {
-  return Fill("\"{}\": Div{…} の中には長さを書けません（\"}\" の後に書いてください）。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\": Div{…} の中には長さを書けません（\"}\" の後に書いてください）。"), {Excerpt(token)});
 }
 std::string EmptyGroup(std::string_view group) {
-  return Fill("\"{}\" の中に音符がありません。", {Excerpt(group)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" の中に音符がありません。"), {Excerpt(group)});
 }
-std::string BreakOutsideRepeat() { return Fill("\":\" は繰り返し [ ] の外では使えません。", {}); }
+std::string BreakOutsideRepeat() { return Fill(QT_TRANSLATE_NOOP("Message", "\":\" は繰り返し [ ] の外では使えません。"), {}); }
 std::string WordSyntax(std::string_view word) {
-  return Fill("\"{}\" の後には \"=数\" か \"(数)\" を書いてください。", {Excerpt(word)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" の後には \"=数\" か \"(数)\" を書いてください。"), {Excerpt(word)});
 }
-std::string DivWithoutBrace() { return Fill("\"Div\" の後に \"{\" がありません。", {}); }
+std::string DivWithoutBrace() { return Fill(QT_TRANSLATE_NOOP("Message", "\"Div\" の後に \"{\" がありません。"), {}); }
 std::string MeterSyntax(std::string_view token) {
-  return Fill("\"{}\": 拍子は \"Meter(分子/分母)\" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 のいずれかで書いてください。",
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\": 拍子は \"Meter(分子/分母)\" で、分子は 1～255、分母は 1, 2, 4, 8, 16, 32, 64 のいずれかで書いてください。"),
               {Excerpt(token)});
 }
 std::string BendSyntax(std::string_view token) {
-  return Fill("\"{}\": ピッチベンドは \"p%数\" か \"p%.T(始め,終わり,!長さ)\" で書いてください。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\": ピッチベンドは \"p%数\" か \"p%.T(始め,終わり,!長さ)\" で書いてください。"), {Excerpt(token)});
 }
 std::string SweepLength(std::string_view token) {
-  return Fill("\"{}\": 括弧の中の長さは \"!16\" や \"%120\" のように書いてください。", {Excerpt(token)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\": 括弧の中の長さは \"%2\" や \"%3\" のように書いてください。"), {Excerpt(token), "!16", "%120"});
 }
 std::string NestingTooDeep(int limit) {
-  return Fill("繰り返しの入れ子が深すぎます（{} 段まで）。", {limit});
+  return Fill(QT_TRANSLATE_NOOP("Message", "繰り返しの入れ子が深すぎます（%1 段まで）。"), {limit});
 }
 
-std::string PartSyntax() { return Fill("\"Part\" の後には \"(名前)\" を書いてください。", {}); }
-std::string PartInRepeat() { return Fill("\"Part\" は繰り返し [ ] の中では使えません。", {}); }
+std::string PartSyntax() { return Fill(QT_TRANSLATE_NOOP("Message", "\"Part\" の後には \"(名前)\" を書いてください。"), {}); }
+std::string PartInRepeat() { return Fill(QT_TRANSLATE_NOOP("Message", "\"Part\" は繰り返し [ ] の中では使えません。"), {}); }
 std::string PartNameTooLong(size_t limit) {
-  return Fill("パートの名前が長すぎます（{} バイトまで）。", {static_cast<int64_t>(limit)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "パートの名前が長すぎます（%1 バイトまで）。"), {static_cast<int64_t>(limit)});
 }
 std::string TooManyParts(size_t limit) {
-  return Fill("パートが多すぎます（{} 個まで）。", {static_cast<int64_t>(limit)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "パートが多すぎます（%1 個まで）。"), {static_cast<int64_t>(limit)});
 }
 
 std::string KeyOutOfRange(std::string_view token, int64_t octave, int64_t key) {
-  return Fill("オクターブ {} の \"{}\" はノート番号 {} になり、範囲外です（0～127）。", {octave, Excerpt(token), key});
+  return Fill(QT_TRANSLATE_NOOP("Message", "オクターブ %1 の \"%2\" はノート番号 %3 になり、範囲外です（0～127）。"), {octave, Excerpt(token), key});
 }
 std::string DivTooShort(std::string_view token, int64_t ticks, int items) {
-  return Fill("\"{}\" の長さ {} ティックを {} つに分けると長さが 0 になります。", {Excerpt(token), ticks, items});
+  return Fill(QT_TRANSLATE_NOOP("Message", "\"%1\" の長さ %2 ティックを %3 つに分けると長さが 0 になります。"), {Excerpt(token), ticks, items});
 }
 std::string TooManyEvents(int limit) {
-  return Fill("MIDI イベントが多すぎます（{} 個まで）。繰り返しの回数を確かめてください。", {limit});
+  return Fill(QT_TRANSLATE_NOOP("Message", "MIDI イベントが多すぎます（%1 個まで）。繰り返しの回数を確かめてください。"), {limit});
 }
-std::string TooLong() { return Fill("曲が長すぎます（24 時間まで）。繰り返しの回数や長さを確かめてください。", {}); }
+std::string TooLong() { return Fill(QT_TRANSLATE_NOOP("Message", "曲が長すぎます（24 時間まで）。繰り返しの回数や長さを確かめてください。"), {}); }
 std::string TooMuchWork(int64_t limit) {
-  return Fill("実行する命令が多すぎます（繰り返しの各回を数えて {} 個まで）。繰り返しの回数を確かめてください。",
+  return Fill(QT_TRANSLATE_NOOP("Message", "実行する命令が多すぎます（繰り返しの各回を数えて %1 個まで）。繰り返しの回数を確かめてください。"),
               {limit});
 }
 
-std::string NoMml() { return Fill("MML が渡されていません。", {}); }
-std::string NoPath() { return Fill("MIDI ファイルの保存先が指定されていません。", {}); }
-std::string NoBuffer() { return Fill("MIDI ファイルの受け取り先が指定されていません。", {}); }
+std::string NoMml() { return Fill(QT_TRANSLATE_NOOP("Message", "MML が渡されていません。"), {}); }
+std::string NoPath() { return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルの保存先が指定されていません。"), {}); }
+std::string NoBuffer() { return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルの受け取り先が指定されていません。"), {}); }
 std::string CannotWrite(int error) {
   switch (error) {
     case ENOENT:
-    case ENOTDIR: return Fill("MIDI ファイルを書き込めません（保存先のフォルダがありません）。", {});
+    case ENOTDIR: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（保存先のフォルダがありません）。"), {});
     case EACCES:
-    case EPERM: return Fill("MIDI ファイルを書き込めません（書き込みの権限がありません）。", {});
+    case EPERM: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（書き込みの権限がありません）。"), {});
     case ENOSPC:
-    case EDQUOT: return Fill("MIDI ファイルを書き込めません（ディスクに空きがありません）。", {});
-    case EROFS: return Fill("MIDI ファイルを書き込めません（読み取り専用の場所です）。", {});
-    case EISDIR: return Fill("MIDI ファイルを書き込めません（同じ名前のフォルダがあります）。", {});
-    case ENAMETOOLONG: return Fill("MIDI ファイルを書き込めません（パスが長すぎます）。", {});
-    default: return Fill("MIDI ファイルを書き込めません（エラー番号 {}）。", {error});
+    case EDQUOT: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（ディスクに空きがありません）。"), {});
+    case EROFS: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（読み取り専用の場所です）。"), {});
+    case EISDIR: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（同じ名前のフォルダがあります）。"), {});
+    case ENAMETOOLONG: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（パスが長すぎます）。"), {});
+    default: return Fill(QT_TRANSLATE_NOOP("Message", "MIDI ファイルを書き込めません（エラー番号 %1）。"), {error});
   }
 }
-std::string OutOfMemory() { return Fill("メモリが足りません。", {}); }
+std::string OutOfMemory() { return Fill(QT_TRANSLATE_NOOP("Message", "メモリが足りません。"), {}); }
 std::string InternalError(std::string_view what) {
-  return Fill("コンパイラの内部エラーです（{}）。", {Excerpt(what, 200)});
+  return Fill(QT_TRANSLATE_NOOP("Message", "コンパイラの内部エラーです（%1）。"), {Excerpt(what, 200)});
 }
 
 std::string ForException(std::exception_ptr error) noexcept {

@@ -31,8 +31,12 @@ class Batch : public testing::Test {
     std::string dir = (fs::temp_directory_path() / "volemo-batch-XXXXXX").string();
     ASSERT_NE(mkdtemp(dir.data()), nullptr);
     dir_ = dir;
+    setenv("VOLEMO_LANG", "en", 1);  // the messages looked for are the English ones
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    unsetenv("VOLEMO_LANG");
+    fs::remove_all(dir_);
+  }
 
   // Starts volemo-cli with args, its output in files of the test's folder.
   pid_t Start(const std::vector<std::string>& args) {

@@ -621,3 +621,60 @@ TEST(Cli, MessagesFollowTheLanguageAndThePhraseDoesNot) {
 
 }  // namespace
 }  // namespace volemo
+
+namespace volemo {
+namespace {
+
+// True when text (UTF-8) holds kana, kanji or full-width forms.
+bool HasJapanese(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0xE3 && b <= 0xE9) return true;
+    if (b == 0xEF && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xFE) == 0xBC) return true;
+  }
+  return false;
+}
+
+// The help, a usage error and the messages of the compiler, of learning and
+// of the MIDI reader, each in Japanese by default and in English with --lang en.
+TEST(Cli, HelpAndLibraryMessagesInEitherLanguage) {
+  const fs::path dir = fs::temp_directory_path() / ("volemo-cli-lang-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  const std::string mml = (dir / "bad.mml").string(), mid = (dir / "out.mid").string();
+  const std::string format2 = (dir / "format2.mid").string(), cut = (dir / "cut.mid").string();
+  std::ofstream(mml, std::ios::binary) << "c x\r\nc8 q\r\n";
+  std::ofstream(format2, std::ios::binary) << std::string("MThd\0\0\0\6\0\2\0\1\0\x60MTrk\0\0\0\4\0\xFF\x2F\0", 26);
+  std::ofstream(cut, std::ios::binary) << std::string("MThd\0\0\0\6\0\1\0\1\0\x60MTrk\0\0\0\3\0\x90\x3C", 25);
+  const struct {
+    std::vector<std::string> args;
+    bool onStdout;
+    std::string japanese, english;
+  } cases[] = {
+      {{"--help"}, true, "使い方: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n", "Usage: volemo-cli [--lang ja|en] COMMAND [OPTIONS]\n"},
+      {{"phrase", "--help"}, true, "\n  --seed N              乱数の種（0～4294967295）。既定: 時計から\n",
+       "\n  --seed N              seed the random source (0 to 4294967295); default: the clock\n"},
+      {{"phrase", "--bogus"}, false, "--bogus は不明なオプションです\n'volemo-cli phrase --help' を見てください。\n",
+       "unknown option --bogus\nTry 'volemo-cli phrase --help'.\n"},
+      {{"compile", mml, mid}, false, "1行目 3文字目: \"x\" は未定義の命令です。\r\n2行目 4文字目: \"q\" の後に数がありません。\n",
+       "Line 1, column 3: \"x\" is no command.\r\nLine 2, column 4: \"q\" needs a number after it.\n"},
+      {{"learn", format2}, false, "\"" + format2 + "\": 形式 2 の MIDI ファイル（別々の曲の集まり）からは学べません。\n",
+       "\"" + format2 + "\": cannot learn from a MIDI file of format 2 (a collection of separate pieces).\n"},
+      {{"learn", cut}, false, "\"" + cut + "\": MIDI ファイルとして読めません（トラック 1 が途中で切れています）。\n",
+       "\"" + cut + "\": Cannot read it as a MIDI file (track 1 is cut short).\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> english = {"--lang", "en"};
+    english.insert(english.end(), c.args.begin(), c.args.end());
+    const Result ja = RunCli(c.args), en = RunCli(english);
+    const std::string& jaText = c.onStdout ? ja.out : ja.err;
+    const std::string& enText = c.onStdout ? en.out : en.err;
+    EXPECT_NE(jaText.find(c.japanese), std::string::npos) << jaText;
+    EXPECT_NE(enText.find(c.english), std::string::npos) << enText;
+    EXPECT_FALSE(HasJapanese(enText)) << enText;
+    EXPECT_EQ(ja.status, en.status) << c.args.front();
+  }
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace volemo

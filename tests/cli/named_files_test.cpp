@@ -80,7 +80,9 @@ TEST(NamedFiles, AnOutputThatIsTheInputIsRefusedAndTheInputKept) {
       {"render", dir / "a.mid", dir / "link.wav"}, {"render", dir / "a.mid", dir / "hard.wav"},
   };
   for (const auto& args : cases) {
-    const Result r = RunCli(args);
+    std::vector<std::string> english = {"--lang", "en"};  // the message looked for is the English one
+    english.insert(english.end(), args.begin(), args.end());
+    const Result r = RunCli(english);
     EXPECT_EQ(r.status, 2) << args[2] << ": " << r.err;
     EXPECT_NE(r.err.find("is the input file"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFile(dir / "a.mml"), mml);

@@ -13,6 +13,7 @@
 #include "composer.h"
 #include "engine_state.h"
 #include "memory_settings.h"
+#include "rhythm_pattern.h"
 #include "scale_table.h"
 #include "text_trim.h"
 
@@ -109,6 +110,54 @@ TEST(PhraseRhythmReroll, LockedNotesKeepTheirStepsOverManySeeds) {
     ExpectNotesAsCompiled(c.phrase, "re-rolled, seed " + std::to_string(seed));
   }
   EXPECT_GT(moved, 90);
+}
+
+// With weights that draw one symbol only, a new rhythm sounds as the
+// composer sounds a pattern of that symbol: the same notes in time, gate
+// and velocity, and the same bends. The bend's slide is written with a
+// drawn gate by the composer, with the note's by the re-roll; neither is
+// heard.
+TEST(PhraseRhythmReroll, EachSymbolSoundsAsComposed) {
+  struct Case {
+    char symbol;
+    int muteRate;
+  };
+  const Case kCases[] = {{'N', 100}, {'m', 0}, {'B', 0}, {'B', 100}, {'W', 0},
+                         {'W', 100}, {'d', 0}, {'d', 100}, {'r', 0},  {'^', 0}};
+  using Sound = std::tuple<int64_t, int64_t, int64_t, int, int, char>;
+  auto sounds = [](const Phrase& phrase) {
+    std::vector<Sound> all;
+    for (const PhraseNote& n : phrase.Notes())
+      all.emplace_back(n.startTick, n.lengthTicks, n.soundingTicks, n.gate, n.velocity, n.symbol);
+    return all;
+  };
+  auto bends = [](const Phrase& phrase) {
+    std::vector<dvorlin::PitchBend> heard;
+    Played(phrase.Mml(), &heard);
+    std::vector<std::pair<int64_t, int>> all;
+    for (const dvorlin::PitchBend& b : heard) all.emplace_back(b.tick, b.value);
+    return all;
+  };
+  for (const Case& c : kCases) {
+    const std::string where = std::string(1, c.symbol) + " at mute rate " + std::to_string(c.muteRate);
+    EngineState state;
+    state.random.Seed(7);
+    MemorySettings settings{state};
+    settings.SetIndex("cmbScale", LoadScaleTable(state, VOLEMO_SCALE_FILE, [](const std::string&, const std::string&) {}));
+    ApplyScale(settings, state);
+    settings.SetPosition("scrGateM", 40);
+    settings.SetPosition("scrMuteRate", c.muteRate);
+    for (size_t i = 0; i < kRhythmSymbols.size(); ++i)
+      settings.SetPosition(kRhythmSymbolSliders[i], kRhythmSymbols[i] == c.symbol ? 100 : 0);
+    settings.SetPatternText(std::string(1, c.symbol));
+    Phrase phrase = ComposePhrase(settings, state);
+    const std::vector<Sound> composed = sounds(phrase);
+    const auto composedBends = bends(phrase);
+    phrase.RerollRhythm(settings, state);
+    EXPECT_EQ(sounds(phrase), composed) << where << "\n" << phrase.Mml();
+    EXPECT_EQ(bends(phrase), composedBends) << where;
+    ExpectNotesAsCompiled(phrase, where);
+  }
 }
 
 }  // namespace

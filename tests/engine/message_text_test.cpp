@@ -25,8 +25,18 @@ TEST(MessageText, FindsTheTemplateOfAFinishedMessage) {
       // a detail after the template, kept as it is
       {"シンセサイザーを作成できません。 fluidsynth: out of memory", "Cannot create the synthesizer. fluidsynth: out of memory"},
       {"SoundFont \"/x.sf2\" を読み込めません。 Permission denied", "Cannot load the SoundFont \"/x.sf2\". Permission denied"},
+      // a lead-in ending in a blank, and the message after it; each line on its own
+      {"2行目 14文字目: \"x\" は未定義の命令です。\r\n3行目 1文字目: \"q\" の後に数がありません。",
+       "Line 2, column 14: \"x\" is no command.\r\nLine 3, column 1: \"q\" needs a number after it."},
+      // arguments that are messages too: the part that fails and its reason
+      {"\"a.mid\": MIDI ファイルとして読めません（トラック 2 が途中で切れています）。",
+       "\"a.mid\": Cannot read it as a MIDI file (track 2 is cut short)."},
+      {"MML ファイル \"a.mml\" を開けません。 通常のファイルではありません",
+       "Cannot open the MML file \"a.mml\". not a regular file"},
+      // a quoted argument is the user's own text, whatever it says
+      {"\"ファイル\" は未定義の命令です。", "\"ファイル\" is no command."},
       // a message of no template, and one that only begins like one
-      {"2行目 14文字目: \"x\" は未定義の命令です。", "2行目 14文字目: \"x\" は未定義の命令です。"},
+      {"2行目 14文字目 \"x\" は未定義", "2行目 14文字目 \"x\" は未定義"},
       {"演奏を開始しました。!", "演奏を開始しました。!"},
   };
   for (const auto& c : cases) {

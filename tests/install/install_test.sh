@@ -51,7 +51,7 @@ for file in usr/bin/Volemo usr/bin/volemo-cli "usr/${lib#./}/libdvorlin.so.1.0.0
   usr/share/volemo/manual/en/index.html usr/share/volemo/translations/volemo_en.qm \
   "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" "usr/share/mime/packages/$id.xml" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png" \
-  usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright \
+  usr/share/man/man1/Volemo.1.gz usr/share/man/man1/volemo-cli.1.gz usr/share/man/ja/man1/Volemo.1.gz usr/share/man/ja/man1/volemo-cli.1.gz usr/share/doc/volemo/copyright \
   "usr/${lib#./}/lv2/volemo.lv2/volemo.so" "usr/${lib#./}/lv2/volemo.lv2/manifest.ttl" \
   "usr/${lib#./}/lv2/volemo.lv2/volemo.ttl" "usr/${lib#./}/lv2/volemo.lv2/Scale.dat"; do
   grep -q " \./$file\( \|$\)" "$tmp/contents" || fail "the package lacks /$file"

@@ -1,5 +1,6 @@
 // Expected tones worked out by hand from the symbols' meaning.
 #include "chord_symbols.h"
+#include "message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -53,9 +54,9 @@ TEST(ChordSymbols, ProgressionsSplitAndRefuseWhatIsNoChord) {
   for (std::string_view bad : {"I H V", "VIII", "Ix", "am", "Cmm", "V7sus4x"}) {
     const ParsedProgression p = ParseProgression(bad, 0);
     EXPECT_TRUE(p.chords.empty()) << bad;
-    EXPECT_NE(p.error.find("is not a chord"), std::string::npos) << bad;
+    EXPECT_NE(TranslateMessage(p.error, "en").find("is not a chord"), std::string::npos) << bad;
   }
-  EXPECT_EQ(ParseProgression(" | ", 0).error, "the progression holds no chord");
+  EXPECT_EQ(TranslateMessage(ParseProgression(" | ", 0).error, "en"), "the progression holds no chord");
 }
 
 }  // namespace

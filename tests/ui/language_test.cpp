@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -104,6 +105,10 @@ const struct {
     {"全ての音をロックしました。", "All notes locked."},
     {"付属のプリセット「都節音階の箏」は削除できません。", "The shipped preset \"Miyako-bushi koto\" cannot be deleted."},
     {"マニュアルを開くアプリがありません。マニュアルの場所: ", "No program to open the manual. The manual is at: "},
+    {"1行目 3文字目: \"x\" は未定義の命令です。 2行目 4文字目: \"q\" の後に数がありません。",
+     "Line 1, column 3: \"x\" is no command. Line 2, column 4: \"q\" needs a number after it."},
+    {"和音進行を読めません: \"H\" は和音ではありません。", "Cannot read the chord progression: \"H\" is not a chord:"},
+    {"形式を読めません: 形式は大文字の並びで", "Cannot read Form: a form is capital letters"},
 };
 
 // Whether a text begins with the sample (a status text ends with a path).
@@ -150,6 +155,15 @@ class LanguageTest : public QObject {
     for (const SaveRequest& r : answerer.saveRequests) texts << r.filters << r.fileName;
     for (const auto& box : answerer.boxes) texts << box.caption << box.text;
     for (const QString& document : answerer.openedDocuments) texts << document;  // the manual
+    // The messages of the compiler and of the panels' settings.
+    Find<QPlainTextEdit>(w, "memMML")->setPlainText(QStringLiteral("c x\r\nc8 q"));
+    Find<QAction>(w, "mnuSaveMidi")->trigger();
+    status();
+    for (const auto& [field, text] : {std::pair{"txtProgression", "I H"}, {"txtForm", "A1"}}) {
+      auto* edit = Find<QLineEdit>(*bench, field);
+      edit->setText(QString::fromUtf8(text));
+      emit edit->editingFinished();
+    }
     texts << TextsOf(w) << TextsOf(*bench);
     for (const std::string& name : w.state().scaleNames) scaleNames << QString::fromStdString(Utf8FromCp932(name));
     return texts;

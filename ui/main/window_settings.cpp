@@ -101,7 +101,10 @@ void WindowSettings::SetIndex(std::string_view name, int index) {
 void WindowSettings::SetChecked(std::string_view name, bool checked) { Control<QCheckBox>(name).setChecked(checked); }
 
 void WindowSettings::SetStatus(const std::string& text) {
-  status_->setText(MessageText(ReplaceCrLfWithBlank(text)));
+  // In another language each line is translated before the lines are joined.
+  status_->setText(CurrentLanguage() == Language::Japanese
+                       ? MessageText(ReplaceCrLfWithBlank(text))
+                       : MessageText(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
   for (QLabel* line : otherStatusLines_)
     if (line) line->setText(status_->text());
 }

@@ -14,6 +14,7 @@
 #include "meter.h"
 #include "panel_widgets.h"
 #include "parts_state.h"
+#include "translation.h"
 
 namespace volemo {
 
@@ -122,7 +123,7 @@ bool GroovePanel::TakeText(const char* name, const QString& text) {
     return true;
   } catch (const std::invalid_argument& e) {
     message_->setText(tr("%1を読めません: %2").arg(name == std::string("form") ? tr("形式") : tr("拍の分け方"),
-                                                    QString::fromUtf8(e.what())));
+                                                    TranslatedMessage(QString::fromUtf8(e.what()))));
     return false;
   }
 }

@@ -17,6 +17,7 @@
 #include "panel_widgets.h"
 #include "parts_state.h"
 #include "progression_table.h"
+#include "translation.h"
 
 namespace volemo {
 namespace {
@@ -198,7 +199,7 @@ void PartsPanel::TakeProgression(const QString& text) {
   try {
     SetPartValue(checked, "chords", text.trimmed().toStdString());
   } catch (const std::invalid_argument& e) {
-    message_->setText(tr("和音進行を読めません: %1").arg(QString::fromUtf8(e.what())));
+    message_->setText(tr("和音進行を読めません: %1").arg(TranslatedMessage(QString::fromUtf8(e.what()))));
     return;
   }
   parts_.settings().arrangement.progression = checked.arrangement.progression;
