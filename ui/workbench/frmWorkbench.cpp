@@ -95,7 +95,6 @@ void TfrmWorkbench::SaveState(bool open) {
   QSettings stored = Stored();
   stored.setValue("workbench/open", open);
   stored.setValue("workbench/geometry", saveGeometry());
-  if (panels_->isVisible()) stored.setValue("workbench/panelWidth", splitter_->sizes().value(1));
 }
 
 void TfrmWorkbench::BuildControls() {
@@ -266,14 +265,6 @@ void TfrmWorkbench::AddPanel(QWidget* panel, const QString& title) {
 
 void TfrmWorkbench::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // The panels as wide as they were left (else as wide as they ask), once
-  // their splitter has its width.
-  const int width = Stored().value("workbench/panelWidth", 0).toInt();
-  if (!split_ && width > 0 && panels_->isVisible()) {
-    layout()->activate();
-    splitter_->setSizes({splitter_->width() - width - splitter_->handleWidth(), width});
-  }
-  split_ = true;
   SaveState(true);
   if (stale_) RunHandler([this] { Refresh(); });
   follow_.start(kIdleMs);

@@ -122,7 +122,6 @@ class TfrmWorkbench : public QWidget {
   QTimer follow_;
   bool stale_ = true;  // the box changed while the window was hidden
   bool restored_ = false;  // the size and place the window was left at
-  bool split_ = false;     // the panels' remembered width applied
 };
 
 }  // namespace volemo
