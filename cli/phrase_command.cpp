@@ -130,10 +130,10 @@ int RunPhrase(ArgumentReader& args) {
                                                       continueBars ? continueBars : 1, session.settings,
                                                       session.state));
     } catch (const std::invalid_argument& e) {
-      throw UsageError(std::string("--bars: ") + e.what());
+      throw UsageError(std::string("--bars: ") + Said(e.what()));
     }
   }
-  ApplyPhraseOperations(operations, arrangement, session.settings, session.state);
+  ApplyPhraseOperations(operations, arrangement, session.parts.groove, session.settings, session.state);
   session.settings.SetMmlText(arrangement.Mml());
   const std::string& mml = session.settings.MmlText();
   if (notes && StepTicks(session.settings.Value("spnL")) == 0)

@@ -5,6 +5,7 @@
 #include <utility>
 #include <stdexcept>
 
+#include "form_sections.h"
 #include "note_choice.h"
 #include "translatable.h"
 #include "message_format.h"
@@ -50,6 +51,15 @@ const char kPhraseOperationsHelp[] = QT_TRANSLATE_NOOP("Message", R"(作った�
   --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
                         高さも引き直す。ロックした音はステップを保つ（繰り返し可）
   --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --reroll-section S    --form と: セクション S（1 からの番号か、B や A' のような名前）の
+                        ロックしていない音を引き直す。同じ名前のセクションはどれも同じ
+                        音になり、文字のダッシュ付きのセクションはその変奏のまま。
+                        ダッシュ付きのセクションは新しい変奏になる
+  --lock-section S      セクション S で始まる音をロックする（名前ならその名前の
+                        セクションすべて）
+  --copy-section S:L    文字 L のセクションをセクション S の音にする（テキスト、
+                        リズム、高さ。L のダッシュ付きはその新しい変奏になる）。
+                        形式は指定のまま
   --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
                         にはたらく。どれより前でもメロディーにはたらく
   --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
@@ -66,6 +76,18 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
     operations.push_back({PhraseOperation::Reroll, {}, 0, "--reroll"});
   } else if (args.TakeFlag("--reroll-rhythm")) {
     operations.push_back({PhraseOperation::RerollRhythm, {}, 0, "--reroll-rhythm"});
+  } else if (auto section = args.TakeValue("--reroll-section")) {
+    operations.push_back({PhraseOperation::RerollSection, {}, 0, "--reroll-section " + *section, *section});
+  } else if (auto section = args.TakeValue("--lock-section")) {
+    operations.push_back({PhraseOperation::LockSection, {}, 0, "--lock-section " + *section, *section});
+  } else if (auto copy = args.TakeValue("--copy-section")) {
+    const size_t colon = copy->rfind(':');
+    if (colon == std::string::npos || colon + 2 != copy->size() || copy->back() < 'A' || copy->back() > 'Z')
+      throw UsageError(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "--copy-section には 1:B や A:B のようにセクションと文字を指定してください（\"%1\" ではなく）"),
+          {*copy}));
+    operations.push_back({PhraseOperation::CopySection, {}, 0, "--copy-section " + *copy, copy->substr(0, colon),
+                          copy->back()});
   } else if (auto part = args.TakeValue("--on")) {
     operations.push_back({PhraseOperation::On, {}, 0, *part});
   } else if (auto k = args.TakeValue("--mutate")) {
@@ -81,7 +103,21 @@ bool TakePhraseOperation(ArgumentReader& args, std::vector<PhraseOperation>& ope
 
 namespace {
 
-void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& settings, EngineState& state) {
+// The sections the operation names; throws UsageError for none.
+std::vector<size_t> SectionsNamed(const PhraseOperation& op, const GrooveSettings& groove) {
+  if (groove.form.empty())
+    throw UsageError(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1: --form がなければフレーズにセクションはありません"),
+                                   {op.option}));
+  const std::vector<size_t> found = FindSections(groove, op.section);
+  if (found.empty())
+    throw UsageError(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "%1: 形式 %2 にセクション %3 はありません（1～%4 か、形式にある名前で指定してください）"),
+        {op.option, groove.form, op.section, std::to_string(FormSpans(groove).size())}));
+  return found;
+}
+
+void ApplyOne(const PhraseOperation& op, Phrase& phrase, const GrooveSettings& groove, const Settings& settings,
+              EngineState& state) {
   {
     switch (op.kind) {
       case PhraseOperation::Lock:
@@ -103,6 +139,15 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
         phrase.RerollRhythm(settings, state);
         break;
       case PhraseOperation::Mutate: phrase.Mutate(op.count, settings, state); break;
+      case PhraseOperation::RerollSection:
+        RerollSection(phrase, groove, SectionsNamed(op, groove).front(), settings, state);
+        break;
+      case PhraseOperation::LockSection:
+        for (size_t section : SectionsNamed(op, groove)) LockSection(phrase, groove, section, true);
+        break;
+      case PhraseOperation::CopySection:
+        CopySection(phrase, groove, SectionsNamed(op, groove).front(), op.letter, settings, state);
+        break;
       case PhraseOperation::On: break;
     }
   }
@@ -111,7 +156,7 @@ void ApplyOne(const PhraseOperation& op, Phrase& phrase, const Settings& setting
 }  // namespace
 
 void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arrangement& arrangement,
-                           const Settings& settings, EngineState& state) {
+                           const GrooveSettings& groove, const Settings& settings, EngineState& state) {
   std::string target = "melody";
   for (const PhraseOperation& op : operations) {
     if (op.kind == PhraseOperation::On) {
@@ -127,8 +172,18 @@ void ApplyPhraseOperations(const std::vector<PhraseOperation>& operations, Arran
       target = op.option;
       continue;
     }
+    // The form shapes the melody alone: its sections' notes are the melody's.
+    if (op.kind == PhraseOperation::RerollSection || op.kind == PhraseOperation::CopySection) {
+      if (target != "melody" && target != "all")
+        throw UsageError(FormatMessage(
+            QT_TRANSLATE_NOOP("Message", "%1: セクションの音はメロディーのもので、%2 パートのものではありません"),
+            {op.option, target}));
+      ApplyOne(op, arrangement.parts.front(), groove, settings, state);
+      continue;
+    }
     for (size_t i = 0; i < arrangement.parts.size(); ++i)
-      if (target == "all" || arrangement.names[i] == target) ApplyOne(op, arrangement.parts[i], settings, state);
+      if (target == "all" || arrangement.names[i] == target)
+        ApplyOne(op, arrangement.parts[i], groove, settings, state);
   }
 }
 

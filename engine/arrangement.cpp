@@ -22,6 +22,15 @@ std::vector<size_t> Arrangement::FirstNotes() const {
   return first;
 }
 
+std::vector<size_t> PartStarts(std::vector<size_t> composed, size_t wholeSize) {
+  if (composed.size() < 2) return composed;
+  const size_t end = composed.back();
+  // The parts after the melody keep their notes: they end the whole.
+  if (wholeSize < end - composed[1]) return composed;
+  for (size_t p = 1; p < composed.size(); ++p) composed[p] = wholeSize - (end - composed[p]);
+  return composed;
+}
+
 Phrase Arrangement::Whole() const {
   if (parts.size() == 1) return parts.front();
   std::vector<std::string> texts{std::string()};
@@ -41,8 +50,9 @@ Phrase Arrangement::Whole() const {
   Phrase whole(std::move(texts), std::move(notes));
   std::vector<Phrase::KeyChooser> choosers;
   for (const Phrase& part : parts) choosers.push_back(part.Chooser());
-  whole.SetKeyChooser([choosers, first = FirstNotes()](const std::vector<PhraseNote>& all, size_t index,
-                                                       const Settings& settings, EngineState& state) {
+  whole.SetKeyChooser([choosers, composed = FirstNotes()](const std::vector<PhraseNote>& all, size_t index,
+                                                          const Settings& settings, EngineState& state) {
+    const std::vector<size_t> first = PartStarts(composed, all.size());
     const size_t p = static_cast<size_t>(std::upper_bound(first.begin(), first.end(), index) - first.begin()) - 1;
     if (!choosers[p]) return PickNote(settings, state);
     const std::vector<PhraseNote> own(all.begin() + static_cast<std::ptrdiff_t>(first[p]),

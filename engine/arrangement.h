@@ -43,6 +43,12 @@ struct Arrangement {
   std::vector<size_t> FirstNotes() const;
 };
 
+// Where each part starts in a whole of wholeSize notes that a whole of parts
+// starting at composed (its FirstNotes()) became: the melody may have
+// changed its number of notes (a section copied over another), the parts
+// after it keep theirs. composed itself when no such change fits.
+std::vector<size_t> PartStarts(std::vector<size_t> composed, size_t wholeSize);
+
 // Composes every part; without parts and progression, the melody alone with
 // the line's settings, as ComposePhrase does. With a progression the body
 // holds at least one bar for each chord; the groove shapes the melody.

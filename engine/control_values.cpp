@@ -5,6 +5,9 @@
 #include <climits>
 #include <stdexcept>
 
+#include "message_format.h"
+#include "translatable.h"
+
 #include "controls.h"
 #include "scale_table.h"
 
@@ -16,7 +19,8 @@ long long Integer(const std::string& name, const std::string& value) {
   const char* end = value.data() + value.size();
   const auto [ptr, ec] = std::from_chars(value.data(), end, v);
   if (value.empty() || ec != std::errc() || ptr != end)
-    throw std::invalid_argument(name + " must be an integer, not \"" + value + "\"");
+    throw std::invalid_argument(
+        FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は整数で指定してください（\"%2\" は整数ではありません）"), {name, value}));
   return v;
 }
 
@@ -31,7 +35,7 @@ ControlValues CaptureControls(const Settings& settings) {
       case ControlKind::Spin: value = settings.Text(c.name); break;
       case ControlKind::Slider: value = std::to_string(settings.Position(c.name)); break;
       case ControlKind::List: value = std::to_string(settings.Index(c.name)); break;
-      case ControlKind::Check: value = settings.IsChecked(c.name) ? "1" : "0"; break;
+      case ControlKind::Check: value = std::to_string(settings.IsChecked(c.name) ? 1 : 0); break;
     }
     values.emplace_back(std::string(c.name), std::move(value));
   }
@@ -41,7 +45,7 @@ ControlValues CaptureControls(const Settings& settings) {
 void SetControl(EditableSettings& settings, EngineState& state, const std::string& name,
                 const std::string& value) {
   const ControlInfo* info = FindControl(name);
-  if (!info) throw std::invalid_argument("unknown control " + name);
+  if (!info) throw std::invalid_argument(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は不明なコントロールです"), {name}));
   switch (info->kind) {
     case ControlKind::Spin:
       settings.SetText(name, value);
@@ -57,7 +61,8 @@ void SetControl(EditableSettings& settings, EngineState& state, const std::strin
       // The scale list holds what the scale file held.
       const int last = info->maximum >= 0 ? info->maximum : static_cast<int>(state.scaleNames.size()) - 1;
       if (index < 0 || index > last)
-        throw std::out_of_range(name + " takes an index from 0 to " + std::to_string(last) + ", not " + value);
+        throw std::out_of_range(FormatMessage(QT_TRANSLATE_NOOP("Message", "%1 は 0～%2 の番号で指定してください（%3 は範囲外です）"),
+                                              {name, std::to_string(last), value}));
       settings.SetIndex(name, static_cast<int>(index));
       if (name == "cmbScale" || name == "cmbKey") ApplyScale(settings, state);
       break;

@@ -53,7 +53,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
   std::vector<PhraseBody> bodies;
   for (const FormSection& section : form) {
     const std::string letter(1, section.letter);
-    const std::string name = letter + std::string(section.primes, '\'');
+    const std::string name = section.Name();
     if (!made.count(letter)) {
       if (drawn) settings.SetPatternText({});
       const MelodyLine& drawnBy = lines.emplace(letter, MelodyLine(line, chords, ticks, tonic)).first->second;

@@ -17,6 +17,9 @@ namespace volemo {
 struct FormSection {
   char letter = 'A';
   int primes = 0;
+
+  // As the form writes it: A, A'.
+  std::string Name() const { return std::string(1, letter) + std::string(size_t(primes), '\''); }
 };
 
 // Capital letters, each followed by any number of primes ('). Throws

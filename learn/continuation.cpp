@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "message_format.h"
+#include "translatable.h"
+
 #include "composer.h"
 #include "controls.h"
 #include "transition_model.h"
@@ -83,9 +86,9 @@ Phrase ComposeContinuation(const PieceNotes& piece, const Style& style, int bars
                            EngineState& state) {
   const int stepsPerBar = style.noteValue.value_or(kDefaultNoteValue);
   if (bars < 1 || bars > MaxContinuationSteps() / stepsPerBar)
-    throw std::invalid_argument("a continuation in steps of l" + std::to_string(stepsPerBar) + " holds 1 to " +
-                                std::to_string(MaxContinuationSteps() / stepsPerBar) + " bars, not " +
-                                std::to_string(bars));
+    throw std::invalid_argument(FormatMessage(
+        QT_TRANSLATE_NOOP("Message", "l%1 の歩みの続きは 1～%2 小節で指定してください（%3 ではなく）"),
+        {std::to_string(stepsPerBar), std::to_string(MaxContinuationSteps() / stepsPerBar), std::to_string(bars)}));
   TransitionModel rhythm;
   const std::vector<int> symbols(style.symbols.begin(), style.symbols.end());
   rhythm.Learn(symbols);

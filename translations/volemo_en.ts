@@ -184,6 +184,30 @@
         <translation>Stopped making the file "%1".</translation>
     </message>
     <message>
+        <source>このフレーズには形式（セクション）がありません。</source>
+        <translation>This phrase has no form (no sections).</translation>
+    </message>
+    <message>
+        <source>フレーズのセクションが今の形式と合いません（作成後に形式を変えました）。フレーズを作り直してください。</source>
+        <translation>The phrase&apos;s sections do not match the form now set (the form was changed after the phrase was composed). Compose the phrase again.</translation>
+    </message>
+    <message>
+        <source>形式にセクション %1 はありません（%2 個です）。</source>
+        <translation>The form has no section %1 (it has %2).</translation>
+    </message>
+    <message>
+        <source>形式 %1 に %2 のセクションはありません。</source>
+        <translation>The form %1 has no section %2.</translation>
+    </message>
+    <message>
+        <source>セクション %1 はもともと %2 です。</source>
+        <translation>Section %1 already is %2.</translation>
+    </message>
+    <message>
+        <source>リズムを書き直したフレーズはセクションの区切りが分からないため、コピーできません。</source>
+        <translation>A phrase whose rhythm was written anew no longer marks its sections, so a section cannot be copied.</translation>
+    </message>
+    <message>
         <source>MML が長すぎます（16 MB まで）</source>
         <translation>the MML is too long (16 MB at most)</translation>
     </message>
@@ -819,38 +843,6 @@ Output:
 </translation>
     </message>
     <message>
-        <source>作ったフレーズへの操作（コマンドラインの順に）:
-  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
-                        数え、和音や重音はそれぞれの音を数える
-  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
-  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
-                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
-  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
-  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
-                        にはたらく。どれより前でもメロディーにはたらく
-  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
-                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
-                        音名（C4 = 48）、ロック 0/1、パートがあればパート
-  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
-                        記号、根音のキー、キー
-</source>
-        <translation>Working on the composed phrase, in command-line order:
-  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
-                        they stand in the MML, both notes of a chord or double counting
-  --reroll              redraw every unlocked note&apos;s key (repeatable)
-  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
-                        the keys of its notes; locked notes keep their steps (repeatable)
-  --mutate K            redraw K unlocked notes chosen at random (repeatable)
-  --on PART             the operations after it work on PART (melody, bass, chords,
-                        drums) or on all parts; before any, on the melody
-  --notes               write the final phrase&apos;s notes instead of the MML, one a line,
-                        tab-separated: number, start tick, sounding ticks, MIDI key,
-                        name (C4 = 48), locked 0/1, and with parts the part
-  --chords-table        write the chords instead of the MML, a bar a line: bar, start
-                        tick, symbol, root key, keys
-</translation>
-    </message>
-    <message>
         <source>使い方: volemo-cli render IN.mid OUT.{wav,flac,ogg}
 MIDI ファイルをプレーヤーの SoundFont で 44.1 kHz ステレオの音声ファイルに、
 マシンが許すかぎり速くレンダリングする: OUT の拡張子で 16 ビット WAV, FLAC か Ogg Vorbis。
@@ -1297,6 +1289,84 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>操作は list だけです</source>
         <translation>the only action is list</translation>
+    </message>
+    <message>
+        <source>作ったフレーズへの操作（コマンドラインの順に）:
+  --lock LIST           番号で音をロックする（1,3,5-8）。音は MML に並ぶ順に 1 から
+                        数え、和音や重音はそれぞれの音を数える
+  --reroll              ロックしていない音の高さをすべて引き直す（繰り返し可）
+  --reroll-rhythm       ロックした音が鳴らないステップのリズムを引き直し、その音の
+                        高さも引き直す。ロックした音はステップを保つ（繰り返し可）
+  --mutate K            ロックしていない音を K 個くじで選んで引き直す（繰り返し可）
+  --reroll-section S    --form と: セクション S（1 からの番号か、B や A&apos; のような名前）の
+                        ロックしていない音を引き直す。同じ名前のセクションはどれも同じ
+                        音になり、文字のダッシュ付きのセクションはその変奏のまま。
+                        ダッシュ付きのセクションは新しい変奏になる
+  --lock-section S      セクション S で始まる音をロックする（名前ならその名前の
+                        セクションすべて）
+  --copy-section S:L    文字 L のセクションをセクション S の音にする（テキスト、
+                        リズム、高さ。L のダッシュ付きはその新しい変奏になる）。
+                        形式は指定のまま
+  --on PART             後の操作は PART（melody, bass, chords, drums）か all（全パート）
+                        にはたらく。どれより前でもメロディーにはたらく
+  --notes               MML の代わりに最後のフレーズの音を一行に一つ、タブ区切りで
+                        書く: 番号、開始ティック、鳴るティック数、MIDI キー、
+                        音名（C4 = 48）、ロック 0/1、パートがあればパート
+  --chords-table        MML の代わりに和音を一小節一行で書く: 小節、開始ティック、
+                        記号、根音のキー、キー
+</source>
+        <translation>Working on the composed phrase, in command-line order:
+  --lock LIST           lock notes by number (1,3,5-8); notes count from 1 in the order
+                        they stand in the MML, both notes of a chord or double counting
+  --reroll              redraw every unlocked note&apos;s key (repeatable)
+  --reroll-rhythm       redraw the rhythm of every step no locked note sounds in, then
+                        the keys of its notes; locked notes keep their steps (repeatable)
+  --mutate K            redraw K unlocked notes chosen at random (repeatable)
+  --reroll-section S    with --form: redraw the unlocked notes of section S (its number
+                        from 1, or its name such as B or A&apos;); every section of its name
+                        gets the same notes, a letter&apos;s primed sections stay its
+                        variation, a primed section gets a new variation
+  --lock-section S      lock the notes starting in section S (a name: every section
+                        of that name)
+  --copy-section S:L    give the sections of letter L the notes of section S (text,
+                        rhythm and keys; L&apos;s primed sections become new variations of
+                        them); the form stays as given
+  --on PART             the operations after it work on PART (melody, bass, chords,
+                        drums) or on all parts; before any, on the melody
+  --notes               write the final phrase&apos;s notes instead of the MML, one a line,
+                        tab-separated: number, start tick, sounding ticks, MIDI key,
+                        name (C4 = 48), locked 0/1, and with parts the part
+  --chords-table        write the chords instead of the MML, a bar a line: bar, start
+                        tick, symbol, root key, keys
+</translation>
+    </message>
+    <message>
+        <source>--copy-section には 1:B や A:B のようにセクションと文字を指定してください（"%1" ではなく）</source>
+        <translation>--copy-section takes a section and a letter such as 1:B or A:B, not "%1"</translation>
+    </message>
+    <message>
+        <source>%1: --form がなければフレーズにセクションはありません</source>
+        <translation>%1: the phrase has no sections without --form</translation>
+    </message>
+    <message>
+        <source>%1: 形式 %2 にセクション %3 はありません（1～%4 か、形式にある名前で指定してください）</source>
+        <translation>%1: the form %2 has no section %3 (give 1 to %4, or a name in the form)</translation>
+    </message>
+    <message>
+        <source>%1: セクションの音はメロディーのもので、%2 パートのものではありません</source>
+        <translation>%1: a section&apos;s notes are the melody&apos;s, not the %2 part&apos;s</translation>
+    </message>
+    <message>
+        <source>%1 のセクションにロックした音があります。先にロックを外してください。</source>
+        <translation>The %1 sections hold locked notes. Unlock them first.</translation>
+    </message>
+    <message>
+        <source>%1 は 0～%2 の番号で指定してください（%3 は範囲外です）</source>
+        <translation>%1 takes an index from 0 to %2, not %3</translation>
+    </message>
+    <message>
+        <source>l%1 の歩みの続きは 1～%2 小節で指定してください（%3 ではなく）</source>
+        <translation>a continuation in steps of l%1 holds 1 to %2 bars, not %3</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +1988,18 @@ those that come with Volemo, then those saved in the window.
         <source>操作</source>
         <translation>Operation</translation>
     </message>
+    <message>
+        <source>リズムの作り直し</source>
+        <translation>Re-roll rhythm</translation>
+    </message>
+    <message>
+        <source>セクションの作り直し</source>
+        <translation>Re-roll section</translation>
+    </message>
+    <message>
+        <source>セクションのコピー</source>
+        <translation>Copy section</translation>
+    </message>
 </context>
 <context>
     <name>volemo::TfrmHelp</name>
@@ -2390,6 +2472,50 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>ロックした音の拍を残してリズムを選び直しました。</source>
         <translation>Rhythm picked anew around the locked notes.</translation>
+    </message>
+    <message>
+        <source>ここから演奏</source>
+        <translation>Play from here</translation>
+    </message>
+    <message>
+        <source>セクション %1 を作り直す</source>
+        <translation>Re-roll section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 をロック</source>
+        <translation>Lock section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 のロックを外す</source>
+        <translation>Unlock section %1</translation>
+    </message>
+    <message>
+        <source>セクション %1 をコピーして置き換える文字</source>
+        <translation>Copy section %1 over the letter</translation>
+    </message>
+    <message>
+        <source>%1 を %2 と同じにする</source>
+        <translation>Make %1 the same as %2</translation>
+    </message>
+    <message>
+        <source>作り直すセクションの音を選んでください。</source>
+        <translation>Select a note of the section to re-roll.</translation>
+    </message>
+    <message>
+        <source>セクション %1 のロックしていない音を選び直しました。</source>
+        <translation>Redrew the unlocked notes of section %1.</translation>
+    </message>
+    <message>
+        <source>セクション %1 の音をロックしました。</source>
+        <translation>Locked the notes of section %1.</translation>
+    </message>
+    <message>
+        <source>セクション %1 の音のロックを外しました。</source>
+        <translation>Unlocked the notes of section %1.</translation>
+    </message>
+    <message>
+        <source>%1 のセクションをセクション %2 と同じ音にしました。</source>
+        <translation>The %1 sections now play the notes of section %2.</translation>
     </message>
 </context>
 <context>

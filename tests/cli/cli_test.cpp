@@ -83,6 +83,36 @@ TEST(Cli, RhythmRerollKeepsTheLockedNotes) {
   EXPECT_NE(rerolled.out, composed.out);
 }
 
+// A section's operations reach the notes of its bars only: re-rolling B
+// leaves the A sections' lines as they were, a locked section holds through
+// a re-roll, copying A over B gives both B sections A's notes.
+TEST(Cli, SectionOperationsWorkOnTheirSections) {
+  // Each section's notes (a bar each): start in the section, key, locked.
+  auto sections = [](std::vector<std::string> extra) {
+    std::vector<std::string> args = {"phrase", "--seed", "3", "--form", "ABAB", "--section-bars", "1", "--notes"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::vector<std::vector<std::string>> cut(4);
+    std::istringstream in(r.out);
+    for (std::string number, start, sounding, key, name, locked; in >> number >> start >> sounding >> key >> name >> locked;)
+      cut.at(std::stoul(start) / 1920).push_back(std::to_string(std::stoul(start) % 1920) + " " + key + " " + locked);
+    return cut;
+  };
+  const auto composed = sections({});
+  const auto rerolled = sections({"--reroll-section", "B"});
+  EXPECT_EQ(rerolled[0], composed[0]);
+  EXPECT_EQ(rerolled[2], composed[2]);
+  EXPECT_EQ(rerolled[3], rerolled[1]);
+  EXPECT_NE(rerolled[1], composed[1]);
+  auto locked = sections({"--lock-section", "2", "--reroll"});
+  for (std::string& line : locked[1]) line.back() = '0';
+  EXPECT_EQ(locked[1], composed[1]);
+  const auto copied = sections({"--copy-section", "1:B"});
+  EXPECT_EQ(copied[1], composed[0]);
+  EXPECT_EQ(copied[3], composed[0]);
+}
+
 // Each part's notes carry its name; an operation on one part leaves the
 // others as they were; the chords table gives each bar's voicing.
 TEST(Cli, PartsListTheirNotesAndWorkOnePartAtATime) {
@@ -249,6 +279,11 @@ TEST(Cli, BadUsageExitsWithTwo) {
            {"phrase", "--on", "bass", "--reroll"},  // no bass without --parts
            {"phrase", "--parts", "bass", "--on", "bass", "--reroll-rhythm"},  // a part has no steps
            {"phrase", "--chords-table"},
+           {"phrase", "--reroll-section", "1"},  // no form
+           {"phrase", "--form", "ABAB", "--lock-section", "5"},
+           {"phrase", "--form", "ABAB", "--reroll-section", "C"},
+           {"phrase", "--form", "ABAB", "--copy-section", "1B"},
+           {"phrase", "--form", "ABAB", "--parts", "bass", "--on", "bass", "--copy-section", "1:B"},
        }) {
     const Result r = RunCli(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());

@@ -3,10 +3,15 @@
 // worked out by hand from the settings.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <tuple>
 
 #include "compiled_notes.h"
+#include "arrangement.h"
 #include "composer.h"
+#include "engine_error.h"
+#include "form_sections.h"
 #include "memory_settings.h"
 #include "midicsv_reader.h"
 #include "pattern_source.h"
@@ -239,6 +244,185 @@ TEST(GrooveCompiles, CompileWithGrooveDrawnOverItsRanges) {
       continue;  // a section of l4 quarters in 7/8 holds no whole number of steps
     }
     ExpectNotesAsCompiled(phrase, "seed " + std::to_string(seed));
+  }
+}
+
+// The form ABA'B with a bar a section (every other seed with many ties,
+// some at a section's start), its melody's notes cut into sections
+// and timed from each section's start.
+struct Sections {
+  explicit Sections(uint32_t seed) : g(seed, "") {
+    g.groove.form = "ABA'B";
+    g.groove.sectionBars = 1;
+    g.groove.variation = 2;
+    g.settings.SetChecked("chkPatternPlayFirst", false);
+    if (seed % 2) g.settings.SetPosition("scrP5", 100);
+    phrase = g.Compose();
+  }
+  std::vector<std::vector<PhraseNote>> Cut() const {
+    std::vector<std::vector<PhraseNote>> cut(4);
+    for (PhraseNote n : phrase.Notes()) {
+      const int64_t section = n.startTick / 1920;
+      n.startTick -= 1920 * section;
+      n.number = 0;
+      n.textBegin = n.textEnd = 0;
+      cut[size_t(section)].push_back(n);
+    }
+    return cut;
+  }
+  static std::vector<int> Keys(const std::vector<PhraseNote>& notes) {
+    std::vector<int> keys;
+    for (const PhraseNote& n : notes) keys.push_back(n.key);
+    return keys;
+  }
+  static bool SameTimes(const std::vector<PhraseNote>& a, const std::vector<PhraseNote>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const PhraseNote& x, const PhraseNote& y) {
+             return x.startTick == y.startTick && x.symbol == y.symbol && x.gate == y.gate;
+           });
+  }
+  Grooved g;
+  Phrase phrase;
+};
+
+// Everything of each note but its place in the text.
+using NoteFacts = std::vector<std::tuple<int64_t, int64_t, int64_t, int, int, char, bool, int>>;
+NoteFacts Facts(const std::vector<PhraseNote>& notes) {
+  NoteFacts facts;
+  for (const PhraseNote& n : notes)
+    facts.emplace_back(n.startTick, n.soundingTicks, n.lengthTicks, n.key, n.gate, n.symbol, n.locked, n.velocity);
+  return facts;
+}
+
+// Re-rolling B leaves the A sections and every locked note as they were;
+// both B sections get the same new keys; the text still plays the notes.
+TEST(FormSections, RerollOfALetterKeepsTheOthersAndTheLocks) {
+  int changed = 0;
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    Sections s(seed);
+    const std::string where = "seed " + std::to_string(seed);
+    for (const PhraseNote& n : s.phrase.Notes())
+      if (n.number % 3 == 0) s.phrase.SetLocked(n.number, true);
+    const auto before = s.Cut();
+    RerollSection(s.phrase, s.g.groove, 3, s.g.settings, s.g.state);
+    const auto after = s.Cut();
+    ExpectNotesAsCompiled(s.phrase, where);
+    EXPECT_EQ(Facts(after[0]), Facts(before[0])) << where;
+    EXPECT_EQ(Facts(after[2]), Facts(before[2])) << where;
+    EXPECT_EQ(Sections::Keys(after[1]), Sections::Keys(after[3])) << where;
+    ASSERT_TRUE(Sections::SameTimes(after[1], before[1])) << where;
+    for (size_t i = 0; i < after[1].size(); ++i) {
+      if (before[1][i].locked || before[3][i].locked) {
+        EXPECT_EQ(after[1][i].key, before[1][i].key) << where;
+      }
+      changed += after[1][i].key != before[1][i].key;
+    }
+  }
+  EXPECT_GT(changed, 40);
+}
+
+// Re-rolling A carries A' along where it was A's notes; re-rolling A' draws
+// a new variation of at most `variation` keys.
+TEST(FormSections, PrimedSectionsStayVariationsOfTheirLetter) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    Sections s(seed);
+    const std::string where = "seed " + std::to_string(seed);
+    const auto before = s.Cut();
+    RerollSection(s.phrase, s.g.groove, 0, s.g.settings, s.g.state);
+    auto after = s.Cut();
+    ASSERT_TRUE(Sections::SameTimes(after[2], before[2])) << where;
+    for (size_t i = 0; i < after[2].size(); ++i)
+      EXPECT_EQ(after[2][i].key, before[0][i].key == before[2][i].key ? after[0][i].key : before[2][i].key) << where;
+    RerollSection(s.phrase, s.g.groove, 2, s.g.settings, s.g.state);
+    after = s.Cut();
+    int differing = 0;
+    for (size_t i = 0; i < after[2].size(); ++i) differing += after[2][i].key != after[0][i].key;
+    EXPECT_LE(differing, 2) << where;
+    ExpectNotesAsCompiled(s.phrase, where);
+  }
+}
+
+// Copying A to B makes both B sections A's notes, rhythm, ties and all, and
+// the text plays exactly them; locking a section locks its bars alone.
+TEST(FormSections, CopyMakesTheLetterTheSectionsNotes) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    Sections s(seed);
+    const std::string where = "seed " + std::to_string(seed);
+    const auto before = s.Cut();
+    CopySection(s.phrase, s.g.groove, 0, 'B', s.g.settings, s.g.state);
+    const auto after = s.Cut();
+    ExpectNotesAsCompiled(s.phrase, where);
+    EXPECT_EQ(Sections::Keys(after[1]), Sections::Keys(before[0])) << where;
+    EXPECT_TRUE(Sections::SameTimes(after[1], before[0])) << where;
+    EXPECT_EQ(Sections::Keys(after[3]), Sections::Keys(after[1])) << where;
+    EXPECT_TRUE(Sections::SameTimes(after[3], after[1])) << where;
+    EXPECT_EQ(Sections::Keys(after[2]), Sections::Keys(before[2])) << where;
+    EXPECT_NE(s.phrase.Mml().find("\r\n// B\r\n"), std::string::npos) << where;
+
+    LockSection(s.phrase, s.g.groove, 1, true);
+    for (const PhraseNote& n : s.phrase.Notes()) EXPECT_EQ(n.locked, n.startTick / 1920 == 1) << where;
+  }
+}
+
+// With a bass under the form, the whole still plays what it says after a
+// copy changed the melody's number of notes, and a re-roll of the whole
+// draws each part's notes by its own choice: the bass stays in its range.
+TEST(FormSections, CopyUnderPartsKeepsEachPartsChoice) {
+  int moved = 0;
+  for (uint32_t seed = 1; seed <= 20; ++seed) {
+    Sections s(seed);
+    ArrangementSettings parts;
+    parts.bass = true;
+    s.g.settings.SetPatternText("");
+    Phrase whole = ComposeArrangement(s.g.settings, s.g.state, parts, s.g.groove).Whole();
+    const size_t before = whole.Notes().size();
+    CopySection(whole, s.g.groove, 0, 'B', s.g.settings, s.g.state);
+    moved += whole.Notes().size() != before;
+    ExpectNotesAsCompiled(whole, "seed " + std::to_string(seed));
+    whole.Reroll(s.g.settings, s.g.state);
+    bool bass = false;
+    for (const PhraseNote& n : whole.Notes()) {
+      bass = bass || (n.startsPart && n.number > 1);
+      if (bass) {
+        EXPECT_TRUE(n.key >= kBassVoicing.low && n.key <= kBassVoicing.high) << "seed " << seed << ": " << n.key;
+      }
+    }
+  }
+  EXPECT_GT(moved, 10);
+}
+
+TEST(FormSections, RefusesWithAReason) {
+  struct Case {
+    const char* what;
+    std::function<void(Sections&)> run;
+  } cases[] = {
+      {"a section past the form", [](Sections& s) { LockSection(s.phrase, s.g.groove, 4, true); }},
+      {"a letter not in the form", [](Sections& s) { CopySection(s.phrase, s.g.groove, 0, 'C', s.g.settings, s.g.state); }},
+      {"the section's own letter", [](Sections& s) { CopySection(s.phrase, s.g.groove, 0, 'A', s.g.settings, s.g.state); }},
+      {"locked notes in the letter",
+       [](Sections& s) {
+         LockSection(s.phrase, s.g.groove, 3, true);
+         CopySection(s.phrase, s.g.groove, 0, 'B', s.g.settings, s.g.state);
+       }},
+      {"a form changed since", [](Sections& s) {
+         s.g.groove.form = "BA";
+         RerollSection(s.phrase, s.g.groove, 0, s.g.settings, s.g.state);
+       }},
+      {"sections made longer since", [](Sections& s) {
+         s.g.groove.sectionBars = 2;
+         LockSection(s.phrase, s.g.groove, 1, true);
+       }},
+      {"no form", [](Sections& s) {
+         s.g.groove.form.clear();
+         RerollSection(s.phrase, s.g.groove, 0, s.g.settings, s.g.state);
+       }},
+  };
+  for (const Case& c : cases) {
+    Sections s(3);
+    const std::string mml = s.phrase.Mml();
+    EXPECT_THROW(c.run(s), EngineError) << c.what;
+    if (std::string(c.what) != "locked notes in the letter") {
+      EXPECT_EQ(s.phrase.Mml(), mml) << c.what;
+    }
   }
 }
 

@@ -1,9 +1,14 @@
-// The workbench's parts panel over the real window, compiler and player
-// (sound goes to a file sink): a part turned off leaves the compiled file,
-// a muted one leaves what plays.
+// The workbench's parts and groove panel over the real window, compiler and
+// player (sound goes to a file sink): a part turned off leaves the compiled
+// file, a muted one leaves what plays; a form's sections are worked on from
+// their tabs above the ruler.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QtTest>
@@ -12,6 +17,8 @@
 #include "frmMainU.h"
 #include "frmWorkbench.h"
 #include "play_sequence.h"
+#include "roll_views.h"
+#include "take_keeper.h"
 #include "ui_test_support.h"
 #include "use_vorlin_dll.h"
 
@@ -99,6 +106,108 @@ class PartsTest : public QObject {
              (std::vector<std::string>{"C", "Am", "F", "G"}));
     W().settings().SetMmlText("t120 o4 l4 cdef");
     QTRY_VERIFY(workbench.editor().Marks().chords.empty());
+  }
+
+  // A take put back shows the chords it was composed over, not the last
+  // phrase's.
+  void ATakePutBackShowsItsOwnChords() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    auto* progression = Find<QLineEdit>(workbench, "txtProgression");
+    const auto firstSymbol = [&] {
+      const auto& chords = workbench.editor().Marks().chords;
+      return chords.empty() ? std::string() : chords.front().label;
+    };
+    progression->setText(QStringLiteral("vi IV"));
+    emit progression->editingFinished();
+    Make();
+    QTRY_COMPARE(firstSymbol(), std::string("Am"));
+    progression->setText(QStringLiteral("V I"));
+    emit progression->editingFinished();
+    Make();
+    QTRY_COMPARE(firstSymbol(), std::string("G"));
+    W().takes().Back();
+    QTRY_COMPARE(firstSymbol(), std::string("Am"));
+  }
+
+  // A click on a section's tab opens its menu; the test picks an item as a
+  // person would and the menu closes.
+  void ChooseFromSectionMenu(int section, const char* item) {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    auto* ruler = Find<RollRuler>(workbench, "rollRuler");
+    const QRect tab = ruler->MarkRect(workbench.editor().Marks().sections[size_t(section)], RollRuler::kSections);
+    bool chosen = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->findChildren<QAction*>(QString::fromLatin1(item))) {
+        action->trigger();
+        chosen = true;
+        break;
+      }
+      menu->close();
+    });
+    QTest::mouseClick(ruler, Qt::RightButton, {}, tab.center());
+    QVERIFY2(chosen, item);
+  }
+  // The roll's notes of each section of a bar: start in the section, key, locked.
+  std::vector<std::vector<std::tuple<uint32_t, int, bool>>> Sections() {
+    const RollEditor& editor = Find<TfrmWorkbench>(W(), "frmWorkbench")->editor();
+    std::vector<std::vector<std::tuple<uint32_t, int, bool>>> sections(4);
+    for (size_t i = 0; i < editor.content().notes.size(); ++i) {
+      const auto& n = editor.content().notes[i];
+      sections.at(n.start / 1920).emplace_back(n.start % 1920, n.key, editor.Locked(int(i)));
+    }
+    return sections;
+  }
+
+  void ASectionIsRerolledLockedAndCopiedFromItsTab() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    auto* form = Find<QLineEdit>(workbench, "txtForm");
+    form->setText(QStringLiteral("ABAB"));
+    emit form->editingFinished();
+    Find<QSpinBox>(workbench, "spnSectionBars")->setValue(1);
+    Make();
+    QTRY_COMPARE(workbench.editor().Marks().sections.size(), size_t(4));
+    const auto before = Sections();
+
+    ChooseFromSectionMenu(3, "actSectionReroll");
+    auto after = Sections();
+    QCOMPARE(after[0], before[0]);
+    QCOMPARE(after[2], before[2]);
+    QCOMPARE(after[1], after[3]);
+    QVERIFY(after[1] != before[1]);
+    QCOMPARE(W().takes().store()->List().front().operation, std::string("section-reroll"));
+
+    ChooseFromSectionMenu(2, "actSectionLock");
+    after = Sections();
+    for (size_t s = 0; s < 4; ++s)
+      for (const auto& note : after[s]) QCOMPARE(std::get<2>(note), s == 2);
+
+    ChooseFromSectionMenu(0, "actSectionCopy");
+    after = Sections();
+    QCOMPARE(after[1], after[0]);
+    QCOMPARE(after[3], after[0]);
+    QCOMPARE(W().takes().store()->List().front().operation, std::string("section-copy"));
+    QVERIFY(W().settings().MmlText().find("\r\n// B\r\n") != std::string::npos);
+
+    // The sections are the phrase's until the next one is composed.
+    form->setText(QStringLiteral("AB"));
+    emit form->editingFinished();
+    ChooseFromSectionMenu(3, "actSectionReroll");
+    QCOMPARE(workbench.editor().Marks().sections.size(), size_t(4));
+    QCOMPARE(Sections()[2], after[2]);
+    QVERIFY(Sections()[3] != after[3]);
+
+    // S re-rolls the section of the selected note.
+    after = Sections();
+    for (size_t i = 0; i < workbench.editor().content().notes.size(); ++i)
+      if (workbench.editor().content().notes[i].start / 1920 == 1) {
+        workbench.editor().Select(int(i));
+        break;
+      }
+    QTest::keyClick(&workbench, Qt::Key_S);
+    QVERIFY(Sections()[1] != after[1]);
+    QCOMPARE(Sections()[0], after[0]);
   }
 
   void cleanup() {

@@ -139,7 +139,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {
     RunHandler([&] {
-      if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, *phrase_);
+      if (phrase_ && phrase_->Mml() == settings_->MmlText()) takePhrases_.insert_or_assign(id, std::pair(*phrase_, parts_->Composed()));
     });
   });
   help_ = new TfrmHelp(this);
@@ -559,8 +559,9 @@ void TfrmMain::mnuWorkbenchClick() {
                                     *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_, commands,
                                     *findChild<QAction*>(QStringLiteral("mnuPhraseMake")),
                                     [this](int64_t endTick) {
-                                      return MarksOf(parts_->Chords(), parts_->settings().groove, endTick);
-                                    }},
+                                      return MarksOf(parts_->Chords(), parts_->Composed().groove, endTick);
+                                    },
+                                    [this] { return parts_->Composed().groove; }},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
     AddPartPanels();

@@ -8,8 +8,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "engine_state.h"
+#include "parts_state.h"
 #include "phrase.h"
 #include "sound_player.h"
 #include "translation.h"
@@ -32,7 +34,6 @@ class SpinField;
 class TakeKeeper;
 class TfrmHelp;
 class TfrmWorkbench;
-class PartsState;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -139,9 +140,10 @@ class TfrmMain : public QMainWindow {
   TfrmHelp* help_ = nullptr;
   std::optional<Phrase> phrase_;  // the last composed, for the workbench
   PartsState* parts_ = nullptr;   // the settings of the parts it is composed under (frmMainU_parts.cpp)
-  // The composed phrases of this run's takes: a take put back can be
-  // re-rolled and mutated again.
-  std::map<int64_t, Phrase> takePhrases_;
+  // The composed phrases of this run's takes, with their chords and parts:
+  // a take put back can be re-rolled and mutated again, and the roll shows
+  // its own chords.
+  std::map<int64_t, std::pair<Phrase, ComposedParts>> takePhrases_;
   TfrmWorkbench* workbench_ = nullptr;  // made when first opened
   TakeKeeper* takes_ = nullptr;
   OutputMenu* outputMenu_ = nullptr;

@@ -131,7 +131,10 @@ void TfrmMain::mnuTakeForwardClick() { takes_->Forward(); }
 // A take put back plays as it is (never composed anew) when the workbench's
 // play-on-change says so (it is on until the workbench is made).
 void TfrmMain::TakeRestored() {
-  if (const auto it = takePhrases_.find(*takes_->current()); it != takePhrases_.end()) phrase_ = it->second;
+  if (const auto it = takePhrases_.find(*takes_->current()); it != takePhrases_.end()) {
+    phrase_ = it->second.first;
+    parts_->SetComposed(it->second.second);
+  }
   const auto* playOnChange = workbench_ ? workbench_->findChild<QCheckBox*>(QStringLiteral("chkPlayOnChange")) : nullptr;
   if (!playOnChange || playOnChange->isChecked()) {
     PlayMml(*settings_, player(), settings_->MmlText());

@@ -15,23 +15,23 @@ const std::vector<std::string>& PartsState::Names() {
 
 Phrase PartsState::Compose(Settings& settings, EngineState& state) {
   const Arrangement arrangement = ComposeArrangement(settings, state, settings_.arrangement, settings_.groove);
-  chords_ = arrangement.chords;
-  names_ = arrangement.names;
-  firstNotes_ = arrangement.FirstNotes();
+  composed_ = {arrangement.chords, arrangement.names, arrangement.FirstNotes(), settings_.groove};
   return arrangement.Whole();
 }
 
 bool PartsState::RerollPart(const std::string& name, Phrase& whole, const Settings& settings,
                             EngineState& state) const {
-  const auto part = std::find(names_.begin(), names_.end(), name);
-  if (part == names_.end() || whole.Notes().size() != firstNotes_.back()) return false;
-  const size_t p = static_cast<size_t>(part - names_.begin());
+  const auto& names = composed_.names;
+  const std::vector<size_t> firstNotes = PartStarts(composed_.firstNotes, whole.Notes().size());
+  const auto part = std::find(names.begin(), names.end(), name);
+  if (part == names.end() || whole.Notes().size() != firstNotes.back()) return false;
+  const size_t p = static_cast<size_t>(part - names.begin());
   // The other parts' notes are held by locks for the re-roll, then get
   // their own locks back.
   std::vector<bool> locked;
   for (const PhraseNote& n : whole.Notes()) locked.push_back(n.locked);
   for (size_t i = 0; i < locked.size(); ++i)
-    if (i < firstNotes_[p] || i >= firstNotes_[p + 1]) whole.SetLocked(static_cast<int>(i) + 1, true);
+    if (i < firstNotes[p] || i >= firstNotes[p + 1]) whole.SetLocked(static_cast<int>(i) + 1, true);
   whole.Reroll(settings, state);
   for (size_t i = 0; i < locked.size(); ++i) whole.SetLocked(static_cast<int>(i) + 1, locked[i]);
   return true;

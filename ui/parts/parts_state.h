@@ -7,12 +7,23 @@
 #include <QObject>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "arrangement.h"
 #include "part_values.h"
 
 namespace volemo {
+
+// What the last composed phrase is made of: its chords, one a bar (none
+// without), its parts' names with where each starts in the whole, and the
+// groove and form it was composed under (the panel may have changed since).
+struct ComposedParts {
+  std::vector<music::Chord> chords;
+  std::vector<std::string> names;
+  std::vector<size_t> firstNotes;
+  GrooveSettings groove;
+};
 
 class PartsState : public QObject {
   Q_OBJECT
@@ -25,7 +36,10 @@ class PartsState : public QObject {
 
   PartSettings& settings() { return settings_; }
   // The chords the last phrase was composed over, one a bar; none without.
-  const std::vector<music::Chord>& Chords() const { return chords_; }
+  const std::vector<music::Chord>& Chords() const { return composed_.chords; }
+  // Kept with a take's phrase, and put back with it.
+  const ComposedParts& Composed() const { return composed_; }
+  void SetComposed(ComposedParts composed) { composed_ = std::move(composed); }
   // Says the settings changed (a panel, a take or a preset put them).
   void SettingsChanged() { emit changed(); }
 
@@ -53,9 +67,7 @@ class PartsState : public QObject {
   void Listen();
 
   PartSettings settings_;
-  std::vector<music::Chord> chords_;
-  std::vector<std::string> names_;  // of the last composed parts
-  std::vector<size_t> firstNotes_;  //   and where each starts in the whole
+  ComposedParts composed_;
   std::set<std::string> muted_, soloed_;
 };
 

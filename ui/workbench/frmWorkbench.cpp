@@ -220,6 +220,9 @@ QWidget* TfrmWorkbench::BuildRoll() {
   connect(scroll_, &QScrollBar::valueChanged, &editor_, &RollEditor::SetScroll);
   connect(rows, &QScrollBar::valueChanged, &editor_, &RollEditor::SetVerticalScroll);
   connect(ruler, &RollRuler::playFromRequested, this, [this](int tick) { RunHandler([&] { PlayFrom(tick); }); });
+  connect(ruler, &RollRuler::sectionClicked, this, [this](int section, int tick, QPoint where) {
+    RunHandler([&] { SectionMenu(section, tick, where); });
+  });
   connect(notes_, &RollNoteView::dragRequested, this,
           Handler([this] { DragPhrase(*notes_, links_.settings, links_.state); }));
   connect(notes_, &RollNoteView::noteClicked, this, [this](int note, Qt::KeyboardModifiers modifiers) {
@@ -370,6 +373,12 @@ void TfrmWorkbench::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: editor_.Select(int(editor_.content().notes.size()) - 1); break;
     case Qt::Key_Space:
       if (editor_.Selected() >= 0) RunHandler([this] { ToggleLock(editor_.Selected()); });
+      break;
+    case Qt::Key_S:
+      if (!plain) return QWidget::keyPressEvent(event);
+      RunHandler([this] {
+        RerollSection(editor_.Selected() >= 0 ? SectionAt(editor_.content().notes[size_t(editor_.Selected())].start) : -1);
+      });
       break;
     case Qt::Key_R:
     case Qt::Key_H:

@@ -4,7 +4,8 @@
 // with the take list under the roll. The main window's commands are on its
 // tool bar and their keys work here too; the status line shows what the
 // main window's does. The roll is the three views of roll_views.h over one
-// RollEditor; the operations are in frmWorkbench_commands.cpp.
+// RollEditor; the operations are in frmWorkbench_commands.cpp, those on
+// the form's sections in frmWorkbench_sections.cpp.
 //
 // The right side of the splitter "splitWorkbench" is free for panels beside
 // the roll and the take list: AddPanel puts each on a tab of its own there.
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "engine_state.h"
+#include "groove_settings.h"
 #include "phrase.h"
 #include "roll_editor.h"
 #include "settings.h"
@@ -53,6 +55,9 @@ struct WorkbenchLinks {
   // The chords, sections and groove of the last composed phrase, over a
   // roll of endTick ticks.
   std::function<RollMarks(int64_t endTick)> marks;
+  // The groove and form the phrase is composed under, for the operations
+  // on its sections.
+  std::function<GrooveSettings()> groove;
 };
 
 class TfrmWorkbench : public QWidget {
@@ -92,6 +97,14 @@ class TfrmWorkbench : public QWidget {
   void RerollRhythm();
   void Mutate();
   void HearNote(int note);
+  // Operations on one section of the form (frmWorkbench_sections.cpp): from
+  // the menu of its tab on the ruler, or S for the selected note's.
+  void SectionMenu(int section, int tick, const QPoint& where);
+  void RerollSection(int section);
+  void LockSection(int section, bool locked);
+  void CopySection(int section, char letter);
+  // The section of the form that holds tick; -1 for none.
+  int SectionAt(int64_t tick) const;
   void PlayFrom(int tick);
   // A new phrase by the main window's make, played when play-on-change is on.
   void Compose();

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "harmony.h"
-#include "phrase_form.h"
+#include "form_sections.h"
 
 namespace volemo {
 
@@ -17,20 +17,15 @@ RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings&
     for (int64_t tick = 0; tick < endTick; tick += bar)
       marks.chords.push_back({tick, std::min(tick + bar, endTick), ChordAt(chords, tick, bar).symbol});
   }
-  if (groove.form.empty()) return marks;
-  std::vector<FormSection> form;
+  std::vector<SectionSpan> spans;
   try {
-    form = ParseForm(groove.form);
+    spans = FormSpans(groove);
   } catch (const std::invalid_argument&) {
     return marks;  // the composer refused it: no phrase of this form to mark
   }
-  const int64_t length = int64_t{groove.sectionBars} * BarTicks(groove.meter.value_or(Meter{}));
-  int64_t start = 0;
-  for (const FormSection& section : form) {
-    if (start >= endTick || length <= 0) break;
-    marks.sections.push_back(
-        {start, std::min(start + length, endTick), std::string(1, section.letter) + std::string(size_t(section.primes), '\'')});
-    start += length;
+  for (const SectionSpan& span : spans) {
+    if (span.start >= endTick || span.end <= span.start) break;
+    marks.sections.push_back({span.start, std::min(span.end, endTick), span.Name()});
   }
   return marks;
 }

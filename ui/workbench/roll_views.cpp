@@ -287,8 +287,12 @@ void RollRuler::paintEvent(QPaintEvent*) {
 }
 
 void RollRuler::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   const int tick = editor_.TickAt(int(event->position().x()));
+  const auto& sections = editor_.Marks().sections;
+  for (size_t i = 0; i < sections.size(); ++i)
+    if (MarkRect(sections[i], kSections).contains(event->position().toPoint()))
+      return emit sectionClicked(int(i), tick, event->globalPosition().toPoint());
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   if (tick < int(editor_.content().endTick)) emit playFromRequested(tick);
 }
 

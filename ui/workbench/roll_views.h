@@ -48,7 +48,8 @@ class RollNameButton : public QToolButton {
 };
 
 // Bars and beats, and above them the sections and chords where the marks
-// have them. A click asks to play from the time clicked.
+// have them. A click asks to play from the time clicked; a click on a
+// section's tab (either button) asks for that section's operations.
 class RollRuler : public QWidget {
   Q_OBJECT
 
@@ -61,6 +62,8 @@ class RollRuler : public QWidget {
 
  signals:
   void playFromRequested(int tick);
+  // The section's index in the marks, the tick and the place clicked.
+  void sectionClicked(int section, int tick, QPoint globalPos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
