@@ -80,19 +80,23 @@ void BM_PlayheadStep(benchmark::State& bench) {
 }
 BENCHMARK(BM_PlayheadStep)->Unit(benchmark::kMicrosecond);
 
-// One step of a note's drag: the note shown a row higher (or back), the
-// picture painted anew and put on the screen's buffer.
+// One step of a note's drag: the note shown a row higher (or back) with
+// its row, key and span marked, and the note view, keyboard and ruler put
+// on the screen's buffer.
 void BM_DragRepaint(benchmark::State& bench) {
   Roll roll;
   const RollNote original = roll.editor.content().notes[5];
-  QPixmap target(700, 300);
+  roll.editor.DragNote(5, original, original.length);
+  roll.notes.PaintBackground();
+  QPixmap target(744, 320);
   bool back = false;
   for (auto _ : bench) {
     RollNote shown = original;
     if (!back) shown.key = uint8_t(shown.key + 1);
-    roll.editor.SetNote(5, shown);
-    roll.notes.PaintBackground();
-    roll.notes.render(&target);
+    roll.editor.DragNote(5, shown, shown.length);
+    roll.notes.render(&target, QPoint(44, 18));
+    roll.keyboard.render(&target);
+    roll.ruler.render(&target, QPoint(44, 0));
     back = !back;
   }
 }

@@ -24,7 +24,10 @@ const char kArrangementOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(メロデ
                         "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
                         F#m7, Bb）。'random' は種からよくある進行を選び、和音を
                         スケールから作る。本体は少なくとも和音の数の小節になる。
-                        これがなければパートは I の上で弾く
+                        これがなければパートは I の上で弾く。--form では
+                        "A: I vi IV V | B: ii V I" で文字ごとの進行（各セクショ
+                        ンはその最初の和音から。ラベルの前の進行はほかの文字に、
+                        "B: random" はその文字の進行を種から選ぶ）
   --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
                         P パーセント減らす（100: 和音の音だけ）
   --comping C           和音パートのリズム: whole, halves（既定）か accents

@@ -68,7 +68,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   const Meter meter = groove.meter.value_or(Meter{});
   result.barTicks = BarTicks(meter);
   const int key = std::clamp(settings.Index("cmbKey"), 0, 11);
-  if (arrangement.HasChords()) result.chords = MakeProgression(arrangement.progression, key, state);
+  if (arrangement.HasChords()) result.chords = FormProgression(arrangement.progression, key, state, groove);
 
   MelodyOptions melody;
   melody.line = arrangement.line;
@@ -82,7 +82,6 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   if (arrangement.HasParts()) melody.opening = "Part(melody)\r\n";
   result.names.push_back("melody");
   result.parts.push_back(ComposePhrase(settings, state, groove, melody));
-  result.chords = FormChords(result.chords, groove);
   if (!arrangement.HasParts()) return result;
 
   // The body's length: the melody's steps, which the rests and ties of the

@@ -8,8 +8,8 @@
 #include "message_format.h"
 #include "translatable.h"
 
-#include "chord_symbols.h"
 #include "euclidean_rhythm.h"
+#include "harmony.h"
 #include "phrase_form.h"
 
 namespace volemo {
@@ -181,10 +181,9 @@ const std::vector<Field>& Fields() {
                  }});
     f.push_back({"chords", [](const PartSettings& s) { return s.arrangement.progression; },
                  [](PartSettings& s, const std::string& v) {
-                   if (v != "random" && !v.empty()) {
-                     const music::ParsedProgression parsed = music::ParseProgression(v, 0);
-                     if (!parsed.error.empty()) throw std::invalid_argument(parsed.error);
-                   }
+                   if (!v.empty())
+                     if (const std::string error = ProgressionError(v); !error.empty())
+                       throw std::invalid_argument(error);
                    s.arrangement.progression = v;
                  }});
     f.push_back({"comping",

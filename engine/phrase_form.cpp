@@ -33,6 +33,19 @@ int64_t FormTicks(const GrooveSettings& groove) {
          BarTicks(groove.meter.value_or(Meter{}));
 }
 
+namespace {
+
+// The bars of the section'th section of the form's chords.
+ChordTimeline SectionChords(const ChordTimeline& chords, size_t section, int sectionBars) {
+  ChordTimeline own = chords;
+  if (chords.masks.empty()) return own;
+  const auto first = chords.masks.begin() + static_cast<std::ptrdiff_t>(section * static_cast<size_t>(sectionBars));
+  own.masks.assign(first, first + sectionBars);
+  return own;
+}
+
+}  // namespace
+
 Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings& groove, const LineSettings& line,
                    const ChordTimeline& chords, const std::string& opening) {
   const std::vector<FormSection> form = ParseForm(groove.form);
@@ -56,7 +69,9 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
     const std::string name = section.Name();
     if (!made.count(letter)) {
       if (drawn) settings.SetPatternText({});
-      const MelodyLine& drawnBy = lines.emplace(letter, MelodyLine(line, chords, ticks, tonic)).first->second;
+      const MelodyLine& drawnBy =
+          lines.emplace(letter, MelodyLine(line, SectionChords(chords, bodies.size(), groove.sectionBars), ticks, tonic))
+              .first->second;
       made[letter] = ComposeBody(settings, state, groove, steps, &drawnBy);
       drawnBy.Cadence(made[letter].notes, settings, state);
     }
@@ -76,9 +91,7 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
     bodies.push_back(std::move(body));
   }
   Phrase phrase = JoinBodies(opening + PhraseHead(settings, groove), std::move(bodies), "\r\n", false);
-  ChordTimeline bars = chords;
-  bars.masks = FormChords(chords.masks, groove);
-  const MelodyLine whole(line, bars, static_cast<int64_t>(form.size()) * ticks, tonic);
+  const MelodyLine whole(line, chords, static_cast<int64_t>(form.size()) * ticks, tonic);
   phrase.SetKeyChooser(whole.Chooser());
   return phrase;
 }

@@ -32,9 +32,8 @@ std::vector<FormSection> ParseForm(std::string_view form);
 // box was empty), its repeats the same notes, each primed form of it the
 // letter's notes with groove.variation of them redrawn, the rhythm kept;
 // every section written out once, in order, after a comment naming it.
-// Each section plays the chords from their first, so that a repeated
-// letter is the same notes over the same chords; each new section's line
-// runs by the line's settings over them, its contour and cadence over the
+// chords: a chord a bar over the whole form (FormProgression); each new
+// section's line runs by the line's settings over its own bars, its contour and cadence over the
 // section; the variations draw by the same line. opening goes before the
 // header. Throws std::invalid_argument for a form ParseForm refuses or
 // sections that do not hold a whole number of steps.
@@ -44,16 +43,5 @@ Phrase ComposeForm(Settings& settings, EngineState& state, const GrooveSettings&
 // The length of the whole form in ticks; 0 without a form. Throws as
 // ParseForm does.
 int64_t FormTicks(const GrooveSettings& groove);
-
-// The chords a bar over the whole form (a chord a bar, from the first in
-// each section); chords as they are without a form.
-template <class Chord>
-std::vector<Chord> FormChords(const std::vector<Chord>& chords, const GrooveSettings& groove) {
-  if (groove.form.empty() || chords.empty()) return chords;
-  std::vector<Chord> bars;
-  for (size_t section = 0; section < ParseForm(groove.form).size(); ++section)
-    for (int bar = 0; bar < groove.sectionBars; ++bar) bars.push_back(chords[static_cast<size_t>(bar) % chords.size()]);
-  return bars;
-}
 
 }  // namespace volemo

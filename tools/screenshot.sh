@@ -18,7 +18,7 @@ for tool in Xvfb xdpyinfo xdotool import; do
 done
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp &
 xvfb=$!
 work=$(mktemp -d)
 trap 'kill "$volemo" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT

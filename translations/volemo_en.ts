@@ -518,7 +518,10 @@
                         "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
                         F#m7, Bb）。&apos;random&apos; は種からよくある進行を選び、和音を
                         スケールから作る。本体は少なくとも和音の数の小節になる。
-                        これがなければパートは I の上で弾く
+                        これがなければパートは I の上で弾く。--form では
+                        "A: I vi IV V | B: ii V I" で文字ごとの進行（各セクショ
+                        ンはその最初の和音から。ラベルの前の進行はほかの文字に、
+                        "B: random" はその文字の進行を種から選ぶ）
   --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
                         P パーセント減らす（100: 和音の音だけ）
   --comping C           和音パートのリズム: whole, halves（既定）か accents
@@ -555,7 +558,11 @@ Parts over chords:
                         "ii7 V7 I", bVII, vii°, sus4, maj7) or names ("Am F C G",
                         F#m7, Bb); &apos;random&apos; draws a common progression by the seed,
                         its chords built from the scale. The body holds a bar for
-                        each chord at least. Parts without it play over I
+                        each chord at least. Parts without it play over I. With
+                        --form, "A: I vi IV V | B: ii V I" gives each letter its
+                        own (each section from its first chord; the text before
+                        the labels plays under the other letters; "B: random"
+                        draws the letter&apos;s own)
   --chord-pull P        on the first step of each beat, the melody&apos;s tones outside
                         the chord lose P percent of their weight (100: chord tones only)
   --comping C           the chord part&apos;s rhythm: whole, halves (default) or accents
@@ -1041,6 +1048,18 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>進行に和音がありません</source>
         <translation>the progression holds no chord</translation>
+    </message>
+    <message>
+        <source>セクション %1 の進行に和音がありません</source>
+        <translation>section %1&apos;s progression holds no chord</translation>
+    </message>
+    <message>
+        <source>セクション %1 の進行が二度あります</source>
+        <translation>section %1 is given a progression twice</translation>
+    </message>
+    <message>
+        <source>セクション %1 に進行がありません</source>
+        <translation>section %1 has no progression: give it one, or chords before the labels</translation>
     </message>
     <message>
         <source>拍子は N/D（N は 1～32、D は 2, 4, 8, 16, 32 のいずれか）で書いてください。"%1" は書けません</source>

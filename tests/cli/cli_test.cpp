@@ -143,6 +143,20 @@ TEST(Cli, PartsListTheirNotesAndWorkOnePartAtATime) {
   EXPECT_EQ(table.out,
             "1\t0\tC\t60\t60,64,67\n2\t1920\tAm\t69\t60,64,69\n"
             "3\t3840\tF\t65\t60,65,69\n4\t5760\tG\t67\t59,62,67\n");
+
+  // A form with a progression for each letter: a bar a line, each section
+  // from its letter's first chord.
+  const Result sections = RunCli({"phrase", "--seed", "3", "--form", "ABA", "--section-bars", "1", "--chords",
+                                  "A: IV V | B: vi", "--chords-table"});
+  std::string symbols;
+  std::istringstream lines(sections.out);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields(line);
+    std::string bar, tick, symbol;
+    fields >> bar >> tick >> symbol;
+    symbols += symbol + " ";
+  }
+  EXPECT_EQ(symbols, "F Am F ") << sections.out;
 }
 
 TEST(Cli, PatternHonoursSetOptionsInOrder) {

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "composer.h"
+#include "engine_error.h"
 #include "engine_fixture.h"
 #include "harmony.h"
 #include "meter.h"
@@ -233,6 +234,67 @@ TEST(Arrangement, AFormHonoursTheLineAndTheChords) {
   }
   EXPECT_GE(steps * 100, moves * 60) << steps << " of " << moves;
   EXPECT_GT(strong, 1000);
+}
+
+// Each letter on its own progression from its first chord, a primed letter
+// and the letters without a label on the text before the labels: the bass
+// on each bar's first step is the root of the bar's chord written here.
+TEST(Arrangement, SectionsPlayTheirLettersProgressions) {
+  struct Case {
+    std::string form, progression;
+    std::vector<std::string> symbols;  // a bar, sections of two bars, in C
+    std::vector<int> roots;
+  };
+  const Case cases[] = {
+      {"AABA", "A: I vi IV V | B: ii V I", {"C", "Am", "C", "Am", "Dm", "G", "C", "Am"}, {0, 9, 0, 9, 2, 7, 0, 9}},
+      {"AA'BA'", "IV V B: vi", {"F", "G", "F", "G", "Am", "Am", "F", "G"}, {5, 7, 5, 7, 9, 9, 5, 7}},
+      {"ABAC", "A: I, B: V7, C: bVII-IV", {"C", "C", "G7", "G7", "C", "C", "Bb", "F"}, {0, 0, 7, 7, 0, 0, 10, 5}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.form + " " + c.progression);
+    GrooveSettings groove;
+    groove.form = c.form;
+    for (uint32_t seed = 0; seed < 10; ++seed) {
+      Engine e(seed);
+      e.StartAsTheWindowDoes();
+      ArrangementSettings parts;
+      parts.bass = true;
+      parts.progression = c.progression;
+      Composed composed;
+      composed.a = ComposeArrangement(e.settings, e.state, parts, groove);
+      ASSERT_EQ(composed.a.chords.size(), c.symbols.size());
+      std::map<int64_t, int> bass;
+      for (const PhraseNote& n : composed.Part("bass").Notes()) bass[n.startTick] = n.key;
+      for (size_t bar = 0; bar < c.symbols.size(); ++bar) {
+        EXPECT_EQ(composed.a.chords[bar].symbol, c.symbols[bar]) << "bar " << bar + 1;
+        const int64_t start = static_cast<int64_t>(bar) * kBarTicks;
+        ASSERT_TRUE(bass.contains(start)) << "bar " << bar + 1;
+        EXPECT_EQ(bass.at(start) % 12, c.roots[bar]) << "bar " << bar + 1;
+      }
+    }
+  }
+}
+
+// Texts that give some letter no progression, or one twice, are refused
+// with the reason.
+TEST(Arrangement, SectionProgressionsRefusedWithAReason) {
+  struct Case {
+    std::string form, progression;
+  };
+  const Case cases[] = {{"AB", "A: I vi"}, {"AB", "A: I B: V A: IV"}, {"AB", "A: I B:"}, {"AB", "A: I B: H7"}};
+  for (const Case& c : cases) {
+    GrooveSettings groove;
+    groove.form = c.form;
+    Engine e(1);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings parts;
+    parts.bass = true;
+    parts.progression = c.progression;
+    EXPECT_THROW(ComposeArrangement(e.settings, e.state, parts, groove), EngineError) << c.progression;
+  }
+  EXPECT_EQ(ProgressionError("A: I vi IV V | B: ii V I"), "");
+  EXPECT_NE(ProgressionError("A: I | A: V"), "");
+  EXPECT_NE(ProgressionError("A: I | B: Q"), "");
 }
 
 }  // namespace

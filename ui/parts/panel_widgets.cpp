@@ -2,15 +2,20 @@
 
 #include <QCheckBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace volemo {
 namespace {
 
+// Asks for the width its panels need, so that a splitter gives them that
+// much at first, but can be narrowed to nothing: the panels then scroll.
 class SmallScrollArea : public QScrollArea {
  public:
-  QSize sizeHint() const override { return {0, 0}; }
+  QSize sizeHint() const override {
+    return {widget()->sizeHint().width() + verticalScrollBar()->sizeHint().width(), 0};
+  }
   QSize minimumSizeHint() const override { return {0, 0}; }
 };
 

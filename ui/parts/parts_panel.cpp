@@ -69,52 +69,56 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   harmonyForm->addRow(tr("和音の音に寄せる"), pull_);
   harmonyForm->addRow(tr("和音の刻み"), comping_);
 
+  // A column for each part, as a mixer's strips: the panel stays narrow
+  // enough to stand beside the roll.
   auto* table = new QGroupBox(tr("パート"));
   auto* grid = new QGridLayout(table);
   const QStringList heads = {tr("パート"), tr("使う"), tr("チャンネル"), tr("音色"), tr("下限"), tr("上限"),
                              tr("密度"), tr("ユークリッド（数/ステップ/回転）"), tr("ステップの確率"),
                              tr("ミュート"), tr("ソロ"), QString()};
-  for (int c = 0; c < heads.size(); ++c) grid->addWidget(new QLabel(heads[c]), 0, c);
+  for (int field = 0; field < heads.size(); ++field) grid->addWidget(new QLabel(heads[field]), field, 0);
   const QString titles[] = {tr("旋律"), tr("ベース"), tr("和音"), tr("ドラム")};
   for (size_t r = 0; r < 4; ++r) {
     const std::string suffix = kRowNames[r];
     PartRow& row = rows_[r];
-    const int y = static_cast<int>(r) + 1;
-    grid->addWidget(new QLabel(titles[r]), y, 0);
+    const int part = static_cast<int>(r) + 1;
+    const auto put = [&](QWidget* w, int field) { grid->addWidget(w, field, part); };
+    put(new QLabel(titles[r]), 0);
     if (r > 0) {
       row.on = Check("chkPart" + suffix);
       row.channel = PanelSpin(("spnChannel" + suffix).c_str(), 1, 16);
       row.voice = PanelSpin(("spnVoice" + suffix).c_str(), 0, 128);
       row.voice->setSpecialValueText(tr("なし"));
-      grid->addWidget(row.on, y, 1);
-      grid->addWidget(row.channel, y, 2);
-      grid->addWidget(row.voice, y, 3);
+      put(row.on, 1);
+      put(row.channel, 2);
+      put(row.voice, 3);
       if (r != 3) {
         row.low = PanelSpin(("spnLow" + suffix).c_str(), 0, 127);
         row.high = PanelSpin(("spnHigh" + suffix).c_str(), 0, 127);
-        grid->addWidget(row.low, y, 4);
-        grid->addWidget(row.high, y, 5);
+        put(row.low, 4);
+        put(row.high, 5);
       }
       if (r != 2) {
         row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
-        grid->addWidget(row.density, y, 6);
+        put(row.density, 6);
       }
+      // Stacked, so the part's column stays as narrow as its spins.
       row.euclid = EuclidSpins::Make(QString(), suffix);
-      auto* euclid = new QHBoxLayout;
+      auto* euclid = new QVBoxLayout;
       for (QWidget* w : std::initializer_list<QWidget*>{row.euclid.on, row.euclid.onsets, row.euclid.steps,
                                                         row.euclid.rotation})
         euclid->addWidget(w);
-      grid->addLayout(euclid, y, 7);
+      grid->addLayout(euclid, 7, part);
       row.probability = PanelSpin(("spnStepProbability" + suffix).c_str(), 0, 100, QStringLiteral(" %"));
-      grid->addWidget(row.probability, y, 8);
+      put(row.probability, 8);
     }
     row.mute = Check("chkMute" + suffix);
     row.solo = Check("chkSolo" + suffix);
-    grid->addWidget(row.mute, y, 9);
-    grid->addWidget(row.solo, y, 10);
+    put(row.mute, 9);
+    put(row.solo, 10);
     auto* reroll = Named(new QPushButton(tr("作り直す")), ("btnReroll" + suffix).c_str());
     reroll->setToolTip(tr("このパートのロックしていない音だけを選び直します"));
-    grid->addWidget(reroll, y, 11);
+    put(reroll, 11);
     const std::string name = PartsState::Names()[r];
     connect(reroll, &QPushButton::clicked, this, Handler([this, name] { rerollPart_(name); }));
     connect(row.mute, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetMuted(name, on); });

@@ -68,9 +68,8 @@ TfrmWorkbench::TfrmWorkbench(WorkbenchLinks links, QWidget* parent)
   setWindowTitle(tr("フレーズの作業台 - Volemo"));
   BuildControls();
   if (const QByteArray geometry = Stored().value("workbench/geometry").toByteArray(); !geometry.isEmpty())
-    restoreGeometry(geometry);
-  else
-    PlaceFirstTime();
+    restored_ = restoreGeometry(geometry);
+  if (!restored_) PlaceFirstTime();
 
   // After the command that changed the box has ended: the main window sets
   // its phrase only once the composer has filled the box, and a command may
@@ -245,19 +244,26 @@ QWidget* TfrmWorkbench::BuildRoll() {
 }
 
 void TfrmWorkbench::PlaceFirstTime() {
-  // Tall enough for two octaves of readable rows above a few takes.
-  const QSize wanted(900, 760);
+  // Tall enough for two octaves of readable rows above a few takes, and as
+  // wide again as the panels beside them ask.
+  const int panels = panels_->isHidden() ? 0 : panels_->sizeHint().width() + splitter_->handleWidth();
+  const QSize wanted = QSize(900 + panels, 760).expandedTo(minimumSizeHint());
   resize(wanted);
   const QWidget* main = parentWidget();
   if (!main || !main->screen()) return;
-  const QRect place = PlaceBeside(main->screen()->availableGeometry(), main->frameGeometry(), wanted, kMinBesideWidth);
-  resize(place.size());
+  // The title bar and borders are the window manager's, as large as the
+  // main window's: the whole of them must fit on the screen too.
+  const QSize frame = main->frameGeometry().size() - main->geometry().size();
+  const QRect place = PlaceBeside(main->screen()->availableGeometry(), main->frameGeometry(), wanted + frame,
+                                  std::max(kMinBesideWidth, minimumSizeHint().width() + frame.width()));
+  resize(place.size() - frame);
   move(place.topLeft());
 }
 
 void TfrmWorkbench::AddPanel(QWidget* panel, const QString& title) {
   panels_->addTab(panel, title);
   panels_->show();
+  if (!restored_) PlaceFirstTime();
 }
 
 void TfrmWorkbench::showEvent(QShowEvent* event) {

@@ -134,6 +134,7 @@ class TfrmWorkbench : public QWidget {
   QLabel* status_ = nullptr;
   QTimer follow_;
   bool stale_ = true;  // the box changed while the window was hidden
+  bool restored_ = false;  // the size and place the window was left at
 };
 
 }  // namespace volemo

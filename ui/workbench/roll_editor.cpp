@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <stdexcept>
 
 #include "note_choice.h"
@@ -33,6 +34,7 @@ void RollEditor::SetContent(RollContent content) {
   numbers_.clear();
   locked_.clear();
   changed_.clear();
+  drag_.reset();
   if (!sameNotes) selected_ = -1;
   playhead_ = -1;
   if (!sameLength) {
@@ -47,10 +49,26 @@ void RollEditor::SetContent(RollContent content) {
   emit viewChanged();
 }
 
-void RollEditor::SetNote(int note, const RollNote& shown) {
-  if (note < 0 || size_t(note) >= content_.notes.size() || content_.notes[size_t(note)] == shown) return;
-  content_.notes[size_t(note)] = shown;
+void RollEditor::DragNote(int note, const RollNote& to, uint32_t written) {
+  if (note < 0 || size_t(note) >= content_.notes.size()) return;
+  const bool starting = !Dragged(note);
+  if (!starting && drag_->to == to && drag_->written == written) return;
+  drag_ = NoteDrag{note, to, written};
+  // The ghost goes into the picture once; the moves only repaint the marks.
+  if (starting)
+    emit viewChanged();
+  else
+    emit dragMoved();
+}
+
+void RollEditor::EndDrag() {
+  if (!drag_) return;
+  drag_.reset();
   emit viewChanged();
+}
+
+const RollNote& RollEditor::Shown(int note) const {
+  return Dragged(note) ? drag_->to : content_.notes[size_t(note)];
 }
 
 void RollEditor::SetNumbers(std::vector<int> numbers, std::vector<bool> locked) {
@@ -111,6 +129,26 @@ void RollEditor::SetMiddleC(int key) {
 
 QString RollEditor::KeyName(int key) const {
   return QString::fromLatin1(PitchClassName(key % 12)) + QString::number(key / 12 - (middleC_ - 48) / 12);
+}
+
+QString RollEditor::Position(int64_t tick) const {
+  int bar = 1, beat = 1;
+  int64_t beatTick = 0;
+  for (const GridLine& line : Grid(0, tick)) {
+    beat = line.bar ? 1 : beat + 1;
+    bar = line.barNumber;
+    beatTick = line.tick;
+  }
+  constexpr int64_t sixteenth = kTicksPerBeat / 4;
+  return QStringLiteral("%1.%2.%3").arg(bar).arg(beat).arg((tick - beatTick) / sixteenth + 1);
+}
+
+QString RollEditor::Length(int64_t ticks) {
+  constexpr int64_t whole = 4 * kTicksPerBeat;
+  const int64_t common = std::gcd(ticks, whole);
+  if (common == 0) return QStringLiteral("0");
+  if (whole / common == 1) return QString::number(ticks / common);
+  return QStringLiteral("%1/%2").arg(ticks / common).arg(whole / common);
 }
 
 bool RollEditor::Fit() {
@@ -257,8 +295,9 @@ int64_t RollEditor::FirstBarTicks() const {
   return BarTicks(MeterOf(signed0 ? signatures[0] : kCommonTime, marks_.meter));
 }
 
-QRect RollEditor::NoteRect(int note) const {
-  const RollNote& n = content_.notes[size_t(note)];
+QRect RollEditor::NoteRect(int note) const { return RectOf(content_.notes[size_t(note)]); }
+
+QRect RollEditor::RectOf(const RollNote& n) const {
   const int left = X(n.start);
   const int right = std::max(X(int64_t{n.start} + n.length) - 1, left + kMinNoteWidth - 1);
   return QRect(QPoint(left, Y(n.key) + 1), QPoint(right, RowBottom(n.key) - 1));

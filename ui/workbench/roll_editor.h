@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <QTimer>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,9 +49,21 @@ class RollEditor : public QObject {
   void SetMarks(RollMarks marks);
   const RollMarks& Marks() const { return marks_; }
   const RollContent& content() const { return content_; }
-  // One note shown elsewhere while it is dragged, the rest and the rows
-  // as they are.
-  void SetNote(int note, const RollNote& shown);
+  // A note being dragged: shown at `to` over a faint ghost where it was,
+  // with its row, key and span marked, until the drag ends; the content
+  // stays as it is. `written` is its length as the text will have it (the
+  // shown one is after the gate).
+  struct NoteDrag {
+    int note = -1;
+    RollNote to;
+    uint32_t written = 0;
+  };
+  void DragNote(int note, const RollNote& to, uint32_t written);
+  void EndDrag();
+  const std::optional<NoteDrag>& Drag() const { return drag_; }
+  bool Dragged(int note) const { return drag_ && drag_->note == note; }
+  // The note as the roll shows it now: where the drag has it, if dragged.
+  const RollNote& Shown(int note) const;
   // Per note of the content: its phrase number (1..), 0 for none, and
   // whether it is locked. Empty when the phrase has no numbered notes.
   void SetNumbers(std::vector<int> numbers, std::vector<bool> locked);
@@ -69,6 +82,10 @@ class RollEditor : public QObject {
   int MiddleC() const { return middleC_; }
   void SetMiddleC(int key);  // 48 or 60
   QString KeyName(int key) const;
+  // A time as bar.beat.sixteenth ("2.3.1", each from 1), and a length as a
+  // fraction of a whole note ("3/16").
+  QString Position(int64_t tick) const;
+  static QString Length(int64_t ticks);
 
   // The note view's size: every other measure follows from it.
   void SetViewSize(QSize size);
@@ -108,6 +125,7 @@ class RollEditor : public QObject {
   int64_t FirstBarTicks() const;
 
   QRect NoteRect(int note) const;
+  QRect RectOf(const RollNote& note) const;
   // The pin of a locked note: above it, leaving all of the note in sight.
   QRect LockMarkRect(int note) const;
   // The note there whose own time is nearest the point (a short note is
@@ -132,6 +150,8 @@ class RollEditor : public QObject {
   void viewChanged();
   // Only the playhead moved: the views repaint the strips at these x.
   void playheadMoved(int oldX, int newX);
+  // Only the dragged note moved: the views repaint what marks it.
+  void dragMoved();
 
  private:
   bool Fit();  // whether the rows changed
@@ -144,6 +164,7 @@ class RollEditor : public QObject {
   std::vector<int> numbers_;
   std::vector<bool> locked_;
   std::vector<bool> changed_;
+  std::optional<NoteDrag> drag_;
   QTimer changedTimer_;
   RollMarks marks_;
   QSize view_{1, 1};

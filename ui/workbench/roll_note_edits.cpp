@@ -45,6 +45,7 @@ struct RollNoteEdits::Press {
   int number = 0;
   RollNote shown;     // as the roll showed it
   PhraseNote phrase;  // the phrase's note of that number
+  Phrase whole;       // the phrase as it was
   QPointF at, globalAt;
   Qt::KeyboardModifiers modifiers;
   int64_t step = 0;       // the grid
@@ -90,6 +91,7 @@ bool RollNoteEdits::MousePress(QMouseEvent& event) {
   p.number = number;
   p.shown = editor_.content().notes[size_t(note)];
   p.phrase = phrase->Note(number);
+  p.whole = *phrase;
   p.at = event.position();
   p.globalAt = event.globalPosition();
   p.modifiers = event.modifiers();
@@ -117,6 +119,28 @@ void RollNoteEdits::Dragged(const Press& p, QPoint at, Qt::KeyboardModifiers mod
   if (!(modifiers & Qt::ShiftModifier)) key = OnScale(links_.state.weights, key, p.phrase.key);
 }
 
+PhraseNote RollNoteEdits::Landing(const Press& p, int64_t start, int64_t length, int key) const {
+  // The phrase's own rules (a step ends where the next starts, ...) decide:
+  // the edit tried on a copy.
+  PhraseNote landed = p.phrase;
+  landed.startTick = start;
+  landed.lengthTicks = length;
+  landed.key = key;
+  try {
+    Phrase trial = p.whole;
+    if (p.end) {
+      SetNoteLength(trial, p.number, length);
+    } else {
+      MoveNote(trial, p.number, start, key);
+    }
+    for (const PhraseNote& n : trial.Notes())
+      if (n.startTick == start && n.key == key) return n;
+  } catch (const std::exception&) {
+    // A phrase whose steps cannot be rewritten: the release says why.
+  }
+  return landed;
+}
+
 bool RollNoteEdits::MouseMove(QMouseEvent& event) {
   if (!press_) return false;
   if (!press_->dragging &&
@@ -126,12 +150,13 @@ bool RollNoteEdits::MouseMove(QMouseEvent& event) {
   int64_t start, length;
   int key;
   Dragged(*press_, event.position().toPoint(), event.modifiers(), start, length, key);
+  const PhraseNote landed = Landing(*press_, start, length, key);
   RollNote shown = press_->shown;
-  shown.start = uint32_t(start);
-  shown.key = uint8_t(key);
+  shown.start = uint32_t(landed.startTick);
+  shown.key = uint8_t(landed.key);
   const int gate = press_->phrase.gate;
-  shown.length = uint32_t(gate == 0 ? length : std::max<int64_t>(1, length * gate / 100));
-  editor_.SetNote(press_->note, shown);
+  shown.length = uint32_t(gate == 0 ? landed.lengthTicks : std::max<int64_t>(1, landed.lengthTicks * gate / 100));
+  editor_.DragNote(press_->note, shown, uint32_t(landed.lengthTicks));
   return true;
 }
 
@@ -149,8 +174,13 @@ bool RollNoteEdits::MouseRelease(QMouseEvent& event) {
   int64_t start, length;
   int key;
   Dragged(*p, event.position().toPoint(), event.modifiers(), start, length, key);
-  editor_.SetNote(p->note, p->shown);
+  editor_.EndDrag();
   const int number = p->number;
+  // Dragged and back, or held where the phrase allows nothing else: no edit.
+  const PhraseNote landed = Landing(*p, start, length, key);
+  if (landed.startTick == p->phrase.startTick && landed.lengthTicks == p->phrase.lengthTicks &&
+      landed.key == p->phrase.key)
+    return true;
   if (p->end) {
     if (length != p->phrase.lengthTicks)
       Edit(tr("音の長さを変えました。"), [&](Phrase& phrase) { SetNoteLength(phrase, number, length); });
@@ -177,6 +207,12 @@ bool RollNoteEdits::DoubleClick(QMouseEvent& event) {
 }
 
 bool RollNoteEdits::KeyPress(QKeyEvent& event) {
+  if (event.key() == Qt::Key_Escape && press_) {
+    // The drag given up: the note stays as it was.
+    press_.reset();
+    editor_.EndDrag();
+    return true;
+  }
   if (event.key() != Qt::Key_Delete && event.key() != Qt::Key_Backspace) return false;
   const int number = editor_.Number(editor_.Selected());
   if (number == 0) return false;

@@ -1,10 +1,11 @@
 // Hand editing on the piano roll: a note dragged up or down (its key, on
 // the scale unless Shift is held), along (its start, on the step grid) or
-// by its end (its length, on the step grid); a double-click between the
-// notes adds one, Delete removes the selected one. It watches the note
-// view's mouse and keys (an event filter), so the view paints as before; a
-// press on a note that is not dragged reaches the view as a click. Each
-// edit is one take, which the take commands step back from and on to.
+// by its end (its length, on the step grid), Escape giving the drag up; a
+// double-click between the notes adds one, Delete removes the selected
+// one. It watches the note view's mouse and keys (an event filter), so the
+// view paints as before; a press on a note that is not dragged reaches the
+// view as a click. Each edit is one take, which the take commands step
+// back from and on to.
 #pragma once
 
 #include <QMouseEvent>
@@ -61,6 +62,8 @@ class RollNoteEdits : public QObject {
   // Where the drag has the pressed note now: start, written length, key.
   void Dragged(const Press& press, QPoint at, Qt::KeyboardModifiers modifiers, int64_t& start, int64_t& length,
                int& key) const;
+  // Where the phrase would have the note after that drag.
+  PhraseNote Landing(const Press& press, int64_t start, int64_t length, int key) const;
 
   RollEditor& editor_;
   QWidget& view_;

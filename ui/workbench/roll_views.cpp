@@ -35,6 +35,11 @@ const QColor kChangedEdge(255, 140, 0);
 const QColor kBend(200, 30, 60);
 const QColor kPlayhead(220, 0, 0);
 const QColor kTonic(230, 160, 40);
+// A dragged note's marks: its key, its row and its span.
+const QColor kDragMark(255, 176, 40);
+const QColor kDragRow(255, 176, 40, 70);
+const QColor kDragRowEdge(220, 130, 10);
+constexpr int kReadoutFont = 11;
 
 // Each part in a colour of its own; parts of other names take the rest in
 // turn.
@@ -70,6 +75,46 @@ void DrawPin(QPainter& p, const QRect& mark) {
   p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// A note's fill: its part's colour (a text edited by hand has none), paler
+// the less likely its step is to sound.
+QColor NoteFill(const RollEditor& e, int i) {
+  const RollNote& n = e.content().notes[size_t(i)];
+  const bool parts = !e.content().song.parts.empty();
+  QColor fill = !parts && !e.Number(i) ? kUnnumberedFill : PartColour(e.PartOf(i), n.part);
+  if (const int percent = e.StepProbability(i); percent < 100) fill.setAlpha(60 + 150 * std::max(percent, 0) / 100);
+  return fill;
+}
+
+void PaintNote(QPainter& p, const RollEditor& e, int i, const QRect& r) {
+  const RollNote& n = e.content().notes[size_t(i)];
+  if (e.Dragged(i)) {
+    // Where the dragged note was: a ghost, the note itself over it all.
+    QColor ghost = NoteFill(e, i);
+    ghost.setAlpha(50);
+    p.setBrush(ghost);
+    p.setPen(QPen(QColor(40, 50, 70, 150), 1, Qt::DashLine));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    return;
+  }
+  if (n.silent) {
+    // Written but never heard: an outline only.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(60, 60, 70), 1, Qt::DashLine));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    return;
+  }
+  const QColor fill = NoteFill(e, i);
+  p.setBrush(fill);
+  // A paler note (a step of chance) has a paler edge too.
+  p.setPen(e.Locked(i) ? kLockEdge : QColor(30, 40, 60, fill.alpha() < 255 ? 110 : 255));
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+  if (e.Locked(i)) {
+    // A second edge outside, so that the narrowest note keeps its fill.
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(-1, -1, 0, 0));
+  }
+}
+
 // A plain wheel scrolls the rows when they do not all fit, else the time;
 // Shift turns it to the time, Ctrl zooms the time.
 void Wheel(RollEditor& e, QWheelEvent* event) {
@@ -92,6 +137,16 @@ RollKeyboard::RollKeyboard(RollEditor& editor, QWidget* parent) : QWidget(parent
   setObjectName(QStringLiteral("rollKeyboard"));
   setFixedWidth(44);
   connect(&editor_, &RollEditor::viewChanged, this, qOverload<>(&QWidget::update));
+  connect(&editor_, &RollEditor::dragMoved, this, [this] {
+    const int key = editor_.Drag()->to.key;
+    if (key == marked_) return;
+    update(RowRect(marked_));
+    update(RowRect(key));
+  });
+}
+
+QRect RollKeyboard::RowRect(int key) const {
+  return QRect(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
 }
 
 void RollKeyboard::paintEvent(QPaintEvent*) {
@@ -102,15 +157,16 @@ void RollKeyboard::paintEvent(QPaintEvent*) {
   font.setPixelSize(std::clamp(int(rowHeight) - 3, 7, 11));
   QFont tonic = font;
   tonic.setBold(true);
+  marked_ = editor_.Drag() ? editor_.Drag()->to.key : -1;
   for (int key = editor_.BottomKey(); key <= editor_.TopKey(); ++key) {
-    const QRect row(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
+    const QRect row = RowRect(key);
     if (row.bottom() < 0 || row.top() >= height()) continue;
-    const bool black = IsBlackKey(key);
-    p.fillRect(row, black ? QColor(50, 50, 55) : QColor(252, 252, 252));
+    const bool black = IsBlackKey(key) && key != marked_;
+    p.fillRect(row, key == marked_ ? kDragMark : black ? QColor(50, 50, 55) : QColor(252, 252, 252));
     if (editor_.IsTonic(key)) p.fillRect(QRect(row.left(), row.top(), 4, row.height()), kTonic);
     p.setPen(QColor(170, 170, 175));
     p.drawLine(row.bottomLeft(), row.bottomRight());
-    p.setFont(editor_.IsTonic(key) ? tonic : font);
+    p.setFont(editor_.IsTonic(key) || key == marked_ ? tonic : font);
     p.setPen(black ? QColor(230, 230, 230) : QColor(30, 30, 30));
     p.drawText(row.adjusted(5, -8, -3, 8), Qt::AlignRight | Qt::AlignVCenter, editor_.KeyName(key));
   }
@@ -151,6 +207,20 @@ RollRuler::RollRuler(RollEditor& editor, QWidget* parent) : QWidget(parent), edi
     FitHeight();
     update();
   });
+  connect(&editor_, &RollEditor::dragMoved, this, [this] {
+    const QRect span = DragSpan();
+    if (span == marked_) return;
+    update(marked_);
+    update(span);
+  });
+}
+
+QRect RollRuler::DragSpan() const {
+  const auto& drag = editor_.Drag();
+  if (!drag) return {};
+  const int left = editor_.X(drag->to.start);
+  const int right = std::max(editor_.X(int64_t{drag->to.start} + drag->written), left + RollEditor::kMinNoteWidth);
+  return QRect(left, height() - kRulerBar, right - left, kRulerBar);
 }
 
 int RollRuler::BandTop(Band band) const {
@@ -196,6 +266,9 @@ void RollRuler::paintEvent(QPaintEvent*) {
   p.setFont(font);
   paintBand(editor_.Marks().chords, kChords, QColor(244, 238, 222));
 
+  marked_ = DragSpan();
+  if (!marked_.isEmpty()) p.fillRect(marked_.adjusted(0, 1, 0, -1), kDragMark);
+
   const double ppt = editor_.PixelsPerTick();
   const int labelEvery = BarsApart(editor_, 22);
   const int barEvery = BarsApart(editor_, kMinLineGap);
@@ -234,6 +307,10 @@ RollNoteView::RollNoteView(RollEditor& editor, QWidget* parent) : QWidget(parent
   connect(&editor_, &RollEditor::playheadMoved, this, [this](int oldX, int newX) {
     if (oldX >= 0) update(oldX - 2, 0, 5, height());
     if (newX >= 0) update(newX - 2, 0, 5, height());
+  });
+  connect(&editor_, &RollEditor::dragMoved, this, [this] {
+    update(dragArea_);
+    update(DragArea());
   });
 }
 
@@ -282,33 +359,10 @@ void RollNoteView::PaintBackground() {
 
   p.setRenderHint(QPainter::Antialiasing, false);
   const auto& notes = e.content().notes;
-  const bool parts = !e.content().song.parts.empty();
   for (const int i : e.PaintOrder()) {
     const QRect r = e.NoteRect(i);
     if (r.right() < 0 || r.left() >= width() || r.bottom() < 0 || r.top() >= height()) continue;
-    const RollNote& n = notes[size_t(i)];
-    if (n.silent) {
-      // Written but never heard: an outline only.
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(QColor(60, 60, 70), 1, Qt::DashLine));
-      p.drawRect(r.adjusted(0, 0, -1, -1));
-      continue;
-    }
-    QColor fill = !parts && !e.Number(i) ? kUnnumberedFill : PartColour(e.PartOf(i), n.part);
-    QColor edge(30, 40, 60);
-    // A step that sounds only by chance: paler the less likely it is.
-    if (const int percent = e.StepProbability(i); percent < 100) {
-      fill.setAlpha(60 + 150 * std::max(percent, 0) / 100);
-      edge.setAlpha(110);
-    }
-    p.setBrush(fill);
-    p.setPen(e.Locked(i) ? kLockEdge : edge);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    if (e.Locked(i)) {
-      // A second edge outside, so that the narrowest note keeps its fill.
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(r.adjusted(-1, -1, 0, 0));
-    }
+    PaintNote(p, e, i, r);
   }
   // Bends as the pitch each note slides along (two semitones either way).
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -345,7 +399,7 @@ void RollNoteView::PaintBackground() {
   p.setPen(QPen(kChangedEdge, 2));
   for (int i = 0; i < int(notes.size()); ++i)
     if (e.Changed(i)) p.drawRect(e.NoteRect(i).adjusted(-2, -2, 1, 1));
-  if (e.Selected() >= 0) {
+  if (e.Selected() >= 0 && !e.Dragged(e.Selected())) {
     p.setPen(QPen(Qt::black, 2));
     p.drawRect(e.NoteRect(e.Selected()).adjusted(-1, -1, 0, 0));
   }
@@ -357,10 +411,66 @@ void RollNoteView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.drawPixmap(event->rect(), background_, QRectF(event->rect().topLeft() * devicePixelRatioF(),
                                                   event->rect().size() * devicePixelRatioF()));
+  if (editor_.Drag()) PaintDrag(p);
+  dragArea_ = DragArea();
   if (editor_.Playhead() >= 0) {
     const int x = editor_.X(editor_.Playhead());
     p.fillRect(QRect(x - 1, 0, 2, height()), kPlayhead);
   }
+}
+
+QString RollNoteView::Readout() const {
+  const RollEditor::NoteDrag& drag = *editor_.Drag();
+  return QStringLiteral("%1  %2  %3")
+      .arg(editor_.KeyName(drag.to.key), editor_.Position(drag.to.start), RollEditor::Length(drag.written));
+}
+
+QRect RollNoteView::ReadoutRect(const QString& text, const QRect& note) const {
+  QFont font = this->font();
+  font.setPixelSize(kReadoutFont);
+  const QFontMetrics metrics(font);
+  const QSize size(metrics.horizontalAdvance(text) + 10, metrics.height() + 4);
+  // Above the note and on from it, else where there is room.
+  int x = note.right() + 6, y = note.top() - size.height() - 3;
+  if (x + size.width() > width()) x = std::max(0, note.left() - 6 - size.width());
+  if (y < 0) y = note.bottom() + 4;
+  return QRect(QPoint(x, y), size);
+}
+
+QRect RollNoteView::DragArea() const {
+  if (!editor_.Drag()) return {};
+  const int key = editor_.Drag()->to.key;
+  const QRect note = editor_.RectOf(editor_.Drag()->to);
+  const QRect row(0, editor_.Y(key) - 1, width(), editor_.RowBottom(key) - editor_.Y(key) + 2);
+  return row.united(note.adjusted(-2, -2, 2, 2)).united(ReadoutRect(Readout(), note).adjusted(-1, -1, 1, 1));
+}
+
+void RollNoteView::PaintDrag(QPainter& p) const {
+  const RollEditor::NoteDrag& drag = *editor_.Drag();
+  const int key = drag.to.key;
+  const QRect row(0, editor_.Y(key), width(), editor_.RowBottom(key) - editor_.Y(key));
+  p.fillRect(row, kDragRow);
+  p.setPen(kDragRowEdge);
+  p.drawLine(row.left(), row.top() - 1, row.right(), row.top() - 1);
+  p.drawLine(row.left(), row.bottom() + 1, row.right(), row.bottom() + 1);
+  // The row's other notes over the mark, as they were.
+  const auto& notes = editor_.content().notes;
+  for (int i = 0; i < int(notes.size()); ++i)
+    if (notes[size_t(i)].key == key && i != drag.note) PaintNote(p, editor_, i, editor_.NoteRect(i));
+  const QRect note = editor_.RectOf(drag.to);
+  p.setBrush(NoteFill(editor_, drag.note).lighter(115));
+  p.setPen(QPen(QColor(20, 25, 35), 2));
+  p.drawRect(note.adjusted(0, 0, -1, -1));
+  const QString text = Readout();
+  const QRect box = ReadoutRect(text, note);
+  QFont font = p.font();
+  font.setPixelSize(kReadoutFont);
+  p.setFont(font);
+  p.setPen(kDragRowEdge);
+  p.setBrush(QColor(255, 255, 255, 235));
+  p.drawRect(box.adjusted(0, 0, -1, -1));
+  p.setPen(QColor(20, 20, 25));
+  p.drawText(box, Qt::AlignCenter, text);
 }
 
 bool RollNoteView::event(QEvent* event) {

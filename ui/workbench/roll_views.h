@@ -29,7 +29,9 @@ class RollKeyboard : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  QRect RowRect(int key) const;
   RollEditor& editor_;
+  int marked_ = -1;  // the dragged note's key, as last painted
 };
 
 // Above the keyboard: which octave numbering the names use (C4 = 48 or
@@ -70,7 +72,10 @@ class RollRuler : public QWidget {
  private:
   void FitHeight();
   int BandTop(Band band) const;
+  // Where the dragged note lies on the bars' strip; empty without a drag.
+  QRect DragSpan() const;
   RollEditor& editor_;
+  QRect marked_;  // the drag's span as last painted
 };
 
 // The notes over the grid, and the playhead over them. The grid and notes
@@ -104,10 +109,19 @@ class RollNoteView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // The dragged note at its new place, its row across the view and a
+  // readout of its key, start and length, over the picture; and the area
+  // they take.
+  void PaintDrag(QPainter& p) const;
+  QRect DragArea() const;
+  QRect ReadoutRect(const QString& text, const QRect& note) const;
+  QString Readout() const;
+
   RollEditor& editor_;
   std::optional<QPoint> dragFrom_;  // a press between the notes
   QPixmap background_;
   bool stale_ = true;
+  QRect dragArea_;  // as last painted
 };
 
 }  // namespace volemo

@@ -22,10 +22,11 @@ VelocityLane::VelocityLane(RollEditor& editor, QWidget* parent) : QWidget(parent
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setToolTip(tr("音の強さ（ベロシティ）: 棒を上下にドラッグして変えます"));
   connect(&editor_, &RollEditor::viewChanged, this, qOverload<>(&QWidget::update));
+  connect(&editor_, &RollEditor::dragMoved, this, qOverload<>(&QWidget::update));
 }
 
 QRect VelocityLane::BarRect(int note, int velocity) const {
-  const RollNote& n = editor_.content().notes[size_t(note)];
+  const RollNote& n = editor_.Shown(note);
   const int height = int(std::lround(double(velocity) / kMaxVelocity * (this->height() - 2)));
   return QRect(editor_.X(n.start), this->height() - height, kBarWidth, height);
 }
@@ -44,7 +45,7 @@ void VelocityLane::paintEvent(QPaintEvent*) {
     if (notes[size_t(i)].silent) continue;  // heard at no loudness
     const QRect bar = BarRect(i, i == dragged_ ? shown_ : notes[size_t(i)].velocity);
     if (bar.right() < 0 || bar.left() >= width()) continue;
-    p.fillRect(bar, i == dragged_ ? kHeld : kBar);
+    p.fillRect(bar, i == dragged_ || editor_.Dragged(i) ? kHeld : kBar);
   }
 }
 
