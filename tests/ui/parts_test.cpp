@@ -12,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QtTest>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "frmMainU.h"
 #include "frmWorkbench.h"
@@ -88,6 +90,21 @@ class PartsTest : public QObject {
     QVERIFY(!bassWaitsAnEighth());
     Box("chkEuclidBass")->setChecked(true);
     QVERIFY(bassWaitsAnEighth());
+  }
+
+  // A part's own step probability fades that part's notes on the roll,
+  // and only that part's.
+  void APartsStepProbabilityFadesItsNotes() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    Box("chkPartBass")->setChecked(true);
+    Find<QSpinBox>(workbench, "spnStepProbabilityBass")->setValue(50);
+    Make();
+    RollEditor& roll = workbench.editor();
+    QTRY_VERIFY(!roll.content().notes.empty());
+    std::map<std::string, std::set<int>> percents;
+    for (int i = 0; i < int(roll.content().notes.size()); ++i) percents[roll.PartOf(i)].insert(roll.StepProbability(i));
+    QCOMPARE(percents["bass"], std::set<int>{50});
+    QCOMPARE(percents["melody"], std::set<int>{100});
   }
 
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {

@@ -321,7 +321,7 @@ class RollTest : public QObject, WorkbenchWindow {
     roll.editor.SetContent(ReadRoll(arrangement.Mml(), arrangement.parts.front().Notes().size()));
     const int64_t end = roll.editor.content().endTick;
     QCOMPARE(end, 4 * 1920);
-    roll.editor.SetMarks(MarksOf(arrangement.chords, groove, end));
+    roll.editor.SetMarks(MarksOf(arrangement.chords, groove, {}, end));
     QTRY_COMPARE(roll.notes->y(), 18 + 15);  // the ruler grew by a strip
     CheckLabels(roll, roll.editor.Marks().chords, RollRuler::kChords, {"C", "Am", "F", "G"}, 1920);
 
@@ -359,7 +359,7 @@ class RollTest : public QObject, WorkbenchWindow {
     Roll roll(QSize(760, 300));
     roll.editor.SetContent(ReadRoll(melody.Mml(), melody.parts.front().Notes().size()));
     QCOMPARE(roll.editor.content().endTick, uint32_t(3 * 2880));
-    roll.editor.SetMarks(MarksOf(melody.chords, groove, roll.editor.content().endTick));
+    roll.editor.SetMarks(MarksOf(melody.chords, groove, {}, roll.editor.content().endTick));
     QTRY_COMPARE(roll.notes->y(), 18 + 15);  // the ruler grew by a strip
     CheckLabels(roll, roll.editor.Marks().sections, RollRuler::kSections, {"A", "A'", "B"}, 2880);
   }

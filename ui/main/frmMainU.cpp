@@ -559,7 +559,8 @@ void TfrmMain::mnuWorkbenchClick() {
                                     *findChild<QPlainTextEdit*>(QStringLiteral("memMML")), *takes_, commands,
                                     *findChild<QAction*>(QStringLiteral("mnuPhraseMake")),
                                     [this](int64_t endTick) {
-                                      return MarksOf(parts_->Chords(), parts_->Composed().groove, endTick);
+                                      const ComposedParts& composed = parts_->Composed();
+                                      return MarksOf(parts_->Chords(), composed.groove, composed.stepProbability, endTick);
                                     },
                                     [this] { return parts_->Composed().groove; }},
                                    this);

@@ -15,7 +15,15 @@ const std::vector<std::string>& PartsState::Names() {
 
 Phrase PartsState::Compose(Settings& settings, EngineState& state) {
   const Arrangement arrangement = ComposeArrangement(settings, state, settings_.arrangement, settings_.groove);
-  composed_ = {arrangement.chords, arrangement.names, arrangement.FirstNotes(), settings_.groove};
+  const ArrangementSettings& parts = settings_.arrangement;
+  const std::map<std::string, const PartVoicing*> voicings = {
+      {"bass", &parts.bassVoicing}, {"chords", &parts.chordVoicing}, {"drums", &parts.drumVoicing}};
+  std::map<std::string, int> stepProbability;
+  for (const std::string& name : arrangement.names) {
+    const auto voicing = voicings.find(name);
+    stepProbability[name] = voicing == voicings.end() ? settings_.groove.stepProbability : voicing->second->stepProbability;
+  }
+  composed_ = {arrangement.chords, arrangement.names, arrangement.FirstNotes(), settings_.groove, stepProbability};
   return arrangement.Whole();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -23,6 +24,8 @@ struct ComposedParts {
   std::vector<std::string> names;
   std::vector<size_t> firstNotes;
   GrooveSettings groove;
+  // Percent a step of each part composed sounds, the melody's the groove's.
+  std::map<std::string, int> stepProbability;
 };
 
 class PartsState : public QObject {

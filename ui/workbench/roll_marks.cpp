@@ -8,10 +8,13 @@
 
 namespace volemo {
 
-RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings& groove, int64_t endTick) {
+RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings& groove,
+                  const std::map<std::string, int>& stepProbability, int64_t endTick) {
   RollMarks marks;
   marks.meter = groove.meter;
-  if (groove.stepProbability < 100) marks.stepProbability["melody"] = groove.stepProbability;
+  if (stepProbability.empty() && groove.stepProbability < 100) marks.stepProbability["melody"] = groove.stepProbability;
+  for (const auto& [part, percent] : stepProbability)
+    if (percent < 100) marks.stepProbability[part] = percent;
   if (!chords.empty()) {
     const int64_t bar = BarTicks(groove.meter.value_or(Meter{}));
     for (int64_t tick = 0; tick < endTick; tick += bar)

@@ -36,8 +36,10 @@ struct RollMarks {
 };
 
 // The marks of a phrase composed over chords (each as long as the parts
-// play it) with the groove's meter, form and step probability, over the
+// play it) with the groove's meter and form and each part's step
+// probability (by name; the groove's for a phrase without parts), over the
 // endTick ticks the roll shows.
-RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings& groove, int64_t endTick);
+RollMarks MarksOf(const std::vector<music::Chord>& chords, const GrooveSettings& groove,
+                  const std::map<std::string, int>& stepProbability, int64_t endTick);
 
 }  // namespace volemo
