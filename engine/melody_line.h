@@ -3,6 +3,7 @@
 // sounds, and the phrase may close on the tonic or a chord tone.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "engine_state.h"
 #include "meter.h"
+#include "note_choice.h"
 #include "phrase.h"
 #include "settings.h"
 
@@ -69,6 +71,8 @@ class MelodyLine {
 
  private:
   LineSettings line_;
+  // The smoothness's factor for a move of each distance in semitones.
+  std::array<double, kHighestKey + 1> falloff_;
   ChordTimeline chords_;
   int64_t bodyTicks_;
   int tonic_;
