@@ -74,9 +74,9 @@ bool MelodyLine::Shapes() const {
 }
 
 int MelodyLine::Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick,
-                       const Settings& settings, EngineState& state) const {
-  if (!Shapes()) return PickNote(settings, state);
-  auto [low, high] = NoteRange(settings);
+                       std::pair<int, int> range, EngineState& state) const {
+  if (!Shapes()) return PickNote(range, state);
+  auto [low, high] = range;
   high = std::min(high, kHighestKey);
   low = std::min(low, high);
   const int previous = index > 0 ? notes[index - 1].key : -1;
@@ -168,7 +168,7 @@ Phrase::KeyChooser MelodyLine::Chooser() const {
   if (!Shapes() && line_.cadence <= 0) return {};
   return [line = *this](const std::vector<PhraseNote>& notes, size_t index, const Settings& settings,
                         EngineState& state) {
-    int key = line.Choose(notes, index, notes[index].startTick, settings, state);
+    int key = line.Choose(notes, index, notes[index].startTick, NoteRange(settings), state);
     if (index + 1 == notes.size() && line.line_.cadence > 0) {
       std::vector<PhraseNote> closing(notes.begin(), notes.end());
       closing.back().key = key;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine_state.h"
@@ -56,8 +57,9 @@ class MelodyLine {
   // False when every note would be today's note choice (PickNote).
   bool Shapes() const;
 
-  // The key of a note starting at startTick, after notes[0..index).
-  int Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick, const Settings& settings,
+  // The key of a note starting at startTick, after notes[0..index), in
+  // range (NoteRange's).
+  int Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick, std::pair<int, int> range,
              EngineState& state) const;
 
   // With the cadence's probability, the last note moved to the nearest
