@@ -149,7 +149,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     QMetaObject::invokeMethod(this, Handler([this] { mnuWorkbenchClick(); }), Qt::QueuedConnection);
 }
 
-TfrmMain::~TfrmMain() = default;
+// The workbench goes first: its panels work on the parts' state and the
+// takes, and the box that had the focus still says its editing finished as
+// the window closes.
+TfrmMain::~TfrmMain() { delete workbench_; }
 
 void TfrmMain::BuildMenus() {
   struct Item {
