@@ -1469,6 +1469,13 @@ those that come with Volemo, then those saved in the window.
     </message>
 </context>
 <context>
+    <name>volemo::EuclidSpins</name>
+    <message>
+        <source>ユークリッドの数 %1 がステップ数 %2 より多くなっています</source>
+        <translation>The Euclidean rhythm has more onsets (%1) than steps (%2)</translation>
+    </message>
+</context>
+<context>
     <name>volemo::GroovePanel</name>
     <message>
         <source>グルーヴ</source>
@@ -1577,6 +1584,10 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>%1を読めません: %2</source>
         <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>拍子の標準: %1</source>
+        <translation>The meter&apos;s default: %1</translation>
     </message>
 </context>
 <context>

@@ -5,16 +5,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTimer>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSettings>
 #include <QtTest>
 #include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 
 #include "frmMainU.h"
 #include "frmWorkbench.h"
@@ -108,6 +112,77 @@ class PartsTest : public QObject {
     };
     QTRY_COMPARE(percents()["bass"], std::set<int>{50});
     QCOMPARE(percents()["melody"], std::set<int>{100});
+  }
+
+  // The part settings as a preset keeps them.
+  std::map<std::string, std::string> Kept() {
+    std::map<std::string, std::string> kept;
+    for (const auto& [name, value] : W().takes().CaptureSettings("").parts) kept[name] = value;
+    return kept;
+  }
+
+  // A number typed digit by digit is taken whole: "45" passes 4, below the
+  // octave a part's keys span, and "12" passes 1, fewer steps than onsets.
+  void NumbersTypedIntoThePanelsAreTakenWhole() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    QApplication::setActiveWindow(&workbench);
+    QVERIFY(QTest::qWaitForWindowActive(&workbench));
+    Box("chkPartBass")->setChecked(true);
+    Box("chkEuclidBass")->setChecked(true);
+    for (const auto& [name, typed] : {std::pair{"spnHighBass", "45"}, {"spnEuclidOnsetsBass", "5"},
+                                      {"spnEuclidStepsBass", "12"}}) {
+      auto* spin = Find<QSpinBox>(workbench, name);
+      spin->setFocus();
+      QTRY_VERIFY(spin->hasFocus());
+      spin->selectAll();
+      QTest::keyClicks(spin, QString::fromLatin1(typed));
+      QTest::keyClick(spin, Qt::Key_Tab);
+    }
+    QCOMPARE(Kept()["bass-range"], std::string("28-45"));
+    QCOMPARE(Kept()["bass-euclid"], std::string("5,12,0"));
+  }
+
+  // A text refused says why beside its box, where the eye is, and keeps
+  // nothing else from being taken.
+  void ARefusedTextSaysWhyBesideItsBox() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    QScrollArea* area = nullptr;
+    for (QWidget* w = Find<QWidget>(workbench, "pnlParts"); w && !area; w = w->parentWidget())
+      area = qobject_cast<QScrollArea*>(w);
+    QVERIFY(area);
+    Find<QComboBox>(workbench, "cmbMeter")->setCurrentText(QStringLiteral("7/8"));
+    for (const auto& [name, text, why] : {std::tuple{"txtProgression", "I XIV V", "XIV"}, {"txtBeats", "3+3", "3+3"},
+                                          {"txtForm", "AB!", "AB!"}}) {
+      auto* box = Find<QLineEdit>(workbench, name);
+      area->ensureWidgetVisible(box);
+      box->setText(QString::fromLatin1(text));
+      emit box->editingFinished();
+      // The messages in sight, once the panel has made room for them.
+      const auto said = [&] {
+        QStringList said;
+        for (QLabel* label : workbench.findChildren<QLabel*>())
+          if (label->objectName().endsWith(QStringLiteral("Message")) && !label->text().isEmpty() &&
+              !label->visibleRegion().isEmpty())
+            said << label->text();
+        return said;
+      };
+      QTRY_VERIFY2(!said().filter(QString::fromLatin1(why)).isEmpty(), name);
+      QCOMPARE(box->text(), QString::fromLatin1(text));
+    }
+    Find<QSpinBox>(workbench, "spnSwing")->setValue(62);
+    QCOMPARE(Kept()["swing"], std::string("62"));
+  }
+
+  // The panels' boxes still say their editing finished as the window
+  // closes: the parts they work on are still there.
+  void TheWindowClosesWithTheCursorInAPanelsBox() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    QApplication::setActiveWindow(&workbench);
+    auto* progression = Find<QLineEdit>(workbench, "txtProgression");
+    progression->setFocus();
+    QTRY_VERIFY(progression->hasFocus());
+    QTest::keyClicks(progression, QStringLiteral("ii V I"));
+    window_.reset();
   }
 
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {

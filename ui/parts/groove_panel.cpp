@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -43,16 +44,17 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   meter_->addItem(tr("指定なし"));  // none: 4/4 without whole bars
   for (std::string_view m : kCommonMeters) meter_->addItem(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())));
   beats_ = Named(new QLineEdit, "txtBeats");
-  beats_->setPlaceholderText(tr("拍子の標準 (例: 2+2+3)"));
   euclid_ = EuclidSpins::Make(tr("ユークリッド"));
   auto* euclidRow = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{euclid_.on, euclid_.onsets, new QLabel(tr("/")), euclid_.steps,
                                                     new QLabel(tr("回転")), euclid_.rotation})
     euclidRow->addWidget(w);
   probability_ = PanelSpin("spnStepProbability", 0, 100, QStringLiteral(" %"));
+  rhythmMessage_ = PanelMessage("lblRhythmMessage");
   rhythmForm->addRow(tr("拍子"), meter_);
   rhythmForm->addRow(tr("拍の分け方"), beats_);
   rhythmForm->addRow(tr("パターン"), euclidRow);
+  rhythmForm->addRow(rhythmMessage_);
   rhythmForm->addRow(tr("ステップの確率"), probability_);
 
   auto* form = new QGroupBox(tr("形式"));
@@ -61,24 +63,26 @@ GroovePanel::GroovePanel(PartsState& parts, QWidget* parent) : QWidget(parent), 
   form_->setPlaceholderText(tr("例: AA'BA' (空欄: 4 回繰り返し)"));
   sectionBars_ = PanelSpin("spnSectionBars", 1, 64, tr(" 小節"));
   variation_ = PanelSpin("spnVariation", 0, 999, tr(" 音"));
+  formMessage_ = PanelMessage("lblFormMessage");
   formForm->addRow(tr("形式"), form_);
+  formForm->addRow(formMessage_);
   formForm->addRow(tr("セクションの長さ"), sectionBars_);
   formForm->addRow(tr("変奏で選び直す音"), variation_);
-
-  message_ = Named(new QLabel, "lblGrooveMessage");
-  message_->setWordWrap(true);
-  message_->setTextFormat(Qt::PlainText);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(groove);
   column->addWidget(rhythm);
   column->addWidget(form);
-  column->addWidget(message_);
 
   for (QSpinBox* spin : {swing_, humanizeTime_, humanizeVelocity_, beatAccent_, barAccent_, euclid_.onsets, euclid_.steps,
                          euclid_.rotation, probability_, sectionBars_, variation_})
     connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
-  for (QComboBox* box : {grid_, meter_}) connect(box, &QComboBox::currentIndexChanged, this, [this] { Take(); });
+  connect(grid_, &QComboBox::currentIndexChanged, this, [this] { Take(); });
+  // Another meter's beats seldom fill this one's bar: its usual beats then.
+  connect(meter_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!showing_) beats_->clear();
+    Take();
+  });
   connect(euclid_.on, &QCheckBox::toggled, this, [this] { Take(); });
   for (QLineEdit* edit : {beats_, form_}) connect(edit, &QLineEdit::editingFinished, this, [this] { Take(); });
   connect(&parts_, &PartsState::changed, this, [this] { Show(); });
@@ -97,33 +101,51 @@ void GroovePanel::Show() {
   int meter = 0;
   if (g.meter) meter = meter_->findText(QStringLiteral("%1/%2").arg(g.meter->numerator).arg(g.meter->denominator));
   meter_->setCurrentIndex(std::max(meter, 0));
-  const ControlValues values = PartValues(parts_.settings());
-  QString beats;
-  for (const auto& [name, value] : values)
-    if (name == "beats") beats = QString::fromStdString(value);
-  beats_->setText(beats);
-  euclid_.Show(g.euclid);
+  ShowUsualBeats();
+  // A text typed and refused stays in its box, with its message, until
+  // another is taken or put back.
+  std::string beats;
+  for (const auto& [name, value] : PartValues(parts_.settings()))
+    if (name == "beats") beats = value;
+  if (beats != shownBeats_) {
+    shownBeats_ = beats;
+    beats_->setText(QString::fromStdString(beats));
+    Say(*rhythmMessage_, {});
+  }
+  if (g.form != shownForm_) {
+    shownForm_ = g.form;
+    form_->setText(QString::fromStdString(g.form));
+    Say(*formMessage_, {});
+  }
+  euclid_.Show(g.euclid, taking_);
   probability_->setValue(g.stepProbability);
-  form_->setText(QString::fromStdString(g.form));
   sectionBars_->setValue(g.sectionBars);
   variation_->setValue(g.variation);
   showing_ = false;
 }
 
+void GroovePanel::ShowUsualBeats() {
+  beats_->setPlaceholderText(meter_->currentIndex() > 0
+                                 ? tr("拍子の標準: %1").arg(QString::fromStdString(
+                                       BeatsText(ParseMeter(meter_->currentText().toStdString()).beats)))
+                                 : tr("拍子の標準 (例: 2+2+3)"));
+}
+
 bool GroovePanel::TakeText(const char* name, const QString& text) {
+  const bool form = name == std::string("form");
   try {
     if (!text.trimmed().isEmpty()) SetPartValue(parts_.settings(), name, text.trimmed().toStdString());
     return true;
   } catch (const std::invalid_argument& e) {
-    message_->setText(tr("%1を読めません: %2").arg(name == std::string("form") ? tr("形式") : tr("拍の分け方"),
-                                                    TranslatedMessage(QString::fromUtf8(e.what()))));
+    Say(form ? *formMessage_ : *rhythmMessage_,
+        tr("%1を読めません: %2").arg(form ? tr("形式") : tr("拍の分け方"), TranslatedMessage(QString::fromUtf8(e.what()))));
     return false;
   }
 }
 
 void GroovePanel::Take() {
   if (showing_) return;
-  const PartSettings before = parts_.settings();
+  const GrooveSettings before = parts_.settings().groove;
   GrooveSettings& g = parts_.settings().groove;
   g.swing = swing_->value();
   g.swingGrid = grid_->currentIndex() == 1 ? 8 : 16;
@@ -133,16 +155,23 @@ void GroovePanel::Take() {
   g.barAccent = barAccent_->value();
   g.meter.reset();
   if (meter_->currentIndex() > 0) g.meter = ParseMeter(meter_->currentText().toStdString());
-  g.euclid = euclid_.Take();
   g.stepProbability = probability_->value();
   g.form.clear();
   g.sectionBars = sectionBars_->value();
   g.variation = variation_->value();
-  message_->clear();
-  if (!TakeText("beats", beats_->text()) || !TakeText("form", form_->text())) {
-    parts_.settings() = before;
-    return;
+  Say(*rhythmMessage_, {});
+  Say(*formMessage_, {});
+  // What is refused keeps the value it had; the rest is taken.
+  try {
+    g.euclid = euclid_.Take();
+  } catch (const std::invalid_argument& e) {
+    Say(*rhythmMessage_, QString::fromUtf8(e.what()));
   }
+  if (!TakeText("beats", beats_->text()) && g.meter && before.meter && g.meter->numerator == before.meter->numerator &&
+      g.meter->denominator == before.meter->denominator)
+    g.meter->beats = before.meter->beats;
+  if (!TakeText("form", form_->text())) g.form = before.form;
+  const QScopedValueRollback taking(taking_, true);
   parts_.SettingsChanged();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "panel_widgets.h"
 
@@ -25,6 +26,8 @@ class GroovePanel : public QWidget {
 
  private:
   void Show();
+  // The meter's usual beats as the hint in the empty beats box.
+  void ShowUsualBeats();
   void Take();
   // A text field's value through the setting's own reading: false, saying
   // why, when the setting cannot take it.
@@ -32,12 +35,15 @@ class GroovePanel : public QWidget {
 
   PartsState& parts_;
   bool showing_ = false;
+  bool taking_ = false;  // the settings change by this panel's own hand
+  std::string shownBeats_, shownForm_;
   QSpinBox *swing_ = nullptr, *humanizeTime_ = nullptr, *humanizeVelocity_ = nullptr, *beatAccent_ = nullptr,
            *barAccent_ = nullptr, *probability_ = nullptr, *sectionBars_ = nullptr, *variation_ = nullptr;
   QComboBox *grid_ = nullptr, *meter_ = nullptr;
   EuclidSpins euclid_;
   QLineEdit *beats_ = nullptr, *form_ = nullptr;
-  QLabel* message_ = nullptr;
+  // Why the beats, the Euclidean rhythm or the form was not taken.
+  QLabel *rhythmMessage_ = nullptr, *formMessage_ = nullptr;
 };
 
 }  // namespace volemo

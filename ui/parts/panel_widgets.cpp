@@ -1,10 +1,12 @@
 #include "panel_widgets.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace volemo {
 namespace {
@@ -33,22 +35,20 @@ EuclidSpins EuclidSpins::Make(const QString& label, const std::string& suffix) {
   return e;
 }
 
-void EuclidSpins::Show(const std::optional<EuclidSteps>& euclid) const {
+void EuclidSpins::Show(const std::optional<EuclidSteps>& euclid, bool taking) const {
   on->setChecked(euclid.has_value());
   // Off, the spins keep what was typed into them, ready for the switch.
   if (!euclid) return;
-  const EuclidSteps& e = *euclid;
-  steps->setValue(e.steps);
-  onsets->setMaximum(e.steps);
-  rotation->setMaximum(e.steps - 1);
-  onsets->setValue(e.onsets);
-  rotation->setValue(e.rotation);
+  ShowValue(steps, euclid->steps, taking);
+  ShowValue(onsets, euclid->onsets, taking);
+  ShowValue(rotation, euclid->rotation, taking);
 }
 
 std::optional<EuclidSteps> EuclidSpins::Take() const {
-  onsets->setMaximum(steps->value());
-  rotation->setMaximum(steps->value() - 1);
   if (!on->isChecked()) return std::nullopt;
+  if (onsets->value() > steps->value())
+    throw std::invalid_argument(
+        tr("ユークリッドの数 %1 がステップ数 %2 より多くなっています").arg(onsets->value()).arg(steps->value()).toStdString());
   return EuclidSteps{onsets->value(), steps->value(), rotation->value()};
 }
 
@@ -58,6 +58,25 @@ QSpinBox* PanelSpin(const char* name, int low, int high, const QString& suffix) 
   spin->setRange(low, high);
   spin->setSuffix(suffix);
   return spin;
+}
+
+void ShowValue(QSpinBox* spin, int value, bool taking) {
+  if (spin && !(taking && spin->hasFocus())) spin->setValue(value);
+}
+
+QLabel* PanelMessage(const char* name) {
+  auto* message = new QLabel;
+  message->setObjectName(QString::fromLatin1(name));
+  message->setWordWrap(true);
+  message->setTextFormat(Qt::PlainText);
+  message->setStyleSheet(QStringLiteral("color: #b00000"));
+  message->hide();
+  return message;
+}
+
+void Say(QLabel& message, const QString& text) {
+  message.setText(text);
+  message.setVisible(!text.isEmpty());
 }
 
 QWidget* InScrollArea(std::initializer_list<QWidget*> panels) {

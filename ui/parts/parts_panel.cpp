@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -65,7 +66,9 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   pull_ = PanelSpin("spnChordPull", 0, 100, QStringLiteral(" %"));
   comping_ = Named(new QComboBox, "cmbComping");
   comping_->addItems({tr("全音符"), tr("二分音符"), tr("旋律のアクセント")});
+  progressionMessage_ = PanelMessage("lblProgressionMessage");
   harmonyForm->addRow(tr("進行"), progressionRow);
+  harmonyForm->addRow(progressionMessage_);
   harmonyForm->addRow(tr("和音の音に寄せる"), pull_);
   harmonyForm->addRow(tr("和音の刻み"), comping_);
 
@@ -128,17 +131,17 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
     for (QSpinBox* spin : {row.channel, row.voice, row.low, row.high, row.density, row.probability, row.euclid.onsets,
                            row.euclid.steps, row.euclid.rotation})
       if (spin) connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
+    for (QSpinBox* spin : {row.low, row.high})
+      if (spin) connect(spin, &QSpinBox::editingFinished, this, [this] { Show(); });
   }
 
-  message_ = Named(new QLabel, "lblPartsMessage");
-  message_->setWordWrap(true);
-  message_->setTextFormat(Qt::PlainText);
+  message_ = PanelMessage("lblPartsMessage");
+  grid->addWidget(message_, grid->rowCount(), 0, 1, grid->columnCount());
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(line);
   column->addWidget(harmony);
   column->addWidget(table);
-  column->addWidget(message_);
 
   for (QSpinBox* spin : {smoothness_, maxLeap_, turnBack_, cadence_, pull_})
     connect(spin, &QSpinBox::valueChanged, this, [this] { Take(); });
@@ -147,7 +150,8 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   connect(progression_, &QLineEdit::editingFinished, this, [this] { TakeProgression(progression_->text()); });
   connect(draw, &QPushButton::clicked, this, [this] {
     const int point = static_cast<int>(QRandomGenerator::global()->bounded(music::ProgressionWeightTotal()));
-    TakeProgression(QString::fromUtf8(music::ProgressionAt(point).numerals));
+    progression_->setText(QString::fromUtf8(music::ProgressionAt(point).numerals));
+    TakeProgression(progression_->text());
   });
   connect(&parts_, &PartsState::changed, this, [this] { Show(); });
   Show();
@@ -155,27 +159,36 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
 
 void PartsPanel::Show() {
   showing_ = true;
+  // A key range widened to an octave shows once its editing has finished.
+  const auto show = [this](QSpinBox* spin, int value) { ShowValue(spin, value, taking_); };
   const ArrangementSettings& a = parts_.settings().arrangement;
-  smoothness_->setValue(a.line.smoothness);
-  maxLeap_->setValue(a.line.maxLeap);
-  turnBack_->setValue(a.line.turnBack);
-  cadence_->setValue(a.line.cadence);
+  show(smoothness_, a.line.smoothness);
+  show(maxLeap_, a.line.maxLeap);
+  show(turnBack_, a.line.turnBack);
+  show(cadence_, a.line.cadence);
   contour_->setCurrentIndex(static_cast<int>(a.line.contour));
-  pull_->setValue(a.line.chordPull);
+  show(pull_, a.line.chordPull);
   comping_->setCurrentIndex(static_cast<int>(a.comping));
-  progression_->setText(QString::fromStdString(a.progression));
+  // A progression typed and refused stays in its box, with its message,
+  // until another is taken or put back.
+  if (a.progression != shownProgression_) {
+    shownProgression_ = a.progression;
+    progression_->setText(QString::fromStdString(a.progression));
+    Say(*progressionMessage_, {});
+  }
+  if (!taking_) Say(*message_, {});
   for (size_t r = 1; r < 4; ++r) {
     PartRow& row = rows_[r];
     ArrangementSettings& own = parts_.settings().arrangement;
     const PartVoicing& v = VoicingOf(own, r);
     row.on->setChecked(PlaysOf(own, r));
-    row.channel->setValue(v.channel);
-    row.voice->setValue(v.voice);
-    if (row.low) row.low->setValue(v.low);
-    if (row.high) row.high->setValue(v.high);
-    if (row.density) row.density->setValue(v.density);
-    row.euclid.Show(v.euclid);
-    row.probability->setValue(v.stepProbability);
+    show(row.channel, v.channel);
+    show(row.voice, v.voice);
+    show(row.low, v.low);
+    show(row.high, v.high);
+    show(row.density, v.density);
+    row.euclid.Show(v.euclid, taking_);
+    show(row.probability, v.stepProbability);
   }
   showing_ = false;
 }
@@ -190,6 +203,7 @@ void PartsPanel::Take() {
   a.line.contour = static_cast<Contour>(contour_->currentIndex());
   a.line.chordPull = pull_->value();
   a.comping = static_cast<Comping>(comping_->currentIndex());
+  QString refused;
   for (size_t r = 1; r < 4; ++r) {
     const PartRow& row = rows_[r];
     PartVoicing& v = VoicingOf(a, r);
@@ -197,7 +211,11 @@ void PartsPanel::Take() {
     v.channel = row.channel->value();
     v.voice = row.voice->value();
     if (row.density) v.density = row.density->value();
-    v.euclid = row.euclid.Take();
+    try {
+      v.euclid = row.euclid.Take();
+    } catch (const std::invalid_argument& e) {
+      refused = QString::fromUtf8(e.what());  // the part keeps the rhythm it had
+    }
     v.stepProbability = row.probability->value();
     if (row.low) {
       // A part needs every pitch class: the keys span an octave at least.
@@ -205,7 +223,8 @@ void PartsPanel::Take() {
       v.high = std::max(row.high->value(), v.low + kLeastPartRange - 1);
     }
   }
-  message_->clear();
+  Say(*message_, refused);
+  const QScopedValueRollback taking(taking_, true);
   parts_.SettingsChanged();
 }
 
@@ -214,11 +233,12 @@ void PartsPanel::TakeProgression(const QString& text) {
   try {
     SetPartValue(checked, "chords", text.trimmed().toStdString());
   } catch (const std::invalid_argument& e) {
-    message_->setText(tr("和音進行を読めません: %1").arg(TranslatedMessage(QString::fromUtf8(e.what()))));
+    Say(*progressionMessage_, tr("和音進行を読めません: %1").arg(TranslatedMessage(QString::fromUtf8(e.what()))));
     return;
   }
   parts_.settings().arrangement.progression = checked.arrangement.progression;
-  message_->clear();
+  Say(*progressionMessage_, {});
+  const QScopedValueRollback taking(taking_, true);
   parts_.SettingsChanged();
 }
 

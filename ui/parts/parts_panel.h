@@ -44,10 +44,13 @@ class PartsPanel : public QWidget {
   PartsState& parts_;
   std::function<void(const std::string&)> rerollPart_;
   bool showing_ = false;
+  bool taking_ = false;  // the settings change by this panel's own hand
+  std::string shownProgression_;
   QSpinBox *smoothness_ = nullptr, *maxLeap_ = nullptr, *turnBack_ = nullptr, *cadence_ = nullptr, *pull_ = nullptr;
   QComboBox *contour_ = nullptr, *comping_ = nullptr;
   QLineEdit* progression_ = nullptr;
-  QLabel* message_ = nullptr;
+  // Why a progression typed, or a part's rhythm, was not taken.
+  QLabel *progressionMessage_ = nullptr, *message_ = nullptr;
   PartRow rows_[4];  // melody, bass, chords, drums
 };
 
