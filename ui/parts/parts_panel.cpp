@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "drum_weights_dialog.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
 #include "panel_widgets.h"
@@ -98,9 +99,22 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
         put(row.low, 4);
         put(row.high, 5);
       }
-      if (r != 2) {
-        row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
-        put(row.density, 6);
+      if (r != 2) row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
+      if (r == 1) put(row.density, 6);
+      if (r == 3) {
+        // The drums' chances by instrument and step, under their density.
+        auto* weights = Named(new QPushButton(tr("重み…")), "btnDrumWeights");
+        weights->setToolTip(tr("楽器ごと、十六分ごとに鳴る確率を決めます"));
+        auto* density = new QVBoxLayout;
+        density->addWidget(row.density);
+        density->addWidget(weights);
+        grid->addLayout(density, 6, part);
+        connect(weights, &QPushButton::clicked, this, [this] {
+          DrumWeightsDialog dialog(parts_.settings().arrangement.drumWeights, this);
+          if (RunModal(dialog) != QDialog::Accepted) return;
+          parts_.settings().arrangement.drumWeights = dialog.Weights();
+          parts_.SettingsChanged();
+        });
       }
       // Stacked, so the part's column stays as narrow as its spins.
       row.euclid = EuclidSpins::Make(QString(), suffix);

@@ -1,8 +1,9 @@
 // The workbench's parts panel: the melody's line, the chord progression
 // (typed, or a new one drawn from the table of common progressions), the
 // chord-tone pull, and for each part whether it plays, its channel, voice,
-// keys and density, its own Euclidean rhythm and step probability, mute
-// and solo, and a re-roll of that part alone.
+// keys and density (the drums' weights by instrument and step in a dialog of
+// their own), its own Euclidean rhythm and step probability, mute and solo,
+// and a re-roll of that part alone.
 #pragma once
 
 #include <QWidget>
