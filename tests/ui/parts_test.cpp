@@ -113,8 +113,9 @@ class PartsTest : public QObject {
   }
 
   // Weights set in the drums' dialog make the drums: the snare at 0 on
-  // every step is never heard, at 100 on a step always; the dialog's
-  // defaults and a cancel leave the weights as they were.
+  // every step is never heard, at 100 on a step always; a cancel leaves
+  // the weights as they were. The button is bold while they are not the
+  // defaults.
   void TheDrumWeightsDialogShapesTheDrums() {
     auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
     Box("chkPartDrums")->setChecked(true);
@@ -138,6 +139,8 @@ class PartsTest : public QObject {
     });
     Make();
     QTRY_COMPARE(snares(), 0);
+    const auto bold = [&] { return Find<QPushButton>(workbench, "btnDrumWeights")->font().bold(); };
+    QVERIFY(bold());
     weigh([&](QDialog& d) {
       Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
       QCOMPARE(snare(d, 13)->value(), 95);
@@ -147,7 +150,12 @@ class PartsTest : public QObject {
     Make();
     QTRY_VERIFY(snares() > 0);
     weigh([&](QDialog& d) { snare(d, 5)->setValue(0); });  // closed without OK
-    weigh([&](QDialog& d) { QCOMPARE(snare(d, 5)->value(), 100); });
+    weigh([&](QDialog& d) {
+      QCOMPARE(snare(d, 5)->value(), 100);
+      Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    QVERIFY(!bold());
   }
 
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -103,13 +104,13 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
       if (r == 1) put(row.density, 6);
       if (r == 3) {
         // The drums' chances by instrument and step, under their density.
-        auto* weights = Named(new QPushButton(tr("重み…")), "btnDrumWeights");
-        weights->setToolTip(tr("楽器ごと、十六分ごとに鳴る確率を決めます"));
+        drumWeights_ = Named(new QPushButton(tr("重み…")), "btnDrumWeights");
+        drumWeights_->setToolTip(tr("楽器ごと、十六分ごとに鳴る確率を決めます"));
         auto* density = new QVBoxLayout;
         density->addWidget(row.density);
-        density->addWidget(weights);
+        density->addWidget(drumWeights_);
         grid->addLayout(density, 6, part);
-        connect(weights, &QPushButton::clicked, this, [this] {
+        connect(drumWeights_, &QPushButton::clicked, this, [this] {
           DrumWeightsDialog dialog(parts_.settings().arrangement.drumWeights, this);
           if (RunModal(dialog) != QDialog::Accepted) return;
           parts_.settings().arrangement.drumWeights = dialog.Weights();
@@ -178,6 +179,9 @@ void PartsPanel::Show() {
   pull_->setValue(a.line.chordPull);
   comping_->setCurrentIndex(static_cast<int>(a.comping));
   progression_->setText(QString::fromStdString(a.progression));
+  QFont weightsFont = drumWeights_->font();
+  weightsFont.setBold(a.drumWeights != kDrumWeights);
+  drumWeights_->setFont(weightsFont);
   for (size_t r = 1; r < 4; ++r) {
     PartRow& row = rows_[r];
     ArrangementSettings& own = parts_.settings().arrangement;

@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace volemo {
@@ -49,6 +50,7 @@ class PartsPanel : public QWidget {
   QComboBox *contour_ = nullptr, *comping_ = nullptr;
   QLineEdit* progression_ = nullptr;
   QLabel* message_ = nullptr;
+  QPushButton* drumWeights_ = nullptr;  // in bold while the weights are not the defaults
   PartRow rows_[4];  // melody, bass, chords, drums
 };
 
