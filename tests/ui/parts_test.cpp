@@ -245,6 +245,31 @@ class PartsTest : public QObject {
     QCOMPARE(W().settings().MmlText(), mml);
   }
 
+  // The bass's C2 under the bar's first kick (both key 36) is another
+  // part's note: locking one leaves the other free.
+  void ALockTakesOnlyThatPartsNoteOfItsStartAndKey() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    RollEditor& roll = workbench.editor();
+    Box("chkPartBass")->setChecked(true);
+    Box("chkPartDrums")->setChecked(true);
+    Find<QSpinBox>(workbench, "spnLowBass")->setValue(30);
+    Find<QSpinBox>(workbench, "spnHighBass")->setValue(41);
+    Find<QLineEdit>(workbench, "txtProgression")->setText(QStringLiteral("I"));
+    Make();
+    const auto firstAt36 = [&](const char* part) {
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        if (roll.PartOf(i) == part && roll.content().notes[size_t(i)].start == 0 &&
+            roll.content().notes[size_t(i)].key == 36)
+          return i;
+      return -1;
+    };
+    QTRY_VERIFY(firstAt36("bass") >= 0 && firstAt36("drums") >= 0);
+    roll.Select(firstAt36("bass"));
+    QTest::keyClick(&workbench, Qt::Key_Space);
+    QVERIFY(roll.Locked(firstAt36("bass")));
+    QVERIFY(!roll.Locked(firstAt36("drums")));
+  }
+
   // The roll shows the chords of the phrase composed over them, and none
   // once the text is no longer that phrase.
   void TheRollShowsTheChordsOfTheComposedPhrase() {

@@ -47,6 +47,13 @@ std::optional<int> PartsState::ChangePart(const std::string& name, PartOperation
   return operation.kind == PartOperation::kMutate ? std::min(operation.count, unlocked) : unlocked;
 }
 
+std::string PartsState::PartOfNote(size_t index, size_t wholeSize) const {
+  const std::vector<size_t> first = PartStarts(composed_.firstNotes, wholeSize);
+  if (first.size() < 2 || first.back() != wholeSize || index >= wholeSize) return {};
+  const auto p = static_cast<size_t>(std::upper_bound(first.begin(), first.end(), index) - first.begin() - 1);
+  return p < composed_.names.size() ? composed_.names[p] : std::string();
+}
+
 void PartsState::SetMuted(const std::string& name, bool on) {
   if (on) muted_.insert(name);
   else muted_.erase(name);

@@ -66,6 +66,10 @@ class PartsState : public QObject {
   std::optional<int> ChangePart(const std::string& name, PartOperation operation, Phrase& whole,
                                 const Settings& settings, EngineState& state) const;
 
+  // The part of whole's note at index, whole being the last composed
+  // phrase of wholeSize notes; empty when it is not made of those parts.
+  std::string PartOfNote(size_t index, size_t wholeSize) const;
+
   bool Muted(const std::string& name) const { return muted_.contains(name); }
   bool Soloed(const std::string& name) const { return soloed_.contains(name); }
   void SetMuted(const std::string& name, bool on);

@@ -58,6 +58,9 @@ struct WorkbenchLinks {
   // The groove and form the phrase is composed under, for the operations
   // on its sections.
   std::function<GrooveSettings()> groove;
+  // The part, by name, of the phrase's note at an index, the phrase having
+  // that many notes; empty when unknown.
+  std::function<std::string(size_t index, size_t notes)> partOfNote;
 };
 
 // What a command from a panel did to the phrase: the status line's text,
@@ -100,6 +103,15 @@ class TfrmWorkbench : public QWidget {
   void PlaceFirstTime();
   // The roll again from the MML box, and the operations on or off.
   void Refresh();
+  // Where a note sounds: notes of one place show as one note on the roll.
+  struct NotePlace {
+    int64_t start;
+    int key;
+    std::string part;  // empty where the phrase's parts are not known
+    auto operator<=>(const NotePlace&) const = default;
+  };
+  std::string PartOfPhraseNote(const Phrase& phrase, int number) const;
+  NotePlace RollPlace(const Phrase& phrase, int note) const;
   void FollowPlayer();
   void SaveState(bool open);
 
