@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <algorithm>
 #include <vector>
 
@@ -81,15 +80,30 @@ void LongLineBox::SetText(const QString& text) {
 QString LongLineBox::Text() const { return Joined(0, document()->characterCount() - 1); }
 
 QString LongLineBox::Joined(int from, int to) const {
-  QTextCursor range(document());
-  range.setPosition(from);
-  range.setPosition(to, QTextCursor::KeepAnchor);
-  QString text = range.selection().toPlainText();
-  // Each join's break is the character just before its paragraph; taken
-  // out from the back, the places before it keep their indices.
+  // The document's own text, read as it is stored: a copy of a range through
+  // a cursor would build a second document of it.
+  const QString raw = document()->toRawText();
+  // Each join's break is the character just before its paragraph.
+  std::vector<int> breaks;
   for (QTextBlock block = document()->findBlock(to); block.isValid() && block.position() > from;
        block = block.previous())
-    if (IsJoined(block)) text.remove(block.position() - 1 - from, 1);
+    if (IsJoined(block)) breaks.push_back(block.position() - 1);
+  QString text;
+  text.reserve(to - from - qsizetype(breaks.size()));
+  int start = from;
+  for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
+    text += QStringView(raw).mid(start, *at - start);
+    start = *at + 1;
+  }
+  text += QStringView(raw).mid(start, to - start);
+  // Read as plain text reads it.
+  for (QChar& c : text) {
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+      c = u'\n';
+    } else if (c == QChar::Nbsp) {
+      c = u' ';
+    }
+  }
   return text;
 }
 
