@@ -85,15 +85,17 @@ QString LongLineBox::Joined(int from, int to) const {
   const QString raw = document()->toRawText();
   // Each join's break is the character just before its paragraph.
   std::vector<int> breaks;
-  for (QTextBlock block = document()->findBlock(to); block.isValid() && block.position() > from;
-       block = block.previous())
+  const QTextBlock last = document()->findBlock(to);
+  for (QTextBlock block = document()->findBlock(from); block != last;) {
+    block = block.next();
     if (IsJoined(block)) breaks.push_back(block.position() - 1);
+  }
   QString text;
   text.reserve(to - from - qsizetype(breaks.size()));
   int start = from;
-  for (auto at = breaks.rbegin(); at != breaks.rend(); ++at) {
-    text += QStringView(raw).mid(start, *at - start);
-    start = *at + 1;
+  for (const int at : breaks) {
+    text += QStringView(raw).mid(start, at - start);
+    start = at + 1;
   }
   text += QStringView(raw).mid(start, to - start);
   // Read as plain text reads it.
