@@ -82,30 +82,29 @@ QString LongLineBox::Text() const { return Joined(0, document()->characterCount(
 QString LongLineBox::Joined(int from, int to) const {
   // The document's own text, read as it is stored: a copy of a range through
   // a cursor would build a second document of it.
-  const QString raw = document()->toRawText();
+  QString text = document()->toRawText();
+  if (from > 0 || to < text.size()) text = text.mid(from, to - from);
   // Each join's break is the character just before its paragraph.
   std::vector<int> breaks;
   const QTextBlock last = document()->findBlock(to);
   for (QTextBlock block = document()->findBlock(from); block != last;) {
     block = block.next();
-    if (IsJoined(block)) breaks.push_back(block.position() - 1);
+    if (IsJoined(block)) breaks.push_back(block.position() - 1 - from);
   }
-  QString text;
-  text.reserve(to - from - qsizetype(breaks.size()));
-  int start = from;
-  for (const int at : breaks) {
-    text += QStringView(raw).mid(start, at - start);
-    start = at + 1;
-  }
-  text += QStringView(raw).mid(start, to - start);
-  // Read as plain text reads it.
-  for (QChar& c : text) {
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-      c = u'\n';
-    } else if (c == QChar::Nbsp) {
-      c = u' ';
+  // The breaks taken out in one pass, the rest read as plain text reads it.
+  QChar* kept = text.data();
+  auto next = breaks.begin();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (next != breaks.end() && i == *next) {
+      ++next;
+      continue;
     }
+    const QChar c = text[i];
+    *kept++ = c == QChar::ParagraphSeparator || c == QChar::LineSeparator ? QChar(u'\n')
+              : c == QChar::Nbsp                                          ? QChar(u' ')
+                                                                          : c;
   }
+  text.truncate(kept - text.data());
   return text;
 }
 
