@@ -37,7 +37,7 @@ std::pair<std::string_view, std::string_view> Enclosure(char symbol) {
 class PhraseWriter {
  public:
   PhraseWriter(const Settings& settings, EngineState& state, const StepGroove& groove, const MelodyLine* line)
-      : settings_(settings),
+      : range_(NoteRange(settings)),
         state_(state),
         groove_(groove),
         line_(line),
@@ -108,7 +108,7 @@ class PhraseWriter {
   // A note whose soundingTicks holds its written length until Finish.
   void Note(char symbol, int64_t start, int64_t length) {
     PhraseNote note;
-    note.key = line_ ? line_->Choose(notes_, notes_.size(), start, settings_, state_) : PickNote(settings_, state_);
+    note.key = line_ ? line_->Choose(notes_, notes_.size(), start, range_, state_) : PickNote(range_, state_);
     note.startTick = start;
     note.soundingTicks = length;
     note.gate = lastGate_;
@@ -124,7 +124,7 @@ class PhraseWriter {
     return true;
   }
 
-  const Settings& settings_;
+  const std::pair<int, int> range_;  // the settings' keys, looked up once for all the notes
   EngineState& state_;
   const StepGroove& groove_;
   const MelodyLine* line_;

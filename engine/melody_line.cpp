@@ -60,7 +60,13 @@ uint16_t ChordTimeline::At(int64_t tick) const {
 bool ChordTimeline::OnBeat(int64_t tick) const { return AccentAt(meter, tick) != Accent::None; }
 
 MelodyLine::MelodyLine(const LineSettings& line, ChordTimeline chords, int64_t bodyTicks, int tonic)
-    : line_(line), chords_(std::move(chords)), bodyTicks_(bodyTicks), tonic_(tonic) {}
+    : line_(line), chords_(std::move(chords)), bodyTicks_(bodyTicks), tonic_(tonic) {
+  // The weight halves for every semitone at smoothness 100 (every two at
+  // 50, ...); a repeated note counts as a whole-tone step, so that a smooth
+  // line still moves rather than stands.
+  for (size_t distance = 0; distance < falloff_.size(); ++distance)
+    falloff_[distance] = std::exp2(-line_.smoothness / 100.0 * (distance == 0 ? 2 : distance));
+}
 
 bool MelodyLine::Shapes() const {
   return line_.smoothness > 0 || line_.maxLeap > 0 || line_.turnBack > 0 || line_.contour != Contour::Free ||
@@ -68,9 +74,9 @@ bool MelodyLine::Shapes() const {
 }
 
 int MelodyLine::Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick,
-                       const Settings& settings, EngineState& state) const {
-  if (!Shapes()) return PickNote(settings, state);
-  auto [low, high] = NoteRange(settings);
+                       std::pair<int, int> range, EngineState& state) const {
+  if (!Shapes()) return PickNote(range, state);
+  auto [low, high] = range;
   high = std::min(high, kHighestKey);
   low = std::min(low, high);
   const int previous = index > 0 ? notes[index - 1].key : -1;
@@ -116,11 +122,7 @@ int MelodyLine::Choose(const std::vector<PhraseNote>& notes, size_t index, int64
       if (previous >= 0) {
         const int distance = std::abs(key - previous);
         if (leapLimit && line_.maxLeap > 0 && distance > line_.maxLeap) w = 0;
-        // The weight halves for every semitone at smoothness 100 (every
-        // two at 50, ...); a repeated note counts as a whole-tone step, so
-        // that a smooth line still moves rather than stands.
-        const int moved = distance == 0 ? 2 : distance;
-        w *= std::exp2(-line_.smoothness / 100.0 * moved);
+        w *= falloff_[distance];
       }
       if (line_.contour != Contour::Free) w *= std::exp2(-std::abs(key - target) / kContourHalving);
       weights[key - low] = w;
@@ -166,7 +168,7 @@ Phrase::KeyChooser MelodyLine::Chooser() const {
   if (!Shapes() && line_.cadence <= 0) return {};
   return [line = *this](const std::vector<PhraseNote>& notes, size_t index, const Settings& settings,
                         EngineState& state) {
-    int key = line.Choose(notes, index, notes[index].startTick, settings, state);
+    int key = line.Choose(notes, index, notes[index].startTick, NoteRange(settings), state);
     if (index + 1 == notes.size() && line.line_.cadence > 0) {
       std::vector<PhraseNote> closing(notes.begin(), notes.end());
       closing.back().key = key;

@@ -3,13 +3,16 @@
 // sounds, and the phrase may close on the tonic or a chord tone.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine_state.h"
 #include "meter.h"
+#include "note_choice.h"
 #include "phrase.h"
 #include "settings.h"
 
@@ -54,8 +57,9 @@ class MelodyLine {
   // False when every note would be today's note choice (PickNote).
   bool Shapes() const;
 
-  // The key of a note starting at startTick, after notes[0..index).
-  int Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick, const Settings& settings,
+  // The key of a note starting at startTick, after notes[0..index), in
+  // range (NoteRange's).
+  int Choose(const std::vector<PhraseNote>& notes, size_t index, int64_t startTick, std::pair<int, int> range,
              EngineState& state) const;
 
   // With the cadence's probability, the last note moved to the nearest
@@ -69,6 +73,8 @@ class MelodyLine {
 
  private:
   LineSettings line_;
+  // The smoothness's factor for a move of each distance in semitones.
+  std::array<double, kHighestKey + 1> falloff_;
   ChordTimeline chords_;
   int64_t bodyTicks_;
   int tonic_;

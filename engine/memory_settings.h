@@ -2,9 +2,9 @@
 // and slider rules: what the command line and the engine tests drive.
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "control_values.h"
 #include "controls.h"
@@ -46,8 +46,15 @@ class MemorySettings : public EditableSettings {
   const Control& Find(std::string_view name, ControlKind kind) const;
   Control& Find(std::string_view name, ControlKind kind);
 
+  // Looked up by name for every note a phrase draws: hashed, and by a
+  // string_view without a copy.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+
   EngineState& state_;
-  std::map<std::string, Control, std::less<>> controls_;
+  std::unordered_map<std::string, Control, NameHash, std::equal_to<>> controls_;
   std::string pattern_, mml_, status_;
 };
 

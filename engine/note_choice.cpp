@@ -26,8 +26,10 @@ std::pair<int, int> NoteRange(const Settings& settings) {
   return {low, high};
 }
 
-int PickNote(const Settings& settings, EngineState& state) {
-  const auto [low, high] = NoteRange(settings);
+int PickNote(const Settings& settings, EngineState& state) { return PickNote(NoteRange(settings), state); }
+
+int PickNote(std::pair<int, int> range, EngineState& state) {
+  const auto [low, high] = range;
 
   int total = std::accumulate(state.weights.begin(), state.weights.end(), 0);
   if (total == 0) total = 1;

@@ -17,6 +17,8 @@ inline constexpr int kHighestKey = 127;
 // to cmbOct2/spnOct2 (octaves clamped to their fields' range at use),
 // weighted by the scale weights. Never above 127, the highest MIDI key.
 int PickNote(const Settings& settings, EngineState& state);
+// The same in a range NoteRange gave, for a phrase's many notes.
+int PickNote(std::pair<int, int> range, EngineState& state);
 
 // The lowest and the highest note of that range, low <= high; high may
 // exceed 127.

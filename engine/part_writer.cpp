@@ -16,6 +16,8 @@ Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const
   head += "\r\nv" + std::to_string(voice.velocity) + "q" + std::to_string(voice.gate) + "[" + std::to_string(time.repeats) + " \r\n";
   std::vector<std::string> texts{head};
   std::vector<PhraseNote> notes;
+  texts.reserve(keys.size() + 1);
+  notes.reserve(keys.size());
   int64_t now = 0;
   size_t next = 0;
   for (const PartHit& hit : hits) {

@@ -18,6 +18,17 @@ int SmallNumber(std::string_view text) {
   return value;
 }
 
+// Calls f with the tick in the bar of each beat's start, in order, until f
+// returns true.
+template <typename F>
+void ForEachBeatStart(const Meter& meter, F f) {
+  int unit = 0;
+  for (int b : meter.beats) {
+    if (f(unit * kWholeNoteTicks / meter.denominator)) return;
+    unit += b;
+  }
+}
+
 }  // namespace
 
 // Simple meters are counted in their unit, compound ones (6/8, 9/8, 12/8) in dotted beats of three units, and the other odd eighth meters in twos closed by a three (7/8 as 2+2+3).
@@ -75,20 +86,20 @@ int BarTicks(const Meter& meter) { return meter.numerator * kWholeNoteTicks / me
 
 std::vector<int> BeatStarts(const Meter& meter) {
   std::vector<int> starts;
-  int unit = 0;
-  for (int b : meter.beats) {
-    starts.push_back(unit * kWholeNoteTicks / meter.denominator);
-    unit += b;
-  }
+  ForEachBeatStart(meter, [&](int start) {
+    starts.push_back(start);
+    return false;
+  });
   return starts;
 }
 
+// Asked for every step a phrase draws: no list of the starts is built.
 Accent AccentAt(const Meter& meter, long long tick) {
   const long long inBar = tick % BarTicks(meter);
   if (inBar == 0) return Accent::Bar;
-  for (int start : BeatStarts(meter))
-    if (start == inBar) return Accent::Beat;
-  return Accent::None;
+  bool beat = false;
+  ForEachBeatStart(meter, [&](int start) { return beat = start == inBar; });
+  return beat ? Accent::Beat : Accent::None;
 }
 
 }  // namespace volemo

@@ -28,13 +28,13 @@ int VoiceLeadingSize(const std::vector<int>& from, const std::vector<int>& to) {
 
 std::vector<int> NearestInversion(const std::vector<int>& tones, const std::vector<int>& previous, int low, int high,
                                   int center) {
-  std::vector<int> best;
+  std::vector<int> best, keys;  // keys: reused by each base, as chords are voiced for every hit
   int bestCost = INT_MAX;
   for (int base = low; base <= high; ++base) {
     if (std::find(tones.begin(), tones.end(), base % 12) == tones.end()) continue;
     // Close position over base: each tone at its first key at or above it,
     // all within the octave.
-    std::vector<int> keys;
+    keys.clear();
     for (int p : tones) keys.push_back(base + ((p - base) % 12 + 12) % 12);
     std::sort(keys.begin(), keys.end());
     if (keys.back() > high) continue;

@@ -10,8 +10,10 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -108,6 +110,52 @@ class PartsTest : public QObject {
     };
     QTRY_COMPARE(percents()["bass"], std::set<int>{50});
     QCOMPARE(percents()["melody"], std::set<int>{100});
+  }
+
+  // Weights set in the drums' dialog make the drums: the snare at 0 on
+  // every step is never heard, at 100 on a step always; a cancel leaves
+  // the weights as they were. The button is bold while they are not the
+  // defaults.
+  void TheDrumWeightsDialogShapesTheDrums() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    Box("chkPartDrums")->setChecked(true);
+    const auto snares = [&] {
+      const RollEditor& roll = workbench.editor();
+      int count = 0;
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        count += roll.PartOf(i) == "drums" && roll.content().notes[size_t(i)].key == 38 ? 1 : 0;
+      return count;
+    };
+    const auto snare = [](QDialog& d, int step) {
+      return Find<QSpinBox>(d, ("spnDrumWeightSnare" + std::to_string(step)).c_str());
+    };
+    const auto weigh = [&](std::function<void(QDialog&)> action) {
+      answerer_->whileModal.push_back(std::move(action));
+      Find<QPushButton>(workbench, "btnDrumWeights")->click();
+    };
+    weigh([&](QDialog& d) {
+      for (int step = 1; step <= 16; ++step) snare(d, step)->setValue(0);
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    Make();
+    QTRY_COMPARE(snares(), 0);
+    const auto bold = [&] { return Find<QPushButton>(workbench, "btnDrumWeights")->font().bold(); };
+    QVERIFY(bold());
+    weigh([&](QDialog& d) {
+      Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
+      QCOMPARE(snare(d, 13)->value(), 95);
+      snare(d, 5)->setValue(100);
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    Make();
+    QTRY_VERIFY(snares() > 0);
+    weigh([&](QDialog& d) { snare(d, 5)->setValue(0); });  // closed without OK
+    weigh([&](QDialog& d) {
+      QCOMPARE(snare(d, 5)->value(), 100);
+      Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    QVERIFY(!bold());
   }
 
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "drum_weights_dialog.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
 #include "panel_widgets.h"
@@ -98,9 +100,22 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
         put(row.low, 4);
         put(row.high, 5);
       }
-      if (r != 2) {
-        row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
-        put(row.density, 6);
+      if (r != 2) row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
+      if (r == 1) put(row.density, 6);
+      if (r == 3) {
+        // The drums' chances by instrument and step, under their density.
+        drumWeights_ = Named(new QPushButton(tr("重み…")), "btnDrumWeights");
+        drumWeights_->setToolTip(tr("楽器ごと、十六分ごとに鳴る確率を決めます"));
+        auto* density = new QVBoxLayout;
+        density->addWidget(row.density);
+        density->addWidget(drumWeights_);
+        grid->addLayout(density, 6, part);
+        connect(drumWeights_, &QPushButton::clicked, this, [this] {
+          DrumWeightsDialog dialog(parts_.settings().arrangement.drumWeights, this);
+          if (RunModal(dialog) != QDialog::Accepted) return;
+          parts_.settings().arrangement.drumWeights = dialog.Weights();
+          parts_.SettingsChanged();
+        });
       }
       // Stacked, so the part's column stays as narrow as its spins.
       row.euclid = EuclidSpins::Make(QString(), suffix);
@@ -164,6 +179,9 @@ void PartsPanel::Show() {
   pull_->setValue(a.line.chordPull);
   comping_->setCurrentIndex(static_cast<int>(a.comping));
   progression_->setText(QString::fromStdString(a.progression));
+  QFont weightsFont = drumWeights_->font();
+  weightsFont.setBold(a.drumWeights != kDrumWeights);
+  drumWeights_->setFont(weightsFont);
   for (size_t r = 1; r < 4; ++r) {
     PartRow& row = rows_[r];
     ArrangementSettings& own = parts_.settings().arrangement;

@@ -1,8 +1,9 @@
 // The workbench's parts panel: the melody's line, the chord progression
 // (typed, or a new one drawn from the table of common progressions), the
 // chord-tone pull, and for each part whether it plays, its channel, voice,
-// keys and density, its own Euclidean rhythm and step probability, mute
-// and solo, and a re-roll of that part alone.
+// keys and density (the drums' weights by instrument and step in a dialog of
+// their own), its own Euclidean rhythm and step probability, mute and solo,
+// and a re-roll of that part alone.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace volemo {
@@ -48,6 +50,7 @@ class PartsPanel : public QWidget {
   QComboBox *contour_ = nullptr, *comping_ = nullptr;
   QLineEdit* progression_ = nullptr;
   QLabel* message_ = nullptr;
+  QPushButton* drumWeights_ = nullptr;  // in bold while the weights are not the defaults
   PartRow rows_[4];  // melody, bass, chords, drums
 };
 
