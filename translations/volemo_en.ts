@@ -1843,6 +1843,14 @@ Parts over chords:
         <translation>Step probability</translation>
     </message>
     <message>
+        <source>変異</source>
+        <translation>Mutate</translation>
+    </message>
+    <message>
+        <source>このパートのロックしていない音から、変異の個数だけ選び直します</source>
+        <translation>Redraws as many of this part&apos;s unlocked notes as Mutate&apos;s count says</translation>
+    </message>
+    <message>
         <source>重み…</source>
         <translation>Weights…</translation>
     </message>
@@ -2472,8 +2480,16 @@ Parts over chords:
         <translation>This phrase has no such part.</translation>
     </message>
     <message>
-        <source>パートのロックしていない音を選び直しました。</source>
-        <translation>Redrew the part&apos;s unlocked notes.</translation>
+        <source>%1にロックしていない音がありません。</source>
+        <translation>The %1 part has no unlocked notes.</translation>
+    </message>
+    <message>
+        <source>%1のロックしていない音から %2 個を選び直しました。</source>
+        <translation>%2 unlocked notes of the %1 part picked anew.</translation>
+    </message>
+    <message>
+        <source>%1のロックしていない音を選び直しました。</source>
+        <translation>Redrew the %1 part&apos;s unlocked notes.</translation>
     </message>
 </context>
 <context>
@@ -2629,6 +2645,10 @@ Parts over chords:
     <message>
         <source>%1 のセクションをセクション %2 と同じ音にしました。</source>
         <translation>The %1 sections now play the notes of section %2.</translation>
+    </message>
+    <message>
+        <source>全てのパートのロックしていない音から指定の個数だけ選び直します</source>
+        <translation>Picks the given number of unlocked notes anew, from all parts</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,13 @@
 // The workbench's parts and groove panel over the real window, compiler and
 // player (sound goes to a file sink): a part turned off leaves the compiled
-// file, a muted one leaves what plays; a form's sections are worked on from
-// their tabs above the ruler.
+// file, a muted one leaves what plays, a part's mutate touches that part
+// alone; a form's sections are worked on from their tabs above the ruler.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QPlainTextEdit>
@@ -176,6 +177,72 @@ class PartsTest : public QObject {
     Box("chkMuteBass")->setChecked(false);
     heard = play();
     QVERIFY(HasTrack(heard, "bass") && HasTrack(heard, "drums") && HasTrack(heard, "melody"));
+  }
+
+  // A part's mutate redraws at most the mutate's count of that part's
+  // unlocked notes, over phrases of several seeds, and no other note; every
+  // lock stays.
+  void APartsMutateRedrawsOnlyThatPartsUnlockedNotes() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    RollEditor& roll = workbench.editor();
+    for (const char* part : {"chkPartBass", "chkPartChords", "chkPartDrums"}) Box(part)->setChecked(true);
+    const int k = 3;
+    Find<QSpinBox>(workbench, "spnMutateCount")->setValue(k);
+    // Each part's notes on the roll: start, key, locked.
+    const auto parts = [&] {
+      std::map<std::string, std::vector<std::tuple<uint32_t, int, bool>>> of;
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        of[roll.PartOf(i)].emplace_back(roll.content().notes[size_t(i)].start, roll.content().notes[size_t(i)].key,
+                                        roll.Locked(i));
+      return of;
+    };
+    const auto unlocked = [&] {
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        if (roll.Locked(i)) return false;
+      return true;
+    };
+    int redrawn = 0;
+    for (int seed = 0; seed < 6; ++seed) {
+      Make();
+      // The roll takes the new phrase, none of its notes locked, once the
+      // command has ended.
+      QTRY_VERIFY(parts().size() == 4 && unlocked());
+      // The first bass note and the melody's first locked.
+      for (const char* part : {"bass", "melody"})
+        for (int i = 0; i < int(roll.content().notes.size()); ++i)
+          if (roll.PartOf(i) == part) {
+            roll.Select(i);
+            QTest::keyClick(&workbench, Qt::Key_Space);
+            break;
+          }
+      const auto before = parts();
+      QVERIFY(std::get<2>(before.at("bass").front()) && std::get<2>(before.at("melody").front()));
+      QTest::mouseClick(Find<QPushButton>(workbench, "btnMutateBass"), Qt::LeftButton);
+      const auto after = parts();
+      QVERIFY(StatusText(W()).startsWith(QStringLiteral("ベースのロックしていない音から ")));
+      for (const char* other : {"melody", "chords", "drums"}) QCOMPARE(after.at(other), before.at(other));
+      const auto &bassBefore = before.at("bass"), &bassAfter = after.at("bass");
+      QCOMPARE(bassAfter.size(), bassBefore.size());
+      QCOMPARE(bassAfter.front(), bassBefore.front());
+      int changed = 0;
+      for (size_t i = 0; i < bassBefore.size(); ++i) {
+        QCOMPARE(std::get<0>(bassAfter[i]), std::get<0>(bassBefore[i]));
+        QCOMPARE(std::get<2>(bassAfter[i]), std::get<2>(bassBefore[i]));
+        changed += std::get<1>(bassAfter[i]) != std::get<1>(bassBefore[i]);
+      }
+      QVERIFY(changed <= k);
+      // A mutate whose keys came out as they were keeps no new take.
+      if (changed > 0) QCOMPARE(W().takes().store()->List().front().operation, std::string("mutate"));
+      redrawn += changed;
+    }
+    QVERIFY(redrawn > 0);
+
+    // With every note locked the part says so and keeps its notes.
+    QTest::mouseClick(Find<QPushButton>(workbench, "btnLockAll"), Qt::LeftButton);
+    const std::string mml = W().settings().MmlText();
+    QTest::mouseClick(Find<QPushButton>(workbench, "btnMutateBass"), Qt::LeftButton);
+    QCOMPARE(StatusText(W()), QStringLiteral("ベースにロックしていない音がありません。"));
+    QCOMPARE(W().settings().MmlText(), mml);
   }
 
   // The roll shows the chords of the phrase composed over them, and none

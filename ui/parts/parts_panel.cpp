@@ -36,8 +36,15 @@ bool& PlaysOf(ArrangementSettings& a, size_t row) { return row == 1 ? a.bass : r
 
 }  // namespace
 
-PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent)
-    : QWidget(parent), parts_(parts), rerollPart_(std::move(rerollPart)) {
+QString PartsPanel::Title(const std::string& name) {
+  if (name == "bass") return tr("ベース");
+  if (name == "chords") return tr("和音");
+  if (name == "drums") return tr("ドラム");
+  return tr("旋律");
+}
+
+PartsPanel::PartsPanel(PartsState& parts, ChangePart changePart, QWidget* parent)
+    : QWidget(parent), parts_(parts), changePart_(std::move(changePart)) {
   setObjectName(QStringLiteral("pnlParts"));
 
   auto* line = new QGroupBox(tr("旋律の線"));
@@ -77,15 +84,15 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   auto* grid = new QGridLayout(table);
   const QStringList heads = {tr("パート"), tr("使う"), tr("チャンネル"), tr("音色"), tr("下限"), tr("上限"),
                              tr("密度"), tr("ユークリッド（数/ステップ/回転）"), tr("ステップの確率"),
-                             tr("ミュート"), tr("ソロ"), QString()};
+                             tr("ミュート"), tr("ソロ"), QString(), QString()};
   for (int field = 0; field < heads.size(); ++field) grid->addWidget(new QLabel(heads[field]), field, 0);
-  const QString titles[] = {tr("旋律"), tr("ベース"), tr("和音"), tr("ドラム")};
   for (size_t r = 0; r < 4; ++r) {
     const std::string suffix = kRowNames[r];
     PartRow& row = rows_[r];
     const int part = static_cast<int>(r) + 1;
     const auto put = [&](QWidget* w, int field) { grid->addWidget(w, field, part); };
-    put(new QLabel(titles[r]), 0);
+    const std::string name = PartsState::Names()[r];
+    put(new QLabel(Title(name)), 0);
     if (r > 0) {
       row.on = Check("chkPart" + suffix);
       row.channel = PanelSpin(("spnChannel" + suffix).c_str(), 1, 16);
@@ -134,8 +141,11 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
     auto* reroll = Named(new QPushButton(tr("作り直す")), ("btnReroll" + suffix).c_str());
     reroll->setToolTip(tr("このパートのロックしていない音だけを選び直します"));
     put(reroll, 11);
-    const std::string name = PartsState::Names()[r];
-    connect(reroll, &QPushButton::clicked, this, Handler([this, name] { rerollPart_(name); }));
+    auto* mutate = Named(new QPushButton(tr("変異")), ("btnMutate" + suffix).c_str());
+    mutate->setToolTip(tr("このパートのロックしていない音から、変異の個数だけ選び直します"));
+    put(mutate, 12);
+    connect(reroll, &QPushButton::clicked, this, Handler([this, name] { changePart_(name, PartOperation::kReroll); }));
+    connect(mutate, &QPushButton::clicked, this, Handler([this, name] { changePart_(name, PartOperation::kMutate); }));
     connect(row.mute, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetMuted(name, on); });
     connect(row.solo, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetSoloed(name, on); });
     for (QCheckBox* box : {row.on, row.euclid.on})

@@ -3,7 +3,7 @@
 // chord-tone pull, and for each part whether it plays, its channel, voice,
 // keys and density (the drums' weights by instrument and step in a dialog of
 // their own), its own Euclidean rhythm and step probability, mute and solo,
-// and a re-roll of that part alone.
+// and a re-roll and a mutate of that part alone.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "panel_widgets.h"
+#include "parts_state.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,14 +22,16 @@ class QSpinBox;
 
 namespace volemo {
 
-class PartsState;
-
 class PartsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // rerollPart redraws the unlocked notes of the named part of the phrase.
-  PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent = nullptr);
+  // changePart does the operation to the named part of the phrase alone.
+  using ChangePart = std::function<void(const std::string& name, PartOperation::Kind operation)>;
+  PartsPanel(PartsState& parts, ChangePart changePart, QWidget* parent = nullptr);
+
+  // The part's name as the panel shows it.
+  static QString Title(const std::string& name);
 
  private:
   struct PartRow {
@@ -44,7 +47,7 @@ class PartsPanel : public QWidget {
   void TakeProgression(const QString& text);
 
   PartsState& parts_;
-  std::function<void(const std::string&)> rerollPart_;
+  ChangePart changePart_;
   bool showing_ = false;
   QSpinBox *smoothness_ = nullptr, *maxLeap_ = nullptr, *turnBack_ = nullptr, *cadence_ = nullptr, *pull_ = nullptr;
   QComboBox *contour_ = nullptr, *comping_ = nullptr;

@@ -46,11 +46,13 @@ constexpr int kMinBesideWidth = 560;
 
 QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
 
+QString KeyTip(const QString& tip, char key) { return tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)); }
+
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
 QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
   auto* b = Named(new QPushButton(text), name);
-  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+  b->setToolTip(KeyTip(tip, key));
   return b;
 }
 
@@ -326,6 +328,12 @@ void TfrmWorkbench::Refresh() {
   }
   for (QWidget* w : std::initializer_list<QWidget*>{mutate_, mutateCount_, lockAll_, unlockAll_})
     w->setEnabled(phrase != nullptr);
+  // Over parts the mutate draws from every part's notes; the parts tab
+  // mutates one part alone.
+  mutate_->setToolTip(KeyTip(editor_.content().song.parts.size() > 1
+                                 ? tr("全てのパートのロックしていない音から指定の個数だけ選び直します")
+                                 : tr("ロックしていない音から指定の個数だけ選び直します"),
+                             'M'));
   // An empty box: re-roll makes the first phrase.
   const bool nothingYet = links_.mmlBox.document()->isEmpty();
   reroll_->setEnabled(phrase != nullptr || nothingYet);

@@ -60,6 +60,13 @@ struct WorkbenchLinks {
   std::function<GrooveSettings()> groove;
 };
 
+// What a command from a panel did to the phrase: the status line's text,
+// and whether the phrase changed (else the text says why not).
+struct PhraseChange {
+  bool changed = false;
+  QString status;
+};
+
 class TfrmWorkbench : public QWidget {
   Q_OBJECT
 
@@ -75,6 +82,12 @@ class TfrmWorkbench : public QWidget {
   QLabel& statusLine() { return *status_; }
   // A panel on a tab of its own beside the roll and the take list.
   void AddPanel(QWidget* panel, const QString& title);
+  // A command from a panel, done as the workbench's own: kept as a take of
+  // the operation, and a changed phrase shown and played as PhraseChanged
+  // does.
+  void ChangePhrase(const char* operation, const std::function<PhraseChange(Phrase&)>& change);
+  // The notes a mutate redraws.
+  int MutateCount() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -95,6 +95,17 @@ void TfrmWorkbench::Mutate() {
   PhraseChanged(tr("ロックしていない音から %1 個を選び直しました。").arg(count));
 }
 
+void TfrmWorkbench::ChangePhrase(const char* operation, const std::function<PhraseChange(Phrase&)>& change) {
+  const TakeCommand take(links_.takes, operation);
+  Phrase* phrase = EditablePhrase();
+  if (!phrase) return;
+  const PhraseChange done = change(*phrase);
+  if (!done.changed) return links_.settings.SetStatus(StatusText(done.status));
+  PhraseChanged(done.status);
+}
+
+int TfrmWorkbench::MutateCount() const { return mutateCount_->value(); }
+
 void TfrmWorkbench::Compose() {
   links_.make.trigger();
   Refresh();
