@@ -1,9 +1,12 @@
 // The MML box with the longest text the compiler takes (16 MB) as one line:
 // putting it in and painting, and a keystroke in its middle. The floor is
-// a plain box given the same text already broken into short lines.
+// a plain box given the same text already broken into short lines. Then the
+// box's text read back, as each play and take does, and a line of a
+// megabyte pasted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPixmap>
 
@@ -47,8 +50,32 @@ void Run(benchmark::State& state, bool broken) {
 void BM_OneLineOf16MB(benchmark::State& state) { Run<LongLineBox>(state, false); }
 void BM_Floor_ShortLinesOf16MB(benchmark::State& state) { Run<QPlainTextEdit>(state, true); }
 
+void ReadBack(benchmark::State& state, bool broken) {
+  LongLineBox box;
+  box.SetText(Text(broken));
+  for (auto _ : state) benchmark::DoNotOptimize(box.Text());
+}
+
+void BM_ReadBack_OneLineOf16MB(benchmark::State& state) { ReadBack(state, false); }
+void BM_ReadBack_ShortLinesOf16MB(benchmark::State& state) { ReadBack(state, true); }
+
+void BM_PasteOneLineOf1MB(benchmark::State& state) {
+  QApplication::clipboard()->setText(QString(qsizetype{1} << 20, u'c'));
+  LongLineBox box;
+  box.resize(600, 300);
+  QPixmap target(box.size());
+  for (auto _ : state) {
+    box.SetText({});
+    box.paste();
+    box.render(&target);
+  }
+}
+
 BENCHMARK(BM_OneLineOf16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Floor_ShortLinesOf16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadBack_OneLineOf16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadBack_ShortLinesOf16MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PasteOneLineOf1MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace volemo

@@ -48,6 +48,13 @@ const char kArrangementOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(メロデ
   --bass-step-probability P, --chords-step-probability P,
   --drums-step-probability P
                         パートの各音を P パーセントの確率で鳴らす（既定 100）
+  --drums-weights INST:C1,...,C16[;INST:...]
+                        ドラムの楽器 INST（kick, snare, hat, open-hat）が 4/4 の
+                        小節の十六分ごとに鳴る確率 C（0～100）。書かない楽器は
+                        既定のまま。小節の最初のキックは残り、open-hat は同じ
+                        十六分の hat を消す。ほかの拍子のステップは、小節の中で
+                        同じ役（小節の頭、拍の頭、裏、最後の十六分）の十六分の
+                        確率をとる
 )");
 
 bool TakePartOption(ArgumentReader& args, ControlValues& values) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "chord.h"
@@ -55,15 +56,31 @@ Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, c
 Phrase ComposeChords(const std::vector<music::Chord>& chords, int64_t bodyTicks, const PartTime& time,
                      const PartVoicing& voicing, Comping comping, const Phrase& melody, EngineState& state);
 
-// The General MIDI kit on sixteenth notes: kick, snare, closed and open
-// hi-hat, each weighted by its place in the bar, and always a kick on a
-// bar's first step. Under a Euclidean rhythm only the onsets strike, each
-// its drawn instruments or else the closed hi-hat, the bar's first onset
-// with a kick.
-Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, EngineState& state);
-
 // The drum keys: kick, snare, closed hi-hat, open hi-hat.
 constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kOpenHat = 46;
+constexpr std::array<int, 4> kDrumKeys = {kKick, kSnare, kClosedHat, kOpenHat};
+
+// Chance in percent (0 to 100) of each of kDrumKeys' instruments on each
+// sixteenth of a 4/4 bar; another meter's steps take the chances of the
+// sixteenths that stand where they stand in their bar.
+using DrumWeights = std::array<std::array<int, 16>, 4>;
+// Kick on the beats' downbeats, snare on the backbeats, closed hi-hat on
+// the eighths and now and then between, the open hi-hat before the bar line.
+constexpr DrumWeights kDrumWeights = {{
+    {100, 0, 5, 10, 0, 0, 15, 5, 70, 0, 25, 5, 0, 0, 15, 5},
+    {0, 0, 0, 3, 95, 0, 0, 5, 0, 3, 0, 5, 95, 0, 5, 10},
+    {85, 15, 85, 20, 85, 15, 85, 20, 85, 15, 85, 20, 85, 15, 60, 20},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 25, 0},
+}};
+
+// The General MIDI kit on sixteenth notes: kick, snare, closed and open
+// hi-hat, each by its weight at its place in the bar, and always a kick on
+// a bar's first step; an open hi-hat silences the closed one. Under a
+// Euclidean rhythm only the onsets strike, each its drawn instruments or
+// else the closed hi-hat, the bar's first onset with a kick.
+Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, const DrumWeights& weights,
+                    EngineState& state);
+
 // A four-string bass, fingered; an electric piano in the middle of the
 // keyboard; the kit on channel 10.
 constexpr PartVoicing kBassVoicing{2, 34, 28, 52, 100, {}, 100};

@@ -100,7 +100,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   }
   if (arrangement.drums) {
     result.names.push_back("drums");
-    result.parts.push_back(ComposeDrums(result.bodyTicks, time, arrangement.drumVoicing, state));
+    result.parts.push_back(ComposeDrums(result.bodyTicks, time, arrangement.drumVoicing, arrangement.drumWeights, state));
   }
   settings.SetMmlText(result.Mml());
   return result;

@@ -22,6 +22,7 @@ struct ArrangementSettings {
   std::string progression;  // chord symbols (UTF-8) or "random"; empty: no chords
   Comping comping = Comping::Halves;
   PartVoicing bassVoicing = kBassVoicing, chordVoicing = kChordVoicing, drumVoicing = kDrumVoicing;
+  DrumWeights drumWeights = kDrumWeights;
 
   bool operator==(const ArrangementSettings&) const = default;
   bool HasParts() const { return bass || chords || drums; }

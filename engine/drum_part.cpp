@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 
 #include "accompaniment.h"
 #include "part_steps.h"
@@ -9,21 +8,6 @@ namespace volemo {
 namespace {
 
 constexpr int64_t kSixteenth = kWholeNoteTicks / 16;
-
-// Chance in percent of each instrument on each sixteenth of the bar: kick
-// on the beats' downbeats (always on the first), snare on the backbeats,
-// closed hi-hat on the eighths and now and then between, the open hi-hat
-// before the bar line.
-struct DrumWeights {
-  int key;
-  std::array<int, 16> chance;
-};
-constexpr std::array<DrumWeights, 4> kDrums = {{
-    {kKick, {100, 0, 5, 10, 0, 0, 15, 5, 70, 0, 25, 5, 0, 0, 15, 5}},
-    {kSnare, {0, 0, 0, 3, 95, 0, 0, 5, 0, 3, 0, 5, 95, 0, 5, 10}},
-    {kClosedHat, {85, 15, 85, 20, 85, 15, 85, 20, 85, 15, 85, 20, 85, 15, 60, 20}},
-    {kOpenHat, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 25, 0}},
-}};
 
 // The sixteenth of a 4/4 bar whose chances a step of another meter takes:
 // the bar's first, a backbeat for every other beat and a downbeat for the
@@ -43,10 +27,11 @@ int CommonTimeStep(const Meter& meter, int64_t inBar) {
 // The instruments struck on the sixteenth s of a 4/4 bar, each instrument
 // but the bar's first kick at density percent of its chance; the open
 // hi-hat silences the closed one.
-std::vector<int> DrawStep(int s, bool barFirst, int density, EngineState& state) {
+std::vector<int> DrawStep(const DrumWeights& weights, int s, bool barFirst, int density, EngineState& state) {
   std::vector<int> keys;
-  for (const DrumWeights& d : kDrums)
-    if (static_cast<int>(state.random.Next(100)) < ChanceAtDensity(d.chance[s], density)) keys.push_back(d.key);
+  for (size_t i = 0; i < kDrumKeys.size(); ++i)
+    if (static_cast<int>(state.random.Next(100)) < ChanceAtDensity(weights[i][static_cast<size_t>(s)], density))
+      keys.push_back(kDrumKeys[i]);
   if (keys.size() > 1 && keys.back() == kOpenHat) std::erase(keys, kClosedHat);
   if (barFirst && (keys.empty() || keys.front() != kKick)) keys.insert(keys.begin(), kKick);
   return keys;
@@ -54,7 +39,8 @@ std::vector<int> DrawStep(int s, bool barFirst, int density, EngineState& state)
 
 }  // namespace
 
-Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, EngineState& state) {
+Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& voicing, const DrumWeights& weights,
+                    EngineState& state) {
   const Meter meter = time.meter;
   const int density = voicing.density;
   const PartOnsets onsets(voicing);
@@ -64,7 +50,7 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
   ForEachStep(bodyTicks, meter, kSixteenth, [&](int64_t barStart, int64_t in) {
     if (onsets.Euclidean() && !onsets.At(index++)) return;
     const bool barFirst = hits.empty() || hits.back().start < barStart;
-    std::vector<int> step = DrawStep(CommonTimeStep(meter, in), barFirst, density, state);
+    std::vector<int> step = DrawStep(weights, CommonTimeStep(meter, in), barFirst, density, state);
     if (step.empty() && onsets.Euclidean()) step.push_back(kClosedHat);
     if (step.empty()) return;
     const int64_t t = barStart + in;
@@ -75,13 +61,13 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
   Phrase drums = WritePart(VoiceOf("drums", voicing, 100, 100), hits, keys, bodyTicks, time);
   // A redrawn hit becomes another instrument of its step: the first of the
   // step's draws that sounds, the bar's first kick staying.
-  drums.SetKeyChooser([meter, density](const std::vector<PhraseNote>& n, size_t index, const Settings&,
+  drums.SetKeyChooser([meter, density, weights](const std::vector<PhraseNote>& n, size_t index, const Settings&,
                                        EngineState& s) {
     const PhraseNote& note = n[index];
     const int step = CommonTimeStep(meter, note.startTick % BarTicks(meter));
     const bool barFirst = FirstHitOfBar(n, index, BarTicks(meter));
     if (barFirst && note.key == kKick) return kKick;
-    const std::vector<int> drawn = DrawStep(step, barFirst, density, s);
+    const std::vector<int> drawn = DrawStep(weights, step, barFirst, density, s);
     return drawn.empty() ? note.key : drawn.front();
   });
   return drums;

@@ -1,5 +1,6 @@
 #include "part_values.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -24,13 +25,15 @@ int Integer(const std::string& text) {
   return value;
 }
 
-int InRange(const std::string& text, int low, int high) {
-  const int v = Integer(text);
+// v, read from text, which a refusal shows as given.
+int InRange(int v, const std::string& text, int low, int high) {
   if (v < low || v > high)
     throw std::invalid_argument(FormatMessage(QT_TRANSLATE_NOOP("Message", "は %1～%2 で指定してください（%3 は範囲外です）"),
                                               {std::to_string(low), std::to_string(high), text}));
   return v;
 }
+
+int InRange(const std::string& text, int low, int high) { return InRange(Integer(text), text, low, high); }
 
 // "a,b,c": from required to most integers joined by commas.
 std::vector<int> Integers(const std::string& text, size_t required, size_t most) {
@@ -67,6 +70,47 @@ EuclidSteps ParseEuclid(const std::string& v) {
         QT_TRANSLATE_NOOP("Message", "は -100000～100000 の回転で指定してください（%1 ではなく）"), {std::to_string(e[2])}));
   EuclideanRhythm(e[0], e[1], 0);  // refuses what cannot be spread
   return EuclidSteps{e[0], e[1], e.size() > 2 ? e[2] : 0};
+}
+
+constexpr std::array<const char*, 4> kDrumNames = {"kick", "snare", "hat", "open-hat"};
+
+// "kick:c,...;hat:c,...": sixteen chances for each instrument named, the
+// others at their defaults. Spaces are ignored, an empty text is the
+// defaults.
+DrumWeights ParseDrumWeights(std::string text) {
+  std::erase(text, ' ');
+  DrumWeights weights = kDrumWeights;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find(';', start), text.size());
+    const std::string row = text.substr(start, end - start);
+    start = end + 1;
+    if (row.empty()) continue;
+    const size_t colon = row.find(':');
+    const auto name = std::find(kDrumNames.begin(), kDrumNames.end(), row.substr(0, colon));
+    if (colon == std::string::npos || name == kDrumNames.end())
+      throw std::invalid_argument(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "は 楽器:確率,確率,…（楽器は kick, snare, hat, open-hat）をセミコロンで区切って指定してください（%1 ではなく）"),
+          {row}));
+    const std::string chances = row.substr(colon + 1);
+    if (std::count(chances.begin(), chances.end(), ',') != 15)
+      throw std::invalid_argument(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "の %1 は十六分ごとの 16 個の確率をコンマでつないで指定してください（%2 ではなく）"),
+          {*name, chances}));
+    const std::vector<int> values = Integers(chances, 16, 16);
+    auto& own = weights[static_cast<size_t>(name - kDrumNames.begin())];
+    for (size_t i = 0; i < own.size(); ++i) own[i] = InRange(values[i], std::to_string(values[i]), 0, 100);
+  }
+  return weights;
+}
+
+std::string DrumWeightsText(const DrumWeights& weights) {
+  std::string text;
+  for (size_t i = 0; i < weights.size(); ++i) {
+    if (weights[i] == kDrumWeights[i]) continue;
+    text += (text.empty() ? "" : ";") + std::string(kDrumNames[i]) + ":";
+    for (size_t s = 0; s < weights[i].size(); ++s) text += (s ? "," : "") + std::to_string(weights[i][s]);
+  }
+  return text;
 }
 
 std::string EuclidText(const std::optional<EuclidSteps>& e) {
@@ -200,6 +244,8 @@ const std::vector<Field>& Fields() {
     AddVoicingFields(f, "bass", &ArrangementSettings::bassVoicing, kBassVoicing, true, true);
     AddVoicingFields(f, "chords", &ArrangementSettings::chordVoicing, kChordVoicing, true, false);
     AddVoicingFields(f, "drums", &ArrangementSettings::drumVoicing, kDrumVoicing, false, true);
+    f.push_back({"drums-weights", [](const PartSettings& s) { return DrumWeightsText(s.arrangement.drumWeights); },
+                 [](PartSettings& s, const std::string& v) { s.arrangement.drumWeights = ParseDrumWeights(v); }});
     // The groove, meter and form.
     const auto grooveInt = [&f](const char* name, int GrooveSettings::* member, int low, int high) {
       f.push_back({name,

@@ -504,90 +504,6 @@
         <translation>"%1": %2</translation>
     </message>
     <message>
-        <source>メロディーの線（どれも既定では切: それがないときのフレーズ）:
-  --smoothness S        0～100: 前の音から遠いキーほど重みを減らす（100 では
-                        半音ごとに重みが半分になる）
-  --max-leap N          N 半音より大きく跳ばない（1～127）
-  --turn-back P         五度より大きな跳躍の後、P パーセントで逆向きに一歩戻る
-  --cadence P           最後の音を P パーセントで主音（または和音の音）に置く
-  --contour C           free, arch, rising, falling か wave
-和音の上のパート:
-  --parts LIST          melody,bass,chords,drums: メロディー（いつもある）のほかの
-                        パート。それぞれ MML の中で別のパートになる
-  --chords TEXT         一小節に一つの和音: 調の中のローマ数字（"I vi IV V",
-                        "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
-                        F#m7, Bb）。&apos;random&apos; は種からよくある進行を選び、和音を
-                        スケールから作る。本体は少なくとも和音の数の小節になる。
-                        これがなければパートは I の上で弾く。--form では
-                        "A: I vi IV V | B: ii V I" で文字ごとの進行（各セクショ
-                        ンはその最初の和音から。ラベルの前の進行はほかの文字に、
-                        "B: random" はその文字の進行を種から選ぶ）
-  --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
-                        P パーセント減らす（100: 和音の音だけ）
-  --comping C           和音パートのリズム: whole, halves（既定）か accents
-                        （メロディーが音を始める拍ごと）
-  --bass-channel N, --chords-channel N, --drums-channel N
-                        パートのチャンネル（既定 2, 3, 10）
-  --bass-voice N, --chords-voice N, --drums-voice N
-                        パートの音色。1～128、0 で指定なし（既定 34, 5, なし）
-  --bass-range LOW-HIGH, --chords-range LOW-HIGH
-                        パートのキー。一オクターブ以上（既定 28-52, 52-76）
-  --bass-density P, --drums-density P
-                        パートの音を普段の P パーセントの確率にする（0～400。
-                        既定 100）。小節の最初の音は残る
-  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
-                        パートのリズムを N ステップに K 個を均等に置いたユーク
-                        リッドリズム（R ステップ回転）にする。ベースと和音は
-                        八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
-  --bass-step-probability P, --chords-step-probability P,
-  --drums-step-probability P
-                        パートの各音を P パーセントの確率で鳴らす（既定 100）
-</source>
-        <translation>The melody&apos;s line (every one off by default: the phrase as without them):
-  --smoothness S        0 to 100: keys far from the note before lose weight (at
-                        100 the weight halves with every semitone)
-  --max-leap N          no move larger than N semitones (1 to 127)
-  --turn-back P         after a leap larger than a fifth, step back with P percent
-  --cadence P           the last note lands on the tonic (or a tone of the chord)
-                        with P percent
-  --contour C           free, arch, rising, falling or wave
-Parts over chords:
-  --parts LIST          melody,bass,chords,drums: the parts besides the melody
-                        (which is always there), each a part of its own in the MML
-  --chords TEXT         one chord a bar: Roman numerals in the key ("I vi IV V",
-                        "ii7 V7 I", bVII, vii°, sus4, maj7) or names ("Am F C G",
-                        F#m7, Bb); &apos;random&apos; draws a common progression by the seed,
-                        its chords built from the scale. The body holds a bar for
-                        each chord at least. Parts without it play over I. With
-                        --form, "A: I vi IV V | B: ii V I" gives each letter its
-                        own (each section from its first chord; the text before
-                        the labels plays under the other letters; "B: random"
-                        draws the letter&apos;s own)
-  --chord-pull P        on the first step of each beat, the melody&apos;s tones outside
-                        the chord lose P percent of their weight (100: chord tones only)
-  --comping C           the chord part&apos;s rhythm: whole, halves (default) or accents
-                        (each beat where the melody starts a note)
-  --bass-channel N, --chords-channel N, --drums-channel N
-                        a part&apos;s channel (defaults 2, 3, 10)
-  --bass-voice N, --chords-voice N, --drums-voice N
-                        a part&apos;s voice, 1 to 128, 0 for none (defaults 34, 5, none)
-  --bass-range LOW-HIGH, --chords-range LOW-HIGH
-                        a part&apos;s keys, at least an octave (defaults 28-52, 52-76)
-  --bass-density P, --drums-density P
-                        a part&apos;s notes at P percent of their usual chances (0 to 400;
-                        default 100); a bar&apos;s first note stays
-  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
-                        the part&apos;s rhythm: K onsets spread evenly over N steps
-                        (rotated by R); eighths for the bass and the chords,
-                        sixteenths for the drums; the bass&apos;s first note in a
-                        bar is its chord&apos;s root
-  --bass-step-probability P, --chords-step-probability P,
-  --drums-step-probability P
-                        each of the part&apos;s notes sounds with P percent
-                        probability (default 100)
-</translation>
-    </message>
-    <message>
         <source>使い方: volemo-cli batch --count N --out DIR [--seed S] [--jobs J] [--formats LIST] [OPTIONS]
 種 S, S+1, ..., S+N-1 で N 個のフレーズを作る。フレーズ i は、同じオプションで
 &apos;volemo-cli phrase --seed S+i&apos; としたものと同じバイトになる。ファイルは
@@ -1403,6 +1319,113 @@ those that come with Volemo, then those saved in the window.
         <source>l%1 の歩みの続きは 1～%2 小節で指定してください（%3 ではなく）</source>
         <translation>a continuation in steps of l%1 holds 1 to %2 bars, not %3</translation>
     </message>
+    <message>
+        <source>メロディーの線（どれも既定では切: それがないときのフレーズ）:
+  --smoothness S        0～100: 前の音から遠いキーほど重みを減らす（100 では
+                        半音ごとに重みが半分になる）
+  --max-leap N          N 半音より大きく跳ばない（1～127）
+  --turn-back P         五度より大きな跳躍の後、P パーセントで逆向きに一歩戻る
+  --cadence P           最後の音を P パーセントで主音（または和音の音）に置く
+  --contour C           free, arch, rising, falling か wave
+和音の上のパート:
+  --parts LIST          melody,bass,chords,drums: メロディー（いつもある）のほかの
+                        パート。それぞれ MML の中で別のパートになる
+  --chords TEXT         一小節に一つの和音: 調の中のローマ数字（"I vi IV V",
+                        "ii7 V7 I", bVII, vii°, sus4, maj7）か名前（"Am F C G",
+                        F#m7, Bb）。&apos;random&apos; は種からよくある進行を選び、和音を
+                        スケールから作る。本体は少なくとも和音の数の小節になる。
+                        これがなければパートは I の上で弾く。--form では
+                        "A: I vi IV V | B: ii V I" で文字ごとの進行（各セクショ
+                        ンはその最初の和音から。ラベルの前の進行はほかの文字に、
+                        "B: random" はその文字の進行を種から選ぶ）
+  --chord-pull P        各拍の最初のステップで、和音の外のメロディーの音の重みを
+                        P パーセント減らす（100: 和音の音だけ）
+  --comping C           和音パートのリズム: whole, halves（既定）か accents
+                        （メロディーが音を始める拍ごと）
+  --bass-channel N, --chords-channel N, --drums-channel N
+                        パートのチャンネル（既定 2, 3, 10）
+  --bass-voice N, --chords-voice N, --drums-voice N
+                        パートの音色。1～128、0 で指定なし（既定 34, 5, なし）
+  --bass-range LOW-HIGH, --chords-range LOW-HIGH
+                        パートのキー。一オクターブ以上（既定 28-52, 52-76）
+  --bass-density P, --drums-density P
+                        パートの音を普段の P パーセントの確率にする（0～400。
+                        既定 100）。小節の最初の音は残る
+  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
+                        パートのリズムを N ステップに K 個を均等に置いたユーク
+                        リッドリズム（R ステップ回転）にする。ベースと和音は
+                        八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
+  --bass-step-probability P, --chords-step-probability P,
+  --drums-step-probability P
+                        パートの各音を P パーセントの確率で鳴らす（既定 100）
+  --drums-weights INST:C1,...,C16[;INST:...]
+                        ドラムの楽器 INST（kick, snare, hat, open-hat）が 4/4 の
+                        小節の十六分ごとに鳴る確率 C（0～100）。書かない楽器は
+                        既定のまま。小節の最初のキックは残り、open-hat は同じ
+                        十六分の hat を消す。ほかの拍子のステップは、小節の中で
+                        同じ役（小節の頭、拍の頭、裏、最後の十六分）の十六分の
+                        確率をとる
+</source>
+        <translation>The melody&apos;s line (every one off by default: the phrase as without them):
+  --smoothness S        0 to 100: keys far from the note before lose weight (at
+                        100 the weight halves with every semitone)
+  --max-leap N          no move larger than N semitones (1 to 127)
+  --turn-back P         after a leap larger than a fifth, step back with P percent
+  --cadence P           the last note lands on the tonic (or a tone of the chord)
+                        with P percent
+  --contour C           free, arch, rising, falling or wave
+Parts over chords:
+  --parts LIST          melody,bass,chords,drums: the parts besides the melody
+                        (which is always there), each a part of its own in the MML
+  --chords TEXT         one chord a bar: Roman numerals in the key ("I vi IV V",
+                        "ii7 V7 I", bVII, vii°, sus4, maj7) or names ("Am F C G",
+                        F#m7, Bb); &apos;random&apos; draws a common progression by the seed,
+                        its chords built from the scale. The body holds a bar for
+                        each chord at least. Parts without it play over I. With
+                        --form, "A: I vi IV V | B: ii V I" gives each letter its
+                        own (each section from its first chord; the text before
+                        the labels plays under the other letters; "B: random"
+                        draws the letter&apos;s own)
+  --chord-pull P        on the first step of each beat, the melody&apos;s tones outside
+                        the chord lose P percent of their weight (100: chord tones only)
+  --comping C           the chord part&apos;s rhythm: whole, halves (default) or accents
+                        (each beat where the melody starts a note)
+  --bass-channel N, --chords-channel N, --drums-channel N
+                        a part&apos;s channel (defaults 2, 3, 10)
+  --bass-voice N, --chords-voice N, --drums-voice N
+                        a part&apos;s voice, 1 to 128, 0 for none (defaults 34, 5, none)
+  --bass-range LOW-HIGH, --chords-range LOW-HIGH
+                        a part&apos;s keys, at least an octave (defaults 28-52, 52-76)
+  --bass-density P, --drums-density P
+                        a part&apos;s notes at P percent of their usual chances (0 to 400;
+                        default 100); a bar&apos;s first note stays
+  --bass-euclid K,N[,R], --chords-euclid K,N[,R], --drums-euclid K,N[,R]
+                        the part&apos;s rhythm: K onsets spread evenly over N steps
+                        (rotated by R); eighths for the bass and the chords,
+                        sixteenths for the drums; the bass&apos;s first note in a
+                        bar is its chord&apos;s root
+  --bass-step-probability P, --chords-step-probability P,
+  --drums-step-probability P
+                        each of the part&apos;s notes sounds with P percent
+                        probability (default 100)
+  --drums-weights INST:C1,...,C16[;INST:...]
+                        the chance C (0 to 100) of the drum instrument INST
+                        (kick, snare, hat, open-hat) on each sixteenth of a 4/4
+                        bar; instruments not named keep their defaults. A bar&apos;s
+                        first kick stays, and open-hat silences hat on its
+                        sixteenth. Another meter&apos;s steps take the chance of the
+                        sixteenth in the same place (the bar&apos;s start, a beat&apos;s
+                        start, an offbeat, the last sixteenth)
+</translation>
+    </message>
+    <message>
+        <source>は 楽器:確率,確率,…（楽器は kick, snare, hat, open-hat）をセミコロンで区切って指定してください（%1 ではなく）</source>
+        <translation>takes INSTRUMENT:chance,chance,... (kick, snare, hat or open-hat) separated by semicolons, not %1</translation>
+    </message>
+    <message>
+        <source>の %1 は十六分ごとの 16 個の確率をコンマでつないで指定してください（%2 ではなく）</source>
+        <translation>takes 16 chances for %1, one a sixteenth, joined by commas, not %2</translation>
+    </message>
 </context>
 <context>
     <name>Preset</name>
@@ -1458,6 +1481,45 @@ those that come with Volemo, then those saved in the window.
     </message>
     <message>
         <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>volemo::DrumWeightsDialog</name>
+    <message>
+        <source>ドラムの重み</source>
+        <translation>Drum weights</translation>
+    </message>
+    <message>
+        <source>楽器ごとに、4/4 の小節の十六分ごとに鳴る確率（%）。小節の最初のキックはいつも鳴り、オープン・ハイハットは同じ十六分のクローズド・ハイハットを消します。ほかの拍子では、各ステップが小節の中で同じ役の十六分の確率をとります。</source>
+        <translation>Each instrument&apos;s chance (%) on each sixteenth of a 4/4 bar. A bar&apos;s first kick always sounds, and an open hi-hat silences the closed hi-hat on its sixteenth. In other meters each step takes the chance of the sixteenth in the same place of the bar.</translation>
+    </message>
+    <message>
+        <source>%1 拍目</source>
+        <translation>Beat %1</translation>
+    </message>
+    <message>
+        <source>キック</source>
+        <translation>Kick</translation>
+    </message>
+    <message>
+        <source>スネア</source>
+        <translation>Snare</translation>
+    </message>
+    <message>
+        <source>クローズド・ハイハット</source>
+        <translation>Closed hi-hat</translation>
+    </message>
+    <message>
+        <source>オープン・ハイハット</source>
+        <translation>Open hi-hat</translation>
+    </message>
+    <message>
+        <source>既定に戻す</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
 </context>
@@ -1790,6 +1852,22 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>ステップの確率</source>
         <translation>Step probability</translation>
+    </message>
+    <message>
+        <source>変異</source>
+        <translation>Mutate</translation>
+    </message>
+    <message>
+        <source>このパートのロックしていない音から、変異の個数だけ選び直します</source>
+        <translation>Redraws as many of this part&apos;s unlocked notes as Mutate&apos;s count says</translation>
+    </message>
+    <message>
+        <source>重み…</source>
+        <translation>Weights…</translation>
+    </message>
+    <message>
+        <source>楽器ごと、十六分ごとに鳴る確率を決めます</source>
+        <translation>Sets each instrument&apos;s chance on each sixteenth</translation>
     </message>
 </context>
 <context>
@@ -2413,8 +2491,16 @@ those that come with Volemo, then those saved in the window.
         <translation>This phrase has no such part.</translation>
     </message>
     <message>
-        <source>パートのロックしていない音を選び直しました。</source>
-        <translation>Redrew the part&apos;s unlocked notes.</translation>
+        <source>%1にロックしていない音がありません。</source>
+        <translation>The %1 part has no unlocked notes.</translation>
+    </message>
+    <message>
+        <source>%1のロックしていない音から %2 個を選び直しました。</source>
+        <translation>%2 unlocked notes of the %1 part picked anew.</translation>
+    </message>
+    <message>
+        <source>%1のロックしていない音を選び直しました。</source>
+        <translation>Redrew the %1 part&apos;s unlocked notes.</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2656,10 @@ those that come with Volemo, then those saved in the window.
     <message>
         <source>%1 のセクションをセクション %2 と同じ音にしました。</source>
         <translation>The %1 sections now play the notes of section %2.</translation>
+    </message>
+    <message>
+        <source>全てのパートのロックしていない音から指定の個数だけ選び直します</source>
+        <translation>Picks the given number of unlocked notes anew, from all parts</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,8 @@ TEST_F(Batch, ARerunWithOtherLineOrPartOptionsIsRefused) {
            {"--smoothness", "80", "--parts", "bass,drums", "--bass-density", "50"},
            {"--smoothness", "80", "--parts", "bass", "--bass-density", "60"},
            {"--smoothness", "80", "--parts", "bass", "--bass-density", "50", "--chords", "I IV"},
+           {"--smoothness", "80", "--parts", "bass", "--bass-density", "50", "--drums-weights",
+            "snare:0,0,0,0,100,0,0,0,0,0,0,0,100,0,0,0"},
        }) {
     EXPECT_NE(batch(other, "3"), 0) << other[1] << " " << other[3] << " " << other[5];
     EXPECT_NE(Err().find("other settings"), std::string::npos) << Err();

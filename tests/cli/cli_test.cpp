@@ -306,6 +306,26 @@ TEST(Cli, BadUsageExitsWithTwo) {
   }
 }
 
+// The drums' weights refused with the option's name and what is wrong.
+TEST(Cli, DrumWeightsAreRefusedWithTheOptionAndTheReason) {
+  const std::string fifteen = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
+  const struct {
+    std::string value, message;
+  } cases[] = {
+      {"snare:1,2", "--drums-weights takes 16 chances for snare, one a sixteenth, joined by commas, not 1,2\n"},
+      {"hat:" + fifteen + "101", "--drums-weights takes 0 to 100, not 101\n"},
+      {"hat:" + fifteen + "x", "--drums-weights must be an integer, not \"x\"\n"},
+      {"tom:" + fifteen + "0", "--drums-weights takes INSTRUMENT:chance,chance,... (kick, snare, hat or open-hat) "
+                               "separated by semicolons, not tom:"},
+      {fifteen + "0", "--drums-weights takes INSTRUMENT:"},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunCli({"--lang", "en", "phrase", "--parts", "drums", "--drums-weights", c.value});
+    EXPECT_EQ(r.status, 2) << c.value;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
 TEST(Cli, CompileWritesAMidiFileOrReportsTheCompilersMessage) {
   const fs::path dir = fs::temp_directory_path() / ("volemo-cli-compile-" + std::to_string(getpid()));
   fs::create_directories(dir);

@@ -367,3 +367,54 @@ TEST(Arrangement, EachPartKeepsItsOwnEuclideanRhythmAndStepProbability) {
 
 }  // namespace
 }  // namespace volemo
+
+namespace volemo {
+namespace {
+
+// Drums under weights of the user's own: an instrument strikes only on the
+// steps it weighs above 0, on every step it weighs 100, and at its weight
+// between; the bar's first kick stays though the kick weighs 0 there, and
+// the open hi-hat at 100 leaves the closed one no room. A re-roll draws by
+// the same weights, so it keeps all of that but the share.
+TEST(Arrangement, DrumsStrikeByTheirWeights) {
+  constexpr int64_t kSixteenth = kWholeNoteTicks / 16;
+  DrumWeights weights{};  // the kick 0 everywhere
+  weights[1][6] = 100;  // snare
+  weights[2].fill(50);  // closed hi-hat
+  weights[3][10] = 100;  // open hi-hat
+  int hatSteps = 0, hats = 0;
+  for (uint32_t seed = 0; seed < 200; ++seed) {
+    Engine e(seed);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings settings;
+    settings.drums = true;
+    settings.drumWeights = weights;
+    Arrangement a = ComposeArrangement(e.settings, e.state, settings);
+    Phrase& drums = a.parts[1];
+    if (seed % 2) drums.Reroll(e.settings, e.state);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const auto strikes = Strikes(drums);
+    for (int64_t t = 0; t < a.bodyTicks; t += kSixteenth) {
+      const int step = static_cast<int>(t / kSixteenth % 16);
+      const std::vector<int> none, &keys = strikes.contains(t) ? strikes.at(t) : none;
+      const auto has = [&keys](int key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); };
+      ASSERT_EQ(has(kKick), step == 0) << t;
+      if (seed % 2 == 0) {
+        ASSERT_EQ(has(kSnare), step == 6) << t;
+        ASSERT_EQ(has(kOpenHat), step == 10) << t;
+      } else {
+        ASSERT_TRUE(!has(kSnare) || step == 6) << t;
+        ASSERT_TRUE(!has(kOpenHat) || step == 10) << t;
+      }
+      ASSERT_TRUE(!has(kClosedHat) || step != 10) << t;
+      if (seed % 2 == 0 && step != 10) {
+        ++hatSteps;
+        hats += has(kClosedHat) ? 1 : 0;
+      }
+    }
+  }
+  EXPECT_NEAR(static_cast<double>(hats) / hatSteps, 0.50, 0.03);
+}
+
+}  // namespace
+}  // namespace volemo

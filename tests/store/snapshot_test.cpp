@@ -58,6 +58,7 @@ TEST(Snapshot, TakesAndPresetsKeepEverySettingOfTheLinePartsAndGroove) {
       {"chords-euclid", "3,8,0"}, {"chords-step-probability", "70"},
       {"drums-channel", "11"},  {"drums-voice", "1"},      {"drums-density", "200"}, {"drums-euclid", "5,16,2"},
       {"drums-step-probability", "60"},
+      {"drums-weights", "kick:100,0,0,0,100,0,0,0,100,0,0,0,100,0,0,0;open-hat:0,0,50,0,0,0,50,0,0,0,50,0,0,0,50,0"},
       {"euclid", "5,16,2"},     {"step-probability", "80"}, {"swing", "62"},         {"swing-grid", "8"},
       {"humanize-time", "10"},  {"humanize-velocity", "8"}, {"accent", "12,20"},     {"meter", "7/8"},
       {"beats", "3+2+2"},       {"form", "AA'BA'"},        {"section-bars", "1"},    {"variation", "3"},

@@ -143,7 +143,8 @@ class LanguageTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(*bench, button), Qt::LeftButton);
       status();
     }
-    answerer.whileModal = {walk, walk, walk};
+    answerer.whileModal = {walk, walk, walk, walk};
+    Find<QPushButton>(*bench, "btnDrumWeights")->click();
     Find<QAction>(w, "mnuEasyHelp")->trigger();
     Find<QAction>(w, "mnuVersion")->trigger();
     QTest::mouseClick(Find<QPushButton>(*bench, "btnPresetSave"), Qt::LeftButton);

@@ -1,7 +1,7 @@
 // The workbench's parts and groove panel over the real window, compiler and
 // player (sound goes to a file sink): a part turned off leaves the compiled
-// file, a muted one leaves what plays; a form's sections are worked on from
-// their tabs above the ruler.
+// file, a muted one leaves what plays, a part's mutate touches that part
+// alone; a form's sections are worked on from their tabs above the ruler.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSettings>
 #include <QtTest>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -185,6 +187,52 @@ class PartsTest : public QObject {
     window_.reset();
   }
 
+  // Weights set in the drums' dialog make the drums: the snare at 0 on
+  // every step is never heard, at 100 on a step always; a cancel leaves
+  // the weights as they were. The button is bold while they are not the
+  // defaults.
+  void TheDrumWeightsDialogShapesTheDrums() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    Box("chkPartDrums")->setChecked(true);
+    const auto snares = [&] {
+      const RollEditor& roll = workbench.editor();
+      int count = 0;
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        count += roll.PartOf(i) == "drums" && roll.content().notes[size_t(i)].key == 38 ? 1 : 0;
+      return count;
+    };
+    const auto snare = [](QDialog& d, int step) {
+      return Find<QSpinBox>(d, ("spnDrumWeightSnare" + std::to_string(step)).c_str());
+    };
+    const auto weigh = [&](std::function<void(QDialog&)> action) {
+      answerer_->whileModal.push_back(std::move(action));
+      Find<QPushButton>(workbench, "btnDrumWeights")->click();
+    };
+    weigh([&](QDialog& d) {
+      for (int step = 1; step <= 16; ++step) snare(d, step)->setValue(0);
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    Make();
+    QTRY_COMPARE(snares(), 0);
+    const auto bold = [&] { return Find<QPushButton>(workbench, "btnDrumWeights")->font().bold(); };
+    QVERIFY(bold());
+    weigh([&](QDialog& d) {
+      Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
+      QCOMPARE(snare(d, 13)->value(), 95);
+      snare(d, 5)->setValue(100);
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    Make();
+    QTRY_VERIFY(snares() > 0);
+    weigh([&](QDialog& d) { snare(d, 5)->setValue(0); });  // closed without OK
+    weigh([&](QDialog& d) {
+      QCOMPARE(snare(d, 5)->value(), 100);
+      Find<QPushButton>(d, "btnDrumWeightsDefault")->click();
+      Find<QPushButton>(d, "btnDrumWeightsOk")->click();
+    });
+    QVERIFY(!bold());
+  }
+
   void AMutedPartLeavesWhatPlaysAndSoloLeavesTheOthers() {
     Box("chkPartBass")->setChecked(true);
     Box("chkPartDrums")->setChecked(true);
@@ -203,6 +251,97 @@ class PartsTest : public QObject {
     Box("chkMuteBass")->setChecked(false);
     heard = play();
     QVERIFY(HasTrack(heard, "bass") && HasTrack(heard, "drums") && HasTrack(heard, "melody"));
+  }
+
+  // A part's mutate redraws at most the mutate's count of that part's
+  // unlocked notes, over phrases of several seeds, and no other note; every
+  // lock stays.
+  void APartsMutateRedrawsOnlyThatPartsUnlockedNotes() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    RollEditor& roll = workbench.editor();
+    for (const char* part : {"chkPartBass", "chkPartChords", "chkPartDrums"}) Box(part)->setChecked(true);
+    const int k = 3;
+    Find<QSpinBox>(workbench, "spnMutateCount")->setValue(k);
+    // Each part's notes on the roll: start, key, locked.
+    const auto parts = [&] {
+      std::map<std::string, std::vector<std::tuple<uint32_t, int, bool>>> of;
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        of[roll.PartOf(i)].emplace_back(roll.content().notes[size_t(i)].start, roll.content().notes[size_t(i)].key,
+                                        roll.Locked(i));
+      return of;
+    };
+    const auto unlocked = [&] {
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        if (roll.Locked(i)) return false;
+      return true;
+    };
+    int redrawn = 0;
+    for (int seed = 0; seed < 6; ++seed) {
+      Make();
+      // The roll takes the new phrase, none of its notes locked, once the
+      // command has ended.
+      QTRY_VERIFY(parts().size() == 4 && unlocked());
+      // The first bass note and the melody's first locked.
+      for (const char* part : {"bass", "melody"})
+        for (int i = 0; i < int(roll.content().notes.size()); ++i)
+          if (roll.PartOf(i) == part) {
+            roll.Select(i);
+            QTest::keyClick(&workbench, Qt::Key_Space);
+            break;
+          }
+      const auto before = parts();
+      QVERIFY(std::get<2>(before.at("bass").front()) && std::get<2>(before.at("melody").front()));
+      QTest::mouseClick(Find<QPushButton>(workbench, "btnMutateBass"), Qt::LeftButton);
+      const auto after = parts();
+      QVERIFY(StatusText(W()).startsWith(QStringLiteral("ベースのロックしていない音から ")));
+      for (const char* other : {"melody", "chords", "drums"}) QCOMPARE(after.at(other), before.at(other));
+      const auto &bassBefore = before.at("bass"), &bassAfter = after.at("bass");
+      QCOMPARE(bassAfter.size(), bassBefore.size());
+      QCOMPARE(bassAfter.front(), bassBefore.front());
+      int changed = 0;
+      for (size_t i = 0; i < bassBefore.size(); ++i) {
+        QCOMPARE(std::get<0>(bassAfter[i]), std::get<0>(bassBefore[i]));
+        QCOMPARE(std::get<2>(bassAfter[i]), std::get<2>(bassBefore[i]));
+        changed += std::get<1>(bassAfter[i]) != std::get<1>(bassBefore[i]);
+      }
+      QVERIFY(changed <= k);
+      // A mutate whose keys came out as they were keeps no new take.
+      if (changed > 0) QCOMPARE(W().takes().store()->List().front().operation, std::string("mutate"));
+      redrawn += changed;
+    }
+    QVERIFY(redrawn > 0);
+
+    // With every note locked the part says so and keeps its notes.
+    QTest::mouseClick(Find<QPushButton>(workbench, "btnLockAll"), Qt::LeftButton);
+    const std::string mml = W().settings().MmlText();
+    QTest::mouseClick(Find<QPushButton>(workbench, "btnMutateBass"), Qt::LeftButton);
+    QCOMPARE(StatusText(W()), QStringLiteral("ベースにロックしていない音がありません。"));
+    QCOMPARE(W().settings().MmlText(), mml);
+  }
+
+  // The bass's C2 under the bar's first kick (both key 36) is another
+  // part's note: locking one leaves the other free.
+  void ALockTakesOnlyThatPartsNoteOfItsStartAndKey() {
+    auto& workbench = *Find<TfrmWorkbench>(W(), "frmWorkbench");
+    RollEditor& roll = workbench.editor();
+    Box("chkPartBass")->setChecked(true);
+    Box("chkPartDrums")->setChecked(true);
+    Find<QSpinBox>(workbench, "spnLowBass")->setValue(30);
+    Find<QSpinBox>(workbench, "spnHighBass")->setValue(41);
+    Find<QLineEdit>(workbench, "txtProgression")->setText(QStringLiteral("I"));
+    Make();
+    const auto firstAt36 = [&](const char* part) {
+      for (int i = 0; i < int(roll.content().notes.size()); ++i)
+        if (roll.PartOf(i) == part && roll.content().notes[size_t(i)].start == 0 &&
+            roll.content().notes[size_t(i)].key == 36)
+          return i;
+      return -1;
+    };
+    QTRY_VERIFY(firstAt36("bass") >= 0 && firstAt36("drums") >= 0);
+    roll.Select(firstAt36("bass"));
+    QTest::keyClick(&workbench, Qt::Key_Space);
+    QVERIFY(roll.Locked(firstAt36("bass")));
+    QVERIFY(!roll.Locked(firstAt36("drums")));
   }
 
   // The roll shows the chords of the phrase composed over them, and none

@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <algorithm>
 #include <vector>
 
@@ -81,15 +80,31 @@ void LongLineBox::SetText(const QString& text) {
 QString LongLineBox::Text() const { return Joined(0, document()->characterCount() - 1); }
 
 QString LongLineBox::Joined(int from, int to) const {
-  QTextCursor range(document());
-  range.setPosition(from);
-  range.setPosition(to, QTextCursor::KeepAnchor);
-  QString text = range.selection().toPlainText();
-  // Each join's break is the character just before its paragraph; taken
-  // out from the back, the places before it keep their indices.
-  for (QTextBlock block = document()->findBlock(to); block.isValid() && block.position() > from;
-       block = block.previous())
-    if (IsJoined(block)) text.remove(block.position() - 1 - from, 1);
+  // The document's own text, read as it is stored: a copy of a range through
+  // a cursor would build a second document of it.
+  QString text = document()->toRawText();
+  if (from > 0 || to < text.size()) text = text.mid(from, to - from);
+  // Each join's break is the character just before its paragraph.
+  std::vector<int> breaks;
+  const QTextBlock last = document()->findBlock(to);
+  for (QTextBlock block = document()->findBlock(from); block != last;) {
+    block = block.next();
+    if (IsJoined(block)) breaks.push_back(block.position() - 1 - from);
+  }
+  // The breaks taken out in one pass, the rest read as plain text reads it.
+  QChar* kept = text.data();
+  auto next = breaks.begin();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (next != breaks.end() && i == *next) {
+      ++next;
+      continue;
+    }
+    const QChar c = text[i];
+    *kept++ = c == QChar::ParagraphSeparator || c == QChar::LineSeparator ? QChar(u'\n')
+              : c == QChar::Nbsp                                          ? QChar(u' ')
+                                                                          : c;
+  }
+  text.truncate(kept - text.data());
   return text;
 }
 

@@ -565,7 +565,8 @@ void TfrmMain::mnuWorkbenchClick() {
                                       const ComposedParts& composed = parts_->Composed();
                                       return MarksOf(parts_->Chords(), composed.groove, composed.stepProbability, endTick);
                                     },
-                                    [this] { return parts_->Composed().groove; }},
+                                    [this] { return parts_->Composed().groove; },
+                                    [this](size_t index, size_t notes) { return parts_->PartOfNote(index, notes); }},
                                    this);
     settings_->AlsoShowStatusIn(workbench_->statusLine());
     AddPartPanels();

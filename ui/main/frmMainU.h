@@ -108,9 +108,9 @@ class TfrmMain : public QMainWindow {
   void mnuLearnStarredClick();
   void LearnFrom(const PieceNotes& piece);
   void mnuWorkbenchClick();
-  // The workbench's panels of the parts, and a re-roll of one part.
+  // The workbench's panels of the parts, and an operation on one part alone.
   void AddPartPanels();
-  void RerollPart(const std::string& name);
+  void ChangePart(const std::string& name, PartOperation operation);
 
   // Files in and out (frmMainU_files.cpp).
   void OpenMml(const QString& path);

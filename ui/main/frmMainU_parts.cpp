@@ -1,39 +1,33 @@
 // The parts in the main window's make: the workbench's panels of the parts
-// and the groove, and a re-roll of one part alone.
-#include <QCheckBox>
-
-#include "cp932.h"
+// and the groove, and a re-roll or mutate of one part alone.
 #include "frmMainU.h"
 #include "frmWorkbench.h"
 #include "groove_panel.h"
 #include "panel_widgets.h"
 #include "parts_panel.h"
 #include "parts_state.h"
-#include "play_sequence.h"
-#include "take_keeper.h"
 
 namespace volemo {
 
 void TfrmMain::AddPartPanels() {
+  const auto changePart = [this](const std::string& name, PartOperation::Kind kind) {
+    ChangePart(name, {kind, workbench_->MutateCount()});
+  };
   // One tab for both, so that the tab bar asks for little of the roll's width.
-  workbench_->AddPanel(InScrollArea({new PartsPanel(*parts_, [this](const std::string& name) { RerollPart(name); }),
-                                     new GroovePanel(*parts_)}),
-                       tr("パート"));
+  workbench_->AddPanel(InScrollArea({new PartsPanel(*parts_, changePart), new GroovePanel(*parts_)}), tr("パート"));
 }
 
-void TfrmMain::RerollPart(const std::string& name) {
-  const TakeCommand take(*takes_, "reroll");
-  const std::string why = WhyPhraseUnavailable(phrase_ ? &*phrase_ : nullptr, settings_->MmlText());
-  if (!why.empty()) return settings_->SetStatus(why);
-  if (!parts_->RerollPart(name, *phrase_, *settings_, state_))
-    return settings_->SetStatus(Cp932FromUtf8(tr("このフレーズにそのパートはありません。").toStdString()));
-  settings_->SetMmlText(phrase_->Mml());
-  const auto* playOnChange = workbench_ ? workbench_->findChild<QCheckBox*>(QStringLiteral("chkPlayOnChange")) : nullptr;
-  if (!playOnChange || playOnChange->isChecked()) {
-    PlayMml(*settings_, player(), settings_->MmlText());
-    playbackWatch_->start();
-  }
-  settings_->SetStatus(Cp932FromUtf8(tr("パートのロックしていない音を選び直しました。").toStdString()));
+void TfrmMain::ChangePart(const std::string& name, PartOperation operation) {
+  const bool mutate = operation.kind == PartOperation::kMutate;
+  workbench_->ChangePhrase(mutate ? "mutate" : "reroll", [&](Phrase& phrase) -> PhraseChange {
+    const QString part = PartsPanel::Title(name);
+    const std::optional<int> redrawn = parts_->ChangePart(name, operation, phrase, *settings_, state_);
+    if (!redrawn) return {false, tr("このフレーズにそのパートはありません。")};
+    if (*redrawn == 0) return {false, tr("%1にロックしていない音がありません。").arg(part)};
+    return {true, mutate ? tr("%1のロックしていない音から %2 個を選び直しました。").arg(part).arg(*redrawn)
+                         : tr("%1のロックしていない音を選び直しました。").arg(part)};
+  });
+  if (player_ && player_->IsPlaying()) playbackWatch_->start();
 }
 
 }  // namespace volemo

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <algorithm>
 #include <stdexcept>
 
 #include "StrUnit.h"
@@ -24,18 +25,31 @@ T* FindNamed(QWidget& window, std::string_view name) {
 }
 
 // The boxes hold lines the Qt way ("\n"); the engine's texts break lines
-// with CR LF.
+// with CR LF. Both ways are one pass: a text may be megabytes of short
+// lines, which a replace of each break in place would move again and again.
 std::string FromBox(const LongLineBox& box) {
-  QString text = box.Text();
-  text.replace(u'\n', QStringLiteral("\r\n"));
-  return Cp932FromUtf8(text.toStdString());
+  const std::string text = box.Text().toStdString();
+  std::string lines;
+  lines.reserve(text.size() + size_t(std::count(text.begin(), text.end(), '\n')));
+  for (const char c : text) {
+    if (c == '\n') lines += '\r';
+    lines += c;
+  }
+  return Cp932FromUtf8(lines);
 }
 
 void ToBox(LongLineBox& box, const std::string& cp932) {
-  QString text = QString::fromStdString(Utf8FromCp932(cp932));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(u'\r', u'\n');
-  box.SetText(text);
+  const std::string text = Utf8FromCp932(cp932);
+  std::string lines;
+  lines.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      lines += text[i];
+    } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+      lines += '\n';
+    }
+  }
+  box.SetText(QString::fromStdString(lines));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "drum_weights_dialog.h"
 #include "error_boundary.h"
 #include "gui_benri.h"
 #include "panel_widgets.h"
@@ -35,8 +37,15 @@ bool& PlaysOf(ArrangementSettings& a, size_t row) { return row == 1 ? a.bass : r
 
 }  // namespace
 
-PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent)
-    : QWidget(parent), parts_(parts), rerollPart_(std::move(rerollPart)) {
+QString PartsPanel::Title(const std::string& name) {
+  if (name == "bass") return tr("ベース");
+  if (name == "chords") return tr("和音");
+  if (name == "drums") return tr("ドラム");
+  return tr("旋律");
+}
+
+PartsPanel::PartsPanel(PartsState& parts, ChangePart changePart, QWidget* parent)
+    : QWidget(parent), parts_(parts), changePart_(std::move(changePart)) {
   setObjectName(QStringLiteral("pnlParts"));
 
   auto* line = new QGroupBox(tr("旋律の線"));
@@ -78,15 +87,15 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
   auto* grid = new QGridLayout(table);
   const QStringList heads = {tr("パート"), tr("使う"), tr("チャンネル"), tr("音色"), tr("下限"), tr("上限"),
                              tr("密度"), tr("ユークリッド（数/ステップ/回転）"), tr("ステップの確率"),
-                             tr("ミュート"), tr("ソロ"), QString()};
+                             tr("ミュート"), tr("ソロ"), QString(), QString()};
   for (int field = 0; field < heads.size(); ++field) grid->addWidget(new QLabel(heads[field]), field, 0);
-  const QString titles[] = {tr("旋律"), tr("ベース"), tr("和音"), tr("ドラム")};
   for (size_t r = 0; r < 4; ++r) {
     const std::string suffix = kRowNames[r];
     PartRow& row = rows_[r];
     const int part = static_cast<int>(r) + 1;
     const auto put = [&](QWidget* w, int field) { grid->addWidget(w, field, part); };
-    put(new QLabel(titles[r]), 0);
+    const std::string name = PartsState::Names()[r];
+    put(new QLabel(Title(name)), 0);
     if (r > 0) {
       row.on = Check("chkPart" + suffix);
       row.channel = PanelSpin(("spnChannel" + suffix).c_str(), 1, 16);
@@ -101,9 +110,22 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
         put(row.low, 4);
         put(row.high, 5);
       }
-      if (r != 2) {
-        row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
-        put(row.density, 6);
+      if (r != 2) row.density = PanelSpin(("spnDensity" + suffix).c_str(), 0, 400, QStringLiteral(" %"));
+      if (r == 1) put(row.density, 6);
+      if (r == 3) {
+        // The drums' chances by instrument and step, under their density.
+        drumWeights_ = Named(new QPushButton(tr("重み…")), "btnDrumWeights");
+        drumWeights_->setToolTip(tr("楽器ごと、十六分ごとに鳴る確率を決めます"));
+        auto* density = new QVBoxLayout;
+        density->addWidget(row.density);
+        density->addWidget(drumWeights_);
+        grid->addLayout(density, 6, part);
+        connect(drumWeights_, &QPushButton::clicked, this, [this] {
+          DrumWeightsDialog dialog(parts_.settings().arrangement.drumWeights, this);
+          if (RunModal(dialog) != QDialog::Accepted) return;
+          parts_.settings().arrangement.drumWeights = dialog.Weights();
+          parts_.SettingsChanged();
+        });
       }
       // Stacked, so the part's column stays as narrow as its spins.
       row.euclid = EuclidSpins::Make(QString(), suffix);
@@ -122,8 +144,11 @@ PartsPanel::PartsPanel(PartsState& parts, std::function<void(const std::string&)
     auto* reroll = Named(new QPushButton(tr("作り直す")), ("btnReroll" + suffix).c_str());
     reroll->setToolTip(tr("このパートのロックしていない音だけを選び直します"));
     put(reroll, 11);
-    const std::string name = PartsState::Names()[r];
-    connect(reroll, &QPushButton::clicked, this, Handler([this, name] { rerollPart_(name); }));
+    auto* mutate = Named(new QPushButton(tr("変異")), ("btnMutate" + suffix).c_str());
+    mutate->setToolTip(tr("このパートのロックしていない音から、変異の個数だけ選び直します"));
+    put(mutate, 12);
+    connect(reroll, &QPushButton::clicked, this, Handler([this, name] { changePart_(name, PartOperation::kReroll); }));
+    connect(mutate, &QPushButton::clicked, this, Handler([this, name] { changePart_(name, PartOperation::kMutate); }));
     connect(row.mute, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetMuted(name, on); });
     connect(row.solo, &QCheckBox::toggled, this, [this, name](bool on) { parts_.SetSoloed(name, on); });
     for (QCheckBox* box : {row.on, row.euclid.on})
@@ -177,6 +202,9 @@ void PartsPanel::Show() {
     Say(*progressionMessage_, {});
   }
   if (!taking_) Say(*message_, {});
+  QFont weightsFont = drumWeights_->font();
+  weightsFont.setBold(a.drumWeights != kDrumWeights);
+  drumWeights_->setFont(weightsFont);
   for (size_t r = 1; r < 4; ++r) {
     PartRow& row = rows_[r];
     ArrangementSettings& own = parts_.settings().arrangement;

@@ -1,8 +1,9 @@
 // The workbench's parts panel: the melody's line, the chord progression
 // (typed, or a new one drawn from the table of common progressions), the
 // chord-tone pull, and for each part whether it plays, its channel, voice,
-// keys and density, its own Euclidean rhythm and step probability, mute
-// and solo, and a re-roll of that part alone.
+// keys and density (the drums' weights by instrument and step in a dialog of
+// their own), its own Euclidean rhythm and step probability, mute and solo,
+// and a re-roll and a mutate of that part alone.
 #pragma once
 
 #include <QWidget>
@@ -10,23 +11,27 @@
 #include <string>
 
 #include "panel_widgets.h"
+#include "parts_state.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace volemo {
-
-class PartsState;
 
 class PartsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  // rerollPart redraws the unlocked notes of the named part of the phrase.
-  PartsPanel(PartsState& parts, std::function<void(const std::string&)> rerollPart, QWidget* parent = nullptr);
+  // changePart does the operation to the named part of the phrase alone.
+  using ChangePart = std::function<void(const std::string& name, PartOperation::Kind operation)>;
+  PartsPanel(PartsState& parts, ChangePart changePart, QWidget* parent = nullptr);
+
+  // The part's name as the panel shows it.
+  static QString Title(const std::string& name);
 
  private:
   struct PartRow {
@@ -42,7 +47,7 @@ class PartsPanel : public QWidget {
   void TakeProgression(const QString& text);
 
   PartsState& parts_;
-  std::function<void(const std::string&)> rerollPart_;
+  ChangePart changePart_;
   bool showing_ = false;
   bool taking_ = false;  // the settings change by this panel's own hand
   std::string shownProgression_;
@@ -51,6 +56,7 @@ class PartsPanel : public QWidget {
   QLineEdit* progression_ = nullptr;
   // Why a progression typed, or a part's rhythm, was not taken.
   QLabel *progressionMessage_ = nullptr, *message_ = nullptr;
+  QPushButton* drumWeights_ = nullptr;  // in bold while the weights are not the defaults
   PartRow rows_[4];  // melody, bass, chords, drums
 };
 

@@ -27,22 +27,31 @@ Phrase PartsState::Compose(Settings& settings, EngineState& state) {
   return arrangement.Whole();
 }
 
-bool PartsState::RerollPart(const std::string& name, Phrase& whole, const Settings& settings,
-                            EngineState& state) const {
+std::optional<int> PartsState::ChangePart(const std::string& name, PartOperation operation, Phrase& whole,
+                                          const Settings& settings, EngineState& state) const {
   const auto& names = composed_.names;
   const std::vector<size_t> firstNotes = PartStarts(composed_.firstNotes, whole.Notes().size());
   const auto part = std::find(names.begin(), names.end(), name);
-  if (part == names.end() || whole.Notes().size() != firstNotes.back()) return false;
+  if (part == names.end() || whole.Notes().size() != firstNotes.back()) return std::nullopt;
   const size_t p = static_cast<size_t>(part - names.begin());
-  // The other parts' notes are held by locks for the re-roll, then get
+  // The other parts' notes are held by locks for the operation, then get
   // their own locks back.
   std::vector<bool> locked;
   for (const PhraseNote& n : whole.Notes()) locked.push_back(n.locked);
   for (size_t i = 0; i < locked.size(); ++i)
     if (i < firstNotes[p] || i >= firstNotes[p + 1]) whole.SetLocked(static_cast<int>(i) + 1, true);
-  whole.Reroll(settings, state);
+  const int unlocked = whole.UnlockedCount();
+  if (unlocked > 0 && operation.kind == PartOperation::kMutate) whole.Mutate(operation.count, settings, state);
+  else if (unlocked > 0) whole.Reroll(settings, state);
   for (size_t i = 0; i < locked.size(); ++i) whole.SetLocked(static_cast<int>(i) + 1, locked[i]);
-  return true;
+  return operation.kind == PartOperation::kMutate ? std::min(operation.count, unlocked) : unlocked;
+}
+
+std::string PartsState::PartOfNote(size_t index, size_t wholeSize) const {
+  const std::vector<size_t> first = PartStarts(composed_.firstNotes, wholeSize);
+  if (first.size() < 2 || first.back() != wholeSize || index >= wholeSize) return {};
+  const auto p = static_cast<size_t>(std::upper_bound(first.begin(), first.end(), index) - first.begin() - 1);
+  return p < composed_.names.size() ? composed_.names[p] : std::string();
 }
 
 void PartsState::SetMuted(const std::string& name, bool on) {

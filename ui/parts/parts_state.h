@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -26,6 +27,13 @@ struct ComposedParts {
   GrooveSettings groove;
   // Percent a step of each part composed sounds, the melody's the groove's.
   std::map<std::string, int> stepProbability;
+};
+
+// An operation on one part alone: a re-roll of its unlocked notes, or a
+// mutate of count of them.
+struct PartOperation {
+  enum Kind { kReroll, kMutate } kind = kReroll;
+  int count = 0;  // the notes a mutate redraws
 };
 
 class PartsState : public QObject {
@@ -50,10 +58,17 @@ class PartsState : public QObject {
   // phrase, the melody alone as ComposePhrase makes it.
   Phrase Compose(Settings& settings, EngineState& state);
 
-  // Redraws the unlocked notes of one part of whole (the last composed
-  // phrase, as operations left it) and no other. False when whole is not
-  // made of the last composed parts or has no such part.
-  bool RerollPart(const std::string& name, Phrase& whole, const Settings& settings, EngineState& state) const;
+  // Does the operation to the unlocked notes of one part of whole (the last
+  // composed phrase, as operations left it) and to no other note. Returns
+  // how many notes it redrew: 0, doing nothing, when the part has none
+  // unlocked; none when whole is not made of the last composed parts or
+  // has no such part.
+  std::optional<int> ChangePart(const std::string& name, PartOperation operation, Phrase& whole,
+                                const Settings& settings, EngineState& state) const;
+
+  // The part of whole's note at index, whole being the last composed
+  // phrase of wholeSize notes; empty when it is not made of those parts.
+  std::string PartOfNote(size_t index, size_t wholeSize) const;
 
   bool Muted(const std::string& name) const { return muted_.contains(name); }
   bool Soloed(const std::string& name) const { return soloed_.contains(name); }

@@ -29,8 +29,8 @@ void TakeKeeper::Keep(const char* operation, uint32_t randomStateBefore) {
   if (!store_) return;
   Take take;
   try {
-    if (settings_.MmlText().empty()) return;
     take = CaptureTake(settings_, state_, operation, randomStateBefore, Parts());
+    if (take.mml.empty()) return;
   } catch (const EncodingError&) {
     // A box whose text cannot be read is the command's own failure, already
     // on its way to the error box.

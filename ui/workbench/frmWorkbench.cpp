@@ -46,11 +46,13 @@ constexpr int kMinBesideWidth = 560;
 
 QSettings Stored() { return QSettings(QStringLiteral("Volemo"), QStringLiteral("Volemo")); }
 
+QString KeyTip(const QString& tip, char key) { return tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)); }
+
 // Its key is taken by the window's keyPressEvent, so that a key pressed
 // while the button is unavailable still says why.
 QPushButton* Button(const char* name, const QString& text, const QString& tip, char key) {
   auto* b = Named(new QPushButton(text), name);
-  b->setToolTip(tip + QStringLiteral(" (%1)").arg(QChar::fromLatin1(key)));
+  b->setToolTip(KeyTip(tip, key));
   return b;
 }
 
@@ -280,6 +282,17 @@ void TfrmWorkbench::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+std::string TfrmWorkbench::PartOfPhraseNote(const Phrase& phrase, int number) const {
+  return links_.partOfNote ? links_.partOfNote(size_t(number - 1), phrase.Notes().size()) : std::string();
+}
+
+// A part is told apart only where the phrase's parts are known.
+TfrmWorkbench::NotePlace TfrmWorkbench::RollPlace(const Phrase& phrase, int note) const {
+  const RollNote& n = editor_.content().notes[size_t(note)];
+  const bool parts = !phrase.Notes().empty() && !PartOfPhraseNote(phrase, 1).empty();
+  return {n.start, n.key, parts ? editor_.PartOf(note) : std::string()};
+}
+
 void TfrmWorkbench::Refresh() {
   stale_ = false;
   std::string text, why;
@@ -290,15 +303,15 @@ void TfrmWorkbench::Refresh() {
     why = Cp932FromUtf8Lossy(error.what());
   }
   const Phrase* phrase = why.empty() ? &*links_.phrase : nullptr;
-  // Each note on the roll is the phrase's note of the same start and key;
-  // notes of one start and key are taken in text order. Two of them that
+  // Each note on the roll is the phrase's note of the same start, key and
+  // part; notes of one place are taken in text order. Two of them that
   // start together sound as one (a chord of one key twice), so a pass of
   // the repeat holds at least as many notes as there are places.
-  std::multimap<std::pair<int64_t, int>, const PhraseNote*> byPlace;
+  std::multimap<NotePlace, const PhraseNote*> byPlace;
   size_t places = 0;
   if (phrase) {
     for (const PhraseNote& n : phrase->Notes()) {
-      const std::pair place(n.startTick, n.key);
+      const NotePlace place{n.startTick, n.key, PartOfPhraseNote(*phrase, n.number)};
       places += byPlace.count(place) == 0;
       byPlace.emplace(place, &n);
     }
@@ -315,7 +328,7 @@ void TfrmWorkbench::Refresh() {
     std::vector<int> numbers(notes.size(), 0);
     std::vector<bool> locked(notes.size(), false);
     for (size_t i = 0; i < notes.size(); ++i) {
-      const auto [first, last] = byPlace.equal_range(std::pair(int64_t{notes[i].start}, int{notes[i].key}));
+      const auto [first, last] = byPlace.equal_range(RollPlace(*phrase, int(i)));
       if (first == last) continue;
       numbers[i] = first->second->number;
       // Locked when every note sounding as this one is (see ToggleLock).
@@ -326,6 +339,12 @@ void TfrmWorkbench::Refresh() {
   }
   for (QWidget* w : std::initializer_list<QWidget*>{mutate_, mutateCount_, lockAll_, unlockAll_})
     w->setEnabled(phrase != nullptr);
+  // Over parts the mutate draws from every part's notes; the parts tab
+  // mutates one part alone.
+  mutate_->setToolTip(KeyTip(editor_.content().song.parts.size() > 1
+                                 ? tr("全てのパートのロックしていない音から指定の個数だけ選び直します")
+                                 : tr("ロックしていない音から指定の個数だけ選び直します"),
+                             'M'));
   // An empty box: re-roll makes the first phrase.
   const bool nothingYet = links_.mmlBox.document()->isEmpty();
   reroll_->setEnabled(phrase != nullptr || nothingYet);

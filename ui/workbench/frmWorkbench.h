@@ -58,6 +58,16 @@ struct WorkbenchLinks {
   // The groove and form the phrase is composed under, for the operations
   // on its sections.
   std::function<GrooveSettings()> groove;
+  // The part, by name, of the phrase's note at an index, the phrase having
+  // that many notes; empty when unknown.
+  std::function<std::string(size_t index, size_t notes)> partOfNote;
+};
+
+// What a command from a panel did to the phrase: the status line's text,
+// and whether the phrase changed (else the text says why not).
+struct PhraseChange {
+  bool changed = false;
+  QString status;
 };
 
 class TfrmWorkbench : public QWidget {
@@ -75,6 +85,12 @@ class TfrmWorkbench : public QWidget {
   QLabel& statusLine() { return *status_; }
   // A panel on a tab of its own beside the roll and the take list.
   void AddPanel(QWidget* panel, const QString& title);
+  // A command from a panel, done as the workbench's own: kept as a take of
+  // the operation, and a changed phrase shown and played as PhraseChanged
+  // does.
+  void ChangePhrase(const char* operation, const std::function<PhraseChange(Phrase&)>& change);
+  // The notes a mutate redraws.
+  int MutateCount() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -87,6 +103,15 @@ class TfrmWorkbench : public QWidget {
   void PlaceFirstTime();
   // The roll again from the MML box, and the operations on or off.
   void Refresh();
+  // Where a note sounds: notes of one place show as one note on the roll.
+  struct NotePlace {
+    int64_t start;
+    int key;
+    std::string part;  // empty where the phrase's parts are not known
+    auto operator<=>(const NotePlace&) const = default;
+  };
+  std::string PartOfPhraseNote(const Phrase& phrase, int number) const;
+  NotePlace RollPlace(const Phrase& phrase, int note) const;
   void FollowPlayer();
   void SaveState(bool open);
 

@@ -46,12 +46,15 @@ void TfrmWorkbench::ToggleLock(int note) {
   if (!phrase) return;
   const int number = editor_.Number(note);
   if (number == 0) return;
-  // The notes of one start and key sound as one (a chord of one key twice):
-  // they are locked together, or a re-roll would pull them apart.
-  const RollNote& n = editor_.content().notes[size_t(note)];
+  // The notes of one place (start, key and part) sound as one (a chord of
+  // one key twice): they are locked together, or a re-roll would pull them
+  // apart. Another part's note there (a bass C2 under the kick) keeps its
+  // own lock.
+  const NotePlace place = RollPlace(*phrase, note);
   const bool locked = !editor_.Locked(note);
   for (const PhraseNote& p : phrase->Notes())
-    if (p.startTick == n.start && p.key == n.key) phrase->SetLocked(p.number, locked);
+    if (NotePlace{p.startTick, p.key, PartOfPhraseNote(*phrase, p.number)} == place)
+      phrase->SetLocked(p.number, locked);
   Refresh();
   links_.settings.SetStatus(
       StatusText((locked ? tr("%1 番目の音をロックしました。") : tr("%1 番目の音のロックを外しました。")).arg(number)));
@@ -94,6 +97,17 @@ void TfrmWorkbench::Mutate() {
   phrase->Mutate(mutateCount_->value(), links_.settings, links_.state);
   PhraseChanged(tr("ロックしていない音から %1 個を選び直しました。").arg(count));
 }
+
+void TfrmWorkbench::ChangePhrase(const char* operation, const std::function<PhraseChange(Phrase&)>& change) {
+  const TakeCommand take(links_.takes, operation);
+  Phrase* phrase = EditablePhrase();
+  if (!phrase) return;
+  const PhraseChange done = change(*phrase);
+  if (!done.changed) return links_.settings.SetStatus(StatusText(done.status));
+  PhraseChanged(done.status);
+}
+
+int TfrmWorkbench::MutateCount() const { return mutateCount_->value(); }
 
 void TfrmWorkbench::Compose() {
   links_.make.trigger();
