@@ -40,6 +40,10 @@ inline int ChanceAtDensity(int usual, int density) { return std::min(100, usual 
 struct PartTime {
   Meter meter;
   int repeats = 4;  // passes of the body, as the melody's
+  // The melody's swing, accents and humanized velocity, drawn for each
+  // part from its own stream of the seed.
+  GrooveSettings groove;
+  uint32_t seed = 0;
 };
 
 // Each chord's root on its first step, then roots, fifths and passing

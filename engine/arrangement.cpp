@@ -72,6 +72,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
 
   MelodyOptions melody;
   melody.line = arrangement.line;
+  const uint32_t grooveSeed = state.random.seed();
   const int64_t step = StepTicks(settings.Value("spnL"));
   const bool form = !groove.form.empty();
   if (!result.chords.empty()) {
@@ -87,7 +88,7 @@ Arrangement ComposeArrangement(Settings& settings, EngineState& state, const Arr
   // The body's length: the melody's steps, which the rests and ties of the
   // pattern fill to the end; under a form the whole form, played once.
   result.bodyTicks = form ? FormTicks(groove) : step * std::max({BodySteps(settings, groove), melody.minSteps, 0});
-  const PartTime time{meter, form ? 1 : 4};
+  const PartTime time{meter, form ? 1 : 4, groove, grooveSeed};
   if (result.chords.empty()) result.chords = MakeProgression("I", key, state);
   if (arrangement.bass) {
     result.names.push_back("bass");

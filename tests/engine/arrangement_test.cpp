@@ -416,5 +416,40 @@ TEST(Arrangement, DrumsStrikeByTheirWeights) {
   EXPECT_NEAR(static_cast<double>(hats) / hatSteps, 0.50, 0.03);
 }
 
+// The melody's swing and accents shape every part. Eighths swung at 75 %:
+// in each quarter the second eighth starts at 360 and a sixteenth halfway
+// into either eighth at 180 or 420; a bar's first hit is raised by the bar
+// accent over the part's own velocity.
+TEST(Arrangement, EveryPartSwingsAndTakesTheMelodysAccents) {
+  GrooveSettings groove;
+  groove.swing = 75;
+  groove.swingGrid = 8;
+  groove.beatAccent = 10;
+  groove.barAccent = 20;
+  std::map<std::string, std::set<int64_t>> inQuarter;
+  for (uint32_t seed = 0; seed < 40; ++seed) {
+    Engine e(seed);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings settings;
+    settings.bass = settings.chords = settings.drums = true;
+    settings.progression = "I vi IV V";
+    settings.comping = static_cast<Comping>(seed % 3);
+    const Arrangement a = ComposeArrangement(e.settings, e.state, settings, groove);
+    for (size_t p = 1; p < a.parts.size(); ++p) {
+      for (const PhraseNote& n : a.parts[p].Notes()) inQuarter[a.names[p]].insert(n.startTick % 480);
+      const std::string mml = a.parts[p].Mml();
+      const size_t v = mml.find("\r\nv") + 3;
+      const int own = std::atoi(mml.c_str() + v);
+      EXPECT_NE(mml.find("v" + std::to_string(own + 20), v + 1), std::string::npos) << a.names[p] << " seed " << seed;
+    }
+  }
+  for (const auto& [part, ticks] : inQuarter) {
+    for (int64_t t : ticks) EXPECT_TRUE(t == 0 || t == 180 || t == 360 || t == 420) << part << " at " << t;
+    if (part != "chords") {
+      EXPECT_TRUE(ticks.contains(360)) << part;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace volemo
