@@ -47,7 +47,8 @@ const char kArrangementOptionsHelp[] = QT_TRANSLATE_NOOP("Message", R"(メロデ
                         八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
   --bass-step-probability P, --chords-step-probability P,
   --drums-step-probability P
-                        パートの各音を P パーセントの確率で鳴らす（既定 100）
+                        パートの各音を P パーセントの確率で鳴らす（既定 100）。
+                        小節線上のベースとドラムの音は残る
   --drums-weights INST:C1,...,C16[;INST:...]
                         ドラムの楽器 INST（kick, snare, hat, open-hat）が 4/4 の
                         小節の十六分ごとに鳴る確率 C（0～100）。書かない楽器は

@@ -79,7 +79,7 @@ Phrase ComposeBass(const std::vector<music::Chord>& chords, int64_t bodyTicks, c
     last.length = std::min(bodyTicks, barEnd(last.start)) - last.start;
   }
   std::vector<int> keys;
-  DropHits(hits, keys, voicing.stepProbability, state.random);
+  DropHits(hits, keys, voicing.stepProbability, state.random, BarTicks(time.meter));
   const BassRange range{voicing.low, voicing.high};
   std::vector<PhraseNote> notes(hits.size());
   for (size_t i = 0; i < hits.size(); ++i) notes[i].startTick = hits[i].start;

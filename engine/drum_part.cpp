@@ -57,7 +57,7 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
     hits.push_back({t, std::min({kSixteenth, bodyTicks - t, BarTicks(meter) - in}), static_cast<int>(step.size())});
     keys.insert(keys.end(), step.begin(), step.end());
   });
-  DropHits(hits, keys, voicing.stepProbability, state.random);
+  DropHits(hits, keys, voicing.stepProbability, state.random, BarTicks(time.meter));
   Phrase drums = WritePart(VoiceOf("drums", voicing, 100, 100), hits, keys, bodyTicks, time);
   // A redrawn hit becomes another instrument of its step: the first of the
   // step's draws that sounds, the bar's first kick staying.

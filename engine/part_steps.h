@@ -25,10 +25,13 @@ class PartOnsets {
   std::vector<bool> onsets_;  // empty: the part draws its own hits
 };
 
-// Drops each hit with probability 100 - percent, a dropped hit a rest;
-// keys holds each hit's notes in order, or is empty when they are drawn
-// after. Draws nothing at 100 %.
-void DropHits(std::vector<PartHit>& hits, std::vector<int>& keys, int percent, RandomSource& random);
+// Drops each hit with probability 100 - percent, a dropped hit a rest,
+// but a hit on a bar line stays when barTicks is given (the drums' kick
+// and the bass's root there are the part's own rules); keys holds each
+// hit's notes in order, or is empty when they are drawn after. Draws once
+// a hit, nothing at 100 %.
+void DropHits(std::vector<PartHit>& hits, std::vector<int>& keys, int percent, RandomSource& random,
+              int64_t barTicks = 0);
 
 // True for the notes struck at the first hit of their bar: where the bass
 // puts the chord's root and the drums their kick.

@@ -1357,7 +1357,8 @@ those that come with Volemo, then those saved in the window.
                         八分、ドラムは十六分。ベースの小節の最初の音は和音の根音
   --bass-step-probability P, --chords-step-probability P,
   --drums-step-probability P
-                        パートの各音を P パーセントの確率で鳴らす（既定 100）
+                        パートの各音を P パーセントの確率で鳴らす（既定 100）。
+                        小節線上のベースとドラムの音は残る
   --drums-weights INST:C1,...,C16[;INST:...]
                         ドラムの楽器 INST（kick, snare, hat, open-hat）が 4/4 の
                         小節の十六分ごとに鳴る確率 C（0～100）。書かない楽器は
@@ -1407,7 +1408,8 @@ Parts over chords:
   --bass-step-probability P, --chords-step-probability P,
   --drums-step-probability P
                         each of the part&apos;s notes sounds with P percent
-                        probability (default 100)
+                        probability (default 100); the bass&apos;s and the
+                        drums&apos; notes on a bar line stay
   --drums-weights INST:C1,...,C16[;INST:...]
                         the chance C (0 to 100) of the drum instrument INST
                         (kick, snare, hat, open-hat) on each sixteenth of a 4/4

@@ -451,5 +451,28 @@ TEST(Arrangement, EveryPartSwingsAndTakesTheMelodysAccents) {
   }
 }
 
+// However few steps sound, the bass keeps its note on each bar line (the
+// chord's root) and the drums their kick there.
+TEST(Arrangement, ABarsFirstHitStaysUnderStepProbability) {
+  for (uint32_t seed = 0; seed < 40; ++seed) {
+    Engine e(seed);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings settings;
+    settings.bass = settings.drums = true;
+    settings.progression = "I vi IV V";
+    settings.bassVoicing.stepProbability = settings.drumVoicing.stepProbability = 10;
+    const Arrangement a = ComposeArrangement(e.settings, e.state, settings);
+    for (int64_t bar = 0; bar < a.bodyTicks; bar += a.barTicks) {
+      const auto at = [&](size_t part, int key) {
+        return std::any_of(a.parts[part].Notes().begin(), a.parts[part].Notes().end(), [&](const PhraseNote& n) {
+          return n.startTick == bar && (key < 0 || n.key == key);
+        });
+      };
+      EXPECT_TRUE(at(1, -1)) << "bass, seed " << seed << " bar at " << bar;
+      EXPECT_TRUE(at(2, kKick)) << "drums, seed " << seed << " bar at " << bar;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace volemo
