@@ -251,6 +251,12 @@ class PartsTest : public QObject {
     Box("chkMuteBass")->setChecked(false);
     heard = play();
     QVERIFY(HasTrack(heard, "bass") && HasTrack(heard, "drums") && HasTrack(heard, "melody"));
+    // Muted while it plays, the bass is left out at once and the play goes on.
+    QVERIFY(W().player().IsPlaying());
+    Box("chkMuteBass")->setChecked(true);
+    QVERIFY(W().player().IsPlaying());
+    heard = ReadBytes(std::filesystem::path(TempMidPath()));
+    QVERIFY(!HasTrack(heard, "bass") && HasTrack(heard, "drums"));
   }
 
   // A part's mutate redraws at most the mutate's count of that part's

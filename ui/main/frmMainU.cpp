@@ -135,6 +135,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
   parts_ = new PartsState(this);
   takes_->SetParts(&parts_->settings());
   connect(takes_, &TakeKeeper::partsRestored, parts_, &PartsState::SettingsChanged);
+  connect(parts_, &PartsState::silentChanged, this, Handler([this] { HearSilentParts(); }));
   RunHandler([this] { takes_->RestoreLastSettings(); });
   connect(takes_, &TakeKeeper::restored, this, Handler([this] { TakeRestored(); }));
   connect(takes_, &TakeKeeper::kept, this, [this](int64_t id) {

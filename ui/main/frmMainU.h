@@ -111,6 +111,7 @@ class TfrmMain : public QMainWindow {
   // The workbench's panels of the parts, and an operation on one part alone.
   void AddPartPanels();
   void ChangePart(const std::string& name, PartOperation operation);
+  void HearSilentParts();
 
   // Files in and out (frmMainU_files.cpp).
   void OpenMml(const QString& path);

@@ -6,6 +6,7 @@
 #include "panel_widgets.h"
 #include "parts_panel.h"
 #include "parts_state.h"
+#include "play_sequence.h"
 
 namespace volemo {
 
@@ -28,6 +29,14 @@ void TfrmMain::ChangePart(const std::string& name, PartOperation operation) {
                          : tr("%1のロックしていない音を選び直しました。").arg(part)};
   });
   if (player_ && player_->IsPlaying()) playbackWatch_->start();
+}
+
+// A part muted or soloed while the phrase plays is heard so at once, as on
+// a mixer: the play goes on from where it is without the silent parts.
+void TfrmMain::HearSilentParts() {
+  if (!player_ || !player_->IsPlaying()) return;
+  PlayMml(*settings_, *player_, settings_->MmlText(), player_->PositionTick());
+  playbackWatch_->start();
 }
 
 }  // namespace volemo

@@ -73,6 +73,9 @@ std::vector<std::string> PartsState::Silent() const {
   return silent;
 }
 
-void PartsState::Listen() { SetSilentParts(Silent()); }
+void PartsState::Listen() {
+  SetSilentParts(Silent());
+  emit silentChanged();
+}
 
 }  // namespace volemo

@@ -80,6 +80,8 @@ class PartsState : public QObject {
 
  signals:
   void changed();
+  // Mute or solo changed which parts play.
+  void silentChanged();
 
  private:
   void Listen();
