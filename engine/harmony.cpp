@@ -117,6 +117,14 @@ std::vector<music::Chord> FormProgression(const std::string& text, int key, cons
                                       {std::string(1, letter)}));
     return Progression(texts.common, key, state, 0);
   };
+  // A labelled letter the form never plays would be dropped without a word;
+  // a phrase without a form is section A.
+  const std::string form = groove.form.empty() ? "A" : groove.form;
+  for (const auto& [letter, own] : texts.letters)
+    if (form.find(letter) == std::string::npos)
+      throw EngineError(FormatMessage(
+          QT_TRANSLATE_NOOP("Message", "フォームにないセクション %1 に進行があります（フォームのないフレーズはセクション A だけです）"),
+          {std::string(1, letter)}));
   if (groove.form.empty()) return of('A');
   std::map<char, std::vector<music::Chord>> letters;
   std::vector<music::Chord> bars;

@@ -974,6 +974,10 @@ those that come with Volemo, then those saved in the window.
         <translation>section %1 is given a progression twice</translation>
     </message>
     <message>
+        <source>フォームにないセクション %1 に進行があります（フォームのないフレーズはセクション A だけです）</source>
+        <translation>section %1 has a progression but is not in the form (a phrase without a form is section A alone)</translation>
+    </message>
+    <message>
         <source>セクション %1 に進行がありません</source>
         <translation>section %1 has no progression: give it one, or chords before the labels</translation>
     </message>

@@ -281,7 +281,8 @@ TEST(Arrangement, SectionProgressionsRefusedWithAReason) {
   struct Case {
     std::string form, progression;
   };
-  const Case cases[] = {{"AB", "A: I vi"}, {"AB", "A: I B: V A: IV"}, {"AB", "A: I B:"}, {"AB", "A: I B: H7"}};
+  const Case cases[] = {{"AB", "A: I vi"},         {"AB", "A: I B: V A: IV"}, {"AB", "A: I B:"},
+                        {"AB", "A: I B: H7"},      {"", "A: I vi | B: ii V"}, {"AAB", "A: I | B: V | C: IV"}};
   for (const Case& c : cases) {
     GrooveSettings groove;
     groove.form = c.form;
