@@ -1542,6 +1542,18 @@ Parts over chords:
         <source>ユークリッドの数 %1 がステップ数 %2 より多くなっています</source>
         <translation>The Euclidean rhythm has more onsets (%1) than steps (%2)</translation>
     </message>
+    <message>
+        <source>打点の数：ステップの上に均等に置く音の数</source>
+        <translation>Onsets: the notes spread evenly over the steps</translation>
+    </message>
+    <message>
+        <source>ステップ数：リズムが一周するステップの数</source>
+        <translation>Steps: how many steps the rhythm takes to come round</translation>
+    </message>
+    <message>
+        <source>回転：リズムを後ろにずらすステップの数</source>
+        <translation>Rotation: how many steps the rhythm is moved later</translation>
+    </message>
 </context>
 <context>
     <name>volemo::GroovePanel</name>

@@ -32,6 +32,10 @@ EuclidSpins EuclidSpins::Make(const QString& label, const std::string& suffix) {
   e.rotation = PanelSpin(("spnEuclidRotation" + suffix).c_str(), 0, 63);
   e.steps->setValue(16);
   e.onsets->setValue(4);
+  // Stacked in a narrow column, the spins say on hover which is which.
+  e.onsets->setToolTip(tr("打点の数：ステップの上に均等に置く音の数"));
+  e.steps->setToolTip(tr("ステップ数：リズムが一周するステップの数"));
+  e.rotation->setToolTip(tr("回転：リズムを後ろにずらすステップの数"));
   return e;
 }
 
