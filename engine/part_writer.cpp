@@ -13,20 +13,22 @@ namespace {
 
 constexpr int64_t kSixteenth = kWholeNoteTicks / 16;
 
-// The melody's groove over a part's sixteenths: swing moves where a hit
-// starts and ends, accents and humanize how loud it plays. Humanized timing
-// stays the melody's alone: a part's re-roll finds a note's bar and step
-// by where it starts.
+// The melody's groove over a part's sixteenths: swing and humanize move
+// where a hit starts and ends, accents and humanize how loud it plays. A
+// hit on a bar line only swings: the kick and the root stay on the beat
+// the bar starts with, and a part's re-roll finds each note's bar where it
+// starts.
 class PartGroove {
  public:
   PartGroove(const PartTime& time, const PartVoice& voice, int64_t bodyTicks)
-      : steps_(Shaped(time.groove), kSixteenth, static_cast<int>(bodyTicks / kSixteenth), voice.velocity,
-               time.seed ^ Salt(voice.name)) {}
+      : bar_(BarTicks(time.meter)),
+        steps_(Shaped(time.groove, true), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice)),
+        onBars_(Shaped(time.groove, false), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice)) {}
 
   // Where a tick of the straight body sounds: a tick inside a sixteenth
   // keeps its share of it.
   int64_t Tick(int64_t tick) const {
-    const GrooveStep step = steps_.At(static_cast<int>(tick / kSixteenth));
+    const GrooveStep step = (tick % bar_ == 0 ? onBars_ : steps_).At(static_cast<int>(tick / kSixteenth));
     return step.start + tick % kSixteenth * step.length / kSixteenth;
   }
   // The velocity of a hit starting at tick: -1, the part's own.
@@ -35,17 +37,19 @@ class PartGroove {
   }
 
  private:
-  static GrooveSettings Shaped(GrooveSettings groove) {
-    groove.humanizeTime = 0;
+  static int Sixteenths(int64_t ticks) { return static_cast<int>(ticks / kSixteenth); }
+  static GrooveSettings Shaped(GrooveSettings groove, bool humanized) {
+    if (!humanized) groove.humanizeTime = 0;
     groove.stepProbability = 100;  // a part has its own
     return groove;
   }
-  static uint32_t Salt(std::string_view name) {
-    uint32_t salt = 2166136261u;  // FNV-1a: each part its own draws
-    for (char c : name) salt = (salt ^ static_cast<uint8_t>(c)) * 16777619u;
-    return salt;
+  static uint32_t Seed(const PartTime& time, const PartVoice& voice) {
+    uint32_t salt = 2166136261u;  // FNV-1a of the name: each part its own draws
+    for (char c : voice.name) salt = (salt ^ static_cast<uint8_t>(c)) * 16777619u;
+    return time.seed ^ salt;
   }
-  StepGroove steps_;
+  int64_t bar_;
+  StepGroove steps_, onBars_;
 };
 
 }  // namespace

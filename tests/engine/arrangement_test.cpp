@@ -452,6 +452,32 @@ TEST(Arrangement, EveryPartSwingsAndTakesTheMelodysAccents) {
   }
 }
 
+// Humanized timing moves the parts' hits too, but not off a bar line: the
+// kick and the bass's root stay where the bar starts.
+TEST(Arrangement, HumanizedPartsKeepTheirBarLines) {
+  GrooveSettings groove;
+  groove.humanizeTime = 30;
+  int moved = 0;
+  for (uint32_t seed = 0; seed < 20; ++seed) {
+    Engine e(seed);
+    e.StartAsTheWindowDoes();
+    ArrangementSettings settings;
+    settings.bass = settings.drums = true;
+    settings.progression = "I vi IV V";
+    const Arrangement a = ComposeArrangement(e.settings, e.state, settings, groove);
+    for (size_t p = 1; p < a.parts.size(); ++p) {
+      std::set<int64_t> starts;
+      for (const PhraseNote& n : a.parts[p].Notes()) {
+        starts.insert(n.startTick);
+        moved += n.startTick % (kWholeNoteTicks / 16) != 0;
+      }
+      for (int64_t bar = 0; bar < a.bodyTicks; bar += a.barTicks)
+        EXPECT_TRUE(starts.contains(bar)) << a.names[p] << " seed " << seed << " bar at " << bar;
+    }
+  }
+  EXPECT_GT(moved, 0);
+}
+
 // However few steps sound, the bass keeps its note on each bar line (the
 // chord's root) and the drums their kick there.
 TEST(Arrangement, ABarsFirstHitStaysUnderStepProbability) {
