@@ -40,8 +40,8 @@ inline int ChanceAtDensity(int usual, int density) { return std::min(100, usual 
 struct PartTime {
   Meter meter;
   int repeats = 4;  // passes of the body, as the melody's
-  // The melody's swing, accents and humanized velocity, drawn for each
-  // part from its own stream of the seed.
+  // The melody's swing, accents and humanize (a hit on a bar line keeping
+  // its time), drawn for each part from its own stream of the seed.
   GrooveSettings groove;
   uint32_t seed = 0;
 };

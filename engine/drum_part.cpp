@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 
 #include "accompaniment.h"
 #include "part_steps.h"
@@ -59,12 +60,18 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
   });
   DropHits(hits, keys, voicing.stepProbability, state.random, BarTicks(time.meter));
   Phrase drums = WritePart(VoiceOf("drums", voicing, 100, 100), hits, keys, bodyTicks, time);
+  // The groove moves where a hit sounds; its step is where it was drawn.
+  std::map<int64_t, int64_t> drawnAt;
+  for (size_t i = 0, h = 0; h < hits.size(); i += static_cast<size_t>(hits[h++].count))
+    if (i < drums.Notes().size()) drawnAt.emplace(drums.Notes()[i].startTick, hits[h].start);
   // A redrawn hit becomes another instrument of its step: the first of the
   // step's draws that sounds, the bar's first kick staying.
-  drums.SetKeyChooser([meter, density, weights](const std::vector<PhraseNote>& n, size_t index, const Settings&,
-                                       EngineState& s) {
+  drums.SetKeyChooser([meter, density, weights, drawnAt](const std::vector<PhraseNote>& n, size_t index,
+                                                         const Settings&, EngineState& s) {
     const PhraseNote& note = n[index];
-    const int step = CommonTimeStep(meter, note.startTick % BarTicks(meter));
+    const auto place = drawnAt.find(note.startTick);
+    const int64_t at = place == drawnAt.end() ? note.startTick : place->second;
+    const int step = CommonTimeStep(meter, at % BarTicks(meter));
     const bool barFirst = FirstHitOfBar(n, index, BarTicks(meter));
     if (barFirst && note.key == kKick) return kKick;
     const std::vector<int> drawn = DrawStep(weights, step, barFirst, density, s);

@@ -73,7 +73,8 @@ Phrase WritePart(const PartVoice& voice, const std::vector<PartHit>& hits, const
     const int64_t start = groove.Tick(hit.start), length = groove.Tick(hit.start + hit.length) - start;
     if (start > now) before += "r" + TicksLength(start - now) + " ";
     if (hit.start > 0 && hit.start % bar == 0) before += kLineEnd;
-    if (const int v = groove.Velocity(hit.start); v >= 0 && v != velocity) before += "v" + std::to_string(velocity = v);
+    if (const int v = groove.Velocity(hit.start); (v >= 0 ? v : voice.velocity) != velocity)
+      before += "v" + std::to_string(velocity = v >= 0 ? v : voice.velocity);
     if (hit.count > 1) before += "'";
     for (int k = 0; k < hit.count; ++k) {
       PhraseNote note;

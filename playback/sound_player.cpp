@@ -28,6 +28,7 @@ bool SoundPlayer::Started() const {
 }
 
 void SoundPlayer::Open(const MidiFile& midi) {
+  ++opens_;
   if (builtin_) {
     if (!Started()) std::rethrow_exception(failure_);
     ThrowIfFailed(module_->open(player_, reinterpret_cast<const uint8_t*>(midi.bytes.data()), midi.bytes.size()));

@@ -53,6 +53,9 @@ class SoundPlayer {
   bool IsPlaying() const;
   void CheckOutput() const;
   int PositionTick() const;
+  // How many pieces have been opened: tells whether the piece is still one
+  // a caller opened.
+  int Opens() const { return opens_; }
 
  private:
   // Waits for the start; true when it made the module's player.
@@ -65,6 +68,7 @@ class SoundPlayer {
   bool builtin_ = true;
   bool follow_ = false;
   bool clock_ = false;
+  int opens_ = 0;
   std::unique_ptr<PortPlayer> port_;
   mutable std::thread start_;
 };

@@ -32,7 +32,21 @@ std::vector<std::string>& SilentParts() {
   return names;
 }
 
+// The player PlayMml last opened, and its count of opens then.
+struct MmlPlay {
+  const SoundPlayer* player = nullptr;
+  int opens = 0;
+};
+MmlPlay& LastMmlPlay() {
+  static MmlPlay play;
+  return play;
+}
+
 }  // namespace
+
+bool PlaysMml(const SoundPlayer& player) {
+  return player.IsPlaying() && LastMmlPlay().player == &player && LastMmlPlay().opens == player.Opens();
+}
 
 void SetSilentParts(std::vector<std::string> names) { SilentParts() = std::move(names); }
 
@@ -51,6 +65,7 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
     return;
   }
   player.Open(ParseMidiFile(std::move(midi)));
+  LastMmlPlay() = {&player, player.Opens()};
   player.Play(fromTick);
   settings.SetStatus(Cp932FromUtf8(QT_TRANSLATE_NOOP("Message", "演奏を開始しました。")));
 }

@@ -30,6 +30,10 @@ void PlayMml(Settings& settings, SoundPlayer& player, const std::string& mml, in
 // so of temp.mid, from now on: the window's mute and solo.
 void SetSilentParts(std::vector<std::string> names);
 
+// Whether the player plays what PlayMml last opened in it, not a MIDI file
+// or a single note opened since.
+bool PlaysMml(const SoundPlayer& player);
+
 // Stops and closes the player, but only while it plays: a phrase that has
 // ended stays open.
 void StopPlayback(SoundPlayer& player);

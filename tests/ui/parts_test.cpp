@@ -257,6 +257,13 @@ class PartsTest : public QObject {
     QVERIFY(W().player().IsPlaying());
     heard = ReadBytes(std::filesystem::path(TempMidPath()));
     QVERIFY(!HasTrack(heard, "bass") && HasTrack(heard, "drums"));
+    // Something else opened since (a MIDI file, a note heard alone) plays
+    // on: a solo does not put the phrase back in its place.
+    const int opensBefore = W().player().Opens();
+    W().player().Open(ParseMidiFile(std::string(heard)));
+    W().player().Play();
+    Box("chkSoloDrums")->setChecked(true);
+    QCOMPARE(W().player().Opens(), opensBefore + 1);
   }
 
   // A part's mutate redraws at most the mutate's count of that part's

@@ -32,9 +32,10 @@ void TfrmMain::ChangePart(const std::string& name, PartOperation operation) {
 }
 
 // A part muted or soloed while the phrase plays is heard so at once, as on
-// a mixer: the play goes on from where it is without the silent parts.
+// a mixer: the play goes on from where it is without the silent parts. A
+// MIDI file or a note heard alone plays on as it is.
 void TfrmMain::HearSilentParts() {
-  if (!player_ || !player_->IsPlaying()) return;
+  if (!player_ || !PlaysMml(*player_)) return;
   PlayMml(*settings_, *player_, settings_->MmlText(), player_->PositionTick());
   playbackWatch_->start();
 }
