@@ -61,9 +61,10 @@ Phrase ComposeDrums(int64_t bodyTicks, const PartTime& time, const PartVoicing& 
   DropHits(hits, keys, voicing.stepProbability, state.random, BarTicks(time.meter));
   Phrase drums = WritePart(VoiceOf("drums", voicing, 100, 100), hits, keys, bodyTicks, time);
   // The groove moves where a hit sounds; its step is where it was drawn.
-  std::map<int64_t, int64_t> drawnAt;
+  std::map<int64_t, int64_t> drawnAt;  // of the hits it moved
   for (size_t i = 0, h = 0; h < hits.size(); i += static_cast<size_t>(hits[h++].count))
-    if (i < drums.Notes().size()) drawnAt.emplace(drums.Notes()[i].startTick, hits[h].start);
+    if (i < drums.Notes().size() && drums.Notes()[i].startTick != hits[h].start)
+      drawnAt.emplace(drums.Notes()[i].startTick, hits[h].start);
   // A redrawn hit becomes another instrument of its step: the first of the
   // step's draws that sounds, the bar's first kick staying.
   drums.SetKeyChooser([meter, density, weights, drawnAt](const std::vector<PhraseNote>& n, size_t index,

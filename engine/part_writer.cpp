@@ -1,5 +1,7 @@
 #include "part_writer.h"
 
+#include <optional>
+
 #include "mml_tokens.h"
 #include "step_groove.h"
 
@@ -22,13 +24,15 @@ class PartGroove {
  public:
   PartGroove(const PartTime& time, const PartVoice& voice, int64_t bodyTicks)
       : bar_(BarTicks(time.meter)),
-        steps_(Shaped(time.groove, true), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice)),
-        onBars_(Shaped(time.groove, false), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice)) {}
+        steps_(Shaped(time.groove, true), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice)) {
+    if (time.groove.humanizeTime > 0)
+      onBars_.emplace(Shaped(time.groove, false), kSixteenth, Sixteenths(bodyTicks), voice.velocity, Seed(time, voice));
+  }
 
   // Where a tick of the straight body sounds: a tick inside a sixteenth
   // keeps its share of it.
   int64_t Tick(int64_t tick) const {
-    const GrooveStep step = (tick % bar_ == 0 ? onBars_ : steps_).At(static_cast<int>(tick / kSixteenth));
+    const GrooveStep step = (tick % bar_ == 0 && onBars_ ? *onBars_ : steps_).At(static_cast<int>(tick / kSixteenth));
     return step.start + tick % kSixteenth * step.length / kSixteenth;
   }
   // The velocity of a hit starting at tick: -1, the part's own.
@@ -49,7 +53,8 @@ class PartGroove {
     return time.seed ^ salt;
   }
   int64_t bar_;
-  StepGroove steps_, onBars_;
+  StepGroove steps_;
+  std::optional<StepGroove> onBars_;  // without humanized timing: the same as steps_
 };
 
 }  // namespace
